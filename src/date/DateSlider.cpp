@@ -1,0 +1,49 @@
+#include "date/DateSlider.h"
+
+#include "runtime/Checked.h"
+
+using slider::ColumnCount;
+using slider::RowCount;
+
+const std::shared_ptr<markup::Grid>& DateSlider::SliderGrids(int32_t column) const
+{
+    return sliderGrids_[runtime::CheckedIndex(column, ColumnCount)];
+}
+
+std::string DateSlider::CellText(int32_t column, int32_t row) const
+{
+    return slider::CellText(cellValues_, column, row);
+}
+
+void DateSlider::SetDate(int32_t month, int32_t day, int32_t year)
+{
+    // Everything that can fail happens before the first write.
+    const runtime::Date selected = slider::SelectedDateFor(month, day, year);
+    const slider::CellGrid values = slider::ValuesFor(selected);
+    std::array<std::string, RowCount * ColumnCount> cellTexts;
+    for (int32_t column = 0; column < ColumnCount; ++column)
+        for (int32_t row = 0; row < RowCount; ++row)
+            cellTexts[column * RowCount + row] = slider::CellText(values, column, row);
+    const std::string header = selected.LongText();
+
+    cellValues_ = values;
+    WriteTexts(cellTexts, header);
+}
+
+void DateSlider::WriteTexts(const std::array<std::string, RowCount * ColumnCount>& cellTexts,
+                            const std::string& header)
+{
+    for (int32_t column = 0; column < ColumnCount; ++column) {
+        const auto& grid = sliderGrids_[column];
+        if (!grid)
+            continue;
+        for (int32_t row = 0; row < RowCount; ++row) {
+            // A cell that cannot be found is skipped; the others are still written.
+            const auto cell = std::dynamic_pointer_cast<markup::TextBlock>(grid->FindName(slider::CellTextName(column, row)));
+            if (cell)
+                cell->SetText(cellTexts[column * RowCount + row]);
+        }
+    }
+    if (dateHeader_)
+        dateHeader_->SetText(header);
+}

@@ -1,0 +1,39 @@
+#pragma once
+
+#include "date/SliderValues.h"
+#include "markup/Grid.h"
+#include "markup/TextBlock.h"
+
+#include <array>
+#include <memory>
+#include <string>
+
+/// The selection state of the picker window: the grid of slider values whose middle row
+/// is the selected date, and the one operation that changes it.
+class DateSlider {
+public:
+    /// Selects (month, day, year): clamps the day to its month, recomputes every value and
+    /// writes the fifteen cell texts and the header. A failing selection raises its error
+    /// and leaves values and texts exactly as they were.
+    void SetDate(int32_t month, int32_t day, int32_t year);
+    /// The text of one cell from the current values; error 9 outside the grid.
+    std::string CellText(int32_t column, int32_t row) const;
+    /// The row of the selected date, 2.
+    int32_t SelectedRow() const { return slider::SelectedRow(); }
+    /// The values the columns show; all zero until the first selection.
+    const slider::CellGrid& CellValues() const { return cellValues_; }
+    /// The selected date, or nothing before the first selection.
+    const std::shared_ptr<markup::TextBlock>& DateHeader() const { return dateHeader_; }
+    /// One of the three column grids (0 month, 1 day, 2 year); error 9 outside them.
+    const std::shared_ptr<markup::Grid>& SliderGrids(int32_t column) const;
+
+protected:
+    std::shared_ptr<markup::TextBlock> dateHeader_;
+    std::array<std::shared_ptr<markup::Grid>, slider::ColumnCount> sliderGrids_;
+
+private:
+    void WriteTexts(const std::array<std::string, slider::RowCount * slider::ColumnCount>& cellTexts,
+                    const std::string& header);
+
+    slider::CellGrid cellValues_;
+};

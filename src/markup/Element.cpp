@@ -1,0 +1,172 @@
+#include "markup/Element.h"
+
+#include "markup/MarkupLabel.h"
+
+#include <QPainter>
+
+#include <algorithm>
+#include <limits>
+
+namespace markup {
+namespace {
+
+int32_t CheckedAlignment(int32_t alignment)
+{
+    if (alignment < AlignStart || alignment > AlignEnd)
+        runtime::Raise(runtime::ErrInvalidCall);
+    return alignment;
+}
+
+qreal Shrink(qreal length, qreal by)
+{
+    if (length == std::numeric_limits<qreal>::infinity())
+        return length;
+    return std::max<qreal>(0, length - by);
+}
+
+// Where along one axis an element of `length` goes inside a slot, by its alignment.
+std::pair<qreal, qreal> Place(qreal slotStart, qreal slotLength, qreal wanted, int32_t alignment)
+{
+    if (alignment == AlignStretch)
+        return {slotStart, slotLength};
+    const qreal length = std::min(wanted, slotLength);
+    const qreal free = slotLength - length;
+    const qreal offset = alignment == AlignCentre ? free / 2 : alignment == AlignEnd ? free : 0;
+    return {slotStart + offset, length};
+}
+
+} // namespace
+
+QMarginsF MarginsOf(const ThicknessPtr& thickness)
+{
+    if (!thickness)
+        return {};
+    return QMarginsF(thickness->Left, thickness->Top, thickness->Right, thickness->Bottom);
+}
+
+void Element::SetMargin(ThicknessPtr margin)
+{
+    margin_ = std::move(margin);
+    Changed();
+}
+
+void Element::SetHorizontalAlignment(int32_t alignment)
+{
+    horizontalAlignment_ = CheckedAlignment(alignment);
+    Changed();
+}
+
+void Element::SetVerticalAlignment(int32_t alignment)
+{
+    verticalAlignment_ = CheckedAlignment(alignment);
+    Changed();
+}
+
+void Element::SetVisibility(int32_t visibility)
+{
+    if (visibility < Visible || visibility > Collapsed)
+        runtime::Raise(runtime::ErrInvalidCall);
+    visibility_ = visibility;
+    Changed();
+}
+
+ElementPtr Element::FindName(std::string_view name) const
+{
+    ElementPtr found;
+    ForEachChild([&](const ElementPtr& child) {
+        if (found)
+            return;
+        found = child->Name() == name ? child : child->FindName(name);
+    });
+    return found;
+}
+
+void Element::AddHandler(int32_t event, std::string handlerName)
+{
+    for (auto& [attachedEvent, attachedName] : handlers_) {
+        if (attachedEvent == event) {
+            attachedName = std::move(handlerName);
+            return;
+        }
+    }
+    handlers_.emplace_back(event, std::move(handlerName));
+}
+
+const std::string* Element::HandlerFor(int32_t event) const
+{
+    for (const auto& [attachedEvent, attachedName] : handlers_)
+        if (attachedEvent == event)
+            return &attachedName;
+    return nullptr;
+}
+
+void Element::ForEachChild(const std::function<void(const ElementPtr&)>&) const {}
+
+QSizeF Element::Measure(QSizeF available, const TextDefaults& defaults)
+{
+    if (visibility_ == Collapsed) {
+        desiredSize_ = {};
+        return desiredSize_;
+    }
+    const QMarginsF margins = MarginsOf(margin_);
+    const QSizeF inner(Shrink(available.width(), margins.left() + margins.right()),
+                       Shrink(available.height(), margins.top() + margins.bottom()));
+    const QSizeF content = MeasureContent(inner, defaults);
+    desiredSize_ = content.grownBy(margins);
+    return desiredSize_;
+}
+
+void Element::Arrange(const QRectF& slot)
+{
+    const QRectF inner = slot.marginsRemoved(MarginsOf(margin_));
+    const QSizeF wanted = desiredSize_.shrunkBy(MarginsOf(margin_));
+    const auto [x, width] = Place(inner.x(), std::max<qreal>(0, inner.width()), wanted.width(), horizontalAlignment_);
+    const auto [y, height] = Place(inner.y(), std::max<qreal>(0, inner.height()), wanted.height(), verticalAlignment_);
+    bounds_ = QRectF(x, y, width, height);
+    ArrangeContent(bounds_);
+}
+
+void Element::Paint(QPainter& painter, const TextDefaults& defaults) const
+{
+    if (visibility_ != Visible)
+        return;
+    painter.save();
+    PaintContent(painter, defaults);
+    painter.restore();
+    ForEachChild([&](const ElementPtr& child) { child->Paint(painter, defaults); });
+}
+
+Element* Element::HitTest(QPointF point)
+{
+    if (visibility_ != Visible || !bounds_.contains(point))
+        return nullptr;
+    // Later children lie above earlier ones, so the walk goes back to front.
+    std::vector<ElementPtr> children;
+    ForEachChild([&](const ElementPtr& child) { children.push_back(child); });
+    for (auto child = children.rbegin(); child != children.rend(); ++child)
+        if (Element* hit = (*child)->HitTest(point))
+            return hit;
+    return HitsSelf(point) ? this : nullptr;
+}
+
+void Element::Adopt(const ElementPtr& child)
+{
+    if (!child || child->parent_ || child->label_)
+        runtime::Raise(runtime::ErrInvalidCall);
+    for (const Element* ancestor = this; ancestor; ancestor = ancestor->parent_)
+        if (ancestor == child.get())
+            runtime::Raise(runtime::ErrInvalidCall);
+    child->parent_ = this;
+    Changed();
+}
+
+void Element::Changed()
+{
+    const Element* root = this;
+    while (root->parent_)
+        root = root->parent_;
+    if (root->label_)
+        root->label_->Invalidate();
+}
+
+} // namespace markup

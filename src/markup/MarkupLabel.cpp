@@ -1,0 +1,199 @@
+#include "markup/MarkupLabel.h"
+
+#include "markup/Colours.h"
+#include "markup/Inlines.h"
+#include "platform/Cursors.h"
+#include "platform/Screen.h"
+#include "runtime/ProgIdRegistry.h"
+
+#include <QPainter>
+
+#include <algorithm>
+#include <cmath>
+
+namespace markup {
+
+std::vector<ElementPtr> PathToRoot(Element* element)
+{
+    std::vector<ElementPtr> path;
+    for (Element* step = element; step; step = step->Parent())
+        path.push_back(std::static_pointer_cast<Element>(step->shared_from_this()));
+    return path;
+}
+
+void MarkupLabel::RegisterProgId()
+{
+    runtime::RegisterProgId(ProgId, [] { return std::make_shared<MarkupLabel>(); });
+}
+
+MarkupLabel::MarkupLabel() : cursorId_(platform::IDC_ARROW)
+{
+    Publish("MarkupContext", [this](const Arguments&) { return std::any(MarkupContext()); });
+}
+
+MarkupLabel::~MarkupLabel()
+{
+    if (root_)
+        root_->label_ = nullptr;
+}
+
+MarkupContextPtr MarkupLabel::MarkupContext() { return std::make_shared<markup::MarkupContext>(weak_from_this()); }
+
+void MarkupLabel::SetRootElement(const ElementPtr& root)
+{
+    if (root == root_)
+        return;
+    if (root && (root->Parent() || root->label_))
+        runtime::Raise(runtime::ErrInvalidCall);
+    if (root_)
+        root_->label_ = nullptr;
+    root_ = root;
+    if (root_)
+        root_->label_ = this;
+    hoverChain_.clear();
+    pressedLink_.reset();
+    Invalidate();
+}
+
+void MarkupLabel::SetForeColor(int32_t colour)
+{
+    foreColor_ = colour;
+    Invalidate();
+}
+
+void MarkupLabel::SetBackColor(int32_t colour)
+{
+    backColor_ = colour;
+    Invalidate();
+}
+
+void MarkupLabel::SetSize(QSizeF size)
+{
+    if (size == size_)
+        return;
+    size_ = size;
+    Invalidate();
+}
+
+void MarkupLabel::Invalidate()
+{
+    layoutValid_ = false;
+    if (changeListener_)
+        changeListener_();
+}
+
+TextDefaults MarkupLabel::Defaults() const
+{
+    QFont font(QString::fromStdString(font_.Name));
+    // Design sizes are points; the tree works in pixels of the screen's density.
+    const double pixels = font_.Size * 20.0 / platform::TwipsPerPixelY();
+    font.setPixelSize(std::max(1, static_cast<int>(std::lround(pixels))));
+    font.setWeight(static_cast<QFont::Weight>(std::clamp(font_.Weight, 1, 999)));
+    return {font, DesignColour(foreColor_)};
+}
+
+void MarkupLabel::UpdateLayout()
+{
+    if (layoutValid_)
+        return;
+    layoutValid_ = true;
+    if (!root_)
+        return;
+    root_->Measure(size_, Defaults());
+    root_->Arrange(QRectF(QPointF(0, 0), size_));
+}
+
+void MarkupLabel::Paint(QPainter& painter)
+{
+    UpdateLayout();
+    painter.fillRect(QRectF(QPointF(0, 0), size_), DesignColour(backColor_));
+    if (root_)
+        root_->Paint(painter, Defaults());
+}
+
+Element* MarkupLabel::HitAt(QPointF position)
+{
+    UpdateLayout();
+    return root_ ? root_->HitTest(position) : nullptr;
+}
+
+void MarkupLabel::UpdateHover(Element* hit)
+{
+    std::vector<ElementPtr> chain = PathToRoot(hit);
+    for (const ElementPtr& old : hoverChain_)
+        if (std::find(chain.begin(), chain.end(), old) == chain.end())
+            old->isMouseOver_ = false;
+    for (const ElementPtr& now : chain)
+        now->isMouseOver_ = true;
+    hoverChain_ = std::move(chain);
+
+    cursorId_ = platform::IDC_ARROW;
+    for (const ElementPtr& step : hoverChain_) {
+        const int32_t cursor = step->Cursor() ? step->Cursor() : step->DefaultCursor();
+        if (cursor) {
+            cursorId_ = cursor;
+            break;
+        }
+    }
+}
+
+void MarkupLabel::MouseMove(QPointF position) { UpdateHover(HitAt(position)); }
+
+void MarkupLabel::MouseDown(QPointF position)
+{
+    Element* hit = HitAt(position);
+    UpdateHover(hit);
+    pressedLink_.reset();
+    for (const ElementPtr& step : hoverChain_)
+        if (std::dynamic_pointer_cast<Hyperlink>(step)) {
+            pressedLink_ = step;
+            break;
+        }
+}
+
+void MarkupLabel::MouseUp(QPointF position)
+{
+    Element* hit = HitAt(position);
+    UpdateHover(hit);
+    // The path is taken before any handler runs, so a handler that changes the tree
+    // cannot break the walk.
+    const std::vector<ElementPtr> path = hoverChain_;
+    const ElementPtr pressed = std::exchange(pressedLink_, nullptr);
+    Raise(MouseUpEvent, path, position);
+    if (pressed && std::find(path.begin(), path.end(), pressed) != path.end())
+        if (const std::string* handler = pressed->HandlerFor(ClickEvent))
+            CallHandler(*handler, pressed, ClickEvent, position);
+}
+
+void MarkupLabel::MouseLeave()
+{
+    UpdateHover(nullptr);
+    pressedLink_.reset();
+}
+
+void MarkupLabel::Raise(int32_t event, const std::vector<ElementPtr>& path, QPointF position)
+{
+    for (const ElementPtr& step : path) {
+        if (const std::string* handler = step->HandlerFor(event)) {
+            CallHandler(*handler, step, event, position);
+            return;
+        }
+    }
+}
+
+void MarkupLabel::CallHandler(const std::string& handlerName, const ElementPtr& sender, int32_t event, QPointF position)
+{
+    if (!handler_)
+        return;
+    // A failing handler must not take the window down; its error number is kept for inspection.
+    try {
+        handler_->CallByName(handlerName, {std::any(sender), std::any(MarkupEventArgs{event, position})});
+        lastHandlerError_ = 0;
+    } catch (const runtime::RuntimeError& failure) {
+        lastHandlerError_ = failure.Number();
+    } catch (const std::exception&) {
+        lastHandlerError_ = -1;
+    }
+}
+
+} // namespace markup

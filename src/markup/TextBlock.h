@@ -1,0 +1,68 @@
+#pragma once
+
+#include "markup/ElementCollection.h"
+#include "markup/SolidColorBrush.h"
+
+#include <QFontMetricsF>
+#include <QString>
+
+namespace markup {
+
+/// One line of text: its own Text, or a list of Runs and Hyperlinks.
+class TextBlock : public Element {
+public:
+    TextBlock();
+    std::string_view Tag() const override { return "TextBlock"; }
+
+    /// Size in pixels; 0 takes the label's font size.
+    float FontSize() const { return fontSize_; }
+    void SetFontSize(float pixels);
+    int32_t FontWeight() const { return fontWeight_; }
+    void SetFontWeight(int32_t weight);
+    /// The family name set on this block; empty takes the label's font.
+    const std::string& FontFamily() const { return fontFamily_; }
+    void SetFontFamily(std::string family);
+    const ThicknessPtr& Padding() const { return padding_; }
+    void SetPadding(ThicknessPtr padding);
+    const SolidColorBrushPtr& Foreground() const { return foreground_; }
+    void SetForeground(SolidColorBrushPtr brush);
+    /// The text shown when the block has no inlines.
+    const std::string& Text() const { return text_; }
+    void SetText(std::string text);
+    /// Runs and Hyperlinks; other kinds are refused with error 13.
+    ElementCollection& Inlines() { return inlines_; }
+    const ElementCollection& Inlines() const { return inlines_; }
+
+    void ForEachChild(const std::function<void(const ElementPtr&)>& visit) const override;
+    /// The font the block is drawn in, given the label's defaults.
+    QFont EffectiveFont(const TextDefaults& defaults) const;
+
+protected:
+    QSizeF MeasureContent(QSizeF available, const TextDefaults& defaults) override;
+    void ArrangeContent(const QRectF& box) override;
+    void PaintContent(QPainter& painter, const TextDefaults& defaults) const override;
+    bool HitsSelf(QPointF) const override { return true; }
+
+private:
+    // A stretch of text drawn in one style: the block's own text, or one run.
+    struct Segment {
+        QString Text;
+        Element* Source; // the run, or nullptr for the block's own text
+        const class Hyperlink* Link;
+        qreal Width;
+    };
+    void CollectSegments(const QFontMetricsF& metrics);
+
+    float fontSize_ = 0;
+    int32_t fontWeight_ = 400;
+    std::string fontFamily_;
+    ThicknessPtr padding_;
+    SolidColorBrushPtr foreground_;
+    std::string text_;
+    ElementCollection inlines_;
+    std::vector<Segment> segments_;
+    qreal ascent_ = 0;
+    qreal lineHeight_ = 0;
+};
+
+} // namespace markup

@@ -1,0 +1,114 @@
+#include "platform/HostWindow.h"
+
+#include "platform/Messages.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+#include <QWheelEvent>
+
+#include <cstdio>
+#include <exception>
+
+namespace platform {
+
+uint16_t MouseKeyFlags(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers)
+{
+    uint16_t keys = 0;
+    if (buttons & Qt::LeftButton)
+        keys |= MK_LBUTTON;
+    if (buttons & Qt::RightButton)
+        keys |= MK_RBUTTON;
+    if (buttons & Qt::MiddleButton)
+        keys |= MK_MBUTTON;
+    if (modifiers & Qt::ShiftModifier)
+        keys |= MK_SHIFT;
+    if (modifiers & Qt::ControlModifier)
+        keys |= MK_CONTROL;
+    return keys;
+}
+
+int TakeWholeNotches(int& pending, int delta)
+{
+    // A turn in the other direction starts afresh instead of first paying back the remainder.
+    if ((pending > 0 && delta < 0) || (pending < 0 && delta > 0))
+        pending = 0;
+    pending += delta;
+    const int notches = pending / WHEEL_DELTA;
+    pending -= notches * WHEEL_DELTA;
+    return notches;
+}
+
+HostWindow::HostWindow(HWND hWnd) : hWnd_(hWnd)
+{
+    setMouseTracking(true);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+bool HostWindow::OuterRectangle(RECT& rect) const
+{
+    if (!isVisible())
+        return false;
+    const QRect frame = frameGeometry();
+    rect = {frame.left(), frame.top(), frame.left() + frame.width(), frame.top() + frame.height()};
+    return true;
+}
+
+void HostWindow::Send(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    // Nothing may escape into Qt's event loop; the procedures below catch their own failures,
+    // so anything arriving here is a fault worth a line on standard error.
+    try {
+        SendMessageA(hWnd_, message, wParam, lParam);
+    } catch (const std::exception& failure) {
+        std::fprintf(stderr, "datepicker: message 0x%x failed: %s\n", message, failure.what());
+    }
+}
+
+void HostWindow::SendMouse(UINT message, const QMouseEvent& event)
+{
+    const QPoint at = event.position().toPoint();
+    Send(message, MouseKeyFlags(event.buttons(), event.modifiers()), MakeLParam(at.x(), at.y()));
+}
+
+void HostWindow::mouseMoveEvent(QMouseEvent* event) { SendMouse(WM_MOUSEMOVE, *event); }
+
+void HostWindow::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton)
+        SendMouse(WM_LBUTTONDOWN, *event);
+}
+
+void HostWindow::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton)
+        SendMouse(WM_LBUTTONUP, *event);
+}
+
+void HostWindow::leaveEvent(QEvent*) { Send(WM_MOUSELEAVE, 0, 0); }
+
+void HostWindow::wheelEvent(QWheelEvent* event)
+{
+    event->accept();
+    const int notches = TakeWholeNotches(pendingWheel_, event->angleDelta().y());
+    if (notches == 0)
+        return;
+    const uint16_t keys = MouseKeyFlags(event->buttons(), event->modifiers());
+    const QPoint at = event->globalPosition().toPoint();
+    const int rotation = notches > 0 ? WHEEL_DELTA : -WHEEL_DELTA;
+    for (int sent = 0; sent < std::abs(notches); ++sent)
+        Send(WM_MOUSEWHEEL, MakeWheelWParam(keys, rotation), MakeLParam(at.x(), at.y()));
+}
+
+void HostWindow::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    if (!paint_)
+        return;
+    try {
+        paint_(painter);
+    } catch (const std::exception& failure) {
+        std::fprintf(stderr, "datepicker: painting failed: %s\n", failure.what());
+    }
+}
+
+} // namespace platform

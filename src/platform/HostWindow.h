@@ -1,0 +1,50 @@
+#pragma once
+
+#include "platform/WindowSystem.h"
+
+#include <QWidget>
+
+#include <functional>
+
+namespace platform {
+
+/// The real window on screen. A thin adapter: it turns Qt's mouse input into window
+/// messages sent through the window's current procedure, and asks its owner to paint.
+class HostWindow : public QWidget {
+public:
+    using PaintFunction = std::function<void(QPainter&)>;
+
+    explicit HostWindow(HWND hWnd);
+
+    /// The handle whose procedure chain receives this window's messages.
+    HWND Handle() const { return hWnd_; }
+    /// Sets what paints the client area.
+    void SetPaintFunction(PaintFunction paint) { paint_ = std::move(paint); }
+    /// Fills the outer rectangle, frame and title bar included, in screen coordinates.
+    bool OuterRectangle(RECT& rect) const;
+
+protected:
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    void Send(UINT message, WPARAM wParam, LPARAM lParam);
+    void SendMouse(UINT message, const QMouseEvent& event);
+
+    HWND hWnd_;
+    PaintFunction paint_;
+    // Wheel travel not yet sent: touchpads and fine wheels report many small steps.
+    int pendingWheel_ = 0;
+};
+
+/// The key and button flags of a wheel or mouse message for Qt's button and modifier state.
+uint16_t MouseKeyFlags(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers);
+/// Adds `delta` to the pending wheel travel and returns how many whole notches to send
+/// (negative towards the user), keeping the remainder.
+int TakeWholeNotches(int& pending, int delta);
+
+} // namespace platform

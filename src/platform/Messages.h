@@ -1,0 +1,43 @@
+#pragma once
+
+#include "platform/WindowSystem.h"
+
+#include <cstdint>
+
+/// Window message numbers and the packing of their parameters.
+namespace platform {
+
+constexpr UINT WM_KEYDOWN = 0x100;
+constexpr UINT WM_MOUSEMOVE = 0x200;
+constexpr UINT WM_LBUTTONDOWN = 0x201;
+constexpr UINT WM_LBUTTONUP = 0x202;
+constexpr UINT WM_MOUSEWHEEL = 0x20A;
+constexpr UINT WM_MOUSELEAVE = 0x2A3;
+
+/// Key and button flags of mouse messages.
+constexpr uint16_t MK_LBUTTON = 0x1;
+constexpr uint16_t MK_RBUTTON = 0x2;
+constexpr uint16_t MK_SHIFT = 0x4;
+constexpr uint16_t MK_CONTROL = 0x8;
+constexpr uint16_t MK_MBUTTON = 0x10;
+
+/// One notch of a common mouse wheel.
+constexpr int WHEEL_DELTA = 120;
+
+constexpr uint16_t LowWord(uintptr_t value) { return static_cast<uint16_t>(value & 0xFFFF); }
+constexpr uint16_t HighWord(uintptr_t value) { return static_cast<uint16_t>((value >> 16) & 0xFFFF); }
+constexpr int16_t SignedLowWord(uintptr_t value) { return static_cast<int16_t>(LowWord(value)); }
+constexpr int16_t SignedHighWord(uintptr_t value) { return static_cast<int16_t>(HighWord(value)); }
+
+/// Packs two 16-bit words, the first in the low word.
+constexpr uintptr_t MakeLong(int low, int high)
+{
+    return (static_cast<uintptr_t>(static_cast<uint16_t>(low))) |
+           (static_cast<uintptr_t>(static_cast<uint16_t>(high)) << 16);
+}
+/// lParam of a mouse message: x in the low word and y in the high word, each a signed 16-bit value.
+constexpr LPARAM MakeLParam(int x, int y) { return static_cast<LPARAM>(MakeLong(x, y)); }
+/// wParam of a wheel message: key flags in the low word, the signed rotation in the high word.
+constexpr WPARAM MakeWheelWParam(uint16_t keys, int rotation) { return MakeLong(keys, rotation); }
+
+} // namespace platform

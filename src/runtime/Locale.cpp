@@ -1,0 +1,50 @@
+#include "runtime/Locale.h"
+
+#include "runtime/RuntimeError.h"
+
+#include <QLocale>
+
+#include <optional>
+
+namespace runtime {
+namespace {
+
+std::optional<QLocale>& PinnedLocale()
+{
+    static std::optional<QLocale> pinned;
+    return pinned;
+}
+
+QLocale CurrentLocale() { return PinnedLocale().value_or(QLocale::system()); }
+
+void CheckRange(int value, int last)
+{
+    if (value < 1 || value > last)
+        Raise(ErrInvalidCall);
+}
+
+} // namespace
+
+std::string MonthName(int month)
+{
+    CheckRange(month, 12);
+    return CurrentLocale().standaloneMonthName(month, QLocale::LongFormat).toStdString();
+}
+
+std::string MonthNameInDate(int month)
+{
+    CheckRange(month, 12);
+    return CurrentLocale().monthName(month, QLocale::LongFormat).toStdString();
+}
+
+std::string WeekdayName(int weekday)
+{
+    CheckRange(weekday, 7);
+    return CurrentLocale().dayName(weekday, QLocale::LongFormat).toStdString();
+}
+
+void UseLocale(const QLocale& locale) { PinnedLocale() = locale; }
+
+void UseSystemLocale() { PinnedLocale().reset(); }
+
+} // namespace runtime

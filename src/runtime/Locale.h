@@ -1,0 +1,21 @@
+#pragma once
+
+#include <string>
+
+class QLocale;
+
+namespace runtime {
+
+/// The full name of a month (1..12) as it stands alone, such as a column heading.
+std::string MonthName(int month);
+/// The full name of a month (1..12) as it is written inside a date.
+std::string MonthNameInDate(int month);
+/// The full name of a weekday, 1 = Monday to 7 = Sunday.
+std::string WeekdayName(int weekday);
+
+/// Pins the locale the names come from; the user's own locale is used otherwise.
+void UseLocale(const QLocale& locale);
+/// Goes back to the user's own locale.
+void UseSystemLocale();
+
+} // namespace runtime

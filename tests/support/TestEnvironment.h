@@ -1,0 +1,29 @@
+#pragma once
+
+#include "runtime/Date.h"
+#include "runtime/RuntimeError.h"
+
+#include <gtest/gtest.h>
+
+/// Pins the clock to `date` for the life of the object, and puts the fixed one back after.
+class FixedToday {
+public:
+    explicit FixedToday(const runtime::Date& date);
+    ~FixedToday();
+    FixedToday(const FixedToday&) = delete;
+    FixedToday& operator=(const FixedToday&) = delete;
+};
+
+/// The date (year, month, day), for short test tables.
+runtime::Date Ymd(int year, int month, int day);
+
+/// Expects `statement` to raise run-time error `number`.
+#define EXPECT_RUNTIME_ERROR(statement, number)                                  \
+    do {                                                                         \
+        try {                                                                    \
+            statement;                                                           \
+            ADD_FAILURE() << #statement " raised nothing";                       \
+        } catch (const runtime::RuntimeError& failure) {                         \
+            EXPECT_EQ(failure.Number(), number) << #statement;                   \
+        }                                                                        \
+    } while (false)
