@@ -10,21 +10,32 @@
 namespace markup {
 namespace {
 
+// Goes round one corner: an arc of `radius` inside `corner`'s square, or straight to the corner.
+void Corner(QPainterPath& path, QPointF corner, qreal radius, qreal startAngle, QPointF squareOrigin)
+{
+    if (radius <= 0)
+        path.lineTo(corner);
+    else
+        path.arcTo(QRectF(squareOrigin, QSizeF(2 * radius, 2 * radius)), startAngle, -90);
+}
+
 // A rectangle with its four corners rounded by the given radii, each cut to half the box.
 QPainterPath RoundedPath(const QRectF& box, const ThicknessPtr& radii)
 {
-    QPainterPath path;
     const qreal limit = std::min(box.width(), box.height()) / 2;
-    auto radius = [&](int32_t value) { return std::clamp<qreal>(value, 0, limit); };
-    const qreal topLeft = radii ? radius(radii->Left) : 0;
-    const qreal topRight = radii ? radius(radii->Top) : 0;
-    const qreal bottomRight = radii ? radius(radii->Right) : 0;
-    const qreal bottomLeft = radii ? radius(radii->Bottom) : 0;
+    auto radius = [&](int32_t value) { return radii ? std::clamp<qreal>(value, 0, limit) : 0; };
+    const qreal topLeft = radius(radii ? radii->Left : 0);
+    const qreal topRight = radius(radii ? radii->Top : 0);
+    const qreal bottomRight = radius(radii ? radii->Right : 0);
+    const qreal bottomLeft = radius(radii ? radii->Bottom : 0);
+
+    QPainterPath path;
     path.moveTo(box.left() + topLeft, box.top());
-    path.arcTo(QRectF(box.right() - 2 * topRight, box.top(), 2 * topRight, 2 * topRight), 90, -90);
-    path.arcTo(QRectF(box.right() - 2 * bottomRight, box.bottom() - 2 * bottomRight, 2 * bottomRight, 2 * bottomRight), 0, -90);
-    path.arcTo(QRectF(box.left(), box.bottom() - 2 * bottomLeft, 2 * bottomLeft, 2 * bottomLeft), 270, -90);
-    path.arcTo(QRectF(box.left(), box.top(), 2 * topLeft, 2 * topLeft), 180, -90);
+    Corner(path, box.topRight(), topRight, 90, QPointF(box.right() - 2 * topRight, box.top()));
+    Corner(path, box.bottomRight(), bottomRight, 0,
+           QPointF(box.right() - 2 * bottomRight, box.bottom() - 2 * bottomRight));
+    Corner(path, box.bottomLeft(), bottomLeft, 270, QPointF(box.left(), box.bottom() - 2 * bottomLeft));
+    Corner(path, box.topLeft(), topLeft, 180, QPointF(box.left(), box.top()));
     path.closeSubpath();
     return path;
 }

@@ -1,0 +1,4 @@
+#pragma once
+
+/// Maps the design fonts to free fonts that look alike, where the design fonts are missing.
+void InstallFontSubstitutions();

@@ -1,0 +1,137 @@
+#include "window/Form1.h"
+
+#include "markup/Colours.h"
+#include "platform/Cursors.h"
+#include "platform/HostWindow.h"
+#include "platform/Messages.h"
+#include "platform/Screen.h"
+#include "runtime/LoadedForms.h"
+#include "wheel/modHookMouseWheel.h"
+#include "window/FormDesign.h"
+
+#include <QPainter>
+
+#include <cmath>
+
+using namespace platform;
+
+namespace {
+
+int TwipsToPixelsX(int twips) { return static_cast<int>(std::lround(twips / TwipsPerPixelX())); }
+int TwipsToPixelsY(int twips) { return static_cast<int>(std::lround(twips / TwipsPerPixelY())); }
+
+} // namespace
+
+Form1::Form1() : markupLabel1_(std::make_shared<markup::MarkupLabel>())
+{
+    markupLabel1_->Font() = {design::LabelFontName, design::LabelFontSize, 400};
+    markupLabel1_->SetForeColor(design::LabelForeColor);
+    markupLabel1_->SetBackColor(design::LabelBackColor);
+    markupLabel1_->SetSize(QSizeF(TwipsToPixelsX(design::LabelWidth), TwipsToPixelsY(design::LabelHeight)));
+    font_ = QFont(design::WindowFontName);
+    font_.setPointSizeF(design::WindowFontSize);
+
+    hWnd_ = CreateWindowHandle({
+        [this](UINT message, WPARAM wParam, LPARAM lParam) { return HandleMessage(message, wParam, lParam); },
+        [this](RECT& rect) { return OuterRectangle(rect); },
+    });
+    runtime::AddLoadedForm(*this, hWnd_);
+    PublishHandlers();
+}
+
+Form1::~Form1()
+{
+    if (hooked_)
+        Form_Unload();
+    markupLabel1_->SetChangeListener(nullptr);
+    markupLabel1_->SetHandlerObject(nullptr);
+    host_.reset();
+    runtime::RemoveLoadedForm(*this);
+    DestroyWindowHandle(hWnd_);
+}
+
+void Form1::PublishHandlers()
+{
+    using runtime::ArgumentAs;
+    Publish("CellClicked", [this](const Arguments& arguments) {
+        CellClicked(ArgumentAs<markup::ElementPtr>(arguments, 0), arguments.size() > 1 ? arguments[1] : std::any());
+        return std::any();
+    });
+    Publish("SpecialDateClicked", [this](const Arguments& arguments) {
+        SpecialDateClicked(ArgumentAs<markup::ElementPtr>(arguments, 0), arguments.size() > 1 ? arguments[1] : std::any());
+        return std::any();
+    });
+    Publish("MouseWheel", [this](const Arguments& arguments) {
+        MouseWheel(ArgumentAs<int32_t>(arguments, 0), ArgumentAs<int32_t>(arguments, 1),
+                   ArgumentAs<int32_t>(arguments, 2), ArgumentAs<int32_t>(arguments, 3));
+        return std::any();
+    });
+}
+
+void Form1::Form_Load()
+{
+    BuildLayout();
+    modHookMouseWheel::HookMouseWheel(hWnd_);
+    hooked_ = true;
+}
+
+void Form1::Form_Unload()
+{
+    modHookMouseWheel::UnhookMouseWheel(hWnd_);
+    hooked_ = false;
+}
+
+QPointF Form1::LabelPosition() const
+{
+    return QPointF(TwipsToPixelsX(design::LabelLeft), TwipsToPixelsY(design::LabelTop));
+}
+
+void Form1::Show()
+{
+    if (!host_) {
+        host_ = std::make_unique<HostWindow>(hWnd_);
+        host_->setWindowTitle(design::Caption);
+        host_->setFixedSize(TwipsToPixelsX(design::ClientWidth), TwipsToPixelsY(design::ClientHeight));
+        host_->SetPaintFunction([this](QPainter& painter) {
+            const QPointF origin = LabelPosition();
+            painter.fillRect(host_->rect(), markup::DesignColour(design::LabelBackColor));
+            painter.translate(origin);
+            markupLabel1_->Paint(painter);
+        });
+        markupLabel1_->SetChangeListener([this] { host_->update(); });
+    }
+    host_->show();
+}
+
+bool Form1::OuterRectangle(RECT& rect) const { return host_ && host_->OuterRectangle(rect); }
+
+void Form1::ShowCursorOfLabel()
+{
+    if (host_)
+        host_->setCursor(CursorShapeOf(markupLabel1_->CursorId()));
+}
+
+// The window's original procedure: pointer input goes to the markup label, in its own coordinates.
+LRESULT Form1::HandleMessage(UINT message, WPARAM, LPARAM lParam)
+{
+    const QPointF atLabel = QPointF(SignedLowWord(static_cast<uintptr_t>(lParam)),
+                                    SignedHighWord(static_cast<uintptr_t>(lParam))) - LabelPosition();
+    switch (message) {
+    case WM_MOUSEMOVE:
+        markupLabel1_->MouseMove(atLabel);
+        break;
+    case WM_LBUTTONDOWN:
+        markupLabel1_->MouseDown(atLabel);
+        break;
+    case WM_LBUTTONUP:
+        markupLabel1_->MouseUp(atLabel);
+        break;
+    case WM_MOUSELEAVE:
+        markupLabel1_->MouseLeave();
+        break;
+    default:
+        return 0;
+    }
+    ShowCursorOfLabel();
+    return 0;
+}

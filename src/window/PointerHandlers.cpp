@@ -1,0 +1,70 @@
+// Choosing a date with the pointer: a click on a slider cell, or a wheel turn over columns.
+// Each builds a new (month, day, year) in which only the affected columns change.
+
+#include "window/Form1.h"
+
+#include "runtime/Checked.h"
+#include "runtime/Text.h"
+
+#include <array>
+
+namespace {
+
+// Sets a flag for the life of a scope and clears it on every way out, failures included.
+class FlagScope {
+public:
+    explicit FlagScope(bool& flag) : flag_(flag) { flag_ = true; }
+    ~FlagScope() { flag_ = false; }
+    FlagScope(const FlagScope&) = delete;
+    FlagScope& operator=(const FlagScope&) = delete;
+
+private:
+    bool& flag_;
+};
+
+} // namespace
+
+void Form1::CellClicked(const markup::ElementPtr& Sender, const std::any&)
+{
+    if (!Sender || Sender->Name().empty())
+        return;
+    const std::vector<std::string> parts = runtime::Split(Sender->Name(), '_');
+    if (parts.size() != 3)
+        return;
+    // The column must read exactly "0", "1" or "2": "00" or " 1" name no column.
+    int32_t column = -1;
+    for (int32_t candidate = 0; candidate < slider::ColumnCount; ++candidate)
+        if (parts[1] == std::to_string(candidate))
+            column = candidate;
+    if (column < 0)
+        return;
+    const int32_t row = runtime::TextToInt32(parts[2]);
+
+    const int32_t selected = SelectedRow();
+    std::array<int32_t, slider::ColumnCount> triple{};
+    for (int32_t each = 0; each < slider::ColumnCount; ++each)
+        triple[each] = CellValues()(each == column ? row : selected, each);
+    SetDate(triple[0], triple[1], triple[2]);
+}
+
+void Form1::MouseWheel(int32_t, int32_t Rotation, int32_t, int32_t)
+{
+    // SetDate can let a nested wheel message through; that one must change nothing.
+    if (inWheel_)
+        return;
+    const FlagScope inWheel(inWheel_);
+
+    // Towards the user moves on to the next value (the row below), away goes back.
+    const int32_t step = Rotation < 0 ? 1 : -1;
+    const int32_t selected = SelectedRow();
+    std::array<int32_t, slider::ColumnCount> triple{};
+    bool anyHovered = false;
+    for (int32_t column = 0; column < slider::ColumnCount; ++column) {
+        const auto& grid = SliderGrids(column);
+        const bool hovered = grid && grid->IsMouseOver();
+        triple[column] = CellValues()(hovered ? selected + step : selected, column);
+        anyHovered = anyHovered || hovered;
+    }
+    if (anyHovered)
+        SetDate(triple[0], triple[1], triple[2]);
+}

@@ -1,0 +1,166 @@
+// The three slider columns: a Grid of five rows per column, styled by distance from the
+// middle row, with a hidden text that keeps the column as wide as its widest value.
+
+#include "window/Form1.h"
+
+#include "markup/Border.h"
+#include "markup/modXaml.h"
+#include "platform/Cursors.h"
+#include "runtime/Checked.h"
+#include "runtime/Locale.h"
+#include "window/FormDesign.h"
+
+#include <QFontMetricsF>
+
+#include <algorithm>
+#include <vector>
+
+using design::Rgb;
+using markup::As;
+using modXaml::CreateBrush;
+using modXaml::CreateThickness;
+using modXaml::PointsToPixels;
+
+namespace {
+
+struct RowStyle {
+    int32_t FontSize; // points
+    int32_t Background;
+    float BackgroundTransparency;
+    int32_t Foreground;
+    float ForegroundTransparency;
+};
+
+// Symmetric about the middle row: the further from it, the smaller, paler and fainter.
+RowStyle StyleOfRow(int32_t row)
+{
+    switch (row) {
+    case 0:
+    case 4: return {7, Rgb(32, 80, 128), 95, Rgb(112, 128, 144), 0};
+    case 1:
+    case 3: return {8, Rgb(32, 80, 128), 90, Rgb(64, 80, 96), 0};
+    case 2: return {12, Rgb(128, 64, 64), 75, Rgb(0, 0, 0), 0};
+    default: return {0, 0, 0, 0, 0};
+    }
+}
+
+std::string CellName(const char* prefix, int32_t column, int32_t row)
+{
+    return prefix + std::to_string(column) + "_" + std::to_string(row);
+}
+
+std::vector<std::string> CandidateTexts(int32_t column)
+{
+    std::vector<std::string> candidates;
+    if (column == 0)
+        for (int month = 1; month <= 12; ++month)
+            candidates.push_back(runtime::MonthName(month));
+    if (column == 1)
+        for (int day = 1; day <= 31; ++day)
+            candidates.push_back(std::to_string(day));
+    if (column == 2)
+        candidates.push_back("9999");
+    return candidates;
+}
+
+} // namespace
+
+int32_t Form1::RowFontSize(int32_t row) const { return StyleOfRow(row).FontSize; }
+
+markup::SolidColorBrushPtr Form1::RowBackground(int32_t row) const
+{
+    const RowStyle style = StyleOfRow(row);
+    return CreateBrush(style.Background, style.BackgroundTransparency);
+}
+
+markup::SolidColorBrushPtr Form1::RowForeground(int32_t row) const
+{
+    const RowStyle style = StyleOfRow(row);
+    return CreateBrush(style.Foreground, style.ForegroundTransparency);
+}
+
+int32_t Form1::ColumnAlignment(int32_t column) const
+{
+    // Month names read from the left; days and years line up their digits on the right.
+    return column == 1 || column == 2 ? markup::AlignEnd : markup::AlignStart;
+}
+
+void Form1::BuildSliderColumn(int32_t column)
+{
+    const auto context = markupLabel1_->MarkupContext();
+    runtime::CheckedIndex(column, slider::ColumnCount);
+
+    const auto grid = As<markup::Grid>(context->CreateObject("Grid"));
+    sliderGrids_[column] = grid;
+    grid->SetMargin(context->CreateThicknessObject(0, 0, 0, 0));
+
+    if (column < 2) {
+        const auto separator = As<markup::Border>(context->CreateObject("Border"));
+        separator->SetBorderBrush(CreateBrush(0, 90));
+        separator->SetBorderThickness(CreateThickness(0, 0, 1, 0));
+        grid->Children().Add(separator);
+        grid->SetRowSpan(separator, 5);
+    }
+
+    for (int32_t row = 0; row < slider::RowCount; ++row) {
+        grid->RowDefinitions().Add(As<markup::RowDefinition>(context->CreateObject("RowDefinition")));
+        // The selected row is not a choice, so only the other rows show the hand.
+        const int32_t cursor = row == SelectedRow() ? platform::IDC_ARROW : platform::IDC_HAND;
+
+        const auto background = As<markup::Border>(context->CreateObject("Border"));
+        background->SetName(CellName("Border_", column, row));
+        background->SetBackground(RowBackground(row));
+        background->SetCursor(cursor);
+        background->AddHandler(markup::MouseUpEvent, "CellClicked");
+        grid->Children().Add(background);
+        grid->SetRow(background, row);
+
+        const auto text = As<markup::TextBlock>(context->CreateObject("TextBlock"));
+        text->SetName(CellName("TextArea_", column, row));
+        text->SetFontSize(PointsToPixels(RowFontSize(row)));
+        text->SetText("NewItem");
+        text->SetForeground(RowForeground(row));
+        text->SetPadding(CreateThickness(4, 4, 4, 4));
+        text->SetHorizontalAlignment(ColumnAlignment(column));
+        text->SetCursor(cursor);
+        text->AddHandler(markup::MouseUpEvent, "CellClicked");
+        grid->Children().Add(text);
+        grid->SetRow(text, row);
+    }
+
+    // Hidden, but its space is kept: the column never narrows when a shorter value shows.
+    const auto sizing = As<markup::TextBlock>(context->CreateObject("TextBlock"));
+    sizing->SetFontSize(PointsToPixels(RowFontSize(SelectedRow())));
+    sizing->SetText(WidestColumnText(column));
+    sizing->SetPadding(CreateThickness(4, 4, 4, 4));
+    sizing->SetVisibility(markup::Hidden);
+    grid->Children().Add(sizing);
+    grid->SetRow(sizing, SelectedRow());
+}
+
+std::string Form1::WidestColumnText(int32_t column)
+{
+    const auto& grid = SliderGrids(column);
+    const auto middle = grid ? std::dynamic_pointer_cast<markup::TextBlock>(
+                                   grid->FindName(CellName("TextArea_", column, SelectedRow())))
+                             : nullptr;
+    if (!middle)
+        return "";
+
+    const std::string family = middle->FontFamily().empty() ? markupLabel1_->Font().Name : middle->FontFamily();
+    font_.setFamily(QString::fromStdString(family));
+    // Only the order of the widths matters, so the cell's pixel size serves as a point size.
+    font_.setPointSize(std::max(1, static_cast<int>(runtime::RoundHalfEven(middle->FontSize()))));
+
+    const QFontMetricsF metrics(font_);
+    std::string bestText;
+    double bestWidth = 0;
+    for (const std::string& candidate : CandidateTexts(column)) {
+        const double width = runtime::RoundHalfEven(metrics.horizontalAdvance(QString::fromStdString(candidate)));
+        if (width > bestWidth) {
+            bestWidth = width;
+            bestText = candidate;
+        }
+    }
+    return bestText;
+}

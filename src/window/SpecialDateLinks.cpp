@@ -1,0 +1,103 @@
+// The nine special-date links beside the columns: today, tomorrow, yesterday, and the
+// first and last day of this, the previous and the next month.
+
+#include "window/Form1.h"
+
+#include "date/modDate.h"
+#include "markup/Inlines.h"
+#include "markup/modXaml.h"
+#include "runtime/Checked.h"
+#include "runtime/Clock.h"
+#include "runtime/Text.h"
+#include "window/FormDesign.h"
+
+using markup::As;
+using runtime::Date;
+
+namespace {
+
+constexpr int32_t LinkColour = design::Rgb(50, 70, 80);
+
+Date FirstOfMonth(const Date& date) { return Date::FromParts(date.Year(), date.Month(), 1); }
+
+Date LastOfMonth(const Date& date)
+{
+    return Date::FromParts(date.Year(), date.Month(), modDate::DaysInMonth(date.Month(), date.Year()));
+}
+
+// Only the year and month of the moved date matter: it is always taken to the first or last day.
+Date MonthFrom(const Date& today, int32_t months) { return FirstOfMonth(today).AddMonths(months); }
+
+Date SpecialDate(int32_t index, const Date& today)
+{
+    switch (index) {
+    case 1: return today.AddDays(1);
+    case 2: return today.AddDays(-1);
+    case 3: return FirstOfMonth(today);
+    case 4: return LastOfMonth(today);
+    case 5: return MonthFrom(today, -1);
+    case 6: return LastOfMonth(MonthFrom(today, -1));
+    case 7: return MonthFrom(today, 1);
+    case 8: return LastOfMonth(MonthFrom(today, 1));
+    default: return today;
+    }
+}
+
+} // namespace
+
+int32_t Form1::LinkColumnOf(int32_t index) const { return index >= 0 && index <= 2 ? 0 : 1; }
+
+markup::ThicknessPtr Form1::LinkMargin(int32_t index) const
+{
+    // A wider gap after each month's last-day link pairs the links of one month.
+    const bool closesPair = index == 4 || index == 6 || index == 8;
+    return modXaml::CreateThickness(1, 1, 1, closesPair ? 6 : 1);
+}
+
+std::string Form1::SpecialDateCaption(int32_t index) const
+{
+    static const char* const captions[] = {
+        "Today",
+        "Tomorrow",
+        "Yesterday",
+        "First of this month",
+        "Last of this month",
+        "First of last month",
+        "Last of last month",
+        "First of next month",
+        "Last of next month",
+    };
+    return index >= 0 && index <= 8 ? captions[index] : "";
+}
+
+markup::ElementPtr Form1::CreateSpecialDateLink(int32_t index)
+{
+    const auto context = markupLabel1_->MarkupContext();
+    const auto block = As<markup::TextBlock>(context->CreateObject("TextBlock"));
+    block->SetMargin(LinkMargin(index));
+
+    const auto link = As<markup::Hyperlink>(context->CreateObject("Hyperlink"));
+    link->SetName("SpecialDate_" + std::to_string(index));
+    link->AddHandler(markup::ClickEvent, "SpecialDateClicked");
+    link->SetForeground(context->CreateSolidBrush(LinkColour));
+
+    const auto run = As<markup::Run>(context->CreateObject("Run"));
+    run->SetText(modXaml::EscapeXaml(SpecialDateCaption(index)));
+
+    link->Inlines().Add(run);
+    block->Inlines().Add(link);
+    return block;
+}
+
+void Form1::SpecialDateClicked(const markup::ElementPtr& Sender, const std::any&)
+{
+    if (!Sender || Sender->Name().empty())
+        return;
+    const std::vector<std::string> parts = runtime::Split(Sender->Name(), '_');
+    if (parts.size() != 2)
+        return;
+    const int32_t index = runtime::TextToInt32(parts[1]);
+    // The clock is read at every click, so a window left open past midnight follows the new day.
+    const Date selected = SpecialDate(index, runtime::Today());
+    SetDate(selected.Month(), selected.Day(), selected.Year());
+}
