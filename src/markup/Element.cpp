@@ -105,7 +105,7 @@ void Element::ForEachChild(const std::function<void(const ElementPtr&)>&) const 
 QSizeF Element::Measure(QSizeF available, const TextDefaults& defaults)
 {
     if (visibility_ == Collapsed) {
-        desiredSize_ = {};
+        desiredSize_ = QSizeF(0, 0);
         return desiredSize_;
     }
     const QMarginsF margins = MarginsOf(margin_);

@@ -1,0 +1,103 @@
+#include "markup/MarkupTestTree.h"
+#include "support/TestEnvironment.h"
+
+#include <QImage>
+#include <QPainter>
+
+using namespace markup;
+
+namespace {
+
+class Painting : public testing::Test, protected MarkupTestTree {
+protected:
+    QImage Render(const ElementPtr& root, int width, int height)
+    {
+        label->SetBackColor(0xFFFFFF);
+        Show(root, width, height);
+        QImage image(width, height, QImage::Format_ARGB32);
+        image.fill(Qt::magenta);
+        QPainter painter(&image);
+        label->Paint(painter);
+        return image;
+    }
+};
+
+bool Near(QColor actual, QColor expected, int tolerance = 2)
+{
+    return std::abs(actual.red() - expected.red()) <= tolerance && std::abs(actual.green() - expected.green()) <= tolerance &&
+           std::abs(actual.blue() - expected.blue()) <= tolerance;
+}
+
+} // namespace
+
+TEST_F(Painting, RoundedCornersLeaveTheBackgroundAndTranslucentFillsBlend)
+{
+    // 0x804020 is RGB(32, 64, 128); alpha 26 of 255 is about 90 percent transparent.
+    auto frame = Filled(0x804020, 26);
+    frame->SetCornerRadius(Thickness(7, 7, 7, 7));
+    const QImage image = Render(frame, 40, 30);
+    EXPECT_EQ(image.pixelColor(0, 0), QColor(Qt::white)) << "the rounded corner stays background";
+    EXPECT_EQ(image.pixelColor(39, 29), QColor(Qt::white));
+    const double a = 26 / 255.0;
+    const QColor blended(qRound(255 * (1 - a) + 32 * a), qRound(255 * (1 - a) + 64 * a), qRound(255 * (1 - a) + 128 * a));
+    EXPECT_TRUE(Near(image.pixelColor(20, 15), blended)) << image.pixelColor(20, 15).name().toStdString();
+}
+
+TEST_F(Painting, SquareBordersFillToTheirCornersAndOutlinesSitOnTheEdges)
+{
+    auto cell = Filled(0x0000FF);
+    auto outline = Make<Border>("Border");
+    outline->SetBorderBrush(context->CreateSolidBrush(0x00FF00));
+    outline->SetBorderThickness(Thickness(0, 0, 2, 0));
+    auto grid = Make<Grid>("Grid");
+    grid->Children().Add(cell);
+    grid->Children().Add(outline);
+    const QImage image = Render(grid, 20, 10);
+    EXPECT_EQ(image.pixelColor(0, 0), QColor(Qt::red));
+    EXPECT_EQ(image.pixelColor(17, 5), QColor(Qt::red));
+    EXPECT_EQ(image.pixelColor(18, 5), QColor(Qt::green));
+    EXPECT_EQ(image.pixelColor(19, 9), QColor(Qt::green));
+}
+
+TEST_F(Painting, LaterSiblingsPaintAboveAndHiddenOnesNotAtAll)
+{
+    auto grid = Make<Grid>("Grid");
+    auto below = Filled(0x0000FF);
+    auto above = Filled(0xFF0000);
+    grid->Children().Add(below);
+    grid->Children().Add(above);
+    EXPECT_EQ(Render(grid, 10, 10).pixelColor(5, 5), QColor(Qt::blue));
+    above->SetVisibility(Hidden);
+    EXPECT_EQ(Render(grid, 10, 10).pixelColor(5, 5), QColor(Qt::red));
+}
+
+TEST_F(Painting, TextIsDrawnInItsForegroundAndLinksInTheirs)
+{
+    auto text = Make<TextBlock>("TextBlock");
+    text->SetText("MMMM");
+    text->SetFontSize(20);
+    text->SetForeground(context->CreateSolidBrush(0x0000FF));
+    auto links = Make<TextBlock>("TextBlock");
+    auto link = Make<Hyperlink>("Hyperlink");
+    auto run = Make<markup::Run>("Run");
+    run->SetText("MMMM");
+    link->Inlines().Add(run);
+    link->SetForeground(context->CreateSolidBrush(0xFF0000));
+    links->SetFontSize(20);
+    links->Inlines().Add(link);
+    auto column = Make<StackPanel>("StackPanel");
+    column->Children().Add(text);
+    column->Children().Add(links);
+    const QImage image = Render(column, 120, 80);
+
+    auto countNear = [&](QColor colour, const QRectF& area) {
+        int count = 0;
+        for (int y = int(area.top()); y < int(area.bottom()); ++y)
+            for (int x = int(area.left()); x < int(area.right()); ++x)
+                count += Near(image.pixelColor(x, y), colour, 40) ? 1 : 0;
+        return count;
+    };
+    EXPECT_GT(countNear(Qt::red, text->Bounds()), 20);
+    EXPECT_EQ(countNear(Qt::blue, text->Bounds()), 0);
+    EXPECT_GT(countNear(Qt::blue, links->Bounds()), 20);
+}

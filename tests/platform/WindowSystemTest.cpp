@@ -1,0 +1,120 @@
+#include "platform/Messages.h"
+#include "platform/WindowSystem.h"
+#include "support/TestEnvironment.h"
+
+#include <vector>
+
+using namespace platform;
+
+namespace {
+
+struct Seen {
+    UINT message;
+    WPARAM wParam;
+    LPARAM lParam;
+};
+
+std::vector<Seen>& Spied()
+{
+    static std::vector<Seen> seen;
+    return seen;
+}
+LONG_PTR& SpyPrevious()
+{
+    static LONG_PTR previous = 0;
+    return previous;
+}
+
+// A procedure installed over the original one: it records and passes everything on.
+LRESULT SpyProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    Spied().push_back({message, wParam, lParam});
+    return CallWindowProcA(SpyPrevious(), hWnd, message, wParam, lParam) + 1000;
+}
+
+class WindowSystem : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        Spied().clear();
+        hWnd = CreateWindowHandle({[this](UINT message, WPARAM, LPARAM) {
+                                       owned.push_back(message);
+                                       return LRESULT{7};
+                                   },
+                                   [this](RECT& rect) {
+                                       rect = shownAt;
+                                       return shown;
+                                   }});
+    }
+    void TearDown() override { DestroyWindowHandle(hWnd); }
+
+    HWND hWnd = 0;
+    std::vector<UINT> owned;
+    bool shown = false;
+    RECT shownAt{10, 20, 110, 220};
+};
+
+} // namespace
+
+TEST_F(WindowSystem, AnInstalledProcedureSeesEveryMessageAndCanPassItOn)
+{
+    EXPECT_EQ(SendMessageA(hWnd, WM_MOUSEMOVE, 0, MakeLParam(3, 4)), 7);
+    SpyPrevious() = SetWindowLongA(hWnd, GWL_WNDPROC, ProcedureAddress(&SpyProc));
+    ASSERT_NE(SpyPrevious(), 0);
+    EXPECT_EQ(SendMessageA(hWnd, WM_LBUTTONDOWN, MK_LBUTTON, MakeLParam(-5, 6)), 1007);
+    EXPECT_EQ(SendMessageA(hWnd, 0x1234, 99, -1), 1007);
+    ASSERT_EQ(Spied().size(), 2u);
+    EXPECT_EQ(Spied()[0].message, WM_LBUTTONDOWN);
+    EXPECT_EQ(SignedLowWord(static_cast<uintptr_t>(Spied()[0].lParam)), -5);
+    EXPECT_EQ(Spied()[1].wParam, 99u);
+    EXPECT_EQ(owned, (std::vector<UINT>{WM_MOUSEMOVE, WM_LBUTTONDOWN, 0x1234}));
+
+    // Putting the previous procedure back returns the spy.
+    EXPECT_EQ(SetWindowLongA(hWnd, GWL_WNDPROC, SpyPrevious()), ProcedureAddress(&SpyProc));
+    SendMessageA(hWnd, WM_MOUSEMOVE, 0, 0);
+    EXPECT_EQ(Spied().size(), 2u);
+}
+
+TEST_F(WindowSystem, SetWindowLongRefusesUnknownWindowsIndexesAndNullProcedures)
+{
+    EXPECT_EQ(SetWindowLongA(hWnd + 1, GWL_WNDPROC, ProcedureAddress(&SpyProc)), 0);
+    EXPECT_EQ(SetWindowLongA(hWnd, -21, ProcedureAddress(&SpyProc)), 0);
+    EXPECT_EQ(SetWindowLongA(hWnd, GWL_WNDPROC, 0), 0);
+    EXPECT_EQ(CallWindowProcA(0, hWnd, WM_MOUSEMOVE, 0, 0), 0);
+    EXPECT_EQ(SendMessageA(hWnd, WM_MOUSEMOVE, 0, 0), 7);
+}
+
+TEST_F(WindowSystem, PropertiesAreNamedValuesPerWindow)
+{
+    EXPECT_EQ(GetPropA(hWnd, "PrevWndProc"), 0);
+    EXPECT_TRUE(SetPropA(hWnd, "PrevWndProc", 42));
+    EXPECT_EQ(GetPropA(hWnd, "PrevWndProc"), 42);
+    EXPECT_EQ(GetPropA(hWnd, "prevwndproc"), 0);
+    EXPECT_FALSE(SetPropA(hWnd + 4, "PrevWndProc", 1));
+    EXPECT_EQ(RemovePropA(hWnd, "PrevWndProc"), 42);
+    EXPECT_EQ(GetPropA(hWnd, "PrevWndProc"), 0);
+    EXPECT_EQ(RemovePropA(hWnd, "PrevWndProc"), 0);
+}
+
+TEST_F(WindowSystem, WindowRectLeavesTheRectangleAloneWhenItFails)
+{
+    RECT rect{1, 2, 3, 4};
+    EXPECT_FALSE(GetWindowRect(hWnd, &rect));
+    EXPECT_EQ(rect.left + rect.top + rect.right + rect.bottom, 10);
+    shown = true;
+    EXPECT_TRUE(GetWindowRect(hWnd, &rect));
+    EXPECT_EQ(rect.right, 110);
+    EXPECT_EQ(rect.bottom, 220);
+    EXPECT_FALSE(GetWindowRect(0, &rect));
+}
+
+TEST(Messages, ParametersPackSignedWords)
+{
+    const LPARAM at = MakeLParam(-1200, 32767);
+    EXPECT_EQ(SignedLowWord(static_cast<uintptr_t>(at)), -1200);
+    EXPECT_EQ(SignedHighWord(static_cast<uintptr_t>(at)), 32767);
+    const WPARAM wheel = MakeWheelWParam(MK_CONTROL, -120);
+    EXPECT_EQ(LowWord(wheel), 8);
+    EXPECT_EQ(SignedHighWord(wheel), -120);
+    EXPECT_EQ(HighWord(wheel), 65416);
+}
