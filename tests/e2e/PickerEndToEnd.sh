@@ -1,0 +1,65 @@
+#!/usr/bin/env bash
+# Drives the real picker in a virtual X server with real clicks and wheel turns, and checks
+# that each one changes the window and that its opposite brings the first picture back.
+# Usage: PickerEndToEnd.sh <picker binary> <layout probe binary> <scripts folder>
+set -euo pipefail
+picker=$1
+probe=$2
+source "$3/xvfb-session"
+
+work=$(mktemp -d)
+cleanup() {
+  [ -n "${picker_pid:-}" ] && kill "$picker_pid" 2>/dev/null || true
+  stop_xvfb
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+start_xvfb
+"$picker" 2>"$work/picker.log" &
+picker_pid=$!
+window=$(wait_for_window Form1) || { echo "FAIL: no window titled Form1"; exit 1; }
+
+declare -A at
+while read -r name x y; do at[$name]="$x $y"; done < <(QT_QPA_PLATFORM=xcb "$probe" \
+  SpecialDate_0 SpecialDate_1 Border_2_1 Border_2_3 TextArea_1_2)
+
+shot() { sleep 0.3; import -window "$window" "$work/$1.png"; }
+same() { [ "$(compare -metric AE "$work/$1.png" "$work/$2.png" null: 2>&1)" = "0" ]; }
+differ() { ! same "$@"; }
+point() { xdotool mousemove --window "$window" ${at[$1]}; sleep 0.1; }
+click() { point "$1"; xdotool click 1; }
+wheel() { point "$1"; xdotool click "$2"; }
+check() {
+  if "${@:2}"; then echo "ok: $1"; else echo "FAIL: $1"; failed=1; fi
+}
+failed=0
+
+shot start
+click SpecialDate_1
+shot tomorrow
+check "the Tomorrow link changes the window" differ start tomorrow
+click SpecialDate_0
+shot today
+check "the Today link brings today back" same start today
+
+wheel TextArea_1_2 5
+shot wheel_down
+check "a wheel notch towards the user over the day column moves it" differ start wheel_down
+# Except on a month's last day, where the day column wraps to the 1st of the same month.
+if [ "$(date -d tomorrow +%d)" != "01" ]; then
+  check "the next day in the day column is tomorrow" same tomorrow wheel_down
+fi
+wheel TextArea_1_2 4
+shot wheel_up
+check "a notch away from the user moves it back" same start wheel_up
+
+click Border_2_3
+shot next_year
+check "a click on the next year selects it" differ start next_year
+click Border_2_1
+shot back
+check "a click on the previous year goes back" same start back
+
+check "the picker is still running" kill -0 "$picker_pid"
+exit $failed
