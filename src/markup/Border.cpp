@@ -1,46 +1,13 @@
 #include "markup/Border.h"
 
 #include "markup/Colours.h"
+#include "markup/RoundedBox.h"
 
 #include <QPainter>
-#include <QPainterPath>
 
 #include <algorithm>
 
 namespace markup {
-namespace {
-
-// Goes round one corner: an arc of `radius` inside `corner`'s square, or straight to the corner.
-void Corner(QPainterPath& path, QPointF corner, qreal radius, qreal startAngle, QPointF squareOrigin)
-{
-    if (radius <= 0)
-        path.lineTo(corner);
-    else
-        path.arcTo(QRectF(squareOrigin, QSizeF(2 * radius, 2 * radius)), startAngle, -90);
-}
-
-// A rectangle with its four corners rounded by the given radii, each cut to half the box.
-QPainterPath RoundedPath(const QRectF& box, const ThicknessPtr& radii)
-{
-    const qreal limit = std::min(box.width(), box.height()) / 2;
-    auto radius = [&](int32_t value) { return radii ? std::clamp<qreal>(value, 0, limit) : 0; };
-    const qreal topLeft = radius(radii ? radii->Left : 0);
-    const qreal topRight = radius(radii ? radii->Top : 0);
-    const qreal bottomRight = radius(radii ? radii->Right : 0);
-    const qreal bottomLeft = radius(radii ? radii->Bottom : 0);
-
-    QPainterPath path;
-    path.moveTo(box.left() + topLeft, box.top());
-    Corner(path, box.topRight(), topRight, 90, QPointF(box.right() - 2 * topRight, box.top()));
-    Corner(path, box.bottomRight(), bottomRight, 0,
-           QPointF(box.right() - 2 * bottomRight, box.bottom() - 2 * bottomRight));
-    Corner(path, box.bottomLeft(), bottomLeft, 270, QPointF(box.left(), box.bottom() - 2 * bottomLeft));
-    Corner(path, box.topLeft(), topLeft, 180, QPointF(box.left(), box.top()));
-    path.closeSubpath();
-    return path;
-}
-
-} // namespace
 
 void Border::SetBackground(SolidColorBrushPtr brush)
 {
@@ -108,37 +75,29 @@ void Border::ArrangeContent(const QRectF& box)
 
 void Border::PaintContent(QPainter& painter, const TextDefaults&) const
 {
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(Qt::NoPen);
-    if (background_) {
-        painter.setBrush(BrushColour(background_->Color()));
-        painter.drawPath(RoundedPath(Bounds(), cornerRadius_));
-    }
-    if (borderBrush_ && borderThickness_)
-        PaintOutline(painter);
-}
-
-void Border::PaintOutline(QPainter& painter) const
-{
+    const QRect box = Bounds().toAlignedRect();
+    const CornerRadii radii = cornerRadius_ ? CornerRadii{cornerRadius_->Left, cornerRadius_->Top, cornerRadius_->Right,
+                                                          cornerRadius_->Bottom}
+                                            : CornerRadii{};
+    if (background_)
+        FillRoundedBox(painter, box, radii, BrushColour(background_->Color()));
+    if (!borderBrush_ || !borderThickness_)
+        return;
     const Thickness& edges = *borderThickness_;
     const QColor colour = BrushColour(borderBrush_->Color());
-    const QRectF box = Bounds();
     if (edges.Left == edges.Top && edges.Left == edges.Right && edges.Left == edges.Bottom) {
-        if (edges.Left <= 0)
-            return;
-        // An even outline follows the rounded corners; the pen runs along the middle of the edge.
-        const qreal half = edges.Left / 2.0;
-        painter.setBrush(Qt::NoBrush);
-        painter.setPen(QPen(colour, edges.Left));
-        painter.drawPath(RoundedPath(box.adjusted(half, half, -half, -half), cornerRadius_));
+        OutlineRoundedBox(painter, box, radii, edges.Left, colour);
         return;
     }
     // Uneven edges (a separator line on one side) are plain bars.
-    painter.setBrush(colour);
-    painter.drawRect(QRectF(box.left(), box.top(), std::max(0, edges.Left), box.height()));
-    painter.drawRect(QRectF(box.left(), box.top(), box.width(), std::max(0, edges.Top)));
-    painter.drawRect(QRectF(box.right() - std::max(0, edges.Right), box.top(), std::max(0, edges.Right), box.height()));
-    painter.drawRect(QRectF(box.left(), box.bottom() - std::max(0, edges.Bottom), box.width(), std::max(0, edges.Bottom)));
+    const int left = std::max(0, edges.Left);
+    const int top = std::max(0, edges.Top);
+    const int right = std::max(0, edges.Right);
+    const int bottom = std::max(0, edges.Bottom);
+    painter.fillRect(QRect(box.left(), box.top(), left, box.height()), colour);
+    painter.fillRect(QRect(box.left(), box.top(), box.width(), top), colour);
+    painter.fillRect(QRect(box.right() + 1 - right, box.top(), right, box.height()), colour);
+    painter.fillRect(QRect(box.left(), box.bottom() + 1 - bottom, box.width(), bottom), colour);
 }
 
 } // namespace markup

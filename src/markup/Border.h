@@ -35,7 +35,6 @@ protected:
 
 private:
     QMarginsF Insets() const;
-    void PaintOutline(QPainter& painter) const;
 
     SolidColorBrushPtr background_;
     ThicknessPtr borderThickness_;

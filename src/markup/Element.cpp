@@ -5,6 +5,7 @@
 #include <QPainter>
 
 #include <algorithm>
+#include <cmath>
 #include <limits>
 
 namespace markup {
@@ -31,7 +32,8 @@ std::pair<qreal, qreal> Place(qreal slotStart, qreal slotLength, qreal wanted, i
         return {slotStart, slotLength};
     const qreal length = std::min(wanted, slotLength);
     const qreal free = slotLength - length;
-    const qreal offset = alignment == AlignCentre ? free / 2 : alignment == AlignEnd ? free : 0;
+    // Centring rounds down, so that boxes keep to whole pixels and edges stay sharp.
+    const qreal offset = alignment == AlignCentre ? std::floor(free / 2) : alignment == AlignEnd ? free : 0;
     return {slotStart + offset, length};
 }
 
@@ -126,14 +128,15 @@ void Element::Arrange(const QRectF& slot)
     ArrangeContent(bounds_);
 }
 
-void Element::Paint(QPainter& painter, const TextDefaults& defaults) const
+void Element::Paint(QPainter& painter, const TextDefaults& defaults, const QRectF& area) const
 {
-    if (visibility_ != Visible)
+    // Children lie within their parent's box, so a box outside the area skips the whole subtree.
+    if (visibility_ != Visible || !bounds_.intersects(area))
         return;
     painter.save();
     PaintContent(painter, defaults);
     painter.restore();
-    ForEachChild([&](const ElementPtr& child) { child->Paint(painter, defaults); });
+    ForEachChild([&](const ElementPtr& child) { child->Paint(painter, defaults, area); });
 }
 
 Element* Element::HitTest(QPointF point)
@@ -162,6 +165,7 @@ void Element::Adopt(const ElementPtr& child)
 
 void Element::Changed()
 {
+    contentChanged_ = true;
     const Element* root = this;
     while (root->parent_)
         root = root->parent_;

@@ -90,8 +90,8 @@ public:
     /// The element's box in label coordinates, margins excluded.
     const QRectF& Bounds() const { return bounds_; }
 
-    /// Paints the element and then its children, unless it is not visible.
-    void Paint(QPainter& painter, const TextDefaults& defaults) const;
+    /// Paints the element and then its children where they meet `area`, unless it is not visible.
+    void Paint(QPainter& painter, const TextDefaults& defaults, const QRectF& area) const;
     /// The topmost visible element under `point`, or nullptr.
     Element* HitTest(QPointF point);
 
@@ -125,6 +125,10 @@ private:
     MarkupLabel* label_ = nullptr; // set on the root element only
     QSizeF desiredSize_;
     QRectF bounds_;
+    // What the screen shows of this element: its box when last painted, and whether its
+    // content changed since.
+    QRectF paintedBounds_;
+    bool contentChanged_ = true;
 };
 
 /// A thickness as Qt margins; nothing counts as zero.

@@ -77,13 +77,16 @@ QSizeF Grid::MeasureContent(QSizeF available, const TextDefaults& defaults)
 
 void Grid::ArrangeContent(const QRectF& box)
 {
-    // Every row is a star row, so height beyond the content is shared equally.
+    // Every row is a star row, so height beyond the content is shared equally. Row edges
+    // are rounded to whole pixels so that neighbouring cells meet without a seam.
     const qreal content = std::accumulate(rowHeights_.begin(), rowHeights_.end(), qreal{0});
     const qreal extra = std::max<qreal>(0, box.height() - content) / static_cast<qreal>(rowHeights_.size());
     std::vector<qreal> tops(rowHeights_.size() + 1, box.y());
+    qreal exactTop = box.y();
     for (size_t row = 0; row < rowHeights_.size(); ++row) {
-        rowHeights_[row] += extra;
-        tops[row + 1] = tops[row] + rowHeights_[row];
+        exactTop += rowHeights_[row] + extra;
+        tops[row + 1] = std::round(exactTop);
+        rowHeights_[row] = tops[row + 1] - tops[row];
     }
     for (const ElementPtr& child : Children()) {
         const auto [first, last] = RowsOf(*child);

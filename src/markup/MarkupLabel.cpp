@@ -103,12 +103,56 @@ void MarkupLabel::UpdateLayout()
     root_->Arrange(QRectF(QPointF(0, 0), size_));
 }
 
-void MarkupLabel::Paint(QPainter& painter)
+void MarkupLabel::CollectChangedArea(Element& element)
+{
+    // An element that moved needs both its old and its new place painted; one whose content
+    // changed needs its place painted.
+    if (element.bounds_ != element.paintedBounds_ || element.contentChanged_) {
+        changedArea_ += element.paintedBounds_.toAlignedRect();
+        changedArea_ += element.bounds_.toAlignedRect();
+        element.paintedBounds_ = element.bounds_;
+        element.contentChanged_ = false;
+    }
+    element.ForEachChild([&](const ElementPtr& child) { CollectChangedArea(*child); });
+}
+
+QRegion MarkupLabel::TakeChangedArea()
 {
     UpdateLayout();
-    painter.fillRect(QRectF(QPointF(0, 0), size_), DesignColour(backColor_));
     if (root_)
-        root_->Paint(painter, Defaults());
+        CollectChangedArea(*root_);
+    return std::exchange(changedArea_, QRegion()) & QRect(QPoint(0, 0), size_.toSize());
+}
+
+void MarkupLabel::Paint(QPainter& painter)
+{
+    TakeChangedArea();
+    Paint(painter, QRegion(QRect(QPoint(0, 0), size_.toSize())));
+}
+
+void MarkupLabel::Paint(QPainter& painter, const QRegion& area)
+{
+    UpdateLayout();
+    // Qt's raster engine hands fills of more than about a hundred scanlines to a thread pool
+    // and waits for it, which costs far more than the fill itself for a window this small.
+    // Painting in bands of fewer lines keeps every fill on this thread.
+    constexpr int bandHeight = 64;
+    const TextDefaults defaults = Defaults();
+    const QRect bounds = area.boundingRect();
+    for (int top = bounds.top(); top <= bounds.bottom(); top += bandHeight)
+        PaintBand(painter, area & QRect(bounds.left(), top, bounds.width(), bandHeight), defaults);
+}
+
+void MarkupLabel::PaintBand(QPainter& painter, const QRegion& area, const TextDefaults& defaults)
+{
+    if (area.isEmpty())
+        return;
+    painter.save();
+    painter.setClipRegion(area, Qt::IntersectClip);
+    painter.fillRect(area.boundingRect(), DesignColour(backColor_));
+    if (root_)
+        root_->Paint(painter, defaults, area.boundingRect());
+    painter.restore();
 }
 
 Element* MarkupLabel::HitAt(QPointF position)

@@ -5,6 +5,7 @@
 #include "runtime/Dispatchable.h"
 
 #include <QPointF>
+#include <QRegion>
 #include <QSizeF>
 
 #include <functional>
@@ -60,6 +61,10 @@ public:
     void UpdateLayout();
     /// Paints the background and the tree at the painter's origin.
     void Paint(QPainter& painter);
+    /// Paints only `area` (label coordinates) of the background and the tree.
+    void Paint(QPainter& painter, const QRegion& area);
+    /// Lays out and returns the area whose picture changed since the last call, then forgets it.
+    QRegion TakeChangedArea();
     /// Called when something changed that needs a new paint.
     void SetChangeListener(std::function<void()> listener) { changeListener_ = std::move(listener); }
     /// Marks the layout stale and tells the change listener.
@@ -76,6 +81,8 @@ public:
 
 private:
     TextDefaults Defaults() const;
+    void CollectChangedArea(Element& element);
+    void PaintBand(QPainter& painter, const QRegion& area, const TextDefaults& defaults);
     Element* HitAt(QPointF position);
     void UpdateHover(Element* hit);
     void Raise(int32_t event, const std::vector<ElementPtr>& path, QPointF position);
@@ -88,6 +95,7 @@ private:
     runtime::Dispatchable* handler_ = nullptr;
     QSizeF size_;
     bool layoutValid_ = false;
+    QRegion changedArea_;
     std::function<void()> changeListener_;
     std::vector<ElementPtr> hoverChain_; // hit element first, root last
     ElementPtr pressedLink_;

@@ -3,6 +3,7 @@
 #include "platform/Messages.h"
 
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QWheelEvent>
 
@@ -99,13 +100,13 @@ void HostWindow::wheelEvent(QWheelEvent* event)
         Send(WM_MOUSEWHEEL, MakeWheelWParam(keys, rotation), MakeLParam(at.x(), at.y()));
 }
 
-void HostWindow::paintEvent(QPaintEvent*)
+void HostWindow::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
     if (!paint_)
         return;
     try {
-        paint_(painter);
+        paint_(painter, event->region());
     } catch (const std::exception& failure) {
         std::fprintf(stderr, "datepicker: painting failed: %s\n", failure.what());
     }

@@ -12,13 +12,13 @@ namespace platform {
 /// messages sent through the window's current procedure, and asks its owner to paint.
 class HostWindow : public QWidget {
 public:
-    using PaintFunction = std::function<void(QPainter&)>;
+    using PaintFunction = std::function<void(QPainter&, const QRegion&)>;
 
     explicit HostWindow(HWND hWnd);
 
     /// The handle whose procedure chain receives this window's messages.
     HWND Handle() const { return hWnd_; }
-    /// Sets what paints the client area.
+    /// Sets what paints the client area; it is given the area to paint.
     void SetPaintFunction(PaintFunction paint) { paint_ = std::move(paint); }
     /// Fills the outer rectangle, frame and title bar included, in screen coordinates.
     bool OuterRectangle(RECT& rect) const;

@@ -92,15 +92,36 @@ void Form1::Show()
         host_ = std::make_unique<HostWindow>(hWnd_);
         host_->setWindowTitle(design::Caption);
         host_->setFixedSize(TwipsToPixelsX(design::ClientWidth), TwipsToPixelsY(design::ClientHeight));
-        host_->SetPaintFunction([this](QPainter& painter) {
-            const QPointF origin = LabelPosition();
-            painter.fillRect(host_->rect(), markup::DesignColour(design::LabelBackColor));
-            painter.translate(origin);
-            markupLabel1_->Paint(painter);
-        });
-        markupLabel1_->SetChangeListener([this] { host_->update(); });
+        host_->SetPaintFunction([this](QPainter& painter, const QRegion& area) { Paint(painter, area); });
+        markupLabel1_->SetChangeListener([this] { ScheduleRepaint(); });
     }
     host_->show();
+}
+
+void Form1::Paint(QPainter& painter, const QRegion& area)
+{
+    const QPoint origin = LabelPosition().toPoint();
+    const QRect labelArea(origin, markupLabel1_->Size().toSize());
+    for (const QRect& margin : area - labelArea)
+        painter.fillRect(margin, markup::DesignColour(design::LabelBackColor));
+    painter.translate(origin);
+    markupLabel1_->Paint(painter, area.translated(-origin) & QRect(QPoint(0, 0), labelArea.size()));
+}
+
+// Changes arrive one property at a time (SetDate writes sixteen texts), so the repaint waits
+// for the event loop and then covers just what changed.
+void Form1::ScheduleRepaint()
+{
+    if (repaintScheduled_ || !host_)
+        return;
+    repaintScheduled_ = true;
+    QMetaObject::invokeMethod(
+        host_.get(),
+        [this] {
+            repaintScheduled_ = false;
+            host_->update(markupLabel1_->TakeChangedArea().translated(LabelPosition().toPoint()));
+        },
+        Qt::QueuedConnection);
 }
 
 bool Form1::OuterRectangle(RECT& rect) const { return host_ && host_->OuterRectangle(rect); }

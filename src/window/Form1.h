@@ -7,6 +7,7 @@
 
 #include <QFont>
 #include <QPointF>
+#include <QRegion>
 
 #include <any>
 #include <memory>
@@ -15,6 +16,7 @@
 namespace platform {
 class HostWindow;
 }
+class QPainter;
 
 /// The picker window: a header with the selected date, three slider columns and two panels
 /// of special-date links, all drawn by the markup label MarkupLabel1.
@@ -72,11 +74,14 @@ private:
     platform::LRESULT HandleMessage(platform::UINT message, platform::WPARAM wParam, platform::LPARAM lParam);
     bool OuterRectangle(platform::RECT& rect) const;
     void ShowCursorOfLabel();
+    void ScheduleRepaint();
+    void Paint(QPainter& painter, const QRegion& area);
 
     markup::MarkupLabelPtr markupLabel1_;
     QFont font_;
     bool inWheel_ = false;
     bool hooked_ = false;
+    bool repaintScheduled_ = false;
     platform::HWND hWnd_ = 0;
     std::unique_ptr<platform::HostWindow> host_;
 };

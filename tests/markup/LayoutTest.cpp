@@ -100,9 +100,10 @@ TEST_F(Layout, GridRowsSizeToContentSpanAndShareExtraHeight)
     grid->SetRowSpan(spanning, 1);
     grid->SetRow(spanning, 7); // past the last row: it lands in the last one
     Show(grid, 100, 400);
-    // Rows from content are 10, 30 and 100; the extra 260 of 400 is shared equally.
-    EXPECT_NEAR(grid->RowHeights()[0], 10 + 260.0 / 3, 1e-9);
-    EXPECT_NEAR(spanning->Bounds().top(), 10 + 30 + 2 * 260.0 / 3, 1e-9);
+    // Rows from content are 10, 30 and 100; the extra 260 of 400 is shared equally, and the
+    // row edges are rounded to whole pixels: 96.7 -> 97, 213.3 -> 213.
+    EXPECT_EQ(grid->RowHeights(), (std::vector<qreal>{97, 116, 187}));
+    EXPECT_EQ(spanning->Bounds(), QRectF(0, 213, 100, 187));
 }
 
 TEST_F(Layout, TextBlocksMeasureTheirTextInTheLabelsFontUnlessTheySetTheirOwn)

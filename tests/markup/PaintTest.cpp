@@ -101,3 +101,36 @@ TEST_F(Painting, TextIsDrawnInItsForegroundAndLinksInTheirs)
     EXPECT_EQ(countNear(Qt::blue, text->Bounds()), 0);
     EXPECT_GT(countNear(Qt::blue, links->Bounds()), 20);
 }
+
+TEST_F(Painting, RepaintingWhatChangedGivesTheSamePictureAsAFullPaint)
+{
+    auto frame = Filled(0x804020, 26);
+    frame->SetCornerRadius(Thickness(7, 7, 7, 7));
+    frame->SetBorderBrush(context->CreateSolidBrush(0x202020));
+    frame->SetBorderThickness(Thickness(1, 1, 1, 1));
+    frame->SetPadding(Thickness(5, 5, 5, 5));
+    auto column = Make<StackPanel>("StackPanel");
+    auto far = Make<TextBlock>("TextBlock");
+    far->SetText("unchanged");
+    auto changing = Make<TextBlock>("TextBlock");
+    changing->SetText("short");
+    changing->SetHorizontalAlignment(AlignCentre);
+    column->Children().Add(far);
+    column->Children().Add(changing);
+    frame->SetChild(column);
+
+    QImage partial = Render(frame, 200, 300);
+    label->TakeChangedArea();
+    changing->SetText("a good deal longer");
+    const QRegion changed = label->TakeChangedArea();
+    EXPECT_TRUE(changed.intersects(changing->Bounds().toAlignedRect()));
+    EXPECT_FALSE(changed.intersects(far->Bounds().toAlignedRect()));
+    {
+        QPainter painter(&partial);
+        label->Paint(painter, changed);
+    }
+    label->TakeChangedArea();
+    EXPECT_TRUE(label->TakeChangedArea().isEmpty()) << "nothing changed since";
+    const QImage full = Render(frame, 200, 300);
+    EXPECT_EQ(partial, full);
+}

@@ -51,7 +51,7 @@ TEST(HostWindow, QtInputArrivesAsWindowMessagesAndPaintingReachesTheOwner)
         HostWindow host(hWnd);
         host.resize(50, 40);
         bool painted = false;
-        host.SetPaintFunction([&](QPainter&) { painted = true; });
+        host.SetPaintFunction([&](QPainter&, const QRegion& area) { painted = !area.isEmpty(); });
         host.show();
 
         QMouseEvent press(QEvent::MouseButtonPress, QPointF(5, 6), QPointF(105, 206), Qt::LeftButton, Qt::LeftButton,
