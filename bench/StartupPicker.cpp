@@ -1,0 +1,15 @@
+// The picker as it starts for the user, reporting its first frame.
+
+#include "FirstFrame.h"
+
+#include "platform/HostWindow.h"
+#include "window/Form1.h"
+#include "window/PickerApplication.h"
+
+#include <QApplication>
+
+int main(int argc, char** argv)
+{
+    QApplication application(argc, argv);
+    return RunPicker([](Form1& form) { ReportFirstFrame(*form.Host()); });
+}
