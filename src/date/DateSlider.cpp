@@ -2,6 +2,8 @@
 
 #include "runtime/Checked.h"
 
+#include <utility>
+
 using slider::ColumnCount;
 using slider::RowCount;
 
@@ -26,8 +28,9 @@ void DateSlider::SetDate(int32_t month, int32_t day, int32_t year)
             cellTexts[column * RowCount + row] = slider::CellText(values, column, row);
     const std::string header = selected.LongText();
 
-    cellValues_ = values;
+    const slider::CellGrid previous = std::exchange(cellValues_, values);
     WriteTexts(cellTexts, header);
+    SelectionChanged(previous);
 }
 
 void DateSlider::WriteTexts(const std::array<std::string, RowCount * ColumnCount>& cellTexts,

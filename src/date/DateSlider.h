@@ -12,6 +12,8 @@
 /// is the selected date, and the one operation that changes it.
 class DateSlider {
 public:
+    virtual ~DateSlider() = default;
+
     /// Selects (month, day, year): clamps the day to its month, recomputes every value and
     /// writes the fifteen cell texts and the header. A failing selection raises its error
     /// and leaves values and texts exactly as they were.
@@ -28,6 +30,9 @@ public:
     const std::shared_ptr<markup::Grid>& SliderGrids(int32_t column) const;
 
 protected:
+    /// Called after every selection that succeeded, with the values shown before it.
+    virtual void SelectionChanged(const slider::CellGrid&) {}
+
     std::shared_ptr<markup::TextBlock> dateHeader_;
     std::array<std::shared_ptr<markup::Grid>, slider::ColumnCount> sliderGrids_;
 

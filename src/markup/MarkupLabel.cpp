@@ -152,7 +152,31 @@ void MarkupLabel::PaintBand(QPainter& painter, const QRegion& area, const TextDe
     painter.fillRect(area.boundingRect(), DesignColour(backColor_));
     if (root_)
         root_->Paint(painter, defaults, area.boundingRect());
+    PaintFocusRing(painter);
     painter.restore();
+}
+
+void MarkupLabel::SetFocusElement(const ElementPtr& element)
+{
+    if (element == focus_)
+        return;
+    // The ring lies inside the element's box, so repainting both boxes moves it.
+    if (focus_)
+        changedArea_ += focus_->Bounds().toAlignedRect();
+    focus_ = element;
+    if (focus_)
+        changedArea_ += focus_->Bounds().toAlignedRect();
+    Invalidate();
+}
+
+void MarkupLabel::PaintFocusRing(QPainter& painter) const
+{
+    if (!focus_ || focus_->Visibility() != Visible || focus_->Bounds().isEmpty())
+        return;
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setBrush(Qt::NoBrush);
+    painter.setPen(QPen(DesignColour(static_cast<int32_t>(0x8000000Du)), 1)); // the system highlight colour
+    painter.drawRect(focus_->Bounds().toAlignedRect().adjusted(0, 0, -1, -1));
 }
 
 Element* MarkupLabel::HitAt(QPointF position)

@@ -74,6 +74,9 @@ public:
     void MouseDown(QPointF position);
     void MouseUp(QPointF position);
     void MouseLeave();
+    /// Shows the keyboard focus ring around `element`; nothing shows none.
+    void SetFocusElement(const ElementPtr& element);
+    const ElementPtr& FocusElement() const { return focus_; }
     /// The system cursor id to show at the last pointer position.
     int32_t CursorId() const { return cursorId_; }
     /// The number of the last error a handler raised, 0 when none did.
@@ -83,6 +86,7 @@ private:
     TextDefaults Defaults() const;
     void CollectChangedArea(Element& element);
     void PaintBand(QPainter& painter, const QRegion& area, const TextDefaults& defaults);
+    void PaintFocusRing(QPainter& painter) const;
     Element* HitAt(QPointF position);
     void UpdateHover(Element* hit);
     void Raise(int32_t event, const std::vector<ElementPtr>& path, QPointF position);
@@ -99,6 +103,7 @@ private:
     std::function<void()> changeListener_;
     std::vector<ElementPtr> hoverChain_; // hit element first, root last
     ElementPtr pressedLink_;
+    ElementPtr focus_;
     int32_t cursorId_;
     int lastHandlerError_ = 0;
 };

@@ -1,7 +1,9 @@
 #include "platform/HostWindow.h"
 
+#include "platform/Keyboard.h"
 #include "platform/Messages.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
@@ -39,9 +41,30 @@ int TakeWholeNotches(int& pending, int delta)
     return notches;
 }
 
+int VirtualKeyOf(int qtKey)
+{
+    switch (qtKey) {
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab: return VK_TAB;
+    case Qt::Key_Return:
+    case Qt::Key_Enter: return VK_RETURN;
+    case Qt::Key_Space: return VK_SPACE;
+    case Qt::Key_PageUp: return VK_PRIOR;
+    case Qt::Key_PageDown: return VK_NEXT;
+    case Qt::Key_End: return VK_END;
+    case Qt::Key_Home: return VK_HOME;
+    case Qt::Key_Left: return VK_LEFT;
+    case Qt::Key_Up: return VK_UP;
+    case Qt::Key_Right: return VK_RIGHT;
+    case Qt::Key_Down: return VK_DOWN;
+    default: return 0;
+    }
+}
+
 HostWindow::HostWindow(HWND hWnd) : hWnd_(hWnd)
 {
     setMouseTracking(true);
+    setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
@@ -99,6 +122,20 @@ void HostWindow::wheelEvent(QWheelEvent* event)
     for (int sent = 0; sent < std::abs(notches); ++sent)
         Send(WM_MOUSEWHEEL, MakeWheelWParam(keys, rotation), MakeLParam(at.x(), at.y()));
 }
+
+void HostWindow::keyPressEvent(QKeyEvent* event)
+{
+    const int virtualKey = VirtualKeyOf(event->key());
+    if (virtualKey == 0) {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    SetModifierKeys(event->modifiers() & Qt::ShiftModifier, event->modifiers() & Qt::ControlModifier);
+    Send(WM_KEYDOWN, static_cast<WPARAM>(virtualKey), 1);
+}
+
+// Tab belongs to the window's own focus order, not to Qt's widget chain.
+bool HostWindow::focusNextPrevChild(bool) { return false; }
 
 void HostWindow::paintEvent(QPaintEvent* event)
 {

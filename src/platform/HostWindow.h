@@ -29,6 +29,8 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void leaveEvent(QEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    bool focusNextPrevChild(bool next) override;
     void paintEvent(QPaintEvent* event) override;
 
 private:
@@ -43,6 +45,8 @@ private:
 
 /// The key and button flags of a wheel or mouse message for Qt's button and modifier state.
 uint16_t MouseKeyFlags(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers);
+/// The virtual-key code of a Qt key, or 0 for keys the window does not pass on.
+int VirtualKeyOf(int qtKey);
 /// Adds `delta` to the pending wheel travel and returns how many whole notches to send
 /// (negative towards the user), keeping the remainder.
 int TakeWholeNotches(int& pending, int delta);

@@ -7,6 +7,7 @@
 #include "platform/Screen.h"
 #include "runtime/LoadedForms.h"
 #include "wheel/modHookMouseWheel.h"
+#include "window/Accessibility.h"
 #include "window/FormDesign.h"
 
 #include <QPainter>
@@ -43,6 +44,8 @@ Form1::~Form1()
 {
     if (hooked_)
         Form_Unload();
+    if (host_)
+        accessibility::Forget(*this);
     markupLabel1_->SetChangeListener(nullptr);
     markupLabel1_->SetHandlerObject(nullptr);
     host_.reset();
@@ -94,6 +97,7 @@ void Form1::Show()
         host_->setFixedSize(TwipsToPixelsX(design::ClientWidth), TwipsToPixelsY(design::ClientHeight));
         host_->SetPaintFunction([this](QPainter& painter, const QRegion& area) { Paint(painter, area); });
         markupLabel1_->SetChangeListener([this] { ScheduleRepaint(); });
+        accessibility::Install(*this);
     }
     host_->show();
 }
@@ -124,6 +128,10 @@ void Form1::ScheduleRepaint()
         Qt::QueuedConnection);
 }
 
+void Form1::SelectionChanged(const slider::CellGrid& previous) { accessibility::AnnounceSelection(*this, previous); }
+
+void Form1::AnnounceFocus() { accessibility::AnnounceFocus(*this); }
+
 bool Form1::OuterRectangle(RECT& rect) const { return host_ && host_->OuterRectangle(rect); }
 
 void Form1::ShowCursorOfLabel()
@@ -133,8 +141,12 @@ void Form1::ShowCursorOfLabel()
 }
 
 // The window's original procedure: pointer input goes to the markup label, in its own coordinates.
-LRESULT Form1::HandleMessage(UINT message, WPARAM, LPARAM lParam)
+LRESULT Form1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
+    if (message == WM_KEYDOWN) {
+        HandleKeyDown(static_cast<int>(wParam));
+        return 0;
+    }
     const QPointF atLabel = QPointF(SignedLowWord(static_cast<uintptr_t>(lParam)),
                                     SignedHighWord(static_cast<uintptr_t>(lParam))) - LabelPosition();
     switch (message) {

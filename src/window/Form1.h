@@ -10,6 +10,7 @@
 #include <QRegion>
 
 #include <any>
+#include <array>
 #include <memory>
 #include <string>
 
@@ -43,6 +44,19 @@ public:
     /// The wheel turned over the window: moves each hovered column one step.
     void MouseWheel(int32_t MouseKeys, int32_t Rotation, int32_t Xpos, int32_t Ypos);
 
+    /// Moves one column (0 month, 1 day, 2 year) one step within its own cycle: +1 to the
+    /// next value, -1 to the previous one, as a wheel notch towards or away from the user does.
+    void StepColumn(int32_t column, int32_t step);
+    /// Acts as a click on special-date link `index` (0..8).
+    void ActivateLink(int32_t index);
+    /// The Hyperlink of special-date link `index`, or nothing before the window is built.
+    markup::ElementPtr SpecialDateLink(int32_t index) const;
+    /// What link `index` says and selects today: "Tomorrow, Monday December 7, 2026", or only
+    /// its caption when that date lies outside the calendar.
+    std::string SpecialDateDescription(int32_t index) const;
+    /// Which element has the keyboard focus: -1 none, 0..2 a column, 3..11 links 0..8.
+    int32_t FocusIndex() const { return focusIndex_; }
+
     platform::HWND hWnd() const { return hWnd_; }
     const markup::MarkupLabelPtr& MarkupLabel1() const { return markupLabel1_; }
     /// The window font, with the name and size the last width measurement left in it.
@@ -69,11 +83,17 @@ protected:
     std::string SpecialDateCaption(int32_t index) const;
     markup::ElementPtr CreateSpecialDateLink(int32_t index);
 
+    void SelectionChanged(const slider::CellGrid& previous) override;
+
 private:
     void PublishHandlers();
     platform::LRESULT HandleMessage(platform::UINT message, platform::WPARAM wParam, platform::LPARAM lParam);
     bool OuterRectangle(platform::RECT& rect) const;
     void ShowCursorOfLabel();
+    void SelectNeighbours(const std::array<bool, slider::ColumnCount>& columns, int32_t step);
+    void HandleKeyDown(int virtualKey);
+    void SetFocusIndex(int32_t index);
+    void AnnounceFocus();
     void ScheduleRepaint();
     void Paint(QPainter& painter, const QRegion& area);
 
@@ -82,6 +102,7 @@ private:
     bool inWheel_ = false;
     bool hooked_ = false;
     bool repaintScheduled_ = false;
+    int32_t focusIndex_ = -1;
     platform::HWND hWnd_ = 0;
     std::unique_ptr<platform::HostWindow> host_;
 };

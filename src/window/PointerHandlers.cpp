@@ -56,15 +56,32 @@ void Form1::MouseWheel(int32_t, int32_t Rotation, int32_t, int32_t)
 
     // Towards the user moves on to the next value (the row below), away goes back.
     const int32_t step = Rotation < 0 ? 1 : -1;
-    const int32_t selected = SelectedRow();
-    std::array<int32_t, slider::ColumnCount> triple{};
-    bool anyHovered = false;
+    std::array<bool, slider::ColumnCount> hovered{};
     for (int32_t column = 0; column < slider::ColumnCount; ++column) {
         const auto& grid = SliderGrids(column);
-        const bool hovered = grid && grid->IsMouseOver();
-        triple[column] = CellValues()(hovered ? selected + step : selected, column);
-        anyHovered = anyHovered || hovered;
+        hovered[column] = grid && grid->IsMouseOver();
     }
-    if (anyHovered)
+    SelectNeighbours(hovered, step);
+}
+
+void Form1::StepColumn(int32_t column, int32_t step)
+{
+    std::array<bool, slider::ColumnCount> columns{};
+    columns[runtime::CheckedIndex(column, slider::ColumnCount)] = true;
+    SelectNeighbours(columns, step < 0 ? -1 : 1);
+}
+
+// Moves the chosen columns to the value one row above (-1) or below (+1) the selected one;
+// each column stays within its own cycle. With no column chosen nothing changes.
+void Form1::SelectNeighbours(const std::array<bool, slider::ColumnCount>& columns, int32_t step)
+{
+    const int32_t selected = SelectedRow();
+    std::array<int32_t, slider::ColumnCount> triple{};
+    bool anyChosen = false;
+    for (int32_t column = 0; column < slider::ColumnCount; ++column) {
+        triple[column] = CellValues()(columns[column] ? selected + step : selected, column);
+        anyChosen = anyChosen || columns[column];
+    }
+    if (anyChosen)
         SetDate(triple[0], triple[1], triple[2]);
 }

@@ -3,13 +3,13 @@
 
 #include "window/Form1.h"
 
-#include "date/modDate.h"
 #include "markup/Inlines.h"
 #include "markup/modXaml.h"
 #include "runtime/Checked.h"
 #include "runtime/Clock.h"
 #include "runtime/Text.h"
 #include "window/FormDesign.h"
+#include "window/SpecialDates.h"
 
 using markup::As;
 using runtime::Date;
@@ -17,31 +17,6 @@ using runtime::Date;
 namespace {
 
 constexpr int32_t LinkColour = design::Rgb(50, 70, 80);
-
-Date FirstOfMonth(const Date& date) { return Date::FromParts(date.Year(), date.Month(), 1); }
-
-Date LastOfMonth(const Date& date)
-{
-    return Date::FromParts(date.Year(), date.Month(), modDate::DaysInMonth(date.Month(), date.Year()));
-}
-
-// Only the year and month of the moved date matter: it is always taken to the first or last day.
-Date MonthFrom(const Date& today, int32_t months) { return FirstOfMonth(today).AddMonths(months); }
-
-Date SpecialDate(int32_t index, const Date& today)
-{
-    switch (index) {
-    case 1: return today.AddDays(1);
-    case 2: return today.AddDays(-1);
-    case 3: return FirstOfMonth(today);
-    case 4: return LastOfMonth(today);
-    case 5: return MonthFrom(today, -1);
-    case 6: return LastOfMonth(MonthFrom(today, -1));
-    case 7: return MonthFrom(today, 1);
-    case 8: return LastOfMonth(MonthFrom(today, 1));
-    default: return today;
-    }
-}
 
 } // namespace
 
@@ -100,4 +75,26 @@ void Form1::SpecialDateClicked(const markup::ElementPtr& Sender, const std::any&
     // The clock is read at every click, so a window left open past midnight follows the new day.
     const Date selected = SpecialDate(index, runtime::Today());
     SetDate(selected.Month(), selected.Day(), selected.Year());
+}
+
+markup::ElementPtr Form1::SpecialDateLink(int32_t index) const
+{
+    const auto& root = markupLabel1_->RootElement();
+    return root ? root->FindName("SpecialDate_" + std::to_string(index)) : nullptr;
+}
+
+void Form1::ActivateLink(int32_t index)
+{
+    if (const markup::ElementPtr link = SpecialDateLink(index))
+        SpecialDateClicked(link, std::any());
+}
+
+std::string Form1::SpecialDateDescription(int32_t index) const
+{
+    // On the calendar's last day "Tomorrow" has no date; the caption alone still says what it is.
+    try {
+        return SpecialDateCaption(index) + ", " + SpecialDate(index, runtime::Today()).LongText();
+    } catch (const runtime::RuntimeError&) {
+        return SpecialDateCaption(index);
+    }
 }

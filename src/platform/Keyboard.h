@@ -1,0 +1,27 @@
+#pragma once
+
+#include <cstdint>
+
+/// Virtual-key codes of key messages, and the state of the modifier keys.
+namespace platform {
+
+constexpr int VK_TAB = 0x09;
+constexpr int VK_RETURN = 0x0D;
+constexpr int VK_SHIFT = 0x10;
+constexpr int VK_CONTROL = 0x11;
+constexpr int VK_SPACE = 0x20;
+constexpr int VK_PRIOR = 0x21; // Page Up
+constexpr int VK_NEXT = 0x22;  // Page Down
+constexpr int VK_END = 0x23;
+constexpr int VK_HOME = 0x24;
+constexpr int VK_LEFT = 0x25;
+constexpr int VK_UP = 0x26;
+constexpr int VK_RIGHT = 0x27;
+constexpr int VK_DOWN = 0x28;
+
+/// The state of a key: the top bit is set while it is held down. Known for Shift and Control.
+int16_t GetKeyState(int virtualKey);
+/// Records which modifier keys are held, as the window learns it from its key events.
+void SetModifierKeys(bool shift, bool control);
+
+} // namespace platform

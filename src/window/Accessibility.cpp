@@ -1,0 +1,324 @@
+#include "window/Accessibility.h"
+
+#include "platform/HostWindow.h"
+#include "runtime/RuntimeError.h"
+#include "window/Form1.h"
+
+#include <QAccessible>
+#include <QAccessibleWidget>
+
+#include <array>
+#include <map>
+
+namespace accessibility {
+namespace {
+
+constexpr int HeaderChild = 0;
+constexpr int FirstColumnChild = 1;
+constexpr int FirstLinkChild = FirstColumnChild + slider::ColumnCount;
+constexpr int ChildCount = FirstLinkChild + 9;
+
+const char* const ColumnNames[] = {"Month", "Day", "Year"};
+constexpr int ColumnMaximum[] = {12, 31, slider::LastSelectableYear};
+
+struct Registered {
+    Form1* Form;
+    std::array<QAccessible::Id, ChildCount> Children{};
+};
+
+std::map<const QObject*, Registered>& Windows()
+{
+    static std::map<const QObject*, Registered> windows;
+    return windows;
+}
+
+// One part of the window (the header, a column or a link); it has no object of its own.
+class PartAccessible : public QAccessibleInterface {
+public:
+    PartAccessible(Form1& form, QAccessibleInterface* window) : form_(form), window_(window) {}
+
+    bool isValid() const override { return form_.Host() != nullptr; }
+    QObject* object() const override { return nullptr; }
+    QWindow* window() const override { return window_->window(); }
+    QAccessibleInterface* parent() const override { return window_; }
+    QAccessibleInterface* child(int) const override { return nullptr; }
+    int childCount() const override { return 0; }
+    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+    void setText(QAccessible::Text, const QString&) override {}
+    QRect rect() const override
+    {
+        const markup::ElementPtr element = Element();
+        if (!element || !form_.Host())
+            return {};
+        const QRect local = element->Bounds().translated(form_.LabelPosition()).toAlignedRect();
+        return QRect(form_.Host()->mapToGlobal(local.topLeft()), local.size());
+    }
+    QAccessible::State state() const override
+    {
+        QAccessible::State state;
+        state.focusable = FocusStop() >= 0;
+        state.focused = state.focusable && form_.FocusIndex() == FocusStop();
+        return state;
+    }
+
+protected:
+    virtual markup::ElementPtr Element() const = 0;
+    /// The place of this part in the window's focus order, -1 when it takes no focus.
+    virtual int FocusStop() const { return -1; }
+    // Screen readers call actions from outside; a refused step changes nothing and is not an error to them.
+    template <typename Action>
+    static void Quietly(Action action)
+    {
+        try {
+            action();
+        } catch (const runtime::RuntimeError&) {
+        }
+    }
+
+    Form1& form_;
+    QAccessibleInterface* window_;
+};
+
+class HeaderAccessible : public PartAccessible {
+public:
+    using PartAccessible::PartAccessible;
+    QString text(QAccessible::Text kind) const override
+    {
+        return kind == QAccessible::Name && form_.DateHeader() ? QString::fromStdString(form_.DateHeader()->Text())
+                                                                : QString();
+    }
+    QAccessible::Role role() const override { return QAccessible::StaticText; }
+
+protected:
+    markup::ElementPtr Element() const override { return form_.DateHeader(); }
+};
+
+class ColumnAccessible : public PartAccessible, public QAccessibleValueInterface, public QAccessibleActionInterface {
+public:
+    ColumnAccessible(Form1& form, QAccessibleInterface* window, int column)
+        : PartAccessible(form, window), column_(column)
+    {
+    }
+    QString text(QAccessible::Text kind) const override
+    {
+        if (kind == QAccessible::Name)
+            return ColumnNames[column_];
+        if (kind == QAccessible::Value && form_.DateHeader())
+            return QString::fromStdString(form_.CellText(column_, form_.SelectedRow()));
+        return {};
+    }
+    QAccessible::Role role() const override { return QAccessible::SpinBox; }
+    void* interface_cast(QAccessible::InterfaceType type) override
+    {
+        if (type == QAccessible::ValueInterface)
+            return static_cast<QAccessibleValueInterface*>(this);
+        if (type == QAccessible::ActionInterface)
+            return static_cast<QAccessibleActionInterface*>(this);
+        return nullptr;
+    }
+
+    QVariant currentValue() const override { return form_.CellValues()(form_.SelectedRow(), column_); }
+    void setCurrentValue(const QVariant& value) override
+    {
+        Quietly([&] {
+            std::array<int32_t, slider::ColumnCount> triple{};
+            for (int column = 0; column < slider::ColumnCount; ++column)
+                triple[column] = form_.CellValues()(form_.SelectedRow(), column);
+            triple[column_] = value.toInt();
+            form_.SetDate(triple[0], triple[1], triple[2]);
+        });
+    }
+    QVariant maximumValue() const override { return ColumnMaximum[column_]; }
+    QVariant minimumValue() const override { return column_ == 2 ? slider::FirstSelectableYear : 1; }
+    QVariant minimumStepSize() const override { return 1; }
+
+    QStringList actionNames() const override { return {increaseAction(), decreaseAction()}; }
+    void doAction(const QString& action) override
+    {
+        if (action == increaseAction() || action == decreaseAction())
+            Quietly([&] { form_.StepColumn(column_, action == increaseAction() ? 1 : -1); });
+    }
+    QStringList keyBindingsForAction(const QString& action) const override
+    {
+        if (action == increaseAction())
+            return {"Down"};
+        if (action == decreaseAction())
+            return {"Up"};
+        return {};
+    }
+
+protected:
+    markup::ElementPtr Element() const override { return form_.SliderGrids(column_); }
+    int FocusStop() const override { return column_; }
+
+private:
+    int column_;
+};
+
+class LinkAccessible : public PartAccessible, public QAccessibleActionInterface {
+public:
+    LinkAccessible(Form1& form, QAccessibleInterface* window, int index) : PartAccessible(form, window), index_(index) {}
+    QString text(QAccessible::Text kind) const override
+    {
+        // Worked out when asked, so a window left open past midnight reads the new dates.
+        return kind == QAccessible::Name ? QString::fromStdString(form_.SpecialDateDescription(index_)) : QString();
+    }
+    QAccessible::Role role() const override { return QAccessible::Link; }
+    void* interface_cast(QAccessible::InterfaceType type) override
+    {
+        return type == QAccessible::ActionInterface ? static_cast<QAccessibleActionInterface*>(this) : nullptr;
+    }
+    QStringList actionNames() const override { return {pressAction()}; }
+    void doAction(const QString& action) override
+    {
+        if (action == pressAction())
+            Quietly([&] { form_.ActivateLink(index_); });
+    }
+    QStringList keyBindingsForAction(const QString& action) const override
+    {
+        return action == pressAction() ? QStringList{"Return", "Space"} : QStringList{};
+    }
+
+protected:
+    markup::ElementPtr Element() const override { return form_.SpecialDateLink(index_); }
+    int FocusStop() const override { return slider::ColumnCount + index_; }
+
+private:
+    int index_;
+};
+
+// The window: its children are the header, the three columns and the nine links.
+class WindowAccessible : public QAccessibleWidget {
+public:
+    WindowAccessible(QWidget* widget, Registered& registered)
+        : QAccessibleWidget(widget, QAccessible::Window), registered_(registered)
+    {
+    }
+    int childCount() const override { return ChildCount; }
+    QAccessibleInterface* child(int index) const override
+    {
+        if (index < 0 || index >= ChildCount)
+            return nullptr;
+        QAccessible::Id& id = registered_.Children[index];
+        if (id == 0)
+            id = QAccessible::registerAccessibleInterface(MakeChild(index));
+        return QAccessible::accessibleInterface(id);
+    }
+    int indexOfChild(const QAccessibleInterface* child) const override
+    {
+        for (int index = 0; index < ChildCount; ++index)
+            if (registered_.Children[index] != 0 && QAccessible::accessibleInterface(registered_.Children[index]) == child)
+                return index;
+        return -1;
+    }
+    QAccessibleInterface* childAt(int x, int y) const override
+    {
+        for (int index = ChildCount - 1; index >= 0; --index)
+            if (QAccessibleInterface* part = child(index); part->rect().contains(x, y))
+                return part;
+        return nullptr;
+    }
+    QAccessibleInterface* focusChild() const override
+    {
+        const int focus = registered_.Form->FocusIndex();
+        return focus < 0 ? nullptr : child(FirstColumnChild + focus);
+    }
+
+private:
+    QAccessibleInterface* MakeChild(int index) const
+    {
+        auto* self = const_cast<WindowAccessible*>(this);
+        Form1& form = *registered_.Form;
+        if (index == HeaderChild)
+            return new HeaderAccessible(form, self);
+        if (index < FirstLinkChild)
+            return new ColumnAccessible(form, self, index - FirstColumnChild);
+        return new LinkAccessible(form, self, index - FirstLinkChild);
+    }
+
+    Registered& registered_;
+};
+
+QAccessibleInterface* Factory(const QString&, QObject* object)
+{
+    const auto found = Windows().find(object);
+    if (found == Windows().end())
+        return nullptr;
+    return new WindowAccessible(static_cast<QWidget*>(object), found->second);
+}
+
+std::function<void(QAccessibleEvent&)>& Listener()
+{
+    static std::function<void(QAccessibleEvent&)> listener;
+    return listener;
+}
+
+// Screen readers only hear while one is running; building the events costs nothing otherwise.
+bool AnyoneListening() { return QAccessible::isActive() || Listener(); }
+
+void Announce(QAccessibleEvent& event)
+{
+    if (Listener())
+        Listener()(event);
+    QAccessible::updateAccessibility(&event);
+}
+
+QAccessibleInterface* Part(Form1& form, int child)
+{
+    QAccessibleInterface* window = QAccessible::queryAccessibleInterface(form.Host());
+    return window ? window->child(child) : nullptr;
+}
+
+} // namespace
+
+void Install(Form1& form)
+{
+    static const bool factoryInstalled = (QAccessible::installFactory(&Factory), true);
+    (void)factoryInstalled;
+    Windows()[form.Host()] = Registered{&form, {}};
+}
+
+void Forget(Form1& form)
+{
+    const auto found = Windows().find(form.Host());
+    if (found == Windows().end())
+        return;
+    for (QAccessible::Id id : found->second.Children)
+        if (id != 0)
+            QAccessible::deleteAccessibleInterface(id);
+    Windows().erase(found);
+}
+
+void AnnounceSelection(Form1& form, const slider::CellGrid& previous)
+{
+    if (!form.Host() || !AnyoneListening())
+        return;
+    const int row = form.SelectedRow();
+    for (int column = 0; column < slider::ColumnCount; ++column) {
+        if (previous(row, column) == form.CellValues()(row, column))
+            continue;
+        if (QAccessibleInterface* part = Part(form, FirstColumnChild + column)) {
+            QAccessibleValueChangeEvent event(part, form.CellValues()(row, column));
+            Announce(event);
+        }
+    }
+    if (QAccessibleInterface* header = Part(form, HeaderChild)) {
+        QAccessibleEvent event(header, QAccessible::NameChanged);
+        Announce(event);
+    }
+}
+
+void AnnounceFocus(Form1& form)
+{
+    if (!form.Host() || !AnyoneListening() || form.FocusIndex() < 0)
+        return;
+    if (QAccessibleInterface* part = Part(form, FirstColumnChild + form.FocusIndex())) {
+        QAccessibleEvent event(part, QAccessible::Focus);
+        Announce(event);
+    }
+}
+
+void SetAnnouncementListener(std::function<void(QAccessibleEvent&)> listener) { Listener() = std::move(listener); }
+
+} // namespace accessibility

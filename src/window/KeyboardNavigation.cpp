@@ -1,0 +1,76 @@
+// The picker without a mouse: Tab and Shift+Tab move a focus ring through the three columns
+// and the nine links; keys over a column step it, Home selects today, Enter or Space on a
+// link acts as a click. Every change of the date still goes through SetDate.
+
+#include "window/Form1.h"
+
+#include "platform/Keyboard.h"
+#include "runtime/Clock.h"
+#include "runtime/RuntimeError.h"
+
+using namespace platform;
+
+namespace {
+
+constexpr int32_t FocusStops = slider::ColumnCount + 9; // three columns, then links 0..8
+constexpr int32_t YearColumn = 2;
+constexpr int32_t YearsPerPage = 10;
+
+bool IsColumn(int32_t focus) { return focus >= 0 && focus < slider::ColumnCount; }
+
+} // namespace
+
+void Form1::SetFocusIndex(int32_t index)
+{
+    focusIndex_ = index;
+    if (index < 0)
+        markupLabel1_->SetFocusElement(nullptr);
+    else if (IsColumn(index))
+        markupLabel1_->SetFocusElement(SliderGrids(index));
+    else
+        markupLabel1_->SetFocusElement(SpecialDateLink(index - slider::ColumnCount));
+    AnnounceFocus();
+}
+
+void Form1::HandleKeyDown(int virtualKey)
+{
+    const bool shift = GetKeyState(VK_SHIFT) < 0;
+    const int32_t focus = focusIndex_;
+    // A refused selection (a page of years past the last one) leaves the picker as it was;
+    // like a failing click, it must not reach the message loop.
+    try {
+        switch (virtualKey) {
+        case VK_TAB: {
+            const int32_t from = focus < 0 ? (shift ? 0 : -1) : focus;
+            SetFocusIndex((from + (shift ? -1 : 1) + FocusStops) % FocusStops);
+            break;
+        }
+        case VK_UP:
+        case VK_DOWN:
+            if (IsColumn(focus))
+                StepColumn(focus, virtualKey == VK_DOWN ? 1 : -1);
+            break;
+        case VK_PRIOR:
+        case VK_NEXT:
+            if (focus == YearColumn) {
+                const int32_t row = SelectedRow();
+                const int32_t years = virtualKey == VK_NEXT ? YearsPerPage : -YearsPerPage;
+                SetDate(CellValues()(row, 0), CellValues()(row, 1), CellValues()(row, 2) + years);
+            }
+            break;
+        case VK_HOME: {
+            const runtime::Date today = runtime::Today();
+            SetDate(today.Month(), today.Day(), today.Year());
+            break;
+        }
+        case VK_RETURN:
+        case VK_SPACE:
+            if (focus >= slider::ColumnCount)
+                ActivateLink(focus - slider::ColumnCount);
+            break;
+        default:
+            break;
+        }
+    } catch (const runtime::RuntimeError&) {
+    }
+}
