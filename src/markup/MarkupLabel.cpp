@@ -227,7 +227,7 @@ void MarkupLabel::MouseUp(QPointF position)
     // cannot break the walk.
     const std::vector<ElementPtr> path = hoverChain_;
     const ElementPtr pressed = std::exchange(pressedLink_, nullptr);
-    Raise(MouseUpEvent, path, position);
+    Route(MouseUpEvent, path, position);
     if (pressed && std::find(path.begin(), path.end(), pressed) != path.end())
         if (const std::string* handler = pressed->HandlerFor(ClickEvent))
             CallHandler(*handler, pressed, ClickEvent, position);
@@ -239,7 +239,8 @@ void MarkupLabel::MouseLeave()
     pressedLink_.reset();
 }
 
-void MarkupLabel::Raise(int32_t event, const std::vector<ElementPtr>& path, QPointF position)
+// Hands the event to the first element on the path, from the hit element up, that handles it.
+void MarkupLabel::Route(int32_t event, const std::vector<ElementPtr>& path, QPointF position)
 {
     for (const ElementPtr& step : path) {
         if (const std::string* handler = step->HandlerFor(event)) {

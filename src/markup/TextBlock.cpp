@@ -107,7 +107,8 @@ void TextBlock::CollectSegments(const QFontMetricsF& metrics)
 
 QSizeF TextBlock::MeasureContent(QSizeF, const TextDefaults& defaults)
 {
-    const QFontMetricsF metrics(EffectiveFont(defaults));
+    font_ = EffectiveFont(defaults);
+    const QFontMetricsF metrics(font_);
     CollectSegments(metrics);
     ascent_ = metrics.ascent();
     lineHeight_ = metrics.height();
@@ -143,7 +144,7 @@ void TextBlock::ArrangeContent(const QRectF& box)
 void TextBlock::PaintContent(QPainter& painter, const TextDefaults& defaults) const
 {
     const QColor blockColour = foreground_ ? BrushColour(foreground_->Color()) : defaults.Foreground;
-    const QFont font = EffectiveFont(defaults);
+    const QFont& font = font_;
     const QRectF content = Bounds().marginsRemoved(MarginsOf(padding_));
     painter.setRenderHint(QPainter::TextAntialiasing);
     qreal x = content.x();

@@ -61,6 +61,7 @@ private:
     std::string text_;
     ElementCollection inlines_;
     std::vector<Segment> segments_;
+    QFont font_; // as measured, and so as painted
     qreal ascent_ = 0;
     qreal lineHeight_ = 0;
 };
