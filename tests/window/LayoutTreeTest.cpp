@@ -2,6 +2,7 @@
 #include "platform/Messages.h"
 #include "support/TestEnvironment.h"
 #include "wheel/modHookMouseWheel.h"
+#include "window/PickerApplication.h"
 #include "window/TestForm.h"
 
 #include <QImage>
@@ -104,4 +105,14 @@ TEST(LayoutTree, TheWindowPaintsTheTreeInsideItsMargins)
     const QColor pale = image.pixelColor(outer.topLeft().toPoint() + QPoint(2, 2));
     EXPECT_GT(pale.blue(), pale.red()) << pale.name().toStdString();
     form.Form_Unload();
+}
+
+TEST(LayoutTree, AFailedStartIsReportedAndEndsWithAFailureStatus)
+{
+    const FixedToday today(Ymd(9999, 12, 31));
+    testing::internal::CaptureStderr();
+    const int status = RunPicker();
+    const std::string report = testing::internal::GetCapturedStderr();
+    EXPECT_EQ(status, 1);
+    EXPECT_EQ(report, "datepicker: the window could not be built: Run-time error 5: Invalid procedure call or argument\n");
 }
