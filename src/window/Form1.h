@@ -57,7 +57,9 @@ public:
     /// Which element has the keyboard focus: -1 none, 0..2 a column, 3..11 links 0..8.
     int32_t FocusIndex() const { return focusIndex_; }
 
+    /// The window's handle, through whose procedure chain its messages travel.
     platform::HWND hWnd() const { return hWnd_; }
+    /// The markup label that draws everything inside the window.
     const markup::MarkupLabelPtr& MarkupLabel1() const { return markupLabel1_; }
     /// The window font, with the name and size the last width measurement left in it.
     const QFont& Font() const { return font_; }
@@ -69,20 +71,32 @@ public:
     QPointF LabelPosition() const;
 
 protected:
+    /// Builds the whole element tree, hands it to MarkupLabel1 and selects today.
     void BuildLayout();
 
+    /// Builds column 0 (months), 1 (days) or 2 (years) into SliderGrids(column).
     void BuildSliderColumn(int32_t column);
+    /// The widest text the column can show, in the font of its middle row; the first of equals.
     std::string WidestColumnText(int32_t column);
+    /// How a column's cell texts align: left for months, right for days and years.
     int32_t ColumnAlignment(int32_t column) const;
+    /// The point size of a row's text: 7, 8, 12, 8, 7 from the top.
     int32_t RowFontSize(int32_t row) const;
+    /// A new brush for a row's cell background.
     markup::SolidColorBrushPtr RowBackground(int32_t row) const;
+    /// A new brush for a row's cell text.
     markup::SolidColorBrushPtr RowForeground(int32_t row) const;
 
+    /// The link panel of special-date link `index`: 0 for the day links 0..2, 1 otherwise.
     int32_t LinkColumnOf(int32_t index) const;
+    /// A new margin for link `index`: a wider gap below the last link of each month.
     markup::ThicknessPtr LinkMargin(int32_t index) const;
+    /// The caption of link `index`, or the empty text outside 0..8.
     std::string SpecialDateCaption(int32_t index) const;
+    /// A new, unattached text block holding link `index`.
     markup::ElementPtr CreateSpecialDateLink(int32_t index);
 
+    /// Tells screen readers what a selection changed.
     void SelectionChanged(const slider::CellGrid& previous) override;
 
 private:
