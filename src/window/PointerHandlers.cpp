@@ -4,7 +4,7 @@
 #include "window/Form1.h"
 
 #include "runtime/Checked.h"
-#include "runtime/Text.h"
+#include "window/SenderName.h"
 
 #include <array>
 
@@ -26,9 +26,7 @@ private:
 
 void Form1::CellClicked(const markup::ElementPtr& Sender, const std::any&)
 {
-    if (!Sender || Sender->Name().empty())
-        return;
-    const std::vector<std::string> parts = runtime::Split(Sender->Name(), '_');
+    const std::vector<std::string> parts = SenderNameParts(Sender);
     if (parts.size() != 3)
         return;
     // The column must read exactly "0", "1" or "2": "00" or " 1" name no column.

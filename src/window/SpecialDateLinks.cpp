@@ -7,8 +7,8 @@
 #include "markup/modXaml.h"
 #include "runtime/Checked.h"
 #include "runtime/Clock.h"
-#include "runtime/Text.h"
 #include "window/FormDesign.h"
+#include "window/SenderName.h"
 #include "window/SpecialDates.h"
 
 using markup::As;
@@ -66,9 +66,7 @@ markup::ElementPtr Form1::CreateSpecialDateLink(int32_t index)
 
 void Form1::SpecialDateClicked(const markup::ElementPtr& Sender, const std::any&)
 {
-    if (!Sender || Sender->Name().empty())
-        return;
-    const std::vector<std::string> parts = runtime::Split(Sender->Name(), '_');
+    const std::vector<std::string> parts = SenderNameParts(Sender);
     if (parts.size() != 2)
         return;
     const int32_t index = runtime::TextToInt32(parts[1]);
