@@ -133,9 +133,9 @@ void MarkupLabel::Paint(QPainter& painter)
 void MarkupLabel::Paint(QPainter& painter, const QRegion& area)
 {
     UpdateLayout();
-    // Qt's raster engine hands fills of more than about a hundred scanlines to a thread pool
-    // and waits for it, which costs far more than the fill itself for a window this small.
-    // Painting in bands of fewer lines keeps every fill on this thread.
+    // Qt's raster engine hands a fill of more than about a hundred spans (a span per row, more
+    // where edges are antialiased) to a thread pool and waits for it, which costs far more than
+    // the fill itself in a window this small. Bands of fewer rows keep every fill on this thread.
     constexpr int bandHeight = 64;
     const TextDefaults defaults = Defaults();
     const QRect bounds = area.boundingRect();
