@@ -3,6 +3,9 @@
 #include "platform/Keyboard.h"
 #include "platform/Messages.h"
 
+#include <QContextMenuEvent>
+#include <QCursor>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
@@ -57,6 +60,7 @@ int VirtualKeyOf(int qtKey)
     case Qt::Key_Up: return VK_UP;
     case Qt::Key_Right: return VK_RIGHT;
     case Qt::Key_Down: return VK_DOWN;
+    case Qt::Key_C: return VK_C;
     default: return 0;
     }
 }
@@ -125,6 +129,8 @@ void HostWindow::wheelEvent(QWheelEvent* event)
 
 void HostWindow::keyPressEvent(QKeyEvent* event)
 {
+    if (SendCommandKey(*event))
+        return;
     const int virtualKey = VirtualKeyOf(event->key());
     if (virtualKey == 0) {
         QWidget::keyPressEvent(event);
@@ -132,6 +138,44 @@ void HostWindow::keyPressEvent(QKeyEvent* event)
     }
     SetModifierKeys(event->modifiers() & Qt::ShiftModifier, event->modifiers() & Qt::ControlModifier);
     Send(WM_KEYDOWN, static_cast<WPARAM>(virtualKey), 1);
+}
+
+// The keys that stand for a command rather than for a key: Copy, and the two that open the
+// context menu.
+bool HostWindow::SendCommandKey(const QKeyEvent& event)
+{
+    if (event.key() == Qt::Key_Copy) {
+        Send(WM_APPCOMMAND, hWnd_, MakeAppCommandLParam(APPCOMMAND_COPY));
+        return true;
+    }
+    if (event.key() == Qt::Key_Menu || (event.key() == Qt::Key_F10 && event.modifiers() == Qt::ShiftModifier)) {
+        SendContextMenu(ContextMenuFromKeyboard);
+        return true;
+    }
+    return false;
+}
+
+void HostWindow::contextMenuEvent(QContextMenuEvent* event)
+{
+    event->accept();
+    if (event->reason() != QContextMenuEvent::Mouse) {
+        SendContextMenu(ContextMenuFromKeyboard);
+        return;
+    }
+    SendContextMenu(MakeLParam(event->globalPos().x(), event->globalPos().y()));
+}
+
+// A menu holds the pointer while it is open, so the window may have missed the pointer leaving
+// or coming back; it learns where the pointer is now.
+void HostWindow::SendContextMenu(LPARAM at)
+{
+    Send(WM_CONTEXTMENU, hWnd_, at);
+    const QPoint pointer = mapFromGlobal(QCursor::pos());
+    if (rect().contains(pointer))
+        Send(WM_MOUSEMOVE, MouseKeyFlags(QGuiApplication::mouseButtons(), QGuiApplication::keyboardModifiers()),
+             MakeLParam(pointer.x(), pointer.y()));
+    else
+        Send(WM_MOUSELEAVE, 0, 0);
 }
 
 // Tab belongs to the window's own focus order, not to Qt's widget chain.

@@ -8,7 +8,7 @@
 
 namespace platform {
 
-/// The real window on screen. A thin adapter: it turns Qt's mouse input into window
+/// The real window on screen. A thin adapter: it turns Qt's mouse and key input into window
 /// messages sent through the window's current procedure, and asks its owner to paint.
 class HostWindow : public QWidget {
 public:
@@ -30,12 +30,15 @@ protected:
     void leaveEvent(QEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
     bool focusNextPrevChild(bool next) override;
     void paintEvent(QPaintEvent* event) override;
 
 private:
     void Send(UINT message, WPARAM wParam, LPARAM lParam);
     void SendMouse(UINT message, const QMouseEvent& event);
+    bool SendCommandKey(const QKeyEvent& event);
+    void SendContextMenu(LPARAM at);
 
     HWND hWnd_;
     PaintFunction paint_;

@@ -18,6 +18,7 @@ constexpr int VK_LEFT = 0x25;
 constexpr int VK_UP = 0x26;
 constexpr int VK_RIGHT = 0x27;
 constexpr int VK_DOWN = 0x28;
+constexpr int VK_C = 0x43; // letter keys are their capital letter
 
 /// The state of a key: the top bit is set while it is held down. Known for Shift and Control.
 int16_t GetKeyState(int virtualKey);

@@ -7,12 +7,17 @@
 /// Window message numbers and the packing of their parameters.
 namespace platform {
 
+constexpr UINT WM_CONTEXTMENU = 0x7B;
 constexpr UINT WM_KEYDOWN = 0x100;
 constexpr UINT WM_MOUSEMOVE = 0x200;
 constexpr UINT WM_LBUTTONDOWN = 0x201;
 constexpr UINT WM_LBUTTONUP = 0x202;
 constexpr UINT WM_MOUSEWHEEL = 0x20A;
 constexpr UINT WM_MOUSELEAVE = 0x2A3;
+constexpr UINT WM_APPCOMMAND = 0x319;
+
+/// The command of a WM_APPCOMMAND from the keyboard's Copy key.
+constexpr uint16_t APPCOMMAND_COPY = 36;
 
 /// Key and button flags of mouse messages.
 constexpr uint16_t MK_LBUTTON = 0x1;
@@ -39,5 +44,11 @@ constexpr uintptr_t MakeLong(int low, int high)
 constexpr LPARAM MakeLParam(int x, int y) { return static_cast<LPARAM>(MakeLong(x, y)); }
 /// wParam of a wheel message: key flags in the low word, the signed rotation in the high word.
 constexpr WPARAM MakeWheelWParam(uint16_t keys, int rotation) { return MakeLong(keys, rotation); }
+/// lParam of WM_CONTEXTMENU asked for from the keyboard: both coordinates -1, as no pointer position applies.
+constexpr LPARAM ContextMenuFromKeyboard = MakeLParam(-1, -1);
+/// lParam of a WM_APPCOMMAND from the keyboard: the command in the high word, without device bits.
+constexpr LPARAM MakeAppCommandLParam(uint16_t command) { return static_cast<LPARAM>(MakeLong(0, command)); }
+/// The command of a WM_APPCOMMAND, its device bits (the top four) removed.
+constexpr uint16_t AppCommandOf(LPARAM lParam) { return HighWord(static_cast<uintptr_t>(lParam)) & 0x0FFF; }
 
 } // namespace platform

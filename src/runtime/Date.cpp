@@ -116,4 +116,11 @@ std::string Date::LongText() const
     return WeekdayName(Weekday()) + " " + MonthNameInDate(Month()) + dayAndYear;
 }
 
+std::string Date::IsoText() const
+{
+    char text[16];
+    std::snprintf(text, sizeof text, "%04d-%02d-%02d", Year(), Month(), Day());
+    return text;
+}
+
 } // namespace runtime

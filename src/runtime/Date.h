@@ -31,6 +31,8 @@ public:
 
     /// The date written as "dddd mmmm d, yyyy" with the user's weekday and month names.
     std::string LongText() const;
+    /// The date in ISO 8601 form, "yyyy-mm-dd".
+    std::string IsoText() const;
 
     friend bool operator==(const Date&, const Date&) = default;
 

@@ -2,6 +2,7 @@
 
 #include "runtime/RuntimeError.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 
 #include <optional>
@@ -41,6 +42,14 @@ std::string WeekdayName(int weekday)
 {
     CheckRange(weekday, 7);
     return CurrentLocale().dayName(weekday, QLocale::LongFormat).toStdString();
+}
+
+std::string Translated(const char* context, const char* text, const std::string& argument)
+{
+    QString translated = QCoreApplication::translate(context, text);
+    if (translated.contains(QLatin1String("%1")))
+        translated = translated.arg(QString::fromStdString(argument));
+    return translated.toStdString();
 }
 
 void UseLocale(const QLocale& locale) { PinnedLocale() = locale; }

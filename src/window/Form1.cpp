@@ -140,13 +140,31 @@ void Form1::ShowCursorOfLabel()
         host_->setCursor(CursorShapeOf(markupLabel1_->CursorId()));
 }
 
-// The window's original procedure: pointer input goes to the markup label, in its own coordinates.
+// The window's original procedure: keys and commands go to the window's own handling,
+// pointer input to the markup label.
 LRESULT Form1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
-    if (message == WM_KEYDOWN) {
+    switch (message) {
+    case WM_KEYDOWN:
         HandleKeyDown(static_cast<int>(wParam));
         return 0;
+    case WM_APPCOMMAND:
+        if (AppCommandOf(lParam) != APPCOMMAND_COPY)
+            return 0;
+        CopyDate(CopyForm::AsShown);
+        return 1;
+    case WM_CONTEXTMENU:
+        ShowContextMenu(lParam);
+        return 0;
+    default:
+        HandlePointer(message, lParam);
+        return 0;
     }
+}
+
+// Pointer positions arrive in client coordinates; the markup label wants its own.
+void Form1::HandlePointer(UINT message, LPARAM lParam)
+{
     const QPointF atLabel = QPointF(SignedLowWord(static_cast<uintptr_t>(lParam)),
                                     SignedHighWord(static_cast<uintptr_t>(lParam))) - LabelPosition();
     switch (message) {
@@ -163,8 +181,7 @@ LRESULT Form1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         markupLabel1_->MouseLeave();
         break;
     default:
-        return 0;
+        return;
     }
     ShowCursorOfLabel();
-    return 0;
 }

@@ -21,6 +21,7 @@ class QPainter;
 
 /// The picker window: a header with the selected date, three slider columns and two panels
 /// of special-date links, all drawn by the markup label MarkupLabel1.
+/// Its date can be copied with keys or from a context menu.
 /// Its public handlers are also reached by name: "CellClicked" and "SpecialDateClicked" from
 /// the markup label, "MouseWheel" from the wheel hook.
 class Form1 : public runtime::Dispatchable, public DateSlider {
@@ -106,6 +107,12 @@ private:
     void ShowCursorOfLabel();
     void SelectNeighbours(const std::array<bool, slider::ColumnCount>& columns, int32_t step);
     void HandleKeyDown(int virtualKey);
+    void HandlePointer(platform::UINT message, platform::LPARAM lParam);
+    /// The two forms in which the selected date is copied.
+    enum class CopyForm { AsShown, Iso };
+    void CopyDate(CopyForm form) const;
+    void ShowContextMenu(platform::LPARAM at);
+    QPoint ContextMenuPosition(platform::LPARAM at) const;
     void SetFocusIndex(int32_t index);
     void AnnounceFocus();
     void ScheduleRepaint();

@@ -1,6 +1,7 @@
 // The picker without a mouse: Tab and Shift+Tab move a focus ring through the three columns
 // and the nine links; keys over a column step it, Home selects today, Enter or Space on a
-// link acts as a click. Every change of the date still goes through SetDate.
+// link acts as a click, Ctrl+C copies the date as the header shows it and Ctrl+Shift+C in
+// ISO form. Every change of the date still goes through SetDate.
 
 #include "window/Form1.h"
 
@@ -35,6 +36,7 @@ void Form1::SetFocusIndex(int32_t index)
 void Form1::HandleKeyDown(int virtualKey)
 {
     const bool shift = GetKeyState(VK_SHIFT) < 0;
+    const bool control = GetKeyState(VK_CONTROL) < 0;
     const int32_t focus = focusIndex_;
     // A refused selection (a page of years past the last one) leaves the picker as it was;
     // like a failing click, it must not reach the message loop.
@@ -63,6 +65,10 @@ void Form1::HandleKeyDown(int virtualKey)
             SetDate(today.Month(), today.Day(), today.Year());
             break;
         }
+        case VK_C:
+            if (control)
+                CopyDate(shift ? CopyForm::Iso : CopyForm::AsShown);
+            break;
         case VK_RETURN:
         case VK_SPACE:
             if (focus >= slider::ColumnCount)

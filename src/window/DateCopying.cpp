@@ -1,0 +1,83 @@
+// Copying the selected date, as the header shows it or in ISO 8601 form, with the copy keys
+// or from the context menu that a right click, the Menu key or Shift+F10 opens.
+
+#include "window/Form1.h"
+
+#include "platform/Clipboard.h"
+#include "platform/ContextMenu.h"
+#include "platform/HostWindow.h"
+#include "platform/Keyboard.h"
+#include "platform/Messages.h"
+#include "runtime/Locale.h"
+
+#include <QtGlobal>
+
+#include <vector>
+
+using namespace platform;
+
+namespace {
+
+// The context menu's entries, in the order it shows them.
+enum MenuEntry { CopyAsShownEntry, CopyIsoEntry, TodayEntry };
+
+std::string IsoText(const slider::CellGrid& values)
+{
+    const int32_t row = slider::SelectedRow();
+    return runtime::Date::FromParts(values(row, 2), values(row, 0), values(row, 1)).IsoText();
+}
+
+bool FromKeyboard(LPARAM at)
+{
+    return SignedLowWord(static_cast<uintptr_t>(at)) == -1 && SignedHighWord(static_cast<uintptr_t>(at)) == -1;
+}
+
+} // namespace
+
+void Form1::CopyDate(CopyForm form) const
+{
+    // Before the window is built there is no date to copy.
+    if (!DateHeader())
+        return;
+    SetClipboardText(form == CopyForm::Iso ? IsoText(CellValues()) : DateHeader()->Text());
+}
+
+void Form1::ShowContextMenu(LPARAM at)
+{
+    if (!DateHeader())
+        return;
+    const std::vector<std::string> entries = {
+        runtime::Translated("Form1", QT_TRANSLATE_NOOP("Form1", "Copy “%1”"), DateHeader()->Text()),
+        runtime::Translated("Form1", QT_TRANSLATE_NOOP("Form1", "Copy %1"), IsoText(CellValues())),
+        runtime::Translated("Form1", QT_TRANSLATE_NOOP("Form1", "Today")),
+    };
+    const QPoint position = ContextMenuPosition(at);
+    // The menu has returned before anything is done, so its own event loop never sees a failure.
+    switch (platform::ShowContextMenu(position.x(), position.y(), entries)) {
+    case CopyAsShownEntry:
+        CopyDate(CopyForm::AsShown);
+        break;
+    case CopyIsoEntry:
+        CopyDate(CopyForm::Iso);
+        break;
+    case TodayEntry:
+        HandleKeyDown(VK_HOME);
+        break;
+    default:
+        break;
+    }
+}
+
+// A menu asked for from the keyboard opens at the focused element, or in the middle of the
+// window when nothing has the focus.
+QPoint Form1::ContextMenuPosition(LPARAM at) const
+{
+    if (!FromKeyboard(at))
+        return {SignedLowWord(static_cast<uintptr_t>(at)), SignedHighWord(static_cast<uintptr_t>(at))};
+    markupLabel1_->UpdateLayout();
+    QPointF inLabel = QRectF(QPointF(), markupLabel1_->Size()).center();
+    if (const markup::ElementPtr& focused = markupLabel1_->FocusElement())
+        inLabel = focused->Bounds().center();
+    const QPoint inClient = (inLabel + LabelPosition()).toPoint();
+    return host_ ? host_->mapToGlobal(inClient) : inClient;
+}
