@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Drives the real picker in a virtual X server with real clicks and wheel turns, and checks
-# that each one changes the window and that its opposite brings the first picture back.
+# that each one changes the window and that its opposite brings the first picture back. Then
+# copies the date with real keys and from the context menu, and reads the X clipboard back
+# while the picker still owns it.
 # Usage: PickerEndToEnd.sh <picker binary> <layout probe binary> <scripts folder>
 set -euo pipefail
 picker=$1
@@ -16,7 +18,9 @@ cleanup() {
 trap cleanup EXIT
 
 start_xvfb
-"$picker" 2>"$work/picker.log" &
+# English names, so that the copied header can be compared with date(1).
+export LC_ALL=C.UTF-8
+"$picker" >"$work/stdout" 2>"$work/picker.log" &
 picker_pid=$!
 window=$(wait_for_window Form1) || { echo "FAIL: no window titled Form1"; exit 1; }
 
@@ -61,5 +65,34 @@ click Border_2_1
 shot back
 check "a click on the previous year goes back" same start back
 
+clipboard() { sleep 0.3; xclip -o -selection clipboard 2>/dev/null || true; }
+popups() { xdotool search --onlyvisible --name '' 2>/dev/null | grep -vx "$window" | wc -l; }
+shown=$(date +'%A %B %-d, %Y')
+iso=$(date +%F)
+
+click TextArea_1_2
+xdotool key ctrl+c
+check "Ctrl+C copies the date as the header shows it" [ "$(clipboard)" = "$shown" ]
+xdotool key ctrl+shift+c
+check "Ctrl+Shift+C copies it in ISO 8601 form" [ "$(clipboard)" = "$iso" ]
+
+shot before_menu
+windows=$(popups)
+xdotool click 3
+sleep 0.5
+check "a right click opens a menu" [ "$(popups)" -gt "$windows" ]
+xdotool key Escape
+sleep 0.5
+check "Escape closes it" [ "$(popups)" -eq "$windows" ]
+shot after_menu
+check "and the window is as it was" same before_menu after_menu
+
+echo other | xclip -i -selection clipboard
+xdotool click 3
+sleep 0.5
+xdotool key Down Down Return
+check "the menu's second entry copies the ISO date" [ "$(clipboard)" = "$iso" ]
+
 check "the picker is still running" kill -0 "$picker_pid"
+check "nothing was written to standard output" [ ! -s "$work/stdout" ]
 exit $failed
