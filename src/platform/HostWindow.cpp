@@ -2,7 +2,9 @@
 
 #include "platform/Keyboard.h"
 #include "platform/Messages.h"
+#include "runtime/Locale.h"
 
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
@@ -13,6 +15,11 @@
 #include <exception>
 
 namespace platform {
+namespace {
+
+void Complain(const QString& line) { std::fprintf(stderr, "%s\n", line.toLocal8Bit().constData()); }
+
+} // namespace
 
 uint16_t MouseKeyFlags(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers)
 {
@@ -84,7 +91,9 @@ void HostWindow::Send(UINT message, WPARAM wParam, LPARAM lParam)
     try {
         SendMessageA(hWnd_, message, wParam, lParam);
     } catch (const std::exception& failure) {
-        std::fprintf(stderr, "datepicker: message 0x%x failed: %s\n", message, failure.what());
+        Complain(QCoreApplication::translate("HostWindow", "datepicker: message 0x%1 failed: %2")
+                     .arg(message, 0, 16)
+                     .arg(QString::fromStdString(runtime::FailureText(failure))));
     }
 }
 
@@ -145,7 +154,8 @@ void HostWindow::paintEvent(QPaintEvent* event)
     try {
         paint_(painter, event->region());
     } catch (const std::exception& failure) {
-        std::fprintf(stderr, "datepicker: painting failed: %s\n", failure.what());
+        Complain(QCoreApplication::translate("HostWindow", "datepicker: painting failed: %1")
+                     .arg(QString::fromStdString(runtime::FailureText(failure))));
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include "runtime/RuntimeError.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 
 #include <optional>
@@ -14,8 +15,6 @@ std::optional<QLocale>& PinnedLocale()
     static std::optional<QLocale> pinned;
     return pinned;
 }
-
-QLocale CurrentLocale() { return PinnedLocale().value_or(QLocale::system()); }
 
 void CheckRange(int value, int last)
 {
@@ -31,12 +30,6 @@ std::string MonthName(int month)
     return CurrentLocale().standaloneMonthName(month, QLocale::LongFormat).toStdString();
 }
 
-std::string MonthNameInDate(int month)
-{
-    CheckRange(month, 12);
-    return CurrentLocale().monthName(month, QLocale::LongFormat).toStdString();
-}
-
 std::string WeekdayName(int weekday)
 {
     CheckRange(weekday, 7);
@@ -46,5 +39,18 @@ std::string WeekdayName(int weekday)
 void UseLocale(const QLocale& locale) { PinnedLocale() = locale; }
 
 void UseSystemLocale() { PinnedLocale().reset(); }
+
+QLocale CurrentLocale() { return PinnedLocale().value_or(QLocale::system()); }
+
+std::string FailureText(const std::exception& failure)
+{
+    const auto* error = dynamic_cast<const RuntimeError*>(&failure);
+    if (!error)
+        return failure.what();
+    return QCoreApplication::translate("runtime", "Run-time error %1: %2")
+        .arg(error->Number())
+        .arg(QCoreApplication::translate("runtime", ErrorText(error->Number()).c_str()))
+        .toStdString();
+}
 
 } // namespace runtime
