@@ -2,8 +2,10 @@
 
 #include "platform/Keyboard.h"
 #include "platform/Messages.h"
+#include "runtime/Locale.h"
 
 #include <QContextMenuEvent>
+#include <QCoreApplication>
 #include <QCursor>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -16,6 +18,11 @@
 #include <exception>
 
 namespace platform {
+namespace {
+
+void Complain(const QString& line) { std::fprintf(stderr, "%s\n", line.toLocal8Bit().constData()); }
+
+} // namespace
 
 uint16_t MouseKeyFlags(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers)
 {
@@ -88,7 +95,9 @@ void HostWindow::Send(UINT message, WPARAM wParam, LPARAM lParam)
     try {
         SendMessageA(hWnd_, message, wParam, lParam);
     } catch (const std::exception& failure) {
-        std::fprintf(stderr, "datepicker: message 0x%x failed: %s\n", message, failure.what());
+        Complain(QCoreApplication::translate("HostWindow", "datepicker: message 0x%1 failed: %2")
+                     .arg(message, 0, 16)
+                     .arg(QString::fromStdString(runtime::FailureText(failure))));
     }
 }
 
@@ -189,7 +198,8 @@ void HostWindow::paintEvent(QPaintEvent* event)
     try {
         paint_(painter, event->region());
     } catch (const std::exception& failure) {
-        std::fprintf(stderr, "datepicker: painting failed: %s\n", failure.what());
+        Complain(QCoreApplication::translate("HostWindow", "datepicker: painting failed: %1")
+                     .arg(QString::fromStdString(runtime::FailureText(failure))));
     }
 }
 

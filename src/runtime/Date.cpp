@@ -113,7 +113,7 @@ std::string Date::LongText() const
 {
     char dayAndYear[32];
     std::snprintf(dayAndYear, sizeof dayAndYear, " %d, %04d", Day(), Year());
-    return WeekdayName(Weekday()) + " " + MonthNameInDate(Month()) + dayAndYear;
+    return WeekdayName(Weekday()) + " " + MonthName(Month()) + dayAndYear;
 }
 
 std::string Date::IsoText() const

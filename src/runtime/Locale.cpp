@@ -16,8 +16,6 @@ std::optional<QLocale>& PinnedLocale()
     return pinned;
 }
 
-QLocale CurrentLocale() { return PinnedLocale().value_or(QLocale::system()); }
-
 void CheckRange(int value, int last)
 {
     if (value < 1 || value > last)
@@ -30,12 +28,6 @@ std::string MonthName(int month)
 {
     CheckRange(month, 12);
     return CurrentLocale().standaloneMonthName(month, QLocale::LongFormat).toStdString();
-}
-
-std::string MonthNameInDate(int month)
-{
-    CheckRange(month, 12);
-    return CurrentLocale().monthName(month, QLocale::LongFormat).toStdString();
 }
 
 std::string WeekdayName(int weekday)
@@ -55,5 +47,18 @@ std::string Translated(const char* context, const char* text, const std::string&
 void UseLocale(const QLocale& locale) { PinnedLocale() = locale; }
 
 void UseSystemLocale() { PinnedLocale().reset(); }
+
+QLocale CurrentLocale() { return PinnedLocale().value_or(QLocale::system()); }
+
+std::string FailureText(const std::exception& failure)
+{
+    const auto* error = dynamic_cast<const RuntimeError*>(&failure);
+    if (!error)
+        return failure.what();
+    return QCoreApplication::translate("runtime", "Run-time error %1: %2")
+        .arg(error->Number())
+        .arg(QCoreApplication::translate("runtime", ErrorText(error->Number()).c_str()))
+        .toStdString();
+}
 
 } // namespace runtime

@@ -1,18 +1,20 @@
 #include "runtime/RuntimeError.h"
 
+#include <QtGlobal>
+
 namespace runtime {
 
 std::string ErrorText(int number)
 {
     switch (number) {
-    case ErrInvalidCall: return "Invalid procedure call or argument";
-    case ErrOverflow: return "Overflow";
-    case ErrSubscript: return "Subscript out of range";
-    case ErrTypeMismatch: return "Type mismatch";
-    case ErrCannotCreateObject: return "Can't create object";
-    case ErrNoSuchMember: return "Object doesn't support this property or method";
-    case ErrWrongArgumentCount: return "Wrong number of arguments or invalid property assignment";
-    default: return "Application-defined or object-defined error";
+    case ErrInvalidCall: return QT_TRANSLATE_NOOP("runtime", "Invalid procedure call or argument");
+    case ErrOverflow: return QT_TRANSLATE_NOOP("runtime", "Overflow");
+    case ErrSubscript: return QT_TRANSLATE_NOOP("runtime", "Subscript out of range");
+    case ErrTypeMismatch: return QT_TRANSLATE_NOOP("runtime", "Type mismatch");
+    case ErrCannotCreateObject: return QT_TRANSLATE_NOOP("runtime", "Can't create object");
+    case ErrNoSuchMember: return QT_TRANSLATE_NOOP("runtime", "Object doesn't support this property or method");
+    case ErrWrongArgumentCount: return QT_TRANSLATE_NOOP("runtime", "Wrong number of arguments or invalid property assignment");
+    default: return QT_TRANSLATE_NOOP("runtime", "Application-defined or object-defined error");
     }
 }
 

@@ -16,7 +16,7 @@ enum ErrorNumber : int {
     ErrWrongArgumentCount = 450,
 };
 
-/// The standard text of a run-time error number ("Overflow" for 6).
+/// The standard text of a run-time error number ("Overflow" for 6), in English.
 std::string ErrorText(int number);
 
 /// A numbered run-time error that travels to the caller.

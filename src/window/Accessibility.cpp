@@ -6,6 +6,7 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
+#include <QCoreApplication>
 
 #include <array>
 #include <map>
@@ -18,7 +19,8 @@ constexpr int FirstColumnChild = 1;
 constexpr int FirstLinkChild = FirstColumnChild + slider::ColumnCount;
 constexpr int ChildCount = FirstLinkChild + 9;
 
-const char* const ColumnNames[] = {"Month", "Day", "Year"};
+const char* const ColumnNames[] = {QT_TRANSLATE_NOOP("accessibility", "Month"), QT_TRANSLATE_NOOP("accessibility", "Day"),
+                                   QT_TRANSLATE_NOOP("accessibility", "Year")};
 constexpr int ColumnMaximum[] = {12, 31, slider::LastSelectableYear};
 
 struct Registered {
@@ -103,7 +105,7 @@ public:
     QString text(QAccessible::Text kind) const override
     {
         if (kind == QAccessible::Name)
-            return ColumnNames[column_];
+            return QCoreApplication::translate("accessibility", ColumnNames[column_]);
         if (kind == QAccessible::Value && form_.DateHeader())
             return QString::fromStdString(form_.CellText(column_, form_.SelectedRow()));
         return {};

@@ -5,6 +5,7 @@
 #include "platform/WindowSystem.h"
 #include "runtime/Dispatchable.h"
 
+#include <QCoreApplication>
 #include <QFont>
 #include <QPointF>
 #include <QRegion>
@@ -25,6 +26,8 @@ class QPainter;
 /// Its public handlers are also reached by name: "CellClicked" and "SpecialDateClicked" from
 /// the markup label, "MouseWheel" from the wheel hook.
 class Form1 : public runtime::Dispatchable, public DateSlider {
+    Q_DECLARE_TR_FUNCTIONS(Form1)
+
 public:
     Form1();
     ~Form1() override;

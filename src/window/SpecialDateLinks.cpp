@@ -32,17 +32,17 @@ markup::ThicknessPtr Form1::LinkMargin(int32_t index) const
 std::string Form1::SpecialDateCaption(int32_t index) const
 {
     static const char* const captions[] = {
-        "Today",
-        "Tomorrow",
-        "Yesterday",
-        "First of this month",
-        "Last of this month",
-        "First of last month",
-        "Last of last month",
-        "First of next month",
-        "Last of next month",
+        QT_TR_NOOP("Today"),
+        QT_TR_NOOP("Tomorrow"),
+        QT_TR_NOOP("Yesterday"),
+        QT_TR_NOOP("First of this month"),
+        QT_TR_NOOP("Last of this month"),
+        QT_TR_NOOP("First of last month"),
+        QT_TR_NOOP("Last of last month"),
+        QT_TR_NOOP("First of next month"),
+        QT_TR_NOOP("Last of next month"),
     };
-    return index >= 0 && index <= 8 ? captions[index] : "";
+    return index >= 0 && index <= 8 ? tr(captions[index]).toStdString() : "";
 }
 
 markup::ElementPtr Form1::CreateSpecialDateLink(int32_t index)

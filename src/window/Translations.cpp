@@ -1,0 +1,42 @@
+#include "window/Translations.h"
+
+#include <QCoreApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+
+namespace translations {
+namespace {
+
+// Installed for the life of the program; QCoreApplication only keeps a pointer to each.
+QTranslator& ProgramTexts()
+{
+    static QTranslator translator;
+    return translator;
+}
+
+QTranslator& QtTexts()
+{
+    static QTranslator translator;
+    return translator;
+}
+
+void Load(QTranslator& translator, const QLocale& locale, const QString& name, const QString& folder)
+{
+    QCoreApplication::removeTranslator(&translator);
+    // English is the language the texts are written in: there is nothing to look for.
+    if (locale.language() == QLocale::English || locale.language() == QLocale::C)
+        return;
+    if (translator.load(locale, name, "_", folder))
+        QCoreApplication::installTranslator(&translator);
+}
+
+} // namespace
+
+void UseLanguage(const QLocale& locale)
+{
+    Load(QtTexts(), locale, "qtbase", QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+    Load(ProgramTexts(), locale, "datepicker", ":/i18n");
+}
+
+} // namespace translations

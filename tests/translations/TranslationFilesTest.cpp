@@ -1,0 +1,80 @@
+// Reads the Qt Linguist files as they are kept in the repository, before lrelease quietly
+// drops what is missing from them.
+
+#include <QDir>
+#include <QFile>
+#include <QRegularExpression>
+#include <QXmlStreamReader>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct Message {
+    QString Context, Source, Translation, Type;
+};
+
+std::vector<Message> ReadMessages(const QString& path)
+{
+    QFile file(path);
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << path.toStdString();
+    std::vector<Message> messages;
+    QString context;
+    QXmlStreamReader xml(&file);
+    while (!xml.atEnd()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement)
+            continue;
+        if (xml.name() == u"name")
+            context = xml.readElementText();
+        else if (xml.name() == u"message")
+            messages.push_back({context, {}, {}, {}});
+        else if (xml.name() == u"source")
+            messages.back().Source = xml.readElementText();
+        else if (xml.name() == u"translation") {
+            messages.back().Type = xml.attributes().value("type").toString();
+            messages.back().Translation = xml.readElementText();
+        }
+    }
+    EXPECT_FALSE(xml.hasError()) << path.toStdString() << ": " << xml.errorString().toStdString();
+    return messages;
+}
+
+QStringList Placeholders(const QString& text)
+{
+    QStringList found;
+    for (const QRegularExpressionMatch& match : QRegularExpression("%\\d+").globalMatch(text))
+        found << match.captured();
+    found.sort();
+    return found;
+}
+
+// Captions pass through the markup escaper before they are shown, so one of these in a
+// translation would show as an entity where its source has plain text.
+bool AddsEscapedCharacter(const Message& message)
+{
+    for (const QChar character : QStringLiteral("&<>'\""))
+        if (message.Translation.contains(character) && !message.Source.contains(character))
+            return true;
+    return false;
+}
+
+} // namespace
+
+TEST(TranslationFiles, EveryMessageIsTranslatedAndKeepsItsPlaceholders)
+{
+    const QDir folder(DATEPICKER_TRANSLATIONS_DIR);
+    const QStringList files = folder.entryList({"datepicker_*.ts"});
+    ASSERT_FALSE(files.isEmpty());
+    for (const QString& file : files) {
+        const std::vector<Message> messages = ReadMessages(folder.filePath(file));
+        EXPECT_FALSE(messages.empty()) << file.toStdString();
+        for (const Message& message : messages) {
+            const std::string where = file.toStdString() + ": " + message.Context.toStdString() + " \"" +
+                                      message.Source.toStdString() + "\"";
+            EXPECT_TRUE(message.Type.isEmpty()) << where << " is " << message.Type.toStdString();
+            EXPECT_FALSE(message.Translation.trimmed().isEmpty()) << where;
+            EXPECT_EQ(Placeholders(message.Translation), Placeholders(message.Source)) << where;
+            EXPECT_FALSE(AddsEscapedCharacter(message)) << where;
+        }
+    }
+}
