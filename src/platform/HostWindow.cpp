@@ -3,6 +3,7 @@
 #include "platform/Keyboard.h"
 #include "platform/Messages.h"
 
+#include <QEnterEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
@@ -13,6 +14,12 @@
 #include <exception>
 
 namespace platform {
+namespace {
+
+// A pause longer than this between wheel events ends a scroll gesture.
+constexpr quint64 WheelGesturePauseMs = 500;
+
+} // namespace
 
 uint16_t MouseKeyFlags(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers)
 {
@@ -88,7 +95,7 @@ void HostWindow::Send(UINT message, WPARAM wParam, LPARAM lParam)
     }
 }
 
-void HostWindow::SendMouse(UINT message, const QMouseEvent& event)
+void HostWindow::SendMouse(UINT message, const QSinglePointEvent& event)
 {
     const QPoint at = event.position().toPoint();
     Send(message, MouseKeyFlags(event.buttons(), event.modifiers()), MakeLParam(at.x(), at.y()));
@@ -108,11 +115,21 @@ void HostWindow::mouseReleaseEvent(QMouseEvent* event)
         SendMouse(WM_LBUTTONUP, *event);
 }
 
+// A window that opens under a pointer at rest gets no move, so the element under the pointer
+// would not know it is hovered and the wheel would do nothing; entering counts as a move.
+void HostWindow::enterEvent(QEnterEvent* event) { SendMouse(WM_MOUSEMOVE, *event); }
+
 void HostWindow::leaveEvent(QEvent*) { Send(WM_MOUSELEAVE, 0, 0); }
 
 void HostWindow::wheelEvent(QWheelEvent* event)
 {
     event->accept();
+    // Travel left over from an earlier gesture must not add to a new one: a touchpad swipe
+    // minutes ago is no part of today's small tick.
+    const quint64 sinceLastWheel = event->timestamp() - lastWheelTimestamp_;
+    if (event->phase() == Qt::ScrollBegin || sinceLastWheel > WheelGesturePauseMs)
+        pendingWheel_ = 0;
+    lastWheelTimestamp_ = event->timestamp();
     const int notches = TakeWholeNotches(pendingWheel_, event->angleDelta().y());
     if (notches == 0)
         return;
