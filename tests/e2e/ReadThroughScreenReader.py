@@ -51,7 +51,7 @@ def focused_descriptions_after(keys):
 
     def heard(event):
         if event.source.get_state_set().contains(Atspi.StateType.FOCUSED):
-            told.append(event.any_data)
+            told.append(event.source.get_description())
 
     listener = Atspi.EventListener.new(heard)
     listener.register("object:property-change:accessible-description")
