@@ -1,7 +1,7 @@
 #include "window/Accessibility.h"
 
-#include "platform/HostWindow.h"
 #include "date/modDate.h"
+#include "platform/HostWindow.h"
 #include "runtime/RuntimeError.h"
 #include "window/Form1.h"
 
@@ -153,8 +153,9 @@ public:
     {
         if (column_ != slider::DayColumn || !form_.DateHeader())
             return ColumnMaximum[column_];
+        const slider::CellGrid& values = form_.CellValues();
         const int32_t row = form_.SelectedRow();
-        return modDate::DaysInMonth(form_.CellValues()(row, slider::MonthColumn), form_.CellValues()(row, slider::YearColumn));
+        return modDate::DaysInMonth(values(row, slider::MonthColumn), values(row, slider::YearColumn));
     }
     QVariant minimumValue() const override { return column_ == 2 ? slider::FirstSelectableYear : 1; }
     QVariant minimumStepSize() const override { return 1; }
