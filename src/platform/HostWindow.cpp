@@ -7,6 +7,7 @@
 #include <QContextMenuEvent>
 #include <QCoreApplication>
 #include <QCursor>
+#include <QEnterEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -21,6 +22,9 @@ namespace platform {
 namespace {
 
 void Complain(const QString& line) { std::fprintf(stderr, "%s\n", line.toLocal8Bit().constData()); }
+
+// A pause longer than this between wheel events ends a scroll gesture.
+constexpr quint64 WheelGesturePauseMs = 500;
 
 } // namespace
 
@@ -101,7 +105,7 @@ void HostWindow::Send(UINT message, WPARAM wParam, LPARAM lParam)
     }
 }
 
-void HostWindow::SendMouse(UINT message, const QMouseEvent& event)
+void HostWindow::SendMouse(UINT message, const QSinglePointEvent& event)
 {
     const QPoint at = event.position().toPoint();
     Send(message, MouseKeyFlags(event.buttons(), event.modifiers()), MakeLParam(at.x(), at.y()));
@@ -121,11 +125,21 @@ void HostWindow::mouseReleaseEvent(QMouseEvent* event)
         SendMouse(WM_LBUTTONUP, *event);
 }
 
+// A window that opens under a pointer at rest gets no move, so the element under the pointer
+// would not know it is hovered and the wheel would do nothing; entering counts as a move.
+void HostWindow::enterEvent(QEnterEvent* event) { SendMouse(WM_MOUSEMOVE, *event); }
+
 void HostWindow::leaveEvent(QEvent*) { Send(WM_MOUSELEAVE, 0, 0); }
 
 void HostWindow::wheelEvent(QWheelEvent* event)
 {
     event->accept();
+    // Travel left over from an earlier gesture must not add to a new one: a touchpad swipe
+    // minutes ago is no part of today's small tick.
+    const quint64 sinceLastWheel = event->timestamp() - lastWheelTimestamp_;
+    if (event->phase() == Qt::ScrollBegin || sinceLastWheel > WheelGesturePauseMs)
+        pendingWheel_ = 0;
+    lastWheelTimestamp_ = event->timestamp();
     const int notches = TakeWholeNotches(pendingWheel_, event->angleDelta().y());
     if (notches == 0)
         return;

@@ -6,6 +6,8 @@
 
 #include <functional>
 
+class QSinglePointEvent;
+
 namespace platform {
 
 /// The real window on screen. A thin adapter: it turns Qt's mouse and key input into window
@@ -27,6 +29,7 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void enterEvent(QEnterEvent* event) override;
     void leaveEvent(QEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
@@ -36,7 +39,7 @@ protected:
 
 private:
     void Send(UINT message, WPARAM wParam, LPARAM lParam);
-    void SendMouse(UINT message, const QMouseEvent& event);
+    void SendMouse(UINT message, const QSinglePointEvent& event);
     bool SendCommandKey(const QKeyEvent& event);
     void SendContextMenu(LPARAM at);
 
@@ -44,6 +47,8 @@ private:
     PaintFunction paint_;
     // Wheel travel not yet sent: touchpads and fine wheels report many small steps.
     int pendingWheel_ = 0;
+    // When the last wheel event came, in the milliseconds of the events' own clock.
+    quint64 lastWheelTimestamp_ = 0;
 };
 
 /// The key and button flags of a wheel or mouse message for Qt's button and modifier state.

@@ -12,6 +12,10 @@ namespace modHookMouseWheel {
 
 void HookMouseWheel(HWND hWnd)
 {
+    // A second hook would store this module's own procedure as the previous one, and every
+    // message would then call itself for ever.
+    if (GetPropA(hWnd, PrevWndProcProperty) != 0)
+        return;
     const LONG_PTR previous = SetWindowLongA(hWnd, GWL_WNDPROC, ProcedureAddress(&WheelWindowProc));
     SetPropA(hWnd, PrevWndProcProperty, previous);
 }

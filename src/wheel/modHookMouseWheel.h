@@ -16,7 +16,7 @@ namespace modHookMouseWheel {
 /// The window property that holds the procedure in place before the hook.
 constexpr const char* PrevWndProcProperty = "PrevWndProc";
 
-/// Installs the hook; a failing step is skipped and nothing is reported.
+/// Installs the hook; changes nothing on a hooked window; a failing step is skipped silently.
 void HookMouseWheel(platform::HWND hWnd);
 /// Puts the previous procedure back and removes the property; failures are skipped.
 void UnhookMouseWheel(platform::HWND hWnd);

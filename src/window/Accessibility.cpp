@@ -1,5 +1,6 @@
 #include "window/Accessibility.h"
 
+#include "date/modDate.h"
 #include "platform/HostWindow.h"
 #include "runtime/RuntimeError.h"
 #include "window/Form1.h"
@@ -9,6 +10,7 @@
 #include <QCoreApplication>
 
 #include <array>
+#include <cmath>
 #include <map>
 
 namespace accessibility {
@@ -22,6 +24,13 @@ constexpr int ChildCount = FirstLinkChild + 9;
 const char* const ColumnNames[] = {QT_TRANSLATE_NOOP("accessibility", "Month"), QT_TRANSLATE_NOOP("accessibility", "Day"),
                                    QT_TRANSLATE_NOOP("accessibility", "Year")};
 constexpr int ColumnMaximum[] = {12, 31, slider::LastSelectableYear};
+
+// The selected date as the header writes it; every part describes itself with it, so a screen
+// reader tells it wherever the focus is.
+QString SelectedDate(const Form1& form)
+{
+    return form.DateHeader() ? QString::fromStdString(form.DateHeader()->Text()) : QString();
+}
 
 struct Registered {
     Form1* Form;
@@ -48,6 +57,10 @@ public:
     int indexOfChild(const QAccessibleInterface*) const override { return -1; }
     QAccessibleInterface* childAt(int, int) const override { return nullptr; }
     void setText(QAccessible::Text, const QString&) override {}
+    QString text(QAccessible::Text kind) const override
+    {
+        return kind == QAccessible::Description ? SelectedDate(form_) : QString();
+    }
     QRect rect() const override
     {
         const markup::ElementPtr element = Element();
@@ -85,10 +98,10 @@ protected:
 class HeaderAccessible : public PartAccessible {
 public:
     using PartAccessible::PartAccessible;
+    // The header's name is the date already.
     QString text(QAccessible::Text kind) const override
     {
-        return kind == QAccessible::Name && form_.DateHeader() ? QString::fromStdString(form_.DateHeader()->Text())
-                                                                : QString();
+        return kind == QAccessible::Name ? SelectedDate(form_) : QString();
     }
     QAccessible::Role role() const override { return QAccessible::StaticText; }
 
@@ -108,7 +121,7 @@ public:
             return QCoreApplication::translate("accessibility", ColumnNames[column_]);
         if (kind == QAccessible::Value && form_.DateHeader())
             return QString::fromStdString(form_.CellText(column_, form_.SelectedRow()));
-        return {};
+        return PartAccessible::text(kind);
     }
     QAccessible::Role role() const override { return QAccessible::SpinBox; }
     void* interface_cast(QAccessible::InterfaceType type) override
@@ -123,15 +136,29 @@ public:
     QVariant currentValue() const override { return form_.CellValues()(form_.SelectedRow(), column_); }
     void setCurrentValue(const QVariant& value) override
     {
+        // Only a whole number within this column's own range is taken, so nothing ever carries
+        // into a neighbouring column.
+        bool isNumber = false;
+        const double wanted = value.toDouble(&isNumber);
+        if (!isNumber || wanted != std::floor(wanted) || wanted < minimumValue().toInt() ||
+            wanted > maximumValue().toInt())
+            return;
         Quietly([&] {
             std::array<int32_t, slider::ColumnCount> triple{};
             for (int column = 0; column < slider::ColumnCount; ++column)
                 triple[column] = form_.CellValues()(form_.SelectedRow(), column);
-            triple[column_] = value.toInt();
+            triple[column_] = static_cast<int32_t>(wanted);
             form_.SetDate(triple[0], triple[1], triple[2]);
         });
     }
-    QVariant maximumValue() const override { return ColumnMaximum[column_]; }
+    QVariant maximumValue() const override
+    {
+        if (column_ != slider::DayColumn || !form_.DateHeader())
+            return ColumnMaximum[column_];
+        const slider::CellGrid& values = form_.CellValues();
+        const int32_t row = form_.SelectedRow();
+        return modDate::DaysInMonth(values(row, slider::MonthColumn), values(row, slider::YearColumn));
+    }
     QVariant minimumValue() const override { return column_ == 2 ? slider::FirstSelectableYear : 1; }
     QVariant minimumStepSize() const override { return 1; }
 
@@ -164,7 +191,8 @@ public:
     QString text(QAccessible::Text kind) const override
     {
         // Worked out when asked, so a window left open past midnight reads the new dates.
-        return kind == QAccessible::Name ? QString::fromStdString(form_.SpecialDateDescription(index_)) : QString();
+        return kind == QAccessible::Name ? QString::fromStdString(form_.SpecialDateDescription(index_))
+                                         : PartAccessible::text(kind);
     }
     QAccessible::Role role() const override { return QAccessible::Link; }
     void* interface_cast(QAccessible::InterfaceType type) override
@@ -196,6 +224,11 @@ public:
     WindowAccessible(QWidget* widget, Registered& registered)
         : QAccessibleWidget(widget, QAccessible::Window), registered_(registered)
     {
+    }
+    // The name stays the title; the description tells the date when the window opens.
+    QString text(QAccessible::Text kind) const override
+    {
+        return kind == QAccessible::Description ? SelectedDate(*registered_.Form) : QAccessibleWidget::text(kind);
     }
     int childCount() const override { return ChildCount; }
     QAccessibleInterface* child(int index) const override
@@ -309,6 +342,17 @@ void AnnounceSelection(Form1& form, const slider::CellGrid& previous)
         QAccessibleEvent event(header, QAccessible::NameChanged);
         Announce(event);
     }
+    // Screen readers speak what changes on the object with the focus, never on the header;
+    // every other part describes itself with the date, so each is told, the window first.
+    if (QAccessibleInterface* window = QAccessible::queryAccessibleInterface(form.Host())) {
+        QAccessibleEvent event(window, QAccessible::DescriptionChanged);
+        Announce(event);
+    }
+    for (int child = FirstColumnChild; child < ChildCount; ++child)
+        if (QAccessibleInterface* part = Part(form, child)) {
+            QAccessibleEvent event(part, QAccessible::DescriptionChanged);
+            Announce(event);
+        }
 }
 
 void AnnounceFocus(Form1& form)

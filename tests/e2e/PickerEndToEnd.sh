@@ -95,4 +95,21 @@ check "the menu's second entry copies the ISO date" [ "$(clipboard)" = "$iso" ]
 
 check "the picker is still running" kill -0 "$picker_pid"
 check "nothing was written to standard output" [ ! -s "$work/stdout" ]
+
+# A window that opens under a pointer at rest takes the wheel at once. The second picker opens
+# over the first, which stays until then: without any client the server would reset the pointer.
+point TextArea_1_2
+"$picker" 2>>"$work/picker.log" &
+second_pid=$!
+for _ in $(seq 100); do
+  second=$(xdotool search --name '^Form1$' 2>/dev/null | grep -vx "$window" | head -n1) && [ -n "$second" ] && break
+  sleep 0.1
+done
+kill "$picker_pid"
+picker_pid=$second_pid
+window=$second
+sleep 0.5
+xdotool click 5
+shot reopened_wheel
+check "a window opened under the pointer takes the wheel before any move" same wheel_down reopened_wheel
 exit $failed

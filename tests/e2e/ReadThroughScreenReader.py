@@ -1,13 +1,15 @@
 """Reads the running picker through the AT-SPI accessibility bus, as a screen reader does:
-the header must name today's date, and the Day spin box's increase action must move it."""
+the header must name today's date, the Day spin box's increase action must move it, and a
+date chosen from the keyboard must be told on the part that has the focus."""
 import datetime
+import subprocess
 import sys
 import time
 
 import gi
 
 gi.require_version("Atspi", "2.0")
-from gi.repository import Atspi
+from gi.repository import Atspi, GLib
 
 
 def find_picker_window():
@@ -43,9 +45,38 @@ def check(what, actual, expected):
     print(f"ok: {what}")
 
 
+def focused_descriptions_after(keys):
+    """Presses keys in the picker and collects the descriptions told on the focused part."""
+    told = []
+
+    def heard(event):
+        if event.source.get_state_set().contains(Atspi.StateType.FOCUSED):
+            told.append(event.source.get_description())
+
+    listener = Atspi.EventListener.new(heard)
+    listener.register("object:property-change:accessible-description")
+    pump(0.5)  # the picker learns of the new listener over the bus
+    window_id = subprocess.check_output(["xdotool", "search", "--name", "^Form1$"], text=True).split()[0]
+    subprocess.run(["xdotool", "windowfocus", "--sync", window_id], check=True)
+    subprocess.run(["xdotool", "key", "--delay", "50", *keys], check=True)
+    pump(1.0)
+    listener.deregister("object:property-change:accessible-description")
+    return told
+
+
+def pump(seconds):
+    context = GLib.MainContext.default()
+    end = time.monotonic() + seconds
+    while time.monotonic() < end:
+        while context.iteration(False):
+            pass
+        time.sleep(0.02)
+
+
 window = find_picker_window()
-header = child_named(window, "label", None)
 today = datetime.date.today()
+check("the window tells the selected date", window.get_description(), spoken(today))
+header = child_named(window, "label", None)
 check("the header reads today's date", header.get_name(), spoken(today))
 
 day = child_named(window, "spin button", "Day")
@@ -64,3 +95,7 @@ link = child_named(window, "link", "Today, " + spoken(today))
 link.get_action_iface().do_action(0)
 time.sleep(0.3)
 check("the Today link's press action selects today", header.get_name(), spoken(today))
+
+# Five tabs reach the Tomorrow link; Enter there must be heard where the focus is.
+told = focused_descriptions_after(["Tab"] * 5 + ["Return"])
+check("Enter on the Tomorrow link is told on the link", told[-1:], [spoken(today + datetime.timedelta(days=1))])

@@ -29,6 +29,43 @@ TEST(HostWindow, WheelTravelIsSentOneNotchAtATime)
     EXPECT_EQ(pending, 0);
 }
 
+TEST(HostWindow, TouchpadTravelLeftOverExpiresWithANewGestureOrAPause)
+{
+    struct Step {
+        int delta;
+        Qt::ScrollPhase phase;
+        quint64 timestamp;
+    };
+    const struct {
+        Step first, second;
+        int wheelMessages;
+    } cases[] = {
+        {{100, Qt::ScrollUpdate, 1000}, {20, Qt::ScrollUpdate, 1100}, 1},
+        {{100, Qt::ScrollUpdate, 1000}, {20, Qt::ScrollUpdate, 1000 + 180000}, 0},
+        {{100, Qt::ScrollUpdate, 1000}, {20, Qt::ScrollBegin, 1100}, 0},
+        {{100, Qt::NoScrollPhase, 1000}, {20, Qt::NoScrollPhase, 1700}, 0},
+    };
+    for (const auto& c : cases) {
+        int wheelMessages = 0;
+        const HWND hWnd = CreateWindowHandle({[&](UINT message, WPARAM, LPARAM) {
+                                                  wheelMessages += message == WM_MOUSEWHEEL;
+                                                  return LRESULT{0};
+                                              },
+                                              nullptr});
+        {
+            HostWindow host(hWnd);
+            for (const Step& step : {c.first, c.second}) {
+                QWheelEvent wheel(QPointF(5, 6), QPointF(5, 6), QPoint(), QPoint(0, step.delta), Qt::NoButton,
+                                  Qt::NoModifier, step.phase, false);
+                wheel.setTimestamp(step.timestamp);
+                QApplication::sendEvent(&host, &wheel);
+            }
+        }
+        EXPECT_EQ(wheelMessages, c.wheelMessages) << c.second.timestamp << " " << c.second.phase;
+        DestroyWindowHandle(hWnd);
+    }
+}
+
 TEST(HostWindow, KeyFlagsFollowButtonsAndModifiers)
 {
     EXPECT_EQ(MouseKeyFlags(Qt::NoButton, Qt::ControlModifier), MK_CONTROL);

@@ -138,6 +138,20 @@ TEST(WheelHook, UnhookingRestoresThePreviousProcedure)
     EXPECT_EQ(form.passedOn.size(), 1u);
 }
 
+TEST(WheelHook, ASecondHookOnAHookedWindowChangesNothing)
+{
+    WheelForm form;
+    HookMouseWheel(form.hWnd);
+    const LONG_PTR original = GetPropA(form.hWnd, PrevWndProcProperty);
+    HookMouseWheel(form.hWnd);
+    ASSERT_EQ(GetPropA(form.hWnd, PrevWndProcProperty), original);
+    Wheel(form.hWnd, 0, -120, -300, -100);
+    EXPECT_EQ(form.calls.size(), 1u);
+    EXPECT_EQ(form.passedOn.size(), 1u);
+    UnhookMouseWheel(form.hWnd);
+    EXPECT_EQ(SetWindowLongA(form.hWnd, GWL_WNDPROC, original), original);
+}
+
 TEST(WheelHook, AWindowWithoutAFormOnlyPassesTheMessageOn)
 {
     std::vector<UINT> seen;

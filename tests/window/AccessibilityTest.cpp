@@ -9,6 +9,7 @@
 #include <QAccessibleActionInterface>
 #include <QAccessibleValueInterface>
 
+#include <algorithm>
 #include <vector>
 
 using platform::SendMessageA;
@@ -88,7 +89,8 @@ TEST_F(Accessibility, ChangesAreAnnouncedForTheColumnsThatMovedAndTheHeader)
     form.Select(6, 10, 2025);
     std::vector<std::pair<QString, QAccessible::Event>> heard;
     accessibility::SetAnnouncementListener([&](QAccessibleEvent& event) {
-        heard.emplace_back(event.accessibleInterface()->text(QAccessible::Name), event.type());
+        if (event.type() != QAccessible::DescriptionChanged)
+            heard.emplace_back(event.accessibleInterface()->text(QAccessible::Name), event.type());
     });
     form.Select(6, 11, 2026);
     SendMessageA(form.hWnd(), platform::WM_KEYDOWN, platform::VK_TAB, 1);
@@ -99,4 +101,45 @@ TEST_F(Accessibility, ChangesAreAnnouncedForTheColumnsThatMovedAndTheHeader)
         {"Thursday June 11, 2026", QAccessible::NameChanged},
         {"Month", QAccessible::Focus}};
     EXPECT_EQ(heard, expected);
+}
+
+TEST_F(Accessibility, AValueOutsideItsColumnIsRefusedAndNothingCarries)
+{
+    const struct {
+        int column;
+        QVariant value;
+        const char* selected;
+    } cases[] = {
+        {0, 13, "6/10/2025"},  {0, 0, "6/10/2025"},      {0, QString("May"), "6/10/2025"}, {0, 2.5, "6/10/2025"},
+        {1, 31, "6/10/2025"},  {1, 0, "6/10/2025"},      {2, 999, "6/10/2025"},            {2, 9998, "6/10/2025"},
+        {0, 12, "12/10/2025"}, {1, QString("30"), "6/30/2025"}, {2, 9997.0, "6/10/9997"},
+    };
+    for (const auto& c : cases) {
+        form.Select(6, 10, 2025);
+        window->child(1 + c.column)->valueInterface()->setCurrentValue(c.value);
+        EXPECT_EQ(form.Selected(), c.selected) << c.column << " " << c.value.toString().toStdString();
+    }
+    form.Select(2, 10, 2024);
+    EXPECT_EQ(window->child(2)->valueInterface()->maximumValue().toInt(), 29);
+}
+
+TEST_F(Accessibility, TheWindowAndTheFocusedPartTellTheNewDate)
+{
+    EXPECT_EQ(window->text(QAccessible::Description), "Monday December 7, 2026");
+    EXPECT_EQ(window->text(QAccessible::Name), "Form1");
+    for (int tab = 0; tab < 5; ++tab)
+        SendMessageA(form.hWnd(), platform::WM_KEYDOWN, platform::VK_TAB, 1);
+    QAccessibleInterface* tomorrow = window->child(5);
+    ASSERT_TRUE(tomorrow->state().focused);
+    std::vector<QAccessibleInterface*> told;
+    accessibility::SetAnnouncementListener([&](QAccessibleEvent& event) {
+        if (event.type() == QAccessible::DescriptionChanged &&
+            event.accessibleInterface()->text(QAccessible::Description) == "Tuesday December 8, 2026")
+            told.push_back(event.accessibleInterface());
+    });
+    SendMessageA(form.hWnd(), platform::WM_KEYDOWN, platform::VK_RETURN, 1);
+    accessibility::SetAnnouncementListener(nullptr);
+    ASSERT_FALSE(told.empty());
+    EXPECT_EQ(told.front(), window);
+    EXPECT_NE(std::find(told.begin(), told.end(), tomorrow), told.end()) << "the focused link tells it";
 }

@@ -1,6 +1,11 @@
+#include "platform/HostWindow.h"
 #include "platform/Messages.h"
 #include "support/TestEnvironment.h"
 #include "window/TestForm.h"
+
+#include <QApplication>
+#include <QEnterEvent>
+#include <QWheelEvent>
 
 namespace {
 
@@ -119,4 +124,22 @@ TEST_F(PointerHandlers, AWheelMessageDuringAnotherHasNoEffect)
     form.MarkupLabel1()->SetChangeListener(nullptr);
     EXPECT_GT(nested, 0);
     EXPECT_EQ(form.Selected(), "6/10/2026");
+}
+
+TEST(PointerEntering, AWindowOpenedUnderAStillPointerTakesTheWheelAtOnce)
+{
+    TestForm form;
+    form.Form_Load();
+    form.Show();
+    form.Select(6, 10, 2025);
+    form.MarkupLabel1()->UpdateLayout();
+    platform::HostWindow& host = *form.Host();
+    const QPointF at = form.SliderGrids(1)->Bounds().center() + form.LabelPosition();
+    const QPointF onScreen = host.mapToGlobal(at);
+    QEnterEvent enter(at, at, onScreen);
+    QApplication::sendEvent(&host, &enter);
+    QWheelEvent wheel(at, onScreen, QPoint(), QPoint(0, -120), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(&host, &wheel);
+    EXPECT_EQ(form.Selected(), "6/11/2025");
+    form.Form_Unload();
 }
