@@ -11,5 +11,5 @@
 int main(int argc, char** argv)
 {
     QApplication application(argc, argv);
-    return RunPicker([](Form1& form) { ReportFirstFrame(*form.Host()); });
+    return RunPicker({}, [](Form1& form) { ReportFirstFrame(*form.Host()); });
 }

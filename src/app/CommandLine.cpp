@@ -1,10 +1,13 @@
 #include "app/CommandLine.h"
 
 #include "date/SliderValues.h"
+#include "runtime/Clock.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QRegularExpression>
+
+#include <algorithm>
 
 namespace app {
 
@@ -61,6 +64,16 @@ void AcceptQtOptions(QCommandLineParser& parser)
     }
 }
 
+// The usage line names the program, not the path it was started by (as a manual page wants it).
+QString HelpText(const QCommandLineParser& parser)
+{
+    QString text = parser.helpText();
+    const QString startedAs = QCoreApplication::arguments().value(0);
+    if (const qsizetype at = text.indexOf(startedAs); !startedAs.isEmpty() && at >= 0 && at < text.indexOf('\n'))
+        text.replace(at, startedAs.size(), QCoreApplication::applicationName());
+    return text;
+}
+
 CommandLine Refused(const QString& message)
 {
     return {CommandLineOutcome::Refuse, {}, QStringLiteral("%1: %2\n").arg(QCoreApplication::applicationName(), message)};
@@ -105,7 +118,7 @@ CommandLine ParseCommandLine(const QStringList& arguments)
         return Refused(parser.errorText());
     // --help-all shows the same help: the window system's own options stay out of it.
     if (parser.isSet(help) || parser.isSet(QStringLiteral("help-all")))
-        return {CommandLineOutcome::Inform, {}, parser.helpText()};
+        return {CommandLineOutcome::Inform, {}, HelpText(parser)};
     if (parser.isSet(version))
         return {CommandLineOutcome::Inform, {},
                 QStringLiteral("%1 %2\n").arg(QCoreApplication::applicationName(), QCoreApplication::applicationVersion())};
@@ -125,6 +138,13 @@ CommandLine ParseCommandLine(const QStringList& arguments)
     if (options.minDate && options.maxDate && *options.minDate > *options.maxDate)
         return Refused(QCoreApplication::translate("CommandLine", "--min-date %1 lies after --max-date %2")
                            .arg(DateText(*options.minDate), DateText(*options.maxDate)));
+    // A start outside the bounds starts on the nearer one. Without any of these options the
+    // window reads today itself, as it always has.
+    if (options.minDate || options.maxDate) {
+        const slider::DateRange selectable = slider::SelectableYears();
+        options.startDate = std::clamp(options.startDate.value_or(runtime::Today()), options.minDate.value_or(selectable.First),
+                                       options.maxDate.value_or(selectable.Last));
+    }
     options.print = parser.isSet(print);
     options.format = parser.value(format);
     if (options.format.isEmpty())

@@ -11,7 +11,7 @@ namespace app {
 
 /// What the command line asks of the picker window.
 struct PickerOptions {
-    /// The date to start on instead of today (--date).
+    /// The date to start on instead of today (--date), moved within the bounds when they exclude it.
     std::optional<runtime::Date> startDate;
     /// The first and last date a user may pick (--min-date, --max-date).
     std::optional<runtime::Date> minDate;

@@ -1,5 +1,7 @@
 #include "app/PickerApplication.h"
 
+#include "app/PrintedDate.h"
+
 #include "markup/MarkupLabel.h"
 #include "window/AppFonts.h"
 #include "window/Form1.h"
@@ -10,7 +12,25 @@
 #include <cstdio>
 #include <exception>
 
-int RunPicker(const std::function<void(Form1&)>& onShown)
+namespace {
+
+// The options that shape the window; the date bounds narrow what SetDate accepts.
+void ApplyOptions(Form1& form, const app::PickerOptions& options)
+{
+    if (!options.title.isEmpty())
+        form.SetCaption(options.title.toStdString());
+    if (options.print)
+        form.SetButtons(FormButtons::CancelOk);
+    const slider::DateRange selectable = slider::SelectableYears();
+    const slider::DateRange range{options.minDate.value_or(selectable.First), options.maxDate.value_or(selectable.Last)};
+    form.SetSelectableRange(range);
+    if (options.startDate)
+        form.SetStartDate(*options.startDate);
+}
+
+} // namespace
+
+int RunPicker(const app::PickerOptions& options, const std::function<void(Form1&)>& onShown)
 {
     QApplication::setApplicationName("datepicker");
     QGuiApplication::setDesktopFileName("datepicker");
@@ -18,6 +38,7 @@ int RunPicker(const std::function<void(Form1&)>& onShown)
     markup::MarkupLabel::RegisterProgId();
 
     Form1 form;
+    ApplyOptions(form, options);
     try {
         form.Form_Load();
     } catch (const std::exception& failure) {
@@ -33,5 +54,11 @@ int RunPicker(const std::function<void(Form1&)>& onShown)
         onShown(form);
     const int status = QApplication::exec();
     form.Form_Unload();
-    return status;
+    if (!options.print)
+        return status;
+    if (form.Result() != DialogResult::Ok)
+        return 1;
+    const QByteArray printed = app::PrintedDate(form.SelectedDate(), options.format).toUtf8() + '\n';
+    std::fwrite(printed.constData(), 1, static_cast<size_t>(printed.size()), stdout);
+    return 0;
 }

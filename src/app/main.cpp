@@ -27,5 +27,5 @@ int main(int argc, char** argv)
         break;
     }
     QApplication application(argc, argv);
-    return RunPicker();
+    return RunPicker(commandLine.options);
 }

@@ -3,6 +3,7 @@
 #include "platform/Keyboard.h"
 #include "platform/Messages.h"
 
+#include <QCloseEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
@@ -48,6 +49,7 @@ int VirtualKeyOf(int qtKey)
     case Qt::Key_Backtab: return VK_TAB;
     case Qt::Key_Return:
     case Qt::Key_Enter: return VK_RETURN;
+    case Qt::Key_Escape: return VK_ESCAPE;
     case Qt::Key_Space: return VK_SPACE;
     case Qt::Key_PageUp: return VK_PRIOR;
     case Qt::Key_PageDown: return VK_NEXT;
@@ -132,6 +134,21 @@ void HostWindow::keyPressEvent(QKeyEvent* event)
     }
     SetModifierKeys(event->modifiers() & Qt::ShiftModifier, event->modifiers() & Qt::ControlModifier);
     Send(WM_KEYDOWN, static_cast<WPARAM>(virtualKey), 1);
+}
+
+void HostWindow::closeEvent(QCloseEvent* event)
+{
+    // The window's procedure decides: it closes the window through Destroy, which while this
+    // request is handled only lets it go through.
+    if (!destroying_)
+        Send(WM_CLOSE, 0, 0);
+    event->setAccepted(destroying_);
+}
+
+void HostWindow::Destroy()
+{
+    destroying_ = true;
+    close();
 }
 
 // Tab belongs to the window's own focus order, not to Qt's widget chain.

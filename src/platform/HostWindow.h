@@ -22,6 +22,8 @@ public:
     void SetPaintFunction(PaintFunction paint) { paint_ = std::move(paint); }
     /// Fills the outer rectangle, frame and title bar included, in screen coordinates.
     bool OuterRectangle(RECT& rect) const;
+    /// Closes the window for good, as the window's procedure decides after WM_CLOSE.
+    void Destroy();
 
 protected:
     void mouseMoveEvent(QMouseEvent* event) override;
@@ -30,6 +32,8 @@ protected:
     void leaveEvent(QEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    /// A request to close, from the title bar or the desktop, becomes WM_CLOSE.
+    void closeEvent(QCloseEvent* event) override;
     bool focusNextPrevChild(bool next) override;
     void paintEvent(QPaintEvent* event) override;
 
@@ -39,6 +43,7 @@ private:
 
     HWND hWnd_;
     PaintFunction paint_;
+    bool destroying_ = false;
     // Wheel travel not yet sent: touchpads and fine wheels report many small steps.
     int pendingWheel_ = 0;
 };

@@ -16,15 +16,18 @@ namespace {
 constexpr int HeaderChild = 0;
 constexpr int FirstColumnChild = 1;
 constexpr int FirstLinkChild = FirstColumnChild + slider::ColumnCount;
-constexpr int ChildCount = FirstLinkChild + 9;
+constexpr int FirstButtonChild = FirstLinkChild + 9;
+constexpr int MostChildren = FirstButtonChild + 2;
 
 const char* const ColumnNames[] = {"Month", "Day", "Year"};
-constexpr int ColumnMaximum[] = {12, 31, slider::LastSelectableYear};
 
 struct Registered {
     Form1* Form;
-    std::array<QAccessible::Id, ChildCount> Children{};
+    std::array<QAccessible::Id, MostChildren> Children{};
 };
+
+// The header, the columns and the links, then the dialog buttons where the window has them.
+int ChildCount(const Form1& form) { return FirstColumnChild + form.FocusStopCount(); }
 
 std::map<const QObject*, Registered>& Windows()
 {
@@ -129,8 +132,11 @@ public:
             form_.SetDate(triple[0], triple[1], triple[2]);
         });
     }
-    QVariant maximumValue() const override { return ColumnMaximum[column_]; }
-    QVariant minimumValue() const override { return column_ == 2 ? slider::FirstSelectableYear : 1; }
+    QVariant maximumValue() const override
+    {
+        return column_ == 0 ? 12 : column_ == 1 ? 31 : form_.SelectableRange().Last.Year();
+    }
+    QVariant minimumValue() const override { return column_ == 2 ? form_.SelectableRange().First.Year() : 1; }
     QVariant minimumStepSize() const override { return 1; }
 
     QStringList actionNames() const override { return {increaseAction(), decreaseAction()}; }
@@ -156,15 +162,10 @@ private:
     int column_;
 };
 
-class LinkAccessible : public PartAccessible, public QAccessibleActionInterface {
+// A part that does one thing when pressed, with Enter or Space: a link or a dialog button.
+class PressableAccessible : public PartAccessible, public QAccessibleActionInterface {
 public:
-    LinkAccessible(Form1& form, QAccessibleInterface* window, int index) : PartAccessible(form, window), index_(index) {}
-    QString text(QAccessible::Text kind) const override
-    {
-        // Worked out when asked, so a window left open past midnight reads the new dates.
-        return kind == QAccessible::Name ? QString::fromStdString(form_.SpecialDateDescription(index_)) : QString();
-    }
-    QAccessible::Role role() const override { return QAccessible::Link; }
+    PressableAccessible(Form1& form, QAccessibleInterface* window, int index) : PartAccessible(form, window), index_(index) {}
     void* interface_cast(QAccessible::InterfaceType type) override
     {
         return type == QAccessible::ActionInterface ? static_cast<QAccessibleActionInterface*>(this) : nullptr;
@@ -173,7 +174,7 @@ public:
     void doAction(const QString& action) override
     {
         if (action == pressAction())
-            Quietly([&] { form_.ActivateLink(index_); });
+            Quietly([&] { Press(); });
     }
     QStringList keyBindingsForAction(const QString& action) const override
     {
@@ -181,24 +182,54 @@ public:
     }
 
 protected:
-    markup::ElementPtr Element() const override { return form_.SpecialDateLink(index_); }
-    int FocusStop() const override { return slider::ColumnCount + index_; }
+    virtual void Press() = 0;
 
-private:
     int index_;
 };
 
-// The window: its children are the header, the three columns and the nine links.
+class LinkAccessible : public PressableAccessible {
+public:
+    using PressableAccessible::PressableAccessible;
+    QString text(QAccessible::Text kind) const override
+    {
+        // Worked out when asked, so a window left open past midnight reads the new dates.
+        return kind == QAccessible::Name ? QString::fromStdString(form_.SpecialDateDescription(index_)) : QString();
+    }
+    QAccessible::Role role() const override { return QAccessible::Link; }
+
+protected:
+    markup::ElementPtr Element() const override { return form_.SpecialDateLink(index_); }
+    int FocusStop() const override { return FirstLinkChild - FirstColumnChild + index_; }
+    void Press() override { form_.ActivateLink(index_); }
+};
+
+class ButtonAccessible : public PressableAccessible {
+public:
+    using PressableAccessible::PressableAccessible;
+    QString text(QAccessible::Text kind) const override
+    {
+        return kind == QAccessible::Name ? QString::fromStdString(form_.DialogButtonCaption(index_)) : QString();
+    }
+    QAccessible::Role role() const override { return QAccessible::Button; }
+
+protected:
+    markup::ElementPtr Element() const override { return form_.DialogButton(index_); }
+    int FocusStop() const override { return FirstButtonChild - FirstColumnChild + index_; }
+    void Press() override { form_.PressDialogButton(index_); }
+};
+
+// The window: its children are the header, the three columns, the nine links and the dialog
+// buttons.
 class WindowAccessible : public QAccessibleWidget {
 public:
     WindowAccessible(QWidget* widget, Registered& registered)
         : QAccessibleWidget(widget, QAccessible::Window), registered_(registered)
     {
     }
-    int childCount() const override { return ChildCount; }
+    int childCount() const override { return ChildCount(*registered_.Form); }
     QAccessibleInterface* child(int index) const override
     {
-        if (index < 0 || index >= ChildCount)
+        if (index < 0 || index >= childCount())
             return nullptr;
         QAccessible::Id& id = registered_.Children[index];
         if (id == 0)
@@ -207,14 +238,14 @@ public:
     }
     int indexOfChild(const QAccessibleInterface* child) const override
     {
-        for (int index = 0; index < ChildCount; ++index)
+        for (int index = 0; index < childCount(); ++index)
             if (registered_.Children[index] != 0 && QAccessible::accessibleInterface(registered_.Children[index]) == child)
                 return index;
         return -1;
     }
     QAccessibleInterface* childAt(int x, int y) const override
     {
-        for (int index = ChildCount - 1; index >= 0; --index)
+        for (int index = childCount() - 1; index >= 0; --index)
             if (QAccessibleInterface* part = child(index); part->rect().contains(x, y))
                 return part;
         return nullptr;
@@ -234,7 +265,9 @@ private:
             return new HeaderAccessible(form, self);
         if (index < FirstLinkChild)
             return new ColumnAccessible(form, self, index - FirstColumnChild);
-        return new LinkAccessible(form, self, index - FirstLinkChild);
+        if (index < FirstButtonChild)
+            return new LinkAccessible(form, self, index - FirstLinkChild);
+        return new ButtonAccessible(form, self, index - FirstButtonChild);
     }
 
     Registered& registered_;
