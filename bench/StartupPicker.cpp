@@ -4,12 +4,12 @@
 
 #include "platform/HostWindow.h"
 #include "window/Form1.h"
-#include "window/PickerApplication.h"
+#include "app/PickerApplication.h"
 
 #include <QApplication>
 
 int main(int argc, char** argv)
 {
     QApplication application(argc, argv);
-    return RunPicker([](Form1& form) { ReportFirstFrame(*form.Host()); });
+    return RunPicker({}, [](Form1& form) { ReportFirstFrame(*form.Host()); });
 }

@@ -1,6 +1,7 @@
 #include "date/DateSlider.h"
 
 #include "runtime/Checked.h"
+#include "runtime/RuntimeError.h"
 
 #include <utility>
 
@@ -17,10 +18,19 @@ std::string DateSlider::CellText(int32_t column, int32_t row) const
     return slider::CellText(cellValues_, column, row);
 }
 
+runtime::Date DateSlider::SelectedDate() const
+{
+    const int32_t row = SelectedRow();
+    if (cellValues_(row, slider::MonthColumn) == 0)
+        runtime::Raise(runtime::ErrInvalidCall);
+    return runtime::Date::FromParts(cellValues_(row, slider::YearColumn), cellValues_(row, slider::MonthColumn),
+                                    cellValues_(row, slider::DayColumn));
+}
+
 void DateSlider::SetDate(int32_t month, int32_t day, int32_t year)
 {
     // Everything that can fail happens before the first write.
-    const runtime::Date selected = slider::SelectedDateFor(month, day, year);
+    const runtime::Date selected = slider::SelectedDateFor(month, day, year, selectableRange_);
     const slider::CellGrid values = slider::ValuesFor(selected);
     std::array<std::string, RowCount * ColumnCount> cellTexts;
     for (int32_t column = 0; column < ColumnCount; ++column)

@@ -15,11 +15,19 @@ public:
     virtual ~DateSlider() = default;
 
     /// Selects (month, day, year): clamps the day to its month, recomputes every value and
-    /// writes the fifteen cell texts and the header. A failing selection raises its error
-    /// and leaves values and texts exactly as they were.
+    /// writes the fifteen cell texts and the header. A selection outside the selectable
+    /// range, or one that fails otherwise, raises its error and leaves values and texts
+    /// exactly as they were.
     void SetDate(int32_t month, int32_t day, int32_t year);
+    /// The dates SetDate accepts: all selectable years unless narrowed.
+    const slider::DateRange& SelectableRange() const { return selectableRange_; }
+    /// Narrows the dates SetDate accepts to `range` (within the selectable years); the
+    /// current selection is left as it is.
+    void SetSelectableRange(const slider::DateRange& range) { selectableRange_ = range; }
     /// The text of one cell from the current values; error 9 outside the grid.
     std::string CellText(int32_t column, int32_t row) const;
+    /// The selected date; error 5 before the first selection.
+    runtime::Date SelectedDate() const;
     /// The row of the selected date, 2.
     int32_t SelectedRow() const { return slider::SelectedRow(); }
     /// The values the columns show; all zero until the first selection.
@@ -41,4 +49,5 @@ private:
                     const std::string& header);
 
     slider::CellGrid cellValues_;
+    slider::DateRange selectableRange_ = slider::SelectableYears();
 };

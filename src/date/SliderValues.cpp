@@ -7,6 +7,11 @@
 
 namespace slider {
 
+DateRange SelectableYears()
+{
+    return {runtime::Date::FromParts(FirstSelectableYear, 1, 1), runtime::Date::FromParts(LastSelectableYear, 12, 31)};
+}
+
 int32_t SelectedRow() { return 2; }
 
 int32_t& CellGrid::operator()(int32_t row, int32_t column)
@@ -19,7 +24,7 @@ int32_t CellGrid::operator()(int32_t row, int32_t column) const
     return values_[runtime::CheckedIndex(row, RowCount)][runtime::CheckedIndex(column, ColumnCount)];
 }
 
-runtime::Date SelectedDateFor(int32_t month, int32_t day, int32_t year)
+runtime::Date SelectedDateFor(int32_t month, int32_t day, int32_t year, const DateRange& range)
 {
     const int16_t shortMonth = runtime::NarrowTo16(month);
     const int16_t shortDay = runtime::NarrowTo16(day);
@@ -28,7 +33,8 @@ runtime::Date SelectedDateFor(int32_t month, int32_t day, int32_t year)
     // A day the month does not have (31 April, 0 March) becomes the month's last day.
     if (selected.Day() != shortDay)
         selected = runtime::Date::FromParts(shortYear, shortMonth, modDate::DaysInMonth(shortMonth, shortYear));
-    if (selected.Year() < FirstSelectableYear || selected.Year() > LastSelectableYear)
+    if (selected.Year() < FirstSelectableYear || selected.Year() > LastSelectableYear || selected < range.First ||
+        selected > range.Last)
         runtime::Raise(runtime::ErrInvalidCall);
     return selected;
 }

@@ -19,6 +19,14 @@ constexpr int32_t YearColumn = 2;
 constexpr int32_t FirstSelectableYear = 1000;
 constexpr int32_t LastSelectableYear = 9997;
 
+/// The dates a selection may reach, both ends included.
+struct DateRange {
+    runtime::Date First;
+    runtime::Date Last;
+};
+/// Every selectable day: 1 January of the first selectable year to 31 December of the last.
+DateRange SelectableYears();
+
 /// The row that holds the selected date, 2: two values above it and two below.
 int32_t SelectedRow();
 
@@ -35,9 +43,9 @@ private:
 };
 
 /// The date that a requested (month, day, year) selects: each narrowed to 16 bits
-/// (error 6), a day the month lacks clamped to its last day, and the year kept within
-/// the selectable years (error 5).
-runtime::Date SelectedDateFor(int32_t month, int32_t day, int32_t year);
+/// (error 6), a day the month lacks clamped to its last day, and the date kept within
+/// `range`, at most the selectable years (error 5).
+runtime::Date SelectedDateFor(int32_t month, int32_t day, int32_t year, const DateRange& range = SelectableYears());
 /// The grid of values for a selected date.
 CellGrid ValuesFor(const runtime::Date& selected);
 /// The text of one cell: the full month name in column 0, decimal digits elsewhere.

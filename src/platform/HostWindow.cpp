@@ -4,6 +4,7 @@
 #include "platform/Messages.h"
 #include "runtime/Locale.h"
 
+#include <QCloseEvent>
 #include <QContextMenuEvent>
 #include <QCoreApplication>
 #include <QCursor>
@@ -62,6 +63,7 @@ int VirtualKeyOf(int qtKey)
     case Qt::Key_Backtab: return VK_TAB;
     case Qt::Key_Return:
     case Qt::Key_Enter: return VK_RETURN;
+    case Qt::Key_Escape: return VK_ESCAPE;
     case Qt::Key_Space: return VK_SPACE;
     case Qt::Key_PageUp: return VK_PRIOR;
     case Qt::Key_PageDown: return VK_NEXT;
@@ -199,6 +201,21 @@ void HostWindow::SendContextMenu(LPARAM at)
              MakeLParam(pointer.x(), pointer.y()));
     else
         Send(WM_MOUSELEAVE, 0, 0);
+}
+
+void HostWindow::closeEvent(QCloseEvent* event)
+{
+    // The window's procedure decides: it closes the window through Destroy, which while this
+    // request is handled only lets it go through.
+    if (!destroying_)
+        Send(WM_CLOSE, 0, 0);
+    event->setAccepted(destroying_);
+}
+
+void HostWindow::Destroy()
+{
+    destroying_ = true;
+    close();
 }
 
 // Tab belongs to the window's own focus order, not to Qt's widget chain.

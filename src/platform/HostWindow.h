@@ -24,6 +24,8 @@ public:
     void SetPaintFunction(PaintFunction paint) { paint_ = std::move(paint); }
     /// Fills the outer rectangle, frame and title bar included, in screen coordinates.
     bool OuterRectangle(RECT& rect) const;
+    /// Closes the window for good, as the window's procedure decides after WM_CLOSE.
+    void Destroy();
 
 protected:
     void mouseMoveEvent(QMouseEvent* event) override;
@@ -34,6 +36,8 @@ protected:
     void wheelEvent(QWheelEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
+    /// A request to close, from the title bar or the desktop, becomes WM_CLOSE.
+    void closeEvent(QCloseEvent* event) override;
     bool focusNextPrevChild(bool next) override;
     void paintEvent(QPaintEvent* event) override;
 
@@ -45,6 +49,7 @@ private:
 
     HWND hWnd_;
     PaintFunction paint_;
+    bool destroying_ = false;
     // Wheel travel not yet sent: touchpads and fine wheels report many small steps.
     int pendingWheel_ = 0;
     // When the last wheel event came, in the milliseconds of the events' own clock.

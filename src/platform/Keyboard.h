@@ -9,6 +9,7 @@ constexpr int VK_TAB = 0x09;
 constexpr int VK_RETURN = 0x0D;
 constexpr int VK_SHIFT = 0x10;
 constexpr int VK_CONTROL = 0x11;
+constexpr int VK_ESCAPE = 0x1B;
 constexpr int VK_SPACE = 0x20;
 constexpr int VK_PRIOR = 0x21; // Page Up
 constexpr int VK_NEXT = 0x22;  // Page Down

@@ -7,6 +7,7 @@
 /// Window message numbers and the packing of their parameters.
 namespace platform {
 
+constexpr UINT WM_CLOSE = 0x10;
 constexpr UINT WM_CONTEXTMENU = 0x7B;
 constexpr UINT WM_KEYDOWN = 0x100;
 constexpr UINT WM_MOUSEMOVE = 0x200;

@@ -19,11 +19,11 @@ namespace {
 constexpr int HeaderChild = 0;
 constexpr int FirstColumnChild = 1;
 constexpr int FirstLinkChild = FirstColumnChild + slider::ColumnCount;
-constexpr int ChildCount = FirstLinkChild + 9;
+constexpr int FirstButtonChild = FirstLinkChild + 9;
+constexpr int MostChildren = FirstButtonChild + 2;
 
 const char* const ColumnNames[] = {QT_TRANSLATE_NOOP("accessibility", "Month"), QT_TRANSLATE_NOOP("accessibility", "Day"),
                                    QT_TRANSLATE_NOOP("accessibility", "Year")};
-constexpr int ColumnMaximum[] = {12, 31, slider::LastSelectableYear};
 
 // The selected date as the header writes it; every part describes itself with it, so a screen
 // reader tells it wherever the focus is.
@@ -34,8 +34,11 @@ QString SelectedDate(const Form1& form)
 
 struct Registered {
     Form1* Form;
-    std::array<QAccessible::Id, ChildCount> Children{};
+    std::array<QAccessible::Id, MostChildren> Children{};
 };
+
+// The header, the columns and the links, then the dialog buttons where the window has them.
+int ChildCount(const Form1& form) { return FirstColumnChild + form.FocusStopCount(); }
 
 std::map<const QObject*, Registered>& Windows()
 {
@@ -153,13 +156,18 @@ public:
     }
     QVariant maximumValue() const override
     {
-        if (column_ != slider::DayColumn || !form_.DateHeader())
-            return ColumnMaximum[column_];
+        if (column_ == slider::YearColumn)
+            return form_.SelectableRange().Last.Year();
+        if (column_ == slider::MonthColumn || !form_.DateHeader())
+            return column_ == slider::MonthColumn ? 12 : 31;
         const slider::CellGrid& values = form_.CellValues();
         const int32_t row = form_.SelectedRow();
         return modDate::DaysInMonth(values(row, slider::MonthColumn), values(row, slider::YearColumn));
     }
-    QVariant minimumValue() const override { return column_ == 2 ? slider::FirstSelectableYear : 1; }
+    QVariant minimumValue() const override
+    {
+        return column_ == slider::YearColumn ? form_.SelectableRange().First.Year() : 1;
+    }
     QVariant minimumStepSize() const override { return 1; }
 
     QStringList actionNames() const override { return {increaseAction(), decreaseAction()}; }
@@ -185,16 +193,10 @@ private:
     int column_;
 };
 
-class LinkAccessible : public PartAccessible, public QAccessibleActionInterface {
+// A part that does one thing when pressed, with Enter or Space: a link or a dialog button.
+class PressableAccessible : public PartAccessible, public QAccessibleActionInterface {
 public:
-    LinkAccessible(Form1& form, QAccessibleInterface* window, int index) : PartAccessible(form, window), index_(index) {}
-    QString text(QAccessible::Text kind) const override
-    {
-        // Worked out when asked, so a window left open past midnight reads the new dates.
-        return kind == QAccessible::Name ? QString::fromStdString(form_.SpecialDateDescription(index_))
-                                         : PartAccessible::text(kind);
-    }
-    QAccessible::Role role() const override { return QAccessible::Link; }
+    PressableAccessible(Form1& form, QAccessibleInterface* window, int index) : PartAccessible(form, window), index_(index) {}
     void* interface_cast(QAccessible::InterfaceType type) override
     {
         return type == QAccessible::ActionInterface ? static_cast<QAccessibleActionInterface*>(this) : nullptr;
@@ -203,7 +205,7 @@ public:
     void doAction(const QString& action) override
     {
         if (action == pressAction())
-            Quietly([&] { form_.ActivateLink(index_); });
+            Quietly([&] { Press(); });
     }
     QStringList keyBindingsForAction(const QString& action) const override
     {
@@ -211,14 +213,46 @@ public:
     }
 
 protected:
-    markup::ElementPtr Element() const override { return form_.SpecialDateLink(index_); }
-    int FocusStop() const override { return slider::ColumnCount + index_; }
+    virtual void Press() = 0;
 
-private:
     int index_;
 };
 
-// The window: its children are the header, the three columns and the nine links.
+class LinkAccessible : public PressableAccessible {
+public:
+    using PressableAccessible::PressableAccessible;
+    QString text(QAccessible::Text kind) const override
+    {
+        // Worked out when asked, so a window left open past midnight reads the new dates.
+        return kind == QAccessible::Name ? QString::fromStdString(form_.SpecialDateDescription(index_))
+                                         : PartAccessible::text(kind);
+    }
+    QAccessible::Role role() const override { return QAccessible::Link; }
+
+protected:
+    markup::ElementPtr Element() const override { return form_.SpecialDateLink(index_); }
+    int FocusStop() const override { return FirstLinkChild - FirstColumnChild + index_; }
+    void Press() override { form_.ActivateLink(index_); }
+};
+
+class ButtonAccessible : public PressableAccessible {
+public:
+    using PressableAccessible::PressableAccessible;
+    QString text(QAccessible::Text kind) const override
+    {
+        return kind == QAccessible::Name ? QString::fromStdString(form_.DialogButtonCaption(index_))
+                                         : PartAccessible::text(kind);
+    }
+    QAccessible::Role role() const override { return QAccessible::Button; }
+
+protected:
+    markup::ElementPtr Element() const override { return form_.DialogButton(index_); }
+    int FocusStop() const override { return FirstButtonChild - FirstColumnChild + index_; }
+    void Press() override { form_.PressDialogButton(index_); }
+};
+
+// The window: its children are the header, the three columns, the nine links and the dialog
+// buttons.
 class WindowAccessible : public QAccessibleWidget {
 public:
     WindowAccessible(QWidget* widget, Registered& registered)
@@ -230,10 +264,10 @@ public:
     {
         return kind == QAccessible::Description ? SelectedDate(*registered_.Form) : QAccessibleWidget::text(kind);
     }
-    int childCount() const override { return ChildCount; }
+    int childCount() const override { return ChildCount(*registered_.Form); }
     QAccessibleInterface* child(int index) const override
     {
-        if (index < 0 || index >= ChildCount)
+        if (index < 0 || index >= childCount())
             return nullptr;
         QAccessible::Id& id = registered_.Children[index];
         if (id == 0)
@@ -242,14 +276,14 @@ public:
     }
     int indexOfChild(const QAccessibleInterface* child) const override
     {
-        for (int index = 0; index < ChildCount; ++index)
+        for (int index = 0; index < childCount(); ++index)
             if (registered_.Children[index] != 0 && QAccessible::accessibleInterface(registered_.Children[index]) == child)
                 return index;
         return -1;
     }
     QAccessibleInterface* childAt(int x, int y) const override
     {
-        for (int index = ChildCount - 1; index >= 0; --index)
+        for (int index = childCount() - 1; index >= 0; --index)
             if (QAccessibleInterface* part = child(index); part->rect().contains(x, y))
                 return part;
         return nullptr;
@@ -269,7 +303,9 @@ private:
             return new HeaderAccessible(form, self);
         if (index < FirstLinkChild)
             return new ColumnAccessible(form, self, index - FirstColumnChild);
-        return new LinkAccessible(form, self, index - FirstLinkChild);
+        if (index < FirstButtonChild)
+            return new LinkAccessible(form, self, index - FirstLinkChild);
+        return new ButtonAccessible(form, self, index - FirstButtonChild);
     }
 
     Registered& registered_;

@@ -9,8 +9,9 @@ class QAccessibleEvent;
 class Form1;
 
 /// The picker as screen readers see it: the header as static text named by the selected date,
-/// each column as a spin box with its value and increase and decrease actions, and each
-/// special-date link as a link named by the date it selects.
+/// each column as a spin box with its value and increase and decrease actions, each
+/// special-date link as a link named by the date it selects, and in a dialog Cancel and OK as
+/// push buttons.
 namespace accessibility {
 
 /// Makes the window of `form` readable; call once it has its real window.

@@ -23,7 +23,7 @@ int TwipsToPixelsY(int twips) { return static_cast<int>(std::lround(twips / Twip
 
 } // namespace
 
-Form1::Form1() : markupLabel1_(std::make_shared<markup::MarkupLabel>())
+Form1::Form1() : markupLabel1_(std::make_shared<markup::MarkupLabel>()), caption_(design::Caption)
 {
     markupLabel1_->Font() = {design::LabelFontName, design::LabelFontSize, 400};
     markupLabel1_->SetForeColor(design::LabelForeColor);
@@ -64,6 +64,10 @@ void Form1::PublishHandlers()
         SpecialDateClicked(ArgumentAs<markup::ElementPtr>(arguments, 0), arguments.size() > 1 ? arguments[1] : std::any());
         return std::any();
     });
+    Publish("DialogButtonClicked", [this](const Arguments& arguments) {
+        DialogButtonClicked(ArgumentAs<markup::ElementPtr>(arguments, 0), arguments.size() > 1 ? arguments[1] : std::any());
+        return std::any();
+    });
     Publish("MouseWheel", [this](const Arguments& arguments) {
         MouseWheel(ArgumentAs<int32_t>(arguments, 0), ArgumentAs<int32_t>(arguments, 1),
                    ArgumentAs<int32_t>(arguments, 2), ArgumentAs<int32_t>(arguments, 3));
@@ -93,8 +97,8 @@ void Form1::Show()
 {
     if (!host_) {
         host_ = std::make_unique<HostWindow>(hWnd_);
-        host_->setWindowTitle(design::Caption);
-        host_->setFixedSize(TwipsToPixelsX(design::ClientWidth), TwipsToPixelsY(design::ClientHeight));
+        host_->setWindowTitle(QString::fromStdString(caption_));
+        host_->setFixedSize(TwipsToPixelsX(design::ClientWidth), TwipsToPixelsY(design::ClientHeight) + buttonRowHeight_);
         host_->SetPaintFunction([this](QPainter& painter, const QRegion& area) { Paint(painter, area); });
         markupLabel1_->SetChangeListener([this] { ScheduleRepaint(); });
         accessibility::Install(*this);
@@ -156,6 +160,9 @@ LRESULT Form1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_CONTEXTMENU:
         ShowContextMenu(lParam);
         return 0;
+    case WM_CLOSE:
+        EndDialog(DialogResult::Cancel);
+        return 0;
     default:
         HandlePointer(message, lParam);
         return 0;
@@ -173,9 +180,11 @@ void Form1::HandlePointer(UINT message, LPARAM lParam)
         break;
     case WM_LBUTTONDOWN:
         markupLabel1_->MouseDown(atLabel);
+        pressedButton_ = DialogButtonUnderPointer();
         break;
     case WM_LBUTTONUP:
         markupLabel1_->MouseUp(atLabel);
+        pressedButton_ = -1;
         break;
     case WM_MOUSELEAVE:
         markupLabel1_->MouseLeave();
@@ -184,4 +193,5 @@ void Form1::HandlePointer(UINT message, LPARAM lParam)
         return;
     }
     ShowCursorOfLabel();
+    ShowDialogButtonStates();
 }

@@ -13,18 +13,25 @@
 #include <any>
 #include <array>
 #include <memory>
+#include <optional>
 #include <string>
+#include <utility>
 
 namespace platform {
 class HostWindow;
 }
 class QPainter;
 
+/// The buttons below the frame: none, as the design has it, or Cancel and OK for a dialog.
+enum class FormButtons { None, CancelOk };
+/// How the user ended the window: not yet, with OK, or with Cancel (Cancel, Escape, or closing it).
+enum class DialogResult { None, Ok, Cancel };
+
 /// The picker window: a header with the selected date, three slider columns and two panels
 /// of special-date links, all drawn by the markup label MarkupLabel1.
 /// Its date can be copied with keys or from a context menu.
-/// Its public handlers are also reached by name: "CellClicked" and "SpecialDateClicked" from
-/// the markup label, "MouseWheel" from the wheel hook.
+/// Its public handlers are also reached by name: "CellClicked", "SpecialDateClicked" and
+/// "DialogButtonClicked" from the markup label, "MouseWheel" from the wheel hook.
 class Form1 : public runtime::Dispatchable, public DateSlider {
     Q_DECLARE_TR_FUNCTIONS(Form1)
 
@@ -41,10 +48,25 @@ public:
     /// Opens the window on screen.
     void Show();
 
+    /// The window title, "Form1" unless set before Show.
+    const std::string& Caption() const { return caption_; }
+    void SetCaption(std::string caption) { caption_ = std::move(caption); }
+    /// The buttons below the frame; set before Form_Load.
+    FormButtons Buttons() const { return buttons_; }
+    void SetButtons(FormButtons buttons) { buttons_ = buttons; }
+    /// The date selected first instead of today; set before Form_Load.
+    void SetStartDate(const runtime::Date& date) { startDate_ = date; }
+    /// How the user ended the window.
+    DialogResult Result() const { return result_; }
+    /// Ends the window with `result` and closes it, as OK and Cancel do.
+    void EndDialog(DialogResult result);
+
     /// A special-date link was clicked: selects the date its name stands for.
     void SpecialDateClicked(const markup::ElementPtr& Sender, const std::any& Args);
     /// A slider cell was clicked: selects the clicked value in its column.
     void CellClicked(const markup::ElementPtr& Sender, const std::any& Args);
+    /// The pointer was released over a dialog button: presses it if it was pressed there too.
+    void DialogButtonClicked(const markup::ElementPtr& Sender, const std::any& Args);
     /// The wheel turned over the window: moves each hovered column one step.
     void MouseWheel(int32_t MouseKeys, int32_t Rotation, int32_t Xpos, int32_t Ypos);
 
@@ -58,7 +80,16 @@ public:
     /// What link `index` says and selects today: "Tomorrow, Monday December 7, 2026", or only
     /// its caption when that date lies outside the calendar.
     std::string SpecialDateDescription(int32_t index) const;
-    /// Which element has the keyboard focus: -1 none, 0..2 a column, 3..11 links 0..8.
+    /// Dialog button `index` (0 Cancel, 1 OK), or nothing when the window has none.
+    markup::ElementPtr DialogButton(int32_t index) const;
+    /// The caption of dialog button `index` in the user's language.
+    std::string DialogButtonCaption(int32_t index) const;
+    /// Acts as a click on dialog button `index`: 0 cancels, 1 accepts.
+    void PressDialogButton(int32_t index);
+    /// How many elements take the keyboard focus: the columns, the links, then the buttons.
+    int32_t FocusStopCount() const;
+    /// Which element has the keyboard focus: -1 none, 0..2 a column, 3..11 links 0..8,
+    /// 12 and 13 the Cancel and OK buttons.
     int32_t FocusIndex() const { return focusIndex_; }
 
     /// The window's handle, through whose procedure chain its messages travel.
@@ -100,6 +131,13 @@ protected:
     /// A new, unattached text block holding link `index`.
     markup::ElementPtr CreateSpecialDateLink(int32_t index);
 
+    /// Builds the row of Cancel and OK below the frame.
+    markup::ElementPtr BuildDialogButtons();
+    /// The dialog button under the pointer, or -1.
+    int32_t DialogButtonUnderPointer() const;
+    /// Shows on each dialog button whether the pointer is over it or pressing it.
+    void ShowDialogButtonStates();
+
     /// Tells screen readers what a selection changed.
     void SelectionChanged(const slider::CellGrid& previous) override;
 
@@ -123,6 +161,16 @@ private:
 
     markup::MarkupLabelPtr markupLabel1_;
     QFont font_;
+    std::string caption_;
+    FormButtons buttons_ = FormButtons::None;
+    std::optional<runtime::Date> startDate_;
+    DialogResult result_ = DialogResult::None;
+    // The height the button row adds to the label and the window, in pixels.
+    int buttonRowHeight_ = 0;
+    // The dialog button under the pointer when the left button went down, or -1.
+    int32_t pressedButton_ = -1;
+    // What each dialog button shows: 0 plain, 1 hovered, 2 pressed.
+    std::array<int, 2> buttonStates_{};
     bool inWheel_ = false;
     bool hooked_ = false;
     bool repaintScheduled_ = false;

@@ -1,7 +1,8 @@
-// The picker without a mouse: Tab and Shift+Tab move a focus ring through the three columns
-// and the nine links; keys over a column step it, Home selects today, Enter or Space on a
-// link acts as a click, Ctrl+C copies the date as the header shows it and Ctrl+Shift+C in
-// ISO form. Every change of the date still goes through SetDate.
+// The picker without a mouse: Tab and Shift+Tab move a focus ring through the three columns,
+// the nine links and the dialog buttons; keys over a column step it, Home selects today,
+// Enter or Space on a link or a button acts as a click. In a dialog Enter elsewhere accepts;
+// Escape cancels, and closes the window. Ctrl+C copies the date as the header shows it and
+// Ctrl+Shift+C in ISO form. Every change of the date still goes through SetDate.
 
 #include "window/Form1.h"
 
@@ -13,11 +14,13 @@ using namespace platform;
 
 namespace {
 
-constexpr int32_t FocusStops = slider::ColumnCount + 9; // three columns, then links 0..8
+constexpr int32_t FirstLinkStop = slider::ColumnCount; // three columns, then links 0..8, then the buttons
+constexpr int32_t FirstButtonStop = FirstLinkStop + 9;
 constexpr int32_t YearColumn = 2;
 constexpr int32_t YearsPerPage = 10;
 
 bool IsColumn(int32_t focus) { return focus >= 0 && focus < slider::ColumnCount; }
+bool IsLink(int32_t focus) { return focus >= FirstLinkStop && focus < FirstButtonStop; }
 
 } // namespace
 
@@ -28,8 +31,10 @@ void Form1::SetFocusIndex(int32_t index)
         markupLabel1_->SetFocusElement(nullptr);
     else if (IsColumn(index))
         markupLabel1_->SetFocusElement(SliderGrids(index));
+    else if (IsLink(index))
+        markupLabel1_->SetFocusElement(SpecialDateLink(index - FirstLinkStop));
     else
-        markupLabel1_->SetFocusElement(SpecialDateLink(index - slider::ColumnCount));
+        markupLabel1_->SetFocusElement(DialogButton(index - FirstButtonStop));
     AnnounceFocus();
 }
 
@@ -44,7 +49,7 @@ void Form1::HandleKeyDown(int virtualKey)
         switch (virtualKey) {
         case VK_TAB: {
             const int32_t from = focus < 0 ? (shift ? 0 : -1) : focus;
-            SetFocusIndex((from + (shift ? -1 : 1) + FocusStops) % FocusStops);
+            SetFocusIndex((from + (shift ? -1 : 1) + FocusStopCount()) % FocusStopCount());
             break;
         }
         case VK_UP:
@@ -71,8 +76,15 @@ void Form1::HandleKeyDown(int virtualKey)
             break;
         case VK_RETURN:
         case VK_SPACE:
-            if (focus >= slider::ColumnCount)
-                ActivateLink(focus - slider::ColumnCount);
+            if (IsLink(focus))
+                ActivateLink(focus - FirstLinkStop);
+            else if (focus >= FirstButtonStop)
+                PressDialogButton(focus - FirstButtonStop);
+            else if (virtualKey == VK_RETURN && buttons_ == FormButtons::CancelOk)
+                EndDialog(DialogResult::Ok);
+            break;
+        case VK_ESCAPE:
+            EndDialog(DialogResult::Cancel);
             break;
         default:
             break;

@@ -11,6 +11,7 @@
 #include "window/FormDesign.h"
 
 #include <array>
+#include <cmath>
 
 using design::Rgb;
 using markup::As;
@@ -64,9 +65,20 @@ void Form1::BuildLayout()
     for (const auto& panel : linkPanels)
         sliderRow->Children().Add(panel);
 
+    const markup::ElementPtr buttonRow = buttons_ == FormButtons::CancelOk ? BuildDialogButtons() : nullptr;
+    if (buttonRow)
+        root->Children().Add(buttonRow);
+
     // The tree is handed over complete, and the date is set only once handlers can be called.
     markupLabel1_->SetRootElement(root);
     markupLabel1_->MarkupContext()->SetHandler(this);
-    const runtime::Date today = runtime::Today();
-    SetDate(today.Month(), today.Day(), today.Year());
+    if (buttonRow) {
+        // The label, and with it the window, grows by the row: the centred header and frame
+        // stay where they are.
+        markupLabel1_->UpdateLayout();
+        buttonRowHeight_ = static_cast<int>(std::ceil(buttonRow->DesiredSize().height()));
+        markupLabel1_->SetSize(markupLabel1_->Size() + QSizeF(0, buttonRowHeight_));
+    }
+    const runtime::Date start = startDate_.value_or(runtime::Today());
+    SetDate(start.Month(), start.Day(), start.Year());
 }

@@ -145,6 +145,23 @@ TEST(SetDate, RefusedSelectionsLeaveEverythingAsItWas)
     }
 }
 
+TEST(SetDate, ANarrowedRangeRefusesTheSameWayAndKeepsItsOwnBounds)
+{
+    PickerState state;
+    state.SetSelectableRange({Ymd(2025, 3, 10), Ymd(2025, 6, 20)});
+    state.SetDate(5, 17, 2025);
+    const CellGrid before = state.CellValues();
+    for (const auto& [month, day, year] : {std::array{3, 9, 2025}, {6, 21, 2025}, {6, 31, 2025}, {5, 17, 2026}, {5, 17, 2024}}) {
+        EXPECT_RUNTIME_ERROR(state.SetDate(month, day, year), runtime::ErrInvalidCall);
+        EXPECT_EQ(state.CellValues(), before);
+        EXPECT_EQ(state.DateHeader()->Text(), "Saturday May 17, 2025");
+    }
+    state.SetDate(3, 10, 2025);
+    EXPECT_EQ(state.SelectedDate(), Ymd(2025, 3, 10));
+    state.SetDate(6, 20, 2025);
+    EXPECT_EQ(state.SelectedDate(), Ymd(2025, 6, 20));
+}
+
 TEST(SetDate, EveryDayOfTheSelectableYearsWorks)
 {
     PickerState state;

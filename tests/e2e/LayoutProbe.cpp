@@ -1,6 +1,7 @@
 // Prints where the named elements of the picker window lie, in window coordinates, so that
 // the end-to-end test can point the real mouse at them. It builds the window with the same
-// code and fonts as the picker itself: usage "layout_probe NAME..." prints "NAME X Y" lines.
+// code and fonts as the picker itself: usage "layout_probe [--print] NAME..." prints "NAME X Y"
+// lines, --print for the window with Cancel and OK.
 
 #include "markup/MarkupLabel.h"
 #include "window/AppFonts.h"
@@ -9,6 +10,7 @@
 #include <QApplication>
 
 #include <cstdio>
+#include <cstring>
 
 int main(int argc, char** argv)
 {
@@ -16,10 +18,15 @@ int main(int argc, char** argv)
     InstallFontSubstitutions();
     markup::MarkupLabel::RegisterProgId();
     Form1 form;
+    int first = 1;
+    if (argc > 1 && std::strcmp(argv[1], "--print") == 0) {
+        form.SetButtons(FormButtons::CancelOk);
+        first = 2;
+    }
     form.Form_Load();
     form.MarkupLabel1()->UpdateLayout();
     const auto& root = form.MarkupLabel1()->RootElement();
-    for (int index = 1; index < argc; ++index) {
+    for (int index = first; index < argc; ++index) {
         const markup::ElementPtr element = root->FindName(argv[index]);
         if (!element) {
             std::fprintf(stderr, "layout_probe: no element named %s\n", argv[index]);

@@ -1,4 +1,6 @@
-#include "window/PickerApplication.h"
+#include "app/PickerApplication.h"
+
+#include "app/PrintedDate.h"
 
 #include "markup/MarkupLabel.h"
 #include "runtime/Locale.h"
@@ -12,7 +14,25 @@
 #include <cstdio>
 #include <exception>
 
-int RunPicker(const std::function<void(Form1&)>& onShown)
+namespace {
+
+// The options that shape the window; the date bounds narrow what SetDate accepts.
+void ApplyOptions(Form1& form, const app::PickerOptions& options)
+{
+    if (!options.title.isEmpty())
+        form.SetCaption(options.title.toStdString());
+    if (options.print)
+        form.SetButtons(FormButtons::CancelOk);
+    const slider::DateRange selectable = slider::SelectableYears();
+    const slider::DateRange range{options.minDate.value_or(selectable.First), options.maxDate.value_or(selectable.Last)};
+    form.SetSelectableRange(range);
+    if (options.startDate)
+        form.SetStartDate(*options.startDate);
+}
+
+} // namespace
+
+int RunPicker(const app::PickerOptions& options, const std::function<void(Form1&)>& onShown)
 {
     QApplication::setApplicationName("datepicker");
     QGuiApplication::setDesktopFileName("datepicker");
@@ -21,6 +41,7 @@ int RunPicker(const std::function<void(Form1&)>& onShown)
     markup::MarkupLabel::RegisterProgId();
 
     Form1 form;
+    ApplyOptions(form, options);
     try {
         form.Form_Load();
     } catch (const std::exception& failure) {
@@ -38,5 +59,11 @@ int RunPicker(const std::function<void(Form1&)>& onShown)
         onShown(form);
     const int status = QApplication::exec();
     form.Form_Unload();
-    return status;
+    if (!options.print)
+        return status;
+    if (form.Result() != DialogResult::Ok)
+        return 1;
+    const QByteArray printed = app::PrintedDate(form.SelectedDate(), options.format).toUtf8() + '\n';
+    std::fwrite(printed.constData(), 1, static_cast<size_t>(printed.size()), stdout);
+    return 0;
 }

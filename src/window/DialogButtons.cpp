@@ -1,0 +1,135 @@
+// Cancel and OK below the frame, when the picker serves as a dialog: rounded boxes in the
+// frame's colours and the label's font, lit while the pointer is over them. A button is
+// pressed by a left press and release over it, by Enter or Space while it has the focus,
+// or by a screen reader; OK accepts the date and Cancel, Escape or closing the window cancel.
+
+#include "window/Form1.h"
+
+#include "markup/Border.h"
+#include "markup/StackPanel.h"
+#include "markup/modXaml.h"
+#include "platform/HostWindow.h"
+#include "runtime/Checked.h"
+#include "window/FormDesign.h"
+#include "window/SenderName.h"
+
+#include <QCoreApplication>
+
+using design::Rgb;
+using markup::As;
+using modXaml::CreateBrush;
+using modXaml::CreateThickness;
+
+namespace {
+
+constexpr int32_t ButtonCount = 2;
+constexpr int32_t OkButton = 1;
+constexpr int32_t ButtonColour = Rgb(128, 160, 192); // the frame's
+// The button's background transparency: plain as the frame, then stronger under the pointer
+// and while pressed.
+constexpr float StateTransparency[] = {90, 75, 60};
+
+const char* const ButtonCaptions[] = {
+    QT_TRANSLATE_NOOP("Form1", "Cancel"),
+    QT_TRANSLATE_NOOP("Form1", "OK"),
+};
+
+std::string ButtonName(int32_t index) { return "DialogButton_" + std::to_string(index); }
+
+} // namespace
+
+std::string Form1::DialogButtonCaption(int32_t index) const
+{
+    return QCoreApplication::translate("Form1", ButtonCaptions[runtime::CheckedIndex(index, ButtonCount)]).toStdString();
+}
+
+markup::ElementPtr Form1::BuildDialogButtons()
+{
+    const auto context = markupLabel1_->MarkupContext();
+    const auto row = As<markup::StackPanel>(context->CreateObject("StackPanel"));
+    row->SetOrientation(markup::Horizontal);
+    row->SetHorizontalAlignment(markup::AlignEnd);
+    row->SetMargin(CreateThickness(0, 5, 0, 0));
+
+    for (int32_t index = 0; index < ButtonCount; ++index) {
+        const auto button = As<markup::Border>(context->CreateObject("Border"));
+        button->SetName(ButtonName(index));
+        button->SetCornerRadius(CreateThickness(7, 7, 7, 7));
+        button->SetPadding(CreateThickness(14, 2, 14, 2));
+        button->SetBackground(CreateBrush(ButtonColour, StateTransparency[0]));
+        button->SetBorderBrush(CreateBrush(ButtonColour, 50));
+        button->SetBorderThickness(CreateThickness(1, 1, 1, 1));
+        button->SetMargin(CreateThickness(index == 0 ? 0 : 6, 0, 0, 0));
+        button->AddHandler(markup::MouseUpEvent, "DialogButtonClicked");
+
+        const auto content = As<markup::Grid>(context->CreateObject("Grid"));
+        const auto caption = As<markup::TextBlock>(context->CreateObject("TextBlock"));
+        caption->SetText(DialogButtonCaption(index));
+        caption->SetHorizontalAlignment(markup::AlignCentre);
+        content->Children().Add(caption);
+        // Hidden, but their space is kept: both buttons are as wide as the wider caption,
+        // whatever the language.
+        for (int32_t other = 0; other < ButtonCount; ++other) {
+            const auto sizing = As<markup::TextBlock>(context->CreateObject("TextBlock"));
+            sizing->SetText(DialogButtonCaption(other));
+            sizing->SetVisibility(markup::Hidden);
+            content->Children().Add(sizing);
+        }
+        button->SetChild(content);
+        row->Children().Add(button);
+    }
+    return row;
+}
+
+markup::ElementPtr Form1::DialogButton(int32_t index) const
+{
+    const auto& root = markupLabel1_->RootElement();
+    return root && index >= 0 && index < ButtonCount ? root->FindName(ButtonName(index)) : nullptr;
+}
+
+void Form1::DialogButtonClicked(const markup::ElementPtr& Sender, const std::any&)
+{
+    const std::vector<std::string> parts = SenderNameParts(Sender);
+    // Like a link, a button is pressed only by a press and a release both over it.
+    if (parts.size() == 2 && runtime::TextToInt32(parts[1]) == pressedButton_)
+        PressDialogButton(pressedButton_);
+}
+
+void Form1::PressDialogButton(int32_t index)
+{
+    EndDialog(runtime::CheckedIndex(index, ButtonCount) == OkButton ? DialogResult::Ok : DialogResult::Cancel);
+}
+
+void Form1::EndDialog(DialogResult result)
+{
+    result_ = result;
+    if (host_)
+        host_->Destroy();
+}
+
+int32_t Form1::DialogButtonUnderPointer() const
+{
+    for (int32_t index = 0; index < ButtonCount; ++index)
+        if (const markup::ElementPtr button = DialogButton(index); button && button->IsMouseOver())
+            return index;
+    return -1;
+}
+
+void Form1::ShowDialogButtonStates()
+{
+    for (int32_t index = 0; index < ButtonCount; ++index) {
+        const auto button = std::dynamic_pointer_cast<markup::Border>(DialogButton(index));
+        if (!button)
+            return;
+        const int state = !button->IsMouseOver() ? 0 : pressedButton_ == index ? 2 : 1;
+        if (state == buttonStates_[index])
+            continue;
+        buttonStates_[index] = state;
+        button->SetBackground(CreateBrush(ButtonColour, StateTransparency[state]));
+    }
+}
+
+int32_t Form1::FocusStopCount() const
+{
+    return slider::ColumnCount + 9 + (buttons_ == FormButtons::CancelOk ? ButtonCount : 0);
+}

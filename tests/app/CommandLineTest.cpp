@@ -1,0 +1,82 @@
+#include "app/CommandLine.h"
+#include "support/TestEnvironment.h"
+
+#include <initializer_list>
+#include <optional>
+
+namespace {
+
+QString DateText(const std::optional<runtime::Date>& date)
+{
+    return date ? QString::asprintf("%04d-%02d-%02d", date->Year(), date->Month(), date->Day()) : QStringLiteral("-");
+}
+
+// What the picker makes of a command line, in one line: the options it runs with, or what it
+// prints instead.
+QString Outcome(std::initializer_list<const char*> arguments)
+{
+    QStringList line{QStringLiteral("datepicker")};
+    for (const char* argument : arguments)
+        line << QString::fromUtf8(argument);
+    const app::CommandLine read = app::ParseCommandLine(line);
+    switch (read.outcome) {
+    case app::CommandLineOutcome::Refuse: return QStringLiteral("exit 2: ") + read.text.trimmed();
+    case app::CommandLineOutcome::Inform: return QStringLiteral("exit 0: ") + read.text.section('\n', 0, 0);
+    case app::CommandLineOutcome::Run: break;
+    }
+    const app::PickerOptions& options = read.options;
+    return QStringLiteral("start %1 min %2 max %3 format %4%5%6")
+        .arg(DateText(options.startDate), DateText(options.minDate), DateText(options.maxDate), options.format,
+             options.print ? QStringLiteral(" print") : QString(),
+             options.title.isEmpty() ? QString() : QStringLiteral(" title ") + options.title);
+}
+
+const char* const BadDate = "is not a date from 1000-01-01 to 9997-12-31 in the form YYYY-MM-DD";
+
+} // namespace
+
+TEST(CommandLine, ReadsEveryOptionAndRefusesBadValuesWithOneLine)
+{
+    app::DescribeApplication();
+    const FixedToday today(Ymd(2026, 12, 7));
+    const struct {
+        std::initializer_list<const char*> arguments;
+        QString outcome;
+    } cases[] = {
+        {{}, "start - min - max - format yyyy-MM-dd"},
+        {{"--date", "2024-02-29"}, "start 2024-02-29 min - max - format yyyy-MM-dd"},
+        {{"--date", "2023-02-29"}, QString("exit 2: datepicker: --date \"2023-02-29\" ") + BadDate},
+        {{"--date", "2024-2-9"}, QString("exit 2: datepicker: --date \"2024-2-9\" ") + BadDate},
+        {{"--date", "1000-01-01"}, "start 1000-01-01 min - max - format yyyy-MM-dd"},
+        {{"--date", "9997-12-31"}, "start 9997-12-31 min - max - format yyyy-MM-dd"},
+        {{"--date", "0999-12-31"}, QString("exit 2: datepicker: --date \"0999-12-31\" ") + BadDate},
+        {{"--date", "9998-01-01"}, QString("exit 2: datepicker: --date \"9998-01-01\" ") + BadDate},
+        {{"--max-date", "9998-01-01"}, QString("exit 2: datepicker: --max-date \"9998-01-01\" ") + BadDate},
+        {{"--min-date", "2024-02-30"}, QString("exit 2: datepicker: --min-date \"2024-02-30\" ") + BadDate},
+        {{"--min-date", "2024-06-01", "--max-date", "2024-05-31"},
+         "exit 2: datepicker: --min-date 2024-06-01 lies after --max-date 2024-05-31"},
+        // A start outside the bounds, given or today, starts on the nearer bound.
+        {{"--date", "2024-01-15", "--min-date", "2024-06-01"}, "start 2024-06-01 min 2024-06-01 max - format yyyy-MM-dd"},
+        {{"--date", "2024-08-15", "--max-date", "2024-06-30"}, "start 2024-06-30 min - max 2024-06-30 format yyyy-MM-dd"},
+        {{"--min-date", "2030-01-01"}, "start 2030-01-01 min 2030-01-01 max - format yyyy-MM-dd"},
+        {{"--min-date", "2024-06-01", "--max-date", "2024-06-01"},
+         "start 2024-06-01 min 2024-06-01 max 2024-06-01 format yyyy-MM-dd"},
+        {{"--min-date", "2026-01-01"}, "start 2026-12-07 min 2026-01-01 max - format yyyy-MM-dd"},
+        {{"--print", "--format", "dd.MM.yyyy", "--title", "Date of birth"},
+         "start - min - max - format dd.MM.yyyy print title Date of birth"},
+        {{"--format", ""}, "exit 2: datepicker: --format is empty; give a Qt date format such as yyyy-MM-dd"},
+        {{"--frobnicate"}, "exit 2: datepicker: Unknown option 'frobnicate'."},
+        {{"--date"}, "exit 2: datepicker: Missing value after '--date'."},
+        {{"2024-02-29"}, "exit 2: datepicker: Unexpected argument '2024-02-29'."},
+        // Qt's own window system options go on to QApplication.
+        {{"-platform", "offscreen", "-reverse"}, "start - min - max - format yyyy-MM-dd"},
+        {{"--version"}, QString("exit 0: datepicker ") + DATEPICKER_VERSION},
+        {{"--help", "--date", "nonsense"}, "exit 0: Usage: datepicker [options]"},
+    };
+    for (const auto& c : cases) {
+        QStringList shown;
+        for (const char* argument : c.arguments)
+            shown << argument;
+        EXPECT_EQ(Outcome(c.arguments), c.outcome) << shown.join(' ').toStdString();
+    }
+}

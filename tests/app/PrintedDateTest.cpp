@@ -1,0 +1,22 @@
+#include "app/PrintedDate.h"
+#include "support/TestEnvironment.h"
+
+// The test program runs under a German locale (see CMakeLists.txt).
+TEST(PrintedDate, FollowsTheFormatInTheUsersLanguage)
+{
+    ASSERT_EQ(QLocale::system().language(), QLocale::German) << "the test must run under a German locale";
+    const struct {
+        const char* format;
+        const char* printed;
+    } cases[] = {
+        {"yyyy-MM-dd", "2024-02-29"},
+        {"dd.MM.yyyy", "29.02.2024"},
+        {"d/M/yy", "29/2/24"},
+        {"dddd, d. MMMM yyyy", "Donnerstag, 29. Februar 2024"},
+        {"'Week of' MMM d", "Week of Feb. 29"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(app::PrintedDate(Ymd(2024, 2, 29), c.format).toStdString(), c.printed) << c.format;
+    EXPECT_EQ(app::PrintedDate(Ymd(2024, 2, 29), "dddd d MMMM", QLocale(QLocale::English)).toStdString(),
+              "Thursday 29 February");
+}

@@ -1,0 +1,73 @@
+#!/usr/bin/env bash
+# Runs the picker as a script's dialog (--print) in a virtual X server with real keys, clicks
+# and wheel turns, and checks what it prints and its exit status.
+# Usage: PrintEndToEnd.sh <picker binary> <layout probe binary> <scripts folder>
+set -euo pipefail
+picker=$1
+probe=$2
+source "$3/xvfb-session"
+
+work=$(mktemp -d)
+cleanup() {
+  [ -n "${picker_pid:-}" ] && kill "$picker_pid" 2>/dev/null || true
+  stop_xvfb
+  rm -rf "$work"
+}
+trap cleanup EXIT
+start_xvfb
+
+declare -A at
+while read -r name x y; do at[$name]="$x $y"; done < <(QT_QPA_PLATFORM=xcb "$probe" --print DialogButton_1 TextArea_1_2)
+
+# start TITLE ARGS...: starts the picker with ARGS and waits for its window titled TITLE.
+start() {
+  local title=$1
+  shift
+  "$picker" "$@" >"$work/out" 2>"$work/err" &
+  picker_pid=$!
+  window=$(wait_for_window "$title") || { echo "FAIL: no window titled $title"; exit 1; }
+  sleep 0.3
+}
+# Real key presses (XTEST) into the window, which gets the input focus first.
+keys() { xdotool windowfocus --sync "$window" key --delay 100 "$@"; }
+point() { xdotool mousemove --window "$window" ${at[$1]}; sleep 0.1; }
+# finish EXPECTED_STATUS EXPECTED_OUTPUT DESCRIPTION: waits for the picker to end and checks it.
+failed=0
+finish() {
+  local status=0
+  for _ in $(seq 50); do kill -0 "$picker_pid" 2>/dev/null || break; sleep 0.1; done
+  kill "$picker_pid" 2>/dev/null || true # still open: the test fails on its status
+  wait "$picker_pid" || status=$?
+  picker_pid=""
+  local expected=""
+  [ -z "$2" ] || expected="$2"$'\n'
+  if [ "$status" = "$1" ] && [ "$(cat "$work/out"; echo .)" = "$expected." ]; then
+    echo "ok: $3"
+  else
+    echo "FAIL: $3 (status $status, printed '$(cat "$work/out")', stderr '$(cat "$work/err")')"
+    failed=1
+  fi
+}
+
+start Form1 --print --date 2024-02-29
+keys Tab Tab Tab Down Return
+finish 0 2025-02-28 "a year on from 29 February by keys, then Enter, prints 28 February and ends with 0"
+
+start "Date of birth" --print --date 2024-02-29 --title "Date of birth"
+keys Escape
+finish 1 "" "Escape prints nothing and ends with 1"
+
+start Form1 --print --date 2024-02-29 --format dd.MM.yyyy
+point DialogButton_1
+xdotool click 1
+finish 0 29.02.2024 "a click on OK prints the date in the format asked for"
+
+start Form1 --print --date 2024-03-13 --max-date 2024-03-15
+point TextArea_1_2
+for _ in 1 2 3 4; do xdotool click 5; sleep 0.1; done
+xdotool click 4
+keys Return
+# Four notches would reach the 17th; stopped at the 15th, one notch back gives the 14th.
+finish 0 2024-03-14 "the wheel stops at the last date allowed, and turns back from there"
+
+exit $failed

@@ -1,0 +1,128 @@
+#include "platform/HostWindow.h"
+#include "platform/Keyboard.h"
+#include "platform/Messages.h"
+#include "support/TestEnvironment.h"
+#include "window/TestForm.h"
+
+#include <QAccessible>
+#include <QAccessibleActionInterface>
+
+using namespace platform;
+
+namespace {
+
+// The picker as a dialog: Cancel and OK below the frame, shown on screen.
+class DialogButtons : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        form.SetButtons(FormButtons::CancelOk);
+        form.Form_Load();
+        form.Show();
+        form.MarkupLabel1()->UpdateLayout();
+    }
+    void TearDown() override { form.Form_Unload(); }
+    void Press(int virtualKey, int times = 1)
+    {
+        for (int time = 0; time < times; ++time)
+            SendMessageA(form.hWnd(), WM_KEYDOWN, static_cast<WPARAM>(virtualKey), 1);
+    }
+    // A pointer message at the middle of `element`.
+    void Mouse(UINT message, const markup::ElementPtr& element)
+    {
+        const QPoint at = (element->Bounds().center() + form.LabelPosition()).toPoint();
+        SendMessageA(form.hWnd(), message, 0, MakeLParam(at.x(), at.y()));
+    }
+    // How strongly OK is lit: the alpha of its background.
+    uint32_t OkAlpha() const
+    {
+        const auto ok = std::dynamic_pointer_cast<markup::Border>(form.DialogButton(1));
+        return static_cast<uint32_t>(ok->Background()->Color()) >> 24;
+    }
+
+    TestForm form;
+};
+
+} // namespace
+
+TEST_F(DialogButtons, TheWindowGrowsByTheRowOnlyAndTheRestStaysInPlace)
+{
+    TestForm plain;
+    plain.Form_Load();
+    plain.Show();
+    plain.MarkupLabel1()->UpdateLayout();
+    EXPECT_EQ(plain.DialogButton(0), nullptr);
+    const QRectF ok = form.DialogButton(1)->Bounds();
+    const int grown = form.Host()->height() - plain.Host()->height();
+    EXPECT_GE(grown, ok.height());
+    EXPECT_LT(grown, ok.height() + 12) << "just enough for the buttons";
+    EXPECT_EQ(form.Host()->width(), plain.Host()->width());
+    EXPECT_EQ(form.SliderGrids(2)->Bounds(), plain.SliderGrids(2)->Bounds());
+    EXPECT_GT(ok.top(), form.SliderGrids(2)->Bounds().bottom());
+    EXPECT_EQ(form.DialogButton(0)->Bounds().width(), ok.width()) << "both as wide as Cancel";
+    plain.Form_Unload();
+}
+
+TEST_F(DialogButtons, EnterFollowsAFocusedLinkPressesAFocusedButtonAndAcceptsElsewhere)
+{
+    Press(VK_TAB, 13);
+    EXPECT_EQ(form.MarkupLabel1()->FocusElement(), form.DialogButton(0)) << "Cancel, then OK, follow the links";
+    Press(VK_TAB, 6); // round to link 1, Tomorrow
+    Press(VK_RETURN);
+    EXPECT_EQ(form.Result(), DialogResult::None);
+    EXPECT_EQ(form.Selected(), "12/8/2026");
+    Press(VK_TAB, 8); // Cancel
+    Press(VK_RETURN);
+    EXPECT_EQ(form.Result(), DialogResult::Cancel);
+    EXPECT_FALSE(form.Host()->isVisible());
+    Press(VK_TAB, 3); // round to the day column
+    Press(VK_RETURN);
+    EXPECT_EQ(form.Result(), DialogResult::Ok);
+
+    TestForm plain; // without buttons Enter on a column does nothing, and Escape still closes
+    plain.Form_Load();
+    SendMessageA(plain.hWnd(), WM_KEYDOWN, VK_TAB, 1);
+    SendMessageA(plain.hWnd(), WM_KEYDOWN, VK_RETURN, 1);
+    EXPECT_EQ(plain.Result(), DialogResult::None);
+    SendMessageA(plain.hWnd(), WM_KEYDOWN, VK_ESCAPE, 1);
+    EXPECT_EQ(plain.Result(), DialogResult::Cancel);
+    plain.Form_Unload();
+}
+
+TEST_F(DialogButtons, APressAndAReleaseOverAButtonPressItAndThePointerLightsIt)
+{
+    const markup::ElementPtr ok = form.DialogButton(1);
+    const uint32_t plain = OkAlpha();
+    Mouse(WM_MOUSEMOVE, ok);
+    const uint32_t hovered = OkAlpha();
+    EXPECT_GT(hovered, plain);
+    Mouse(WM_LBUTTONDOWN, form.SliderGrids(2));
+    Mouse(WM_LBUTTONUP, ok);
+    EXPECT_EQ(form.Result(), DialogResult::None) << "pressed elsewhere, released over OK";
+    Mouse(WM_LBUTTONDOWN, ok);
+    EXPECT_GT(OkAlpha(), hovered) << "pressed";
+    Mouse(WM_LBUTTONUP, ok);
+    EXPECT_EQ(form.Result(), DialogResult::Ok);
+    SendMessageA(form.hWnd(), WM_MOUSELEAVE, 0, 0);
+    EXPECT_EQ(OkAlpha(), plain);
+}
+
+TEST_F(DialogButtons, ClosingTheWindowGoesThroughItsProcedureAndCancels)
+{
+    form.Host()->close();
+    EXPECT_EQ(form.Result(), DialogResult::Cancel);
+    EXPECT_FALSE(form.Host()->isVisible());
+}
+
+TEST_F(DialogButtons, ScreenReadersSeeTwoPushButtonsAfterTheLinks)
+{
+    QAccessibleInterface* window = QAccessible::queryAccessibleInterface(form.Host());
+    ASSERT_EQ(window->childCount(), 15);
+    EXPECT_EQ(window->child(13)->role(), QAccessible::Button);
+    EXPECT_EQ(window->child(13)->text(QAccessible::Name), "Cancel");
+    EXPECT_EQ(window->child(14)->text(QAccessible::Name), "OK");
+    Press(VK_TAB, 14);
+    EXPECT_EQ(window->focusChild(), window->child(14));
+    window->child(14)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    EXPECT_EQ(form.Result(), DialogResult::Ok);
+}
