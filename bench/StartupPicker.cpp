@@ -4,7 +4,7 @@
 
 #include "platform/HostWindow.h"
 #include "window/Form1.h"
-#include "window/PickerApplication.h"
+#include "app/PickerApplication.h"
 
 #include <QApplication>
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <compare>
 #include <cstdint>
 #include <string>
 
@@ -33,6 +34,7 @@ public:
     std::string LongText() const;
 
     friend bool operator==(const Date&, const Date&) = default;
+    friend auto operator<=>(const Date&, const Date&) = default;
 
 private:
     explicit Date(int64_t serial);

@@ -2,7 +2,7 @@
 #include "platform/Messages.h"
 #include "support/TestEnvironment.h"
 #include "wheel/modHookMouseWheel.h"
-#include "window/PickerApplication.h"
+#include "app/PickerApplication.h"
 #include "window/TestForm.h"
 
 #include <QImage>

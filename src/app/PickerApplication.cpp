@@ -1,4 +1,4 @@
-#include "window/PickerApplication.h"
+#include "app/PickerApplication.h"
 
 #include "markup/MarkupLabel.h"
 #include "window/AppFonts.h"

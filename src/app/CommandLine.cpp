@@ -1,0 +1,136 @@
+#include "app/CommandLine.h"
+
+#include "date/SliderValues.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QRegularExpression>
+
+namespace app {
+
+namespace {
+
+QString DateText(const runtime::Date& date)
+{
+    return QStringLiteral("%1-%2-%3")
+        .arg(date.Year(), 4, 10, QLatin1Char('0'))
+        .arg(date.Month(), 2, 10, QLatin1Char('0'))
+        .arg(date.Day(), 2, 10, QLatin1Char('0'));
+}
+
+/// A "YYYY-MM-DD" text that names a real day within the selectable years, or nothing.
+std::optional<runtime::Date> ReadDate(const QString& text)
+{
+    static const QRegularExpression form(QStringLiteral("^(\\d{4})-(\\d{2})-(\\d{2})$"));
+    const QRegularExpressionMatch parts = form.match(text);
+    if (!parts.hasMatch())
+        return std::nullopt;
+    const int year = parts.captured(1).toInt();
+    const int month = parts.captured(2).toInt();
+    const int day = parts.captured(3).toInt();
+    if (year < slider::FirstSelectableYear || year > slider::LastSelectableYear || month < 1 || month > 12 || day < 1)
+        return std::nullopt;
+    // The date type carries a day past the month's end into the next month; such a day is no date.
+    const runtime::Date date = runtime::Date::FromParts(year, month, day);
+    if (date.Month() != month)
+        return std::nullopt;
+    return date;
+}
+
+QString BadDate(const QString& option, const QString& value)
+{
+    return QCoreApplication::translate("CommandLine", "--%1 \"%2\" is not a date from %3 to %4 in the form YYYY-MM-DD")
+        .arg(option, value, DateText(runtime::Date::FromParts(slider::FirstSelectableYear, 1, 1)),
+             DateText(runtime::Date::FromParts(slider::LastSelectableYear, 12, 31)));
+}
+
+/// Options that Qt's window system reads from the command line itself (-platform, -style, ...).
+/// The parser lets them through unlisted, and QApplication takes them out of the arguments.
+void AcceptQtOptions(QCommandLineParser& parser)
+{
+    for (const char* name : {"platform", "platformpluginpath", "platformtheme", "plugin", "qwindowgeometry", "geometry",
+                             "qwindowicon", "icon", "qwindowtitle", "display", "name", "session", "style", "stylesheet"}) {
+        QCommandLineOption option(QString::fromLatin1(name), QString(), QStringLiteral("value"));
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(option);
+    }
+    for (const char* name : {"reverse", "testability", "widgetcount"}) {
+        QCommandLineOption option(QString::fromLatin1(name));
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(option);
+    }
+}
+
+CommandLine Refused(const QString& message)
+{
+    return {CommandLineOutcome::Refuse, {}, QStringLiteral("%1: %2\n").arg(QCoreApplication::applicationName(), message)};
+}
+
+} // namespace
+
+void DescribeApplication()
+{
+    QCoreApplication::setApplicationName(QStringLiteral("datepicker"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(DATEPICKER_VERSION));
+}
+
+CommandLine ParseCommandLine(const QStringList& arguments)
+{
+    QCommandLineParser parser;
+    // Single-dash long options, as Qt's own -platform and -style are written.
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    parser.setApplicationDescription(QCoreApplication::translate(
+        "CommandLine", "Pick a date in a small window. With --print, ask a user for a date and print it for a script."));
+    const QCommandLineOption help = parser.addHelpOption();
+    const QCommandLineOption version = parser.addVersionOption();
+    const QCommandLineOption print(QStringLiteral("print"),
+        QCoreApplication::translate("CommandLine", "Show Cancel and OK. OK or Enter prints the date and exits with status 0; "
+                                                   "Cancel, Escape or closing the window prints nothing and exits with status 1."));
+    const QCommandLineOption date(QStringLiteral("date"),
+        QCoreApplication::translate("CommandLine", "Start on this date instead of today."), QStringLiteral("YYYY-MM-DD"));
+    const QCommandLineOption format(QStringLiteral("format"),
+        QCoreApplication::translate("CommandLine", "Print the date in this Qt date format, in the user's language "
+                                                   "(default yyyy-MM-dd; for example dd.MM.yyyy or \"dddd, d MMMM yyyy\")."),
+        QStringLiteral("FORMAT"), QStringLiteral("yyyy-MM-dd"));
+    const QCommandLineOption minDate(QStringLiteral("min-date"),
+        QCoreApplication::translate("CommandLine", "The first date that may be picked."), QStringLiteral("YYYY-MM-DD"));
+    const QCommandLineOption maxDate(QStringLiteral("max-date"),
+        QCoreApplication::translate("CommandLine", "The last date that may be picked."), QStringLiteral("YYYY-MM-DD"));
+    const QCommandLineOption title(QStringLiteral("title"),
+        QCoreApplication::translate("CommandLine", "The window title (default Form1)."), QStringLiteral("TEXT"));
+    parser.addOptions({print, date, format, minDate, maxDate, title});
+    AcceptQtOptions(parser);
+
+    if (!parser.parse(arguments))
+        return Refused(parser.errorText());
+    // --help-all shows the same help: the window system's own options stay out of it.
+    if (parser.isSet(help) || parser.isSet(QStringLiteral("help-all")))
+        return {CommandLineOutcome::Inform, {}, parser.helpText()};
+    if (parser.isSet(version))
+        return {CommandLineOutcome::Inform, {},
+                QStringLiteral("%1 %2\n").arg(QCoreApplication::applicationName(), QCoreApplication::applicationVersion())};
+    if (!parser.positionalArguments().isEmpty())
+        return Refused(QCoreApplication::translate("CommandLine", "Unexpected argument '%1'.").arg(parser.positionalArguments().first()));
+
+    PickerOptions options;
+    for (const auto& [option, bound] : {std::pair{&date, &options.startDate}, std::pair{&minDate, &options.minDate},
+                                        std::pair{&maxDate, &options.maxDate}}) {
+        if (!parser.isSet(*option))
+            continue;
+        const QString value = parser.value(*option);
+        *bound = ReadDate(value);
+        if (!*bound)
+            return Refused(BadDate(option->names().first(), value));
+    }
+    if (options.minDate && options.maxDate && *options.minDate > *options.maxDate)
+        return Refused(QCoreApplication::translate("CommandLine", "--min-date %1 lies after --max-date %2")
+                           .arg(DateText(*options.minDate), DateText(*options.maxDate)));
+    options.print = parser.isSet(print);
+    options.format = parser.value(format);
+    if (options.format.isEmpty())
+        return Refused(QCoreApplication::translate("CommandLine", "--format is empty; give a Qt date format such as yyyy-MM-dd"));
+    options.title = parser.value(title);
+    return {CommandLineOutcome::Run, options, {}};
+}
+
+} // namespace app

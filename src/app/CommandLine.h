@@ -1,0 +1,49 @@
+#pragma once
+
+#include "runtime/Date.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+namespace app {
+
+/// What the command line asks of the picker window.
+struct PickerOptions {
+    /// The date to start on instead of today (--date).
+    std::optional<runtime::Date> startDate;
+    /// The first and last date a user may pick (--min-date, --max-date).
+    std::optional<runtime::Date> minDate;
+    std::optional<runtime::Date> maxDate;
+    /// Show OK and Cancel, and print the accepted date (--print).
+    bool print = false;
+    /// The Qt date format of the printed date (--format).
+    QString format = QStringLiteral("yyyy-MM-dd");
+    /// The window title (--title); empty keeps the design's title.
+    QString title;
+};
+
+/// What to do after reading the command line.
+enum class CommandLineOutcome {
+    /// Open the window with the options.
+    Run,
+    /// Print `text` on standard output and end with status 0 (--help, --version).
+    Inform,
+    /// Print `text` on standard error and end with status 2.
+    Refuse,
+};
+
+/// The command line read: the options, or the text to print instead of opening a window.
+struct CommandLine {
+    CommandLineOutcome outcome = CommandLineOutcome::Run;
+    PickerOptions options;
+    QString text;
+};
+
+/// Sets the program's name, version and description, which --help and --version show.
+void DescribeApplication();
+/// Reads the arguments (the program's name first) without touching any window system.
+CommandLine ParseCommandLine(const QStringList& arguments);
+
+} // namespace app

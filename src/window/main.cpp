@@ -1,9 +1,0 @@
-#include "window/PickerApplication.h"
-
-#include <QApplication>
-
-int main(int argc, char** argv)
-{
-    QApplication application(argc, argv);
-    return RunPicker();
-}
