@@ -17,8 +17,10 @@ cleanup() {
 trap cleanup EXIT
 failed=0
 check() {
-  if "${@:2}"; then echo "ok: $1"; else echo "FAIL: $1"; failed=1; fi
+  local output
+  if output=$("${@:2}" 2>&1); then echo "ok: $1"; else echo "FAIL: $1"; echo "$output"; failed=1; fi
 }
+window_shows() { wait_for_window Form1 >/dev/null; }
 
 check "the desktop entry is valid" desktop-file-validate packaging/datepicker.desktop
 # The id stays the program's name, as the desktop entry and the binary are named: the project
@@ -38,7 +40,7 @@ check "--version names the project's version" \
 start_xvfb
 "$picker" 2>"$work/picker.log" &
 picker_pid=$!
-check "the installed picker opens its window" wait_for_window Form1
+check "the installed picker opens its window" window_shows
 
 page=$work/root/usr/share/man/man1/datepicker.1.gz
 check "the manual page renders without warnings" \
