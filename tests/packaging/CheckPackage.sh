@@ -1,0 +1,49 @@
+#!/usr/bin/env bash
+# Checks the desktop entry, the software-centre metadata and the built Debian package, then
+# unpacks the package and checks what a user gets: the program's version, its window and its
+# manual page.
+# Usage: CheckPackage.sh <package.deb>
+set -euo pipefail
+cd "$(dirname "$0")/../.."
+package=$1
+source scripts/xvfb-session
+
+work=$(mktemp -d)
+cleanup() {
+  [ -n "${picker_pid:-}" ] && kill "$picker_pid" 2>/dev/null || true
+  stop_xvfb
+  rm -rf "$work"
+}
+trap cleanup EXIT
+failed=0
+check() {
+  local output
+  if output=$("${@:2}" 2>&1); then echo "ok: $1"; else echo "FAIL: $1"; echo "$output"; failed=1; fi
+}
+window_shows() { wait_for_window Form1 >/dev/null; }
+
+check "the desktop entry is valid" desktop-file-validate packaging/datepicker.desktop
+# The id stays the program's name, as the desktop entry and the binary are named: the project
+# owns no domain to build a reverse-domain id from.
+check "the metainfo is valid" appstreamcli validate --no-net --override=cid-desktopapp-is-not-rdns=info \
+  packaging/datepicker.metainfo.xml
+check "lintian finds no errors or warnings" lintian --fail-on error,warning "$package"
+
+dpkg-deb -x "$package" "$work/root"
+picker=$work/root/usr/bin/datepicker
+version=$(dpkg-deb -f "$package" Version)
+project_version=$(sed -n 's/^project(DatePicker VERSION \([^ ]*\) .*/\1/p' CMakeLists.txt)
+check "the package has the project's version" [ "$version" = "$project_version" ]
+check "--version names the project's version" \
+  grep -qx "datepicker $project_version" <(env -u DISPLAY -u WAYLAND_DISPLAY "$picker" --version)
+
+start_xvfb
+"$picker" 2>"$work/picker.log" &
+picker_pid=$!
+check "the installed picker opens its window" window_shows
+
+page=$work/root/usr/share/man/man1/datepicker.1.gz
+check "the manual page renders without warnings" \
+  bash -c '[ -z "$(MANWIDTH=80 man --warnings -l "$1" 2>&1 >"$2")" ] && grep -q -- "--version" "$2"' \
+  _ "$page" "$work/page.txt"
+exit "$failed"
