@@ -384,7 +384,7 @@ void AnnounceSelection(Form1& form, const slider::CellGrid& previous)
         QAccessibleEvent event(window, QAccessible::DescriptionChanged);
         Announce(event);
     }
-    for (int child = FirstColumnChild; child < ChildCount; ++child)
+    for (int child = FirstColumnChild; child < ChildCount(form); ++child)
         if (QAccessibleInterface* part = Part(form, child)) {
             QAccessibleEvent event(part, QAccessible::DescriptionChanged);
             Announce(event);
