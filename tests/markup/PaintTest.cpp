@@ -1,8 +1,10 @@
 #include "markup/MarkupTestTree.h"
 #include "support/TestEnvironment.h"
 
+#include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
+#include <QPalette>
 
 using namespace markup;
 
@@ -14,11 +16,23 @@ protected:
     {
         label->SetBackColor(0xFFFFFF);
         Show(root, width, height);
-        QImage image(width, height, QImage::Format_ARGB32);
+        return Repainted();
+    }
+    /// A full paint of what the label shows now.
+    QImage Repainted() const
+    {
+        QImage image(label->Size().toSize(), QImage::Format_ARGB32);
         image.fill(Qt::magenta);
         QPainter painter(&image);
         label->Paint(painter);
         return image;
+    }
+    /// Paints into `image` only the area the label reports as changed.
+    void PaintChanges(QImage& image) const
+    {
+        const QRegion changed = label->TakeChangedArea();
+        QPainter painter(&image);
+        label->Paint(painter, changed);
     }
 };
 
@@ -133,4 +147,21 @@ TEST_F(Painting, RepaintingWhatChangedGivesTheSamePictureAsAFullPaint)
     EXPECT_TRUE(label->TakeChangedArea().isEmpty()) << "nothing changed since";
     const QImage full = Render(frame, 200, 300);
     EXPECT_EQ(partial, full);
+}
+
+TEST_F(Painting, EvenOutlinesDrawAllFourEdgesWhateverTheRadius)
+{
+    for (int radius : {0, 1}) {
+        auto frame = Make<Border>("Border");
+        frame->SetBorderBrush(context->CreateSolidBrush(0x00FF00));
+        frame->SetBorderThickness(Thickness(2, 2, 2, 2));
+        frame->SetCornerRadius(Thickness(radius, radius, radius, radius));
+        const QImage image = Render(frame, 40, 20);
+        for (QPoint edge : {QPoint(20, 0), QPoint(20, 1), QPoint(20, 18), QPoint(20, 19), QPoint(0, 10), QPoint(39, 10)})
+            EXPECT_EQ(image.pixelColor(edge), QColor(Qt::green)) << "radius " << radius << " at " << edge.x() << "," << edge.y();
+        EXPECT_EQ(image.pixelColor(20, 2), QColor(Qt::white)) << "radius " << radius;
+        if (radius == 0) {
+            EXPECT_EQ(image.pixelColor(39, 19), QColor(Qt::green)) << "a square corner is filled";
+        }
+    }
 }
