@@ -165,3 +165,37 @@ TEST_F(Painting, EvenOutlinesDrawAllFourEdgesWhateverTheRadius)
         }
     }
 }
+
+TEST_F(Painting, HiddenInlinesAreNeitherPaintedNorHit)
+{
+    auto text = Make<TextBlock>("TextBlock");
+    text->SetFontSize(20);
+    text->SetForeground(context->CreateSolidBrush(0x0000FF));
+    auto run = Make<markup::Run>("Run");
+    run->SetText("MMM");
+    auto link = Make<Hyperlink>("Hyperlink");
+    link->SetForeground(context->CreateSolidBrush(0xFF0000));
+    auto linkRun = Make<markup::Run>("Run");
+    linkRun->SetText("MMM");
+    link->Inlines().Add(linkRun);
+    text->Inlines().Add(run);
+    text->Inlines().Add(link);
+    auto beneath = Filled(0xFFFFFF);
+    auto grid = Make<Grid>("Grid");
+    grid->Children().Add(beneath);
+    grid->Children().Add(text);
+    run->SetVisibility(Hidden);
+    link->SetVisibility(Hidden);
+    const QImage image = Render(grid, 160, 40);
+
+    for (const ElementPtr& inline_ : {ElementPtr(run), ElementPtr(link)}) {
+        const QRect place = inline_->Bounds().toAlignedRect();
+        ASSERT_GT(place.width(), 10) << "a hidden inline keeps its place";
+        for (int y = place.top(); y <= place.bottom(); ++y)
+            for (int x = place.left(); x <= place.right(); ++x)
+                ASSERT_EQ(image.pixelColor(x, y), QColor(Qt::white)) << x << "," << y;
+        label->MouseMove(inline_->Bounds().center());
+        EXPECT_FALSE(text->IsMouseOver()) << "the click goes to what lies beneath";
+        EXPECT_TRUE(beneath->IsMouseOver());
+    }
+}
