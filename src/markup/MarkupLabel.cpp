@@ -226,11 +226,7 @@ void MarkupLabel::MouseUp(QPointF position)
     // The path is taken before any handler runs, so a handler that changes the tree
     // cannot break the walk.
     const std::vector<ElementPtr> path = hoverChain_;
-    const ElementPtr pressed = std::exchange(pressedLink_, nullptr);
-    Route(MouseUpEvent, path, position);
-    if (pressed && std::find(path.begin(), path.end(), pressed) != path.end())
-        if (const std::string* handler = pressed->HandlerFor(ClickEvent))
-            CallHandler(*handler, pressed, ClickEvent, position);
+    Route(path, std::exchange(pressedLink_, nullptr), position);
 }
 
 void MarkupLabel::MouseLeave()
@@ -239,10 +235,12 @@ void MarkupLabel::MouseLeave()
     pressedLink_.reset();
 }
 
-// Hands the event to the first element on the path, from the hit element up, that handles it.
-void MarkupLabel::Route(int32_t event, const std::vector<ElementPtr>& path, QPointF position)
+// Hands a mouse-up to the first element on the path, from the hit element up, that handles
+// it: as a click on the link that was pressed, or else as a mouse-up. It reaches one handler.
+void MarkupLabel::Route(const std::vector<ElementPtr>& path, const ElementPtr& pressedLink, QPointF position)
 {
     for (const ElementPtr& step : path) {
+        const int32_t event = step == pressedLink && step->HandlerFor(ClickEvent) ? ClickEvent : MouseUpEvent;
         if (const std::string* handler = step->HandlerFor(event)) {
             CallHandler(*handler, step, event, position);
             return;

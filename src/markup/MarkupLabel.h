@@ -89,7 +89,7 @@ private:
     void PaintFocusRing(QPainter& painter) const;
     Element* HitAt(QPointF position);
     void UpdateHover(Element* hit);
-    void Route(int32_t event, const std::vector<ElementPtr>& path, QPointF position);
+    void Route(const std::vector<ElementPtr>& path, const ElementPtr& pressedLink, QPointF position);
     void CallHandler(const std::string& handlerName, const ElementPtr& sender, int32_t event, QPointF position);
 
     ElementPtr root_;
