@@ -199,3 +199,23 @@ TEST_F(Painting, HiddenInlinesAreNeitherPaintedNorHit)
         EXPECT_TRUE(beneath->IsMouseOver());
     }
 }
+
+TEST_F(Painting, AChildPastItsParentsEdgeIsPaintedAndHitInEveryPath)
+{
+    auto parent = Make<Border>("Border");
+    parent->SetMargin(Thickness(20, 0, 0, 0));
+    auto child = Filled(0x0000FF);
+    child->SetMargin(Thickness(-20, 0, 0, 0));
+    parent->SetChild(child);
+    EXPECT_EQ(Render(parent, 40, 10).pixelColor(5, 5), QColor(Qt::red)) << "a full paint shows it";
+
+    QImage partial(40, 10, QImage::Format_ARGB32);
+    partial.fill(Qt::magenta);
+    {
+        QPainter painter(&partial);
+        label->Paint(painter, QRegion(0, 0, 10, 10));
+    }
+    EXPECT_EQ(partial.pixelColor(5, 5), QColor(Qt::red)) << "so does a repaint of just that part";
+    label->MouseMove(QPointF(5, 5));
+    EXPECT_TRUE(child->IsMouseOver());
+}
