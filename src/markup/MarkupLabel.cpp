@@ -58,12 +58,18 @@ void MarkupLabel::SetRootElement(const ElementPtr& root)
 void MarkupLabel::SetForeColor(int32_t colour)
 {
     foreColor_ = colour;
-    Invalidate();
+    ChangedEverywhere();
 }
 
 void MarkupLabel::SetBackColor(int32_t colour)
 {
     backColor_ = colour;
+    ChangedEverywhere();
+}
+
+void MarkupLabel::ChangedEverywhere()
+{
+    changedArea_ += QRect(QPoint(0, 0), size_.toSize());
     Invalidate();
 }
 

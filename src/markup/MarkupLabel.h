@@ -84,6 +84,7 @@ public:
 
 private:
     TextDefaults Defaults() const;
+    void ChangedEverywhere();
     void CollectChangedArea(Element& element);
     void PaintBand(QPainter& painter, const QRegion& area, const TextDefaults& defaults);
     void PaintFocusRing(QPainter& painter) const;

@@ -219,3 +219,17 @@ TEST_F(Painting, AChildPastItsParentsEdgeIsPaintedAndHitInEveryPath)
     label->MouseMove(QPointF(5, 5));
     EXPECT_TRUE(child->IsMouseOver());
 }
+
+TEST_F(Painting, ChangingTheLabelsColoursRepaintsIt)
+{
+    auto text = Make<TextBlock>("TextBlock");
+    text->SetText("MMMM");
+    text->SetFontSize(20);
+    QImage image = Render(text, 100, 40);
+    label->TakeChangedArea();
+    label->SetBackColor(0x0000FF);
+    label->SetForeColor(0x00FF00);
+    PaintChanges(image);
+    EXPECT_EQ(image, Repainted());
+    EXPECT_EQ(image.pixelColor(99, 39), QColor(Qt::red));
+}
