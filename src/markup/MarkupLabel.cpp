@@ -4,6 +4,7 @@
 #include "markup/Inlines.h"
 #include "platform/Cursors.h"
 #include "platform/Screen.h"
+#include "platform/SystemColors.h"
 #include "runtime/ProgIdRegistry.h"
 
 #include <QPainter>
@@ -181,7 +182,7 @@ void MarkupLabel::PaintFocusRing(QPainter& painter) const
         return;
     painter.setRenderHint(QPainter::Antialiasing, false);
     painter.setBrush(Qt::NoBrush);
-    painter.setPen(QPen(DesignColour(static_cast<int32_t>(0x8000000Du)), 1)); // the system highlight colour
+    painter.setPen(QPen(platform::DesktopHighlight(), 1));
     painter.drawRect(focus_->Bounds().toAlignedRect().adjusted(0, 0, -1, -1));
 }
 

@@ -233,3 +233,33 @@ TEST_F(Painting, ChangingTheLabelsColoursRepaintsIt)
     EXPECT_EQ(image, Repainted());
     EXPECT_EQ(image.pixelColor(99, 39), QColor(Qt::red));
 }
+
+TEST_F(Painting, SystemColoursStayLightUnderADarkDesktopButTheFocusRingFollowsIt)
+{
+    const QPalette desktop = QGuiApplication::palette();
+    QPalette dark(QColor(40, 40, 40), QColor(30, 30, 30));
+    dark.setColor(QPalette::Base, QColor(20, 20, 20));
+    dark.setColor(QPalette::ButtonText, QColor(230, 230, 230));
+    dark.setColor(QPalette::Highlight, QColor(255, 128, 0));
+    QGuiApplication::setPalette(dark);
+
+    auto text = Make<TextBlock>("TextBlock");
+    text->SetText("MMMM");
+    text->SetFontSize(20);
+    text->SetHorizontalAlignment(AlignStart);
+    Show(text, 100, 40);
+    label->SetBackColor(static_cast<int32_t>(0x80000005u));
+    label->SetForeColor(static_cast<int32_t>(0x80000012u));
+    label->SetFocusElement(text);
+    const QImage image = Repainted();
+    QGuiApplication::setPalette(desktop);
+
+    EXPECT_GT(image.pixelColor(99, 39).lightness(), 200) << "the window background stays light";
+    const QRect inside = text->Bounds().toAlignedRect().adjusted(1, 1, -1, -1);
+    int darkText = 0;
+    for (int y = inside.top(); y <= inside.bottom(); ++y)
+        for (int x = inside.left(); x <= inside.right(); ++x)
+            darkText += image.pixelColor(x, y).lightness() < 100 ? 1 : 0;
+    EXPECT_GT(darkText, 20) << "the button text stays dark";
+    EXPECT_EQ(image.pixelColor(text->Bounds().toAlignedRect().topLeft()), QColor(255, 128, 0));
+}
