@@ -126,22 +126,26 @@ void Element::Arrange(const QRectF& slot)
     const auto [y, height] = Place(inner.y(), std::max<qreal>(0, inner.height()), wanted.height(), verticalAlignment_);
     bounds_ = QRectF(x, y, width, height);
     ArrangeContent(bounds_);
+    // A child may be placed past its parent's edge (a negative margin), and is still shown there.
+    extent_ = bounds_;
+    ForEachChild([&](const ElementPtr& child) { extent_ |= child->extent_; });
 }
 
 void Element::Paint(QPainter& painter, const TextDefaults& defaults, const QRectF& area) const
 {
-    // Children lie within their parent's box, so a box outside the area skips the whole subtree.
-    if (visibility_ != Visible || !bounds_.intersects(area))
+    if (visibility_ != Visible || !extent_.intersects(area))
         return;
-    painter.save();
-    PaintContent(painter, defaults);
-    painter.restore();
+    if (bounds_.intersects(area)) {
+        painter.save();
+        PaintContent(painter, defaults);
+        painter.restore();
+    }
     ForEachChild([&](const ElementPtr& child) { child->Paint(painter, defaults, area); });
 }
 
 Element* Element::HitTest(QPointF point)
 {
-    if (visibility_ != Visible || !bounds_.contains(point))
+    if (visibility_ != Visible || !extent_.contains(point))
         return nullptr;
     // Later children lie above earlier ones, so the walk goes back to front.
     std::vector<ElementPtr> children;
@@ -149,7 +153,7 @@ Element* Element::HitTest(QPointF point)
     for (auto child = children.rbegin(); child != children.rend(); ++child)
         if (Element* hit = (*child)->HitTest(point))
             return hit;
-    return HitsSelf(point) ? this : nullptr;
+    return bounds_.contains(point) && HitsSelf(point) ? this : nullptr;
 }
 
 void Element::Adopt(const ElementPtr& child)

@@ -125,6 +125,7 @@ private:
     MarkupLabel* label_ = nullptr; // set on the root element only
     QSizeF desiredSize_;
     QRectF bounds_;
+    QRectF extent_; // the box together with the extents of the children
     // What the screen shows of this element: its box when last painted, and whether its
     // content changed since.
     QRectF paintedBounds_;

@@ -2,6 +2,8 @@
 
 #include "platform/Cursors.h"
 
+#include <algorithm>
+
 namespace markup {
 
 void Run::SetText(std::string text)
@@ -32,5 +34,13 @@ void Hyperlink::ForEachChild(const std::function<void(const ElementPtr&)>& visit
 }
 
 int32_t Hyperlink::DefaultCursor() const { return platform::IDC_HAND; }
+
+bool Hyperlink::HitsSelf(QPointF point) const
+{
+    // A link spans its runs, so a hidden run leaves a gap in it.
+    return std::any_of(inlines_.begin(), inlines_.end(), [&](const ElementPtr& run) {
+        return run->Visibility() == Visible && run->Bounds().contains(point);
+    });
+}
 
 } // namespace markup

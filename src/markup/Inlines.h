@@ -37,7 +37,7 @@ public:
 
 protected:
     QSizeF MeasureContent(QSizeF, const TextDefaults&) override { return {}; }
-    bool HitsSelf(QPointF) const override { return true; }
+    bool HitsSelf(QPointF point) const override;
 
 private:
     SolidColorBrushPtr foreground_;

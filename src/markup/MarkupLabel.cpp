@@ -4,6 +4,7 @@
 #include "markup/Inlines.h"
 #include "platform/Cursors.h"
 #include "platform/Screen.h"
+#include "platform/SystemColors.h"
 #include "runtime/ProgIdRegistry.h"
 
 #include <QPainter>
@@ -58,12 +59,18 @@ void MarkupLabel::SetRootElement(const ElementPtr& root)
 void MarkupLabel::SetForeColor(int32_t colour)
 {
     foreColor_ = colour;
-    Invalidate();
+    ChangedEverywhere();
 }
 
 void MarkupLabel::SetBackColor(int32_t colour)
 {
     backColor_ = colour;
+    ChangedEverywhere();
+}
+
+void MarkupLabel::ChangedEverywhere()
+{
+    changedArea_ += QRect(QPoint(0, 0), size_.toSize());
     Invalidate();
 }
 
@@ -175,7 +182,7 @@ void MarkupLabel::PaintFocusRing(QPainter& painter) const
         return;
     painter.setRenderHint(QPainter::Antialiasing, false);
     painter.setBrush(Qt::NoBrush);
-    painter.setPen(QPen(DesignColour(static_cast<int32_t>(0x8000000Du)), 1)); // the system highlight colour
+    painter.setPen(QPen(platform::DesktopHighlight(), 1));
     painter.drawRect(focus_->Bounds().toAlignedRect().adjusted(0, 0, -1, -1));
 }
 
@@ -226,11 +233,7 @@ void MarkupLabel::MouseUp(QPointF position)
     // The path is taken before any handler runs, so a handler that changes the tree
     // cannot break the walk.
     const std::vector<ElementPtr> path = hoverChain_;
-    const ElementPtr pressed = std::exchange(pressedLink_, nullptr);
-    Route(MouseUpEvent, path, position);
-    if (pressed && std::find(path.begin(), path.end(), pressed) != path.end())
-        if (const std::string* handler = pressed->HandlerFor(ClickEvent))
-            CallHandler(*handler, pressed, ClickEvent, position);
+    Route(path, std::exchange(pressedLink_, nullptr), position);
 }
 
 void MarkupLabel::MouseLeave()
@@ -239,10 +242,12 @@ void MarkupLabel::MouseLeave()
     pressedLink_.reset();
 }
 
-// Hands the event to the first element on the path, from the hit element up, that handles it.
-void MarkupLabel::Route(int32_t event, const std::vector<ElementPtr>& path, QPointF position)
+// Hands a mouse-up to the first element on the path, from the hit element up, that handles
+// it: as a click on the link that was pressed, or else as a mouse-up. It reaches one handler.
+void MarkupLabel::Route(const std::vector<ElementPtr>& path, const ElementPtr& pressedLink, QPointF position)
 {
     for (const ElementPtr& step : path) {
+        const int32_t event = step == pressedLink && step->HandlerFor(ClickEvent) ? ClickEvent : MouseUpEvent;
         if (const std::string* handler = step->HandlerFor(event)) {
             CallHandler(*handler, step, event, position);
             return;

@@ -84,12 +84,13 @@ public:
 
 private:
     TextDefaults Defaults() const;
+    void ChangedEverywhere();
     void CollectChangedArea(Element& element);
     void PaintBand(QPainter& painter, const QRegion& area, const TextDefaults& defaults);
     void PaintFocusRing(QPainter& painter) const;
     Element* HitAt(QPointF position);
     void UpdateHover(Element* hit);
-    void Route(int32_t event, const std::vector<ElementPtr>& path, QPointF position);
+    void Route(const std::vector<ElementPtr>& path, const ElementPtr& pressedLink, QPointF position);
     void CallHandler(const std::string& handlerName, const ElementPtr& sender, int32_t event, QPointF position);
 
     ElementPtr root_;

@@ -45,10 +45,12 @@ struct Bands {
     QRect Bottom;
 };
 
-Bands BandsOf(const QRect& box, CornerRadii radii)
+// `edge` is the least height of the top and bottom bands: an outline's top and bottom edges
+// are drawn only there, so their bands must hold them even where the corners are square.
+Bands BandsOf(const QRect& box, CornerRadii radii, int edge = 0)
 {
-    const int top = std::max(radii.TopLeft, radii.TopRight);
-    const int bottom = std::max(radii.BottomLeft, radii.BottomRight);
+    const int top = std::min(std::max({radii.TopLeft, radii.TopRight, edge}), box.height() / 2);
+    const int bottom = std::min(std::max({radii.BottomLeft, radii.BottomRight, edge}), box.height() - top);
     return {QRect(box.left(), box.top(), box.width(), top),
             QRect(box.left(), box.top() + top, box.width(), box.height() - top - bottom),
             QRect(box.left(), box.bottom() + 1 - bottom, box.width(), bottom)};
@@ -99,12 +101,13 @@ void OutlineRoundedBox(QPainter& painter, const QRect& box, CornerRadii radii, i
     if (width <= 0)
         return;
     radii = Fitted(box, radii);
-    const Bands bands = BandsOf(box, radii);
+    const Bands bands = BandsOf(box, radii, width);
     painter.fillRect(QRect(bands.Middle.left(), bands.Middle.top(), width, bands.Middle.height()), colour);
     painter.fillRect(QRect(bands.Middle.right() + 1 - width, bands.Middle.top(), width, bands.Middle.height()), colour);
-    // The pen runs along the middle of the outline, half its width inside the box.
+    // The pen runs along the middle of the outline, half its width inside the box. Mitred
+    // joins keep square corners square.
     const qreal half = width / 2.0;
-    const QPen pen(colour, width);
+    const QPen pen(colour, width, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin);
     auto stroke = [&](const QRectF& area, CornerRadii corners) {
         painter.strokePath(RoundedPath(area.adjusted(half, half, -half, -half), corners), pen);
     };

@@ -6,12 +6,15 @@
 #include <QFontMetricsF>
 #include <QPainter>
 
+#include <algorithm>
 #include <cmath>
 
 namespace markup {
 namespace {
 
 const QColor DefaultLinkColour(0, 102, 204);
+
+bool IsCollapsed(const Element& item) { return item.Visibility() == Collapsed; }
 
 } // namespace
 
@@ -94,15 +97,32 @@ void TextBlock::CollectSegments(const QFontMetricsF& metrics)
         add(text_, nullptr, nullptr);
         return;
     }
+    // A collapsed inline takes no room; a hidden one keeps its room but shows nothing.
     for (const ElementPtr& item : inlines_) {
+        if (IsCollapsed(*item))
+            continue;
         if (auto* run = dynamic_cast<Run*>(item.get())) {
             add(run->Text(), run, nullptr);
             continue;
         }
         const auto* link = static_cast<const Hyperlink*>(item.get());
         for (const ElementPtr& linkRun : link->Inlines())
-            add(static_cast<const Run&>(*linkRun).Text(), linkRun.get(), link);
+            if (!IsCollapsed(*linkRun))
+                add(static_cast<const Run&>(*linkRun).Text(), linkRun.get(), link);
     }
+}
+
+bool TextBlock::Segment::Shown() const
+{
+    return (!Source || Source->Visibility() == Visible) && (!Link || Link->Visibility() == Visible);
+}
+
+bool TextBlock::HitsSelf(QPointF point) const
+{
+    // The room of a hidden inline is a gap in the text, like the room of a hidden element.
+    return std::none_of(segments_.begin(), segments_.end(), [&](const Segment& segment) {
+        return !segment.Shown() && segment.Source->Bounds().contains(point);
+    });
 }
 
 QSizeF TextBlock::MeasureContent(QSizeF, const TextDefaults& defaults)
@@ -149,6 +169,10 @@ void TextBlock::PaintContent(QPainter& painter, const TextDefaults& defaults) co
     painter.setRenderHint(QPainter::TextAntialiasing);
     qreal x = content.x();
     for (const Segment& segment : segments_) {
+        if (!segment.Shown()) {
+            x += segment.Width;
+            continue;
+        }
         QFont segmentFont = font;
         QColor colour = blockColour;
         if (segment.Link) {

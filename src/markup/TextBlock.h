@@ -41,7 +41,7 @@ protected:
     QSizeF MeasureContent(QSizeF available, const TextDefaults& defaults) override;
     void ArrangeContent(const QRectF& box) override;
     void PaintContent(QPainter& painter, const TextDefaults& defaults) const override;
-    bool HitsSelf(QPointF) const override { return true; }
+    bool HitsSelf(QPointF point) const override;
 
 private:
     // A stretch of text drawn in one style: the block's own text, or one run.
@@ -50,6 +50,7 @@ private:
         Element* Source; // the run, or nullptr for the block's own text
         const class Hyperlink* Link;
         qreal Width;
+        bool Shown() const;
     };
     void CollectSegments(const QFontMetricsF& metrics);
 

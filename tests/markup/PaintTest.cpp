@@ -1,8 +1,10 @@
 #include "markup/MarkupTestTree.h"
 #include "support/TestEnvironment.h"
 
+#include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
+#include <QPalette>
 
 using namespace markup;
 
@@ -14,11 +16,23 @@ protected:
     {
         label->SetBackColor(0xFFFFFF);
         Show(root, width, height);
-        QImage image(width, height, QImage::Format_ARGB32);
+        return Repainted();
+    }
+    /// A full paint of what the label shows now.
+    QImage Repainted() const
+    {
+        QImage image(label->Size().toSize(), QImage::Format_ARGB32);
         image.fill(Qt::magenta);
         QPainter painter(&image);
         label->Paint(painter);
         return image;
+    }
+    /// Paints into `image` only the area the label reports as changed.
+    void PaintChanges(QImage& image) const
+    {
+        const QRegion changed = label->TakeChangedArea();
+        QPainter painter(&image);
+        label->Paint(painter, changed);
     }
 };
 
@@ -133,4 +147,119 @@ TEST_F(Painting, RepaintingWhatChangedGivesTheSamePictureAsAFullPaint)
     EXPECT_TRUE(label->TakeChangedArea().isEmpty()) << "nothing changed since";
     const QImage full = Render(frame, 200, 300);
     EXPECT_EQ(partial, full);
+}
+
+TEST_F(Painting, EvenOutlinesDrawAllFourEdgesWhateverTheRadius)
+{
+    for (int radius : {0, 1}) {
+        auto frame = Make<Border>("Border");
+        frame->SetBorderBrush(context->CreateSolidBrush(0x00FF00));
+        frame->SetBorderThickness(Thickness(2, 2, 2, 2));
+        frame->SetCornerRadius(Thickness(radius, radius, radius, radius));
+        const QImage image = Render(frame, 40, 20);
+        for (QPoint edge : {QPoint(20, 0), QPoint(20, 1), QPoint(20, 18), QPoint(20, 19), QPoint(0, 10), QPoint(39, 10)})
+            EXPECT_EQ(image.pixelColor(edge), QColor(Qt::green)) << "radius " << radius << " at " << edge.x() << "," << edge.y();
+        EXPECT_EQ(image.pixelColor(20, 2), QColor(Qt::white)) << "radius " << radius;
+        if (radius == 0) {
+            EXPECT_EQ(image.pixelColor(39, 19), QColor(Qt::green)) << "a square corner is filled";
+        }
+    }
+}
+
+TEST_F(Painting, HiddenInlinesAreNeitherPaintedNorHit)
+{
+    auto text = Make<TextBlock>("TextBlock");
+    text->SetFontSize(20);
+    text->SetForeground(context->CreateSolidBrush(0x0000FF));
+    auto run = Make<markup::Run>("Run");
+    run->SetText("MMM");
+    auto link = Make<Hyperlink>("Hyperlink");
+    link->SetForeground(context->CreateSolidBrush(0xFF0000));
+    auto linkRun = Make<markup::Run>("Run");
+    linkRun->SetText("MMM");
+    link->Inlines().Add(linkRun);
+    text->Inlines().Add(run);
+    text->Inlines().Add(link);
+    auto beneath = Filled(0xFFFFFF);
+    auto grid = Make<Grid>("Grid");
+    grid->Children().Add(beneath);
+    grid->Children().Add(text);
+    run->SetVisibility(Hidden);
+    link->SetVisibility(Hidden);
+    const QImage image = Render(grid, 160, 40);
+
+    for (const ElementPtr& inline_ : {ElementPtr(run), ElementPtr(link)}) {
+        const QRect place = inline_->Bounds().toAlignedRect();
+        ASSERT_GT(place.width(), 10) << "a hidden inline keeps its place";
+        for (int y = place.top(); y <= place.bottom(); ++y)
+            for (int x = place.left(); x <= place.right(); ++x)
+                ASSERT_EQ(image.pixelColor(x, y), QColor(Qt::white)) << x << "," << y;
+        label->MouseMove(inline_->Bounds().center());
+        EXPECT_FALSE(text->IsMouseOver()) << "the click goes to what lies beneath";
+        EXPECT_TRUE(beneath->IsMouseOver());
+    }
+}
+
+TEST_F(Painting, AChildPastItsParentsEdgeIsPaintedAndHitInEveryPath)
+{
+    auto parent = Make<Border>("Border");
+    parent->SetMargin(Thickness(20, 0, 0, 0));
+    auto child = Filled(0x0000FF);
+    child->SetMargin(Thickness(-20, 0, 0, 0));
+    parent->SetChild(child);
+    EXPECT_EQ(Render(parent, 40, 10).pixelColor(5, 5), QColor(Qt::red)) << "a full paint shows it";
+
+    QImage partial(40, 10, QImage::Format_ARGB32);
+    partial.fill(Qt::magenta);
+    {
+        QPainter painter(&partial);
+        label->Paint(painter, QRegion(0, 0, 10, 10));
+    }
+    EXPECT_EQ(partial.pixelColor(5, 5), QColor(Qt::red)) << "so does a repaint of just that part";
+    label->MouseMove(QPointF(5, 5));
+    EXPECT_TRUE(child->IsMouseOver());
+}
+
+TEST_F(Painting, ChangingTheLabelsColoursRepaintsIt)
+{
+    auto text = Make<TextBlock>("TextBlock");
+    text->SetText("MMMM");
+    text->SetFontSize(20);
+    QImage image = Render(text, 100, 40);
+    label->TakeChangedArea();
+    label->SetBackColor(0x0000FF);
+    label->SetForeColor(0x00FF00);
+    PaintChanges(image);
+    EXPECT_EQ(image, Repainted());
+    EXPECT_EQ(image.pixelColor(99, 39), QColor(Qt::red));
+}
+
+TEST_F(Painting, SystemColoursStayLightUnderADarkDesktopButTheFocusRingFollowsIt)
+{
+    const QPalette desktop = QGuiApplication::palette();
+    QPalette dark(QColor(40, 40, 40), QColor(30, 30, 30));
+    dark.setColor(QPalette::Base, QColor(20, 20, 20));
+    dark.setColor(QPalette::ButtonText, QColor(230, 230, 230));
+    dark.setColor(QPalette::Highlight, QColor(255, 128, 0));
+    QGuiApplication::setPalette(dark);
+
+    auto text = Make<TextBlock>("TextBlock");
+    text->SetText("MMMM");
+    text->SetFontSize(20);
+    text->SetHorizontalAlignment(AlignStart);
+    Show(text, 100, 40);
+    label->SetBackColor(static_cast<int32_t>(0x80000005u));
+    label->SetForeColor(static_cast<int32_t>(0x80000012u));
+    label->SetFocusElement(text);
+    const QImage image = Repainted();
+    QGuiApplication::setPalette(desktop);
+
+    EXPECT_GT(image.pixelColor(99, 39).lightness(), 200) << "the window background stays light";
+    const QRect inside = text->Bounds().toAlignedRect().adjusted(1, 1, -1, -1);
+    int darkText = 0;
+    for (int y = inside.top(); y <= inside.bottom(); ++y)
+        for (int x = inside.left(); x <= inside.right(); ++x)
+            darkText += image.pixelColor(x, y).lightness() < 100 ? 1 : 0;
+    EXPECT_GT(darkText, 20) << "the button text stays dark";
+    EXPECT_EQ(image.pixelColor(text->Bounds().toAlignedRect().topLeft()), QColor(255, 128, 0));
 }

@@ -20,6 +20,7 @@ TEST(StylingHelpers, TranslateColorKeepsPlainColoursAndLooksUpSystemOnes)
     EXPECT_EQ(TranslateColor(0xC0A080), 0xC0A080);
     EXPECT_EQ(Bits(TranslateColor(static_cast<int32_t>(0x80000012u))), platform::GetSysColor(18));
     EXPECT_EQ(Bits(TranslateColor(static_cast<int32_t>(0x80000005u))), platform::GetSysColor(5));
+    EXPECT_EQ(TranslateColor(-1), 0) << "index 0xFFFFFF lies outside the system colour table";
 }
 
 TEST(StylingHelpers, AlphaFromTransparencyRoundsHalvesToEven)

@@ -1,6 +1,9 @@
 #include "platform/Messages.h"
+#include "platform/SystemColors.h"
 #include "platform/WindowSystem.h"
 #include "support/TestEnvironment.h"
+
+#include <QColor>
 
 #include <vector>
 
@@ -117,4 +120,21 @@ TEST(Messages, ParametersPackSignedWords)
     EXPECT_EQ(LowWord(wheel), 8);
     EXPECT_EQ(SignedHighWord(wheel), -120);
     EXPECT_EQ(HighWord(wheel), 65416);
+}
+
+TEST(SystemColours, TextColoursStandOutFromTheirBackgroundsAndUnknownIndexesAreBlack)
+{
+    auto lightness = [](int index) {
+        const uint32_t bgr = GetSysColor(index);
+        return QColor(int(bgr & 0xFF), int((bgr >> 8) & 0xFF), int((bgr >> 16) & 0xFF)).lightness();
+    };
+    // Menu, window, caption, button, inactive caption, tooltip and highlight text on their backgrounds.
+    const struct {
+        int text;
+        int background;
+    } pairs[] = {{7, 4}, {8, 5}, {9, 2}, {18, 15}, {19, 3}, {23, 24}, {14, 13}};
+    for (const auto& pair : pairs)
+        EXPECT_GT(std::abs(lightness(pair.text) - lightness(pair.background)), 100) << pair.text << " on " << pair.background;
+    for (int outside : {-1, 25, 31, 0xFFFFFF})
+        EXPECT_EQ(GetSysColor(outside), 0u) << outside;
 }
