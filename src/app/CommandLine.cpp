@@ -13,13 +13,7 @@ namespace app {
 
 namespace {
 
-QString DateText(const runtime::Date& date)
-{
-    return QStringLiteral("%1-%2-%3")
-        .arg(date.Year(), 4, 10, QLatin1Char('0'))
-        .arg(date.Month(), 2, 10, QLatin1Char('0'))
-        .arg(date.Day(), 2, 10, QLatin1Char('0'));
-}
+QString DateText(const runtime::Date& date) { return QString::fromStdString(date.IsoText()); }
 
 /// A "YYYY-MM-DD" text that names a real day within the selectable years, or nothing.
 std::optional<runtime::Date> ReadDate(const QString& text)
@@ -43,8 +37,8 @@ std::optional<runtime::Date> ReadDate(const QString& text)
 QString BadDate(const QString& option, const QString& value)
 {
     return QCoreApplication::translate("CommandLine", "--%1 \"%2\" is not a date from %3 to %4 in the form YYYY-MM-DD")
-        .arg(option, value, DateText(runtime::Date::FromParts(slider::FirstSelectableYear, 1, 1)),
-             DateText(runtime::Date::FromParts(slider::LastSelectableYear, 12, 31)));
+        .arg(option, value, DateText(slider::SelectableYears().First),
+             DateText(slider::SelectableYears().Last));
 }
 
 /// Options that Qt's window system reads from the command line itself (-platform, -style, ...).

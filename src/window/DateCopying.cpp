@@ -21,12 +21,6 @@ namespace {
 // The context menu's entries, in the order it shows them.
 enum MenuEntry { CopyAsShownEntry, CopyIsoEntry, TodayEntry };
 
-std::string IsoText(const slider::CellGrid& values)
-{
-    const int32_t row = slider::SelectedRow();
-    return runtime::Date::FromParts(values(row, 2), values(row, 0), values(row, 1)).IsoText();
-}
-
 bool FromKeyboard(LPARAM at)
 {
     return SignedLowWord(static_cast<uintptr_t>(at)) == -1 && SignedHighWord(static_cast<uintptr_t>(at)) == -1;
@@ -39,7 +33,7 @@ void Form1::CopyDate(CopyForm form) const
     // Before the window is built there is no date to copy.
     if (!DateHeader())
         return;
-    SetClipboardText(form == CopyForm::Iso ? IsoText(CellValues()) : DateHeader()->Text());
+    SetClipboardText(form == CopyForm::Iso ? SelectedDate().IsoText() : DateHeader()->Text());
 }
 
 void Form1::ShowContextMenu(LPARAM at)
@@ -48,7 +42,7 @@ void Form1::ShowContextMenu(LPARAM at)
         return;
     const std::vector<std::string> entries = {
         runtime::Translated("Form1", QT_TRANSLATE_NOOP("Form1", "Copy “%1”"), DateHeader()->Text()),
-        runtime::Translated("Form1", QT_TRANSLATE_NOOP("Form1", "Copy %1"), IsoText(CellValues())),
+        runtime::Translated("Form1", QT_TRANSLATE_NOOP("Form1", "Copy %1"), SelectedDate().IsoText()),
         runtime::Translated("Form1", QT_TRANSLATE_NOOP("Form1", "Today")),
     };
     const QPoint position = ContextMenuPosition(at);

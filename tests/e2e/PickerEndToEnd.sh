@@ -9,15 +9,7 @@ picker=$1
 probe=$2
 source "$3/xvfb-session"
 
-work=$(mktemp -d)
-cleanup() {
-  [ -n "${picker_pid:-}" ] && kill "$picker_pid" 2>/dev/null || true
-  stop_xvfb
-  rm -rf "$work"
-}
-trap cleanup EXIT
-
-start_xvfb
+start_xvfb_with_scratch
 # English names, so that the copied header can be compared with date(1).
 export LC_ALL=C.UTF-8
 "$picker" >"$work/stdout" 2>"$work/picker.log" &

@@ -7,14 +7,7 @@ picker=$1
 probe=$2
 source "$3/xvfb-session"
 
-work=$(mktemp -d)
-cleanup() {
-  [ -n "${picker_pid:-}" ] && kill "$picker_pid" 2>/dev/null || true
-  stop_xvfb
-  rm -rf "$work"
-}
-trap cleanup EXIT
-start_xvfb
+start_xvfb_with_scratch
 
 declare -A at
 while read -r name x y; do at[$name]="$x $y"; done < <(QT_QPA_PLATFORM=xcb "$probe" --print DialogButton_1 TextArea_1_2)

@@ -7,14 +7,8 @@ set -euo pipefail
 cd "$(dirname "$0")/../.."
 package=$1
 source scripts/xvfb-session
+start_xvfb_with_scratch
 
-work=$(mktemp -d)
-cleanup() {
-  [ -n "${picker_pid:-}" ] && kill "$picker_pid" 2>/dev/null || true
-  stop_xvfb
-  rm -rf "$work"
-}
-trap cleanup EXIT
 failed=0
 check() {
   local output
@@ -37,7 +31,6 @@ check "the package has the project's version" [ "$version" = "$project_version" 
 check "--version names the project's version" \
   grep -qx "datepicker $project_version" <(env -u DISPLAY -u WAYLAND_DISPLAY "$picker" --version)
 
-start_xvfb
 "$picker" 2>"$work/picker.log" &
 picker_pid=$!
 check "the installed picker opens its window" window_shows
