@@ -2,6 +2,53 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>--%1 &quot;%2&quot; is not a date from %3 to %4 in the form YYYY-MM-DD</source>
+        <translation>--%1 „%2“ ist kein Datum von %3 bis %4 im Format YYYY-MM-DD</translation>
+    </message>
+    <message>
+        <source>Pick a date in a small window. With --print, ask a user for a date and print it for a script.</source>
+        <translation>Ein Datum in einem kleinen Fenster wählen. Mit --print den Benutzer nach einem Datum fragen und es für ein Skript ausgeben.</translation>
+    </message>
+    <message>
+        <source>Show Cancel and OK. OK or Enter prints the date and exits with status 0; Cancel, Escape or closing the window prints nothing and exits with status 1.</source>
+        <translation>Zeigt die Schaltflächen Abbrechen und OK. OK oder die Eingabetaste gibt das Datum aus und endet mit Status 0; Abbrechen, Esc oder das Schließen des Fensters gibt nichts aus und endet mit Status 1.</translation>
+    </message>
+    <message>
+        <source>Start on this date instead of today.</source>
+        <translation>Beginnt mit diesem Datum statt mit heute.</translation>
+    </message>
+    <message>
+        <source>Print the date in this Qt date format, in the user&apos;s language (default yyyy-MM-dd; for example dd.MM.yyyy or &quot;dddd, d MMMM yyyy&quot;).</source>
+        <translation>Gibt das Datum in diesem Qt-Datumsformat in der Sprache des Benutzers aus (Standard yyyy-MM-dd; zum Beispiel dd.MM.yyyy oder &quot;dddd, d MMMM yyyy&quot;).</translation>
+    </message>
+    <message>
+        <source>The first date that may be picked.</source>
+        <translation>Das erste Datum, das gewählt werden kann.</translation>
+    </message>
+    <message>
+        <source>The last date that may be picked.</source>
+        <translation>Das letzte Datum, das gewählt werden kann.</translation>
+    </message>
+    <message>
+        <source>The window title (default Form1).</source>
+        <translation>Der Fenstertitel (Standard Form1).</translation>
+    </message>
+    <message>
+        <source>Unexpected argument &apos;%1&apos;.</source>
+        <translation>Unerwartetes Argument „%1“.</translation>
+    </message>
+    <message>
+        <source>--min-date %1 lies after --max-date %2</source>
+        <translation>--min-date %1 liegt nach --max-date %2</translation>
+    </message>
+    <message>
+        <source>--format is empty; give a Qt date format such as yyyy-MM-dd</source>
+        <translation>--format ist leer; bitte ein Qt-Datumsformat wie yyyy-MM-dd angeben</translation>
+    </message>
+</context>
+<context>
     <name>Form1</name>
     <message>
         <source>Today</source>
@@ -38,6 +85,22 @@
     <message>
         <source>Last of next month</source>
         <translation>Letzter des Folgemonats</translation>
+    </message>
+    <message>
+        <source>Copy “%1”</source>
+        <translation>„%1“ kopieren</translation>
+    </message>
+    <message>
+        <source>Copy %1</source>
+        <translation>%1 kopieren</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,53 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es">
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>--%1 &quot;%2&quot; is not a date from %3 to %4 in the form YYYY-MM-DD</source>
+        <translation>--%1 «%2» no es una fecha del %3 al %4 con el formato YYYY-MM-DD</translation>
+    </message>
+    <message>
+        <source>Pick a date in a small window. With --print, ask a user for a date and print it for a script.</source>
+        <translation>Elige una fecha en una ventana pequeña. Con --print, pide una fecha al usuario y la escribe para un script.</translation>
+    </message>
+    <message>
+        <source>Show Cancel and OK. OK or Enter prints the date and exits with status 0; Cancel, Escape or closing the window prints nothing and exits with status 1.</source>
+        <translation>Muestra los botones Cancelar y Aceptar. Aceptar o Intro escribe la fecha y sale con el estado 0; Cancelar, Esc o cerrar la ventana no escribe nada y sale con el estado 1.</translation>
+    </message>
+    <message>
+        <source>Start on this date instead of today.</source>
+        <translation>Empieza en esta fecha en lugar de hoy.</translation>
+    </message>
+    <message>
+        <source>Print the date in this Qt date format, in the user&apos;s language (default yyyy-MM-dd; for example dd.MM.yyyy or &quot;dddd, d MMMM yyyy&quot;).</source>
+        <translation>Escribe la fecha en este formato de fecha de Qt, en el idioma del usuario (por defecto yyyy-MM-dd; por ejemplo dd.MM.yyyy o &quot;dddd, d MMMM yyyy&quot;).</translation>
+    </message>
+    <message>
+        <source>The first date that may be picked.</source>
+        <translation>La primera fecha que se puede elegir.</translation>
+    </message>
+    <message>
+        <source>The last date that may be picked.</source>
+        <translation>La última fecha que se puede elegir.</translation>
+    </message>
+    <message>
+        <source>The window title (default Form1).</source>
+        <translation>El título de la ventana (por defecto Form1).</translation>
+    </message>
+    <message>
+        <source>Unexpected argument &apos;%1&apos;.</source>
+        <translation>Argumento inesperado «%1».</translation>
+    </message>
+    <message>
+        <source>--min-date %1 lies after --max-date %2</source>
+        <translation>--min-date %1 es posterior a --max-date %2</translation>
+    </message>
+    <message>
+        <source>--format is empty; give a Qt date format such as yyyy-MM-dd</source>
+        <translation>--format está vacío; indique un formato de fecha de Qt como yyyy-MM-dd</translation>
+    </message>
+</context>
+<context>
     <name>Form1</name>
     <message>
         <source>Today</source>
@@ -38,6 +85,22 @@
     <message>
         <source>Last of next month</source>
         <translation>Último del mes próximo</translation>
+    </message>
+    <message>
+        <source>Copy “%1”</source>
+        <translation>Copiar «%1»</translation>
+    </message>
+    <message>
+        <source>Copy %1</source>
+        <translation>Copiar %1</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,53 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>--%1 &quot;%2&quot; is not a date from %3 to %4 in the form YYYY-MM-DD</source>
+        <translation>--%1 «&#xa0;%2&#xa0;» n’est pas une date du %3 au %4 au format YYYY-MM-DD</translation>
+    </message>
+    <message>
+        <source>Pick a date in a small window. With --print, ask a user for a date and print it for a script.</source>
+        <translation>Choisir une date dans une petite fenêtre. Avec --print, demander une date à l’utilisateur et l’écrire pour un script.</translation>
+    </message>
+    <message>
+        <source>Show Cancel and OK. OK or Enter prints the date and exits with status 0; Cancel, Escape or closing the window prints nothing and exits with status 1.</source>
+        <translation>Affiche les boutons Annuler et OK. OK ou Entrée écrit la date et quitte avec le code 0&#xa0;; Annuler, Échap ou la fermeture de la fenêtre n’écrit rien et quitte avec le code 1.</translation>
+    </message>
+    <message>
+        <source>Start on this date instead of today.</source>
+        <translation>Commence à cette date au lieu d’aujourd’hui.</translation>
+    </message>
+    <message>
+        <source>Print the date in this Qt date format, in the user&apos;s language (default yyyy-MM-dd; for example dd.MM.yyyy or &quot;dddd, d MMMM yyyy&quot;).</source>
+        <translation>Écrit la date dans ce format de date Qt, dans la langue de l’utilisateur (par défaut yyyy-MM-dd&#xa0;; par exemple dd.MM.yyyy ou &quot;dddd, d MMMM yyyy&quot;).</translation>
+    </message>
+    <message>
+        <source>The first date that may be picked.</source>
+        <translation>La première date qui peut être choisie.</translation>
+    </message>
+    <message>
+        <source>The last date that may be picked.</source>
+        <translation>La dernière date qui peut être choisie.</translation>
+    </message>
+    <message>
+        <source>The window title (default Form1).</source>
+        <translation>Le titre de la fenêtre (par défaut Form1).</translation>
+    </message>
+    <message>
+        <source>Unexpected argument &apos;%1&apos;.</source>
+        <translation>Argument inattendu «&#xa0;%1&#xa0;».</translation>
+    </message>
+    <message>
+        <source>--min-date %1 lies after --max-date %2</source>
+        <translation>--min-date %1 est postérieure à --max-date %2</translation>
+    </message>
+    <message>
+        <source>--format is empty; give a Qt date format such as yyyy-MM-dd</source>
+        <translation>--format est vide&#xa0;; indiquez un format de date Qt tel que yyyy-MM-dd</translation>
+    </message>
+</context>
+<context>
     <name>Form1</name>
     <message>
         <source>Today</source>
@@ -38,6 +85,22 @@
     <message>
         <source>Last of next month</source>
         <translation>Fin du mois prochain</translation>
+    </message>
+    <message>
+        <source>Copy “%1”</source>
+        <translation>Copier «&#xa0;%1&#xa0;»</translation>
+    </message>
+    <message>
+        <source>Copy %1</source>
+        <translation>Copier %1</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
     </message>
 </context>
 <context>

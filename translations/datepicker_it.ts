@@ -2,6 +2,53 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="it">
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>--%1 &quot;%2&quot; is not a date from %3 to %4 in the form YYYY-MM-DD</source>
+        <translation>--%1 «%2» non è una data dal %3 al %4 nel formato YYYY-MM-DD</translation>
+    </message>
+    <message>
+        <source>Pick a date in a small window. With --print, ask a user for a date and print it for a script.</source>
+        <translation>Sceglie una data in una piccola finestra. Con --print, chiede una data all’utente e la stampa per uno script.</translation>
+    </message>
+    <message>
+        <source>Show Cancel and OK. OK or Enter prints the date and exits with status 0; Cancel, Escape or closing the window prints nothing and exits with status 1.</source>
+        <translation>Mostra i pulsanti Annulla e OK. OK o Invio stampa la data ed esce con stato 0; Annulla, Esc o la chiusura della finestra non stampa nulla ed esce con stato 1.</translation>
+    </message>
+    <message>
+        <source>Start on this date instead of today.</source>
+        <translation>Inizia da questa data invece che da oggi.</translation>
+    </message>
+    <message>
+        <source>Print the date in this Qt date format, in the user&apos;s language (default yyyy-MM-dd; for example dd.MM.yyyy or &quot;dddd, d MMMM yyyy&quot;).</source>
+        <translation>Stampa la data in questo formato di data Qt, nella lingua dell’utente (predefinito yyyy-MM-dd; per esempio dd.MM.yyyy o &quot;dddd, d MMMM yyyy&quot;).</translation>
+    </message>
+    <message>
+        <source>The first date that may be picked.</source>
+        <translation>La prima data che si può scegliere.</translation>
+    </message>
+    <message>
+        <source>The last date that may be picked.</source>
+        <translation>L’ultima data che si può scegliere.</translation>
+    </message>
+    <message>
+        <source>The window title (default Form1).</source>
+        <translation>Il titolo della finestra (predefinito Form1).</translation>
+    </message>
+    <message>
+        <source>Unexpected argument &apos;%1&apos;.</source>
+        <translation>Argomento inatteso «%1».</translation>
+    </message>
+    <message>
+        <source>--min-date %1 lies after --max-date %2</source>
+        <translation>--min-date %1 è successiva a --max-date %2</translation>
+    </message>
+    <message>
+        <source>--format is empty; give a Qt date format such as yyyy-MM-dd</source>
+        <translation>--format è vuoto; indicare un formato di data Qt come yyyy-MM-dd</translation>
+    </message>
+</context>
+<context>
     <name>Form1</name>
     <message>
         <source>Today</source>
@@ -38,6 +85,22 @@
     <message>
         <source>Last of next month</source>
         <translation>Ultimo del mese prossimo</translation>
+    </message>
+    <message>
+        <source>Copy “%1”</source>
+        <translation>Copia «%1»</translation>
+    </message>
+    <message>
+        <source>Copy %1</source>
+        <translation>Copia %1</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
     </message>
 </context>
 <context>

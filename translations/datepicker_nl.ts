@@ -2,6 +2,53 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="nl">
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>--%1 &quot;%2&quot; is not a date from %3 to %4 in the form YYYY-MM-DD</source>
+        <translation>--%1 ‘%2’ is geen datum van %3 tot en met %4 in de vorm YYYY-MM-DD</translation>
+    </message>
+    <message>
+        <source>Pick a date in a small window. With --print, ask a user for a date and print it for a script.</source>
+        <translation>Kies een datum in een klein venster. Vraag met --print de gebruiker om een datum en geef die door aan een script.</translation>
+    </message>
+    <message>
+        <source>Show Cancel and OK. OK or Enter prints the date and exits with status 0; Cancel, Escape or closing the window prints nothing and exits with status 1.</source>
+        <translation>Toont de knoppen Annuleren en OK. OK of Enter drukt de datum af en sluit af met status 0; Annuleren, Esc of het venster sluiten drukt niets af en sluit af met status 1.</translation>
+    </message>
+    <message>
+        <source>Start on this date instead of today.</source>
+        <translation>Begint op deze datum in plaats van vandaag.</translation>
+    </message>
+    <message>
+        <source>Print the date in this Qt date format, in the user&apos;s language (default yyyy-MM-dd; for example dd.MM.yyyy or &quot;dddd, d MMMM yyyy&quot;).</source>
+        <translation>Drukt de datum af in deze Qt-datumnotatie, in de taal van de gebruiker (standaard yyyy-MM-dd; bijvoorbeeld dd.MM.yyyy of &quot;dddd, d MMMM yyyy&quot;).</translation>
+    </message>
+    <message>
+        <source>The first date that may be picked.</source>
+        <translation>De eerste datum die gekozen kan worden.</translation>
+    </message>
+    <message>
+        <source>The last date that may be picked.</source>
+        <translation>De laatste datum die gekozen kan worden.</translation>
+    </message>
+    <message>
+        <source>The window title (default Form1).</source>
+        <translation>De venstertitel (standaard Form1).</translation>
+    </message>
+    <message>
+        <source>Unexpected argument &apos;%1&apos;.</source>
+        <translation>Onverwacht argument ‘%1’.</translation>
+    </message>
+    <message>
+        <source>--min-date %1 lies after --max-date %2</source>
+        <translation>--min-date %1 ligt na --max-date %2</translation>
+    </message>
+    <message>
+        <source>--format is empty; give a Qt date format such as yyyy-MM-dd</source>
+        <translation>--format is leeg; geef een Qt-datumnotatie op, zoals yyyy-MM-dd</translation>
+    </message>
+</context>
+<context>
     <name>Form1</name>
     <message>
         <source>Today</source>
@@ -38,6 +85,22 @@
     <message>
         <source>Last of next month</source>
         <translation>Eind volgende maand</translation>
+    </message>
+    <message>
+        <source>Copy “%1”</source>
+        <translation>‘%1’ kopiëren</translation>
+    </message>
+    <message>
+        <source>Copy %1</source>
+        <translation>%1 kopiëren</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuleren</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,53 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pl">
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>--%1 &quot;%2&quot; is not a date from %3 to %4 in the form YYYY-MM-DD</source>
+        <translation>--%1 „%2” nie jest datą od %3 do %4 w postaci YYYY-MM-DD</translation>
+    </message>
+    <message>
+        <source>Pick a date in a small window. With --print, ask a user for a date and print it for a script.</source>
+        <translation>Wybór daty w małym oknie. Z opcją --print pyta użytkownika o datę i wypisuje ją dla skryptu.</translation>
+    </message>
+    <message>
+        <source>Show Cancel and OK. OK or Enter prints the date and exits with status 0; Cancel, Escape or closing the window prints nothing and exits with status 1.</source>
+        <translation>Wyświetla przyciski Anuluj i OK. OK lub Enter wypisuje datę i kończy działanie z kodem 0; Anuluj, Esc lub zamknięcie okna niczego nie wypisuje i kończy działanie z kodem 1.</translation>
+    </message>
+    <message>
+        <source>Start on this date instead of today.</source>
+        <translation>Zaczyna od tej daty zamiast od dzisiejszej.</translation>
+    </message>
+    <message>
+        <source>Print the date in this Qt date format, in the user&apos;s language (default yyyy-MM-dd; for example dd.MM.yyyy or &quot;dddd, d MMMM yyyy&quot;).</source>
+        <translation>Wypisuje datę w tym formacie daty Qt, w języku użytkownika (domyślnie yyyy-MM-dd; na przykład dd.MM.yyyy lub &quot;dddd, d MMMM yyyy&quot;).</translation>
+    </message>
+    <message>
+        <source>The first date that may be picked.</source>
+        <translation>Pierwsza data, którą można wybrać.</translation>
+    </message>
+    <message>
+        <source>The last date that may be picked.</source>
+        <translation>Ostatnia data, którą można wybrać.</translation>
+    </message>
+    <message>
+        <source>The window title (default Form1).</source>
+        <translation>Tytuł okna (domyślnie Form1).</translation>
+    </message>
+    <message>
+        <source>Unexpected argument &apos;%1&apos;.</source>
+        <translation>Nieoczekiwany argument „%1”.</translation>
+    </message>
+    <message>
+        <source>--min-date %1 lies after --max-date %2</source>
+        <translation>--min-date %1 jest późniejsza niż --max-date %2</translation>
+    </message>
+    <message>
+        <source>--format is empty; give a Qt date format such as yyyy-MM-dd</source>
+        <translation>--format jest pusty; podaj format daty Qt, np. yyyy-MM-dd</translation>
+    </message>
+</context>
+<context>
     <name>Form1</name>
     <message>
         <source>Today</source>
@@ -38,6 +85,22 @@
     <message>
         <source>Last of next month</source>
         <translation>Koniec przyszłego miesiąca</translation>
+    </message>
+    <message>
+        <source>Copy “%1”</source>
+        <translation>Kopiuj „%1”</translation>
+    </message>
+    <message>
+        <source>Copy %1</source>
+        <translation>Kopiuj %1</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Anuluj</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
     </message>
 </context>
 <context>

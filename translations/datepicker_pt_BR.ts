@@ -2,6 +2,53 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pt_BR">
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>--%1 &quot;%2&quot; is not a date from %3 to %4 in the form YYYY-MM-DD</source>
+        <translation>--%1 “%2” não é uma data de %3 a %4 no formato YYYY-MM-DD</translation>
+    </message>
+    <message>
+        <source>Pick a date in a small window. With --print, ask a user for a date and print it for a script.</source>
+        <translation>Escolhe uma data em uma janela pequena. Com --print, pede uma data ao usuário e a imprime para um script.</translation>
+    </message>
+    <message>
+        <source>Show Cancel and OK. OK or Enter prints the date and exits with status 0; Cancel, Escape or closing the window prints nothing and exits with status 1.</source>
+        <translation>Mostra os botões Cancelar e OK. OK ou Enter imprime a data e sai com o status 0; Cancelar, Esc ou fechar a janela não imprime nada e sai com o status 1.</translation>
+    </message>
+    <message>
+        <source>Start on this date instead of today.</source>
+        <translation>Começa nesta data em vez de hoje.</translation>
+    </message>
+    <message>
+        <source>Print the date in this Qt date format, in the user&apos;s language (default yyyy-MM-dd; for example dd.MM.yyyy or &quot;dddd, d MMMM yyyy&quot;).</source>
+        <translation>Imprime a data neste formato de data do Qt, no idioma do usuário (padrão yyyy-MM-dd; por exemplo dd.MM.yyyy ou &quot;dddd, d MMMM yyyy&quot;).</translation>
+    </message>
+    <message>
+        <source>The first date that may be picked.</source>
+        <translation>A primeira data que pode ser escolhida.</translation>
+    </message>
+    <message>
+        <source>The last date that may be picked.</source>
+        <translation>A última data que pode ser escolhida.</translation>
+    </message>
+    <message>
+        <source>The window title (default Form1).</source>
+        <translation>O título da janela (padrão Form1).</translation>
+    </message>
+    <message>
+        <source>Unexpected argument &apos;%1&apos;.</source>
+        <translation>Argumento inesperado “%1”.</translation>
+    </message>
+    <message>
+        <source>--min-date %1 lies after --max-date %2</source>
+        <translation>--min-date %1 é posterior a --max-date %2</translation>
+    </message>
+    <message>
+        <source>--format is empty; give a Qt date format such as yyyy-MM-dd</source>
+        <translation>--format está vazio; informe um formato de data do Qt como yyyy-MM-dd</translation>
+    </message>
+</context>
+<context>
     <name>Form1</name>
     <message>
         <source>Today</source>
@@ -38,6 +85,22 @@
     <message>
         <source>Last of next month</source>
         <translation>Último do próximo mês</translation>
+    </message>
+    <message>
+        <source>Copy “%1”</source>
+        <translation>Copiar “%1”</translation>
+    </message>
+    <message>
+        <source>Copy %1</source>
+        <translation>Copiar %1</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,53 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ru">
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>--%1 &quot;%2&quot; is not a date from %3 to %4 in the form YYYY-MM-DD</source>
+        <translation>--%1 «%2» — не дата с %3 по %4 в формате YYYY-MM-DD</translation>
+    </message>
+    <message>
+        <source>Pick a date in a small window. With --print, ask a user for a date and print it for a script.</source>
+        <translation>Выбор даты в небольшом окне. С --print запрашивает дату у пользователя и выводит её для скрипта.</translation>
+    </message>
+    <message>
+        <source>Show Cancel and OK. OK or Enter prints the date and exits with status 0; Cancel, Escape or closing the window prints nothing and exits with status 1.</source>
+        <translation>Показать кнопки «Отмена» и «ОК». ОК или Enter выводит дату и завершает работу с кодом 0; «Отмена», Esc или закрытие окна ничего не выводит и завершает работу с кодом 1.</translation>
+    </message>
+    <message>
+        <source>Start on this date instead of today.</source>
+        <translation>Начать с этой даты вместо сегодняшней.</translation>
+    </message>
+    <message>
+        <source>Print the date in this Qt date format, in the user&apos;s language (default yyyy-MM-dd; for example dd.MM.yyyy or &quot;dddd, d MMMM yyyy&quot;).</source>
+        <translation>Вывести дату в этом формате даты Qt на языке пользователя (по умолчанию yyyy-MM-dd; например, dd.MM.yyyy или &quot;dddd, d MMMM yyyy&quot;).</translation>
+    </message>
+    <message>
+        <source>The first date that may be picked.</source>
+        <translation>Первая дата, которую можно выбрать.</translation>
+    </message>
+    <message>
+        <source>The last date that may be picked.</source>
+        <translation>Последняя дата, которую можно выбрать.</translation>
+    </message>
+    <message>
+        <source>The window title (default Form1).</source>
+        <translation>Заголовок окна (по умолчанию Form1).</translation>
+    </message>
+    <message>
+        <source>Unexpected argument &apos;%1&apos;.</source>
+        <translation>Неожиданный аргумент «%1».</translation>
+    </message>
+    <message>
+        <source>--min-date %1 lies after --max-date %2</source>
+        <translation>--min-date %1 позже, чем --max-date %2</translation>
+    </message>
+    <message>
+        <source>--format is empty; give a Qt date format such as yyyy-MM-dd</source>
+        <translation>--format пуст; укажите формат даты Qt, например yyyy-MM-dd</translation>
+    </message>
+</context>
+<context>
     <name>Form1</name>
     <message>
         <source>Today</source>
@@ -38,6 +85,22 @@
     <message>
         <source>Last of next month</source>
         <translation>Конец следующего месяца</translation>
+    </message>
+    <message>
+        <source>Copy “%1”</source>
+        <translation>Копировать «%1»</translation>
+    </message>
+    <message>
+        <source>Copy %1</source>
+        <translation>Копировать %1</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>ОК</translation>
     </message>
 </context>
 <context>
