@@ -9,6 +9,7 @@
 #include "window/Translations.h"
 
 #include <QApplication>
+#include <QLocale>
 #include <QMessageBox>
 
 #include <cstdio>
@@ -66,4 +67,29 @@ int RunPicker(const app::PickerOptions& options, const std::function<void(Form1&
     const QByteArray printed = app::PrintedDate(form.SelectedDate(), options.format).toUtf8() + '\n';
     std::fwrite(printed.constData(), 1, static_cast<size_t>(printed.size()), stdout);
     return 0;
+}
+
+int StartPicker(int& argc, char** argv, const std::function<void(Form1&)>& onShown)
+{
+    app::DescribeApplication();
+    app::CommandLine commandLine;
+    {
+        // The command line is read before any window system is reached, so --help, --version
+        // and a bad option answer on a terminal without a display.
+        const QCoreApplication reader(argc, argv);
+        translations::UseLanguage(QLocale::system());
+        commandLine = app::ParseCommandLine(QCoreApplication::arguments());
+    }
+    switch (commandLine.outcome) {
+    case app::CommandLineOutcome::Inform:
+        std::fputs(qPrintable(commandLine.text), stdout);
+        return 0;
+    case app::CommandLineOutcome::Refuse:
+        std::fputs(qPrintable(commandLine.text), stderr);
+        return 2;
+    case app::CommandLineOutcome::Run:
+        break;
+    }
+    QApplication application(argc, argv);
+    return RunPicker(commandLine.options, onShown);
 }
