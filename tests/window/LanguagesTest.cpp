@@ -79,6 +79,7 @@ TEST(Languages, EveryShippedLanguageFitsInsideTheFrameAndTheWindow)
         language = language.mid(QString("datepicker_").size()).chopped(QString(".qm").size());
         const InLanguage inLanguage(language);
         TestForm form;
+        form.SetButtons(FormButtons::CancelOk); // a script's dialog must fit too
         form.Form_Load();
         ASSERT_NE(ShownCaption(form, 0), "Today") << language.toStdString() << " is not translated";
         form.MarkupLabel1()->UpdateLayout();
@@ -92,6 +93,11 @@ TEST(Languages, EveryShippedLanguageFitsInsideTheFrameAndTheWindow)
         std::vector<std::string> overhangs;
         CollectOverhangs(*frame, innerRight, overhangs);
         EXPECT_TRUE(overhangs.empty()) << language.toStdString() << ": " << overhangs.front();
+        for (const int button : {0, 1}) {
+            const QRectF bounds = form.DialogButton(button)->Bounds();
+            EXPECT_GE(bounds.left(), outer.left()) << language.toStdString() << " button " << button;
+            EXPECT_LE(bounds.right(), outer.right()) << language.toStdString() << " button " << button;
+        }
         form.Form_Unload();
     }
 }
