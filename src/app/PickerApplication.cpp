@@ -6,7 +6,7 @@
 #include "runtime/Locale.h"
 #include "window/AppFonts.h"
 #include "window/Form1.h"
-#include "window/Translations.h"
+#include "app/Translations.h"
 
 #include <QApplication>
 #include <QLocale>

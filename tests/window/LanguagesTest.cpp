@@ -1,7 +1,7 @@
 #include "runtime/Locale.h"
 #include "support/TestEnvironment.h"
 #include "window/TestForm.h"
-#include "window/Translations.h"
+#include "app/Translations.h"
 
 #include <QDir>
 #include <QLocale>

@@ -1,4 +1,4 @@
-#include "window/Translations.h"
+#include "app/Translations.h"
 
 #include <QCoreApplication>
 #include <QLibraryInfo>
