@@ -52,7 +52,7 @@ void MarkupLabel::SetRootElement(const ElementPtr& root)
     if (root_)
         root_->label_ = this;
     hoverChain_.clear();
-    pressedLink_.reset();
+    pressed_.reset();
     Invalidate();
 }
 
@@ -218,10 +218,10 @@ void MarkupLabel::MouseDown(QPointF position)
 {
     Element* hit = HitAt(position);
     UpdateHover(hit);
-    pressedLink_.reset();
+    pressed_.reset();
     for (const ElementPtr& step : hoverChain_)
-        if (std::dynamic_pointer_cast<Hyperlink>(step)) {
-            pressedLink_ = step;
+        if (std::dynamic_pointer_cast<Hyperlink>(step) || step->HandlerFor(ClickEvent)) {
+            pressed_ = step;
             break;
         }
 }
@@ -233,21 +233,21 @@ void MarkupLabel::MouseUp(QPointF position)
     // The path is taken before any handler runs, so a handler that changes the tree
     // cannot break the walk.
     const std::vector<ElementPtr> path = hoverChain_;
-    Route(path, std::exchange(pressedLink_, nullptr), position);
+    Route(path, std::exchange(pressed_, nullptr), position);
 }
 
 void MarkupLabel::MouseLeave()
 {
     UpdateHover(nullptr);
-    pressedLink_.reset();
+    pressed_.reset();
 }
 
 // Hands a mouse-up to the first element on the path, from the hit element up, that handles
-// it: as a click on the link that was pressed, or else as a mouse-up. It reaches one handler.
-void MarkupLabel::Route(const std::vector<ElementPtr>& path, const ElementPtr& pressedLink, QPointF position)
+// it: as a click on the element that was pressed, or else as a mouse-up. It reaches one handler.
+void MarkupLabel::Route(const std::vector<ElementPtr>& path, const ElementPtr& pressed, QPointF position)
 {
     for (const ElementPtr& step : path) {
-        const int32_t event = step == pressedLink && step->HandlerFor(ClickEvent) ? ClickEvent : MouseUpEvent;
+        const int32_t event = step == pressed && step->HandlerFor(ClickEvent) ? ClickEvent : MouseUpEvent;
         if (const std::string* handler = step->HandlerFor(event)) {
             CallHandler(*handler, step, event, position);
             return;

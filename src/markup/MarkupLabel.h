@@ -74,6 +74,9 @@ public:
     void MouseDown(QPointF position);
     void MouseUp(QPointF position);
     void MouseLeave();
+    /// The element the left button went down on that a release over it would click: the first
+    /// link or element with a Click handler from the hit element up; nothing between clicks.
+    const ElementPtr& PressedElement() const { return pressed_; }
     /// Shows the keyboard focus ring around `element`; nothing shows none.
     void SetFocusElement(const ElementPtr& element);
     const ElementPtr& FocusElement() const { return focus_; }
@@ -90,7 +93,7 @@ private:
     void PaintFocusRing(QPainter& painter) const;
     Element* HitAt(QPointF position);
     void UpdateHover(Element* hit);
-    void Route(const std::vector<ElementPtr>& path, const ElementPtr& pressedLink, QPointF position);
+    void Route(const std::vector<ElementPtr>& path, const ElementPtr& pressed, QPointF position);
     void CallHandler(const std::string& handlerName, const ElementPtr& sender, int32_t event, QPointF position);
 
     ElementPtr root_;
@@ -103,7 +106,7 @@ private:
     QRegion changedArea_;
     std::function<void()> changeListener_;
     std::vector<ElementPtr> hoverChain_; // hit element first, root last
-    ElementPtr pressedLink_;
+    ElementPtr pressed_;
     ElementPtr focus_;
     int32_t cursorId_;
     int lastHandlerError_ = 0;

@@ -60,7 +60,7 @@ markup::ElementPtr Form1::BuildDialogButtons()
         button->SetBorderBrush(CreateBrush(ButtonColour, 50));
         button->SetBorderThickness(CreateThickness(1, 1, 1, 1));
         button->SetMargin(CreateThickness(index == 0 ? 0 : 6, 0, 0, 0));
-        button->AddHandler(markup::MouseUpEvent, "DialogButtonClicked");
+        button->AddHandler(markup::ClickEvent, "DialogButtonClicked");
 
         const auto content = As<markup::Grid>(context->CreateObject("Grid"));
         const auto caption = As<markup::TextBlock>(context->CreateObject("TextBlock"));
@@ -89,10 +89,10 @@ markup::ElementPtr Form1::DialogButton(int32_t index) const
 
 void Form1::DialogButtonClicked(const markup::ElementPtr& Sender, const std::any&)
 {
+    // The label calls this only for a press and a release both over the button, as for a link.
     const std::vector<std::string> parts = SenderNameParts(Sender);
-    // Like a link, a button is pressed only by a press and a release both over it.
-    if (parts.size() == 2 && runtime::TextToInt32(parts[1]) == pressedButton_)
-        PressDialogButton(pressedButton_);
+    if (parts.size() == 2)
+        PressDialogButton(runtime::TextToInt32(parts[1]));
 }
 
 void Form1::PressDialogButton(int32_t index)
@@ -107,21 +107,13 @@ void Form1::EndDialog(DialogResult result)
         host_->Destroy();
 }
 
-int32_t Form1::DialogButtonUnderPointer() const
-{
-    for (int32_t index = 0; index < ButtonCount; ++index)
-        if (const markup::ElementPtr button = DialogButton(index); button && button->IsMouseOver())
-            return index;
-    return -1;
-}
-
 void Form1::ShowDialogButtonStates()
 {
     for (int32_t index = 0; index < ButtonCount; ++index) {
         const auto button = std::dynamic_pointer_cast<markup::Border>(DialogButton(index));
         if (!button)
             return;
-        const int state = !button->IsMouseOver() ? 0 : pressedButton_ == index ? 2 : 1;
+        const int state = !button->IsMouseOver() ? 0 : markupLabel1_->PressedElement() == button ? 2 : 1;
         if (state == buttonStates_[index])
             continue;
         buttonStates_[index] = state;

@@ -180,11 +180,9 @@ void Form1::HandlePointer(UINT message, LPARAM lParam)
         break;
     case WM_LBUTTONDOWN:
         markupLabel1_->MouseDown(atLabel);
-        pressedButton_ = DialogButtonUnderPointer();
         break;
     case WM_LBUTTONUP:
         markupLabel1_->MouseUp(atLabel);
-        pressedButton_ = -1;
         break;
     case WM_MOUSELEAVE:
         markupLabel1_->MouseLeave();

@@ -65,7 +65,7 @@ public:
     void SpecialDateClicked(const markup::ElementPtr& Sender, const std::any& Args);
     /// A slider cell was clicked: selects the clicked value in its column.
     void CellClicked(const markup::ElementPtr& Sender, const std::any& Args);
-    /// The pointer was released over a dialog button: presses it if it was pressed there too.
+    /// A dialog button was clicked: presses it.
     void DialogButtonClicked(const markup::ElementPtr& Sender, const std::any& Args);
     /// The wheel turned over the window: moves each hovered column one step.
     void MouseWheel(int32_t MouseKeys, int32_t Rotation, int32_t Xpos, int32_t Ypos);
@@ -133,8 +133,6 @@ protected:
 
     /// Builds the row of Cancel and OK below the frame.
     markup::ElementPtr BuildDialogButtons();
-    /// The dialog button under the pointer, or -1.
-    int32_t DialogButtonUnderPointer() const;
     /// Shows on each dialog button whether the pointer is over it or pressing it.
     void ShowDialogButtonStates();
 
@@ -167,8 +165,6 @@ private:
     DialogResult result_ = DialogResult::None;
     // The height the button row adds to the label and the window, in pixels.
     int buttonRowHeight_ = 0;
-    // The dialog button under the pointer when the left button went down, or -1.
-    int32_t pressedButton_ = -1;
     // What each dialog button shows: 0 plain, 1 hovered, 2 pressed.
     std::array<int, 2> buttonStates_{};
     bool inWheel_ = false;
