@@ -36,14 +36,6 @@ std::string WeekdayName(int weekday)
     return CurrentLocale().dayName(weekday, QLocale::LongFormat).toStdString();
 }
 
-std::string Translated(const char* context, const char* text, const std::string& argument)
-{
-    QString translated = QCoreApplication::translate(context, text);
-    if (translated.contains(QLatin1String("%1")))
-        translated = translated.arg(QString::fromStdString(argument));
-    return translated.toStdString();
-}
-
 void UseLocale(const QLocale& locale) { PinnedLocale() = locale; }
 
 void UseSystemLocale() { PinnedLocale().reset(); }

@@ -14,10 +14,6 @@ std::string MonthName(int month);
 /// The full name of a weekday, 1 = Monday to 7 = Sunday.
 std::string WeekdayName(int weekday);
 
-/// `text` of `context` in the user's language from the installed translations, with "%1"
-/// replaced by `argument`; `text` itself where no translation is installed.
-std::string Translated(const char* context, const char* text, const std::string& argument = {});
-
 /// Pins the locale the names come from; the user's own locale is used otherwise.
 void UseLocale(const QLocale& locale);
 /// Goes back to the user's own locale.

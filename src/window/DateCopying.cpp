@@ -8,9 +8,6 @@
 #include "platform/HostWindow.h"
 #include "platform/Keyboard.h"
 #include "platform/Messages.h"
-#include "runtime/Locale.h"
-
-#include <QtGlobal>
 
 #include <vector>
 
@@ -41,9 +38,9 @@ void Form1::ShowContextMenu(LPARAM at)
     if (!DateHeader())
         return;
     const std::vector<std::string> entries = {
-        runtime::Translated("Form1", QT_TRANSLATE_NOOP("Form1", "Copy “%1”"), DateHeader()->Text()),
-        runtime::Translated("Form1", QT_TRANSLATE_NOOP("Form1", "Copy %1"), SelectedDate().IsoText()),
-        runtime::Translated("Form1", QT_TRANSLATE_NOOP("Form1", "Today")),
+        tr("Copy “%1”").arg(QString::fromStdString(DateHeader()->Text())).toStdString(),
+        tr("Copy %1").arg(QString::fromStdString(SelectedDate().IsoText())).toStdString(),
+        tr("Today").toStdString(),
     };
     const QPoint position = ContextMenuPosition(at);
     // The menu has returned before anything is done, so its own event loop never sees a failure.
