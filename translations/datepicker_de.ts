@@ -47,6 +47,37 @@
         <source>--format is empty; give a Qt date format such as yyyy-MM-dd</source>
         <translation>--format ist leer; bitte ein Qt-Datumsformat wie yyyy-MM-dd angeben</translation>
     </message>
+    <message>
+        <source>Exit status: 0 the date was printed (or, without --print, the window was closed); 1 the user declined; 2 the command line was refused; 3 the dialog failed (no display, display lost, window not built, date not written).</source>
+        <translation>Exit-Status: 0 das Datum wurde ausgegeben (oder, ohne --print, das Fenster wurde geschlossen); 1 der Benutzer hat abgelehnt; 2 die Befehlszeile wurde abgewiesen; 3 der Dialog ist gescheitert (keine Anzeige, Anzeige verloren, Fenster nicht erstellt, Datum nicht geschrieben).</translation>
+    </message>
+    <message>
+        <source>--format &quot;%1&quot; holds a %; --format takes a Qt date format such as yyyy-MM-dd, not the %Y-%m-%d of strftime</source>
+        <translation>--format „%1“ enthält ein %; --format erwartet ein Qt-Datumsformat wie yyyy-MM-dd, nicht das %Y-%m-%d von strftime</translation>
+    </message>
+    <message>
+        <source>--format &quot;%1&quot; opens a quote that it does not close</source>
+        <translation>--format „%1“ öffnet ein Anführungszeichen, das es nicht schließt</translation>
+    </message>
+    <message>
+        <source>--format &quot;%1&quot; writes no part of the date; give a Qt date format such as yyyy-MM-dd</source>
+        <translation>--format „%1“ schreibt keinen Teil des Datums; bitte ein Qt-Datumsformat wie yyyy-MM-dd angeben</translation>
+    </message>
+</context>
+<context>
+    <name>DialogFailure</name>
+    <message>
+        <source>cannot open a window: %1</source>
+        <translation>kann kein Fenster öffnen: %1</translation>
+    </message>
+    <message>
+        <source>no display (DISPLAY and WAYLAND_DISPLAY are unset)</source>
+        <translation>keine Anzeige (DISPLAY und WAYLAND_DISPLAY sind nicht gesetzt)</translation>
+    </message>
+    <message>
+        <source>the connection to the display was lost</source>
+        <translation>die Verbindung zur Anzeige ist abgebrochen</translation>
+    </message>
 </context>
 <context>
     <name>Form1</name>
@@ -117,10 +148,6 @@
 <context>
     <name>RunPicker</name>
     <message>
-        <source>datepicker: the window could not be built: %1</source>
-        <translation>datepicker: Das Fenster konnte nicht erstellt werden: %1</translation>
-    </message>
-    <message>
         <source>Date picker</source>
         <translation>Datumsauswahl</translation>
     </message>
@@ -131,6 +158,14 @@
         <translation>Das Fenster konnte nicht erstellt werden.
 
 %1</translation>
+    </message>
+    <message>
+        <source>the window could not be built: %1</source>
+        <translation>das Fenster konnte nicht erstellt werden: %1</translation>
+    </message>
+    <message>
+        <source>the date could not be written: %1</source>
+        <translation>das Datum konnte nicht geschrieben werden: %1</translation>
     </message>
 </context>
 <context>

@@ -47,6 +47,37 @@
         <source>--format is empty; give a Qt date format such as yyyy-MM-dd</source>
         <translation>--format está vacío; indique un formato de fecha de Qt como yyyy-MM-dd</translation>
     </message>
+    <message>
+        <source>Exit status: 0 the date was printed (or, without --print, the window was closed); 1 the user declined; 2 the command line was refused; 3 the dialog failed (no display, display lost, window not built, date not written).</source>
+        <translation>Estado de salida: 0 se imprimió la fecha (o, sin --print, se cerró la ventana); 1 el usuario rechazó; 2 se rechazó la línea de órdenes; 3 el diálogo falló (sin pantalla, pantalla perdida, ventana no construida, fecha no escrita).</translation>
+    </message>
+    <message>
+        <source>--format &quot;%1&quot; holds a %; --format takes a Qt date format such as yyyy-MM-dd, not the %Y-%m-%d of strftime</source>
+        <translation>--format «%1» contiene un %; --format espera un formato de fecha de Qt como yyyy-MM-dd, no el %Y-%m-%d de strftime</translation>
+    </message>
+    <message>
+        <source>--format &quot;%1&quot; opens a quote that it does not close</source>
+        <translation>--format «%1» abre una comilla que no cierra</translation>
+    </message>
+    <message>
+        <source>--format &quot;%1&quot; writes no part of the date; give a Qt date format such as yyyy-MM-dd</source>
+        <translation>--format «%1» no escribe ninguna parte de la fecha; indique un formato de fecha de Qt como yyyy-MM-dd</translation>
+    </message>
+</context>
+<context>
+    <name>DialogFailure</name>
+    <message>
+        <source>cannot open a window: %1</source>
+        <translation>no se puede abrir una ventana: %1</translation>
+    </message>
+    <message>
+        <source>no display (DISPLAY and WAYLAND_DISPLAY are unset)</source>
+        <translation>no hay pantalla (DISPLAY y WAYLAND_DISPLAY no están definidas)</translation>
+    </message>
+    <message>
+        <source>the connection to the display was lost</source>
+        <translation>se perdió la conexión con la pantalla</translation>
+    </message>
 </context>
 <context>
     <name>Form1</name>
@@ -117,10 +148,6 @@
 <context>
     <name>RunPicker</name>
     <message>
-        <source>datepicker: the window could not be built: %1</source>
-        <translation>datepicker: no se pudo crear la ventana: %1</translation>
-    </message>
-    <message>
         <source>Date picker</source>
         <translation>Selector de fecha</translation>
     </message>
@@ -131,6 +158,14 @@
         <translation>No se pudo crear la ventana.
 
 %1</translation>
+    </message>
+    <message>
+        <source>the window could not be built: %1</source>
+        <translation>no se pudo construir la ventana: %1</translation>
+    </message>
+    <message>
+        <source>the date could not be written: %1</source>
+        <translation>no se pudo escribir la fecha: %1</translation>
     </message>
 </context>
 <context>

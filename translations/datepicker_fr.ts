@@ -47,6 +47,37 @@
         <source>--format is empty; give a Qt date format such as yyyy-MM-dd</source>
         <translation>--format est vide&#xa0;; indiquez un format de date Qt tel que yyyy-MM-dd</translation>
     </message>
+    <message>
+        <source>Exit status: 0 the date was printed (or, without --print, the window was closed); 1 the user declined; 2 the command line was refused; 3 the dialog failed (no display, display lost, window not built, date not written).</source>
+        <translation>Code de sortie : 0 la date a été écrite (ou, sans --print, la fenêtre a été fermée) ; 1 l’utilisateur a refusé ; 2 la ligne de commande a été refusée ; 3 le dialogue a échoué (pas d’affichage, affichage perdu, fenêtre non construite, date non écrite).</translation>
+    </message>
+    <message>
+        <source>--format &quot;%1&quot; holds a %; --format takes a Qt date format such as yyyy-MM-dd, not the %Y-%m-%d of strftime</source>
+        <translation>--format « %1 » contient un % ; --format attend un format de date Qt comme yyyy-MM-dd, pas le %Y-%m-%d de strftime</translation>
+    </message>
+    <message>
+        <source>--format &quot;%1&quot; opens a quote that it does not close</source>
+        <translation>--format « %1 » ouvre une apostrophe qu’il ne ferme pas</translation>
+    </message>
+    <message>
+        <source>--format &quot;%1&quot; writes no part of the date; give a Qt date format such as yyyy-MM-dd</source>
+        <translation>--format « %1 » n’écrit aucune partie de la date ; indiquez un format de date Qt comme yyyy-MM-dd</translation>
+    </message>
+</context>
+<context>
+    <name>DialogFailure</name>
+    <message>
+        <source>cannot open a window: %1</source>
+        <translation>impossible d’ouvrir une fenêtre : %1</translation>
+    </message>
+    <message>
+        <source>no display (DISPLAY and WAYLAND_DISPLAY are unset)</source>
+        <translation>pas d’affichage (DISPLAY et WAYLAND_DISPLAY ne sont pas définies)</translation>
+    </message>
+    <message>
+        <source>the connection to the display was lost</source>
+        <translation>la connexion à l’affichage a été perdue</translation>
+    </message>
 </context>
 <context>
     <name>Form1</name>
@@ -117,10 +148,6 @@
 <context>
     <name>RunPicker</name>
     <message>
-        <source>datepicker: the window could not be built: %1</source>
-        <translation>datepicker : impossible de créer la fenêtre : %1</translation>
-    </message>
-    <message>
         <source>Date picker</source>
         <translation>Sélecteur de date</translation>
     </message>
@@ -131,6 +158,14 @@
         <translation>Impossible de créer la fenêtre.
 
 %1</translation>
+    </message>
+    <message>
+        <source>the window could not be built: %1</source>
+        <translation>la fenêtre n’a pas pu être construite : %1</translation>
+    </message>
+    <message>
+        <source>the date could not be written: %1</source>
+        <translation>la date n’a pas pu être écrite : %1</translation>
     </message>
 </context>
 <context>

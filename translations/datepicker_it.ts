@@ -47,6 +47,37 @@
         <source>--format is empty; give a Qt date format such as yyyy-MM-dd</source>
         <translation>--format è vuoto; indicare un formato di data Qt come yyyy-MM-dd</translation>
     </message>
+    <message>
+        <source>Exit status: 0 the date was printed (or, without --print, the window was closed); 1 the user declined; 2 the command line was refused; 3 the dialog failed (no display, display lost, window not built, date not written).</source>
+        <translation>Stato di uscita: 0 la data è stata stampata (o, senza --print, la finestra è stata chiusa); 1 l’utente ha rinunciato; 2 la riga di comando è stata rifiutata; 3 il dialogo non è riuscito (nessun display, display perso, finestra non costruita, data non scritta).</translation>
+    </message>
+    <message>
+        <source>--format &quot;%1&quot; holds a %; --format takes a Qt date format such as yyyy-MM-dd, not the %Y-%m-%d of strftime</source>
+        <translation>--format «%1» contiene un %; --format accetta un formato di data Qt come yyyy-MM-dd, non il %Y-%m-%d di strftime</translation>
+    </message>
+    <message>
+        <source>--format &quot;%1&quot; opens a quote that it does not close</source>
+        <translation>--format «%1» apre un apice che non chiude</translation>
+    </message>
+    <message>
+        <source>--format &quot;%1&quot; writes no part of the date; give a Qt date format such as yyyy-MM-dd</source>
+        <translation>--format «%1» non scrive alcuna parte della data; indicare un formato di data Qt come yyyy-MM-dd</translation>
+    </message>
+</context>
+<context>
+    <name>DialogFailure</name>
+    <message>
+        <source>cannot open a window: %1</source>
+        <translation>impossibile aprire una finestra: %1</translation>
+    </message>
+    <message>
+        <source>no display (DISPLAY and WAYLAND_DISPLAY are unset)</source>
+        <translation>nessun display (DISPLAY e WAYLAND_DISPLAY non sono impostate)</translation>
+    </message>
+    <message>
+        <source>the connection to the display was lost</source>
+        <translation>la connessione al display è stata persa</translation>
+    </message>
 </context>
 <context>
     <name>Form1</name>
@@ -117,10 +148,6 @@
 <context>
     <name>RunPicker</name>
     <message>
-        <source>datepicker: the window could not be built: %1</source>
-        <translation>datepicker: impossibile creare la finestra: %1</translation>
-    </message>
-    <message>
         <source>Date picker</source>
         <translation>Selettore data</translation>
     </message>
@@ -131,6 +158,14 @@
         <translation>Impossibile creare la finestra.
 
 %1</translation>
+    </message>
+    <message>
+        <source>the window could not be built: %1</source>
+        <translation>non è stato possibile costruire la finestra: %1</translation>
+    </message>
+    <message>
+        <source>the date could not be written: %1</source>
+        <translation>non è stato possibile scrivere la data: %1</translation>
     </message>
 </context>
 <context>

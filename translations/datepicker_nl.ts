@@ -47,6 +47,37 @@
         <source>--format is empty; give a Qt date format such as yyyy-MM-dd</source>
         <translation>--format is leeg; geef een Qt-datumnotatie op, zoals yyyy-MM-dd</translation>
     </message>
+    <message>
+        <source>Exit status: 0 the date was printed (or, without --print, the window was closed); 1 the user declined; 2 the command line was refused; 3 the dialog failed (no display, display lost, window not built, date not written).</source>
+        <translation>Afsluitstatus: 0 de datum is afgedrukt (of, zonder --print, het venster is gesloten); 1 de gebruiker heeft geweigerd; 2 de opdrachtregel is geweigerd; 3 het dialoogvenster is mislukt (geen beeldscherm, beeldscherm verloren, venster niet gebouwd, datum niet geschreven).</translation>
+    </message>
+    <message>
+        <source>--format &quot;%1&quot; holds a %; --format takes a Qt date format such as yyyy-MM-dd, not the %Y-%m-%d of strftime</source>
+        <translation>--format ‘%1’ bevat een %; --format verwacht een Qt-datumnotatie zoals yyyy-MM-dd, niet de %Y-%m-%d van strftime</translation>
+    </message>
+    <message>
+        <source>--format &quot;%1&quot; opens a quote that it does not close</source>
+        <translation>--format ‘%1’ opent een aanhalingsteken dat het niet sluit</translation>
+    </message>
+    <message>
+        <source>--format &quot;%1&quot; writes no part of the date; give a Qt date format such as yyyy-MM-dd</source>
+        <translation>--format ‘%1’ schrijft geen enkel deel van de datum; geef een Qt-datumnotatie zoals yyyy-MM-dd</translation>
+    </message>
+</context>
+<context>
+    <name>DialogFailure</name>
+    <message>
+        <source>cannot open a window: %1</source>
+        <translation>kan geen venster openen: %1</translation>
+    </message>
+    <message>
+        <source>no display (DISPLAY and WAYLAND_DISPLAY are unset)</source>
+        <translation>geen beeldscherm (DISPLAY en WAYLAND_DISPLAY zijn niet ingesteld)</translation>
+    </message>
+    <message>
+        <source>the connection to the display was lost</source>
+        <translation>de verbinding met het beeldscherm is verbroken</translation>
+    </message>
 </context>
 <context>
     <name>Form1</name>
@@ -117,10 +148,6 @@
 <context>
     <name>RunPicker</name>
     <message>
-        <source>datepicker: the window could not be built: %1</source>
-        <translation>datepicker: het venster kon niet worden gemaakt: %1</translation>
-    </message>
-    <message>
         <source>Date picker</source>
         <translation>Datumkiezer</translation>
     </message>
@@ -131,6 +158,14 @@
         <translation>Het venster kon niet worden gemaakt.
 
 %1</translation>
+    </message>
+    <message>
+        <source>the window could not be built: %1</source>
+        <translation>het venster kon niet worden gebouwd: %1</translation>
+    </message>
+    <message>
+        <source>the date could not be written: %1</source>
+        <translation>de datum kon niet worden geschreven: %1</translation>
     </message>
 </context>
 <context>

@@ -47,6 +47,37 @@
         <source>--format is empty; give a Qt date format such as yyyy-MM-dd</source>
         <translation>--format jest pusty; podaj format daty Qt, np. yyyy-MM-dd</translation>
     </message>
+    <message>
+        <source>Exit status: 0 the date was printed (or, without --print, the window was closed); 1 the user declined; 2 the command line was refused; 3 the dialog failed (no display, display lost, window not built, date not written).</source>
+        <translation>Kod wyjścia: 0 data została wypisana (lub, bez --print, okno zostało zamknięte); 1 użytkownik zrezygnował; 2 wiersz poleceń został odrzucony; 3 okno dialogowe zawiodło (brak ekranu, utrata ekranu, okno nie zbudowane, data nie zapisana).</translation>
+    </message>
+    <message>
+        <source>--format &quot;%1&quot; holds a %; --format takes a Qt date format such as yyyy-MM-dd, not the %Y-%m-%d of strftime</source>
+        <translation>--format „%1” zawiera %; --format przyjmuje format daty Qt, taki jak yyyy-MM-dd, a nie %Y-%m-%d ze strftime</translation>
+    </message>
+    <message>
+        <source>--format &quot;%1&quot; opens a quote that it does not close</source>
+        <translation>--format „%1” otwiera cudzysłów, którego nie zamyka</translation>
+    </message>
+    <message>
+        <source>--format &quot;%1&quot; writes no part of the date; give a Qt date format such as yyyy-MM-dd</source>
+        <translation>--format „%1” nie zapisuje żadnej części daty; podaj format daty Qt, taki jak yyyy-MM-dd</translation>
+    </message>
+</context>
+<context>
+    <name>DialogFailure</name>
+    <message>
+        <source>cannot open a window: %1</source>
+        <translation>nie można otworzyć okna: %1</translation>
+    </message>
+    <message>
+        <source>no display (DISPLAY and WAYLAND_DISPLAY are unset)</source>
+        <translation>brak ekranu (DISPLAY i WAYLAND_DISPLAY nie są ustawione)</translation>
+    </message>
+    <message>
+        <source>the connection to the display was lost</source>
+        <translation>utracono połączenie z ekranem</translation>
+    </message>
 </context>
 <context>
     <name>Form1</name>
@@ -117,10 +148,6 @@
 <context>
     <name>RunPicker</name>
     <message>
-        <source>datepicker: the window could not be built: %1</source>
-        <translation>datepicker: nie udało się utworzyć okna: %1</translation>
-    </message>
-    <message>
         <source>Date picker</source>
         <translation>Wybór daty</translation>
     </message>
@@ -131,6 +158,14 @@
         <translation>Nie udało się utworzyć okna.
 
 %1</translation>
+    </message>
+    <message>
+        <source>the window could not be built: %1</source>
+        <translation>nie udało się zbudować okna: %1</translation>
+    </message>
+    <message>
+        <source>the date could not be written: %1</source>
+        <translation>nie udało się zapisać daty: %1</translation>
     </message>
 </context>
 <context>

@@ -47,6 +47,37 @@
         <source>--format is empty; give a Qt date format such as yyyy-MM-dd</source>
         <translation>--format está vazio; informe um formato de data do Qt como yyyy-MM-dd</translation>
     </message>
+    <message>
+        <source>Exit status: 0 the date was printed (or, without --print, the window was closed); 1 the user declined; 2 the command line was refused; 3 the dialog failed (no display, display lost, window not built, date not written).</source>
+        <translation>Status de saída: 0 a data foi impressa (ou, sem --print, a janela foi fechada); 1 o usuário recusou; 2 a linha de comando foi recusada; 3 o diálogo falhou (sem tela, tela perdida, janela não construída, data não escrita).</translation>
+    </message>
+    <message>
+        <source>--format &quot;%1&quot; holds a %; --format takes a Qt date format such as yyyy-MM-dd, not the %Y-%m-%d of strftime</source>
+        <translation>--format &quot;%1&quot; contém um %; --format espera um formato de data do Qt como yyyy-MM-dd, não o %Y-%m-%d do strftime</translation>
+    </message>
+    <message>
+        <source>--format &quot;%1&quot; opens a quote that it does not close</source>
+        <translation>--format &quot;%1&quot; abre uma aspa que não fecha</translation>
+    </message>
+    <message>
+        <source>--format &quot;%1&quot; writes no part of the date; give a Qt date format such as yyyy-MM-dd</source>
+        <translation>--format &quot;%1&quot; não escreve nenhuma parte da data; informe um formato de data do Qt como yyyy-MM-dd</translation>
+    </message>
+</context>
+<context>
+    <name>DialogFailure</name>
+    <message>
+        <source>cannot open a window: %1</source>
+        <translation>não é possível abrir uma janela: %1</translation>
+    </message>
+    <message>
+        <source>no display (DISPLAY and WAYLAND_DISPLAY are unset)</source>
+        <translation>nenhuma tela (DISPLAY e WAYLAND_DISPLAY não estão definidas)</translation>
+    </message>
+    <message>
+        <source>the connection to the display was lost</source>
+        <translation>a conexão com a tela foi perdida</translation>
+    </message>
 </context>
 <context>
     <name>Form1</name>
@@ -117,10 +148,6 @@
 <context>
     <name>RunPicker</name>
     <message>
-        <source>datepicker: the window could not be built: %1</source>
-        <translation>datepicker: não foi possível criar a janela: %1</translation>
-    </message>
-    <message>
         <source>Date picker</source>
         <translation>Seletor de data</translation>
     </message>
@@ -131,6 +158,14 @@
         <translation>Não foi possível criar a janela.
 
 %1</translation>
+    </message>
+    <message>
+        <source>the window could not be built: %1</source>
+        <translation>não foi possível construir a janela: %1</translation>
+    </message>
+    <message>
+        <source>the date could not be written: %1</source>
+        <translation>não foi possível escrever a data: %1</translation>
     </message>
 </context>
 <context>

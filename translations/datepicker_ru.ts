@@ -47,6 +47,37 @@
         <source>--format is empty; give a Qt date format such as yyyy-MM-dd</source>
         <translation>--format пуст; укажите формат даты Qt, например yyyy-MM-dd</translation>
     </message>
+    <message>
+        <source>Exit status: 0 the date was printed (or, without --print, the window was closed); 1 the user declined; 2 the command line was refused; 3 the dialog failed (no display, display lost, window not built, date not written).</source>
+        <translation>Код выхода: 0 дата выведена (или, без --print, окно закрыто); 1 пользователь отказался; 2 командная строка отклонена; 3 диалог не удался (нет дисплея, дисплей потерян, окно не построено, дата не записана).</translation>
+    </message>
+    <message>
+        <source>--format &quot;%1&quot; holds a %; --format takes a Qt date format such as yyyy-MM-dd, not the %Y-%m-%d of strftime</source>
+        <translation>--format «%1» содержит %; --format принимает формат даты Qt, например yyyy-MM-dd, а не %Y-%m-%d из strftime</translation>
+    </message>
+    <message>
+        <source>--format &quot;%1&quot; opens a quote that it does not close</source>
+        <translation>--format «%1» открывает кавычку, которую не закрывает</translation>
+    </message>
+    <message>
+        <source>--format &quot;%1&quot; writes no part of the date; give a Qt date format such as yyyy-MM-dd</source>
+        <translation>--format «%1» не выводит ни одной части даты; укажите формат даты Qt, например yyyy-MM-dd</translation>
+    </message>
+</context>
+<context>
+    <name>DialogFailure</name>
+    <message>
+        <source>cannot open a window: %1</source>
+        <translation>не удаётся открыть окно: %1</translation>
+    </message>
+    <message>
+        <source>no display (DISPLAY and WAYLAND_DISPLAY are unset)</source>
+        <translation>нет дисплея (DISPLAY и WAYLAND_DISPLAY не заданы)</translation>
+    </message>
+    <message>
+        <source>the connection to the display was lost</source>
+        <translation>соединение с дисплеем потеряно</translation>
+    </message>
 </context>
 <context>
     <name>Form1</name>
@@ -117,10 +148,6 @@
 <context>
     <name>RunPicker</name>
     <message>
-        <source>datepicker: the window could not be built: %1</source>
-        <translation>datepicker: не удалось создать окно: %1</translation>
-    </message>
-    <message>
         <source>Date picker</source>
         <translation>Выбор даты</translation>
     </message>
@@ -131,6 +158,14 @@
         <translation>Не удалось создать окно.
 
 %1</translation>
+    </message>
+    <message>
+        <source>the window could not be built: %1</source>
+        <translation>не удалось построить окно: %1</translation>
+    </message>
+    <message>
+        <source>the date could not be written: %1</source>
+        <translation>не удалось записать дату: %1</translation>
     </message>
 </context>
 <context>

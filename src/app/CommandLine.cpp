@@ -1,5 +1,6 @@
 #include "app/CommandLine.h"
 
+#include "app/PrintedDate.h"
 #include "date/SliderValues.h"
 #include "runtime/Clock.h"
 
@@ -86,8 +87,13 @@ CommandLine ParseCommandLine(const QStringList& arguments)
     QCommandLineParser parser;
     // Single-dash long options, as Qt's own -platform and -style are written.
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    parser.setApplicationDescription(QCoreApplication::translate(
-        "CommandLine", "Pick a date in a small window. With --print, ask a user for a date and print it for a script."));
+    parser.setApplicationDescription(
+        QCoreApplication::translate("CommandLine",
+                                    "Pick a date in a small window. With --print, ask a user for a date and print it for a script.") +
+        QStringLiteral("\n\n") +
+        QCoreApplication::translate("CommandLine", "Exit status: 0 the date was printed (or, without --print, the window was "
+                                                   "closed); 1 the user declined; 2 the command line was refused; 3 the dialog "
+                                                   "failed (no display, display lost, window not built, date not written)."));
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
     const QCommandLineOption print(QStringLiteral("print"),
@@ -143,6 +149,8 @@ CommandLine ParseCommandLine(const QStringList& arguments)
     options.format = parser.value(format);
     if (options.format.isEmpty())
         return Refused(QCoreApplication::translate("CommandLine", "--format is empty; give a Qt date format such as yyyy-MM-dd"));
+    if (const QString problem = DateFormatProblem(options.format); !problem.isEmpty())
+        return Refused(problem);
     options.title = parser.value(title);
     return {CommandLineOutcome::Run, options, {}};
 }

@@ -1,12 +1,15 @@
 #include "app/PickerApplication.h"
 
+#include "app/DialogFailure.h"
+#include "app/ExitStatus.h"
 #include "app/PrintedDate.h"
+#include "app/StandardOutput.h"
+#include "app/Translations.h"
 
 #include "markup/MarkupLabel.h"
 #include "runtime/Locale.h"
 #include "window/AppFonts.h"
 #include "window/Form1.h"
-#include "app/Translations.h"
 
 #include <QApplication>
 #include <QLocale>
@@ -31,6 +34,26 @@ void ApplyOptions(Form1& form, const app::PickerOptions& options)
         form.SetStartDate(*options.startDate);
 }
 
+void ReportBuildFailure(const QString& reason, const app::PickerOptions& options)
+{
+    dialogfailure::Report(QCoreApplication::translate("RunPicker", "the window could not be built: %1").arg(reason));
+    // A script's dialog may have nobody at the screen to click a message away; nor has a
+    // window drawn nowhere.
+    if (options.print || QGuiApplication::platformName() == "offscreen")
+        return;
+    QMessageBox::critical(nullptr, QCoreApplication::translate("RunPicker", "Date picker"),
+                          QCoreApplication::translate("RunPicker", "The window could not be built.\n\n%1").arg(reason));
+}
+
+int WriteDate(const QString& date)
+{
+    const QString problem = standardoutput::Write(date.toUtf8() + '\n');
+    if (problem.isEmpty())
+        return app::Accepted;
+    dialogfailure::Report(QCoreApplication::translate("RunPicker", "the date could not be written: %1").arg(problem));
+    return app::Failed;
+}
+
 } // namespace
 
 int RunPicker(const app::PickerOptions& options, const std::function<void(Form1&)>& onShown)
@@ -46,32 +69,29 @@ int RunPicker(const app::PickerOptions& options, const std::function<void(Form1&
     try {
         form.Form_Load();
     } catch (const std::exception& failure) {
-        const QString reason = QString::fromStdString(runtime::FailureText(failure));
-        const QString line = QCoreApplication::translate("RunPicker", "datepicker: the window could not be built: %1");
-        std::fprintf(stderr, "%s\n", line.arg(reason).toLocal8Bit().constData());
-        // Without a screen there is nobody to click the dialog away.
-        if (QGuiApplication::platformName() != "offscreen")
-            QMessageBox::critical(nullptr, QCoreApplication::translate("RunPicker", "Date picker"),
-                                  QCoreApplication::translate("RunPicker", "The window could not be built.\n\n%1").arg(reason));
-        return 1;
+        ReportBuildFailure(QString::fromStdString(runtime::FailureText(failure)), options);
+        return app::Failed;
     }
     form.Show();
     if (onShown)
         onShown(form);
-    const int status = QApplication::exec();
+    int status = 0;
+    {
+        const dialogfailure::OpenDialog open;
+        status = QApplication::exec();
+    }
     form.Form_Unload();
     if (!options.print)
         return status;
     if (form.Result() != DialogResult::Ok)
-        return 1;
-    const QByteArray printed = app::PrintedDate(form.SelectedDate(), options.format).toUtf8() + '\n';
-    std::fwrite(printed.constData(), 1, static_cast<size_t>(printed.size()), stdout);
-    return 0;
+        return app::Declined;
+    return WriteDate(app::PrintedDate(form.SelectedDate(), options.format));
 }
 
 int StartPicker(int& argc, char** argv, const std::function<void(Form1&)>& onShown)
 {
     app::DescribeApplication();
+    standardoutput::HoldStandardStreams();
     app::CommandLine commandLine;
     {
         // The command line is read before any window system is reached, so --help, --version
@@ -79,6 +99,13 @@ int StartPicker(int& argc, char** argv, const std::function<void(Form1&)>& onSho
         const QCoreApplication reader(argc, argv);
         translations::UseLanguage(QLocale::system());
         commandLine = app::ParseCommandLine(QCoreApplication::arguments());
+        if (commandLine.outcome == app::CommandLineOutcome::Run) {
+            if (const QString missing = dialogfailure::MissingDisplay(QCoreApplication::arguments()); !missing.isEmpty()) {
+                dialogfailure::Report(missing);
+                return app::Failed;
+            }
+            dialogfailure::GuardStart();
+        }
     }
     switch (commandLine.outcome) {
     case app::CommandLineOutcome::Inform:
@@ -86,10 +113,11 @@ int StartPicker(int& argc, char** argv, const std::function<void(Form1&)>& onSho
         return 0;
     case app::CommandLineOutcome::Refuse:
         std::fputs(qPrintable(commandLine.text), stderr);
-        return 2;
+        return app::Refused;
     case app::CommandLineOutcome::Run:
         break;
     }
     QApplication application(argc, argv);
+    dialogfailure::StartSucceeded();
     return RunPicker(commandLine.options, onShown);
 }

@@ -143,6 +143,18 @@ void TextBlock::ArrangeContent(const QRectF& box)
     // Inlines have no layout of their own: each run gets the rectangle of its text, and a
     // link the span of its runs, so that hit testing finds them like any other element.
     const QRectF content = box.marginsRemoved(MarginsOf(padding_));
+    // A collapsed inline has no text to place; it gets no room at all, so that neither it nor
+    // the span of its link keeps a place it had before.
+    const QRectF nowhere(content.topLeft(), QSizeF());
+    for (const ElementPtr& item : inlines_) {
+        const auto* link = dynamic_cast<const Hyperlink*>(item.get());
+        if (IsCollapsed(*item))
+            item->Arrange(nowhere);
+        if (link)
+            for (const ElementPtr& linkRun : link->Inlines())
+                if (IsCollapsed(*linkRun) || IsCollapsed(*link))
+                    linkRun->Arrange(nowhere);
+    }
     qreal x = content.x();
     for (const Segment& segment : segments_) {
         const QRectF place(x, content.y(), segment.Width, lineHeight_);
@@ -156,8 +168,9 @@ void TextBlock::ArrangeContent(const QRectF& box)
             continue;
         QRectF span;
         for (const ElementPtr& linkRun : link->Inlines())
-            span = span.united(linkRun->Bounds());
-        link->Arrange(span);
+            if (!IsCollapsed(*linkRun) && !IsCollapsed(*link))
+                span = span.united(linkRun->Bounds());
+        link->Arrange(span.isNull() ? nowhere : span);
     }
 }
 

@@ -1,6 +1,7 @@
 #include "platform/HostWindow.h"
 
 #include "platform/Keyboard.h"
+#include "platform/LatinKeys.h"
 #include "platform/Messages.h"
 #include "runtime/Locale.h"
 
@@ -152,11 +153,26 @@ void HostWindow::wheelEvent(QWheelEvent* event)
         Send(WM_MOUSEWHEEL, MakeWheelWParam(keys, rotation), MakeLParam(at.x(), at.y()));
 }
 
+namespace {
+
+// A command key on a layout without Latin letters (Ctrl and the Cyrillic Es where the C is)
+// stands for the Latin letter at its place.
+int CommandKeyOf(const QKeyEvent& event)
+{
+    const bool command = event.modifiers() & Qt::ControlModifier;
+    if (command && event.key() > 0xFF)
+        if (const int latin = LatinLetterKeyAt(event.nativeScanCode()))
+            return latin;
+    return event.key();
+}
+
+} // namespace
+
 void HostWindow::keyPressEvent(QKeyEvent* event)
 {
     if (SendCommandKey(*event))
         return;
-    const int virtualKey = VirtualKeyOf(event->key());
+    const int virtualKey = VirtualKeyOf(CommandKeyOf(*event));
     if (virtualKey == 0) {
         QWidget::keyPressEvent(event);
         return;

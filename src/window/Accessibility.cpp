@@ -12,6 +12,8 @@
 #include <array>
 #include <cmath>
 #include <map>
+#include <memory>
+#include <utility>
 
 namespace accessibility {
 namespace {
@@ -32,17 +34,20 @@ QString SelectedDate(const Form1& form)
     return form.DateHeader() ? QString::fromStdString(form.DateHeader()->Text()) : QString();
 }
 
+// Shared with the window's accessible interface, which Qt keeps until the host window goes:
+// once the form is forgotten, Form is null and the window reads as having no parts.
 struct Registered {
     Form1* Form;
     std::array<QAccessible::Id, MostChildren> Children{};
 };
+using RegisteredPtr = std::shared_ptr<Registered>;
 
 // The header, the columns and the links, then the dialog buttons where the window has them.
 int ChildCount(const Form1& form) { return FirstColumnChild + form.FocusStopCount(); }
 
-std::map<const QObject*, Registered>& Windows()
+std::map<const QObject*, RegisteredPtr>& Windows()
 {
-    static std::map<const QObject*, Registered> windows;
+    static std::map<const QObject*, RegisteredPtr> windows;
     return windows;
 }
 
@@ -255,21 +260,22 @@ protected:
 // buttons.
 class WindowAccessible : public QAccessibleWidget {
 public:
-    WindowAccessible(QWidget* widget, Registered& registered)
-        : QAccessibleWidget(widget, QAccessible::Window), registered_(registered)
+    WindowAccessible(QWidget* widget, RegisteredPtr registered)
+        : QAccessibleWidget(widget, QAccessible::Window), registered_(std::move(registered))
     {
     }
     // The name stays the title; the description tells the date when the window opens.
     QString text(QAccessible::Text kind) const override
     {
-        return kind == QAccessible::Description ? SelectedDate(*registered_.Form) : QAccessibleWidget::text(kind);
+        return kind == QAccessible::Description && registered_->Form ? SelectedDate(*registered_->Form)
+                                                                      : QAccessibleWidget::text(kind);
     }
-    int childCount() const override { return ChildCount(*registered_.Form); }
+    int childCount() const override { return registered_->Form ? ChildCount(*registered_->Form) : 0; }
     QAccessibleInterface* child(int index) const override
     {
         if (index < 0 || index >= childCount())
             return nullptr;
-        QAccessible::Id& id = registered_.Children[index];
+        QAccessible::Id& id = registered_->Children[index];
         if (id == 0)
             id = QAccessible::registerAccessibleInterface(MakeChild(index));
         return QAccessible::accessibleInterface(id);
@@ -277,7 +283,7 @@ public:
     int indexOfChild(const QAccessibleInterface* child) const override
     {
         for (int index = 0; index < childCount(); ++index)
-            if (registered_.Children[index] != 0 && QAccessible::accessibleInterface(registered_.Children[index]) == child)
+            if (registered_->Children[index] != 0 && QAccessible::accessibleInterface(registered_->Children[index]) == child)
                 return index;
         return -1;
     }
@@ -290,7 +296,7 @@ public:
     }
     QAccessibleInterface* focusChild() const override
     {
-        const int focus = registered_.Form->FocusIndex();
+        const int focus = registered_->Form ? registered_->Form->FocusIndex() : -1;
         return focus < 0 ? nullptr : child(FirstColumnChild + focus);
     }
 
@@ -298,7 +304,7 @@ private:
     QAccessibleInterface* MakeChild(int index) const
     {
         auto* self = const_cast<WindowAccessible*>(this);
-        Form1& form = *registered_.Form;
+        Form1& form = *registered_->Form;
         if (index == HeaderChild)
             return new HeaderAccessible(form, self);
         if (index < FirstLinkChild)
@@ -308,7 +314,7 @@ private:
         return new ButtonAccessible(form, self, index - FirstButtonChild);
     }
 
-    Registered& registered_;
+    RegisteredPtr registered_;
 };
 
 QAccessibleInterface* Factory(const QString&, QObject* object)
@@ -347,7 +353,7 @@ void Install(Form1& form)
 {
     static const bool factoryInstalled = (QAccessible::installFactory(&Factory), true);
     (void)factoryInstalled;
-    Windows()[form.Host()] = Registered{&form, {}};
+    Windows()[form.Host()] = std::make_shared<Registered>(Registered{&form, {}});
 }
 
 void Forget(Form1& form)
@@ -355,9 +361,11 @@ void Forget(Form1& form)
     const auto found = Windows().find(form.Host());
     if (found == Windows().end())
         return;
-    for (QAccessible::Id id : found->second.Children)
+    Registered& registered = *found->second;
+    registered.Form = nullptr;
+    for (QAccessible::Id& id : registered.Children)
         if (id != 0)
-            QAccessible::deleteAccessibleInterface(id);
+            QAccessible::deleteAccessibleInterface(std::exchange(id, 0));
     Windows().erase(found);
 }
 

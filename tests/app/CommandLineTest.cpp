@@ -65,6 +65,13 @@ TEST(CommandLine, ReadsEveryOptionAndRefusesBadValuesWithOneLine)
         {{"--print", "--format", "dd.MM.yyyy", "--title", "Date of birth"},
          "start - min - max - format dd.MM.yyyy print title Date of birth"},
         {{"--format", ""}, "exit 2: datepicker: --format is empty; give a Qt date format such as yyyy-MM-dd"},
+        {{"--format", "%Y-%m-%d"}, "exit 2: datepicker: --format \"%Y-%m-%d\" holds a %; --format takes a Qt date format "
+                                   "such as yyyy-MM-dd, not the %Y-%m-%d of strftime"},
+        {{"--format", "'"}, "exit 2: datepicker: --format \"'\" opens a quote that it does not close"},
+        {{"--format", "'day' dd 'of"}, "exit 2: datepicker: --format \"'day' dd 'of\" opens a quote that it does not close"},
+        {{"--format", "'yyyy'"}, "exit 2: datepicker: --format \"'yyyy'\" writes no part of the date; give a Qt date "
+                                 "format such as yyyy-MM-dd"},
+        {{"--format", "'100%' yyyy ''d''"}, "start - min - max - format '100%' yyyy ''d''"},
         {{"--frobnicate"}, "exit 2: datepicker: Unknown option 'frobnicate'."},
         {{"--date"}, "exit 2: datepicker: Missing value after '--date'."},
         {{"2024-02-29"}, "exit 2: datepicker: Unexpected argument '2024-02-29'."},

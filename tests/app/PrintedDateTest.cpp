@@ -19,4 +19,8 @@ TEST(PrintedDate, FollowsTheFormatInTheUsersLanguage)
         EXPECT_EQ(app::PrintedDate(Ymd(2024, 2, 29), c.format).toStdString(), c.printed) << c.format;
     EXPECT_EQ(app::PrintedDate(Ymd(2024, 2, 29), "dddd d MMMM", QLocale(QLocale::English)).toStdString(),
               "Thursday 29 February");
+    // Names in the user's language, digits always ASCII.
+    const QLocale arabic(QLocale::Arabic, QLocale::Egypt);
+    EXPECT_EQ(app::PrintedDate(Ymd(2024, 9, 25), "yyyy-MM-dd", arabic).toStdString(), "2024-09-25");
+    EXPECT_EQ(app::PrintedDate(Ymd(2024, 9, 25), "d MMMM yyyy", arabic), QString::fromUtf8("25 سبتمبر 2024"));
 }

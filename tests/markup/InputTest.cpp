@@ -17,6 +17,14 @@ public:
                 return std::any();
             });
         Publish("Fail", [](const Arguments&) -> std::any { runtime::Raise(runtime::ErrTypeMismatch); });
+        // Attaches more handlers to its own sender than its handler list has room for.
+        Publish("Grow", [this](const Arguments& arguments) {
+            const ElementPtr sender = runtime::ArgumentAs<ElementPtr>(arguments, 0);
+            for (int added = 0; added < 64; ++added)
+                sender->AddHandler(1000 + added, "Other");
+            calls.push_back("Grow:" + sender->Name());
+            return std::any();
+        });
     }
     std::vector<std::string> calls;
 };
@@ -153,4 +161,31 @@ TEST_F(Input, AFailingHandlerIsCaughtAtTheLabel)
     EXPECT_EQ(label->LastHandlerError(), runtime::ErrTypeMismatch);
     EXPECT_NO_THROW(label->MouseUp(OnBackgroundOnly()));
     EXPECT_EQ(label->LastHandlerError(), runtime::ErrNoSuchMember);
+}
+
+TEST_F(Input, AHandlerMayAttachHandlersToItsOwnSender)
+{
+    link->AddHandler(ClickEvent, "Grow");
+    for (int click = 0; click < 2; ++click) {
+        label->MouseDown(OnLink());
+        label->MouseUp(OnLink());
+    }
+    EXPECT_EQ(recorder.calls, (std::vector<std::string>{"Grow:Link", "Grow:Link"}));
+    EXPECT_EQ(label->LastHandlerError(), 0);
+}
+
+TEST_F(Input, ACollapsedRunLeavesItsLinkAndIsNotHit)
+{
+    auto tail = Make<markup::Run>("Run");
+    tail->SetText(" and far beyond");
+    link->Inlines().Add(tail);
+    label->UpdateLayout();
+    const QPointF onTail = tail->Bounds().center();
+    const qreal headWidth = link->Bounds().width() - tail->Bounds().width();
+    tail->SetVisibility(Collapsed);
+    label->UpdateLayout();
+    EXPECT_EQ(link->Bounds().width(), headWidth);
+    EXPECT_FALSE(link->Bounds().contains(onTail));
+    label->MouseDown(onTail);
+    EXPECT_FALSE(link->IsMouseOver());
 }

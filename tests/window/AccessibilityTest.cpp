@@ -143,3 +143,14 @@ TEST_F(Accessibility, TheWindowAndTheFocusedPartTellTheNewDate)
     EXPECT_EQ(told.front(), window);
     EXPECT_NE(std::find(told.begin(), told.end(), tomorrow), told.end()) << "the focused link tells it";
 }
+
+TEST_F(Accessibility, AForgottenWindowHasNoPartsLeftToRead)
+{
+    ASSERT_EQ(window->childCount(), 13);
+    accessibility::Forget(form);
+    // Qt keeps the window's interface until the host window goes, and a screen reader may ask it.
+    EXPECT_EQ(window->childCount(), 0);
+    EXPECT_EQ(window->child(1), nullptr);
+    EXPECT_EQ(window->focusChild(), nullptr);
+    EXPECT_EQ(window->text(QAccessible::Description), QString());
+}

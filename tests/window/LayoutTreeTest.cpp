@@ -113,6 +113,6 @@ TEST(LayoutTree, AFailedStartIsReportedAndEndsWithAFailureStatus)
     testing::internal::CaptureStderr();
     const int status = RunPicker();
     const std::string report = testing::internal::GetCapturedStderr();
-    EXPECT_EQ(status, 1);
+    EXPECT_EQ(status, 3);
     EXPECT_EQ(report, "datepicker: the window could not be built: Run-time error 5: Invalid procedure call or argument\n");
 }

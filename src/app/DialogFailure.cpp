@@ -1,0 +1,151 @@
+#include "app/DialogFailure.h"
+
+#include "app/ExitStatus.h"
+
+#include <QCoreApplication>
+#include <QStringList>
+#include <QtGlobal>
+
+#include <cstdio>
+#include <cstdlib>
+#include <unistd.h>
+#include <utility>
+#include <vector>
+
+namespace dialogfailure {
+namespace {
+
+struct HeldMessage {
+    QtMsgType Type;
+    QString Category;
+    QString Text;
+};
+
+struct Guard {
+    bool Starting = false;
+    bool DialogOpen = false;
+    QtMessageHandler Previous = nullptr;
+    std::vector<HeldMessage> Held;
+    // Translated while the language is loaded: a failing start has no translator left.
+    QString CannotOpen;
+    QString DisplayLost;
+};
+
+Guard& TheGuard()
+{
+    static Guard guard;
+    return guard;
+}
+
+QByteArray Line(const QString& reason)
+{
+    return (QCoreApplication::applicationName() + QStringLiteral(": ") + reason + u'\n').toLocal8Bit();
+}
+
+// Writes the line and ends at once: the state the window system left behind is no state to
+// run destructors or exit handlers in.
+[[noreturn]] void FailNow(const QString& reason)
+{
+    const QByteArray line = Line(reason);
+    [[maybe_unused]] const ssize_t written = ::write(STDERR_FILENO, line.constData(), static_cast<size_t>(line.size()));
+    ::_exit(app::Failed);
+}
+
+bool Unset(const char* variable) { return qEnvironmentVariableIsEmpty(variable); }
+
+// Why the window system could not start: the first thing Qt said about it.
+QString StartFailure(const QString& fatal)
+{
+    const Guard& guard = TheGuard();
+    const QString said = guard.Held.empty() ? fatal : guard.Held.front().Text;
+    return guard.CannotOpen.arg(said.section(u'\n', 0, 0).trimmed());
+}
+
+// Qt's platform plugins say this just before they end the process on a broken connection.
+bool TellsOfBrokenConnection(const QString& text)
+{
+    return text.contains(QLatin1String("connection broke")) || text.contains(QLatin1String("connection experienced a fatal error"));
+}
+
+void PassOn(QtMsgType type, const QMessageLogContext& context, const QString& text)
+{
+    if (const QtMessageHandler previous = TheGuard().Previous) {
+        previous(type, context, text);
+        return;
+    }
+    std::fprintf(stderr, "%s\n", qFormatLogMessage(type, context, text).toLocal8Bit().constData());
+}
+
+void HandleMessage(QtMsgType type, const QMessageLogContext& context, const QString& text)
+{
+    Guard& guard = TheGuard();
+    if (guard.Starting && type == QtFatalMsg)
+        FailNow(StartFailure(text));
+    if (guard.Starting) {
+        guard.Held.push_back({type, QString::fromUtf8(context.category), text});
+        return;
+    }
+    if (guard.DialogOpen && TellsOfBrokenConnection(text))
+        FailNow(guard.DisplayLost);
+    if (type == QtFatalMsg)
+        FailNow(text.section(u'\n', 0, 0));
+    PassOn(type, context, text);
+}
+
+// The xcb platform ends the process with exit(1) when the X connection breaks, and Xlib's
+// own handler does the same: an exit while the dialog is open is never the user's choice.
+void ExitWhileOpen()
+{
+    if (TheGuard().DialogOpen)
+        FailNow(TheGuard().DisplayLost);
+}
+
+} // namespace
+
+void Report(const QString& reason)
+{
+    std::fputs(Line(reason).constData(), stderr);
+    std::fflush(stderr);
+}
+
+QString MissingDisplay(const QStringList& arguments)
+{
+    const bool platformChosen = !Unset("QT_QPA_PLATFORM") || arguments.contains(QLatin1String("-platform")) ||
+                                arguments.contains(QLatin1String("--platform"));
+    if (platformChosen || !Unset("DISPLAY") || !Unset("WAYLAND_DISPLAY") || !Unset("WAYLAND_SOCKET"))
+        return {};
+    return QCoreApplication::translate("DialogFailure", "cannot open a window: %1")
+        .arg(QCoreApplication::translate("DialogFailure", "no display (DISPLAY and WAYLAND_DISPLAY are unset)"));
+}
+
+void GuardStart()
+{
+    Guard& guard = TheGuard();
+    guard.CannotOpen = QCoreApplication::translate("DialogFailure", "cannot open a window: %1");
+    guard.DisplayLost = QCoreApplication::translate("DialogFailure", "the connection to the display was lost");
+    guard.Starting = true;
+    if (const QtMessageHandler previous = qInstallMessageHandler(&HandleMessage); previous != &HandleMessage)
+        guard.Previous = previous;
+}
+
+void StartSucceeded()
+{
+    Guard& guard = TheGuard();
+    guard.Starting = false;
+    for (const HeldMessage& message : std::exchange(guard.Held, {})) {
+        const QByteArray category = message.Category.toUtf8();
+        const QMessageLogContext context(nullptr, 0, nullptr, category.constData());
+        HandleMessage(message.Type, context, message.Text);
+    }
+}
+
+OpenDialog::OpenDialog()
+{
+    static const bool registered = (std::atexit(&ExitWhileOpen), true);
+    (void)registered;
+    TheGuard().DialogOpen = true;
+}
+
+OpenDialog::~OpenDialog() { TheGuard().DialogOpen = false; }
+
+} // namespace dialogfailure

@@ -1,0 +1,120 @@
+#!/usr/bin/env bash
+# Checks the picker's promise to scripts with the real binary in a virtual X server: every
+# outcome has its own exit status (0 accepted, 1 declined, 3 failed), a failure says why in one
+# line on standard error, and what is printed parses in every language. Also checks the copy
+# keys under a keyboard layout without Latin letters.
+# Usage: ScriptContractEndToEnd.sh <picker binary> <scripts folder>
+set -euo pipefail
+picker=$1
+source "$2/xvfb-session"
+
+start_xvfb_with_scratch
+export LC_ALL=C.UTF-8
+# A desktop session's own folder, so that Qt has nothing to warn about beside the one line.
+export XDG_RUNTIME_DIR="$work/runtime"
+mkdir -m 700 "$XDG_RUNTIME_DIR"
+# faketime puts its library first; the sanitizer build's runtime need not be.
+export ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}verify_asan_link_order=0"
+failed=0
+
+# run [ENV=VALUE...] -- ARGS...: starts the picker in the background, output in $work.
+run() {
+  local environment=()
+  while [ "$1" != "--" ]; do environment+=("$1"); shift; done
+  shift
+  env "${environment[@]}" "$picker" "$@" >"$work/out" 2>"$work/err" &
+  picker_pid=$!
+}
+press() {
+  local window
+  window=$(wait_for_window "$1") || { echo "FAIL: no window titled $1"; failed=1; return 0; }
+  sleep 0.3
+  xdotool windowfocus --sync "$window" key "${@:2}"
+}
+# expect STATUS STDOUT STDERR DESCRIPTION: waits up to five seconds for the picker to end.
+# Standard error is only checked where a failure must say why (Qt may warn on the others).
+expect() {
+  local status=0
+  for _ in $(seq 50); do kill -0 "$picker_pid" 2>/dev/null || break; sleep 0.1; done
+  kill "$picker_pid" 2>/dev/null || true
+  wait "$picker_pid" || status=$?
+  picker_pid=""
+  local out err
+  out=$(cat "$work/out" 2>/dev/null || true)
+  err=$(cat "$work/err")
+  if [ "$status" = "$1" ] && [ "$out" = "$2" ] && { [ "$3" = "-" ] || [ "$err" = "$3" ]; }; then
+    echo "ok: $4"
+  else
+    echo "FAIL: $4 (status $status, printed '$out', stderr '$err')"
+    failed=1
+  fi
+}
+
+run DISPLAY= WAYLAND_DISPLAY= QT_QPA_PLATFORM= -- --print
+expect 3 "" "datepicker: cannot open a window: no display (DISPLAY and WAYLAND_DISPLAY are unset)" \
+  "no display: status 3 and one line, no abort"
+
+run -- --print --date 2024-09-25
+press Form1 Return
+expect 0 2024-09-25 - "Enter prints the date and ends with 0"
+
+run -- --print --date 2024-09-25
+press Form1 Escape
+expect 1 "" - "Escape prints nothing and ends with 1"
+
+run -- --date 2024-09-25
+press Form1 Escape
+expect 0 "" - "without --print, closing the window is status 0 and prints nothing"
+
+"$picker" --print --date 2024-09-25 >/dev/full 2>"$work/err" &
+picker_pid=$!
+: >"$work/out"
+press Form1 Return
+expect 3 "" "datepicker: the date could not be written: No space left on device" "a full disk is a failure"
+
+"$picker" --print --date 2024-09-25 >&- 2>"$work/err" &
+picker_pid=$!
+press Form1 Return
+expect 3 "" "datepicker: the date could not be written: Bad file descriptor" "a closed standard output is a failure"
+
+run LANG=ar_EG.UTF-8 LC_ALL= -- --print --date 2024-09-25
+press Form1 Return
+expect 0 2024-09-25 - "an Arabic locale prints ASCII ISO 8601"
+
+reason="Run-time error 5: Invalid procedure call or argument"
+DONT_FAKE_MONOTONIC=1 faketime '9999-06-01 12:00:00' "$picker" --print >"$work/out" 2>"$work/err" &
+picker_pid=$!
+expect 3 "" "datepicker: the window could not be built: $reason" "a clock past the calendar under --print: 3 at once, no message box waiting"
+
+DONT_FAKE_MONOTONIC=1 faketime '9999-06-01 12:00:00' "$picker" >"$work/out" 2>"$work/err" &
+picker_pid=$!
+press "Date picker" Return
+expect 3 "" "datepicker: the window could not be built: $reason" "without --print the message box stays, then 3"
+
+# Copying under a Russian layout: the key at the C position types Cyrillic Es.
+run -- --date 2024-09-25
+window=$(wait_for_window Form1)
+setxkbmap ru
+xdotool windowfocus --sync "$window" key ctrl+Cyrillic_es
+sleep 0.3
+copied=$(xclip -o -selection clipboard 2>/dev/null || true)
+xdotool key ctrl+shift+Cyrillic_ES
+sleep 0.3
+copied_iso=$(xclip -o -selection clipboard 2>/dev/null || true)
+setxkbmap us
+if [ "$copied" = "Wednesday September 25, 2024" ] && [ "$copied_iso" = "2024-09-25" ]; then
+  echo "ok: Ctrl+C and Ctrl+Shift+C copy under a Russian layout"
+else
+  echo "FAIL: under a Russian layout Ctrl+C copied '$copied', Ctrl+Shift+C '$copied_iso'"
+  failed=1
+fi
+xdotool key Escape
+expect 0 "" - "the copying window closes with Escape"
+
+# Last, as it takes the display away.
+run -- --print --date 2024-09-25
+wait_for_window Form1 >/dev/null
+stop_xvfb
+expect 3 "" "datepicker: the connection to the display was lost" "a display that goes away: 3 and nothing printed"
+
+exit $failed
