@@ -192,9 +192,10 @@ TEST_F(Copying, AnInstalledProcedureSeesCopyPasteAndTypedKeysAndTheContextMenuFr
     QKeyEvent backspace(QEvent::KeyPress, Qt::Key_Backspace, Qt::NoModifier, "\b");
     QKeyEvent pasteKey(QEvent::KeyPress, Qt::Key_Paste, Qt::NoModifier);
     QKeyEvent shiftInsert(QEvent::KeyPress, Qt::Key_Insert, Qt::ShiftModifier);
+    QKeyEvent space(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, " ");
     QApplication::sendEvent(form.Host(), &controlC);
     QApplication::sendEvent(form.Host(), &copyKey);
-    for (QKeyEvent* event : {&typed, &backspace, &pasteKey, &shiftInsert})
+    for (QKeyEvent* event : {&typed, &backspace, &pasteKey, &shiftInsert, &space})
         QApplication::sendEvent(form.Host(), event);
     QApplication::sendEvent(form.Host(), &shiftF10);
     // The pointer rests on a link, then leaves the window while the menu is open.
@@ -215,6 +216,7 @@ TEST_F(Copying, AnInstalledProcedureSeesCopyPasteAndTypedKeysAndTheContextMenuFr
                                           {WM_CHAR, VK_BACK, 1},
                                           {WM_PASTE, 0, 0},
                                           {WM_KEYDOWN, VK_INSERT, 1},
+                                          {WM_KEYDOWN, VK_SPACE, 1},
                                           {WM_CONTEXTMENU, hWnd, ContextMenuFromKeyboard},
                                           {WM_CONTEXTMENU, hWnd, MakeLParam(260, 190)}}));
     EXPECT_TRUE(controlWasDown);
