@@ -133,6 +133,10 @@
         <source>OK</source>
         <translation>Aceptar</translation>
     </message>
+    <message>
+        <source>Paste date</source>
+        <translation>Pegar fecha</translation>
+    </message>
 </context>
 <context>
     <name>HostWindow</name>

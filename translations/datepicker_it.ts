@@ -133,6 +133,10 @@
         <source>OK</source>
         <translation>OK</translation>
     </message>
+    <message>
+        <source>Paste date</source>
+        <translation>Incolla data</translation>
+    </message>
 </context>
 <context>
     <name>HostWindow</name>

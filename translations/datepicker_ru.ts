@@ -133,6 +133,10 @@
         <source>OK</source>
         <translation>ОК</translation>
     </message>
+    <message>
+        <source>Paste date</source>
+        <translation>Вставить дату</translation>
+    </message>
 </context>
 <context>
     <name>HostWindow</name>

@@ -1,7 +1,9 @@
 #include "markup/MarkupLabel.h"
 
+#include "markup/Border.h"
 #include "markup/Colours.h"
 #include "markup/Inlines.h"
+#include "markup/RoundedBox.h"
 #include "platform/Cursors.h"
 #include "platform/Screen.h"
 #include "platform/SystemColors.h"
@@ -182,6 +184,13 @@ void MarkupLabel::PaintFocusRing(QPainter& painter) const
         return;
     painter.setRenderHint(QPainter::Antialiasing, false);
     painter.setBrush(Qt::NoBrush);
+    // Around a rounded box the ring follows its corners.
+    const auto border = std::dynamic_pointer_cast<Border>(focus_);
+    if (const ThicknessPtr& radii = border ? border->CornerRadius() : nullptr) {
+        OutlineRoundedBox(painter, focus_->Bounds().toAlignedRect(),
+                          {radii->Left, radii->Top, radii->Right, radii->Bottom}, 1, platform::DesktopHighlight());
+        return;
+    }
     painter.setPen(QPen(platform::DesktopHighlight(), 1));
     painter.drawRect(focus_->Bounds().toAlignedRect().adjusted(0, 0, -1, -1));
 }

@@ -12,6 +12,12 @@ std::function<void(const std::string&)>& InstalledClipboard()
     return clipboard;
 }
 
+std::function<std::string()>& InstalledSource()
+{
+    static std::function<std::string()> source;
+    return source;
+}
+
 } // namespace
 
 void SetClipboardText(const std::string& text)
@@ -25,5 +31,14 @@ void SetClipboardText(const std::string& text)
 }
 
 void UseClipboard(std::function<void(const std::string&)> clipboard) { InstalledClipboard() = std::move(clipboard); }
+
+std::string GetClipboardText()
+{
+    if (const auto& source = InstalledSource())
+        return source();
+    return qGuiApp ? QGuiApplication::clipboard()->text().toStdString() : std::string();
+}
+
+void UseClipboardSource(std::function<std::string()> source) { InstalledSource() = std::move(source); }
 
 } // namespace platform

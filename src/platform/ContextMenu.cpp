@@ -14,16 +14,19 @@ ContextMenuFunction& InstalledMenu()
 
 } // namespace
 
-int ShowContextMenu(int x, int y, const std::vector<std::string>& entries)
+int ShowContextMenu(int x, int y, const std::vector<std::string>& entries, const std::vector<bool>& enabled)
 {
+    std::vector<bool> flags = enabled;
+    flags.resize(entries.size(), true);
     if (const auto& menu = InstalledMenu())
-        return menu(x, y, entries);
+        return menu(x, y, entries, flags);
     if (!qobject_cast<QApplication*>(QCoreApplication::instance()))
         return -1;
     QMenu menu;
-    for (const std::string& entry : entries) {
+    for (std::size_t index = 0; index < entries.size(); ++index) {
         // An ampersand in a month's name must show, not mark a mnemonic.
-        menu.addAction(QString::fromStdString(entry).replace('&', QLatin1String("&&")));
+        QAction* action = menu.addAction(QString::fromStdString(entries[index]).replace('&', QLatin1String("&&")));
+        action->setEnabled(flags[index]);
     }
     const QAction* picked = menu.exec(QPoint(x, y));
     return picked ? static_cast<int>(menu.actions().indexOf(picked)) : -1;

@@ -74,7 +74,9 @@ int VirtualKeyOf(int qtKey)
     case Qt::Key_Up: return VK_UP;
     case Qt::Key_Right: return VK_RIGHT;
     case Qt::Key_Down: return VK_DOWN;
+    case Qt::Key_Insert: return VK_INSERT;
     case Qt::Key_C: return VK_C;
+    case Qt::Key_V: return VK_V;
     default: return 0;
     }
 }
@@ -156,7 +158,7 @@ void HostWindow::wheelEvent(QWheelEvent* event)
 namespace {
 
 // A command key on a layout without Latin letters (Ctrl and the Cyrillic Es where the C is)
-// stands for the Latin letter at its place.
+// stands for the Latin letter at its place, so Ctrl+C copies and Ctrl+V pastes everywhere.
 int CommandKeyOf(const QKeyEvent& event)
 {
     const bool command = event.modifiers() & Qt::ControlModifier;
@@ -170,23 +172,51 @@ int CommandKeyOf(const QKeyEvent& event)
 
 void HostWindow::keyPressEvent(QKeyEvent* event)
 {
-    if (SendCommandKey(*event))
+    if (SendCommandKey(*event) || SendTypedText(*event))
         return;
     const int virtualKey = VirtualKeyOf(CommandKeyOf(*event));
     if (virtualKey == 0) {
         QWidget::keyPressEvent(event);
         return;
     }
-    SetModifierKeys(event->modifiers() & Qt::ShiftModifier, event->modifiers() & Qt::ControlModifier);
+    SendKeyDown(virtualKey, event->modifiers());
+}
+
+void HostWindow::SendKeyDown(int virtualKey, Qt::KeyboardModifiers modifiers)
+{
+    SetModifierKeys(modifiers & Qt::ShiftModifier, modifiers & Qt::ControlModifier);
     Send(WM_KEYDOWN, static_cast<WPARAM>(virtualKey), 1);
 }
 
-// The keys that stand for a command rather than for a key: Copy, and the two that open the
-// context menu.
+// Text typed without Control or Alt arrives as one WM_CHAR per character, and so does
+// Backspace. Space stays a key: it follows the focused link.
+bool HostWindow::SendTypedText(const QKeyEvent& event)
+{
+    if (event.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
+        return false;
+    const QList<uint> characters =
+        event.key() == Qt::Key_Backspace ? QList<uint>{VK_BACK} : event.text().toUcs4();
+    if (characters.isEmpty())
+        return false;
+    for (const uint character : characters)
+        if (character != VK_BACK && (!QChar::isPrint(character) || QChar::isSpace(character)))
+            return false;
+    SetModifierKeys(event.modifiers() & Qt::ShiftModifier, false);
+    for (const uint character : characters)
+        Send(WM_CHAR, character, 1);
+    return true;
+}
+
+// The keys that stand for a command rather than for a key: Copy, Paste, and the two that open
+// the context menu.
 bool HostWindow::SendCommandKey(const QKeyEvent& event)
 {
     if (event.key() == Qt::Key_Copy) {
         Send(WM_APPCOMMAND, hWnd_, MakeAppCommandLParam(APPCOMMAND_COPY));
+        return true;
+    }
+    if (event.key() == Qt::Key_Paste) {
+        Send(WM_PASTE, 0, 0);
         return true;
     }
     if (event.key() == Qt::Key_Menu || (event.key() == Qt::Key_F10 && event.modifiers() == Qt::ShiftModifier)) {

@@ -11,7 +11,8 @@ class QSinglePointEvent;
 namespace platform {
 
 /// The real window on screen. A thin adapter: it turns Qt's mouse and key input into window
-/// messages sent through the window's current procedure, and asks its owner to paint.
+/// messages sent through the window's current procedure (keys as WM_KEYDOWN, typed text as
+/// WM_CHAR), and asks its owner to paint.
 class HostWindow : public QWidget {
 public:
     using PaintFunction = std::function<void(QPainter&, const QRegion&)>;
@@ -45,6 +46,8 @@ private:
     void Send(UINT message, WPARAM wParam, LPARAM lParam);
     void SendMouse(UINT message, const QSinglePointEvent& event);
     bool SendCommandKey(const QKeyEvent& event);
+    bool SendTypedText(const QKeyEvent& event);
+    void SendKeyDown(int virtualKey, Qt::KeyboardModifiers modifiers);
     void SendContextMenu(LPARAM at);
 
     HWND hWnd_;

@@ -5,6 +5,7 @@
 /// Virtual-key codes of key messages, and the state of the modifier keys.
 namespace platform {
 
+constexpr int VK_BACK = 0x08; // Backspace, also the character it types
 constexpr int VK_TAB = 0x09;
 constexpr int VK_RETURN = 0x0D;
 constexpr int VK_SHIFT = 0x10;
@@ -19,7 +20,9 @@ constexpr int VK_LEFT = 0x25;
 constexpr int VK_UP = 0x26;
 constexpr int VK_RIGHT = 0x27;
 constexpr int VK_DOWN = 0x28;
+constexpr int VK_INSERT = 0x2D;
 constexpr int VK_C = 0x43; // letter keys are their capital letter
+constexpr int VK_V = 0x56;
 
 /// The state of a key: the top bit is set while it is held down. Known for Shift and Control.
 int16_t GetKeyState(int virtualKey);

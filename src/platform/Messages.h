@@ -10,11 +10,15 @@ namespace platform {
 constexpr UINT WM_CLOSE = 0x10;
 constexpr UINT WM_CONTEXTMENU = 0x7B;
 constexpr UINT WM_KEYDOWN = 0x100;
+/// A typed character: wParam is its Unicode code point; 8 is Backspace.
+constexpr UINT WM_CHAR = 0x102;
 constexpr UINT WM_MOUSEMOVE = 0x200;
 constexpr UINT WM_LBUTTONDOWN = 0x201;
 constexpr UINT WM_LBUTTONUP = 0x202;
 constexpr UINT WM_MOUSEWHEEL = 0x20A;
 constexpr UINT WM_MOUSELEAVE = 0x2A3;
+/// Asks the window to take what the clipboard holds.
+constexpr UINT WM_PASTE = 0x302;
 constexpr UINT WM_APPCOMMAND = 0x319;
 
 /// The command of a WM_APPCOMMAND from the keyboard's Copy key.

@@ -1,5 +1,6 @@
 #include "runtime/Clock.h"
 
+#include <chrono>
 #include <ctime>
 
 namespace runtime {
@@ -9,6 +10,12 @@ std::function<Date()>& InstalledClock()
 {
     static std::function<Date()> clock;
     return clock;
+}
+
+std::function<int64_t()>& InstalledMilliseconds()
+{
+    static std::function<int64_t()> milliseconds;
+    return milliseconds;
 }
 
 Date SystemToday()
@@ -28,5 +35,15 @@ Date Today()
 }
 
 void UseClock(std::function<Date()> clock) { InstalledClock() = std::move(clock); }
+
+int64_t Milliseconds()
+{
+    if (const auto& milliseconds = InstalledMilliseconds())
+        return milliseconds();
+    const auto sinceStart = std::chrono::steady_clock::now().time_since_epoch();
+    return std::chrono::duration_cast<std::chrono::milliseconds>(sinceStart).count();
+}
+
+void UseMilliseconds(std::function<int64_t()> milliseconds) { InstalledMilliseconds() = std::move(milliseconds); }
 
 } // namespace runtime

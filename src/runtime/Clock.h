@@ -2,6 +2,7 @@
 
 #include "runtime/Date.h"
 
+#include <cstdint>
 #include <functional>
 
 namespace runtime {
@@ -11,5 +12,11 @@ Date Today();
 
 /// Replaces the system clock; an empty function restores it.
 void UseClock(std::function<Date()> clock);
+
+/// Milliseconds from a steady clock that only ever moves forward, or from the one a test
+/// installed; only differences between two readings mean anything.
+int64_t Milliseconds();
+/// Replaces the steady clock; an empty function restores it.
+void UseMilliseconds(std::function<int64_t()> milliseconds);
 
 } // namespace runtime

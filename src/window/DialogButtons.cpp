@@ -1,5 +1,6 @@
 // Cancel and OK below the frame, when the picker serves as a dialog: rounded boxes in the
-// frame's colours and the label's font, lit while the pointer is over them. A button is
+// frame's colours and the label's font, lit while the pointer is over them. OK, which Enter
+// presses, is the default button and has the stronger outline. A button is
 // pressed by a left press and release over it, by Enter or Space while it has the focus,
 // or by a screen reader; OK accepts the date and Cancel, Escape or closing the window cancel.
 
@@ -55,10 +56,13 @@ markup::ElementPtr Form1::BuildDialogButtons()
         const auto button = As<markup::Border>(context->CreateObject("Border"));
         button->SetName(ButtonName(index));
         button->SetCornerRadius(CreateThickness(7, 7, 7, 7));
-        button->SetPadding(CreateThickness(14, 2, 14, 2));
+        // The default button's outline is a pixel wider and its padding a pixel narrower, so
+        // both buttons keep one size.
+        const int32_t outline = index == OkButton ? 2 : 1;
+        button->SetPadding(CreateThickness(15 - outline, 3 - outline, 15 - outline, 3 - outline));
         button->SetBackground(CreateBrush(ButtonColour, StateTransparency[0]));
-        button->SetBorderBrush(CreateBrush(ButtonColour, 50));
-        button->SetBorderThickness(CreateThickness(1, 1, 1, 1));
+        button->SetBorderBrush(CreateBrush(ButtonColour, index == OkButton ? 0 : 50));
+        button->SetBorderThickness(CreateThickness(outline, outline, outline, outline));
         button->SetMargin(CreateThickness(index == 0 ? 0 : 6, 0, 0, 0));
         button->AddHandler(markup::ClickEvent, "DialogButtonClicked");
 

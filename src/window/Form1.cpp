@@ -132,7 +132,11 @@ void Form1::ScheduleRepaint()
         Qt::QueuedConnection);
 }
 
-void Form1::SelectionChanged(const slider::CellGrid& previous) { accessibility::AnnounceSelection(*this, previous); }
+void Form1::SelectionChanged(const slider::CellGrid& previous)
+{
+    ShowRefusedValues();
+    accessibility::AnnounceSelection(*this, previous);
+}
 
 void Form1::AnnounceFocus() { accessibility::AnnounceFocus(*this); }
 
@@ -151,6 +155,12 @@ LRESULT Form1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     switch (message) {
     case WM_KEYDOWN:
         HandleKeyDown(static_cast<int>(wParam));
+        return 0;
+    case WM_CHAR:
+        HandleChar(static_cast<char32_t>(wParam));
+        return 0;
+    case WM_PASTE:
+        PasteDate();
         return 0;
     case WM_APPCOMMAND:
         if (AppCommandOf(lParam) != APPCOMMAND_COPY)

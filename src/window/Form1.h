@@ -29,7 +29,7 @@ enum class DialogResult { None, Ok, Cancel };
 
 /// The picker window: a header with the selected date, three slider columns and two panels
 /// of special-date links, all drawn by the markup label MarkupLabel1.
-/// Its date can be copied with keys or from a context menu.
+/// Its date can be copied and pasted with keys or from a context menu, and typed into a column.
 /// Its public handlers are also reached by name: "CellClicked", "SpecialDateClicked" and
 /// "DialogButtonClicked" from the markup label, "MouseWheel" from the wheel hook.
 class Form1 : public runtime::Dispatchable, public DateSlider {
@@ -146,6 +146,13 @@ private:
     void ShowCursorOfLabel();
     void SelectNeighbours(const std::array<bool, slider::ColumnCount>& columns, int32_t step);
     void HandleKeyDown(int virtualKey);
+    void HandleChar(char32_t character);
+    void SelectTypedValue(int32_t column);
+    void SelectTypedMonthName();
+    /// The date on the clipboard that a paste would select, or nothing.
+    std::optional<runtime::Date> PastableDate() const;
+    void PasteDate();
+    void ShowRefusedValues();
     void HandlePointer(platform::UINT message, platform::LPARAM lParam);
     /// The two forms in which the selected date is copied.
     enum class CopyForm { AsShown, Iso };
@@ -171,6 +178,18 @@ private:
     bool hooked_ = false;
     bool repaintScheduled_ = false;
     int32_t focusIndex_ = -1;
+    // What has been typed into a column: the characters, the column, when the last one came
+    // (runtime::Milliseconds), and the date selected before the first, whose other columns
+    // each selection keeps ("aug" must not lose the 31st on its way through April).
+    struct TypedEntry {
+        std::u32string Characters;
+        int32_t Column = -1;
+        int64_t LastAt = 0;
+        std::array<int32_t, slider::ColumnCount> Start{};
+    };
+    TypedEntry typed_;
+    // Which cells (column by column, rows 0..4) show a value drawn dimmed as out of bounds.
+    std::array<bool, slider::ColumnCount * slider::RowCount> dimmed_{};
     platform::HWND hWnd_ = 0;
     std::unique_ptr<platform::HostWindow> host_;
 };

@@ -2,7 +2,8 @@
 // the nine links and the dialog buttons; keys over a column step it, Home selects today,
 // Enter or Space on a link or a button acts as a click. In a dialog Enter elsewhere accepts;
 // Escape cancels, and closes the window. Ctrl+C copies the date as the header shows it and
-// Ctrl+Shift+C in ISO form. Every change of the date still goes through SetDate.
+// Ctrl+Shift+C in ISO form; Ctrl+V and Shift+Insert paste a date. Every change of the date
+// still goes through SetDate.
 
 #include "window/Form1.h"
 
@@ -27,6 +28,7 @@ bool IsLink(int32_t focus) { return focus >= FirstLinkStop && focus < FirstButto
 void Form1::SetFocusIndex(int32_t index)
 {
     focusIndex_ = index;
+    typed_ = {};
     if (index < 0)
         markupLabel1_->SetFocusElement(nullptr);
     else if (IsColumn(index))
@@ -43,6 +45,8 @@ void Form1::HandleKeyDown(int virtualKey)
     const bool shift = GetKeyState(VK_SHIFT) < 0;
     const bool control = GetKeyState(VK_CONTROL) < 0;
     const int32_t focus = focusIndex_;
+    // Any key ends what was being typed into a column.
+    typed_ = {};
     // A refused selection (a page of years past the last one) leaves the picker as it was;
     // like a failing click, it must not reach the message loop.
     try {
@@ -73,6 +77,11 @@ void Form1::HandleKeyDown(int virtualKey)
         case VK_C:
             if (control)
                 CopyDate(shift ? CopyForm::Iso : CopyForm::AsShown);
+            break;
+        case VK_V:
+        case VK_INSERT:
+            if (virtualKey == VK_V ? control : shift && !control)
+                PasteDate();
             break;
         case VK_RETURN:
         case VK_SPACE:

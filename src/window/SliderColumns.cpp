@@ -1,5 +1,6 @@
 // The three slider columns: a Grid of five rows per column, styled by distance from the
-// middle row, with a hidden text that keeps the column as wide as its widest value.
+// middle row, with a hidden text that keeps the column as wide as its widest value. Values
+// outside the bounds of a dialog are drawn dimmed.
 
 #include "window/Form1.h"
 
@@ -8,11 +9,13 @@
 #include "platform/Cursors.h"
 #include "runtime/Checked.h"
 #include "runtime/Locale.h"
+#include "runtime/RuntimeError.h"
 #include "window/FormDesign.h"
 
 #include <QFontMetricsF>
 
 #include <algorithm>
+#include <array>
 #include <vector>
 
 using design::Rgb;
@@ -43,6 +46,9 @@ RowStyle StyleOfRow(int32_t row)
     default: return {0, 0, 0, 0, 0};
     }
 }
+
+// How transparent the text of a value outside the bounds is drawn.
+constexpr float DimmedTransparency = 70;
 
 std::string CellName(const char* prefix, int32_t column, int32_t row)
 {
@@ -163,4 +169,36 @@ std::string Form1::WidestColumnText(int32_t column)
         }
     }
     return bestText;
+}
+
+// With bounds set, a value that would select a date outside them is drawn dimmed, so the user
+// sees what cannot be picked. Without bounds every value can be picked and nothing is touched.
+void Form1::ShowRefusedValues()
+{
+    const slider::DateRange range = SelectableRange();
+    const slider::DateRange all = slider::SelectableYears();
+    if (range.First == all.First && range.Last == all.Last)
+        return;
+    const int32_t selected = SelectedRow();
+    for (int32_t column = 0; column < slider::ColumnCount; ++column) {
+        const auto& grid = SliderGrids(column);
+        for (int32_t row = 0; row < slider::RowCount; ++row) {
+            std::array<int32_t, slider::ColumnCount> triple{};
+            for (int32_t each = 0; each < slider::ColumnCount; ++each)
+                triple[each] = CellValues()(each == column ? row : selected, each);
+            bool refused = false;
+            try {
+                slider::SelectedDateFor(triple[0], triple[1], triple[2], range);
+            } catch (const runtime::RuntimeError&) {
+                refused = true;
+            }
+            bool& shown = dimmed_[column * slider::RowCount + row];
+            const auto text = grid ? As<markup::TextBlock>(grid->FindName(CellName("TextArea_", column, row))) : nullptr;
+            if (refused == shown || !text)
+                continue;
+            shown = refused;
+            const RowStyle style = StyleOfRow(row);
+            text->SetForeground(CreateBrush(style.Foreground, refused ? DimmedTransparency : style.ForegroundTransparency));
+        }
+    }
 }

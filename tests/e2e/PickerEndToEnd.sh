@@ -2,7 +2,7 @@
 # Drives the real picker in a virtual X server with real clicks and wheel turns, and checks
 # that each one changes the window and that its opposite brings the first picture back. Then
 # copies the date with real keys and from the context menu, and reads the X clipboard back
-# while the picker still owns it.
+# while the picker still owns it; types a year into its column and pastes a date from xclip.
 # Usage: PickerEndToEnd.sh <picker binary> <layout probe binary> <scripts folder>
 set -euo pipefail
 picker=$1
@@ -84,6 +84,15 @@ xdotool click 3
 sleep 0.5
 xdotool key Down Down Return
 check "the menu's second entry copies the ISO date" [ "$(clipboard)" = "$iso" ]
+
+# Tab three times reaches the year column.
+xdotool key Tab Tab Tab
+xdotool type --delay 100 1987
+xdotool key ctrl+shift+c
+check "a year typed into its column selects it" [ "$(clipboard | cut -c1-5)" = "1987-" ]
+echo " 2024-02-29 " | xclip -i -selection clipboard
+xdotool key ctrl+v ctrl+shift+c
+check "Ctrl+V selects the date on the clipboard" [ "$(clipboard)" = "2024-02-29" ]
 
 check "the picker is still running" kill -0 "$picker_pid"
 check "nothing was written to standard output" [ ! -s "$work/stdout" ]

@@ -2,7 +2,12 @@
 #include "platform/Messages.h"
 #include "support/PickerInvariants.h"
 #include "support/TestEnvironment.h"
+#include "runtime/Clock.h"
+#include "runtime/Locale.h"
 #include "window/TestForm.h"
+
+#include <QDate>
+#include <QLocale>
 
 using namespace platform;
 
@@ -121,4 +126,61 @@ TEST_F(Keyboard, HomeSelectsTodayAndEnterOrSpaceClickTheFocusedLink)
     Press(VK_TAB, true);
     Press(VK_RETURN);
     EXPECT_EQ(form.Selected(), "12/6/2026") << "Enter on a column does nothing";
+}
+
+// Typed characters reach the focused column as WM_CHAR; in `keys` "|" stands for a pause of
+// just over a second, "\b" for Backspace and ">" for another key (Right, which does nothing).
+TEST_F(Keyboard, TypedDigitsAndMonthNamesSelectInTheFocusedColumn)
+{
+    const struct {
+        const char* language;
+        int column;
+        const char* start;
+        const char* keys;
+        const char* selected;
+    } cases[] = {
+        {"en", 2, "2024-02-29", "2023", "2/28/2023"}, {"en", 2, "2024-02-29", "198", "2/29/2024"},
+        {"en", 2, "2024-02-29", "0999", "2/29/2024"}, {"en", 2, "2024-02-29", "19|87", "2/29/2024"},
+        {"en", 2, "2024-02-29", "19>87", "2/29/2024"}, {"en", 2, "2024-02-29", "20233", "2/28/2023"},
+        {"en", 2, "2024-02-29", "1987x", "2/28/1987"}, {"en", 2, "2024-02-29", "19\b987", "2/28/1987"},
+        {"en", 1, "2024-02-10", "1", "2/1/2024"},      {"en", 1, "2024-02-10", "15", "2/15/2024"},
+        {"en", 1, "2024-02-10", "45", "2/5/2024"},     {"en", 1, "2024-02-10", "1|5", "2/5/2024"},
+        {"en", 1, "2024-02-10", "1\b7", "2/7/2024"},   {"en", 1, "2024-02-10", "05", "2/5/2024"},
+        {"en", 0, "2024-03-31", "aug", "8/31/2024"},   {"en", 0, "2024-08-31", "ma", "3/31/2024"},
+        {"en", 0, "2024-03-31", "FEB", "2/29/2024"},   {"en", 0, "2024-03-10", "j", "1/10/2024"},
+        {"en", 0, "2024-03-10", "jj", "6/10/2024"},    {"en", 0, "2024-03-10", "jjj", "7/10/2024"},
+        {"en", 0, "2024-05-10", "12", "12/10/2024"},   {"en", 0, "2024-05-10", "13", "3/10/2024"},
+        {"en", 0, "2024-03-10", "xyz", "3/10/2024"},
+        {"de", 0, "2024-01-10", "MARZ", "3/10/2024"},  {"de", 0, "2024-01-10", "mai", "5/10/2024"},
+        {"de", 0, "2024-01-10", "o", "10/10/2024"},    {"cs", 0, "2024-01-10", "cervenec", "7/10/2024"},
+        {"en", 3, "2024-01-10", "1987", "1/10/2024"},
+    };
+    int64_t now = 0;
+    runtime::UseMilliseconds([&now] { return now; });
+    for (const auto& c : cases) {
+        runtime::UseLocale(QLocale(c.language));
+        TestForm each;
+        each.Form_Load();
+        const QDate start = QDate::fromString(c.start, Qt::ISODate);
+        each.Select(start.month(), start.day(), start.year());
+        for (int tab = 0; tab <= c.column; ++tab)
+            SendMessageA(each.hWnd(), WM_KEYDOWN, VK_TAB, 1);
+        for (const uint character : QString::fromUtf8(c.keys).toUcs4()) {
+            now += character == '|' ? 1001 : 100;
+            if (character == '>')
+                SendMessageA(each.hWnd(), WM_KEYDOWN, VK_RIGHT, 1);
+            else if (character != '|')
+                SendMessageA(each.hWnd(), WM_CHAR, character, 1);
+        }
+        EXPECT_EQ(each.Selected(), c.selected) << c.language << " column " << c.column << " typed " << c.keys;
+    }
+    runtime::UseLocale(QLocale(QLocale::English, QLocale::UnitedStates));
+    runtime::UseMilliseconds(nullptr);
+
+    form.Select(6, 10, 2025);
+    form.SetSelectableRange({Ymd(2000, 1, 1), Ymd(2030, 12, 31)});
+    FocusColumn(2);
+    for (const char character : std::string("1999"))
+        SendMessageA(form.hWnd(), WM_CHAR, static_cast<WPARAM>(character), 1);
+    EXPECT_EQ(form.Selected(), "6/10/2025") << "a year outside the bounds is refused";
 }

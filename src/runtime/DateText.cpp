@@ -1,0 +1,123 @@
+#include "runtime/DateText.h"
+
+#include "runtime/Locale.h"
+
+#include <QDate>
+#include <QLocale>
+#include <QRegularExpression>
+#include <QString>
+
+namespace runtime {
+namespace {
+
+std::optional<Date> DateOf(int year, int month, int day)
+{
+    // QDate knows which days exist; the Date type would carry 30 February into March.
+    if (year < Date::MinYear || year > Date::MaxYear || !QDate::isValid(year, month, day))
+        return std::nullopt;
+    return Date::FromParts(year, month, day);
+}
+
+std::optional<Date> DateOf(const QDate& date)
+{
+    return date.isValid() ? DateOf(date.year(), date.month(), date.day()) : std::nullopt;
+}
+
+// ASCII digits only: a regular expression's \d would also take other scripts' digits, which
+// toInt does not read.
+std::optional<Date> FromIso(const QString& text)
+{
+    static const QRegularExpression iso(QStringLiteral(
+        "^([0-9]{4})-([0-9]{2})-([0-9]{2})"
+        "(?:[T ][0-9]{2}:[0-9]{2}(?::[0-9]{2}(?:[.,][0-9]+)?)?(?:Z|[+-][0-9]{2}(?::?[0-9]{2})?)?)?$"));
+    const QRegularExpressionMatch match = iso.match(text);
+    if (!match.hasMatch())
+        return std::nullopt;
+    return DateOf(match.captured(1).toInt(), match.captured(2).toInt(), match.captured(3).toInt());
+}
+
+// The header's "dddd mmmm d, yyyy": the text must read exactly as the header would write that
+// date, weekday included, though in any case.
+std::optional<Date> FromHeader(const QString& text)
+{
+    static const QRegularExpression header(QStringLiteral("^(.+) ([0-9]{1,2}), ([0-9]{4})$"));
+    const QRegularExpressionMatch match = header.match(text);
+    if (!match.hasMatch())
+        return std::nullopt;
+    const QString names = match.captured(1);
+    for (int month = 1; month <= 12; ++month) {
+        if (!names.endsWith(QLatin1Char(' ') + QString::fromStdString(MonthName(month)), Qt::CaseInsensitive))
+            continue;
+        const std::optional<Date> date = DateOf(match.captured(3).toInt(), month, match.captured(2).toInt());
+        if (date && QString::fromStdString(date->LongText()).compare(text, Qt::CaseInsensitive) == 0)
+            return date;
+    }
+    return std::nullopt;
+}
+
+// A locale's format asks for two-digit years ("M/d/yy") and often for two-digit days and
+// months. A pasted date must carry its year in full, since no century is guessed; a day or a
+// month may come with one digit or two.
+QString WithFullYear(const QString& format)
+{
+    QString widened;
+    for (qsizetype at = 0; at < format.size();) {
+        const QChar letter = format[at];
+        qsizetype end = at + 1;
+        if (letter == QLatin1Char('\'')) {
+            // Quoted text stands as it is, up to the closing quote.
+            while (end < format.size() && format[end] != QLatin1Char('\''))
+                ++end;
+            end = std::min(end + 1, format.size());
+            widened += format.mid(at, end - at);
+        } else {
+            while (end < format.size() && format[end] == letter)
+                ++end;
+            const qsizetype run = end - at;
+            if (letter == QLatin1Char('y') && run == 2)
+                widened += QStringLiteral("yyyy");
+            else if ((letter == QLatin1Char('d') || letter == QLatin1Char('M')) && run == 2)
+                widened += letter;
+            else
+                widened += format.mid(at, run);
+        }
+        at = end;
+    }
+    return widened;
+}
+
+std::optional<Date> FromFormats(const QString& text)
+{
+    const QLocale locale = CurrentLocale();
+    for (const QString& format : {WithFullYear(locale.dateFormat(QLocale::ShortFormat)),
+                                  locale.dateFormat(QLocale::LongFormat), QStringLiteral("d.M.yyyy")}) {
+        if (const std::optional<Date> date = DateOf(locale.toDate(text, format)))
+            return date;
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+std::optional<Date> DateFromText(const std::string& text)
+{
+    const QString trimmed = QString::fromStdString(text).trimmed();
+    if (trimmed.isEmpty())
+        return std::nullopt;
+    if (const std::optional<Date> date = FromIso(trimmed))
+        return date;
+    if (const std::optional<Date> date = FromHeader(trimmed))
+        return date;
+    return FromFormats(trimmed);
+}
+
+std::string FoldedForMatching(const std::string& text)
+{
+    QString folded;
+    for (const QChar character : QString::fromStdString(text).normalized(QString::NormalizationForm_KD))
+        if (!character.isMark())
+            folded += character;
+    return folded.toCaseFolded().toStdString();
+}
+
+} // namespace runtime

@@ -1,0 +1,153 @@
+// Typing a value into the focused column. Characters typed within a second of each other form
+// one entry: four digits select a year; digits select a day or a month as soon as they name
+// one; letters select the first month whose name, as the column shows it, begins with them,
+// in any case and without regard to accents, and the same letter again moves on to the next
+// month that begins with it, as list boxes do. Backspace takes back the last character.
+// Every change of the date goes through SetDate.
+
+#include "window/Form1.h"
+
+#include "date/modDate.h"
+#include "platform/Keyboard.h"
+#include "runtime/Clock.h"
+#include "runtime/DateText.h"
+#include "runtime/Locale.h"
+#include "runtime/RuntimeError.h"
+
+#include <QChar>
+#include <QString>
+
+#include <array>
+
+namespace {
+
+// A longer pause between two characters starts a new entry.
+constexpr int64_t EntryPauseMs = 1000;
+constexpr std::size_t YearDigits = 4;
+
+int DigitOf(char32_t character) { return QChar::digitValue(character); }
+
+bool AllDigits(const std::u32string& characters)
+{
+    for (const char32_t character : characters)
+        if (DigitOf(character) < 0)
+            return false;
+    return true;
+}
+
+// Digits of any script read as their value; a run too long for any column reads as 0.
+int32_t NumberOf(const std::u32string& digits)
+{
+    if (digits.size() > YearDigits)
+        return 0;
+    int32_t number = 0;
+    for (const char32_t digit : digits)
+        number = number * 10 + DigitOf(digit);
+    return number;
+}
+
+std::string Utf8(const std::u32string& characters)
+{
+    return QString::fromUcs4(characters.data(), static_cast<qsizetype>(characters.size())).toStdString();
+}
+
+bool MonthBeginsWith(int32_t month, const std::string& foldedPrefix)
+{
+    return runtime::FoldedForMatching(runtime::MonthName(month)).starts_with(foldedPrefix);
+}
+
+} // namespace
+
+void Form1::HandleChar(char32_t character)
+{
+    const int32_t column = focusIndex_;
+    if (column < 0 || column >= slider::ColumnCount) {
+        typed_ = {};
+        return;
+    }
+    const int64_t now = runtime::Milliseconds();
+    if (typed_.Column != column || now - typed_.LastAt > EntryPauseMs) {
+        typed_ = {{}, column, now, {}};
+        for (int32_t each = 0; each < slider::ColumnCount; ++each)
+            typed_.Start[each] = CellValues()(SelectedRow(), each);
+    }
+    typed_.LastAt = now;
+
+    if (character == platform::VK_BACK) {
+        if (!typed_.Characters.empty())
+            typed_.Characters.pop_back();
+        return;
+    }
+    const bool digit = DigitOf(character) >= 0;
+    const bool letter = !digit && QChar::isLetter(character);
+    if (!digit && !(letter && column == slider::MonthColumn)) {
+        // Something the column cannot take ends the entry, as any other key does.
+        typed_.Characters.clear();
+        return;
+    }
+    // An entry is all digits or all letters; a character of the other kind begins a new one.
+    if (!typed_.Characters.empty() && AllDigits(typed_.Characters) != digit)
+        typed_.Characters.clear();
+    typed_.Characters += character;
+
+    // A refused date (outside the calendar or the bounds) leaves the picker as it was.
+    try {
+        if (letter)
+            SelectTypedMonthName();
+        else
+            SelectTypedValue(column);
+    } catch (const runtime::RuntimeError&) {
+    }
+}
+
+// Digits: a year once there are four of them; a day or a month as soon as they name one of
+// the selected month's days or one of the twelve months, else the last digit begins afresh.
+void Form1::SelectTypedValue(int32_t column)
+{
+    std::array<int32_t, slider::ColumnCount> triple = typed_.Start;
+    std::u32string& digits = typed_.Characters;
+    if (column == slider::YearColumn) {
+        // A fifth digit begins the next year.
+        if (digits.size() > YearDigits)
+            digits.erase(0, digits.size() - 1);
+        if (digits.size() < YearDigits)
+            return;
+    } else {
+        const int32_t last = column == slider::MonthColumn
+                                 ? 12
+                                 : modDate::DaysInMonth(triple[slider::MonthColumn], triple[slider::YearColumn]);
+        const int32_t number = NumberOf(digits);
+        if (number < 1 || number > last)
+            digits.erase(0, digits.size() - 1);
+        if (NumberOf(digits) < 1)
+            return;
+    }
+    triple[column] = NumberOf(digits);
+    SetDate(triple[0], triple[1], triple[2]);
+}
+
+void Form1::SelectTypedMonthName()
+{
+    const std::string typed = runtime::FoldedForMatching(Utf8(typed_.Characters));
+    const std::array<int32_t, slider::ColumnCount>& start = typed_.Start;
+    for (int32_t month = 1; month <= 12; ++month) {
+        if (MonthBeginsWith(month, typed)) {
+            SetDate(month, start[slider::DayColumn], start[slider::YearColumn]);
+            return;
+        }
+    }
+    // No name begins with the same letter pressed again ("jj"): move on from the selected month
+    // to the next one that begins with that letter.
+    const std::u32string& characters = typed_.Characters;
+    if (characters.find_first_not_of(characters.front()) != std::u32string::npos)
+        return;
+    const std::string first = runtime::FoldedForMatching(Utf8(characters.substr(0, 1)));
+    const int32_t selected = CellValues()(SelectedRow(), slider::MonthColumn);
+    for (int32_t step = 1; step <= 12; ++step) {
+        const int32_t month = (selected - 1 + step) % 12 + 1;
+        if (MonthBeginsWith(month, first)) {
+            SetDate(month, start[slider::DayColumn], start[slider::YearColumn]);
+            return;
+        }
+    }
+}
