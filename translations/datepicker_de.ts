@@ -48,10 +48,6 @@
         <translation>--format ist leer; bitte ein Qt-Datumsformat wie yyyy-MM-dd angeben</translation>
     </message>
     <message>
-        <source>Exit status: 0 the date was printed (or, without --print, the window was closed); 1 the user declined; 2 the command line was refused; 3 the dialog failed (no display, display lost, window not built, date not written).</source>
-        <translation>Exit-Status: 0 das Datum wurde ausgegeben (oder, ohne --print, das Fenster wurde geschlossen); 1 der Benutzer hat abgelehnt; 2 die Befehlszeile wurde abgewiesen; 3 der Dialog ist gescheitert (keine Anzeige, Anzeige verloren, Fenster nicht erstellt, Datum nicht geschrieben).</translation>
-    </message>
-    <message>
         <source>--format &quot;%1&quot; holds a %; --format takes a Qt date format such as yyyy-MM-dd, not the %Y-%m-%d of strftime</source>
         <translation>--format „%1“ enthält ein %; --format erwartet ein Qt-Datumsformat wie yyyy-MM-dd, nicht das %Y-%m-%d von strftime</translation>
     </message>
@@ -62,6 +58,98 @@
     <message>
         <source>--format &quot;%1&quot; writes no part of the date; give a Qt date format such as yyyy-MM-dd</source>
         <translation>--format „%1“ schreibt keinen Teil des Datums; bitte ein Qt-Datumsformat wie yyyy-MM-dd angeben</translation>
+    </message>
+    <message>
+        <source>Exit status: 0 the date was printed (or, without --print, the window was closed); 1 the user declined; 2 the command line was refused; 3 the dialog failed (no display, display lost, window not built, date not written); 5 --timeout ended it.</source>
+        <translation>Exit-Status: 0 das Datum wurde ausgegeben (oder, ohne --print, das Fenster wurde geschlossen); 1 der Benutzer hat abgelehnt; 2 die Befehlszeile wurde abgewiesen; 3 der Dialog ist gescheitert (keine Anzeige, Anzeige verloren, Fenster nicht erstellt, Datum nicht geschrieben); 5 --timeout hat ihn beendet.</translation>
+    </message>
+    <message>
+        <source>--%1 &quot;%2&quot; is not a whole number from 1 up</source>
+        <translation>--%1 „%2“ ist keine ganze Zahl ab 1</translation>
+    </message>
+    <message>
+        <source>--date cannot be given together with --day, --month or --year</source>
+        <translation>--date kann nicht zusammen mit --day, --month oder --year angegeben werden</translation>
+    </message>
+    <message>
+        <source>day %1 of month %2 of year %3 is not a date from %4 to %5</source>
+        <translation>Tag %1 des Monats %2 des Jahres %3 ist kein Datum von %4 bis %5</translation>
+    </message>
+    <message>
+        <source>--format and --date-format cannot be given together</source>
+        <translation>--format und --date-format können nicht zusammen angegeben werden</translation>
+    </message>
+    <message>
+        <source>Displays help on commandline options.</source>
+        <translation>Zeigt die Hilfe zu den Befehlszeilenoptionen an.</translation>
+    </message>
+    <message>
+        <source>Displays version information.</source>
+        <translation>Zeigt die Versionsinformationen an.</translation>
+    </message>
+    <message>
+        <source>Ask for a date as --print does, and print it as the C library&apos;s %x unless --date-format says otherwise; a timeout ends with status 5.</source>
+        <translation>Fragt wie --print nach einem Datum und gibt es als %x der C-Bibliothek aus, sofern --date-format nichts anderes sagt; eine Zeitüberschreitung endet mit Status 5.</translation>
+    </message>
+    <message>
+        <source>A prompt above the date; \n starts a new line. Markup tags are removed and entities decoded.</source>
+        <translation>Ein Hinweistext über dem Datum; \n beginnt eine neue Zeile. Markup-Tags werden entfernt und Entitäten aufgelöst.</translation>
+    </message>
+    <message>
+        <source>Show the --text as it stands.</source>
+        <translation>Zeigt den --text so, wie er ist.</translation>
+    </message>
+    <message>
+        <source>Start on this day; a part not given is today&apos;s.</source>
+        <translation>Beginnt mit diesem Tag; ein nicht angegebener Teil ist der von heute.</translation>
+    </message>
+    <message>
+        <source>Start on this month (1 to 12).</source>
+        <translation>Beginnt mit diesem Monat (1 bis 12).</translation>
+    </message>
+    <message>
+        <source>Start on this year.</source>
+        <translation>Beginnt mit diesem Jahr.</translation>
+    </message>
+    <message>
+        <source>Print the date in this strftime format, such as %Y-%m-%d or %A %d %B %Y.</source>
+        <translation>Gibt das Datum in diesem strftime-Format aus, etwa %Y-%m-%d oder %A %d %B %Y.</translation>
+    </message>
+    <message>
+        <source>End by itself after this many seconds, printing the date then, with status 5.</source>
+        <translation>Endet nach so vielen Sekunden von selbst, gibt dann das Datum aus, mit Status 5.</translation>
+    </message>
+    <message>
+        <source>The OK button&apos;s caption.</source>
+        <translation>Die Beschriftung der Schaltfläche OK.</translation>
+    </message>
+    <message>
+        <source>The Cancel button&apos;s caption.</source>
+        <translation>Die Beschriftung der Schaltfläche Abbrechen.</translation>
+    </message>
+    <message>
+        <source>The window&apos;s least width in pixels.</source>
+        <translation>Die kleinste Breite des Fensters in Pixeln.</translation>
+    </message>
+    <message>
+        <source>The window&apos;s least height in pixels.</source>
+        <translation>Die kleinste Höhe des Fensters in Pixeln.</translation>
+    </message>
+    <message>
+        <source>Accepted and ignored.</source>
+        <translation>Angenommen und ignoriert.</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>Optionen:</translation>
+    </message>
+    <message>
+        <source>Options of other calendar dialogs:</source>
+        <translation>Optionen anderer Kalenderdialoge:</translation>
+    </message>
+    <message>
+        <source>--date-format &quot;%1&quot; writes no part of the date; give a strftime format such as %Y-%m-%d</source>
+        <translation>--date-format „%1“ schreibt keinen Teil des Datums; bitte ein strftime-Format wie %Y-%m-%d angeben</translation>
     </message>
 </context>
 <context>

@@ -48,10 +48,6 @@
         <translation>--format está vacío; indique un formato de fecha de Qt como yyyy-MM-dd</translation>
     </message>
     <message>
-        <source>Exit status: 0 the date was printed (or, without --print, the window was closed); 1 the user declined; 2 the command line was refused; 3 the dialog failed (no display, display lost, window not built, date not written).</source>
-        <translation>Estado de salida: 0 se imprimió la fecha (o, sin --print, se cerró la ventana); 1 el usuario rechazó; 2 se rechazó la línea de órdenes; 3 el diálogo falló (sin pantalla, pantalla perdida, ventana no construida, fecha no escrita).</translation>
-    </message>
-    <message>
         <source>--format &quot;%1&quot; holds a %; --format takes a Qt date format such as yyyy-MM-dd, not the %Y-%m-%d of strftime</source>
         <translation>--format «%1» contiene un %; --format espera un formato de fecha de Qt como yyyy-MM-dd, no el %Y-%m-%d de strftime</translation>
     </message>
@@ -62,6 +58,98 @@
     <message>
         <source>--format &quot;%1&quot; writes no part of the date; give a Qt date format such as yyyy-MM-dd</source>
         <translation>--format «%1» no escribe ninguna parte de la fecha; indique un formato de fecha de Qt como yyyy-MM-dd</translation>
+    </message>
+    <message>
+        <source>Exit status: 0 the date was printed (or, without --print, the window was closed); 1 the user declined; 2 the command line was refused; 3 the dialog failed (no display, display lost, window not built, date not written); 5 --timeout ended it.</source>
+        <translation>Estado de salida: 0 se imprimió la fecha (o, sin --print, se cerró la ventana); 1 el usuario rechazó; 2 se rechazó la línea de órdenes; 3 el diálogo falló (sin pantalla, pantalla perdida, ventana no construida, fecha no escrita); 5 --timeout lo terminó.</translation>
+    </message>
+    <message>
+        <source>--%1 &quot;%2&quot; is not a whole number from 1 up</source>
+        <translation>--%1 «%2» no es un número entero a partir de 1</translation>
+    </message>
+    <message>
+        <source>--date cannot be given together with --day, --month or --year</source>
+        <translation>--date no puede darse junto con --day, --month o --year</translation>
+    </message>
+    <message>
+        <source>day %1 of month %2 of year %3 is not a date from %4 to %5</source>
+        <translation>el día %1 del mes %2 del año %3 no es una fecha de %4 a %5</translation>
+    </message>
+    <message>
+        <source>--format and --date-format cannot be given together</source>
+        <translation>--format y --date-format no pueden darse juntos</translation>
+    </message>
+    <message>
+        <source>Displays help on commandline options.</source>
+        <translation>Muestra la ayuda sobre las opciones de la línea de órdenes.</translation>
+    </message>
+    <message>
+        <source>Displays version information.</source>
+        <translation>Muestra la información de la versión.</translation>
+    </message>
+    <message>
+        <source>Ask for a date as --print does, and print it as the C library&apos;s %x unless --date-format says otherwise; a timeout ends with status 5.</source>
+        <translation>Pide una fecha como --print y la imprime como el %x de la biblioteca de C, salvo que --date-format diga otra cosa; un tiempo agotado termina con el estado 5.</translation>
+    </message>
+    <message>
+        <source>A prompt above the date; \n starts a new line. Markup tags are removed and entities decoded.</source>
+        <translation>Un texto sobre la fecha; \n empieza una línea nueva. Se quitan las etiquetas y se decodifican las entidades.</translation>
+    </message>
+    <message>
+        <source>Show the --text as it stands.</source>
+        <translation>Muestra el --text tal cual.</translation>
+    </message>
+    <message>
+        <source>Start on this day; a part not given is today&apos;s.</source>
+        <translation>Empieza en este día; una parte no dada es la de hoy.</translation>
+    </message>
+    <message>
+        <source>Start on this month (1 to 12).</source>
+        <translation>Empieza en este mes (1 a 12).</translation>
+    </message>
+    <message>
+        <source>Start on this year.</source>
+        <translation>Empieza en este año.</translation>
+    </message>
+    <message>
+        <source>Print the date in this strftime format, such as %Y-%m-%d or %A %d %B %Y.</source>
+        <translation>Imprime la fecha en este formato de strftime, como %Y-%m-%d o %A %d %B %Y.</translation>
+    </message>
+    <message>
+        <source>End by itself after this many seconds, printing the date then, with status 5.</source>
+        <translation>Termina solo tras estos segundos, imprimiendo la fecha de ese momento, con el estado 5.</translation>
+    </message>
+    <message>
+        <source>The OK button&apos;s caption.</source>
+        <translation>El texto del botón Aceptar.</translation>
+    </message>
+    <message>
+        <source>The Cancel button&apos;s caption.</source>
+        <translation>El texto del botón Cancelar.</translation>
+    </message>
+    <message>
+        <source>The window&apos;s least width in pixels.</source>
+        <translation>El ancho mínimo de la ventana en píxeles.</translation>
+    </message>
+    <message>
+        <source>The window&apos;s least height in pixels.</source>
+        <translation>El alto mínimo de la ventana en píxeles.</translation>
+    </message>
+    <message>
+        <source>Accepted and ignored.</source>
+        <translation>Aceptada e ignorada.</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>Opciones:</translation>
+    </message>
+    <message>
+        <source>Options of other calendar dialogs:</source>
+        <translation>Opciones de otros diálogos de calendario:</translation>
+    </message>
+    <message>
+        <source>--date-format &quot;%1&quot; writes no part of the date; give a strftime format such as %Y-%m-%d</source>
+        <translation>--date-format «%1» no escribe ninguna parte de la fecha; indique un formato de strftime como %Y-%m-%d</translation>
     </message>
 </context>
 <context>

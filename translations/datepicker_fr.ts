@@ -48,10 +48,6 @@
         <translation>--format est vide&#xa0;; indiquez un format de date Qt tel que yyyy-MM-dd</translation>
     </message>
     <message>
-        <source>Exit status: 0 the date was printed (or, without --print, the window was closed); 1 the user declined; 2 the command line was refused; 3 the dialog failed (no display, display lost, window not built, date not written).</source>
-        <translation>Code de sortie : 0 la date a été écrite (ou, sans --print, la fenêtre a été fermée) ; 1 l’utilisateur a refusé ; 2 la ligne de commande a été refusée ; 3 le dialogue a échoué (pas d’affichage, affichage perdu, fenêtre non construite, date non écrite).</translation>
-    </message>
-    <message>
         <source>--format &quot;%1&quot; holds a %; --format takes a Qt date format such as yyyy-MM-dd, not the %Y-%m-%d of strftime</source>
         <translation>--format « %1 » contient un % ; --format attend un format de date Qt comme yyyy-MM-dd, pas le %Y-%m-%d de strftime</translation>
     </message>
@@ -62,6 +58,98 @@
     <message>
         <source>--format &quot;%1&quot; writes no part of the date; give a Qt date format such as yyyy-MM-dd</source>
         <translation>--format « %1 » n’écrit aucune partie de la date ; indiquez un format de date Qt comme yyyy-MM-dd</translation>
+    </message>
+    <message>
+        <source>Exit status: 0 the date was printed (or, without --print, the window was closed); 1 the user declined; 2 the command line was refused; 3 the dialog failed (no display, display lost, window not built, date not written); 5 --timeout ended it.</source>
+        <translation>Code de sortie : 0 la date a été écrite (ou, sans --print, la fenêtre a été fermée) ; 1 l’utilisateur a refusé ; 2 la ligne de commande a été refusée ; 3 le dialogue a échoué (pas d’affichage, affichage perdu, fenêtre non construite, date non écrite) ; 5 --timeout l’a terminé.</translation>
+    </message>
+    <message>
+        <source>--%1 &quot;%2&quot; is not a whole number from 1 up</source>
+        <translation>--%1 « %2 » n’est pas un nombre entier à partir de 1</translation>
+    </message>
+    <message>
+        <source>--date cannot be given together with --day, --month or --year</source>
+        <translation>--date ne peut pas être donné avec --day, --month ou --year</translation>
+    </message>
+    <message>
+        <source>day %1 of month %2 of year %3 is not a date from %4 to %5</source>
+        <translation>le jour %1 du mois %2 de l’année %3 n’est pas une date de %4 à %5</translation>
+    </message>
+    <message>
+        <source>--format and --date-format cannot be given together</source>
+        <translation>--format et --date-format ne peuvent pas être donnés ensemble</translation>
+    </message>
+    <message>
+        <source>Displays help on commandline options.</source>
+        <translation>Affiche l’aide sur les options de la ligne de commande.</translation>
+    </message>
+    <message>
+        <source>Displays version information.</source>
+        <translation>Affiche les informations de version.</translation>
+    </message>
+    <message>
+        <source>Ask for a date as --print does, and print it as the C library&apos;s %x unless --date-format says otherwise; a timeout ends with status 5.</source>
+        <translation>Demande une date comme --print et l’écrit selon le %x de la bibliothèque C, sauf si --date-format dit autre chose ; un délai dépassé se termine avec le code 5.</translation>
+    </message>
+    <message>
+        <source>A prompt above the date; \n starts a new line. Markup tags are removed and entities decoded.</source>
+        <translation>Une invite au-dessus de la date ; \n commence une nouvelle ligne. Les balises sont retirées et les entités décodées.</translation>
+    </message>
+    <message>
+        <source>Show the --text as it stands.</source>
+        <translation>Affiche le --text tel quel.</translation>
+    </message>
+    <message>
+        <source>Start on this day; a part not given is today&apos;s.</source>
+        <translation>Commence à ce jour ; une partie non donnée est celle d’aujourd’hui.</translation>
+    </message>
+    <message>
+        <source>Start on this month (1 to 12).</source>
+        <translation>Commence à ce mois (1 à 12).</translation>
+    </message>
+    <message>
+        <source>Start on this year.</source>
+        <translation>Commence à cette année.</translation>
+    </message>
+    <message>
+        <source>Print the date in this strftime format, such as %Y-%m-%d or %A %d %B %Y.</source>
+        <translation>Écrit la date dans ce format strftime, comme %Y-%m-%d ou %A %d %B %Y.</translation>
+    </message>
+    <message>
+        <source>End by itself after this many seconds, printing the date then, with status 5.</source>
+        <translation>Se termine seul après ce nombre de secondes, en écrivant la date d’alors, avec le code 5.</translation>
+    </message>
+    <message>
+        <source>The OK button&apos;s caption.</source>
+        <translation>Le libellé du bouton OK.</translation>
+    </message>
+    <message>
+        <source>The Cancel button&apos;s caption.</source>
+        <translation>Le libellé du bouton Annuler.</translation>
+    </message>
+    <message>
+        <source>The window&apos;s least width in pixels.</source>
+        <translation>La largeur minimale de la fenêtre en pixels.</translation>
+    </message>
+    <message>
+        <source>The window&apos;s least height in pixels.</source>
+        <translation>La hauteur minimale de la fenêtre en pixels.</translation>
+    </message>
+    <message>
+        <source>Accepted and ignored.</source>
+        <translation>Accepté et ignoré.</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>Options :</translation>
+    </message>
+    <message>
+        <source>Options of other calendar dialogs:</source>
+        <translation>Options d’autres dialogues de calendrier :</translation>
+    </message>
+    <message>
+        <source>--date-format &quot;%1&quot; writes no part of the date; give a strftime format such as %Y-%m-%d</source>
+        <translation>--date-format « %1 » n’écrit aucune partie de la date ; indiquez un format strftime comme %Y-%m-%d</translation>
     </message>
 </context>
 <context>

@@ -48,10 +48,6 @@
         <translation>--format è vuoto; indicare un formato di data Qt come yyyy-MM-dd</translation>
     </message>
     <message>
-        <source>Exit status: 0 the date was printed (or, without --print, the window was closed); 1 the user declined; 2 the command line was refused; 3 the dialog failed (no display, display lost, window not built, date not written).</source>
-        <translation>Stato di uscita: 0 la data è stata stampata (o, senza --print, la finestra è stata chiusa); 1 l’utente ha rinunciato; 2 la riga di comando è stata rifiutata; 3 il dialogo non è riuscito (nessun display, display perso, finestra non costruita, data non scritta).</translation>
-    </message>
-    <message>
         <source>--format &quot;%1&quot; holds a %; --format takes a Qt date format such as yyyy-MM-dd, not the %Y-%m-%d of strftime</source>
         <translation>--format «%1» contiene un %; --format accetta un formato di data Qt come yyyy-MM-dd, non il %Y-%m-%d di strftime</translation>
     </message>
@@ -62,6 +58,98 @@
     <message>
         <source>--format &quot;%1&quot; writes no part of the date; give a Qt date format such as yyyy-MM-dd</source>
         <translation>--format «%1» non scrive alcuna parte della data; indicare un formato di data Qt come yyyy-MM-dd</translation>
+    </message>
+    <message>
+        <source>Exit status: 0 the date was printed (or, without --print, the window was closed); 1 the user declined; 2 the command line was refused; 3 the dialog failed (no display, display lost, window not built, date not written); 5 --timeout ended it.</source>
+        <translation>Stato di uscita: 0 la data è stata stampata (o, senza --print, la finestra è stata chiusa); 1 l’utente ha rinunciato; 2 la riga di comando è stata rifiutata; 3 il dialogo non è riuscito (nessun display, display perso, finestra non costruita, data non scritta); 5 --timeout lo ha terminato.</translation>
+    </message>
+    <message>
+        <source>--%1 &quot;%2&quot; is not a whole number from 1 up</source>
+        <translation>--%1 «%2» non è un numero intero da 1 in su</translation>
+    </message>
+    <message>
+        <source>--date cannot be given together with --day, --month or --year</source>
+        <translation>--date non può essere dato insieme a --day, --month o --year</translation>
+    </message>
+    <message>
+        <source>day %1 of month %2 of year %3 is not a date from %4 to %5</source>
+        <translation>il giorno %1 del mese %2 dell’anno %3 non è una data da %4 a %5</translation>
+    </message>
+    <message>
+        <source>--format and --date-format cannot be given together</source>
+        <translation>--format e --date-format non possono essere dati insieme</translation>
+    </message>
+    <message>
+        <source>Displays help on commandline options.</source>
+        <translation>Mostra l’aiuto sulle opzioni della riga di comando.</translation>
+    </message>
+    <message>
+        <source>Displays version information.</source>
+        <translation>Mostra le informazioni sulla versione.</translation>
+    </message>
+    <message>
+        <source>Ask for a date as --print does, and print it as the C library&apos;s %x unless --date-format says otherwise; a timeout ends with status 5.</source>
+        <translation>Chiede una data come --print e la stampa come il %x della libreria C, salvo che --date-format dica altrimenti; un tempo scaduto termina con lo stato 5.</translation>
+    </message>
+    <message>
+        <source>A prompt above the date; \n starts a new line. Markup tags are removed and entities decoded.</source>
+        <translation>Un testo sopra la data; \n inizia una nuova riga. I tag vengono rimossi e le entità decodificate.</translation>
+    </message>
+    <message>
+        <source>Show the --text as it stands.</source>
+        <translation>Mostra il --text così com’è.</translation>
+    </message>
+    <message>
+        <source>Start on this day; a part not given is today&apos;s.</source>
+        <translation>Inizia da questo giorno; una parte non data è quella di oggi.</translation>
+    </message>
+    <message>
+        <source>Start on this month (1 to 12).</source>
+        <translation>Inizia da questo mese (da 1 a 12).</translation>
+    </message>
+    <message>
+        <source>Start on this year.</source>
+        <translation>Inizia da questo anno.</translation>
+    </message>
+    <message>
+        <source>Print the date in this strftime format, such as %Y-%m-%d or %A %d %B %Y.</source>
+        <translation>Stampa la data in questo formato strftime, come %Y-%m-%d o %A %d %B %Y.</translation>
+    </message>
+    <message>
+        <source>End by itself after this many seconds, printing the date then, with status 5.</source>
+        <translation>Termina da solo dopo questi secondi, stampando la data di quel momento, con lo stato 5.</translation>
+    </message>
+    <message>
+        <source>The OK button&apos;s caption.</source>
+        <translation>L’etichetta del pulsante OK.</translation>
+    </message>
+    <message>
+        <source>The Cancel button&apos;s caption.</source>
+        <translation>L’etichetta del pulsante Annulla.</translation>
+    </message>
+    <message>
+        <source>The window&apos;s least width in pixels.</source>
+        <translation>La larghezza minima della finestra in pixel.</translation>
+    </message>
+    <message>
+        <source>The window&apos;s least height in pixels.</source>
+        <translation>L’altezza minima della finestra in pixel.</translation>
+    </message>
+    <message>
+        <source>Accepted and ignored.</source>
+        <translation>Accettata e ignorata.</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>Opzioni:</translation>
+    </message>
+    <message>
+        <source>Options of other calendar dialogs:</source>
+        <translation>Opzioni di altri dialoghi di calendario:</translation>
+    </message>
+    <message>
+        <source>--date-format &quot;%1&quot; writes no part of the date; give a strftime format such as %Y-%m-%d</source>
+        <translation>--date-format «%1» non scrive alcuna parte della data; indicare un formato strftime come %Y-%m-%d</translation>
     </message>
 </context>
 <context>

@@ -48,10 +48,6 @@
         <translation>--format is leeg; geef een Qt-datumnotatie op, zoals yyyy-MM-dd</translation>
     </message>
     <message>
-        <source>Exit status: 0 the date was printed (or, without --print, the window was closed); 1 the user declined; 2 the command line was refused; 3 the dialog failed (no display, display lost, window not built, date not written).</source>
-        <translation>Afsluitstatus: 0 de datum is afgedrukt (of, zonder --print, het venster is gesloten); 1 de gebruiker heeft geweigerd; 2 de opdrachtregel is geweigerd; 3 het dialoogvenster is mislukt (geen beeldscherm, beeldscherm verloren, venster niet gebouwd, datum niet geschreven).</translation>
-    </message>
-    <message>
         <source>--format &quot;%1&quot; holds a %; --format takes a Qt date format such as yyyy-MM-dd, not the %Y-%m-%d of strftime</source>
         <translation>--format ‘%1’ bevat een %; --format verwacht een Qt-datumnotatie zoals yyyy-MM-dd, niet de %Y-%m-%d van strftime</translation>
     </message>
@@ -62,6 +58,98 @@
     <message>
         <source>--format &quot;%1&quot; writes no part of the date; give a Qt date format such as yyyy-MM-dd</source>
         <translation>--format ‘%1’ schrijft geen enkel deel van de datum; geef een Qt-datumnotatie zoals yyyy-MM-dd</translation>
+    </message>
+    <message>
+        <source>Exit status: 0 the date was printed (or, without --print, the window was closed); 1 the user declined; 2 the command line was refused; 3 the dialog failed (no display, display lost, window not built, date not written); 5 --timeout ended it.</source>
+        <translation>Afsluitstatus: 0 de datum is afgedrukt (of, zonder --print, het venster is gesloten); 1 de gebruiker heeft geweigerd; 2 de opdrachtregel is geweigerd; 3 het dialoogvenster is mislukt (geen beeldscherm, beeldscherm verloren, venster niet gebouwd, datum niet geschreven); 5 --timeout heeft het beëindigd.</translation>
+    </message>
+    <message>
+        <source>--%1 &quot;%2&quot; is not a whole number from 1 up</source>
+        <translation>--%1 ‘%2’ is geen geheel getal vanaf 1</translation>
+    </message>
+    <message>
+        <source>--date cannot be given together with --day, --month or --year</source>
+        <translation>--date kan niet samen met --day, --month of --year worden gegeven</translation>
+    </message>
+    <message>
+        <source>day %1 of month %2 of year %3 is not a date from %4 to %5</source>
+        <translation>dag %1 van maand %2 van jaar %3 is geen datum van %4 tot %5</translation>
+    </message>
+    <message>
+        <source>--format and --date-format cannot be given together</source>
+        <translation>--format en --date-format kunnen niet samen worden gegeven</translation>
+    </message>
+    <message>
+        <source>Displays help on commandline options.</source>
+        <translation>Toont hulp bij de opdrachtregelopties.</translation>
+    </message>
+    <message>
+        <source>Displays version information.</source>
+        <translation>Toont versie-informatie.</translation>
+    </message>
+    <message>
+        <source>Ask for a date as --print does, and print it as the C library&apos;s %x unless --date-format says otherwise; a timeout ends with status 5.</source>
+        <translation>Vraagt om een datum zoals --print en drukt die af als %x van de C-bibliotheek, tenzij --date-format iets anders zegt; een verlopen tijd eindigt met status 5.</translation>
+    </message>
+    <message>
+        <source>A prompt above the date; \n starts a new line. Markup tags are removed and entities decoded.</source>
+        <translation>Een tekst boven de datum; \n begint een nieuwe regel. Opmaaktags worden verwijderd en entiteiten gedecodeerd.</translation>
+    </message>
+    <message>
+        <source>Show the --text as it stands.</source>
+        <translation>Toont de --text zoals die is.</translation>
+    </message>
+    <message>
+        <source>Start on this day; a part not given is today&apos;s.</source>
+        <translation>Begint op deze dag; een niet gegeven deel is dat van vandaag.</translation>
+    </message>
+    <message>
+        <source>Start on this month (1 to 12).</source>
+        <translation>Begint in deze maand (1 tot 12).</translation>
+    </message>
+    <message>
+        <source>Start on this year.</source>
+        <translation>Begint in dit jaar.</translation>
+    </message>
+    <message>
+        <source>Print the date in this strftime format, such as %Y-%m-%d or %A %d %B %Y.</source>
+        <translation>Drukt de datum af in deze strftime-notatie, zoals %Y-%m-%d of %A %d %B %Y.</translation>
+    </message>
+    <message>
+        <source>End by itself after this many seconds, printing the date then, with status 5.</source>
+        <translation>Eindigt vanzelf na zoveel seconden, drukt dan de datum af, met status 5.</translation>
+    </message>
+    <message>
+        <source>The OK button&apos;s caption.</source>
+        <translation>Het opschrift van de knop OK.</translation>
+    </message>
+    <message>
+        <source>The Cancel button&apos;s caption.</source>
+        <translation>Het opschrift van de knop Annuleren.</translation>
+    </message>
+    <message>
+        <source>The window&apos;s least width in pixels.</source>
+        <translation>De kleinste breedte van het venster in pixels.</translation>
+    </message>
+    <message>
+        <source>The window&apos;s least height in pixels.</source>
+        <translation>De kleinste hoogte van het venster in pixels.</translation>
+    </message>
+    <message>
+        <source>Accepted and ignored.</source>
+        <translation>Geaccepteerd en genegeerd.</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>Opties:</translation>
+    </message>
+    <message>
+        <source>Options of other calendar dialogs:</source>
+        <translation>Opties van andere kalenderdialogen:</translation>
+    </message>
+    <message>
+        <source>--date-format &quot;%1&quot; writes no part of the date; give a strftime format such as %Y-%m-%d</source>
+        <translation>--date-format ‘%1’ schrijft geen enkel deel van de datum; geef een strftime-notatie zoals %Y-%m-%d</translation>
     </message>
 </context>
 <context>

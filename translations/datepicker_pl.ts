@@ -48,10 +48,6 @@
         <translation>--format jest pusty; podaj format daty Qt, np. yyyy-MM-dd</translation>
     </message>
     <message>
-        <source>Exit status: 0 the date was printed (or, without --print, the window was closed); 1 the user declined; 2 the command line was refused; 3 the dialog failed (no display, display lost, window not built, date not written).</source>
-        <translation>Kod wyjścia: 0 data została wypisana (lub, bez --print, okno zostało zamknięte); 1 użytkownik zrezygnował; 2 wiersz poleceń został odrzucony; 3 okno dialogowe zawiodło (brak ekranu, utrata ekranu, okno nie zbudowane, data nie zapisana).</translation>
-    </message>
-    <message>
         <source>--format &quot;%1&quot; holds a %; --format takes a Qt date format such as yyyy-MM-dd, not the %Y-%m-%d of strftime</source>
         <translation>--format „%1” zawiera %; --format przyjmuje format daty Qt, taki jak yyyy-MM-dd, a nie %Y-%m-%d ze strftime</translation>
     </message>
@@ -62,6 +58,98 @@
     <message>
         <source>--format &quot;%1&quot; writes no part of the date; give a Qt date format such as yyyy-MM-dd</source>
         <translation>--format „%1” nie zapisuje żadnej części daty; podaj format daty Qt, taki jak yyyy-MM-dd</translation>
+    </message>
+    <message>
+        <source>Exit status: 0 the date was printed (or, without --print, the window was closed); 1 the user declined; 2 the command line was refused; 3 the dialog failed (no display, display lost, window not built, date not written); 5 --timeout ended it.</source>
+        <translation>Kod wyjścia: 0 data została wypisana (lub, bez --print, okno zostało zamknięte); 1 użytkownik zrezygnował; 2 wiersz poleceń został odrzucony; 3 okno dialogowe zawiodło (brak ekranu, utrata ekranu, okno nie zbudowane, data nie zapisana); 5 zakończył je --timeout.</translation>
+    </message>
+    <message>
+        <source>--%1 &quot;%2&quot; is not a whole number from 1 up</source>
+        <translation>--%1 „%2” nie jest liczbą całkowitą od 1 wzwyż</translation>
+    </message>
+    <message>
+        <source>--date cannot be given together with --day, --month or --year</source>
+        <translation>--date nie może być podane razem z --day, --month ani --year</translation>
+    </message>
+    <message>
+        <source>day %1 of month %2 of year %3 is not a date from %4 to %5</source>
+        <translation>dzień %1 miesiąca %2 roku %3 nie jest datą od %4 do %5</translation>
+    </message>
+    <message>
+        <source>--format and --date-format cannot be given together</source>
+        <translation>--format i --date-format nie mogą być podane razem</translation>
+    </message>
+    <message>
+        <source>Displays help on commandline options.</source>
+        <translation>Wyświetla pomoc dotyczącą opcji wiersza poleceń.</translation>
+    </message>
+    <message>
+        <source>Displays version information.</source>
+        <translation>Wyświetla informacje o wersji.</translation>
+    </message>
+    <message>
+        <source>Ask for a date as --print does, and print it as the C library&apos;s %x unless --date-format says otherwise; a timeout ends with status 5.</source>
+        <translation>Pyta o datę jak --print i wypisuje ją jako %x biblioteki C, chyba że --date-format mówi inaczej; upływ czasu kończy się kodem 5.</translation>
+    </message>
+    <message>
+        <source>A prompt above the date; \n starts a new line. Markup tags are removed and entities decoded.</source>
+        <translation>Tekst nad datą; \n zaczyna nowy wiersz. Znaczniki są usuwane, a encje dekodowane.</translation>
+    </message>
+    <message>
+        <source>Show the --text as it stands.</source>
+        <translation>Pokazuje --text dosłownie.</translation>
+    </message>
+    <message>
+        <source>Start on this day; a part not given is today&apos;s.</source>
+        <translation>Zaczyna od tego dnia; część niepodana jest dzisiejsza.</translation>
+    </message>
+    <message>
+        <source>Start on this month (1 to 12).</source>
+        <translation>Zaczyna od tego miesiąca (1 do 12).</translation>
+    </message>
+    <message>
+        <source>Start on this year.</source>
+        <translation>Zaczyna od tego roku.</translation>
+    </message>
+    <message>
+        <source>Print the date in this strftime format, such as %Y-%m-%d or %A %d %B %Y.</source>
+        <translation>Wypisuje datę w tym formacie strftime, np. %Y-%m-%d lub %A %d %B %Y.</translation>
+    </message>
+    <message>
+        <source>End by itself after this many seconds, printing the date then, with status 5.</source>
+        <translation>Kończy się sam po tylu sekundach, wypisując wtedy datę, z kodem 5.</translation>
+    </message>
+    <message>
+        <source>The OK button&apos;s caption.</source>
+        <translation>Napis na przycisku OK.</translation>
+    </message>
+    <message>
+        <source>The Cancel button&apos;s caption.</source>
+        <translation>Napis na przycisku Anuluj.</translation>
+    </message>
+    <message>
+        <source>The window&apos;s least width in pixels.</source>
+        <translation>Najmniejsza szerokość okna w pikselach.</translation>
+    </message>
+    <message>
+        <source>The window&apos;s least height in pixels.</source>
+        <translation>Najmniejsza wysokość okna w pikselach.</translation>
+    </message>
+    <message>
+        <source>Accepted and ignored.</source>
+        <translation>Przyjmowana i pomijana.</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>Opcje:</translation>
+    </message>
+    <message>
+        <source>Options of other calendar dialogs:</source>
+        <translation>Opcje innych okien kalendarza:</translation>
+    </message>
+    <message>
+        <source>--date-format &quot;%1&quot; writes no part of the date; give a strftime format such as %Y-%m-%d</source>
+        <translation>--date-format „%1” nie zapisuje żadnej części daty; podaj format strftime, taki jak %Y-%m-%d</translation>
     </message>
 </context>
 <context>

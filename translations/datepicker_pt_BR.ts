@@ -48,10 +48,6 @@
         <translation>--format está vazio; informe um formato de data do Qt como yyyy-MM-dd</translation>
     </message>
     <message>
-        <source>Exit status: 0 the date was printed (or, without --print, the window was closed); 1 the user declined; 2 the command line was refused; 3 the dialog failed (no display, display lost, window not built, date not written).</source>
-        <translation>Status de saída: 0 a data foi impressa (ou, sem --print, a janela foi fechada); 1 o usuário recusou; 2 a linha de comando foi recusada; 3 o diálogo falhou (sem tela, tela perdida, janela não construída, data não escrita).</translation>
-    </message>
-    <message>
         <source>--format &quot;%1&quot; holds a %; --format takes a Qt date format such as yyyy-MM-dd, not the %Y-%m-%d of strftime</source>
         <translation>--format &quot;%1&quot; contém um %; --format espera um formato de data do Qt como yyyy-MM-dd, não o %Y-%m-%d do strftime</translation>
     </message>
@@ -62,6 +58,98 @@
     <message>
         <source>--format &quot;%1&quot; writes no part of the date; give a Qt date format such as yyyy-MM-dd</source>
         <translation>--format &quot;%1&quot; não escreve nenhuma parte da data; informe um formato de data do Qt como yyyy-MM-dd</translation>
+    </message>
+    <message>
+        <source>Exit status: 0 the date was printed (or, without --print, the window was closed); 1 the user declined; 2 the command line was refused; 3 the dialog failed (no display, display lost, window not built, date not written); 5 --timeout ended it.</source>
+        <translation>Status de saída: 0 a data foi impressa (ou, sem --print, a janela foi fechada); 1 o usuário recusou; 2 a linha de comando foi recusada; 3 o diálogo falhou (sem tela, tela perdida, janela não construída, data não escrita); 5 --timeout o encerrou.</translation>
+    </message>
+    <message>
+        <source>--%1 &quot;%2&quot; is not a whole number from 1 up</source>
+        <translation>--%1 &quot;%2&quot; não é um número inteiro a partir de 1</translation>
+    </message>
+    <message>
+        <source>--date cannot be given together with --day, --month or --year</source>
+        <translation>--date não pode ser dado junto com --day, --month ou --year</translation>
+    </message>
+    <message>
+        <source>day %1 of month %2 of year %3 is not a date from %4 to %5</source>
+        <translation>o dia %1 do mês %2 do ano %3 não é uma data de %4 a %5</translation>
+    </message>
+    <message>
+        <source>--format and --date-format cannot be given together</source>
+        <translation>--format e --date-format não podem ser dados juntos</translation>
+    </message>
+    <message>
+        <source>Displays help on commandline options.</source>
+        <translation>Mostra a ajuda sobre as opções da linha de comando.</translation>
+    </message>
+    <message>
+        <source>Displays version information.</source>
+        <translation>Mostra as informações da versão.</translation>
+    </message>
+    <message>
+        <source>Ask for a date as --print does, and print it as the C library&apos;s %x unless --date-format says otherwise; a timeout ends with status 5.</source>
+        <translation>Pede uma data como --print e a imprime como o %x da biblioteca C, a menos que --date-format diga outra coisa; um tempo esgotado termina com o status 5.</translation>
+    </message>
+    <message>
+        <source>A prompt above the date; \n starts a new line. Markup tags are removed and entities decoded.</source>
+        <translation>Um texto acima da data; \n começa uma nova linha. As tags são removidas e as entidades decodificadas.</translation>
+    </message>
+    <message>
+        <source>Show the --text as it stands.</source>
+        <translation>Mostra o --text como está.</translation>
+    </message>
+    <message>
+        <source>Start on this day; a part not given is today&apos;s.</source>
+        <translation>Começa neste dia; uma parte não dada é a de hoje.</translation>
+    </message>
+    <message>
+        <source>Start on this month (1 to 12).</source>
+        <translation>Começa neste mês (1 a 12).</translation>
+    </message>
+    <message>
+        <source>Start on this year.</source>
+        <translation>Começa neste ano.</translation>
+    </message>
+    <message>
+        <source>Print the date in this strftime format, such as %Y-%m-%d or %A %d %B %Y.</source>
+        <translation>Imprime a data neste formato do strftime, como %Y-%m-%d ou %A %d %B %Y.</translation>
+    </message>
+    <message>
+        <source>End by itself after this many seconds, printing the date then, with status 5.</source>
+        <translation>Termina sozinho após estes segundos, imprimindo a data de então, com o status 5.</translation>
+    </message>
+    <message>
+        <source>The OK button&apos;s caption.</source>
+        <translation>O rótulo do botão OK.</translation>
+    </message>
+    <message>
+        <source>The Cancel button&apos;s caption.</source>
+        <translation>O rótulo do botão Cancelar.</translation>
+    </message>
+    <message>
+        <source>The window&apos;s least width in pixels.</source>
+        <translation>A largura mínima da janela em pixels.</translation>
+    </message>
+    <message>
+        <source>The window&apos;s least height in pixels.</source>
+        <translation>A altura mínima da janela em pixels.</translation>
+    </message>
+    <message>
+        <source>Accepted and ignored.</source>
+        <translation>Aceita e ignorada.</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>Opções:</translation>
+    </message>
+    <message>
+        <source>Options of other calendar dialogs:</source>
+        <translation>Opções de outros diálogos de calendário:</translation>
+    </message>
+    <message>
+        <source>--date-format &quot;%1&quot; writes no part of the date; give a strftime format such as %Y-%m-%d</source>
+        <translation>--date-format &quot;%1&quot; não escreve nenhuma parte da data; informe um formato do strftime como %Y-%m-%d</translation>
     </message>
 </context>
 <context>

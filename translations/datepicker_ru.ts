@@ -48,10 +48,6 @@
         <translation>--format пуст; укажите формат даты Qt, например yyyy-MM-dd</translation>
     </message>
     <message>
-        <source>Exit status: 0 the date was printed (or, without --print, the window was closed); 1 the user declined; 2 the command line was refused; 3 the dialog failed (no display, display lost, window not built, date not written).</source>
-        <translation>Код выхода: 0 дата выведена (или, без --print, окно закрыто); 1 пользователь отказался; 2 командная строка отклонена; 3 диалог не удался (нет дисплея, дисплей потерян, окно не построено, дата не записана).</translation>
-    </message>
-    <message>
         <source>--format &quot;%1&quot; holds a %; --format takes a Qt date format such as yyyy-MM-dd, not the %Y-%m-%d of strftime</source>
         <translation>--format «%1» содержит %; --format принимает формат даты Qt, например yyyy-MM-dd, а не %Y-%m-%d из strftime</translation>
     </message>
@@ -62,6 +58,98 @@
     <message>
         <source>--format &quot;%1&quot; writes no part of the date; give a Qt date format such as yyyy-MM-dd</source>
         <translation>--format «%1» не выводит ни одной части даты; укажите формат даты Qt, например yyyy-MM-dd</translation>
+    </message>
+    <message>
+        <source>Exit status: 0 the date was printed (or, without --print, the window was closed); 1 the user declined; 2 the command line was refused; 3 the dialog failed (no display, display lost, window not built, date not written); 5 --timeout ended it.</source>
+        <translation>Код выхода: 0 дата выведена (или, без --print, окно закрыто); 1 пользователь отказался; 2 командная строка отклонена; 3 диалог не удался (нет дисплея, дисплей потерян, окно не построено, дата не записана); 5 диалог завершён по --timeout.</translation>
+    </message>
+    <message>
+        <source>--%1 &quot;%2&quot; is not a whole number from 1 up</source>
+        <translation>--%1 «%2» не является целым числом от 1 и выше</translation>
+    </message>
+    <message>
+        <source>--date cannot be given together with --day, --month or --year</source>
+        <translation>--date нельзя указывать вместе с --day, --month или --year</translation>
+    </message>
+    <message>
+        <source>day %1 of month %2 of year %3 is not a date from %4 to %5</source>
+        <translation>день %1 месяца %2 года %3 не является датой от %4 до %5</translation>
+    </message>
+    <message>
+        <source>--format and --date-format cannot be given together</source>
+        <translation>--format и --date-format нельзя указывать вместе</translation>
+    </message>
+    <message>
+        <source>Displays help on commandline options.</source>
+        <translation>Показывает справку по параметрам командной строки.</translation>
+    </message>
+    <message>
+        <source>Displays version information.</source>
+        <translation>Показывает сведения о версии.</translation>
+    </message>
+    <message>
+        <source>Ask for a date as --print does, and print it as the C library&apos;s %x unless --date-format says otherwise; a timeout ends with status 5.</source>
+        <translation>Запрашивает дату, как --print, и выводит её как %x библиотеки C, если --date-format не говорит иное; истечение времени завершается с кодом 5.</translation>
+    </message>
+    <message>
+        <source>A prompt above the date; \n starts a new line. Markup tags are removed and entities decoded.</source>
+        <translation>Подсказка над датой; \n начинает новую строку. Теги разметки удаляются, сущности раскрываются.</translation>
+    </message>
+    <message>
+        <source>Show the --text as it stands.</source>
+        <translation>Показывает --text как есть.</translation>
+    </message>
+    <message>
+        <source>Start on this day; a part not given is today&apos;s.</source>
+        <translation>Начинает с этого дня; не указанная часть берётся из сегодняшней даты.</translation>
+    </message>
+    <message>
+        <source>Start on this month (1 to 12).</source>
+        <translation>Начинает с этого месяца (от 1 до 12).</translation>
+    </message>
+    <message>
+        <source>Start on this year.</source>
+        <translation>Начинает с этого года.</translation>
+    </message>
+    <message>
+        <source>Print the date in this strftime format, such as %Y-%m-%d or %A %d %B %Y.</source>
+        <translation>Выводит дату в этом формате strftime, например %Y-%m-%d или %A %d %B %Y.</translation>
+    </message>
+    <message>
+        <source>End by itself after this many seconds, printing the date then, with status 5.</source>
+        <translation>Завершается сам через столько секунд, выводя дату на тот момент, с кодом 5.</translation>
+    </message>
+    <message>
+        <source>The OK button&apos;s caption.</source>
+        <translation>Надпись на кнопке OK.</translation>
+    </message>
+    <message>
+        <source>The Cancel button&apos;s caption.</source>
+        <translation>Надпись на кнопке «Отмена».</translation>
+    </message>
+    <message>
+        <source>The window&apos;s least width in pixels.</source>
+        <translation>Наименьшая ширина окна в пикселях.</translation>
+    </message>
+    <message>
+        <source>The window&apos;s least height in pixels.</source>
+        <translation>Наименьшая высота окна в пикселях.</translation>
+    </message>
+    <message>
+        <source>Accepted and ignored.</source>
+        <translation>Принимается и игнорируется.</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>Параметры:</translation>
+    </message>
+    <message>
+        <source>Options of other calendar dialogs:</source>
+        <translation>Параметры других диалогов календаря:</translation>
+    </message>
+    <message>
+        <source>--date-format &quot;%1&quot; writes no part of the date; give a strftime format such as %Y-%m-%d</source>
+        <translation>--date-format «%1» не выводит ни одной части даты; укажите формат strftime, например %Y-%m-%d</translation>
     </message>
 </context>
 <context>

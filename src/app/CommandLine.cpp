@@ -1,6 +1,8 @@
 #include "app/CommandLine.h"
 
+#include "app/OptionTable.h"
 #include "app/PrintedDate.h"
+#include "app/PromptText.h"
 #include "date/SliderValues.h"
 #include "runtime/Clock.h"
 
@@ -9,6 +11,7 @@
 #include <QRegularExpression>
 
 #include <algorithm>
+#include <climits>
 
 namespace app {
 
@@ -16,16 +19,9 @@ namespace {
 
 QString DateText(const runtime::Date& date) { return QString::fromStdString(date.IsoText()); }
 
-/// A "YYYY-MM-DD" text that names a real day within the selectable years, or nothing.
-std::optional<runtime::Date> ReadDate(const QString& text)
+/// The date of (year, month, day) when it is a real day within the selectable years.
+std::optional<runtime::Date> SelectableDate(int year, int month, int day)
 {
-    static const QRegularExpression form(QStringLiteral("^(\\d{4})-(\\d{2})-(\\d{2})$"));
-    const QRegularExpressionMatch parts = form.match(text);
-    if (!parts.hasMatch())
-        return std::nullopt;
-    const int year = parts.captured(1).toInt();
-    const int month = parts.captured(2).toInt();
-    const int day = parts.captured(3).toInt();
     if (year < slider::FirstSelectableYear || year > slider::LastSelectableYear || month < 1 || month > 12 || day < 1)
         return std::nullopt;
     // The date type carries a day past the month's end into the next month; such a day is no date.
@@ -35,44 +31,205 @@ std::optional<runtime::Date> ReadDate(const QString& text)
     return date;
 }
 
+/// A "YYYY-MM-DD" text that names a real day within the selectable years, or nothing.
+std::optional<runtime::Date> ReadDate(const QString& text)
+{
+    static const QRegularExpression form(QStringLiteral("^(\\d{4})-(\\d{2})-(\\d{2})$"));
+    const QRegularExpressionMatch parts = form.match(text);
+    if (!parts.hasMatch())
+        return std::nullopt;
+    return SelectableDate(parts.captured(1).toInt(), parts.captured(2).toInt(), parts.captured(3).toInt());
+}
+
 QString BadDate(const QString& option, const QString& value)
 {
     return QCoreApplication::translate("CommandLine", "--%1 \"%2\" is not a date from %3 to %4 in the form YYYY-MM-DD")
-        .arg(option, value, DateText(slider::SelectableYears().First),
-             DateText(slider::SelectableYears().Last));
+        .arg(option, value, DateText(slider::SelectableYears().First), DateText(slider::SelectableYears().Last));
 }
 
-/// Options that Qt's window system reads from the command line itself (-platform, -style, ...).
-/// The parser lets them through unlisted, and QApplication takes them out of the arguments.
+/// Options that Qt's window system reads from the command line itself (-platform, -style, ...). The
+/// parser lets them through unlisted, and QApplication takes them out of the arguments.
 void AcceptQtOptions(QCommandLineParser& parser)
 {
     for (const char* name : {"platform", "platformpluginpath", "platformtheme", "plugin", "qwindowgeometry", "geometry",
-                             "qwindowicon", "icon", "qwindowtitle", "display", "name", "session", "style", "stylesheet"}) {
+                             "qwindowicon", "qwindowtitle", "display", "name", "session", "style", "stylesheet"}) {
         QCommandLineOption option(QString::fromLatin1(name), QString(), QStringLiteral("value"));
         option.setFlags(QCommandLineOption::HiddenFromHelp);
         parser.addOption(option);
     }
-    for (const char* name : {"reverse", "testability", "widgetcount"}) {
+    for (const char* name : {"reverse", "testability", "widgetcount", "help-all"}) {
         QCommandLineOption option(QString::fromLatin1(name));
         option.setFlags(QCommandLineOption::HiddenFromHelp);
         parser.addOption(option);
     }
 }
 
-// The usage line names the program, not the path it was started by (as a manual page wants it).
-QString HelpText(const QCommandLineParser& parser)
+void AddOptionTable(QCommandLineParser& parser)
 {
-    QString text = parser.helpText();
-    const QString startedAs = QCoreApplication::arguments().value(0);
-    if (const qsizetype at = text.indexOf(startedAs); !startedAs.isEmpty() && at >= 0 && at < text.indexOf('\n'))
-        text.replace(at, startedAs.size(), QCoreApplication::applicationName());
-    return text;
+    for (const OptionDeclaration& option : OptionTable()) {
+        QStringList names{QString::fromLatin1(option.Name)};
+        if (option.ShortName)
+            names.prepend(QString::fromLatin1(option.ShortName));
+        parser.addOption(
+            QCommandLineOption(names, QString(), option.ValueName ? QString::fromLatin1(option.ValueName) : QString()));
+    }
+}
+
+QString Description()
+{
+    return QCoreApplication::translate("CommandLine",
+                                       "Pick a date in a small window. With --print, ask "
+                                       "a user for a date and print it for a script.") +
+        QStringLiteral("\n\n") +
+        QCoreApplication::translate("CommandLine",
+                                    "Exit status: 0 the date was printed (or, without --print, the "
+                                    "window was closed); 1 the user "
+                                    "declined; 2 the command line was refused; 3 the dialog failed "
+                                    "(no display, display lost, window "
+                                    "not built, date not written); 5 --timeout ended it.");
 }
 
 CommandLine Refused(const QString& message)
 {
-    return {CommandLineOutcome::Refuse, {}, QStringLiteral("%1: %2\n").arg(QCoreApplication::applicationName(), message)};
+    return {
+        CommandLineOutcome::Refuse, {}, QStringLiteral("%1: %2\n").arg(QCoreApplication::applicationName(), message)};
 }
+
+/// Reads the command line's options into `options`; returns why it refuses them, or an empty text.
+class OptionReader {
+public:
+    OptionReader(const QCommandLineParser& parser, PickerOptions& options) : parser_(parser), options_(options) { }
+
+    QString Read()
+    {
+        for (const auto step :
+             {&OptionReader::ReadStartAndBounds, &OptionReader::ReadFormats, &OptionReader::ReadDialogLook}) {
+            if (QString problem = (this->*step)(); !problem.isEmpty())
+                return problem;
+        }
+        return {};
+    }
+
+private:
+    bool IsSet(const char* name) const { return parser_.isSet(QString::fromLatin1(name)); }
+    QString Value(const char* name) const { return parser_.value(QString::fromLatin1(name)); }
+
+    /// A whole number from 1 up, or nothing.
+    std::optional<int> ReadCount(const char* name) const
+    {
+        bool isNumber = false;
+        const int value = Value(name).toInt(&isNumber);
+        return isNumber && value > 0 ? std::optional<int>(value) : std::nullopt;
+    }
+
+    QString NotACount(const char* name) const
+    {
+        return QCoreApplication::translate("CommandLine", "--%1 \"%2\" is not a whole number from 1 up")
+            .arg(QLatin1String(name), Value(name));
+    }
+
+    QString ReadStartAndBounds()
+    {
+        for (const auto& [name, bound] :
+             {std::pair{"date", &options_.startDate}, std::pair{"min-date", &options_.minDate},
+              std::pair{"max-date", &options_.maxDate}}) {
+            if (!IsSet(name))
+                continue;
+            *bound = ReadDate(Value(name));
+            if (!*bound)
+                return BadDate(QLatin1String(name), Value(name));
+        }
+        if (QString problem = ReadDayMonthYear(); !problem.isEmpty())
+            return problem;
+        if (options_.minDate && options_.maxDate && *options_.minDate > *options_.maxDate)
+            return QCoreApplication::translate("CommandLine", "--min-date %1 lies after --max-date %2")
+                .arg(DateText(*options_.minDate), DateText(*options_.maxDate));
+        // A start outside the bounds starts on the nearer one. Without any of these options the
+        // window reads today itself, as it always has.
+        if (options_.minDate || options_.maxDate) {
+            const slider::DateRange selectable = slider::SelectableYears();
+            options_.startDate =
+                std::clamp(options_.startDate.value_or(runtime::Today()), options_.minDate.value_or(selectable.First),
+                           options_.maxDate.value_or(selectable.Last));
+        }
+        return {};
+    }
+
+    // The start date in parts, each part not given taken from today.
+    QString ReadDayMonthYear()
+    {
+        if (!IsSet("day") && !IsSet("month") && !IsSet("year"))
+            return {};
+        if (IsSet("date"))
+            return QCoreApplication::translate("CommandLine",
+                                               "--date cannot be given together with --day, --month or --year");
+        const runtime::Date today = runtime::Today();
+        int parts[] = {today.Year(), today.Month(), today.Day()};
+        const char* names[] = {"year", "month", "day"};
+        for (int part = 0; part < 3; ++part) {
+            if (!IsSet(names[part]))
+                continue;
+            const std::optional<int> value = ReadCount(names[part]);
+            if (!value)
+                return NotACount(names[part]);
+            parts[part] = *value;
+        }
+        options_.startDate = SelectableDate(parts[0], parts[1], parts[2]);
+        if (!options_.startDate)
+            return QCoreApplication::translate("CommandLine",
+                                               "day %1 of month %2 of year %3 is not a date from %4 to %5")
+                .arg(parts[2])
+                .arg(parts[1])
+                .arg(parts[0])
+                .arg(DateText(slider::SelectableYears().First), DateText(slider::SelectableYears().Last));
+        return {};
+    }
+
+    QString ReadFormats()
+    {
+        if (IsSet("format") && IsSet("date-format"))
+            return QCoreApplication::translate("CommandLine", "--format and --date-format cannot be given together");
+        options_.format = IsSet("format") ? Value("format") : options_.format;
+        if (options_.format.isEmpty())
+            return QCoreApplication::translate("CommandLine",
+                                               "--format is empty; give a Qt date format such as yyyy-MM-dd");
+        if (QString problem = DateFormatProblem(options_.format); !problem.isEmpty())
+            return problem;
+        if (!IsSet("date-format")) {
+            // Other calendar dialogs print the date as the user's locale writes it in short.
+            if (IsSet("calendar") && !IsSet("format"))
+                options_.dateFormat = QStringLiteral("%x");
+            return {};
+        }
+        options_.dateFormat = Value("date-format");
+        return StrftimeFormatProblem(options_.dateFormat);
+    }
+
+    QString ReadDialogLook()
+    {
+        options_.calendar = IsSet("calendar");
+        options_.print = IsSet("print") || options_.calendar;
+        options_.title = Value("title");
+        options_.okLabel = Value("ok-label");
+        options_.cancelLabel = Value("cancel-label");
+        if (IsSet("text"))
+            options_.prompt = PromptText(Value("text"), IsSet("no-markup") ? TextMarkup::Plain : TextMarkup::Pango);
+        for (const auto& [name, count] :
+             {std::pair{"timeout", &options_.timeoutSeconds}, std::pair{"width", &options_.minimumWidth},
+              std::pair{"height", &options_.minimumHeight}}) {
+            if (!IsSet(name))
+                continue;
+            const std::optional<int> value = ReadCount(name);
+            if (!value)
+                return NotACount(name);
+            *count = *value;
+        }
+        return {};
+    }
+
+    const QCommandLineParser& parser_;
+    PickerOptions& options_;
+};
 
 } // namespace
 
@@ -87,71 +244,26 @@ CommandLine ParseCommandLine(const QStringList& arguments)
     QCommandLineParser parser;
     // Single-dash long options, as Qt's own -platform and -style are written.
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    parser.setApplicationDescription(
-        QCoreApplication::translate("CommandLine",
-                                    "Pick a date in a small window. With --print, ask a user for a date and print it for a script.") +
-        QStringLiteral("\n\n") +
-        QCoreApplication::translate("CommandLine", "Exit status: 0 the date was printed (or, without --print, the window was "
-                                                   "closed); 1 the user declined; 2 the command line was refused; 3 the dialog "
-                                                   "failed (no display, display lost, window not built, date not written)."));
-    const QCommandLineOption help = parser.addHelpOption();
-    const QCommandLineOption version = parser.addVersionOption();
-    const QCommandLineOption print(QStringLiteral("print"),
-        QCoreApplication::translate("CommandLine", "Show Cancel and OK. OK or Enter prints the date and exits with status 0; "
-                                                   "Cancel, Escape or closing the window prints nothing and exits with status 1."));
-    const QCommandLineOption date(QStringLiteral("date"),
-        QCoreApplication::translate("CommandLine", "Start on this date instead of today."), QStringLiteral("YYYY-MM-DD"));
-    const QCommandLineOption format(QStringLiteral("format"),
-        QCoreApplication::translate("CommandLine", "Print the date in this Qt date format, in the user's language "
-                                                   "(default yyyy-MM-dd; for example dd.MM.yyyy or \"dddd, d MMMM yyyy\")."),
-        QStringLiteral("FORMAT"), QStringLiteral("yyyy-MM-dd"));
-    const QCommandLineOption minDate(QStringLiteral("min-date"),
-        QCoreApplication::translate("CommandLine", "The first date that may be picked."), QStringLiteral("YYYY-MM-DD"));
-    const QCommandLineOption maxDate(QStringLiteral("max-date"),
-        QCoreApplication::translate("CommandLine", "The last date that may be picked."), QStringLiteral("YYYY-MM-DD"));
-    const QCommandLineOption title(QStringLiteral("title"),
-        QCoreApplication::translate("CommandLine", "The window title (default Form1)."), QStringLiteral("TEXT"));
-    parser.addOptions({print, date, format, minDate, maxDate, title});
+    AddOptionTable(parser);
     AcceptQtOptions(parser);
 
     if (!parser.parse(arguments))
         return Refused(parser.errorText());
     // --help-all shows the same help: the window system's own options stay out of it.
-    if (parser.isSet(help) || parser.isSet(QStringLiteral("help-all")))
-        return {CommandLineOutcome::Inform, {}, HelpText(parser)};
-    if (parser.isSet(version))
-        return {CommandLineOutcome::Inform, {},
-                QStringLiteral("%1 %2\n").arg(QCoreApplication::applicationName(), QCoreApplication::applicationVersion())};
+    if (parser.isSet(QStringLiteral("help")) || parser.isSet(QStringLiteral("help-all")))
+        return {CommandLineOutcome::Inform, {}, HelpText(Description())};
+    if (parser.isSet(QStringLiteral("version")))
+        return {
+            CommandLineOutcome::Inform,
+            {},
+            QStringLiteral("%1 %2\n").arg(QCoreApplication::applicationName(), QCoreApplication::applicationVersion())};
     if (!parser.positionalArguments().isEmpty())
-        return Refused(QCoreApplication::translate("CommandLine", "Unexpected argument '%1'.").arg(parser.positionalArguments().first()));
+        return Refused(QCoreApplication::translate("CommandLine", "Unexpected argument '%1'.")
+                           .arg(parser.positionalArguments().first()));
 
     PickerOptions options;
-    for (const auto& [option, bound] : {std::pair{&date, &options.startDate}, std::pair{&minDate, &options.minDate},
-                                        std::pair{&maxDate, &options.maxDate}}) {
-        if (!parser.isSet(*option))
-            continue;
-        const QString value = parser.value(*option);
-        *bound = ReadDate(value);
-        if (!*bound)
-            return Refused(BadDate(option->names().first(), value));
-    }
-    if (options.minDate && options.maxDate && *options.minDate > *options.maxDate)
-        return Refused(QCoreApplication::translate("CommandLine", "--min-date %1 lies after --max-date %2")
-                           .arg(DateText(*options.minDate), DateText(*options.maxDate)));
-    // A start outside the bounds starts on the nearer one. Without any of these options the
-    // window reads today itself, as it always has.
-    if (options.minDate || options.maxDate) {
-        const slider::DateRange selectable = slider::SelectableYears();
-        options.startDate = std::clamp(options.startDate.value_or(runtime::Today()), options.minDate.value_or(selectable.First),
-                                       options.maxDate.value_or(selectable.Last));
-    }
-    options.print = parser.isSet(print);
-    options.format = parser.value(format);
-    if (options.format.isEmpty())
-        return Refused(QCoreApplication::translate("CommandLine", "--format is empty; give a Qt date format such as yyyy-MM-dd"));
-    if (const QString problem = DateFormatProblem(options.format); !problem.isEmpty())
+    if (const QString problem = OptionReader(parser, options).Read(); !problem.isEmpty())
         return Refused(problem);
-    options.title = parser.value(title);
     return {CommandLineOutcome::Run, options, {}};
 }
 

@@ -11,7 +11,8 @@ namespace app {
 
 /// What the command line asks of the picker window.
 struct PickerOptions {
-    /// The date to start on instead of today (--date), moved within the bounds when they exclude it.
+    /// The date to start on instead of today (--date), moved within the bounds when they exclude
+    /// it.
     std::optional<runtime::Date> startDate;
     /// The first and last date a user may pick (--min-date, --max-date).
     std::optional<runtime::Date> minDate;
@@ -22,6 +23,21 @@ struct PickerOptions {
     QString format = QStringLiteral("yyyy-MM-dd");
     /// The window title (--title); empty keeps the design's title.
     QString title;
+    /// Other calendar dialogs' way (--calendar): the dialog of --print, printing the C library's %x
+    /// unless a format is given.
+    bool calendar = false;
+    /// The strftime format of the printed date (--date-format); used instead of `format` when set.
+    QString dateFormat;
+    /// A prompt above the header, as plain text (--text, --no-markup).
+    QString prompt;
+    /// Seconds after which the dialog ends by itself with status 5 (--timeout); 0 never.
+    int timeoutSeconds = 0;
+    /// The buttons' captions (--ok-label, --cancel-label); empty keeps the usual ones.
+    QString okLabel;
+    QString cancelLabel;
+    /// The window's least size in pixels (--width, --height); 0 leaves it as designed.
+    int minimumWidth = 0;
+    int minimumHeight = 0;
 };
 
 /// What to do after reading the command line.

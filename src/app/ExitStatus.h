@@ -12,6 +12,8 @@ enum ExitStatus : int {
     Refused = 2,
     /// The dialog failed: no display, the display lost, the window not built, the date not written.
     Failed = 3,
+    /// The dialog ended by itself after --timeout; the date then selected was written.
+    TimedOut = 5,
 };
 
 } // namespace app

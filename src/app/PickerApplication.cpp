@@ -14,11 +14,18 @@
 #include <QApplication>
 #include <QLocale>
 #include <QMessageBox>
+#include <QTimer>
+
+#include <algorithm>
+#include <climits>
 
 #include <cstdio>
 #include <exception>
 
 namespace {
+
+// The longest timeout the event loop's timers can wait, some 24 days; no dialog waits longer.
+constexpr int LongestTimeoutSeconds = INT_MAX / 1000;
 
 // The options that shape the window; the date bounds narrow what SetDate accepts.
 void ApplyOptions(Form1& form, const app::PickerOptions& options)
@@ -28,7 +35,8 @@ void ApplyOptions(Form1& form, const app::PickerOptions& options)
     if (options.print)
         form.SetButtons(FormButtons::CancelOk);
     const slider::DateRange selectable = slider::SelectableYears();
-    const slider::DateRange range{options.minDate.value_or(selectable.First), options.maxDate.value_or(selectable.Last)};
+    const slider::DateRange range{options.minDate.value_or(selectable.First),
+                                  options.maxDate.value_or(selectable.Last)};
     form.SetSelectableRange(range);
     if (options.startDate)
         form.SetStartDate(*options.startDate);
@@ -37,12 +45,18 @@ void ApplyOptions(Form1& form, const app::PickerOptions& options)
 void ReportBuildFailure(const QString& reason, const app::PickerOptions& options)
 {
     dialogfailure::Report(QCoreApplication::translate("RunPicker", "the window could not be built: %1").arg(reason));
-    // A script's dialog may have nobody at the screen to click a message away; nor has a
-    // window drawn nowhere.
+    // A script's dialog may have nobody at the screen to click a message away; nor has a window
+    // drawn nowhere.
     if (options.print || QGuiApplication::platformName() == "offscreen")
         return;
     QMessageBox::critical(nullptr, QCoreApplication::translate("RunPicker", "Date picker"),
                           QCoreApplication::translate("RunPicker", "The window could not be built.\n\n%1").arg(reason));
+}
+
+QString PrintedForm(const runtime::Date& date, const app::PickerOptions& options)
+{
+    return options.dateFormat.isEmpty() ? app::PrintedDate(date, options.format)
+                                        : app::StrftimeDate(date, options.dateFormat);
 }
 
 int WriteDate(const QString& date)
@@ -75,6 +89,12 @@ int RunPicker(const app::PickerOptions& options, const std::function<void(Form1&
     form.Show();
     if (onShown)
         onShown(form);
+    bool timedOut = false;
+    if (options.timeoutSeconds > 0)
+        QTimer::singleShot(std::min(options.timeoutSeconds, LongestTimeoutSeconds) * 1000, [&] {
+            timedOut = true;
+            form.EndDialog(DialogResult::Ok);
+        });
     int status = 0;
     {
         const dialogfailure::OpenDialog open;
@@ -85,7 +105,8 @@ int RunPicker(const app::PickerOptions& options, const std::function<void(Form1&
         return status;
     if (form.Result() != DialogResult::Ok)
         return app::Declined;
-    return WriteDate(app::PrintedDate(form.SelectedDate(), options.format));
+    const int written = WriteDate(PrintedForm(form.SelectedDate(), options));
+    return written == app::Accepted && timedOut ? app::TimedOut : written;
 }
 
 int StartPicker(int& argc, char** argv, const std::function<void(Form1&)>& onShown)
@@ -94,13 +115,14 @@ int StartPicker(int& argc, char** argv, const std::function<void(Form1&)>& onSho
     standardoutput::HoldStandardStreams();
     app::CommandLine commandLine;
     {
-        // The command line is read before any window system is reached, so --help, --version
-        // and a bad option answer on a terminal without a display.
+        // The command line is read before any window system is reached, so --help, --version and a
+        // bad option answer on a terminal without a display.
         const QCoreApplication reader(argc, argv);
         translations::UseLanguage(QLocale::system());
         commandLine = app::ParseCommandLine(QCoreApplication::arguments());
         if (commandLine.outcome == app::CommandLineOutcome::Run) {
-            if (const QString missing = dialogfailure::MissingDisplay(QCoreApplication::arguments()); !missing.isEmpty()) {
+            if (const QString missing = dialogfailure::MissingDisplay(QCoreApplication::arguments());
+                !missing.isEmpty()) {
                 dialogfailure::Report(missing);
                 return app::Failed;
             }

@@ -7,13 +7,21 @@
 
 namespace app {
 
-/// The date as --print writes it: in the Qt date `format`, with the month and weekday names
-/// of `locale`, the user's own unless given, and ASCII digits in every language, so that a
-/// script can read the numbers back.
+/// The date as --print writes it: in the Qt date `format`, with the month and weekday names of
+/// `locale`, the user's own unless given, and ASCII digits in every language, so that a script can
+/// read the numbers back.
 QString PrintedDate(const runtime::Date& date, const QString& format, const QLocale& locale = QLocale::system());
 
-/// What is wrong with a Qt date `format` for printing a date, or an empty text when nothing is:
-/// it must write at least one date field (d, M or y outside quotes) and close every quote.
+/// The date in the strftime `format` (%Y-%m-%d, %x, %A %d %B %Y, ...), with the names of the user's
+/// LC_TIME as the C library knows them, and ASCII digits.
+QString StrftimeDate(const runtime::Date& date, const QString& format);
+
+/// What is wrong with a strftime `format` for printing a date, or an empty text: it must hold at
+/// least one conversion that writes something of the date.
+QString StrftimeFormatProblem(const QString& format);
+
+/// What is wrong with a Qt date `format` for printing a date, or an empty text when nothing is: it
+/// must write at least one date field (d, M or y outside quotes) and close every quote.
 QString DateFormatProblem(const QString& format);
 
 } // namespace app

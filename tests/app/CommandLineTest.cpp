@@ -11,8 +11,8 @@ QString DateText(const std::optional<runtime::Date>& date)
     return date ? QString::asprintf("%04d-%02d-%02d", date->Year(), date->Month(), date->Day()) : QStringLiteral("-");
 }
 
-// What the picker makes of a command line, in one line: the options it runs with, or what it
-// prints instead.
+// What the picker makes of a command line, in one line: the options it runs with, or what it prints
+// instead.
 QString Outcome(std::initializer_list<const char*> arguments)
 {
     QStringList line{QStringLiteral("datepicker")};
@@ -20,15 +20,33 @@ QString Outcome(std::initializer_list<const char*> arguments)
         line << QString::fromUtf8(argument);
     const app::CommandLine read = app::ParseCommandLine(line);
     switch (read.outcome) {
-    case app::CommandLineOutcome::Refuse: return QStringLiteral("exit 2: ") + read.text.trimmed();
-    case app::CommandLineOutcome::Inform: return QStringLiteral("exit 0: ") + read.text.section('\n', 0, 0);
-    case app::CommandLineOutcome::Run: break;
+    case app::CommandLineOutcome::Refuse:
+        return QStringLiteral("exit 2: ") + read.text.trimmed();
+    case app::CommandLineOutcome::Inform:
+        return QStringLiteral("exit 0: ") + read.text.section('\n', 0, 0);
+    case app::CommandLineOutcome::Run:
+        break;
     }
     const app::PickerOptions& options = read.options;
-    return QStringLiteral("start %1 min %2 max %3 format %4%5%6")
-        .arg(DateText(options.startDate), DateText(options.minDate), DateText(options.maxDate), options.format,
-             options.print ? QStringLiteral(" print") : QString(),
-             options.title.isEmpty() ? QString() : QStringLiteral(" title ") + options.title);
+    QString outcome = QStringLiteral("start %1 min %2 max %3 format %4%5%6")
+                          .arg(DateText(options.startDate), DateText(options.minDate), DateText(options.maxDate),
+                               options.format, options.print ? QStringLiteral(" print") : QString(),
+                               options.title.isEmpty() ? QString() : QStringLiteral(" title ") + options.title);
+    // What only the options of other calendar dialogs set, where they set it.
+    const std::pair<const char*, QString> dialog[] = {
+        {" calendar", options.calendar ? QStringLiteral("") : QString()},
+        {" date-format ", options.dateFormat},
+        {" prompt ", options.prompt},
+        {" timeout ", options.timeoutSeconds ? QString::number(options.timeoutSeconds) : QString()},
+        {" labels ", options.okLabel.isEmpty() ? QString() : options.cancelLabel + '/' + options.okLabel},
+        {" size ",
+         options.minimumWidth ? QStringLiteral("%1x%2").arg(options.minimumWidth).arg(options.minimumHeight)
+                              : QString()},
+    };
+    for (const auto& [name, value] : dialog)
+        if (!value.isNull())
+            outcome += QLatin1String(name) + value;
+    return outcome;
 }
 
 const char* const BadDate = "is not a date from 1000-01-01 to 9997-12-31 in the form YYYY-MM-DD";
@@ -54,24 +72,89 @@ TEST(CommandLine, ReadsEveryOptionAndRefusesBadValuesWithOneLine)
         {{"--max-date", "9998-01-01"}, QString("exit 2: datepicker: --max-date \"9998-01-01\" ") + BadDate},
         {{"--min-date", "2024-02-30"}, QString("exit 2: datepicker: --min-date \"2024-02-30\" ") + BadDate},
         {{"--min-date", "2024-06-01", "--max-date", "2024-05-31"},
-         "exit 2: datepicker: --min-date 2024-06-01 lies after --max-date 2024-05-31"},
+         "exit 2: datepicker: --min-date 2024-06-01 lies after --max-date "
+         "2024-05-31"},
         // A start outside the bounds, given or today, starts on the nearer bound.
-        {{"--date", "2024-01-15", "--min-date", "2024-06-01"}, "start 2024-06-01 min 2024-06-01 max - format yyyy-MM-dd"},
-        {{"--date", "2024-08-15", "--max-date", "2024-06-30"}, "start 2024-06-30 min - max 2024-06-30 format yyyy-MM-dd"},
+        {{"--date", "2024-01-15", "--min-date", "2024-06-01"},
+         "start 2024-06-01 min 2024-06-01 max - format yyyy-MM-dd"},
+        {{"--date", "2024-08-15", "--max-date", "2024-06-30"},
+         "start 2024-06-30 min - max 2024-06-30 format yyyy-MM-dd"},
         {{"--min-date", "2030-01-01"}, "start 2030-01-01 min 2030-01-01 max - format yyyy-MM-dd"},
         {{"--min-date", "2024-06-01", "--max-date", "2024-06-01"},
          "start 2024-06-01 min 2024-06-01 max 2024-06-01 format yyyy-MM-dd"},
         {{"--min-date", "2026-01-01"}, "start 2026-12-07 min 2026-01-01 max - format yyyy-MM-dd"},
         {{"--print", "--format", "dd.MM.yyyy", "--title", "Date of birth"},
          "start - min - max - format dd.MM.yyyy print title Date of birth"},
-        {{"--format", ""}, "exit 2: datepicker: --format is empty; give a Qt date format such as yyyy-MM-dd"},
-        {{"--format", "%Y-%m-%d"}, "exit 2: datepicker: --format \"%Y-%m-%d\" holds a %; --format takes a Qt date format "
-                                   "such as yyyy-MM-dd, not the %Y-%m-%d of strftime"},
-        {{"--format", "'"}, "exit 2: datepicker: --format \"'\" opens a quote that it does not close"},
-        {{"--format", "'day' dd 'of"}, "exit 2: datepicker: --format \"'day' dd 'of\" opens a quote that it does not close"},
-        {{"--format", "'yyyy'"}, "exit 2: datepicker: --format \"'yyyy'\" writes no part of the date; give a Qt date "
-                                 "format such as yyyy-MM-dd"},
+        {{"--format", ""},
+         "exit 2: datepicker: --format is empty; give a Qt date format such as "
+         "yyyy-MM-dd"},
+        {{"--format", "%Y-%m-%d"},
+         "exit 2: datepicker: --format \"%Y-%m-%d\" holds a %; --format takes a "
+         "Qt date format "
+         "such as yyyy-MM-dd, not the %Y-%m-%d of strftime"},
+        {{"--format", "'"},
+         "exit 2: datepicker: --format \"'\" opens a quote that it does not "
+         "close"},
+        {{"--format", "'day' dd 'of"},
+         "exit 2: datepicker: --format \"'day' dd 'of\" opens a quote that it "
+         "does not close"},
+        {{"--format", "'yyyy'"},
+         "exit 2: datepicker: --format \"'yyyy'\" writes no part of the date; "
+         "give a Qt date "
+         "format such as yyyy-MM-dd"},
         {{"--format", "'100%' yyyy ''d''"}, "start - min - max - format '100%' yyyy ''d''"},
+        // Other calendar dialogs' options: a part of the start date not given is today's.
+        {{"--calendar", "--day", "10", "--month", "8", "--year", "2004"},
+         "start 2004-08-10 min - max - format yyyy-MM-dd print calendar "
+         "date-format %x"},
+        {{"--print",
+          "--month",
+          "2",
+          "--date-format",
+          "%A %d %B %Y",
+          "--text",
+          "<b>Pick</b> a &lt;day&gt;\\nnow &#x263A;",
+          "--timeout",
+          "30",
+          "--ok-label",
+          "Take",
+          "--cancel-label",
+          "Leave",
+          "--width",
+          "600",
+          "--height",
+          "300",
+          "--modal",
+          "--attach=5",
+          "--window-icon=x.png",
+          "--icon",
+          "y",
+          "--icon-name=z"},
+         "start 2026-02-07 min - max - format yyyy-MM-dd print date-format %A %d "
+         "%B %Y prompt Pick a <day>\nnow \u263A "
+         "timeout 30 labels Leave/Take size 600x300"},
+        {{"--text", "<i>as</i> &amp; is\\tthere", "--no-markup"},
+         "start - min - max - format yyyy-MM-dd prompt <i>as</i> &amp; "
+         "is\tthere"},
+        {{"--calendar", "--format", "d.M.yy"}, "start - min - max - format d.M.yy print calendar"},
+        {{"--day", "31", "--month", "2"},
+         "exit 2: datepicker: day 31 of month 2 of year 2026 is not a date from "
+         "1000-01-01 to 9997-12-31"},
+        {{"--year", "999"},
+         "exit 2: datepicker: day 7 of month 12 of year 999 is not a date from "
+         "1000-01-01 to 9997-12-31"},
+        {{"--day", "x"}, "exit 2: datepicker: --day \"x\" is not a whole number from 1 up"},
+        {{"--date", "2024-01-01", "--day", "3"},
+         "exit 2: datepicker: --date cannot be given together with --day, "
+         "--month or --year"},
+        {{"--format", "x", "--date-format", "%F"},
+         "exit 2: datepicker: --format and --date-format cannot be given "
+         "together"},
+        {{"--date-format", "%% and %n"},
+         "exit 2: datepicker: --date-format \"%% and %n\" writes no part of the "
+         "date; give a strftime format such as %Y-%m-%d"},
+        {{"--timeout", "0"}, "exit 2: datepicker: --timeout \"0\" is not a whole number from 1 up"},
+        {{"--width", "-5"}, "exit 2: datepicker: --width \"-5\" is not a whole number from 1 up"},
         {{"--frobnicate"}, "exit 2: datepicker: Unknown option 'frobnicate'."},
         {{"--date"}, "exit 2: datepicker: Missing value after '--date'."},
         {{"2024-02-29"}, "exit 2: datepicker: Unexpected argument '2024-02-29'."},

@@ -24,3 +24,19 @@ TEST(PrintedDate, FollowsTheFormatInTheUsersLanguage)
     EXPECT_EQ(app::PrintedDate(Ymd(2024, 9, 25), "yyyy-MM-dd", arabic).toStdString(), "2024-09-25");
     EXPECT_EQ(app::PrintedDate(Ymd(2024, 9, 25), "d MMMM yyyy", arabic), QString::fromUtf8("25 سبتمبر 2024"));
 }
+
+// strftime's names come from the C library's German locale, which the test set-up generates.
+TEST(PrintedDate, FollowsAStrftimeFormatInTheUsersLanguage)
+{
+    const struct {
+        const char* format;
+        const char* printed;
+    } cases[] = {
+        {"%F", "2024-02-29"},
+        {"%x", "29.02.2024"},
+        {"%A %d %B %Y", "Donnerstag 29 Februar 2024"},
+        {"%d.%m.%Y, %j. Tag, Woche %V", "29.02.2024, 060. Tag, Woche 09"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(app::StrftimeDate(Ymd(2024, 2, 29), c.format).toStdString(), c.printed) << c.format;
+}

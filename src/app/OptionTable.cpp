@@ -1,0 +1,174 @@
+#include "app/OptionTable.h"
+
+#include <QCoreApplication>
+#include <QStringList>
+
+#include <algorithm>
+
+namespace app {
+namespace {
+
+constexpr qsizetype HelpWidth = 79;
+
+// The names as --help writes them: "-h, --help" or "--date-format FORMAT".
+QString Names(const OptionDeclaration& option)
+{
+    QString names = option.ShortName ? QStringLiteral("-%1, ").arg(QLatin1String(option.ShortName)) : QString();
+    names += QStringLiteral("--") + QLatin1String(option.Name);
+    if (option.ValueName)
+        names += QStringLiteral(" <%1>").arg(QLatin1String(option.ValueName));
+    return names;
+}
+
+// Breaks `text` into lines of at most `width` characters at spaces.
+QStringList Wrapped(const QString& text, qsizetype width)
+{
+    QStringList lines{QString()};
+    for (const QString& word : text.split(u' ', Qt::SkipEmptyParts)) {
+        if (!lines.last().isEmpty() && lines.last().size() + 1 + word.size() > width)
+            lines.append(QString());
+        lines.last() += (lines.last().isEmpty() ? QString() : QStringLiteral(" ")) + word;
+    }
+    return lines;
+}
+
+QString GroupHelp(OptionGroup group, qsizetype namesWidth)
+{
+    QString text;
+    for (const OptionDeclaration& option : OptionTable()) {
+        if (option.Group != group)
+            continue;
+        const QString names = QStringLiteral("  ") + Names(option);
+        const QStringList lines =
+            Wrapped(QCoreApplication::translate("CommandLine", option.Description), HelpWidth - namesWidth - 2);
+        text += names.leftJustified(namesWidth + 2) + lines.first() + u'\n';
+        for (qsizetype line = 1; line < lines.size(); ++line)
+            text += QString(namesWidth + 2, u' ') + lines[line] + u'\n';
+    }
+    return text;
+}
+
+} // namespace
+
+const std::vector<OptionDeclaration>& OptionTable()
+{
+    using enum OptionGroup;
+    static const std::vector<OptionDeclaration> table = {
+        {"help", "h", nullptr, QT_TRANSLATE_NOOP("CommandLine", "Displays help on commandline options."), Picker},
+        {"version", "v", nullptr, QT_TRANSLATE_NOOP("CommandLine", "Displays version information."), Picker},
+        {"print", nullptr, nullptr,
+         QT_TRANSLATE_NOOP("CommandLine",
+                           "Show Cancel and OK. OK or Enter prints the date and "
+                           "exits with status 0; "
+                           "Cancel, Escape or closing the window prints nothing "
+                           "and exits with status 1."),
+         Picker},
+        {"date", nullptr, "YYYY-MM-DD", QT_TRANSLATE_NOOP("CommandLine", "Start on this date instead of today."),
+         Picker},
+        {"format", nullptr, "FORMAT",
+         QT_TRANSLATE_NOOP("CommandLine",
+                           "Print the date in this Qt date format, in the user's language "
+                           "(default yyyy-MM-dd; for example dd.MM.yyyy or \"dddd, d MMMM "
+                           "yyyy\")."),
+         Picker},
+        {"min-date", nullptr, "YYYY-MM-DD", QT_TRANSLATE_NOOP("CommandLine", "The first date that may be picked."),
+         Picker},
+        {"max-date", nullptr, "YYYY-MM-DD", QT_TRANSLATE_NOOP("CommandLine", "The last date that may be picked."),
+         Picker},
+        {"title", nullptr, "TEXT", QT_TRANSLATE_NOOP("CommandLine", "The window title (default Form1)."), Picker},
+
+        {"calendar", nullptr, nullptr,
+         QT_TRANSLATE_NOOP("CommandLine",
+                           "Ask for a date as --print does, and print it as the C library's %x "
+                           "unless --date-format says otherwise; a timeout ends with status "
+                           "5."),
+         OtherCalendars},
+        {"text", nullptr, "TEXT",
+         QT_TRANSLATE_NOOP("CommandLine",
+                           "A prompt above the date; \\n starts a "
+                           "new line. Markup tags are removed "
+                           "and entities decoded."),
+         OtherCalendars},
+        {"no-markup", nullptr, nullptr, QT_TRANSLATE_NOOP("CommandLine", "Show the --text as it stands."),
+         OtherCalendars},
+        {"day", nullptr, "DAY", QT_TRANSLATE_NOOP("CommandLine", "Start on this day; a part not given is today's."),
+         OtherCalendars},
+        {"month", nullptr, "MONTH", QT_TRANSLATE_NOOP("CommandLine", "Start on this month (1 to 12)."), OtherCalendars},
+        {"year", nullptr, "YEAR", QT_TRANSLATE_NOOP("CommandLine", "Start on this year."), OtherCalendars},
+        {"date-format", nullptr, "PATTERN",
+         QT_TRANSLATE_NOOP("CommandLine",
+                           "Print the date in this strftime format, such as "
+                           "%Y-%m-%d or %A %d %B %Y."),
+         OtherCalendars},
+        {"timeout", nullptr, "SECONDS",
+         QT_TRANSLATE_NOOP("CommandLine",
+                           "End by itself after this many seconds, printing the "
+                           "date then, with status 5."),
+         OtherCalendars},
+        {"ok-label", nullptr, "TEXT", QT_TRANSLATE_NOOP("CommandLine", "The OK button's caption."), OtherCalendars},
+        {"cancel-label", nullptr, "TEXT", QT_TRANSLATE_NOOP("CommandLine", "The Cancel button's caption."),
+         OtherCalendars},
+        {"width", nullptr, "WIDTH", QT_TRANSLATE_NOOP("CommandLine", "The window's least width in pixels."),
+         OtherCalendars},
+        {"height", nullptr, "HEIGHT", QT_TRANSLATE_NOOP("CommandLine", "The window's least height in pixels."),
+         OtherCalendars},
+        {"modal", nullptr, nullptr, QT_TRANSLATE_NOOP("CommandLine", "Accepted and ignored."), OtherCalendars},
+        {"attach", nullptr, "WINDOW", QT_TRANSLATE_NOOP("CommandLine", "Accepted and ignored."), OtherCalendars},
+        {"window-icon", nullptr, "ICON", QT_TRANSLATE_NOOP("CommandLine", "Accepted and ignored."), OtherCalendars,
+         ValueCompletion::File},
+        {"icon", nullptr, "ICON", QT_TRANSLATE_NOOP("CommandLine", "Accepted and ignored."), OtherCalendars,
+         ValueCompletion::File},
+        {"icon-name", nullptr, "ICON", QT_TRANSLATE_NOOP("CommandLine", "Accepted and ignored."), OtherCalendars},
+    };
+    return table;
+}
+
+QString HelpText(const QString& description)
+{
+    qsizetype namesWidth = 0;
+    for (const OptionDeclaration& option : OptionTable())
+        namesWidth = std::max(namesWidth, Names(option).size() + 2);
+    namesWidth = std::min<qsizetype>(namesWidth, 30);
+    return QStringLiteral("Usage: %1 [options]\n%2\n\n").arg(QCoreApplication::applicationName(), description) +
+        QCoreApplication::translate("CommandLine", "Options:") + u'\n' + GroupHelp(OptionGroup::Picker, namesWidth) +
+        u'\n' + QCoreApplication::translate("CommandLine", "Options of other calendar dialogs:") + u'\n' +
+        GroupHelp(OptionGroup::OtherCalendars, namesWidth);
+}
+
+QString BashCompletion()
+{
+    QStringList words;
+    QStringList withValue;
+    QStringList withFile;
+    for (const OptionDeclaration& option : OptionTable()) {
+        const QString name = QStringLiteral("--") + QLatin1String(option.Name);
+        words << name;
+        if (option.ShortName)
+            words << QStringLiteral("-") + QLatin1String(option.ShortName);
+        if (option.Completion == ValueCompletion::File)
+            withFile << name;
+        else if (option.ValueName)
+            withValue << name;
+    }
+    return QStringLiteral("# bash completion for datepicker, made from its option table "
+                          "when it is built.\n"
+                          "_datepicker()\n"
+                          "{\n"
+                          "    local cur=${COMP_WORDS[COMP_CWORD]} "
+                          "prev=${COMP_WORDS[COMP_CWORD-1]}\n"
+                          "    case $prev in\n"
+                          "    %1)\n"
+                          "        compopt -o filenames\n"
+                          "        mapfile -t COMPREPLY < <(compgen -f -- \"$cur\")\n"
+                          "        return ;;\n"
+                          "    %2)\n"
+                          "        return ;;\n"
+                          "    esac\n"
+                          "    [[ $cur == -* ]] && mapfile -t COMPREPLY < <(compgen -W "
+                          "\"%3\" -- \"$cur\")\n"
+                          "}\n"
+                          "complete -F _datepicker datepicker\n")
+        .arg(withFile.join(u'|'), withValue.join(u'|'), words.join(u' '));
+}
+
+} // namespace app

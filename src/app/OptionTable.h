@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QString>
+
+#include <vector>
+
+namespace app {
+
+/// Where --help lists an option.
+enum class OptionGroup {
+    /// The picker's own options.
+    Picker,
+    /// The options of other calendar dialogs, taken so that their scripts run unchanged.
+    OtherCalendars,
+};
+
+/// What a shell may complete after an option that takes a value.
+enum class ValueCompletion { Nothing, File };
+
+/// One option of the command line: the parser, --help, the manual page and the shell completion are
+/// all made from these.
+struct OptionDeclaration {
+    /// The long name, without dashes ("date-format").
+    const char* Name;
+    /// The one-letter name, or nullptr.
+    const char* ShortName;
+    /// The value's placeholder in --help ("FORMAT"), or nullptr for an option without a value.
+    const char* ValueName;
+    /// What it does, in English; translated in the context "CommandLine".
+    const char* Description;
+    OptionGroup Group;
+    ValueCompletion Completion = ValueCompletion::Nothing;
+};
+
+/// Every option, in the order --help lists them.
+const std::vector<OptionDeclaration>& OptionTable();
+
+/// The help text: the usage line, the description, and the options by group.
+QString HelpText(const QString& description);
+
+/// A bash completion script for every option.
+QString BashCompletion();
+
+} // namespace app
