@@ -54,8 +54,10 @@ for locale in en_US.UTF-8 de_DE.UTF-8; do
   compare "$locale" Return
   compare "$locale" Return --date-format %F
   compare "$locale" Return --date-format "%A %d %B %Y"
-  compare "$locale" Return --date-format %d.%m.%Y --title "Delivery day" --text "<b>Which</b> day?"
+  compare "$locale" Return --date-format %d.%m.%Y
 done
+# The README's example.
+compare en_US.UTF-8 Return --title "Delivery day" --text "Pick a <b>weekday</b>" --date-format %F
 compare en_US.UTF-8 Escape --date-format %F
 compare en_US.UTF-8 - --timeout 1 --date-format %F
 
