@@ -101,11 +101,18 @@ copied=$(xclip -o -selection clipboard 2>/dev/null || true)
 xdotool key ctrl+shift+Cyrillic_ES
 sleep 0.3
 copied_iso=$(xclip -o -selection clipboard 2>/dev/null || true)
+# And the key where the V is pastes.
+printf 2024-02-29 | xclip -selection clipboard
+xdotool key ctrl+Cyrillic_em
+sleep 0.3
+xdotool key ctrl+shift+Cyrillic_ES
+sleep 0.3
+pasted=$(xclip -o -selection clipboard 2>/dev/null || true)
 setxkbmap us
-if [ "$copied" = "Wednesday September 25, 2024" ] && [ "$copied_iso" = "2024-09-25" ]; then
-  echo "ok: Ctrl+C and Ctrl+Shift+C copy under a Russian layout"
+if [ "$copied" = "Wednesday September 25, 2024" ] && [ "$copied_iso" = "2024-09-25" ] && [ "$pasted" = 2024-02-29 ]; then
+  echo "ok: Ctrl+C, Ctrl+Shift+C and Ctrl+V work under a Russian layout"
 else
-  echo "FAIL: under a Russian layout Ctrl+C copied '$copied', Ctrl+Shift+C '$copied_iso'"
+  echo "FAIL: under a Russian layout Ctrl+C copied '$copied', Ctrl+Shift+C '$copied_iso', after Ctrl+V '$pasted'"
   failed=1
 fi
 xdotool key Escape
