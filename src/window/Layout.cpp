@@ -77,9 +77,10 @@ void Form1::BuildLayout()
     // The tree is handed over complete, and the date is set only once handlers can be called.
     markupLabel1_->SetRootElement(root);
     markupLabel1_->MarkupContext()->SetHandler(this);
-    FitLabel(prompt, frame, buttonRow);
     const runtime::Date start = startDate_.value_or(runtime::Today());
     SetDate(start.Month(), start.Day(), start.Year());
+    // Sized only now: until the cells show dates they hold a placeholder of another width.
+    FitLabel(prompt, frame, buttonRow);
 }
 
 std::shared_ptr<markup::TextBlock> Form1::BuildPrompt()
