@@ -72,6 +72,14 @@ void Element::SetVisibility(int32_t visibility)
     Changed();
 }
 
+void Element::SetWidth(qreal width)
+{
+    if (!(width >= 0) || width == std::numeric_limits<qreal>::infinity())
+        runtime::Raise(runtime::ErrInvalidCall);
+    width_ = width;
+    Changed();
+}
+
 ElementPtr Element::FindName(std::string_view name) const
 {
     ElementPtr found;
@@ -111,9 +119,13 @@ QSizeF Element::Measure(QSizeF available, const TextDefaults& defaults)
         return desiredSize_;
     }
     const QMarginsF margins = MarginsOf(margin_);
-    const QSizeF inner(Shrink(available.width(), margins.left() + margins.right()),
+    const bool fixedWidth = !std::isnan(width_);
+    // A set width is the room the content gets, whatever the parent offers.
+    const QSizeF inner(fixedWidth ? width_ : Shrink(available.width(), margins.left() + margins.right()),
                        Shrink(available.height(), margins.top() + margins.bottom()));
-    const QSizeF content = MeasureContent(inner, defaults);
+    QSizeF content = MeasureContent(inner, defaults);
+    if (fixedWidth)
+        content.setWidth(width_);
     desiredSize_ = content.grownBy(margins);
     return desiredSize_;
 }
@@ -122,7 +134,9 @@ void Element::Arrange(const QRectF& slot)
 {
     const QRectF inner = slot.marginsRemoved(MarginsOf(margin_));
     const QSizeF wanted = desiredSize_.shrunkBy(MarginsOf(margin_));
-    const auto [x, width] = Place(inner.x(), std::max<qreal>(0, inner.width()), wanted.width(), horizontalAlignment_);
+    // An element of a set width cannot stretch; it is centred in its slot instead.
+    const int32_t horizontal = !std::isnan(width_) && horizontalAlignment_ == AlignStretch ? AlignCentre : horizontalAlignment_;
+    const auto [x, width] = Place(inner.x(), std::max<qreal>(0, inner.width()), wanted.width(), horizontal);
     const auto [y, height] = Place(inner.y(), std::max<qreal>(0, inner.height()), wanted.height(), verticalAlignment_);
     bounds_ = QRectF(x, y, width, height);
     ArrangeContent(bounds_);

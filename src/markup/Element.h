@@ -10,6 +10,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <limits>
 #include <string>
 #include <utility>
 #include <vector>
@@ -63,6 +64,10 @@ public:
     void SetVerticalAlignment(int32_t alignment);
     int32_t Visibility() const { return visibility_; }
     void SetVisibility(int32_t visibility);
+    /// The width of the element's box in pixels; NaN (the default) sizes it to its content.
+    qreal Width() const { return width_; }
+    /// Error 5 for a negative or infinite width.
+    void SetWidth(qreal width);
     /// The system cursor id shown over the element; 0 when it sets none.
     int32_t Cursor() const { return cursor_; }
     void SetCursor(int32_t cursorId) { cursor_ = cursorId; }
@@ -118,6 +123,7 @@ private:
     int32_t horizontalAlignment_ = AlignStretch;
     int32_t verticalAlignment_ = AlignStretch;
     int32_t visibility_ = Visible;
+    qreal width_ = std::numeric_limits<qreal>::quiet_NaN();
     int32_t cursor_ = 0;
     bool isMouseOver_ = false;
     std::vector<std::pair<int32_t, std::string>> handlers_;

@@ -16,6 +16,14 @@ const QColor DefaultLinkColour(0, 102, 204);
 
 bool IsCollapsed(const Element& item) { return item.Visibility() == Collapsed; }
 
+QString WithoutTrailingSpaces(const QString& text)
+{
+    qsizetype length = text.size();
+    while (length > 0 && text[length - 1] == u' ')
+        --length;
+    return text.left(length);
+}
+
 } // namespace
 
 TextBlock::TextBlock()
@@ -58,6 +66,14 @@ void TextBlock::SetPadding(ThicknessPtr padding)
 void TextBlock::SetForeground(SolidColorBrushPtr brush)
 {
     foreground_ = std::move(brush);
+    Changed();
+}
+
+void TextBlock::SetTextWrapping(int32_t wrapping)
+{
+    if (wrapping != NoWrap && wrapping != Wrap)
+        runtime::Raise(runtime::ErrInvalidCall);
+    textWrapping_ = wrapping;
     Changed();
 }
 
@@ -120,22 +136,122 @@ bool TextBlock::Segment::Shown() const
 bool TextBlock::HitsSelf(QPointF point) const
 {
     // The room of a hidden inline is a gap in the text, like the room of a hidden element.
+    const QPointF origin = Bounds().marginsRemoved(MarginsOf(padding_)).topLeft();
     return std::none_of(segments_.begin(), segments_.end(), [&](const Segment& segment) {
-        return !segment.Shown() && segment.Source->Bounds().contains(point);
+        return !segment.Shown() && PlaceOf(segment, origin).contains(point);
     });
 }
 
-QSizeF TextBlock::MeasureContent(QSizeF, const TextDefaults& defaults)
+qreal TextBlock::BreakLines(const QFontMetricsF& metrics, qreal maxWidth)
+{
+    // Pass 1: cut each segment at its newlines and, when wrapping, after the spaces that end
+    // each word. A piece that ends in no space is glued to the next: a word may go on in the
+    // next run.
+    struct Piece {
+        size_t From; // the segment it is cut from
+        QString Text;
+        bool NewLine; // a newline, which is a piece of its own
+        bool BreakAfter;
+    };
+    const bool wrapping = textWrapping_ == Wrap;
+    std::vector<Piece> pieces;
+    for (size_t index = 0; index < segments_.size(); ++index) {
+        const QString& text = segments_[index].Text;
+        qsizetype start = 0;
+        for (qsizetype at = 0; at <= text.size(); ++at) {
+            const bool lineEnd = at == text.size() || text[at] == u'\n';
+            const bool wordEnd = wrapping && !lineEnd && text[at] == u' ' && at + 1 < text.size() &&
+                                 text[at + 1] != u' ' && text[at + 1] != u'\n';
+            if (!lineEnd && !wordEnd)
+                continue;
+            const qsizetype end = wordEnd ? at + 1 : at;
+            const QString piece = text.mid(start, end - start);
+            pieces.push_back({index, piece, false, piece.endsWith(u' ')});
+            if (at < text.size() && lineEnd)
+                pieces.push_back({index, QString(), true, true});
+            start = lineEnd ? at + 1 : end;
+        }
+    }
+
+    // Pass 2: fill the lines. The pieces between two breaks go on a new line together when
+    // they would pass the width, unless they start the line; trailing spaces may pass it.
+    std::vector<Segment> placed;
+    std::vector<size_t> placedFrom; // the segment each placed piece was cut from
+    qreal x = 0;
+    int line = 0;
+    size_t unitStart = 0;
+    auto placeUnit = [&](size_t unitEnd) {
+        qreal unitWidth = 0;
+        for (size_t index = unitStart; index < unitEnd; ++index)
+            unitWidth += metrics.horizontalAdvance(pieces[index].Text);
+        const qreal ink = unitEnd > unitStart ? unitWidth - metrics.horizontalAdvance(pieces[unitEnd - 1].Text) +
+                                                    metrics.horizontalAdvance(WithoutTrailingSpaces(pieces[unitEnd - 1].Text))
+                                              : 0;
+        if (wrapping && x > 0 && x + ink > maxWidth) {
+            ++line;
+            x = 0;
+        }
+        for (size_t index = unitStart; index < unitEnd; ++index) {
+            const Segment& from = segments_[pieces[index].From];
+            const qreal width = metrics.horizontalAdvance(pieces[index].Text);
+            placed.push_back({pieces[index].Text, from.Source, from.Link, width, x, line});
+            placedFrom.push_back(pieces[index].From);
+            x += width;
+        }
+        unitStart = unitEnd;
+    };
+    for (size_t index = 0; index < pieces.size(); ++index) {
+        if (pieces[index].NewLine) {
+            placeUnit(index);
+            unitStart = index + 1;
+            ++line;
+            x = 0;
+        } else if (pieces[index].BreakAfter || index + 1 == pieces.size()) {
+            placeUnit(index + 1);
+        }
+    }
+
+    // Pass 3: join the pieces of one segment on one line again, so that text is drawn and
+    // measured as whole as the lines allow, and place the joined segments.
+    segments_.clear();
+    size_t previousFrom = pieces.size();
+    for (size_t index = 0; index < placed.size(); ++index) {
+        if (!segments_.empty() && placedFrom[index] == previousFrom && segments_.back().Line == placed[index].Line)
+            segments_.back().Text += placed[index].Text;
+        else
+            segments_.push_back(placed[index]);
+        previousFrom = placedFrom[index];
+    }
+    qreal widest = 0;
+    for (size_t index = 0; index < segments_.size(); ++index) {
+        Segment& segment = segments_[index];
+        const bool startsLine = index == 0 || segments_[index - 1].Line != segment.Line;
+        segment.X = startsLine ? 0 : segments_[index - 1].X + segments_[index - 1].Width;
+        segment.Width = metrics.horizontalAdvance(segment.Text);
+        const qreal shown = wrapping ? metrics.horizontalAdvance(WithoutTrailingSpaces(segment.Text)) : segment.Width;
+        widest = std::max(widest, segment.X + shown);
+    }
+    lineCount_ = line + 1;
+    return widest;
+}
+
+QSizeF TextBlock::MeasureContent(QSizeF available, const TextDefaults& defaults)
 {
     font_ = EffectiveFont(defaults);
     const QFontMetricsF metrics(font_);
     CollectSegments(metrics);
     ascent_ = metrics.ascent();
     lineHeight_ = metrics.height();
-    qreal width = 0;
-    for (const Segment& segment : segments_)
-        width += segment.Width;
-    return QSizeF(std::ceil(width), std::ceil(lineHeight_)).grownBy(MarginsOf(padding_));
+    lineSpacing_ = metrics.lineSpacing();
+    const QMarginsF padding = MarginsOf(padding_);
+    const qreal width = BreakLines(metrics, available.width() - padding.left() - padding.right());
+    const qreal height = lineHeight_ + (lineCount_ - 1) * lineSpacing_;
+    return QSizeF(std::ceil(width), std::ceil(height)).grownBy(padding);
+}
+
+QRectF TextBlock::PlaceOf(const Segment& segment, QPointF origin) const
+{
+    return QRectF(origin.x() + segment.X, origin.y() + segment.Line * lineSpacing_, segment.Width, lineHeight_);
 }
 
 void TextBlock::ArrangeContent(const QRectF& box)
@@ -155,13 +271,19 @@ void TextBlock::ArrangeContent(const QRectF& box)
                 if (IsCollapsed(*linkRun) || IsCollapsed(*link))
                     linkRun->Arrange(nowhere);
     }
-    qreal x = content.x();
+    // A run broken over lines gets the span of its parts.
+    std::vector<std::pair<Element*, QRectF>> runPlaces;
     for (const Segment& segment : segments_) {
-        const QRectF place(x, content.y(), segment.Width, lineHeight_);
-        if (segment.Source)
-            segment.Source->Arrange(place);
-        x += segment.Width;
+        if (!segment.Source)
+            continue;
+        const QRectF place = PlaceOf(segment, content.topLeft());
+        if (!runPlaces.empty() && runPlaces.back().first == segment.Source)
+            runPlaces.back().second |= place;
+        else
+            runPlaces.emplace_back(segment.Source, place);
     }
+    for (const auto& [run, place] : runPlaces)
+        run->Arrange(place);
     for (const ElementPtr& item : inlines_) {
         auto* link = dynamic_cast<Hyperlink*>(item.get());
         if (!link)
@@ -180,12 +302,9 @@ void TextBlock::PaintContent(QPainter& painter, const TextDefaults& defaults) co
     const QFont& font = font_;
     const QRectF content = Bounds().marginsRemoved(MarginsOf(padding_));
     painter.setRenderHint(QPainter::TextAntialiasing);
-    qreal x = content.x();
     for (const Segment& segment : segments_) {
-        if (!segment.Shown()) {
-            x += segment.Width;
+        if (!segment.Shown())
             continue;
-        }
         QFont segmentFont = font;
         QColor colour = blockColour;
         if (segment.Link) {
@@ -194,8 +313,7 @@ void TextBlock::PaintContent(QPainter& painter, const TextDefaults& defaults) co
         }
         painter.setFont(segmentFont);
         painter.setPen(colour);
-        painter.drawText(QPointF(x, content.y() + ascent_), segment.Text);
-        x += segment.Width;
+        painter.drawText(PlaceOf(segment, content.topLeft()).topLeft() + QPointF(0, ascent_), segment.Text);
     }
 }
 

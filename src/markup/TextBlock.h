@@ -8,7 +8,14 @@
 
 namespace markup {
 
-/// One line of text: its own Text, or a list of Runs and Hyperlinks.
+/// TextWrapping codes: one line per newline of the text, or lines also broken between words.
+enum TextWrappingCode : int32_t {
+    NoWrap = 0,
+    Wrap = 1,
+};
+
+/// Text in the block's font: its own Text, or a list of Runs and Hyperlinks. A newline starts a
+/// new line; with TextWrapping 1 a word that would pass the block's width starts one too.
 class TextBlock : public Element {
 public:
     TextBlock();
@@ -26,6 +33,9 @@ public:
     void SetPadding(ThicknessPtr padding);
     const SolidColorBrushPtr& Foreground() const { return foreground_; }
     void SetForeground(SolidColorBrushPtr brush);
+    int32_t TextWrapping() const { return textWrapping_; }
+    /// Error 5 for a code other than NoWrap and Wrap.
+    void SetTextWrapping(int32_t wrapping);
     /// The text shown when the block has no inlines.
     const std::string& Text() const { return text_; }
     void SetText(std::string text);
@@ -44,18 +54,26 @@ protected:
     bool HitsSelf(QPointF point) const override;
 
 private:
-    // A stretch of text drawn in one style: the block's own text, or one run.
+    // A stretch of text drawn in one style on one line: the block's own text or one run, or a
+    // part of them once they are broken into lines.
     struct Segment {
         QString Text;
         Element* Source; // the run, or nullptr for the block's own text
         const class Hyperlink* Link;
         qreal Width;
+        qreal X = 0; // from the left edge of the content
+        int Line = 0;
         bool Shown() const;
     };
     void CollectSegments(const QFontMetricsF& metrics);
+    // Breaks the segments into lines and places them; returns the width of the widest line.
+    qreal BreakLines(const QFontMetricsF& metrics, qreal maxWidth);
+    // Where a segment lies, given the top left corner of the content.
+    QRectF PlaceOf(const Segment& segment, QPointF origin) const;
 
     float fontSize_ = 0;
     int32_t fontWeight_ = 400;
+    int32_t textWrapping_ = NoWrap;
     std::string fontFamily_;
     ThicknessPtr padding_;
     SolidColorBrushPtr foreground_;
@@ -65,6 +83,8 @@ private:
     QFont font_; // as measured, and so as painted
     qreal ascent_ = 0;
     qreal lineHeight_ = 0;
+    qreal lineSpacing_ = 0; // from the top of one line to the top of the next
+    int lineCount_ = 1;
 };
 
 } // namespace markup

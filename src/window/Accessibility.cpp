@@ -22,7 +22,7 @@ constexpr int HeaderChild = 0;
 constexpr int FirstColumnChild = 1;
 constexpr int FirstLinkChild = FirstColumnChild + slider::ColumnCount;
 constexpr int FirstButtonChild = FirstLinkChild + 9;
-constexpr int MostChildren = FirstButtonChild + 2;
+constexpr int MostChildren = FirstButtonChild + 2 + 1; // and the prompt
 
 const char* const ColumnNames[] = {QT_TRANSLATE_NOOP("accessibility", "Month"), QT_TRANSLATE_NOOP("accessibility", "Day"),
                                    QT_TRANSLATE_NOOP("accessibility", "Year")};
@@ -42,8 +42,9 @@ struct Registered {
 };
 using RegisteredPtr = std::shared_ptr<Registered>;
 
-// The header, the columns and the links, then the dialog buttons where the window has them.
-int ChildCount(const Form1& form) { return FirstColumnChild + form.FocusStopCount(); }
+// The header, the columns and the links, then the dialog buttons and the prompt where the
+// window has them.
+int ChildCount(const Form1& form) { return FirstColumnChild + form.FocusStopCount() + (form.PromptText() ? 1 : 0); }
 
 std::map<const QObject*, RegisteredPtr>& Windows()
 {
@@ -256,8 +257,24 @@ protected:
     void Press() override { form_.PressDialogButton(index_); }
 };
 
-// The window: its children are the header, the three columns, the nine links and the dialog
-// buttons.
+// The prompt is read as text. It comes last, so that the parts that take the focus keep
+// their places whether or not the window has one.
+class PromptAccessible : public PartAccessible {
+public:
+    using PartAccessible::PartAccessible;
+    QString text(QAccessible::Text kind) const override
+    {
+        const auto prompt = std::dynamic_pointer_cast<markup::TextBlock>(Element());
+        return kind == QAccessible::Name && prompt ? QString::fromStdString(prompt->Text()) : PartAccessible::text(kind);
+    }
+    QAccessible::Role role() const override { return QAccessible::StaticText; }
+
+protected:
+    markup::ElementPtr Element() const override { return form_.PromptText(); }
+};
+
+// The window: its children are the header, the three columns, the nine links, the dialog
+// buttons and the prompt.
 class WindowAccessible : public QAccessibleWidget {
 public:
     WindowAccessible(QWidget* widget, RegisteredPtr registered)
@@ -307,6 +324,8 @@ private:
         Form1& form = *registered_->Form;
         if (index == HeaderChild)
             return new HeaderAccessible(form, self);
+        if (form.PromptText() && index == ChildCount(form) - 1)
+            return new PromptAccessible(form, self);
         if (index < FirstLinkChild)
             return new ColumnAccessible(form, self, index - FirstColumnChild);
         if (index < FirstButtonChild)

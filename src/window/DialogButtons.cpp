@@ -41,6 +41,8 @@ std::string ButtonName(int32_t index) { return "DialogButton_" + std::to_string(
 
 std::string Form1::DialogButtonCaption(int32_t index) const
 {
+    if (const std::string& set = buttonCaptions_[runtime::CheckedIndex(index, ButtonCount)]; !set.empty())
+        return set;
     return QCoreApplication::translate("Form1", ButtonCaptions[runtime::CheckedIndex(index, ButtonCount)]).toStdString();
 }
 

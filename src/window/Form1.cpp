@@ -93,12 +93,17 @@ QPointF Form1::LabelPosition() const
     return QPointF(TwipsToPixelsX(design::LabelLeft), TwipsToPixelsY(design::LabelTop));
 }
 
+QSize Form1::ClientSize() const
+{
+    return QSize(TwipsToPixelsX(design::ClientWidth), TwipsToPixelsY(design::ClientHeight)) + grownBy_;
+}
+
 void Form1::Show()
 {
     if (!host_) {
         host_ = std::make_unique<HostWindow>(hWnd_);
         host_->setWindowTitle(QString::fromStdString(caption_));
-        host_->setFixedSize(TwipsToPixelsX(design::ClientWidth), TwipsToPixelsY(design::ClientHeight) + buttonRowHeight_);
+        host_->setFixedSize(ClientSize());
         host_->SetPaintFunction([this](QPainter& painter, const QRegion& area) { Paint(painter, area); });
         markupLabel1_->SetChangeListener([this] { ScheduleRepaint(); });
         accessibility::Install(*this);

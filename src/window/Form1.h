@@ -9,6 +9,7 @@
 #include <QFont>
 #include <QPointF>
 #include <QRegion>
+#include <QSize>
 
 #include <any>
 #include <array>
@@ -56,6 +57,14 @@ public:
     void SetButtons(FormButtons buttons) { buttons_ = buttons; }
     /// The date selected first instead of today; set before Form_Load.
     void SetStartDate(const runtime::Date& date) { startDate_ = date; }
+    /// Plain text shown above the header, wrapped at the frame's width; a newline starts a new
+    /// line. Empty shows none. Set before Form_Load.
+    void SetPrompt(std::string text) { prompt_ = std::move(text); }
+    /// Captions for Cancel and OK in place of the translated ones; an empty one keeps its
+    /// default. Set before Form_Load.
+    void SetButtonCaptions(std::string cancel, std::string ok) { buttonCaptions_ = {std::move(cancel), std::move(ok)}; }
+    /// The least client size in pixels; 0 sets no least in that direction. Set before Form_Load.
+    void SetMinimumClientSize(int width, int height) { minimumClientSize_ = QSize(width, height); }
     /// How the user ended the window.
     DialogResult Result() const { return result_; }
     /// Ends the window with `result` and closes it, as OK and Cancel do.
@@ -82,7 +91,7 @@ public:
     std::string SpecialDateDescription(int32_t index) const;
     /// Dialog button `index` (0 Cancel, 1 OK), or nothing when the window has none.
     markup::ElementPtr DialogButton(int32_t index) const;
-    /// The caption of dialog button `index` in the user's language.
+    /// The caption of dialog button `index`: the one set, or the default in the user's language.
     std::string DialogButtonCaption(int32_t index) const;
     /// Acts as a click on dialog button `index`: 0 cancels, 1 accepts.
     void PressDialogButton(int32_t index);
@@ -104,6 +113,10 @@ public:
     platform::HostWindow* Host() const { return host_.get(); }
     /// Where the markup label sits in the client area, in pixels.
     QPointF LabelPosition() const;
+    /// The size of the client area, in pixels.
+    QSize ClientSize() const;
+    /// The prompt's text block, named "PromptText", or nothing when the window has none.
+    markup::ElementPtr PromptText() const;
 
 protected:
     /// Builds the whole element tree, hands it to MarkupLabel1 and selects today.
@@ -130,6 +143,13 @@ protected:
     std::string SpecialDateCaption(int32_t index) const;
     /// A new, unattached text block holding link `index`.
     markup::ElementPtr CreateSpecialDateLink(int32_t index);
+
+    /// A new, unattached text block for the prompt, or nothing when there is none to show.
+    std::shared_ptr<markup::TextBlock> BuildPrompt();
+    /// Grows the label, and with it the window, to hold the prompt, the button row and any
+    /// least size, the header and frame keeping their places to each other.
+    void FitLabel(const std::shared_ptr<markup::TextBlock>& prompt, const markup::ElementPtr& frame,
+                  const markup::ElementPtr& buttonRow);
 
     /// Builds the row of Cancel and OK below the frame.
     markup::ElementPtr BuildDialogButtons();
@@ -169,9 +189,12 @@ private:
     std::string caption_;
     FormButtons buttons_ = FormButtons::None;
     std::optional<runtime::Date> startDate_;
+    std::string prompt_;
+    std::array<std::string, 2> buttonCaptions_;
+    QSize minimumClientSize_;
     DialogResult result_ = DialogResult::None;
-    // The height the button row adds to the label and the window, in pixels.
-    int buttonRowHeight_ = 0;
+    // What the prompt, the button row and a least size add to the label and the window, in pixels.
+    QSize grownBy_{0, 0};
     // What each dialog button shows: 0 plain, 1 hovered, 2 pressed.
     std::array<int, 2> buttonStates_{};
     bool inWheel_ = false;

@@ -1,5 +1,6 @@
 // The element tree of the window: a centred vertical panel with the header above a rounded
-// frame, which holds the three slider columns and the two link panels side by side.
+// frame, which holds the three slider columns and the two link panels side by side. A dialog
+// may add a prompt above the header and a row of buttons below the frame.
 
 #include "window/Form1.h"
 
@@ -26,6 +27,10 @@ void Form1::BuildLayout()
     root->SetOrientation(markup::Vertical);
     root->SetVerticalAlignment(markup::AlignCentre);
     root->SetHorizontalAlignment(markup::AlignCentre);
+
+    const auto prompt = BuildPrompt();
+    if (prompt)
+        root->Children().Add(prompt);
 
     dateHeader_ = As<markup::TextBlock>(context->CreateObject("TextBlock"));
     dateHeader_->SetMargin(context->CreateThicknessObject(4, 0, 0, 4));
@@ -72,13 +77,61 @@ void Form1::BuildLayout()
     // The tree is handed over complete, and the date is set only once handlers can be called.
     markupLabel1_->SetRootElement(root);
     markupLabel1_->MarkupContext()->SetHandler(this);
-    if (buttonRow) {
-        // The label, and with it the window, grows by the row: the centred header and frame
-        // stay where they are.
-        markupLabel1_->UpdateLayout();
-        buttonRowHeight_ = static_cast<int>(std::ceil(buttonRow->DesiredSize().height()));
-        markupLabel1_->SetSize(markupLabel1_->Size() + QSizeF(0, buttonRowHeight_));
-    }
     const runtime::Date start = startDate_.value_or(runtime::Today());
     SetDate(start.Month(), start.Day(), start.Year());
+    // Sized only now: until the cells show dates they hold a placeholder of another width.
+    FitLabel(prompt, frame, buttonRow);
+}
+
+std::shared_ptr<markup::TextBlock> Form1::BuildPrompt()
+{
+    if (prompt_.empty())
+        return nullptr;
+    // The header's font and colour, but not bold: it reads as the line that introduces it.
+    const auto context = markupLabel1_->MarkupContext();
+    const auto prompt = As<markup::TextBlock>(context->CreateObject("TextBlock"));
+    prompt->SetName("PromptText");
+    prompt->SetMargin(context->CreateThicknessObject(4, 0, 0, 6));
+    prompt->SetForeground(context->CreateSolidBrush(Rgb(80, 96, 112)));
+    prompt->SetFontSize(modXaml::PointsToPixels(8));
+    prompt->SetTextWrapping(markup::Wrap);
+    prompt->SetText(prompt_);
+    return prompt;
+}
+
+markup::ElementPtr Form1::PromptText() const
+{
+    const auto& root = markupLabel1_->RootElement();
+    return root ? root->FindName("PromptText") : nullptr;
+}
+
+void Form1::FitLabel(const std::shared_ptr<markup::TextBlock>& prompt, const markup::ElementPtr& frame,
+                     const markup::ElementPtr& buttonRow)
+{
+    if (!prompt && !buttonRow && minimumClientSize_.width() <= 0 && minimumClientSize_.height() <= 0)
+        return;
+    markupLabel1_->UpdateLayout();
+    if (prompt) {
+        // The frame's width does not depend on the prompt, so it can be read first; the
+        // prompt, with its margin, then takes just that width and wraps inside it.
+        const QMarginsF margin = markup::MarginsOf(prompt->Margin());
+        prompt->SetWidth(std::max<qreal>(0, frame->DesiredSize().width() - margin.left() - margin.right()));
+        markupLabel1_->UpdateLayout();
+    }
+
+    // The root is centred in the label: growing the label by exactly what the prompt and the
+    // button row add keeps the root's top where it was, so the header and the frame move down
+    // by the prompt's height only. Buttons with long captions may also widen the root.
+    const QSizeF designSize = markupLabel1_->Size();
+    const auto heightOf = [](const markup::ElementPtr& element) {
+        return element ? static_cast<int>(std::ceil(element->DesiredSize().height())) : 0;
+    };
+    const int rootWidth = static_cast<int>(std::ceil(markupLabel1_->RootElement()->DesiredSize().width()));
+    grownBy_ = QSize(std::max(0, rootWidth - static_cast<int>(designSize.width())), heightOf(prompt) + heightOf(buttonRow));
+
+    // A least client size grows the label further, and the root stays centred in it.
+    const QSize client = ClientSize();
+    grownBy_ += QSize(std::max(0, minimumClientSize_.width() - client.width()),
+                      std::max(0, minimumClientSize_.height() - client.height()));
+    markupLabel1_->SetSize(designSize + QSizeF(grownBy_));
 }

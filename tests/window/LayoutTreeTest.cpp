@@ -5,6 +5,7 @@
 #include "app/PickerApplication.h"
 #include "window/TestForm.h"
 
+#include <QAccessible>
 #include <QImage>
 #include <QPainter>
 
@@ -115,4 +116,87 @@ TEST(LayoutTree, AFailedStartIsReportedAndEndsWithAFailureStatus)
     const std::string report = testing::internal::GetCapturedStderr();
     EXPECT_EQ(status, 3);
     EXPECT_EQ(report, "datepicker: the window could not be built: Run-time error 5: Invalid procedure call or argument\n");
+}
+// A prompt, captions of a script's own and a least size, each against the same dialog without
+// them: the window grows around a frame that keeps its size and its place below the header.
+TEST(LayoutTree, APromptCaptionsAndALeastSizeGrowTheDialogAroundAnUnchangedFrame)
+{
+    struct Case {
+        std::string prompt, cancel, ok;
+        QSize minimum;
+        long minLines, maxLines; // of the prompt; 0 for none
+        std::string shownCancel, shownOk;
+    };
+    const std::string longPrompt = "The invitations go out tomorrow morning, so choose a day at least a week "
+                                   "from now, when everybody is back from their holidays.";
+    const Case cases[] = {
+        {"", "", "", {}, 0, 0, "Cancel", "OK"},
+        {"Pick a day\nfor the meeting", "", "", {}, 2, 2, "Cancel", "OK"},
+        {longPrompt, "", "", {}, 2, 9, "Cancel", "OK"},
+        {"", "Not now, thanks", "", {}, 0, 0, "Not now, thanks", "OK"},
+        {"Two\nlines", "", "Use this date", {700, 400}, 2, 2, "Cancel", "Use this date"},
+        {"", "", "", {100, 0}, 0, 0, "Cancel", "OK"},
+    };
+    const auto frameOf = [](const Form1& form) { return form.SliderGrids(0)->Parent()->Parent()->Bounds(); };
+    // How far the root's centre lies from the client area's.
+    const auto offCentre = [](const Form1& form) {
+        const QPointF centre = form.MarkupLabel1()->RootElement()->Bounds().center() + form.LabelPosition();
+        return centre - QPointF(form.Host()->width(), form.Host()->height()) / 2;
+    };
+    TestForm plain;
+    plain.SetButtons(FormButtons::CancelOk);
+    plain.Form_Load();
+    plain.Show();
+    plain.MarkupLabel1()->UpdateLayout();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.prompt + "|" + c.cancel + "|" + c.ok);
+        TestForm form;
+        form.SetButtons(FormButtons::CancelOk);
+        form.SetPrompt(c.prompt);
+        form.SetButtonCaptions(c.cancel, c.ok);
+        form.SetMinimumClientSize(c.minimum.width(), c.minimum.height());
+        form.Form_Load();
+        form.Show();
+        form.MarkupLabel1()->UpdateLayout();
+
+        const QRectF frame = frameOf(form);
+        const QRectF header = form.DateHeader()->Bounds();
+        EXPECT_EQ(frame.size(), frameOf(plain).size());
+        EXPECT_EQ(frame.top() - header.top(), frameOf(plain).top() - plain.DateHeader()->Bounds().top());
+        EXPECT_EQ(form.SliderGrids(2)->Bounds().topLeft() - frame.topLeft(),
+                  plain.SliderGrids(2)->Bounds().topLeft() - frameOf(plain).topLeft());
+
+        const markup::ElementPtr prompt = form.PromptText();
+        ASSERT_EQ(prompt != nullptr, c.maxLines > 0);
+        if (prompt) {
+            EXPECT_EQ(prompt->Name(), "PromptText");
+            EXPECT_EQ(prompt->Bounds().left(), header.left()) << "indented as the header";
+            EXPECT_EQ(prompt->Bounds().right(), frame.right()) << "wrapped at the frame's edge";
+            EXPECT_LT(prompt->Bounds().bottom(), header.top());
+            const long lines = std::lround(prompt->Bounds().height() / header.height());
+            EXPECT_GE(lines, c.minLines);
+            EXPECT_LE(lines, c.maxLines);
+            QAccessibleInterface* window = QAccessible::queryAccessibleInterface(form.Host());
+            QAccessibleInterface* last = window->child(window->childCount() - 1);
+            EXPECT_EQ(last->role(), QAccessible::StaticText);
+            EXPECT_EQ(last->text(QAccessible::Name).toStdString(), c.prompt) << "read by screen readers";
+        }
+        const int promptHeight = prompt ? static_cast<int>(prompt->DesiredSize().height()) : 0;
+        EXPECT_EQ(form.Host()->size(), (plain.Host()->size() + QSize(0, promptHeight)).expandedTo(c.minimum));
+        const QPointF offset = offCentre(form) - offCentre(plain);
+        EXPECT_LE(std::abs(offset.x()), 0.5) << "the content stays centred";
+        EXPECT_LE(std::abs(offset.y()), 0.5);
+
+        const std::string shown[] = {c.shownCancel, c.shownOk};
+        for (int index = 0; index < 2; ++index) {
+            const auto button = std::dynamic_pointer_cast<Border>(form.DialogButton(index));
+            const auto caption = std::dynamic_pointer_cast<TextBlock>(
+                std::dynamic_pointer_cast<Grid>(button->Child())->Children().Item(0));
+            EXPECT_EQ(caption->Text(), shown[index]);
+            EXPECT_EQ(button->Bounds().width(), form.DialogButton(1 - index)->Bounds().width());
+            EXPECT_GE(button->Bounds().width(), caption->DesiredSize().width() + 28) << "with its padding";
+        }
+        form.Form_Unload();
+    }
+    plain.Form_Unload();
 }
