@@ -34,6 +34,9 @@ void ApplyOptions(Form1& form, const app::PickerOptions& options)
         form.SetCaption(options.title.toStdString());
     if (options.print)
         form.SetButtons(FormButtons::CancelOk);
+    form.SetPrompt(options.prompt.toStdString());
+    form.SetButtonCaptions(options.cancelLabel.toStdString(), options.okLabel.toStdString());
+    form.SetMinimumClientSize(options.minimumWidth, options.minimumHeight);
     const slider::DateRange selectable = slider::SelectableYears();
     const slider::DateRange range{options.minDate.value_or(selectable.First),
                                   options.maxDate.value_or(selectable.Last)};

@@ -2,12 +2,14 @@
 #include "platform/Messages.h"
 #include "support/TestEnvironment.h"
 #include "wheel/modHookMouseWheel.h"
+#include "app/CommandLine.h"
 #include "app/PickerApplication.h"
 #include "window/TestForm.h"
 
 #include <QAccessible>
 #include <QImage>
 #include <QPainter>
+#include <QTimer>
 
 using namespace markup;
 
@@ -117,6 +119,26 @@ TEST(LayoutTree, AFailedStartIsReportedAndEndsWithAFailureStatus)
     EXPECT_EQ(status, 3);
     EXPECT_EQ(report, "datepicker: the window could not be built: Run-time error 5: Invalid procedure call or argument\n");
 }
+
+// --text's markup is taken off before the prompt reaches the window's tree.
+TEST(LayoutTree, AMarkedUpPromptShowsItsWordsWithoutTheTags)
+{
+    const app::CommandLine line = app::ParseCommandLine(
+        {"datepicker", "--calendar", "--text", "<b>Pick</b> a &lt;day&gt;", "--ok-label", "Take it"});
+    std::string prompt;
+    std::string ok;
+    const int status = RunPicker(line.options, [&](Form1& form) {
+        QTimer::singleShot(0, [&] {
+            prompt = std::dynamic_pointer_cast<markup::TextBlock>(form.PromptText())->Text();
+            ok = form.DialogButtonCaption(1);
+            form.EndDialog(DialogResult::Cancel);
+        });
+    });
+    EXPECT_EQ(status, 1);
+    EXPECT_EQ(prompt, "Pick a <day>");
+    EXPECT_EQ(ok, "Take it");
+}
+
 // A prompt, captions of a script's own and a least size, each against the same dialog without
 // them: the window grows around a frame that keeps its size and its place below the header.
 TEST(LayoutTree, APromptCaptionsAndALeastSizeGrowTheDialogAroundAnUnchangedFrame)
