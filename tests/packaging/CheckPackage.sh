@@ -35,6 +35,10 @@ check "--version names the project's version" \
 picker_pid=$!
 check "the installed picker opens its window" window_shows
 
+check "the package brings a bash completion of the options" \
+  bash -c 'source "$1"; COMP_WORDS=(datepicker --cal); COMP_CWORD=1; _datepicker; [ "${COMPREPLY[*]}" = --calendar ]' \
+  _ "$work/root/usr/share/bash-completion/completions/datepicker"
+
 page=$work/root/usr/share/man/man1/datepicker.1.gz
 check "the manual page renders without warnings" \
   bash -c '[ -z "$(MANWIDTH=80 man --warnings -l "$1" 2>&1 >"$2")" ] && grep -q -- "--version" "$2"' \
