@@ -31,9 +31,6 @@ click() { point "$1"; cursor press "$2"; cursor release "$2"; sleep 0.3; }
 # With sway, a press of button 4 or 5 is one wheel notch (its release would be a second one).
 wheel() { point "$1"; cursor press "$2"; sleep 0.3; }
 keys() { as_session wtype "$@"; sleep 0.3; }
-# After wtype's short-lived keyboards have come and gone, sway does not always give a new
-# window a keymap, and its first key is lost: a Shift, which the picker ignores, goes first.
-first_keys() { keys -M shift -m shift; keys "$@"; }
 clipboard() { as_session wl-paste 2>/dev/null || true; }
 iso_copy() { keys -M ctrl -M shift c -m shift -m ctrl; clipboard; }
 shot() { as_session grim -g "$1" - >"$work/$2.png"; }
@@ -50,8 +47,7 @@ check "a native Wayland window titled Form1 opens, 502 by 234 pixels" [ "$shell 
 today=$(date +%F)
 tomorrow=$(date -d tomorrow +%F)
 click SpecialDate_1 button1
-first_keys -M ctrl -M shift c -m shift -m ctrl
-check "a click on Tomorrow selects tomorrow" [ "$(clipboard)" = "$tomorrow" ]
+check "a click on Tomorrow selects tomorrow" [ "$(iso_copy)" = "$tomorrow" ]
 click SpecialDate_0 button1
 check "a click on Today selects today again" [ "$(iso_copy)" = "$today" ]
 keys -M ctrl c -m ctrl
@@ -109,7 +105,7 @@ picker_pid=$!
 focused() { [ "$(window_rect "$1" | cut -d' ' -f6)" = True ]; }
 wait_until focused "Date of birth" || { echo "FAIL: no window titled Date of birth has the focus"; exit 1; }
 sleep 0.3
-first_keys -k Return
+keys -k Return
 ended() { ! kill -0 "$picker_pid" 2>/dev/null; }
 wait_until ended || kill "$picker_pid" # still open: the check fails on its status
 status=0
