@@ -7,6 +7,7 @@
 #include "app/Translations.h"
 
 #include "markup/MarkupLabel.h"
+#include "platform/ProcessEnd.h"
 #include "runtime/Locale.h"
 #include "window/AppFonts.h"
 #include "window/Form1.h"
@@ -144,5 +145,5 @@ int StartPicker(int& argc, char** argv, const std::function<void(Form1&)>& onSho
     }
     QApplication application(argc, argv);
     dialogfailure::StartSucceeded();
-    return RunPicker(commandLine.options, onShown);
+    return platform::EndOfWindowSystemRun(RunPicker(commandLine.options, onShown));
 }

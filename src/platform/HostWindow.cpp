@@ -5,6 +5,7 @@
 #include "platform/Messages.h"
 #include "runtime/Locale.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QContextMenuEvent>
 #include <QCoreApplication>
@@ -15,7 +16,9 @@
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QShowEvent>
 #include <QWheelEvent>
+#include <QWindow>
 
 #include <cstdio>
 #include <exception>
@@ -240,13 +243,56 @@ void HostWindow::contextMenuEvent(QContextMenuEvent* event)
 // or coming back; it learns where the pointer is now.
 void HostWindow::SendContextMenu(LPARAM at)
 {
+    inMenu_ = true;
     Send(WM_CONTEXTMENU, hWnd_, at);
-    const QPoint pointer = mapFromGlobal(QCursor::pos());
-    if (rect().contains(pointer))
+    inMenu_ = false;
+    const std::optional<QPoint> pointer = PointerNow();
+    if (pointer && rect().contains(*pointer))
         Send(WM_MOUSEMOVE, MouseKeyFlags(QGuiApplication::mouseButtons(), QGuiApplication::keyboardModifiers()),
-             MakeLParam(pointer.x(), pointer.y()));
+             MakeLParam(pointer->x(), pointer->y()));
     else
         Send(WM_MOUSELEAVE, 0, 0);
+}
+
+// Where the pointer is, in client coordinates, or nothing when it is off the window. A Wayland
+// client cannot ask for the pointer's place: QCursor::pos() there is only the last place Qt
+// took for it, which a menu leaves behind, so the window relies on what its own surface was
+// told.
+std::optional<QPoint> HostWindow::PointerNow() const
+{
+    if (QGuiApplication::platformName().startsWith(QLatin1String("wayland")))
+        return pointerOnSurface_;
+    return mapFromGlobal(QCursor::pos());
+}
+
+void HostWindow::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    if (QWindow* native = windowHandle())
+        native->installEventFilter(this);
+}
+
+// While a menu is open, Qt hands the pointer's moves over the window to the menu, and the
+// widget never learns of them; the native window is still told. When the menu has closed,
+// Qt's Wayland plugin tells the window that the pointer entered it where the menu was asked
+// for, wherever the pointer is by then: that made-up entry does not count.
+bool HostWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    const bool madeUpAfterMenu = inMenu_ && !QApplication::activePopupWidget();
+    if (watched == windowHandle() && event->spontaneous() && !madeUpAfterMenu) {
+        switch (event->type()) {
+        case QEvent::Enter:
+        case QEvent::MouseMove:
+            pointerOnSurface_ = static_cast<QSinglePointEvent*>(event)->position().toPoint();
+            break;
+        case QEvent::Leave:
+            pointerOnSurface_.reset();
+            break;
+        default:
+            break;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void HostWindow::closeEvent(QCloseEvent* event)

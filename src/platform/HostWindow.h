@@ -5,6 +5,7 @@
 #include <QWidget>
 
 #include <functional>
+#include <optional>
 
 class QSinglePointEvent;
 
@@ -41,6 +42,9 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     bool focusNextPrevChild(bool next) override;
     void paintEvent(QPaintEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    /// Follows the pointer on the native window, which sees it even while a menu is open.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void Send(UINT message, WPARAM wParam, LPARAM lParam);
@@ -49,6 +53,7 @@ private:
     bool SendTypedText(const QKeyEvent& event);
     void SendKeyDown(int virtualKey, Qt::KeyboardModifiers modifiers);
     void SendContextMenu(LPARAM at);
+    std::optional<QPoint> PointerNow() const;
 
     HWND hWnd_;
     PaintFunction paint_;
@@ -57,6 +62,10 @@ private:
     int pendingWheel_ = 0;
     // When the last wheel event came, in the milliseconds of the events' own clock.
     quint64 lastWheelTimestamp_ = 0;
+    // Where the window system last showed the pointer on this window; empty once it left.
+    std::optional<QPoint> pointerOnSurface_;
+    // True while the context menu asked for by this window is being shown.
+    bool inMenu_ = false;
 };
 
 /// The key and button flags of a wheel or mouse message for Qt's button and modifier state.
