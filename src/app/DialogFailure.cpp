@@ -6,6 +6,7 @@
 #include <QStringList>
 #include <QtGlobal>
 
+#include <atomic>
 #include <cstdio>
 #include <cstdlib>
 #include <unistd.h>
@@ -46,6 +47,12 @@ QByteArray Line(const QString& reason)
 // run destructors or exit handlers in.
 [[noreturn]] void FailNow(const QString& reason)
 {
+    // Qt's Wayland plugin tells of a broken connection from its event thread and its main
+    // thread alike: the first to arrive writes the one line and ends the process.
+    static std::atomic_flag failing = ATOMIC_FLAG_INIT;
+    if (failing.test_and_set())
+        for (;;)
+            ::pause();
     const QByteArray line = Line(reason);
     [[maybe_unused]] const ssize_t written = ::write(STDERR_FILENO, line.constData(), static_cast<size_t>(line.size()));
     ::_exit(app::Failed);

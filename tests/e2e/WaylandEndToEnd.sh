@@ -112,4 +112,18 @@ status=0
 wait "$picker_pid" || status=$?
 picker_pid=""
 check "--print, then Enter, prints the date and ends with 0 (status $status)" [ "$status:$(cat "$work/stdout")" = "0:2024-02-29" ]
+
+# Last, as it takes the compositor away: a dialog whose display goes is a failure, not a choice.
+start_in_session QT_QPA_PLATFORM=wayland LC_ALL=C.UTF-8 "$work/datepicker" --print --title "Lost" \
+  >"$work/stdout" 2>"$work/picker.log"
+picker_pid=$!
+wait_until window_rect Lost >/dev/null || { echo "FAIL: no window titled Lost"; exit 1; }
+stop_process "$wayvnc_pid"
+stop_process "$sway_pid"
+wait_until ended || kill "$picker_pid"
+status=0
+wait "$picker_pid" || status=$?
+picker_pid=""
+check "a compositor that goes away ends the dialog with 3, one line and nothing printed (status $status)" \
+  [ "$status:$(cat "$work/stdout"):$(cat "$work/picker.log")" = "3::datepicker: the connection to the display was lost" ]
 exit $failed
