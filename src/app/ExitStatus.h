@@ -12,7 +12,7 @@ enum ExitStatus : int {
     Refused = 2,
     /// The dialog failed: no display, the display lost, the window not built, the date not written.
     Failed = 3,
-    /// The dialog ended by itself after --timeout; the date then selected was written.
+    /// The dialog ended by itself after --timeout; with --print the date then selected was written.
     TimedOut = 5,
 };
 

@@ -106,7 +106,7 @@ int RunPicker(const app::PickerOptions& options, const std::function<void(Form1&
     }
     form.Form_Unload();
     if (!options.print)
-        return status;
+        return timedOut ? app::TimedOut : status;
     if (form.Result() != DialogResult::Ok)
         return app::Declined;
     const int written = WriteDate(PrintedForm(form.SelectedDate(), options));

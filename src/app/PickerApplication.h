@@ -9,8 +9,9 @@ class Form1;
 /// Loads and shows the picker window as `options` ask and runs the event loop until it
 /// closes. `onShown`, when given, is called once the window is shown. Returns the exit
 /// status of app::ExitStatus: with --print 0 after OK, once the date is written, and 1 after
-/// Cancel; without --print 0 when the window closes. A window that cannot be built, or a date
-/// that cannot be written, is reported on standard error, with status 3.
+/// Cancel; without --print 0 when the window closes; 5 when --timeout ended it. A window that
+/// cannot be built, or a date that cannot be written, is reported on standard error, with
+/// status 3.
 int RunPicker(const app::PickerOptions& options = {}, const std::function<void(Form1&)>& onShown = {});
 /// The whole program: reads the command line (answering --help, --version and bad options
 /// without a display), then runs the picker as it asks. Returns the exit status: 2 for a bad

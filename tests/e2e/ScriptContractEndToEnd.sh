@@ -66,6 +66,9 @@ run -- --date 2024-09-25
 press Form1 Escape
 expect 0 "" - "without --print, closing the window is status 0 and prints nothing"
 
+run -- --date 2024-09-25 --timeout 1
+expect 5 "" - "without --print too, a timeout ends with 5 and prints nothing"
+
 "$picker" --print --date 2024-09-25 >/dev/full 2>"$work/err" &
 picker_pid=$!
 : >"$work/out"
