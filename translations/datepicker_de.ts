@@ -151,6 +151,10 @@
         <source>--date-format &quot;%1&quot; writes no part of the date; give a strftime format such as %Y-%m-%d</source>
         <translation>--date-format „%1“ schreibt keinen Teil des Datums; bitte ein strftime-Format wie %Y-%m-%d angeben</translation>
     </message>
+    <message>
+        <source>Usage: %1 [options]</source>
+        <translation>Aufruf: %1 [Optionen]</translation>
+    </message>
 </context>
 <context>
     <name>DialogFailure</name>

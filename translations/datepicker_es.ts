@@ -151,6 +151,10 @@
         <source>--date-format &quot;%1&quot; writes no part of the date; give a strftime format such as %Y-%m-%d</source>
         <translation>--date-format «%1» no escribe ninguna parte de la fecha; indique un formato de strftime como %Y-%m-%d</translation>
     </message>
+    <message>
+        <source>Usage: %1 [options]</source>
+        <translation>Uso: %1 [opciones]</translation>
+    </message>
 </context>
 <context>
     <name>DialogFailure</name>

@@ -151,6 +151,10 @@
         <source>--date-format &quot;%1&quot; writes no part of the date; give a strftime format such as %Y-%m-%d</source>
         <translation>--date-format « %1 » n’écrit aucune partie de la date ; indiquez un format strftime comme %Y-%m-%d</translation>
     </message>
+    <message>
+        <source>Usage: %1 [options]</source>
+        <translation>Utilisation : %1 [options]</translation>
+    </message>
 </context>
 <context>
     <name>DialogFailure</name>

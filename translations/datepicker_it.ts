@@ -151,6 +151,10 @@
         <source>--date-format &quot;%1&quot; writes no part of the date; give a strftime format such as %Y-%m-%d</source>
         <translation>--date-format «%1» non scrive alcuna parte della data; indicare un formato strftime come %Y-%m-%d</translation>
     </message>
+    <message>
+        <source>Usage: %1 [options]</source>
+        <translation>Uso: %1 [opzioni]</translation>
+    </message>
 </context>
 <context>
     <name>DialogFailure</name>

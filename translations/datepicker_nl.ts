@@ -151,6 +151,10 @@
         <source>--date-format &quot;%1&quot; writes no part of the date; give a strftime format such as %Y-%m-%d</source>
         <translation>--date-format ‘%1’ schrijft geen enkel deel van de datum; geef een strftime-notatie zoals %Y-%m-%d</translation>
     </message>
+    <message>
+        <source>Usage: %1 [options]</source>
+        <translation>Gebruik: %1 [opties]</translation>
+    </message>
 </context>
 <context>
     <name>DialogFailure</name>

@@ -151,6 +151,10 @@
         <source>--date-format &quot;%1&quot; writes no part of the date; give a strftime format such as %Y-%m-%d</source>
         <translation>--date-format „%1” nie zapisuje żadnej części daty; podaj format strftime, taki jak %Y-%m-%d</translation>
     </message>
+    <message>
+        <source>Usage: %1 [options]</source>
+        <translation>Użycie: %1 [opcje]</translation>
+    </message>
 </context>
 <context>
     <name>DialogFailure</name>

@@ -151,6 +151,10 @@
         <source>--date-format &quot;%1&quot; writes no part of the date; give a strftime format such as %Y-%m-%d</source>
         <translation>--date-format «%1» не выводит ни одной части даты; укажите формат strftime, например %Y-%m-%d</translation>
     </message>
+    <message>
+        <source>Usage: %1 [options]</source>
+        <translation>Использование: %1 [параметры]</translation>
+    </message>
 </context>
 <context>
     <name>DialogFailure</name>

@@ -129,7 +129,8 @@ QString HelpText(const QString& description)
     for (const OptionDeclaration& option : OptionTable())
         namesWidth = std::max(namesWidth, Names(option).size() + 2);
     namesWidth = std::min<qsizetype>(namesWidth, 30);
-    return QStringLiteral("Usage: %1 [options]\n%2\n\n").arg(QCoreApplication::applicationName(), description) +
+    return QCoreApplication::translate("CommandLine", "Usage: %1 [options]").arg(QCoreApplication::applicationName()) +
+           QStringLiteral("\n%1\n\n").arg(description) +
         QCoreApplication::translate("CommandLine", "Options:") + u'\n' + GroupHelp(OptionGroup::Picker, namesWidth) +
         u'\n' + QCoreApplication::translate("CommandLine", "Options of other calendar dialogs:") + u'\n' +
         GroupHelp(OptionGroup::OtherCalendars, namesWidth);
