@@ -207,8 +207,8 @@ private:
 
     QString ReadDialogLook()
     {
-        options_.calendar = IsSet("calendar");
-        options_.print = IsSet("print") || options_.calendar;
+        // Other calendar dialogs' --calendar is the dialog of --print.
+        options_.print = IsSet("print") || IsSet("calendar");
         options_.title = Value("title");
         options_.okLabel = Value("ok-label");
         options_.cancelLabel = Value("cancel-label");

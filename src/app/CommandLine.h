@@ -23,9 +23,6 @@ struct PickerOptions {
     QString format = QStringLiteral("yyyy-MM-dd");
     /// The window title (--title); empty keeps the design's title.
     QString title;
-    /// Other calendar dialogs' way (--calendar): the dialog of --print, printing the C library's %x
-    /// unless a format is given.
-    bool calendar = false;
     /// The strftime format of the printed date (--date-format); used instead of `format` when set.
     QString dateFormat;
     /// A prompt above the header, as plain text (--text, --no-markup).

@@ -68,6 +68,8 @@ QString StartFailure(const QString& fatal)
     return guard.CannotOpen.arg(said.section(u'\n', 0, 0).trimmed());
 }
 
+QString CannotOpenWindow() { return QCoreApplication::translate("DialogFailure", "cannot open a window: %1"); }
+
 // Qt's platform plugins say this just before they end the process on a broken connection.
 bool TellsOfBrokenConnection(const QString& text)
 {
@@ -121,14 +123,14 @@ QString MissingDisplay(const QStringList& arguments)
                                 arguments.contains(QLatin1String("--platform"));
     if (platformChosen || !Unset("DISPLAY") || !Unset("WAYLAND_DISPLAY") || !Unset("WAYLAND_SOCKET"))
         return {};
-    return QCoreApplication::translate("DialogFailure", "cannot open a window: %1")
-        .arg(QCoreApplication::translate("DialogFailure", "no display (DISPLAY and WAYLAND_DISPLAY are unset)"));
+    return CannotOpenWindow().arg(
+        QCoreApplication::translate("DialogFailure", "no display (DISPLAY and WAYLAND_DISPLAY are unset)"));
 }
 
 void GuardStart()
 {
     Guard& guard = TheGuard();
-    guard.CannotOpen = QCoreApplication::translate("DialogFailure", "cannot open a window: %1");
+    guard.CannotOpen = CannotOpenWindow();
     guard.DisplayLost = QCoreApplication::translate("DialogFailure", "the connection to the display was lost");
     guard.Starting = true;
     if (const QtMessageHandler previous = qInstallMessageHandler(&HandleMessage); previous != &HandleMessage)

@@ -34,7 +34,6 @@ QString Outcome(std::initializer_list<const char*> arguments)
                                options.title.isEmpty() ? QString() : QStringLiteral(" title ") + options.title);
     // What only the options of other calendar dialogs set, where they set it.
     const std::pair<const char*, QString> dialog[] = {
-        {" calendar", options.calendar ? QStringLiteral("") : QString()},
         {" date-format ", options.dateFormat},
         {" prompt ", options.prompt},
         {" timeout ", options.timeoutSeconds ? QString::number(options.timeoutSeconds) : QString()},
@@ -105,7 +104,7 @@ TEST(CommandLine, ReadsEveryOptionAndRefusesBadValuesWithOneLine)
         {{"--format", "'100%' yyyy ''d''"}, "start - min - max - format '100%' yyyy ''d''"},
         // Other calendar dialogs' options: a part of the start date not given is today's.
         {{"--calendar", "--day", "10", "--month", "8", "--year", "2004"},
-         "start 2004-08-10 min - max - format yyyy-MM-dd print calendar "
+         "start 2004-08-10 min - max - format yyyy-MM-dd print "
          "date-format %x"},
         {{"--print",
           "--month",
@@ -136,7 +135,7 @@ TEST(CommandLine, ReadsEveryOptionAndRefusesBadValuesWithOneLine)
         {{"--text", "<i>as</i> &amp; is\\tthere", "--no-markup"},
          "start - min - max - format yyyy-MM-dd prompt <i>as</i> &amp; "
          "is\tthere"},
-        {{"--calendar", "--format", "d.M.yy"}, "start - min - max - format d.M.yy print calendar"},
+        {{"--calendar", "--format", "d.M.yy"}, "start - min - max - format d.M.yy print"},
         {{"--day", "31", "--month", "2"},
          "exit 2: datepicker: day 31 of month 2 of year 2026 is not a date from "
          "1000-01-01 to 9997-12-31"},
