@@ -13,8 +13,6 @@ export LC_ALL=C.UTF-8
 # A desktop session's own folder, so that Qt has nothing to warn about beside the one line.
 export XDG_RUNTIME_DIR="$work/runtime"
 mkdir -m 700 "$XDG_RUNTIME_DIR"
-# faketime puts its library first; the sanitizer build's runtime need not be.
-export ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}verify_asan_link_order=0"
 failed=0
 
 # run [ENV=VALUE...] -- ARGS...: starts the picker in the background, output in $work.
@@ -84,15 +82,22 @@ run LANG=ar_EG.UTF-8 LC_ALL= -- --print --date 2024-09-25
 press Form1 Return
 expect 0 2024-09-25 - "an Arabic locale prints ASCII ISO 8601"
 
-reason="Run-time error 5: Invalid procedure call or argument"
-DONT_FAKE_MONOTONIC=1 faketime '9999-06-01 12:00:00' "$picker" --print >"$work/out" 2>"$work/err" &
-picker_pid=$!
-expect 3 "" "datepicker: the window could not be built: $reason" "a clock past the calendar under --print: 3 at once, no message box waiting"
+# libfaketime and the sanitizers' runtime may hang each other while the process starts, so
+# the sanitizer build leaves the clock rows to the normal one.
+if [ -n "${PICKER_SANITIZED:-}" ]; then
+  echo "skip: a clock past the calendar (faketime does not start reliably beside the sanitizers)"
+else
+  reason="Run-time error 5: Invalid procedure call or argument"
+  DONT_FAKE_MONOTONIC=1 faketime '9999-06-01 12:00:00' "$picker" --print >"$work/out" 2>"$work/err" &
+  picker_pid=$!
+  expect 3 "" "datepicker: the window could not be built: $reason" \
+    "a clock past the calendar under --print: 3 at once, no message box waiting"
 
-DONT_FAKE_MONOTONIC=1 faketime '9999-06-01 12:00:00' "$picker" >"$work/out" 2>"$work/err" &
-picker_pid=$!
-press "Date picker" Return
-expect 3 "" "datepicker: the window could not be built: $reason" "without --print the message box stays, then 3"
+  DONT_FAKE_MONOTONIC=1 faketime '9999-06-01 12:00:00' "$picker" >"$work/out" 2>"$work/err" &
+  picker_pid=$!
+  press "Date picker" Return
+  expect 3 "" "datepicker: the window could not be built: $reason" "without --print the message box stays, then 3"
+fi
 
 # Copying under a Russian layout: the key at the C position types Cyrillic Es.
 run -- --date 2024-09-25
