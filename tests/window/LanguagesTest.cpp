@@ -63,6 +63,7 @@ TEST(Languages, TheHeaderAndTheMonthColumnUseTheMonthNameThatStandsAlone)
         {"zh_HK", "星期日 12月 6, 2026", "12月", "上個月最後一天"},
         {"zh_SG", "星期日 十二月 6, 2026", "十二月", "上月最后一天"},
         {"nn_NO", "søndag desember 6, 2026", "desember", "Siste i førre månad"},
+        {"he_IL", "יום ראשון דצמבר 6, 2026", "דצמבר", "סוף החודש הקודם"},
     };
     for (const auto& c : cases) {
         const InLanguage language(c.locale);
