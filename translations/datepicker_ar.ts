@@ -73,7 +73,7 @@
     </message>
     <message>
         <source>day %1 of month %2 of year %3 is not a date from %4 to %5</source>
-        <translation>اليوم %1 من الشهر %2 من السنة %3 ليس تاريخًا من %4 إلى %5</translation>
+        <translation>يوم %1 من شهر %2 من سنة %3 ليس تاريخًا من %4 إلى %5</translation>
     </message>
     <message>
         <source>--format and --date-format cannot be given together</source>

@@ -93,7 +93,7 @@
     </message>
     <message>
         <source>A prompt above the date; \n starts a new line. Markup tags are removed and entities decoded.</source>
-        <translation>Подкана над датата; \n започва нов ред. Етикетите за форматиране се премахват, а обектите се декодират.</translation>
+        <translation>Подкана над датата; \n започва нов ред. Етикетите на маркирането се премахват, а знаковите обекти се декодират.</translation>
     </message>
     <message>
         <source>Show the --text as it stands.</source>

@@ -13,7 +13,7 @@
     </message>
     <message>
         <source>Show Cancel and OK. OK or Enter prints the date and exits with status 0; Cancel, Escape or closing the window prints nothing and exits with status 1.</source>
-        <translation>Mostra Cancel·la i D’acord. D’acord o Retorn escriu la data i surt amb l’estat 0; Cancel·la, Escapada o tancar la finestra no escriu res i surt amb l’estat 1.</translation>
+        <translation>Mostra Cancel·la i D’acord. D’acord o Retorn escriu la data i surt amb l’estat 0; Cancel·la, Esc o tancar la finestra no escriu res i surt amb l’estat 1.</translation>
     </message>
     <message>
         <source>Start on this date instead of today.</source>

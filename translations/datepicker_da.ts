@@ -195,11 +195,11 @@
     </message>
     <message>
         <source>First of last month</source>
-        <translation>Første i sidste måned</translation>
+        <translation>Første i forrige måned</translation>
     </message>
     <message>
         <source>Last of last month</source>
-        <translation>Sidste i sidste måned</translation>
+        <translation>Sidste i forrige måned</translation>
     </message>
     <message>
         <source>First of next month</source>

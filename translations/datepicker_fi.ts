@@ -73,7 +73,7 @@
     </message>
     <message>
         <source>day %1 of month %2 of year %3 is not a date from %4 to %5</source>
-        <translation>päivä %1 kuukaudesta %2 vuodesta %3 ei ole päivämäärä väliltä %4–%5</translation>
+        <translation>vuoden %3 kuukauden %2 päivä %1 ei ole päivämäärä väliltä %4–%5</translation>
     </message>
     <message>
         <source>--format and --date-format cannot be given together</source>

@@ -73,7 +73,7 @@
     </message>
     <message>
         <source>day %1 of month %2 of year %3 is not a date from %4 to %5</source>
-        <translation>היום %1 בחודש %2 בשנה %3 אינו תאריך בין %4 ל־%5</translation>
+        <translation>יום %1 בחודש %2 בשנה %3 אינו תאריך בין %4 ל־%5</translation>
     </message>
     <message>
         <source>--format and --date-format cannot be given together</source>
