@@ -21,13 +21,26 @@ QTranslator& QtTexts()
     return translator;
 }
 
+// Chinese is translated once for each script, as zh_CN and zh_TW (so are Qt's own texts): a
+// reader in Hong Kong, Macau or Singapore gets the one written in the script of their locale.
+QLocale SameScriptTranslated(const QLocale& locale)
+{
+    if (locale.language() != QLocale::Chinese)
+        return locale;
+    if (locale.script() == QLocale::TraditionalHanScript)
+        return QLocale(QLocale::Chinese, QLocale::TraditionalHanScript, QLocale::Taiwan);
+    return QLocale(QLocale::Chinese, QLocale::SimplifiedHanScript, QLocale::China);
+}
+
 void Load(QTranslator& translator, const QLocale& locale, const QString& name, const QString& folder)
 {
     QCoreApplication::removeTranslator(&translator);
     // English is the language the texts are written in: there is nothing to look for.
     if (locale.language() == QLocale::English || locale.language() == QLocale::C)
         return;
-    if (translator.load(locale, name, "_", folder))
+    const QLocale sameScript = SameScriptTranslated(locale);
+    if (translator.load(locale, name, "_", folder) ||
+        (sameScript != locale && translator.load(sameScript, name, "_", folder)))
         QCoreApplication::installTranslator(&translator);
 }
 

@@ -11,7 +11,9 @@
 namespace {
 
 struct Message {
-    QString Context, Source, Translation, Type;
+    QString Context, Source, Type;
+    bool Numerus = false;
+    QStringList Translations; // the translation, or each plural form of a numerus entry
 };
 
 std::vector<Message> ReadMessages(const QString& path)
@@ -27,13 +29,15 @@ std::vector<Message> ReadMessages(const QString& path)
         if (xml.name() == u"name")
             context = xml.readElementText();
         else if (xml.name() == u"message")
-            messages.push_back({context, {}, {}, {}});
+            messages.push_back({context, {}, {}, xml.attributes().value("numerus") == u"yes", {}});
         else if (xml.name() == u"source")
             messages.back().Source = xml.readElementText();
         else if (xml.name() == u"translation") {
             messages.back().Type = xml.attributes().value("type").toString();
-            messages.back().Translation = xml.readElementText();
-        }
+            if (!messages.back().Numerus)
+                messages.back().Translations << xml.readElementText();
+        } else if (xml.name() == u"numerusform")
+            messages.back().Translations << xml.readElementText();
     }
     EXPECT_FALSE(xml.hasError()) << path.toStdString() << ": " << xml.errorString().toStdString();
     return messages;
@@ -42,7 +46,8 @@ std::vector<Message> ReadMessages(const QString& path)
 QStringList Placeholders(const QString& text)
 {
     QStringList found;
-    for (const QRegularExpressionMatch& match : QRegularExpression("%\\d+").globalMatch(text))
+    // %1, %L1 and %n are Qt's; %x, %Y and the like are the strftime codes the help shows.
+    for (const QRegularExpressionMatch& match : QRegularExpression("%L?\\d+|%[A-Za-z]").globalMatch(text))
         found << match.captured();
     found.sort();
     return found;
@@ -53,8 +58,9 @@ QStringList Placeholders(const QString& text)
 bool AddsEscapedCharacter(const Message& message)
 {
     for (const QChar character : QStringLiteral("&<>'\""))
-        if (message.Translation.contains(character) && !message.Source.contains(character))
-            return true;
+        for (const QString& translation : message.Translations)
+            if (translation.contains(character) && !message.Source.contains(character))
+                return true;
     return false;
 }
 
@@ -72,8 +78,11 @@ TEST(TranslationFiles, EveryMessageIsTranslatedAndKeepsItsPlaceholders)
             const std::string where = file.toStdString() + ": " + message.Context.toStdString() + " \"" +
                                       message.Source.toStdString() + "\"";
             EXPECT_TRUE(message.Type.isEmpty()) << where << " is " << message.Type.toStdString();
-            EXPECT_FALSE(message.Translation.trimmed().isEmpty()) << where;
-            EXPECT_EQ(Placeholders(message.Translation), Placeholders(message.Source)) << where;
+            EXPECT_FALSE(message.Translations.isEmpty()) << where;
+            for (const QString& translation : message.Translations) {
+                EXPECT_FALSE(translation.trimmed().isEmpty()) << where;
+                EXPECT_EQ(Placeholders(translation), Placeholders(message.Source)) << where;
+            }
             EXPECT_FALSE(AddsEscapedCharacter(message)) << where;
         }
     }

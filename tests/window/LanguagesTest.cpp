@@ -53,12 +53,16 @@ TEST(Languages, TheHeaderAndTheMonthColumnUseTheMonthNameThatStandsAlone)
         const char* locale;
         const char* header;
         const char* month;
-        const char* firstOfThisMonth;
+        const char* lastOfLastMonth;
     } cases[] = {
-        {"de_DE", "Sonntag Dezember 6, 2026", "Dezember", "Erster dieses Monats"},
-        // No Catalan translation is shipped: English captions beside Catalan names.
-        {"ca_ES", "diumenge desembre 6, 2026", "desembre", "First of this month"},
-        {"pl_PL", "niedziela grudzień 6, 2026", "grudzień", "Początek miesiąca"},
+        {"de_DE", "Sonntag Dezember 6, 2026", "Dezember", "Letzter des Vormonats"},
+        {"ca_ES", "diumenge desembre 6, 2026", "desembre", "Últim del mes passat"},
+        {"pl_PL", "niedziela grudzień 6, 2026", "grudzień", "Koniec zeszłego miesiąca"},
+        // Chinese has one translation per script: Hong Kong reads Taiwan's, Singapore China's.
+        {"zh_HK", "星期日 12月 6, 2026", "12月", "上個月最後一天"},
+        {"zh_SG", "星期日 十二月 6, 2026", "十二月", "上月最后一天"},
+        {"nn_NO", "søndag desember 6, 2026", "desember", "Siste i førre månad"},
+        {"he_IL", "יום ראשון דצמבר 6, 2026", "דצמבר", "סוף החודש הקודם"},
     };
     for (const auto& c : cases) {
         const InLanguage language(c.locale);
@@ -66,7 +70,7 @@ TEST(Languages, TheHeaderAndTheMonthColumnUseTheMonthNameThatStandsAlone)
         form.Form_Load();
         EXPECT_EQ(form.DateHeader()->Text(), c.header) << c.locale;
         EXPECT_EQ(form.Shown(0, 2), c.month) << c.locale;
-        EXPECT_EQ(ShownCaption(form, 3), c.firstOfThisMonth) << c.locale;
+        EXPECT_EQ(ShownCaption(form, 6), c.lastOfLastMonth) << c.locale;
         form.Form_Unload();
     }
 }

@@ -1,0 +1,321 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ca">
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>--%1 &quot;%2&quot; is not a date from %3 to %4 in the form YYYY-MM-DD</source>
+        <translation>--%1 «%2» no és una data del %3 al %4 en la forma YYYY-MM-DD</translation>
+    </message>
+    <message>
+        <source>Pick a date in a small window. With --print, ask a user for a date and print it for a script.</source>
+        <translation>Trieu una data en una finestra petita. Amb --print, demana una data a l’usuari i l’escriu per a un script.</translation>
+    </message>
+    <message>
+        <source>Show Cancel and OK. OK or Enter prints the date and exits with status 0; Cancel, Escape or closing the window prints nothing and exits with status 1.</source>
+        <translation>Mostra Cancel·la i D’acord. D’acord o Retorn escriu la data i surt amb l’estat 0; Cancel·la, Esc o tancar la finestra no escriu res i surt amb l’estat 1.</translation>
+    </message>
+    <message>
+        <source>Start on this date instead of today.</source>
+        <translation>Comença en aquesta data en lloc d’avui.</translation>
+    </message>
+    <message>
+        <source>Print the date in this Qt date format, in the user&apos;s language (default yyyy-MM-dd; for example dd.MM.yyyy or &quot;dddd, d MMMM yyyy&quot;).</source>
+        <translation>Escriu la data en aquest format de data de Qt, en la llengua de l’usuari (per defecte yyyy-MM-dd; per exemple dd.MM.yyyy o &quot;dddd, d MMMM yyyy&quot;).</translation>
+    </message>
+    <message>
+        <source>The first date that may be picked.</source>
+        <translation>La primera data que es pot triar.</translation>
+    </message>
+    <message>
+        <source>The last date that may be picked.</source>
+        <translation>L’última data que es pot triar.</translation>
+    </message>
+    <message>
+        <source>The window title (default Form1).</source>
+        <translation>El títol de la finestra (per defecte Form1).</translation>
+    </message>
+    <message>
+        <source>Unexpected argument &apos;%1&apos;.</source>
+        <translation>Argument inesperat «%1».</translation>
+    </message>
+    <message>
+        <source>--min-date %1 lies after --max-date %2</source>
+        <translation>--min-date %1 és posterior a --max-date %2</translation>
+    </message>
+    <message>
+        <source>--format is empty; give a Qt date format such as yyyy-MM-dd</source>
+        <translation>--format és buit; doneu un format de data de Qt com ara yyyy-MM-dd</translation>
+    </message>
+    <message>
+        <source>--format &quot;%1&quot; holds a %; --format takes a Qt date format such as yyyy-MM-dd, not the %Y-%m-%d of strftime</source>
+        <translation>--format «%1» conté un %; --format pren un format de data de Qt com ara yyyy-MM-dd, no el %Y-%m-%d de strftime</translation>
+    </message>
+    <message>
+        <source>--format &quot;%1&quot; opens a quote that it does not close</source>
+        <translation>--format «%1» obre una cometa que no tanca</translation>
+    </message>
+    <message>
+        <source>--format &quot;%1&quot; writes no part of the date; give a Qt date format such as yyyy-MM-dd</source>
+        <translation>--format «%1» no escriu cap part de la data; doneu un format de data de Qt com ara yyyy-MM-dd</translation>
+    </message>
+    <message>
+        <source>Exit status: 0 the date was printed (or, without --print, the window was closed); 1 the user declined; 2 the command line was refused; 3 the dialog failed (no display, display lost, window not built, date not written); 5 --timeout ended it.</source>
+        <translation>Estat de sortida: 0 s’ha escrit la data (o, sense --print, s’ha tancat la finestra); 1 l’usuari ha refusat; 2 s’ha rebutjat la línia d’ordres; 3 ha fallat el diàleg (no hi ha pantalla, s’ha perdut la pantalla, no s’ha construït la finestra, no s’ha escrit la data); 5 l’ha acabat --timeout.</translation>
+    </message>
+    <message>
+        <source>--%1 &quot;%2&quot; is not a whole number from 1 up</source>
+        <translation>--%1 «%2» no és un nombre enter a partir d’1</translation>
+    </message>
+    <message>
+        <source>--date cannot be given together with --day, --month or --year</source>
+        <translation>--date no es pot donar juntament amb --day, --month o --year</translation>
+    </message>
+    <message>
+        <source>day %1 of month %2 of year %3 is not a date from %4 to %5</source>
+        <translation>el dia %1 del mes %2 de l’any %3 no és una data del %4 al %5</translation>
+    </message>
+    <message>
+        <source>--format and --date-format cannot be given together</source>
+        <translation>--format i --date-format no es poden donar alhora</translation>
+    </message>
+    <message>
+        <source>Displays help on commandline options.</source>
+        <translation>Mostra l’ajuda de les opcions de la línia d’ordres.</translation>
+    </message>
+    <message>
+        <source>Displays version information.</source>
+        <translation>Mostra la informació de la versió.</translation>
+    </message>
+    <message>
+        <source>Ask for a date as --print does, and print it as the C library&apos;s %x unless --date-format says otherwise; a timeout ends with status 5.</source>
+        <translation>Demana una data com --print i l’escriu com el %x de la biblioteca de C tret que --date-format digui el contrari; un temps d’espera exhaurit acaba amb l’estat 5.</translation>
+    </message>
+    <message>
+        <source>A prompt above the date; \n starts a new line. Markup tags are removed and entities decoded.</source>
+        <translation>Un missatge a sobre de la data; \n comença una línia nova. S’eliminen les etiquetes de marcatge i es descodifiquen les entitats.</translation>
+    </message>
+    <message>
+        <source>Show the --text as it stands.</source>
+        <translation>Mostra el --text tal com és.</translation>
+    </message>
+    <message>
+        <source>Start on this day; a part not given is today&apos;s.</source>
+        <translation>Comença en aquest dia; la part que no es dona és la d’avui.</translation>
+    </message>
+    <message>
+        <source>Start on this month (1 to 12).</source>
+        <translation>Comença en aquest mes (de l’1 al 12).</translation>
+    </message>
+    <message>
+        <source>Start on this year.</source>
+        <translation>Comença en aquest any.</translation>
+    </message>
+    <message>
+        <source>Print the date in this strftime format, such as %Y-%m-%d or %A %d %B %Y.</source>
+        <translation>Escriu la data en aquest format de strftime, com ara %Y-%m-%d o %A %d %B %Y.</translation>
+    </message>
+    <message>
+        <source>End by itself after this many seconds, printing the date then, with status 5.</source>
+        <translation>Acaba per si mateix després d’aquests segons, escrivint la data d’aquell moment, amb l’estat 5.</translation>
+    </message>
+    <message>
+        <source>The OK button&apos;s caption.</source>
+        <translation>El text del botó D’acord.</translation>
+    </message>
+    <message>
+        <source>The Cancel button&apos;s caption.</source>
+        <translation>El text del botó Cancel·la.</translation>
+    </message>
+    <message>
+        <source>The window&apos;s least width in pixels.</source>
+        <translation>L’amplada mínima de la finestra en píxels.</translation>
+    </message>
+    <message>
+        <source>The window&apos;s least height in pixels.</source>
+        <translation>L’alçada mínima de la finestra en píxels.</translation>
+    </message>
+    <message>
+        <source>Accepted and ignored.</source>
+        <translation>S’accepta i s’ignora.</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>Opcions:</translation>
+    </message>
+    <message>
+        <source>Options of other calendar dialogs:</source>
+        <translation>Opcions d’altres diàlegs de calendari:</translation>
+    </message>
+    <message>
+        <source>--date-format &quot;%1&quot; writes no part of the date; give a strftime format such as %Y-%m-%d</source>
+        <translation>--date-format «%1» no escriu cap part de la data; doneu un format de strftime com ara %Y-%m-%d</translation>
+    </message>
+    <message>
+        <source>Usage: %1 [options]</source>
+        <translation>Ús: %1 [opcions]</translation>
+    </message>
+</context>
+<context>
+    <name>DialogFailure</name>
+    <message>
+        <source>cannot open a window: %1</source>
+        <translation>no es pot obrir cap finestra: %1</translation>
+    </message>
+    <message>
+        <source>no display (DISPLAY and WAYLAND_DISPLAY are unset)</source>
+        <translation>no hi ha pantalla (DISPLAY i WAYLAND_DISPLAY no estan definides)</translation>
+    </message>
+    <message>
+        <source>the connection to the display was lost</source>
+        <translation>s’ha perdut la connexió amb la pantalla</translation>
+    </message>
+</context>
+<context>
+    <name>Form1</name>
+    <message>
+        <source>Today</source>
+        <translation>Avui</translation>
+    </message>
+    <message>
+        <source>Tomorrow</source>
+        <translation>Demà</translation>
+    </message>
+    <message>
+        <source>Yesterday</source>
+        <translation>Ahir</translation>
+    </message>
+    <message>
+        <source>First of this month</source>
+        <translation>Primer d’aquest mes</translation>
+    </message>
+    <message>
+        <source>Last of this month</source>
+        <translation>Últim d’aquest mes</translation>
+    </message>
+    <message>
+        <source>First of last month</source>
+        <translation>Primer del mes passat</translation>
+    </message>
+    <message>
+        <source>Last of last month</source>
+        <translation>Últim del mes passat</translation>
+    </message>
+    <message>
+        <source>First of next month</source>
+        <translation>Primer del mes vinent</translation>
+    </message>
+    <message>
+        <source>Last of next month</source>
+        <translation>Últim del mes vinent</translation>
+    </message>
+    <message>
+        <source>Copy “%1”</source>
+        <translation>Copia «%1»</translation>
+    </message>
+    <message>
+        <source>Copy %1</source>
+        <translation>Copia %1</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel·la</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>D’acord</translation>
+    </message>
+    <message>
+        <source>Paste date</source>
+        <translation>Enganxa la data</translation>
+    </message>
+</context>
+<context>
+    <name>HostWindow</name>
+    <message>
+        <source>datepicker: message 0x%1 failed: %2</source>
+        <translation>datepicker: ha fallat el missatge 0x%1: %2</translation>
+    </message>
+    <message>
+        <source>datepicker: painting failed: %1</source>
+        <translation>datepicker: ha fallat el dibuix: %1</translation>
+    </message>
+</context>
+<context>
+    <name>RunPicker</name>
+    <message>
+        <source>Date picker</source>
+        <translation>Selector de data</translation>
+    </message>
+    <message>
+        <source>The window could not be built.
+
+%1</source>
+        <translation>No s’ha pogut construir la finestra.
+
+%1</translation>
+    </message>
+    <message>
+        <source>the window could not be built: %1</source>
+        <translation>no s’ha pogut construir la finestra: %1</translation>
+    </message>
+    <message>
+        <source>the date could not be written: %1</source>
+        <translation>no s’ha pogut escriure la data: %1</translation>
+    </message>
+</context>
+<context>
+    <name>accessibility</name>
+    <message>
+        <source>Month</source>
+        <translation>Mes</translation>
+    </message>
+    <message>
+        <source>Day</source>
+        <translation>Dia</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation>Any</translation>
+    </message>
+</context>
+<context>
+    <name>runtime</name>
+    <message>
+        <source>Run-time error %1: %2</source>
+        <translation>Error en temps d’execució %1: %2</translation>
+    </message>
+    <message>
+        <source>Invalid procedure call or argument</source>
+        <translation>Crida de procediment o argument no vàlid</translation>
+    </message>
+    <message>
+        <source>Overflow</source>
+        <translation>Desbordament</translation>
+    </message>
+    <message>
+        <source>Subscript out of range</source>
+        <translation>Subíndex fora de l’interval</translation>
+    </message>
+    <message>
+        <source>Type mismatch</source>
+        <translation>Els tipus no coincideixen</translation>
+    </message>
+    <message>
+        <source>Can&apos;t create object</source>
+        <translation>No es pot crear l’objecte</translation>
+    </message>
+    <message>
+        <source>Object doesn&apos;t support this property or method</source>
+        <translation>L’objecte no admet aquesta propietat o mètode</translation>
+    </message>
+    <message>
+        <source>Wrong number of arguments or invalid property assignment</source>
+        <translation>Nombre d’arguments incorrecte o assignació de propietat no vàlida</translation>
+    </message>
+    <message>
+        <source>Application-defined or object-defined error</source>
+        <translation>Error definit per l’aplicació o per l’objecte</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,321 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="da">
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>--%1 &quot;%2&quot; is not a date from %3 to %4 in the form YYYY-MM-DD</source>
+        <translation>--%1 »%2« er ikke en dato fra %3 til %4 på formen YYYY-MM-DD</translation>
+    </message>
+    <message>
+        <source>Pick a date in a small window. With --print, ask a user for a date and print it for a script.</source>
+        <translation>Vælg en dato i et lille vindue. Med --print spørges brugeren om en dato, som udskrives til et script.</translation>
+    </message>
+    <message>
+        <source>Show Cancel and OK. OK or Enter prints the date and exits with status 0; Cancel, Escape or closing the window prints nothing and exits with status 1.</source>
+        <translation>Vis Annuller og OK. OK eller Enter udskriver datoen og afslutter med status 0; Annuller, Escape eller lukning af vinduet udskriver intet og afslutter med status 1.</translation>
+    </message>
+    <message>
+        <source>Start on this date instead of today.</source>
+        <translation>Start på denne dato i stedet for i dag.</translation>
+    </message>
+    <message>
+        <source>Print the date in this Qt date format, in the user&apos;s language (default yyyy-MM-dd; for example dd.MM.yyyy or &quot;dddd, d MMMM yyyy&quot;).</source>
+        <translation>Udskriv datoen i dette Qt-datoformat på brugerens sprog (standard yyyy-MM-dd; for eksempel dd.MM.yyyy eller &quot;dddd, d MMMM yyyy&quot;).</translation>
+    </message>
+    <message>
+        <source>The first date that may be picked.</source>
+        <translation>Den første dato, der kan vælges.</translation>
+    </message>
+    <message>
+        <source>The last date that may be picked.</source>
+        <translation>Den sidste dato, der kan vælges.</translation>
+    </message>
+    <message>
+        <source>The window title (default Form1).</source>
+        <translation>Vinduets titel (standard Form1).</translation>
+    </message>
+    <message>
+        <source>Unexpected argument &apos;%1&apos;.</source>
+        <translation>Uventet argument »%1«.</translation>
+    </message>
+    <message>
+        <source>--min-date %1 lies after --max-date %2</source>
+        <translation>--min-date %1 ligger efter --max-date %2</translation>
+    </message>
+    <message>
+        <source>--format is empty; give a Qt date format such as yyyy-MM-dd</source>
+        <translation>--format er tom; angiv et Qt-datoformat som yyyy-MM-dd</translation>
+    </message>
+    <message>
+        <source>--format &quot;%1&quot; holds a %; --format takes a Qt date format such as yyyy-MM-dd, not the %Y-%m-%d of strftime</source>
+        <translation>--format »%1« indeholder et %; --format tager et Qt-datoformat som yyyy-MM-dd, ikke strftimes %Y-%m-%d</translation>
+    </message>
+    <message>
+        <source>--format &quot;%1&quot; opens a quote that it does not close</source>
+        <translation>--format »%1« åbner et anførselstegn, som det ikke lukker</translation>
+    </message>
+    <message>
+        <source>--format &quot;%1&quot; writes no part of the date; give a Qt date format such as yyyy-MM-dd</source>
+        <translation>--format »%1« skriver ingen del af datoen; angiv et Qt-datoformat som yyyy-MM-dd</translation>
+    </message>
+    <message>
+        <source>Exit status: 0 the date was printed (or, without --print, the window was closed); 1 the user declined; 2 the command line was refused; 3 the dialog failed (no display, display lost, window not built, date not written); 5 --timeout ended it.</source>
+        <translation>Afslutningsstatus: 0 datoen blev udskrevet (eller, uden --print, vinduet blev lukket); 1 brugeren afviste; 2 kommandolinjen blev afvist; 3 dialogen mislykkedes (ingen skærm, skærmen mistet, vinduet ikke bygget, datoen ikke skrevet); 5 --timeout afsluttede den.</translation>
+    </message>
+    <message>
+        <source>--%1 &quot;%2&quot; is not a whole number from 1 up</source>
+        <translation>--%1 »%2« er ikke et heltal fra 1 og op</translation>
+    </message>
+    <message>
+        <source>--date cannot be given together with --day, --month or --year</source>
+        <translation>--date kan ikke angives sammen med --day, --month eller --year</translation>
+    </message>
+    <message>
+        <source>day %1 of month %2 of year %3 is not a date from %4 to %5</source>
+        <translation>dag %1 i måned %2 i år %3 er ikke en dato fra %4 til %5</translation>
+    </message>
+    <message>
+        <source>--format and --date-format cannot be given together</source>
+        <translation>--format og --date-format kan ikke angives sammen</translation>
+    </message>
+    <message>
+        <source>Displays help on commandline options.</source>
+        <translation>Viser hjælp til kommandolinjetilvalg.</translation>
+    </message>
+    <message>
+        <source>Displays version information.</source>
+        <translation>Viser versionsinformation.</translation>
+    </message>
+    <message>
+        <source>Ask for a date as --print does, and print it as the C library&apos;s %x unless --date-format says otherwise; a timeout ends with status 5.</source>
+        <translation>Spørg om en dato som --print, og udskriv den som C-bibliotekets %x, medmindre --date-format siger andet; et tidsudløb afslutter med status 5.</translation>
+    </message>
+    <message>
+        <source>A prompt above the date; \n starts a new line. Markup tags are removed and entities decoded.</source>
+        <translation>En tekst over datoen; \n starter en ny linje. Markup-tags fjernes, og entiteter afkodes.</translation>
+    </message>
+    <message>
+        <source>Show the --text as it stands.</source>
+        <translation>Vis --text, som den står.</translation>
+    </message>
+    <message>
+        <source>Start on this day; a part not given is today&apos;s.</source>
+        <translation>Start på denne dag; en del, der ikke er angivet, tages fra dagens dato.</translation>
+    </message>
+    <message>
+        <source>Start on this month (1 to 12).</source>
+        <translation>Start på denne måned (1 til 12).</translation>
+    </message>
+    <message>
+        <source>Start on this year.</source>
+        <translation>Start på dette år.</translation>
+    </message>
+    <message>
+        <source>Print the date in this strftime format, such as %Y-%m-%d or %A %d %B %Y.</source>
+        <translation>Udskriv datoen i dette strftime-format, for eksempel %Y-%m-%d eller %A %d %B %Y.</translation>
+    </message>
+    <message>
+        <source>End by itself after this many seconds, printing the date then, with status 5.</source>
+        <translation>Afslut af sig selv efter så mange sekunder, udskriv datoen på det tidspunkt, med status 5.</translation>
+    </message>
+    <message>
+        <source>The OK button&apos;s caption.</source>
+        <translation>OK-knappens tekst.</translation>
+    </message>
+    <message>
+        <source>The Cancel button&apos;s caption.</source>
+        <translation>Annuller-knappens tekst.</translation>
+    </message>
+    <message>
+        <source>The window&apos;s least width in pixels.</source>
+        <translation>Vinduets mindste bredde i pixel.</translation>
+    </message>
+    <message>
+        <source>The window&apos;s least height in pixels.</source>
+        <translation>Vinduets mindste højde i pixel.</translation>
+    </message>
+    <message>
+        <source>Accepted and ignored.</source>
+        <translation>Accepteres og ignoreres.</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>Tilvalg:</translation>
+    </message>
+    <message>
+        <source>Options of other calendar dialogs:</source>
+        <translation>Tilvalg fra andre kalenderdialoger:</translation>
+    </message>
+    <message>
+        <source>--date-format &quot;%1&quot; writes no part of the date; give a strftime format such as %Y-%m-%d</source>
+        <translation>--date-format »%1« skriver ingen del af datoen; angiv et strftime-format som %Y-%m-%d</translation>
+    </message>
+    <message>
+        <source>Usage: %1 [options]</source>
+        <translation>Brug: %1 [tilvalg]</translation>
+    </message>
+</context>
+<context>
+    <name>DialogFailure</name>
+    <message>
+        <source>cannot open a window: %1</source>
+        <translation>kan ikke åbne et vindue: %1</translation>
+    </message>
+    <message>
+        <source>no display (DISPLAY and WAYLAND_DISPLAY are unset)</source>
+        <translation>ingen skærm (DISPLAY og WAYLAND_DISPLAY er ikke sat)</translation>
+    </message>
+    <message>
+        <source>the connection to the display was lost</source>
+        <translation>forbindelsen til skærmen blev afbrudt</translation>
+    </message>
+</context>
+<context>
+    <name>Form1</name>
+    <message>
+        <source>Today</source>
+        <translation>I dag</translation>
+    </message>
+    <message>
+        <source>Tomorrow</source>
+        <translation>I morgen</translation>
+    </message>
+    <message>
+        <source>Yesterday</source>
+        <translation>I går</translation>
+    </message>
+    <message>
+        <source>First of this month</source>
+        <translation>Første i måneden</translation>
+    </message>
+    <message>
+        <source>Last of this month</source>
+        <translation>Sidste i måneden</translation>
+    </message>
+    <message>
+        <source>First of last month</source>
+        <translation>Første i forrige måned</translation>
+    </message>
+    <message>
+        <source>Last of last month</source>
+        <translation>Sidste i forrige måned</translation>
+    </message>
+    <message>
+        <source>First of next month</source>
+        <translation>Første i næste måned</translation>
+    </message>
+    <message>
+        <source>Last of next month</source>
+        <translation>Sidste i næste måned</translation>
+    </message>
+    <message>
+        <source>Copy “%1”</source>
+        <translation>Kopiér »%1«</translation>
+    </message>
+    <message>
+        <source>Copy %1</source>
+        <translation>Kopiér %1</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuller</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Paste date</source>
+        <translation>Indsæt dato</translation>
+    </message>
+</context>
+<context>
+    <name>HostWindow</name>
+    <message>
+        <source>datepicker: message 0x%1 failed: %2</source>
+        <translation>datepicker: meddelelse 0x%1 mislykkedes: %2</translation>
+    </message>
+    <message>
+        <source>datepicker: painting failed: %1</source>
+        <translation>datepicker: tegning mislykkedes: %1</translation>
+    </message>
+</context>
+<context>
+    <name>RunPicker</name>
+    <message>
+        <source>Date picker</source>
+        <translation>Datovælger</translation>
+    </message>
+    <message>
+        <source>The window could not be built.
+
+%1</source>
+        <translation>Vinduet kunne ikke bygges.
+
+%1</translation>
+    </message>
+    <message>
+        <source>the window could not be built: %1</source>
+        <translation>vinduet kunne ikke bygges: %1</translation>
+    </message>
+    <message>
+        <source>the date could not be written: %1</source>
+        <translation>datoen kunne ikke skrives: %1</translation>
+    </message>
+</context>
+<context>
+    <name>accessibility</name>
+    <message>
+        <source>Month</source>
+        <translation>Måned</translation>
+    </message>
+    <message>
+        <source>Day</source>
+        <translation>Dag</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation>År</translation>
+    </message>
+</context>
+<context>
+    <name>runtime</name>
+    <message>
+        <source>Run-time error %1: %2</source>
+        <translation>Kørselsfejl %1: %2</translation>
+    </message>
+    <message>
+        <source>Invalid procedure call or argument</source>
+        <translation>Ugyldigt procedurekald eller argument</translation>
+    </message>
+    <message>
+        <source>Overflow</source>
+        <translation>Overløb</translation>
+    </message>
+    <message>
+        <source>Subscript out of range</source>
+        <translation>Indeks uden for område</translation>
+    </message>
+    <message>
+        <source>Type mismatch</source>
+        <translation>Typerne stemmer ikke overens</translation>
+    </message>
+    <message>
+        <source>Can&apos;t create object</source>
+        <translation>Objektet kan ikke oprettes</translation>
+    </message>
+    <message>
+        <source>Object doesn&apos;t support this property or method</source>
+        <translation>Objektet understøtter ikke denne egenskab eller metode</translation>
+    </message>
+    <message>
+        <source>Wrong number of arguments or invalid property assignment</source>
+        <translation>Forkert antal argumenter eller ugyldig tildeling af egenskab</translation>
+    </message>
+    <message>
+        <source>Application-defined or object-defined error</source>
+        <translation>Program- eller objektdefineret fejl</translation>
+    </message>
+</context>
+</TS>

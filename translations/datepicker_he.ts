@@ -1,0 +1,321 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="he">
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>--%1 &quot;%2&quot; is not a date from %3 to %4 in the form YYYY-MM-DD</source>
+        <translation>--%1 ”%2” אינו תאריך בין %3 ל־%4 בתבנית YYYY-MM-DD</translation>
+    </message>
+    <message>
+        <source>Pick a date in a small window. With --print, ask a user for a date and print it for a script.</source>
+        <translation>בחירת תאריך בחלון קטן. עם --print, מבקש מהמשתמש תאריך ומדפיס אותו עבור סקריפט.</translation>
+    </message>
+    <message>
+        <source>Show Cancel and OK. OK or Enter prints the date and exits with status 0; Cancel, Escape or closing the window prints nothing and exits with status 1.</source>
+        <translation>הצגת הכפתורים ביטול ואישור. אישור או Enter מדפיסים את התאריך ויוצאים במצב 0; ביטול, Escape או סגירת החלון אינם מדפיסים דבר ויוצאים במצב 1.</translation>
+    </message>
+    <message>
+        <source>Start on this date instead of today.</source>
+        <translation>להתחיל בתאריך זה במקום היום.</translation>
+    </message>
+    <message>
+        <source>Print the date in this Qt date format, in the user&apos;s language (default yyyy-MM-dd; for example dd.MM.yyyy or &quot;dddd, d MMMM yyyy&quot;).</source>
+        <translation>הדפסת התאריך בתבנית תאריך זו של Qt, בשפת המשתמש (ברירת המחדל yyyy-MM-dd; למשל dd.MM.yyyy או &quot;dddd, d MMMM yyyy&quot;).</translation>
+    </message>
+    <message>
+        <source>The first date that may be picked.</source>
+        <translation>התאריך הראשון שאפשר לבחור.</translation>
+    </message>
+    <message>
+        <source>The last date that may be picked.</source>
+        <translation>התאריך האחרון שאפשר לבחור.</translation>
+    </message>
+    <message>
+        <source>The window title (default Form1).</source>
+        <translation>כותרת החלון (ברירת המחדל Form1).</translation>
+    </message>
+    <message>
+        <source>Unexpected argument &apos;%1&apos;.</source>
+        <translation>ארגומנט לא צפוי ”%1”.</translation>
+    </message>
+    <message>
+        <source>--min-date %1 lies after --max-date %2</source>
+        <translation>--min-date %1 מאוחר מ־--max-date %2</translation>
+    </message>
+    <message>
+        <source>--format is empty; give a Qt date format such as yyyy-MM-dd</source>
+        <translation>--format ריק; יש לתת תבנית תאריך של Qt כגון yyyy-MM-dd</translation>
+    </message>
+    <message>
+        <source>--format &quot;%1&quot; holds a %; --format takes a Qt date format such as yyyy-MM-dd, not the %Y-%m-%d of strftime</source>
+        <translation>--format ”%1” מכיל %; --format מקבל תבנית תאריך של Qt כגון yyyy-MM-dd, לא את %Y-%m-%d של strftime</translation>
+    </message>
+    <message>
+        <source>--format &quot;%1&quot; opens a quote that it does not close</source>
+        <translation>--format ”%1” פותח מירכאות ואינו סוגר אותן</translation>
+    </message>
+    <message>
+        <source>--format &quot;%1&quot; writes no part of the date; give a Qt date format such as yyyy-MM-dd</source>
+        <translation>--format ”%1” אינו כותב אף חלק מהתאריך; יש לתת תבנית תאריך של Qt כגון yyyy-MM-dd</translation>
+    </message>
+    <message>
+        <source>Exit status: 0 the date was printed (or, without --print, the window was closed); 1 the user declined; 2 the command line was refused; 3 the dialog failed (no display, display lost, window not built, date not written); 5 --timeout ended it.</source>
+        <translation>מצב יציאה: 0 התאריך הודפס (או, בלי --print, החלון נסגר); 1 המשתמש סירב; 2 שורת הפקודה נדחתה; 3 תיבת הדו־שיח נכשלה (אין תצוגה, התצוגה אבדה, החלון לא נבנה, התאריך לא נכתב); 5 --timeout סיים אותה.</translation>
+    </message>
+    <message>
+        <source>--%1 &quot;%2&quot; is not a whole number from 1 up</source>
+        <translation>--%1 ”%2” אינו מספר שלם מ־1 ומעלה</translation>
+    </message>
+    <message>
+        <source>--date cannot be given together with --day, --month or --year</source>
+        <translation>אי אפשר לתת את --date יחד עם --day, --month או --year</translation>
+    </message>
+    <message>
+        <source>day %1 of month %2 of year %3 is not a date from %4 to %5</source>
+        <translation>יום %1 בחודש %2 בשנה %3 אינו תאריך בין %4 ל־%5</translation>
+    </message>
+    <message>
+        <source>--format and --date-format cannot be given together</source>
+        <translation>אי אפשר לתת את --format ואת --date-format יחד</translation>
+    </message>
+    <message>
+        <source>Displays help on commandline options.</source>
+        <translation>הצגת עזרה על אפשרויות שורת הפקודה.</translation>
+    </message>
+    <message>
+        <source>Displays version information.</source>
+        <translation>הצגת מידע על הגרסה.</translation>
+    </message>
+    <message>
+        <source>Ask for a date as --print does, and print it as the C library&apos;s %x unless --date-format says otherwise; a timeout ends with status 5.</source>
+        <translation>בקשת תאריך כמו --print והדפסתו כ־%x של ספריית C, אלא אם --date-format קובע אחרת; תום הזמן מסתיים במצב 5.</translation>
+    </message>
+    <message>
+        <source>A prompt above the date; \n starts a new line. Markup tags are removed and entities decoded.</source>
+        <translation>הנחיה מעל התאריך; \n מתחיל שורה חדשה. תגי סימון מוסרים וישויות מפוענחות.</translation>
+    </message>
+    <message>
+        <source>Show the --text as it stands.</source>
+        <translation>הצגת ה־--text כפי שהוא.</translation>
+    </message>
+    <message>
+        <source>Start on this day; a part not given is today&apos;s.</source>
+        <translation>להתחיל ביום זה; חלק שלא ניתן נלקח מהיום.</translation>
+    </message>
+    <message>
+        <source>Start on this month (1 to 12).</source>
+        <translation>להתחיל בחודש זה (1 עד 12).</translation>
+    </message>
+    <message>
+        <source>Start on this year.</source>
+        <translation>להתחיל בשנה זו.</translation>
+    </message>
+    <message>
+        <source>Print the date in this strftime format, such as %Y-%m-%d or %A %d %B %Y.</source>
+        <translation>הדפסת התאריך בתבנית strftime זו, כגון %Y-%m-%d או %A %d %B %Y.</translation>
+    </message>
+    <message>
+        <source>End by itself after this many seconds, printing the date then, with status 5.</source>
+        <translation>סיום מעצמו אחרי מספר שניות זה, תוך הדפסת התאריך של אותו רגע, במצב 5.</translation>
+    </message>
+    <message>
+        <source>The OK button&apos;s caption.</source>
+        <translation>הכיתוב של כפתור האישור.</translation>
+    </message>
+    <message>
+        <source>The Cancel button&apos;s caption.</source>
+        <translation>הכיתוב של כפתור הביטול.</translation>
+    </message>
+    <message>
+        <source>The window&apos;s least width in pixels.</source>
+        <translation>הרוחב הקטן ביותר של החלון בפיקסלים.</translation>
+    </message>
+    <message>
+        <source>The window&apos;s least height in pixels.</source>
+        <translation>הגובה הקטן ביותר של החלון בפיקסלים.</translation>
+    </message>
+    <message>
+        <source>Accepted and ignored.</source>
+        <translation>מתקבל ומתעלמים ממנו.</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>אפשרויות:</translation>
+    </message>
+    <message>
+        <source>Options of other calendar dialogs:</source>
+        <translation>אפשרויות של תיבות דו־שיח אחרות של לוח שנה:</translation>
+    </message>
+    <message>
+        <source>--date-format &quot;%1&quot; writes no part of the date; give a strftime format such as %Y-%m-%d</source>
+        <translation>--date-format ”%1” אינו כותב אף חלק מהתאריך; יש לתת תבנית strftime כגון %Y-%m-%d</translation>
+    </message>
+    <message>
+        <source>Usage: %1 [options]</source>
+        <translation>שימוש: %1 [אפשרויות]</translation>
+    </message>
+</context>
+<context>
+    <name>DialogFailure</name>
+    <message>
+        <source>cannot open a window: %1</source>
+        <translation>לא ניתן לפתוח חלון: %1</translation>
+    </message>
+    <message>
+        <source>no display (DISPLAY and WAYLAND_DISPLAY are unset)</source>
+        <translation>אין תצוגה (DISPLAY ו־WAYLAND_DISPLAY אינם מוגדרים)</translation>
+    </message>
+    <message>
+        <source>the connection to the display was lost</source>
+        <translation>החיבור לתצוגה אבד</translation>
+    </message>
+</context>
+<context>
+    <name>Form1</name>
+    <message>
+        <source>Today</source>
+        <translation>היום</translation>
+    </message>
+    <message>
+        <source>Tomorrow</source>
+        <translation>מחר</translation>
+    </message>
+    <message>
+        <source>Yesterday</source>
+        <translation>אתמול</translation>
+    </message>
+    <message>
+        <source>First of this month</source>
+        <translation>תחילת החודש</translation>
+    </message>
+    <message>
+        <source>Last of this month</source>
+        <translation>סוף החודש</translation>
+    </message>
+    <message>
+        <source>First of last month</source>
+        <translation>תחילת החודש הקודם</translation>
+    </message>
+    <message>
+        <source>Last of last month</source>
+        <translation>סוף החודש הקודם</translation>
+    </message>
+    <message>
+        <source>First of next month</source>
+        <translation>תחילת החודש הבא</translation>
+    </message>
+    <message>
+        <source>Last of next month</source>
+        <translation>סוף החודש הבא</translation>
+    </message>
+    <message>
+        <source>Copy “%1”</source>
+        <translation>העתקת ”%1”</translation>
+    </message>
+    <message>
+        <source>Copy %1</source>
+        <translation>העתקת %1</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>ביטול</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>אישור</translation>
+    </message>
+    <message>
+        <source>Paste date</source>
+        <translation>הדבקת תאריך</translation>
+    </message>
+</context>
+<context>
+    <name>HostWindow</name>
+    <message>
+        <source>datepicker: message 0x%1 failed: %2</source>
+        <translation>datepicker: ההודעה 0x%1 נכשלה: %2</translation>
+    </message>
+    <message>
+        <source>datepicker: painting failed: %1</source>
+        <translation>datepicker: הציור נכשל: %1</translation>
+    </message>
+</context>
+<context>
+    <name>RunPicker</name>
+    <message>
+        <source>Date picker</source>
+        <translation>בוחר תאריכים</translation>
+    </message>
+    <message>
+        <source>The window could not be built.
+
+%1</source>
+        <translation>לא ניתן היה לבנות את החלון.
+
+%1</translation>
+    </message>
+    <message>
+        <source>the window could not be built: %1</source>
+        <translation>לא ניתן היה לבנות את החלון: %1</translation>
+    </message>
+    <message>
+        <source>the date could not be written: %1</source>
+        <translation>לא ניתן היה לכתוב את התאריך: %1</translation>
+    </message>
+</context>
+<context>
+    <name>accessibility</name>
+    <message>
+        <source>Month</source>
+        <translation>חודש</translation>
+    </message>
+    <message>
+        <source>Day</source>
+        <translation>יום</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation>שנה</translation>
+    </message>
+</context>
+<context>
+    <name>runtime</name>
+    <message>
+        <source>Run-time error %1: %2</source>
+        <translation>שגיאת זמן ריצה %1: %2</translation>
+    </message>
+    <message>
+        <source>Invalid procedure call or argument</source>
+        <translation>קריאה לא חוקית לפרוצדורה או ארגומנט לא חוקי</translation>
+    </message>
+    <message>
+        <source>Overflow</source>
+        <translation>גלישה</translation>
+    </message>
+    <message>
+        <source>Subscript out of range</source>
+        <translation>האינדקס מחוץ לטווח</translation>
+    </message>
+    <message>
+        <source>Type mismatch</source>
+        <translation>אי התאמה של סוגים</translation>
+    </message>
+    <message>
+        <source>Can&apos;t create object</source>
+        <translation>לא ניתן ליצור את האובייקט</translation>
+    </message>
+    <message>
+        <source>Object doesn&apos;t support this property or method</source>
+        <translation>האובייקט אינו תומך במאפיין או בשיטה זו</translation>
+    </message>
+    <message>
+        <source>Wrong number of arguments or invalid property assignment</source>
+        <translation>מספר ארגומנטים שגוי או השמת מאפיין לא חוקית</translation>
+    </message>
+    <message>
+        <source>Application-defined or object-defined error</source>
+        <translation>שגיאה שהוגדרה על ידי היישום או האובייקט</translation>
+    </message>
+</context>
+</TS>

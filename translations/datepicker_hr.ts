@@ -1,0 +1,321 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="hr">
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>--%1 &quot;%2&quot; is not a date from %3 to %4 in the form YYYY-MM-DD</source>
+        <translation>--%1 „%2“ nije datum od %3 do %4 u obliku YYYY-MM-DD</translation>
+    </message>
+    <message>
+        <source>Pick a date in a small window. With --print, ask a user for a date and print it for a script.</source>
+        <translation>Odabir datuma u malom prozoru. S --print traži od korisnika datum i ispisuje ga za skriptu.</translation>
+    </message>
+    <message>
+        <source>Show Cancel and OK. OK or Enter prints the date and exits with status 0; Cancel, Escape or closing the window prints nothing and exits with status 1.</source>
+        <translation>Prikazuje tipke Odustani i U redu. U redu ili Enter ispisuje datum i završava sa statusom 0; Odustani, Escape ili zatvaranje prozora ne ispisuje ništa i završava sa statusom 1.</translation>
+    </message>
+    <message>
+        <source>Start on this date instead of today.</source>
+        <translation>Započinje ovim datumom umjesto današnjeg.</translation>
+    </message>
+    <message>
+        <source>Print the date in this Qt date format, in the user&apos;s language (default yyyy-MM-dd; for example dd.MM.yyyy or &quot;dddd, d MMMM yyyy&quot;).</source>
+        <translation>Ispisuje datum u ovom Qt obliku datuma, na jeziku korisnika (zadano yyyy-MM-dd; na primjer dd.MM.yyyy ili &quot;dddd, d MMMM yyyy&quot;).</translation>
+    </message>
+    <message>
+        <source>The first date that may be picked.</source>
+        <translation>Prvi datum koji se može odabrati.</translation>
+    </message>
+    <message>
+        <source>The last date that may be picked.</source>
+        <translation>Zadnji datum koji se može odabrati.</translation>
+    </message>
+    <message>
+        <source>The window title (default Form1).</source>
+        <translation>Naslov prozora (zadano Form1).</translation>
+    </message>
+    <message>
+        <source>Unexpected argument &apos;%1&apos;.</source>
+        <translation>Neočekivani argument „%1“.</translation>
+    </message>
+    <message>
+        <source>--min-date %1 lies after --max-date %2</source>
+        <translation>--min-date %1 je nakon --max-date %2</translation>
+    </message>
+    <message>
+        <source>--format is empty; give a Qt date format such as yyyy-MM-dd</source>
+        <translation>--format je prazan; navedite Qt oblik datuma, na primjer yyyy-MM-dd</translation>
+    </message>
+    <message>
+        <source>--format &quot;%1&quot; holds a %; --format takes a Qt date format such as yyyy-MM-dd, not the %Y-%m-%d of strftime</source>
+        <translation>--format „%1“ sadrži %; --format prima Qt oblik datuma, na primjer yyyy-MM-dd, a ne %Y-%m-%d iz strftime</translation>
+    </message>
+    <message>
+        <source>--format &quot;%1&quot; opens a quote that it does not close</source>
+        <translation>--format „%1“ otvara navodnik koji ne zatvara</translation>
+    </message>
+    <message>
+        <source>--format &quot;%1&quot; writes no part of the date; give a Qt date format such as yyyy-MM-dd</source>
+        <translation>--format „%1“ ne ispisuje nijedan dio datuma; navedite Qt oblik datuma, na primjer yyyy-MM-dd</translation>
+    </message>
+    <message>
+        <source>Exit status: 0 the date was printed (or, without --print, the window was closed); 1 the user declined; 2 the command line was refused; 3 the dialog failed (no display, display lost, window not built, date not written); 5 --timeout ended it.</source>
+        <translation>Izlazni status: 0 datum je ispisan (ili, bez --print, prozor je zatvoren); 1 korisnik je odustao; 2 naredbeni redak je odbijen; 3 dijalog nije uspio (nema zaslona, zaslon izgubljen, prozor nije izgrađen, datum nije zapisan); 5 završio ga je --timeout.</translation>
+    </message>
+    <message>
+        <source>--%1 &quot;%2&quot; is not a whole number from 1 up</source>
+        <translation>--%1 „%2“ nije cijeli broj od 1 naviše</translation>
+    </message>
+    <message>
+        <source>--date cannot be given together with --day, --month or --year</source>
+        <translation>--date se ne može navesti zajedno s --day, --month ili --year</translation>
+    </message>
+    <message>
+        <source>day %1 of month %2 of year %3 is not a date from %4 to %5</source>
+        <translation>dan %1 mjeseca %2 godine %3 nije datum od %4 do %5</translation>
+    </message>
+    <message>
+        <source>--format and --date-format cannot be given together</source>
+        <translation>--format i --date-format ne mogu se navesti zajedno</translation>
+    </message>
+    <message>
+        <source>Displays help on commandline options.</source>
+        <translation>Prikazuje pomoć za opcije naredbenog retka.</translation>
+    </message>
+    <message>
+        <source>Displays version information.</source>
+        <translation>Prikazuje podatke o verziji.</translation>
+    </message>
+    <message>
+        <source>Ask for a date as --print does, and print it as the C library&apos;s %x unless --date-format says otherwise; a timeout ends with status 5.</source>
+        <translation>Traži datum kao --print i ispisuje ga kao %x C biblioteke, osim ako --date-format kaže drugačije; istek vremena završava sa statusom 5.</translation>
+    </message>
+    <message>
+        <source>A prompt above the date; \n starts a new line. Markup tags are removed and entities decoded.</source>
+        <translation>Upit iznad datuma; \n započinje novi redak. Oznake se uklanjaju, a entiteti dekodiraju.</translation>
+    </message>
+    <message>
+        <source>Show the --text as it stands.</source>
+        <translation>Prikazuje --text točno kako je napisan.</translation>
+    </message>
+    <message>
+        <source>Start on this day; a part not given is today&apos;s.</source>
+        <translation>Započinje ovim danom; dio koji nije naveden uzima se od današnjeg datuma.</translation>
+    </message>
+    <message>
+        <source>Start on this month (1 to 12).</source>
+        <translation>Započinje ovim mjesecom (1 do 12).</translation>
+    </message>
+    <message>
+        <source>Start on this year.</source>
+        <translation>Započinje ovom godinom.</translation>
+    </message>
+    <message>
+        <source>Print the date in this strftime format, such as %Y-%m-%d or %A %d %B %Y.</source>
+        <translation>Ispisuje datum u ovom strftime obliku, na primjer %Y-%m-%d ili %A %d %B %Y.</translation>
+    </message>
+    <message>
+        <source>End by itself after this many seconds, printing the date then, with status 5.</source>
+        <translation>Završava samo nakon toliko sekundi, ispisuje tadašnji datum i vraća status 5.</translation>
+    </message>
+    <message>
+        <source>The OK button&apos;s caption.</source>
+        <translation>Natpis tipke U redu.</translation>
+    </message>
+    <message>
+        <source>The Cancel button&apos;s caption.</source>
+        <translation>Natpis tipke Odustani.</translation>
+    </message>
+    <message>
+        <source>The window&apos;s least width in pixels.</source>
+        <translation>Najmanja širina prozora u pikselima.</translation>
+    </message>
+    <message>
+        <source>The window&apos;s least height in pixels.</source>
+        <translation>Najmanja visina prozora u pikselima.</translation>
+    </message>
+    <message>
+        <source>Accepted and ignored.</source>
+        <translation>Prihvaća se i zanemaruje.</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>Opcije:</translation>
+    </message>
+    <message>
+        <source>Options of other calendar dialogs:</source>
+        <translation>Opcije drugih kalendarskih dijaloga:</translation>
+    </message>
+    <message>
+        <source>--date-format &quot;%1&quot; writes no part of the date; give a strftime format such as %Y-%m-%d</source>
+        <translation>--date-format „%1“ ne ispisuje nijedan dio datuma; navedite strftime oblik, na primjer %Y-%m-%d</translation>
+    </message>
+    <message>
+        <source>Usage: %1 [options]</source>
+        <translation>Primjena: %1 [opcije]</translation>
+    </message>
+</context>
+<context>
+    <name>DialogFailure</name>
+    <message>
+        <source>cannot open a window: %1</source>
+        <translation>ne može se otvoriti prozor: %1</translation>
+    </message>
+    <message>
+        <source>no display (DISPLAY and WAYLAND_DISPLAY are unset)</source>
+        <translation>nema zaslona (DISPLAY i WAYLAND_DISPLAY nisu postavljeni)</translation>
+    </message>
+    <message>
+        <source>the connection to the display was lost</source>
+        <translation>veza sa zaslonom je izgubljena</translation>
+    </message>
+</context>
+<context>
+    <name>Form1</name>
+    <message>
+        <source>Today</source>
+        <translation>Danas</translation>
+    </message>
+    <message>
+        <source>Tomorrow</source>
+        <translation>Sutra</translation>
+    </message>
+    <message>
+        <source>Yesterday</source>
+        <translation>Jučer</translation>
+    </message>
+    <message>
+        <source>First of this month</source>
+        <translation>Početak mjeseca</translation>
+    </message>
+    <message>
+        <source>Last of this month</source>
+        <translation>Kraj mjeseca</translation>
+    </message>
+    <message>
+        <source>First of last month</source>
+        <translation>Početak prošlog mjeseca</translation>
+    </message>
+    <message>
+        <source>Last of last month</source>
+        <translation>Kraj prošlog mjeseca</translation>
+    </message>
+    <message>
+        <source>First of next month</source>
+        <translation>Početak idućeg mjeseca</translation>
+    </message>
+    <message>
+        <source>Last of next month</source>
+        <translation>Kraj idućeg mjeseca</translation>
+    </message>
+    <message>
+        <source>Copy “%1”</source>
+        <translation>Kopiraj „%1“</translation>
+    </message>
+    <message>
+        <source>Copy %1</source>
+        <translation>Kopiraj %1</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Odustani</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>U redu</translation>
+    </message>
+    <message>
+        <source>Paste date</source>
+        <translation>Zalijepi datum</translation>
+    </message>
+</context>
+<context>
+    <name>HostWindow</name>
+    <message>
+        <source>datepicker: message 0x%1 failed: %2</source>
+        <translation>datepicker: poruka 0x%1 nije uspjela: %2</translation>
+    </message>
+    <message>
+        <source>datepicker: painting failed: %1</source>
+        <translation>datepicker: iscrtavanje nije uspjelo: %1</translation>
+    </message>
+</context>
+<context>
+    <name>RunPicker</name>
+    <message>
+        <source>Date picker</source>
+        <translation>Odabir datuma</translation>
+    </message>
+    <message>
+        <source>The window could not be built.
+
+%1</source>
+        <translation>Prozor se nije mogao izgraditi.
+
+%1</translation>
+    </message>
+    <message>
+        <source>the window could not be built: %1</source>
+        <translation>prozor se nije mogao izgraditi: %1</translation>
+    </message>
+    <message>
+        <source>the date could not be written: %1</source>
+        <translation>datum se nije mogao zapisati: %1</translation>
+    </message>
+</context>
+<context>
+    <name>accessibility</name>
+    <message>
+        <source>Month</source>
+        <translation>Mjesec</translation>
+    </message>
+    <message>
+        <source>Day</source>
+        <translation>Dan</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation>Godina</translation>
+    </message>
+</context>
+<context>
+    <name>runtime</name>
+    <message>
+        <source>Run-time error %1: %2</source>
+        <translation>Greška pri izvođenju %1: %2</translation>
+    </message>
+    <message>
+        <source>Invalid procedure call or argument</source>
+        <translation>Neispravan poziv procedure ili argument</translation>
+    </message>
+    <message>
+        <source>Overflow</source>
+        <translation>Preljev</translation>
+    </message>
+    <message>
+        <source>Subscript out of range</source>
+        <translation>Indeks izvan raspona</translation>
+    </message>
+    <message>
+        <source>Type mismatch</source>
+        <translation>Nepodudaranje tipova</translation>
+    </message>
+    <message>
+        <source>Can&apos;t create object</source>
+        <translation>Nije moguće stvoriti objekt</translation>
+    </message>
+    <message>
+        <source>Object doesn&apos;t support this property or method</source>
+        <translation>Objekt ne podržava ovo svojstvo ili metodu</translation>
+    </message>
+    <message>
+        <source>Wrong number of arguments or invalid property assignment</source>
+        <translation>Pogrešan broj argumenata ili neispravna dodjela svojstva</translation>
+    </message>
+    <message>
+        <source>Application-defined or object-defined error</source>
+        <translation>Greška definirana u aplikaciji ili objektu</translation>
+    </message>
+</context>
+</TS>

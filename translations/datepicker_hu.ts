@@ -1,0 +1,321 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="hu">
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>--%1 &quot;%2&quot; is not a date from %3 to %4 in the form YYYY-MM-DD</source>
+        <translation>--%1 „%2” nem %3 és %4 közötti, YYYY-MM-DD alakú dátum</translation>
+    </message>
+    <message>
+        <source>Pick a date in a small window. With --print, ask a user for a date and print it for a script.</source>
+        <translation>Dátum kiválasztása egy kis ablakban. A --print kapcsolóval dátumot kér a felhasználótól, és kiírja egy parancsfájl számára.</translation>
+    </message>
+    <message>
+        <source>Show Cancel and OK. OK or Enter prints the date and exits with status 0; Cancel, Escape or closing the window prints nothing and exits with status 1.</source>
+        <translation>Megjeleníti a Mégse és az OK gombot. Az OK vagy az Enter kiírja a dátumot, és 0 állapottal lép ki; a Mégse, az Escape vagy az ablak bezárása semmit sem ír ki, és 1 állapottal lép ki.</translation>
+    </message>
+    <message>
+        <source>Start on this date instead of today.</source>
+        <translation>Ezzel a dátummal indul a mai helyett.</translation>
+    </message>
+    <message>
+        <source>Print the date in this Qt date format, in the user&apos;s language (default yyyy-MM-dd; for example dd.MM.yyyy or &quot;dddd, d MMMM yyyy&quot;).</source>
+        <translation>Ebben a Qt dátumformátumban írja ki a dátumot, a felhasználó nyelvén (alapértelmezés yyyy-MM-dd; például dd.MM.yyyy vagy &quot;dddd, d MMMM yyyy&quot;).</translation>
+    </message>
+    <message>
+        <source>The first date that may be picked.</source>
+        <translation>Az első választható dátum.</translation>
+    </message>
+    <message>
+        <source>The last date that may be picked.</source>
+        <translation>Az utolsó választható dátum.</translation>
+    </message>
+    <message>
+        <source>The window title (default Form1).</source>
+        <translation>Az ablak címe (alapértelmezés Form1).</translation>
+    </message>
+    <message>
+        <source>Unexpected argument &apos;%1&apos;.</source>
+        <translation>Váratlan argumentum: „%1”.</translation>
+    </message>
+    <message>
+        <source>--min-date %1 lies after --max-date %2</source>
+        <translation>A --min-date %1 későbbi, mint a --max-date %2</translation>
+    </message>
+    <message>
+        <source>--format is empty; give a Qt date format such as yyyy-MM-dd</source>
+        <translation>A --format üres; adjon meg egy Qt dátumformátumot, például yyyy-MM-dd</translation>
+    </message>
+    <message>
+        <source>--format &quot;%1&quot; holds a %; --format takes a Qt date format such as yyyy-MM-dd, not the %Y-%m-%d of strftime</source>
+        <translation>A --format „%1” %-jelet tartalmaz; a --format Qt dátumformátumot vár, például yyyy-MM-dd, nem a strftime %Y-%m-%d alakját</translation>
+    </message>
+    <message>
+        <source>--format &quot;%1&quot; opens a quote that it does not close</source>
+        <translation>A --format „%1” megnyit egy idézőjelet, amelyet nem zár be</translation>
+    </message>
+    <message>
+        <source>--format &quot;%1&quot; writes no part of the date; give a Qt date format such as yyyy-MM-dd</source>
+        <translation>A --format „%1” a dátum egyetlen részét sem írja ki; adjon meg egy Qt dátumformátumot, például yyyy-MM-dd</translation>
+    </message>
+    <message>
+        <source>Exit status: 0 the date was printed (or, without --print, the window was closed); 1 the user declined; 2 the command line was refused; 3 the dialog failed (no display, display lost, window not built, date not written); 5 --timeout ended it.</source>
+        <translation>Kilépési állapot: 0 a dátum kiírva (vagy --print nélkül az ablak bezárva); 1 a felhasználó elutasította; 2 a parancssor elutasítva; 3 a párbeszédablak hibát észlelt (nincs kijelző, a kijelző elveszett, az ablak nem épült fel, a dátum nem íródott ki); 5 a --timeout zárta be.</translation>
+    </message>
+    <message>
+        <source>--%1 &quot;%2&quot; is not a whole number from 1 up</source>
+        <translation>--%1 „%2” nem 1 vagy annál nagyobb egész szám</translation>
+    </message>
+    <message>
+        <source>--date cannot be given together with --day, --month or --year</source>
+        <translation>A --date nem adható meg a --day, --month vagy --year kapcsolóval együtt</translation>
+    </message>
+    <message>
+        <source>day %1 of month %2 of year %3 is not a date from %4 to %5</source>
+        <translation>a(z) %3. év %2. hónapjának %1. napja nem %4 és %5 közötti dátum</translation>
+    </message>
+    <message>
+        <source>--format and --date-format cannot be given together</source>
+        <translation>A --format és a --date-format nem adható meg együtt</translation>
+    </message>
+    <message>
+        <source>Displays help on commandline options.</source>
+        <translation>Súgó megjelenítése a parancssori kapcsolókhoz.</translation>
+    </message>
+    <message>
+        <source>Displays version information.</source>
+        <translation>Megjeleníti a verzióinformációkat.</translation>
+    </message>
+    <message>
+        <source>Ask for a date as --print does, and print it as the C library&apos;s %x unless --date-format says otherwise; a timeout ends with status 5.</source>
+        <translation>Dátumot kér, mint a --print, és a C könyvtár %x formátumában írja ki, hacsak a --date-format mást nem mond; időtúllépéskor 5 állapottal lép ki.</translation>
+    </message>
+    <message>
+        <source>A prompt above the date; \n starts a new line. Markup tags are removed and entities decoded.</source>
+        <translation>Felszólító szöveg a dátum fölött; a \n új sort kezd. A jelölőcímkék eltávolításra, az entitások feloldásra kerülnek.</translation>
+    </message>
+    <message>
+        <source>Show the --text as it stands.</source>
+        <translation>A --text szöveget változatlanul jeleníti meg.</translation>
+    </message>
+    <message>
+        <source>Start on this day; a part not given is today&apos;s.</source>
+        <translation>Ezzel a nappal indul; a meg nem adott rész a mai dátumból származik.</translation>
+    </message>
+    <message>
+        <source>Start on this month (1 to 12).</source>
+        <translation>Ezzel a hónappal indul (1–12).</translation>
+    </message>
+    <message>
+        <source>Start on this year.</source>
+        <translation>Ezzel az évvel indul.</translation>
+    </message>
+    <message>
+        <source>Print the date in this strftime format, such as %Y-%m-%d or %A %d %B %Y.</source>
+        <translation>Ebben a strftime formátumban írja ki a dátumot, például %Y-%m-%d vagy %A %d %B %Y.</translation>
+    </message>
+    <message>
+        <source>End by itself after this many seconds, printing the date then, with status 5.</source>
+        <translation>Ennyi másodperc után magától befejeződik, kiírja az akkori dátumot, és 5 állapottal lép ki.</translation>
+    </message>
+    <message>
+        <source>The OK button&apos;s caption.</source>
+        <translation>Az OK gomb felirata.</translation>
+    </message>
+    <message>
+        <source>The Cancel button&apos;s caption.</source>
+        <translation>A Mégse gomb felirata.</translation>
+    </message>
+    <message>
+        <source>The window&apos;s least width in pixels.</source>
+        <translation>Az ablak legkisebb szélessége képpontban.</translation>
+    </message>
+    <message>
+        <source>The window&apos;s least height in pixels.</source>
+        <translation>Az ablak legkisebb magassága képpontban.</translation>
+    </message>
+    <message>
+        <source>Accepted and ignored.</source>
+        <translation>Elfogadva és figyelmen kívül hagyva.</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>Kapcsolók:</translation>
+    </message>
+    <message>
+        <source>Options of other calendar dialogs:</source>
+        <translation>Más naptár-párbeszédablakok kapcsolói:</translation>
+    </message>
+    <message>
+        <source>--date-format &quot;%1&quot; writes no part of the date; give a strftime format such as %Y-%m-%d</source>
+        <translation>A --date-format „%1” a dátum egyetlen részét sem írja ki; adjon meg egy strftime formátumot, például %Y-%m-%d</translation>
+    </message>
+    <message>
+        <source>Usage: %1 [options]</source>
+        <translation>Használat: %1 [kapcsolók]</translation>
+    </message>
+</context>
+<context>
+    <name>DialogFailure</name>
+    <message>
+        <source>cannot open a window: %1</source>
+        <translation>nem nyitható meg ablak: %1</translation>
+    </message>
+    <message>
+        <source>no display (DISPLAY and WAYLAND_DISPLAY are unset)</source>
+        <translation>nincs kijelző (a DISPLAY és a WAYLAND_DISPLAY nincs beállítva)</translation>
+    </message>
+    <message>
+        <source>the connection to the display was lost</source>
+        <translation>a kapcsolat a kijelzővel megszakadt</translation>
+    </message>
+</context>
+<context>
+    <name>Form1</name>
+    <message>
+        <source>Today</source>
+        <translation>Ma</translation>
+    </message>
+    <message>
+        <source>Tomorrow</source>
+        <translation>Holnap</translation>
+    </message>
+    <message>
+        <source>Yesterday</source>
+        <translation>Tegnap</translation>
+    </message>
+    <message>
+        <source>First of this month</source>
+        <translation>A hónap eleje</translation>
+    </message>
+    <message>
+        <source>Last of this month</source>
+        <translation>A hónap vége</translation>
+    </message>
+    <message>
+        <source>First of last month</source>
+        <translation>Előző hónap eleje</translation>
+    </message>
+    <message>
+        <source>Last of last month</source>
+        <translation>Előző hónap vége</translation>
+    </message>
+    <message>
+        <source>First of next month</source>
+        <translation>Következő hónap eleje</translation>
+    </message>
+    <message>
+        <source>Last of next month</source>
+        <translation>Következő hónap vége</translation>
+    </message>
+    <message>
+        <source>Copy “%1”</source>
+        <translation>„%1” másolása</translation>
+    </message>
+    <message>
+        <source>Copy %1</source>
+        <translation>%1 másolása</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Mégse</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Paste date</source>
+        <translation>Dátum beillesztése</translation>
+    </message>
+</context>
+<context>
+    <name>HostWindow</name>
+    <message>
+        <source>datepicker: message 0x%1 failed: %2</source>
+        <translation>datepicker: a(z) 0x%1 üzenet sikertelen: %2</translation>
+    </message>
+    <message>
+        <source>datepicker: painting failed: %1</source>
+        <translation>datepicker: a rajzolás sikertelen: %1</translation>
+    </message>
+</context>
+<context>
+    <name>RunPicker</name>
+    <message>
+        <source>Date picker</source>
+        <translation>Dátumválasztó</translation>
+    </message>
+    <message>
+        <source>The window could not be built.
+
+%1</source>
+        <translation>Az ablakot nem sikerült felépíteni.
+
+%1</translation>
+    </message>
+    <message>
+        <source>the window could not be built: %1</source>
+        <translation>az ablakot nem sikerült felépíteni: %1</translation>
+    </message>
+    <message>
+        <source>the date could not be written: %1</source>
+        <translation>a dátumot nem sikerült kiírni: %1</translation>
+    </message>
+</context>
+<context>
+    <name>accessibility</name>
+    <message>
+        <source>Month</source>
+        <translation>Hónap</translation>
+    </message>
+    <message>
+        <source>Day</source>
+        <translation>Nap</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation>Év</translation>
+    </message>
+</context>
+<context>
+    <name>runtime</name>
+    <message>
+        <source>Run-time error %1: %2</source>
+        <translation>Futásidejű hiba (%1): %2</translation>
+    </message>
+    <message>
+        <source>Invalid procedure call or argument</source>
+        <translation>Érvénytelen eljáráshívás vagy argumentum</translation>
+    </message>
+    <message>
+        <source>Overflow</source>
+        <translation>Túlcsordulás</translation>
+    </message>
+    <message>
+        <source>Subscript out of range</source>
+        <translation>Az index a tartományon kívül esik</translation>
+    </message>
+    <message>
+        <source>Type mismatch</source>
+        <translation>Típuseltérés</translation>
+    </message>
+    <message>
+        <source>Can&apos;t create object</source>
+        <translation>Az objektum nem hozható létre</translation>
+    </message>
+    <message>
+        <source>Object doesn&apos;t support this property or method</source>
+        <translation>Az objektum nem támogatja ezt a tulajdonságot vagy metódust</translation>
+    </message>
+    <message>
+        <source>Wrong number of arguments or invalid property assignment</source>
+        <translation>Hibás számú argumentum vagy érvénytelen tulajdonság-hozzárendelés</translation>
+    </message>
+    <message>
+        <source>Application-defined or object-defined error</source>
+        <translation>Alkalmazás vagy objektum által meghatározott hiba</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,321 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ko">
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>--%1 &quot;%2&quot; is not a date from %3 to %4 in the form YYYY-MM-DD</source>
+        <translation>--%1 “%2”은(는) %3부터 %4까지의 YYYY-MM-DD 형식 날짜가 아닙니다</translation>
+    </message>
+    <message>
+        <source>Pick a date in a small window. With --print, ask a user for a date and print it for a script.</source>
+        <translation>작은 창에서 날짜를 선택합니다. --print를 쓰면 사용자에게 날짜를 물어 스크립트용으로 출력합니다.</translation>
+    </message>
+    <message>
+        <source>Show Cancel and OK. OK or Enter prints the date and exits with status 0; Cancel, Escape or closing the window prints nothing and exits with status 1.</source>
+        <translation>취소와 확인을 표시합니다. 확인 또는 Enter를 누르면 날짜를 출력하고 상태 0으로 끝나며, 취소, Escape 또는 창을 닫으면 아무것도 출력하지 않고 상태 1로 끝납니다.</translation>
+    </message>
+    <message>
+        <source>Start on this date instead of today.</source>
+        <translation>오늘 대신 이 날짜에서 시작합니다.</translation>
+    </message>
+    <message>
+        <source>Print the date in this Qt date format, in the user&apos;s language (default yyyy-MM-dd; for example dd.MM.yyyy or &quot;dddd, d MMMM yyyy&quot;).</source>
+        <translation>날짜를 이 Qt 날짜 형식으로 사용자의 언어로 출력합니다(기본값 yyyy-MM-dd, 예: dd.MM.yyyy 또는 &quot;dddd, d MMMM yyyy&quot;).</translation>
+    </message>
+    <message>
+        <source>The first date that may be picked.</source>
+        <translation>선택할 수 있는 첫 날짜입니다.</translation>
+    </message>
+    <message>
+        <source>The last date that may be picked.</source>
+        <translation>선택할 수 있는 마지막 날짜입니다.</translation>
+    </message>
+    <message>
+        <source>The window title (default Form1).</source>
+        <translation>창 제목입니다(기본값 Form1).</translation>
+    </message>
+    <message>
+        <source>Unexpected argument &apos;%1&apos;.</source>
+        <translation>예상하지 못한 인수 “%1”.</translation>
+    </message>
+    <message>
+        <source>--min-date %1 lies after --max-date %2</source>
+        <translation>--min-date %1이(가) --max-date %2보다 뒤입니다</translation>
+    </message>
+    <message>
+        <source>--format is empty; give a Qt date format such as yyyy-MM-dd</source>
+        <translation>--format이 비어 있습니다. yyyy-MM-dd 같은 Qt 날짜 형식을 지정하십시오</translation>
+    </message>
+    <message>
+        <source>--format &quot;%1&quot; holds a %; --format takes a Qt date format such as yyyy-MM-dd, not the %Y-%m-%d of strftime</source>
+        <translation>--format “%1”에 %가 있습니다. --format은 strftime의 %Y-%m-%d가 아니라 yyyy-MM-dd 같은 Qt 날짜 형식을 받습니다</translation>
+    </message>
+    <message>
+        <source>--format &quot;%1&quot; opens a quote that it does not close</source>
+        <translation>--format “%1”이(가) 따옴표를 열고 닫지 않습니다</translation>
+    </message>
+    <message>
+        <source>--format &quot;%1&quot; writes no part of the date; give a Qt date format such as yyyy-MM-dd</source>
+        <translation>--format “%1”은(는) 날짜의 어떤 부분도 쓰지 않습니다. yyyy-MM-dd 같은 Qt 날짜 형식을 지정하십시오</translation>
+    </message>
+    <message>
+        <source>Exit status: 0 the date was printed (or, without --print, the window was closed); 1 the user declined; 2 the command line was refused; 3 the dialog failed (no display, display lost, window not built, date not written); 5 --timeout ended it.</source>
+        <translation>종료 상태: 0 날짜를 출력함(--print가 없으면 창을 닫음), 1 사용자가 거절함, 2 명령행이 거부됨, 3 대화 상자가 실패함(디스플레이 없음, 디스플레이 끊김, 창을 만들지 못함, 날짜를 쓰지 못함), 5 --timeout으로 끝남.</translation>
+    </message>
+    <message>
+        <source>--%1 &quot;%2&quot; is not a whole number from 1 up</source>
+        <translation>--%1 “%2”은(는) 1 이상의 정수가 아닙니다</translation>
+    </message>
+    <message>
+        <source>--date cannot be given together with --day, --month or --year</source>
+        <translation>--date는 --day, --month, --year와 함께 지정할 수 없습니다</translation>
+    </message>
+    <message>
+        <source>day %1 of month %2 of year %3 is not a date from %4 to %5</source>
+        <translation>%3년 %2월 %1일은 %4부터 %5까지의 날짜가 아닙니다</translation>
+    </message>
+    <message>
+        <source>--format and --date-format cannot be given together</source>
+        <translation>--format과 --date-format은 함께 지정할 수 없습니다</translation>
+    </message>
+    <message>
+        <source>Displays help on commandline options.</source>
+        <translation>명령행 옵션 도움말을 표시합니다.</translation>
+    </message>
+    <message>
+        <source>Displays version information.</source>
+        <translation>버전 정보를 표시합니다.</translation>
+    </message>
+    <message>
+        <source>Ask for a date as --print does, and print it as the C library&apos;s %x unless --date-format says otherwise; a timeout ends with status 5.</source>
+        <translation>--print처럼 날짜를 묻고, --date-format이 따로 지정하지 않으면 C 라이브러리의 %x 형식으로 출력합니다. 시간이 초과되면 상태 5로 끝납니다.</translation>
+    </message>
+    <message>
+        <source>A prompt above the date; \n starts a new line. Markup tags are removed and entities decoded.</source>
+        <translation>날짜 위에 표시할 안내문입니다. \n은 새 줄을 시작합니다. 마크업 태그는 제거되고 엔티티는 해석됩니다.</translation>
+    </message>
+    <message>
+        <source>Show the --text as it stands.</source>
+        <translation>--text를 있는 그대로 표시합니다.</translation>
+    </message>
+    <message>
+        <source>Start on this day; a part not given is today&apos;s.</source>
+        <translation>이 날에서 시작합니다. 지정하지 않은 부분은 오늘 날짜를 따릅니다.</translation>
+    </message>
+    <message>
+        <source>Start on this month (1 to 12).</source>
+        <translation>이 달(1~12)에서 시작합니다.</translation>
+    </message>
+    <message>
+        <source>Start on this year.</source>
+        <translation>이 해에서 시작합니다.</translation>
+    </message>
+    <message>
+        <source>Print the date in this strftime format, such as %Y-%m-%d or %A %d %B %Y.</source>
+        <translation>날짜를 이 strftime 형식(예: %Y-%m-%d 또는 %A %d %B %Y)으로 출력합니다.</translation>
+    </message>
+    <message>
+        <source>End by itself after this many seconds, printing the date then, with status 5.</source>
+        <translation>이 시간(초)이 지나면 스스로 끝나며, 그때의 날짜를 출력하고 상태 5를 돌려줍니다.</translation>
+    </message>
+    <message>
+        <source>The OK button&apos;s caption.</source>
+        <translation>확인 단추의 레이블입니다.</translation>
+    </message>
+    <message>
+        <source>The Cancel button&apos;s caption.</source>
+        <translation>취소 단추의 레이블입니다.</translation>
+    </message>
+    <message>
+        <source>The window&apos;s least width in pixels.</source>
+        <translation>창의 최소 너비(픽셀)입니다.</translation>
+    </message>
+    <message>
+        <source>The window&apos;s least height in pixels.</source>
+        <translation>창의 최소 높이(픽셀)입니다.</translation>
+    </message>
+    <message>
+        <source>Accepted and ignored.</source>
+        <translation>받아들이지만 무시합니다.</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>옵션:</translation>
+    </message>
+    <message>
+        <source>Options of other calendar dialogs:</source>
+        <translation>다른 달력 대화 상자의 옵션:</translation>
+    </message>
+    <message>
+        <source>--date-format &quot;%1&quot; writes no part of the date; give a strftime format such as %Y-%m-%d</source>
+        <translation>--date-format “%1”은(는) 날짜의 어떤 부분도 쓰지 않습니다. %Y-%m-%d 같은 strftime 형식을 지정하십시오</translation>
+    </message>
+    <message>
+        <source>Usage: %1 [options]</source>
+        <translation>사용 방법: %1 [옵션]</translation>
+    </message>
+</context>
+<context>
+    <name>DialogFailure</name>
+    <message>
+        <source>cannot open a window: %1</source>
+        <translation>창을 열 수 없습니다: %1</translation>
+    </message>
+    <message>
+        <source>no display (DISPLAY and WAYLAND_DISPLAY are unset)</source>
+        <translation>디스플레이가 없습니다(DISPLAY와 WAYLAND_DISPLAY가 설정되지 않음)</translation>
+    </message>
+    <message>
+        <source>the connection to the display was lost</source>
+        <translation>디스플레이와의 연결이 끊어졌습니다</translation>
+    </message>
+</context>
+<context>
+    <name>Form1</name>
+    <message>
+        <source>Today</source>
+        <translation>오늘</translation>
+    </message>
+    <message>
+        <source>Tomorrow</source>
+        <translation>내일</translation>
+    </message>
+    <message>
+        <source>Yesterday</source>
+        <translation>어제</translation>
+    </message>
+    <message>
+        <source>First of this month</source>
+        <translation>이번 달 첫날</translation>
+    </message>
+    <message>
+        <source>Last of this month</source>
+        <translation>이번 달 마지막 날</translation>
+    </message>
+    <message>
+        <source>First of last month</source>
+        <translation>지난달 첫날</translation>
+    </message>
+    <message>
+        <source>Last of last month</source>
+        <translation>지난달 마지막 날</translation>
+    </message>
+    <message>
+        <source>First of next month</source>
+        <translation>다음 달 첫날</translation>
+    </message>
+    <message>
+        <source>Last of next month</source>
+        <translation>다음 달 마지막 날</translation>
+    </message>
+    <message>
+        <source>Copy “%1”</source>
+        <translation>“%1” 복사</translation>
+    </message>
+    <message>
+        <source>Copy %1</source>
+        <translation>%1 복사</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>취소</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>확인</translation>
+    </message>
+    <message>
+        <source>Paste date</source>
+        <translation>날짜 붙여넣기</translation>
+    </message>
+</context>
+<context>
+    <name>HostWindow</name>
+    <message>
+        <source>datepicker: message 0x%1 failed: %2</source>
+        <translation>datepicker: 메시지 0x%1 처리 실패: %2</translation>
+    </message>
+    <message>
+        <source>datepicker: painting failed: %1</source>
+        <translation>datepicker: 그리기 실패: %1</translation>
+    </message>
+</context>
+<context>
+    <name>RunPicker</name>
+    <message>
+        <source>Date picker</source>
+        <translation>날짜 선택기</translation>
+    </message>
+    <message>
+        <source>The window could not be built.
+
+%1</source>
+        <translation>창을 만들 수 없습니다.
+
+%1</translation>
+    </message>
+    <message>
+        <source>the window could not be built: %1</source>
+        <translation>창을 만들 수 없습니다: %1</translation>
+    </message>
+    <message>
+        <source>the date could not be written: %1</source>
+        <translation>날짜를 쓸 수 없습니다: %1</translation>
+    </message>
+</context>
+<context>
+    <name>accessibility</name>
+    <message>
+        <source>Month</source>
+        <translation>월</translation>
+    </message>
+    <message>
+        <source>Day</source>
+        <translation>일</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation>연도</translation>
+    </message>
+</context>
+<context>
+    <name>runtime</name>
+    <message>
+        <source>Run-time error %1: %2</source>
+        <translation>런타임 오류 %1: %2</translation>
+    </message>
+    <message>
+        <source>Invalid procedure call or argument</source>
+        <translation>프로시저 호출 또는 인수가 잘못되었습니다</translation>
+    </message>
+    <message>
+        <source>Overflow</source>
+        <translation>오버플로</translation>
+    </message>
+    <message>
+        <source>Subscript out of range</source>
+        <translation>첨자가 범위를 벗어났습니다</translation>
+    </message>
+    <message>
+        <source>Type mismatch</source>
+        <translation>형식이 일치하지 않습니다</translation>
+    </message>
+    <message>
+        <source>Can&apos;t create object</source>
+        <translation>개체를 만들 수 없습니다</translation>
+    </message>
+    <message>
+        <source>Object doesn&apos;t support this property or method</source>
+        <translation>개체가 이 속성 또는 메서드를 지원하지 않습니다</translation>
+    </message>
+    <message>
+        <source>Wrong number of arguments or invalid property assignment</source>
+        <translation>인수의 개수가 잘못되었거나 속성 할당이 잘못되었습니다</translation>
+    </message>
+    <message>
+        <source>Application-defined or object-defined error</source>
+        <translation>응용 프로그램 정의 또는 개체 정의 오류</translation>
+    </message>
+</context>
+</TS>

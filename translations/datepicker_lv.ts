@@ -1,0 +1,321 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="lv">
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>--%1 &quot;%2&quot; is not a date from %3 to %4 in the form YYYY-MM-DD</source>
+        <translation>--%1 “%2” nav datums no %3 līdz %4 formātā YYYY-MM-DD</translation>
+    </message>
+    <message>
+        <source>Pick a date in a small window. With --print, ask a user for a date and print it for a script.</source>
+        <translation>Izvēlieties datumu nelielā logā. Ar --print pieprasa lietotājam datumu un izvada to skriptam.</translation>
+    </message>
+    <message>
+        <source>Show Cancel and OK. OK or Enter prints the date and exits with status 0; Cancel, Escape or closing the window prints nothing and exits with status 1.</source>
+        <translation>Rāda pogas Atcelt un Labi. Labi vai Enter izvada datumu un beidz ar statusu 0; Atcelt, Escape vai loga aizvēršana neko neizvada un beidz ar statusu 1.</translation>
+    </message>
+    <message>
+        <source>Start on this date instead of today.</source>
+        <translation>Sākt ar šo datumu, nevis šodienu.</translation>
+    </message>
+    <message>
+        <source>Print the date in this Qt date format, in the user&apos;s language (default yyyy-MM-dd; for example dd.MM.yyyy or &quot;dddd, d MMMM yyyy&quot;).</source>
+        <translation>Izvadīt datumu šajā Qt datuma formātā lietotāja valodā (noklusējums yyyy-MM-dd; piemēram, dd.MM.yyyy vai &quot;dddd, d MMMM yyyy&quot;).</translation>
+    </message>
+    <message>
+        <source>The first date that may be picked.</source>
+        <translation>Pirmais datums, ko var izvēlēties.</translation>
+    </message>
+    <message>
+        <source>The last date that may be picked.</source>
+        <translation>Pēdējais datums, ko var izvēlēties.</translation>
+    </message>
+    <message>
+        <source>The window title (default Form1).</source>
+        <translation>Loga virsraksts (noklusējums Form1).</translation>
+    </message>
+    <message>
+        <source>Unexpected argument &apos;%1&apos;.</source>
+        <translation>Negaidīts arguments “%1”.</translation>
+    </message>
+    <message>
+        <source>--min-date %1 lies after --max-date %2</source>
+        <translation>--min-date %1 ir vēlāk nekā --max-date %2</translation>
+    </message>
+    <message>
+        <source>--format is empty; give a Qt date format such as yyyy-MM-dd</source>
+        <translation>--format ir tukšs; norādiet Qt datuma formātu, piemēram, yyyy-MM-dd</translation>
+    </message>
+    <message>
+        <source>--format &quot;%1&quot; holds a %; --format takes a Qt date format such as yyyy-MM-dd, not the %Y-%m-%d of strftime</source>
+        <translation>--format “%1” satur %; --format pieņem Qt datuma formātu, piemēram, yyyy-MM-dd, nevis strftime %Y-%m-%d</translation>
+    </message>
+    <message>
+        <source>--format &quot;%1&quot; opens a quote that it does not close</source>
+        <translation>--format “%1” atver pēdiņas, ko neaizver</translation>
+    </message>
+    <message>
+        <source>--format &quot;%1&quot; writes no part of the date; give a Qt date format such as yyyy-MM-dd</source>
+        <translation>--format “%1” neizvada nevienu datuma daļu; norādiet Qt datuma formātu, piemēram, yyyy-MM-dd</translation>
+    </message>
+    <message>
+        <source>Exit status: 0 the date was printed (or, without --print, the window was closed); 1 the user declined; 2 the command line was refused; 3 the dialog failed (no display, display lost, window not built, date not written); 5 --timeout ended it.</source>
+        <translation>Izejas statuss: 0 datums izvadīts (vai, bez --print, logs aizvērts); 1 lietotājs atteicās; 2 komandrinda noraidīta; 3 dialogs neizdevās (nav displeja, displejs zaudēts, logs nav izveidots, datums nav ierakstīts); 5 to beidza --timeout.</translation>
+    </message>
+    <message>
+        <source>--%1 &quot;%2&quot; is not a whole number from 1 up</source>
+        <translation>--%1 “%2” nav vesels skaitlis no 1 uz augšu</translation>
+    </message>
+    <message>
+        <source>--date cannot be given together with --day, --month or --year</source>
+        <translation>--date nevar norādīt kopā ar --day, --month vai --year</translation>
+    </message>
+    <message>
+        <source>day %1 of month %2 of year %3 is not a date from %4 to %5</source>
+        <translation>%3. gada %2. mēneša %1. diena nav datums no %4 līdz %5</translation>
+    </message>
+    <message>
+        <source>--format and --date-format cannot be given together</source>
+        <translation>--format un --date-format nevar norādīt kopā</translation>
+    </message>
+    <message>
+        <source>Displays help on commandline options.</source>
+        <translation>Rāda palīdzību par komandrindas opcijām.</translation>
+    </message>
+    <message>
+        <source>Displays version information.</source>
+        <translation>Rāda informāciju par versiju.</translation>
+    </message>
+    <message>
+        <source>Ask for a date as --print does, and print it as the C library&apos;s %x unless --date-format says otherwise; a timeout ends with status 5.</source>
+        <translation>Pieprasa datumu kā --print un izvada to kā C bibliotēkas %x, ja vien --date-format nenosaka citādi; noilgums beidzas ar statusu 5.</translation>
+    </message>
+    <message>
+        <source>A prompt above the date; \n starts a new line. Markup tags are removed and entities decoded.</source>
+        <translation>Uzvedne virs datuma; \n sāk jaunu rindu. Iezīmēšanas birkas tiek noņemtas un entītijas atkodētas.</translation>
+    </message>
+    <message>
+        <source>Show the --text as it stands.</source>
+        <translation>Rāda --text tādu, kāds tas ir.</translation>
+    </message>
+    <message>
+        <source>Start on this day; a part not given is today&apos;s.</source>
+        <translation>Sākt ar šo dienu; nenorādītā daļa tiek ņemta no šodienas.</translation>
+    </message>
+    <message>
+        <source>Start on this month (1 to 12).</source>
+        <translation>Sākt ar šo mēnesi (no 1 līdz 12).</translation>
+    </message>
+    <message>
+        <source>Start on this year.</source>
+        <translation>Sākt ar šo gadu.</translation>
+    </message>
+    <message>
+        <source>Print the date in this strftime format, such as %Y-%m-%d or %A %d %B %Y.</source>
+        <translation>Izvadīt datumu šajā strftime formātā, piemēram, %Y-%m-%d vai %A %d %B %Y.</translation>
+    </message>
+    <message>
+        <source>End by itself after this many seconds, printing the date then, with status 5.</source>
+        <translation>Beigt pašam pēc tik daudz sekundēm, izvadot tā brīža datumu, ar statusu 5.</translation>
+    </message>
+    <message>
+        <source>The OK button&apos;s caption.</source>
+        <translation>Pogas Labi uzraksts.</translation>
+    </message>
+    <message>
+        <source>The Cancel button&apos;s caption.</source>
+        <translation>Pogas Atcelt uzraksts.</translation>
+    </message>
+    <message>
+        <source>The window&apos;s least width in pixels.</source>
+        <translation>Loga mazākais platums pikseļos.</translation>
+    </message>
+    <message>
+        <source>The window&apos;s least height in pixels.</source>
+        <translation>Loga mazākais augstums pikseļos.</translation>
+    </message>
+    <message>
+        <source>Accepted and ignored.</source>
+        <translation>Tiek pieņemts un ignorēts.</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>Opcijas:</translation>
+    </message>
+    <message>
+        <source>Options of other calendar dialogs:</source>
+        <translation>Citu kalendāra dialogu opcijas:</translation>
+    </message>
+    <message>
+        <source>--date-format &quot;%1&quot; writes no part of the date; give a strftime format such as %Y-%m-%d</source>
+        <translation>--date-format “%1” neizvada nevienu datuma daļu; norādiet strftime formātu, piemēram, %Y-%m-%d</translation>
+    </message>
+    <message>
+        <source>Usage: %1 [options]</source>
+        <translation>Lietošana: %1 [opcijas]</translation>
+    </message>
+</context>
+<context>
+    <name>DialogFailure</name>
+    <message>
+        <source>cannot open a window: %1</source>
+        <translation>nevar atvērt logu: %1</translation>
+    </message>
+    <message>
+        <source>no display (DISPLAY and WAYLAND_DISPLAY are unset)</source>
+        <translation>nav displeja (DISPLAY un WAYLAND_DISPLAY nav iestatīti)</translation>
+    </message>
+    <message>
+        <source>the connection to the display was lost</source>
+        <translation>savienojums ar displeju ir zaudēts</translation>
+    </message>
+</context>
+<context>
+    <name>Form1</name>
+    <message>
+        <source>Today</source>
+        <translation>Šodien</translation>
+    </message>
+    <message>
+        <source>Tomorrow</source>
+        <translation>Rīt</translation>
+    </message>
+    <message>
+        <source>Yesterday</source>
+        <translation>Vakar</translation>
+    </message>
+    <message>
+        <source>First of this month</source>
+        <translation>Mēneša sākums</translation>
+    </message>
+    <message>
+        <source>Last of this month</source>
+        <translation>Mēneša beigas</translation>
+    </message>
+    <message>
+        <source>First of last month</source>
+        <translation>Iepriekšējā mēneša sākums</translation>
+    </message>
+    <message>
+        <source>Last of last month</source>
+        <translation>Iepriekšējā mēneša beigas</translation>
+    </message>
+    <message>
+        <source>First of next month</source>
+        <translation>Nākamā mēneša sākums</translation>
+    </message>
+    <message>
+        <source>Last of next month</source>
+        <translation>Nākamā mēneša beigas</translation>
+    </message>
+    <message>
+        <source>Copy “%1”</source>
+        <translation>Kopēt “%1”</translation>
+    </message>
+    <message>
+        <source>Copy %1</source>
+        <translation>Kopēt %1</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Atcelt</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Labi</translation>
+    </message>
+    <message>
+        <source>Paste date</source>
+        <translation>Ielīmēt datumu</translation>
+    </message>
+</context>
+<context>
+    <name>HostWindow</name>
+    <message>
+        <source>datepicker: message 0x%1 failed: %2</source>
+        <translation>datepicker: ziņojums 0x%1 neizdevās: %2</translation>
+    </message>
+    <message>
+        <source>datepicker: painting failed: %1</source>
+        <translation>datepicker: zīmēšana neizdevās: %1</translation>
+    </message>
+</context>
+<context>
+    <name>RunPicker</name>
+    <message>
+        <source>Date picker</source>
+        <translation>Datuma izvēle</translation>
+    </message>
+    <message>
+        <source>The window could not be built.
+
+%1</source>
+        <translation>Logu nevarēja izveidot.
+
+%1</translation>
+    </message>
+    <message>
+        <source>the window could not be built: %1</source>
+        <translation>logu nevarēja izveidot: %1</translation>
+    </message>
+    <message>
+        <source>the date could not be written: %1</source>
+        <translation>datumu nevarēja ierakstīt: %1</translation>
+    </message>
+</context>
+<context>
+    <name>accessibility</name>
+    <message>
+        <source>Month</source>
+        <translation>Mēnesis</translation>
+    </message>
+    <message>
+        <source>Day</source>
+        <translation>Diena</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation>Gads</translation>
+    </message>
+</context>
+<context>
+    <name>runtime</name>
+    <message>
+        <source>Run-time error %1: %2</source>
+        <translation>Izpildes kļūda %1: %2</translation>
+    </message>
+    <message>
+        <source>Invalid procedure call or argument</source>
+        <translation>Nederīgs procedūras izsaukums vai arguments</translation>
+    </message>
+    <message>
+        <source>Overflow</source>
+        <translation>Pārpilde</translation>
+    </message>
+    <message>
+        <source>Subscript out of range</source>
+        <translation>Indekss ārpus diapazona</translation>
+    </message>
+    <message>
+        <source>Type mismatch</source>
+        <translation>Tipu neatbilstība</translation>
+    </message>
+    <message>
+        <source>Can&apos;t create object</source>
+        <translation>Nevar izveidot objektu</translation>
+    </message>
+    <message>
+        <source>Object doesn&apos;t support this property or method</source>
+        <translation>Objekts neatbalsta šo īpašību vai metodi</translation>
+    </message>
+    <message>
+        <source>Wrong number of arguments or invalid property assignment</source>
+        <translation>Nepareizs argumentu skaits vai nederīgs īpašības piešķīrums</translation>
+    </message>
+    <message>
+        <source>Application-defined or object-defined error</source>
+        <translation>Lietotnes vai objekta definēta kļūda</translation>
+    </message>
+</context>
+</TS>

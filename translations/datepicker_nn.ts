@@ -1,0 +1,321 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="nn">
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>--%1 &quot;%2&quot; is not a date from %3 to %4 in the form YYYY-MM-DD</source>
+        <translation>--%1 «%2» er ikkje ein dato frå %3 til %4 på forma YYYY-MM-DD</translation>
+    </message>
+    <message>
+        <source>Pick a date in a small window. With --print, ask a user for a date and print it for a script.</source>
+        <translation>Vel ein dato i eit lite vindauge. Med --print vert brukaren spurd om ein dato, som vert skriven ut for eit skript.</translation>
+    </message>
+    <message>
+        <source>Show Cancel and OK. OK or Enter prints the date and exits with status 0; Cancel, Escape or closing the window prints nothing and exits with status 1.</source>
+        <translation>Vis Avbryt og OK. OK eller Enter skriv ut datoen og avsluttar med status 0; Avbryt, Escape eller å lukka vindauget skriv ikkje ut noko og avsluttar med status 1.</translation>
+    </message>
+    <message>
+        <source>Start on this date instead of today.</source>
+        <translation>Start på denne datoen i staden for i dag.</translation>
+    </message>
+    <message>
+        <source>Print the date in this Qt date format, in the user&apos;s language (default yyyy-MM-dd; for example dd.MM.yyyy or &quot;dddd, d MMMM yyyy&quot;).</source>
+        <translation>Skriv ut datoen i dette Qt-datoformatet på språket til brukaren (standard yyyy-MM-dd; til dømes dd.MM.yyyy eller &quot;dddd, d MMMM yyyy&quot;).</translation>
+    </message>
+    <message>
+        <source>The first date that may be picked.</source>
+        <translation>Den første datoen som kan veljast.</translation>
+    </message>
+    <message>
+        <source>The last date that may be picked.</source>
+        <translation>Den siste datoen som kan veljast.</translation>
+    </message>
+    <message>
+        <source>The window title (default Form1).</source>
+        <translation>Tittelen på vindauget (standard Form1).</translation>
+    </message>
+    <message>
+        <source>Unexpected argument &apos;%1&apos;.</source>
+        <translation>Uventa argument «%1».</translation>
+    </message>
+    <message>
+        <source>--min-date %1 lies after --max-date %2</source>
+        <translation>--min-date %1 ligg etter --max-date %2</translation>
+    </message>
+    <message>
+        <source>--format is empty; give a Qt date format such as yyyy-MM-dd</source>
+        <translation>--format er tomt; gje eit Qt-datoformat som yyyy-MM-dd</translation>
+    </message>
+    <message>
+        <source>--format &quot;%1&quot; holds a %; --format takes a Qt date format such as yyyy-MM-dd, not the %Y-%m-%d of strftime</source>
+        <translation>--format «%1» inneheld eit %; --format tek eit Qt-datoformat som yyyy-MM-dd, ikkje %Y-%m-%d frå strftime</translation>
+    </message>
+    <message>
+        <source>--format &quot;%1&quot; opens a quote that it does not close</source>
+        <translation>--format «%1» opnar eit hermeteikn som det ikkje lukkar</translation>
+    </message>
+    <message>
+        <source>--format &quot;%1&quot; writes no part of the date; give a Qt date format such as yyyy-MM-dd</source>
+        <translation>--format «%1» skriv ingen del av datoen; gje eit Qt-datoformat som yyyy-MM-dd</translation>
+    </message>
+    <message>
+        <source>Exit status: 0 the date was printed (or, without --print, the window was closed); 1 the user declined; 2 the command line was refused; 3 the dialog failed (no display, display lost, window not built, date not written); 5 --timeout ended it.</source>
+        <translation>Avslutningsstatus: 0 datoen vart skriven ut (eller, utan --print, vindauget vart lukka); 1 brukaren avviste; 2 kommandolinja vart avvist; 3 dialogen feila (ingen skjerm, skjermen mista, vindauget ikkje bygd, datoen ikkje skriven); 5 --timeout avslutta han.</translation>
+    </message>
+    <message>
+        <source>--%1 &quot;%2&quot; is not a whole number from 1 up</source>
+        <translation>--%1 «%2» er ikkje eit heiltal frå 1 og oppover</translation>
+    </message>
+    <message>
+        <source>--date cannot be given together with --day, --month or --year</source>
+        <translation>--date kan ikkje gjevast saman med --day, --month eller --year</translation>
+    </message>
+    <message>
+        <source>day %1 of month %2 of year %3 is not a date from %4 to %5</source>
+        <translation>dag %1 i månad %2 i år %3 er ikkje ein dato frå %4 til %5</translation>
+    </message>
+    <message>
+        <source>--format and --date-format cannot be given together</source>
+        <translation>--format og --date-format kan ikkje gjevast saman</translation>
+    </message>
+    <message>
+        <source>Displays help on commandline options.</source>
+        <translation>Vis hjelp til kommandolinjevala.</translation>
+    </message>
+    <message>
+        <source>Displays version information.</source>
+        <translation>Vis versjonsinformasjon.</translation>
+    </message>
+    <message>
+        <source>Ask for a date as --print does, and print it as the C library&apos;s %x unless --date-format says otherwise; a timeout ends with status 5.</source>
+        <translation>Spør etter ein dato slik --print gjer, og skriv han ut som %x i C-biblioteket om ikkje --date-format seier noko anna; ved tidsavbrot vert status 5.</translation>
+    </message>
+    <message>
+        <source>A prompt above the date; \n starts a new line. Markup tags are removed and entities decoded.</source>
+        <translation>Ein ledetekst over datoen; \n byrjar ei ny linje. Markeringstaggar vert fjerna og entitetar dekoda.</translation>
+    </message>
+    <message>
+        <source>Show the --text as it stands.</source>
+        <translation>Vis --text slik han står.</translation>
+    </message>
+    <message>
+        <source>Start on this day; a part not given is today&apos;s.</source>
+        <translation>Start på denne dagen; ein del som ikkje er gjeven, vert henta frå dagens dato.</translation>
+    </message>
+    <message>
+        <source>Start on this month (1 to 12).</source>
+        <translation>Start på denne månaden (1 til 12).</translation>
+    </message>
+    <message>
+        <source>Start on this year.</source>
+        <translation>Start på dette året.</translation>
+    </message>
+    <message>
+        <source>Print the date in this strftime format, such as %Y-%m-%d or %A %d %B %Y.</source>
+        <translation>Skriv ut datoen i dette strftime-formatet, til dømes %Y-%m-%d eller %A %d %B %Y.</translation>
+    </message>
+    <message>
+        <source>End by itself after this many seconds, printing the date then, with status 5.</source>
+        <translation>Avslutt av seg sjølv etter så mange sekund, skriv då ut datoen, med status 5.</translation>
+    </message>
+    <message>
+        <source>The OK button&apos;s caption.</source>
+        <translation>Teksten på OK-knappen.</translation>
+    </message>
+    <message>
+        <source>The Cancel button&apos;s caption.</source>
+        <translation>Teksten på Avbryt-knappen.</translation>
+    </message>
+    <message>
+        <source>The window&apos;s least width in pixels.</source>
+        <translation>Minste breidd på vindauget i pikslar.</translation>
+    </message>
+    <message>
+        <source>The window&apos;s least height in pixels.</source>
+        <translation>Minste høgd på vindauget i pikslar.</translation>
+    </message>
+    <message>
+        <source>Accepted and ignored.</source>
+        <translation>Vert godteke og oversett.</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>Val:</translation>
+    </message>
+    <message>
+        <source>Options of other calendar dialogs:</source>
+        <translation>Val frå andre kalenderdialogar:</translation>
+    </message>
+    <message>
+        <source>--date-format &quot;%1&quot; writes no part of the date; give a strftime format such as %Y-%m-%d</source>
+        <translation>--date-format «%1» skriv ingen del av datoen; gje eit strftime-format som %Y-%m-%d</translation>
+    </message>
+    <message>
+        <source>Usage: %1 [options]</source>
+        <translation>Bruk: %1 [val]</translation>
+    </message>
+</context>
+<context>
+    <name>DialogFailure</name>
+    <message>
+        <source>cannot open a window: %1</source>
+        <translation>kan ikkje opna eit vindauge: %1</translation>
+    </message>
+    <message>
+        <source>no display (DISPLAY and WAYLAND_DISPLAY are unset)</source>
+        <translation>ingen skjerm (DISPLAY og WAYLAND_DISPLAY er ikkje sette)</translation>
+    </message>
+    <message>
+        <source>the connection to the display was lost</source>
+        <translation>sambandet med skjermen vart broten</translation>
+    </message>
+</context>
+<context>
+    <name>Form1</name>
+    <message>
+        <source>Today</source>
+        <translation>I dag</translation>
+    </message>
+    <message>
+        <source>Tomorrow</source>
+        <translation>I morgon</translation>
+    </message>
+    <message>
+        <source>Yesterday</source>
+        <translation>I går</translation>
+    </message>
+    <message>
+        <source>First of this month</source>
+        <translation>Første i månaden</translation>
+    </message>
+    <message>
+        <source>Last of this month</source>
+        <translation>Siste i månaden</translation>
+    </message>
+    <message>
+        <source>First of last month</source>
+        <translation>Første i førre månad</translation>
+    </message>
+    <message>
+        <source>Last of last month</source>
+        <translation>Siste i førre månad</translation>
+    </message>
+    <message>
+        <source>First of next month</source>
+        <translation>Første i neste månad</translation>
+    </message>
+    <message>
+        <source>Last of next month</source>
+        <translation>Siste i neste månad</translation>
+    </message>
+    <message>
+        <source>Copy “%1”</source>
+        <translation>Kopier «%1»</translation>
+    </message>
+    <message>
+        <source>Copy %1</source>
+        <translation>Kopier %1</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Avbryt</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Paste date</source>
+        <translation>Lim inn dato</translation>
+    </message>
+</context>
+<context>
+    <name>HostWindow</name>
+    <message>
+        <source>datepicker: message 0x%1 failed: %2</source>
+        <translation>datepicker: meldinga 0x%1 feila: %2</translation>
+    </message>
+    <message>
+        <source>datepicker: painting failed: %1</source>
+        <translation>datepicker: teikninga feila: %1</translation>
+    </message>
+</context>
+<context>
+    <name>RunPicker</name>
+    <message>
+        <source>Date picker</source>
+        <translation>Datoveljar</translation>
+    </message>
+    <message>
+        <source>The window could not be built.
+
+%1</source>
+        <translation>Vindauget kunne ikkje byggjast.
+
+%1</translation>
+    </message>
+    <message>
+        <source>the window could not be built: %1</source>
+        <translation>vindauget kunne ikkje byggjast: %1</translation>
+    </message>
+    <message>
+        <source>the date could not be written: %1</source>
+        <translation>datoen kunne ikkje skrivast: %1</translation>
+    </message>
+</context>
+<context>
+    <name>accessibility</name>
+    <message>
+        <source>Month</source>
+        <translation>Månad</translation>
+    </message>
+    <message>
+        <source>Day</source>
+        <translation>Dag</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation>År</translation>
+    </message>
+</context>
+<context>
+    <name>runtime</name>
+    <message>
+        <source>Run-time error %1: %2</source>
+        <translation>Køyretidsfeil %1: %2</translation>
+    </message>
+    <message>
+        <source>Invalid procedure call or argument</source>
+        <translation>Ugyldig prosedyrekall eller argument</translation>
+    </message>
+    <message>
+        <source>Overflow</source>
+        <translation>Overflyt</translation>
+    </message>
+    <message>
+        <source>Subscript out of range</source>
+        <translation>Indeks utanfor området</translation>
+    </message>
+    <message>
+        <source>Type mismatch</source>
+        <translation>Typane passar ikkje saman</translation>
+    </message>
+    <message>
+        <source>Can&apos;t create object</source>
+        <translation>Kan ikkje laga objektet</translation>
+    </message>
+    <message>
+        <source>Object doesn&apos;t support this property or method</source>
+        <translation>Objektet støttar ikkje denne eigenskapen eller metoden</translation>
+    </message>
+    <message>
+        <source>Wrong number of arguments or invalid property assignment</source>
+        <translation>Feil tal argument eller ugyldig tilordning til eigenskap</translation>
+    </message>
+    <message>
+        <source>Application-defined or object-defined error</source>
+        <translation>Feil definert av programmet eller objektet</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,321 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="sk">
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>--%1 &quot;%2&quot; is not a date from %3 to %4 in the form YYYY-MM-DD</source>
+        <translation>--%1 „%2“ nie je dátum od %3 do %4 v tvare YYYY-MM-DD</translation>
+    </message>
+    <message>
+        <source>Pick a date in a small window. With --print, ask a user for a date and print it for a script.</source>
+        <translation>Výber dátumu v malom okne. S --print sa opýta používateľa na dátum a vypíše ho pre skript.</translation>
+    </message>
+    <message>
+        <source>Show Cancel and OK. OK or Enter prints the date and exits with status 0; Cancel, Escape or closing the window prints nothing and exits with status 1.</source>
+        <translation>Zobrazí tlačidlá Zrušiť a OK. OK alebo Enter vypíše dátum a skončí so stavom 0; Zrušiť, Escape alebo zatvorenie okna nevypíše nič a skončí so stavom 1.</translation>
+    </message>
+    <message>
+        <source>Start on this date instead of today.</source>
+        <translation>Začne týmto dátumom namiesto dnešného.</translation>
+    </message>
+    <message>
+        <source>Print the date in this Qt date format, in the user&apos;s language (default yyyy-MM-dd; for example dd.MM.yyyy or &quot;dddd, d MMMM yyyy&quot;).</source>
+        <translation>Vypíše dátum v tomto formáte dátumu Qt v jazyku používateľa (predvolený yyyy-MM-dd; napríklad dd.MM.yyyy alebo &quot;dddd, d MMMM yyyy&quot;).</translation>
+    </message>
+    <message>
+        <source>The first date that may be picked.</source>
+        <translation>Prvý dátum, ktorý možno vybrať.</translation>
+    </message>
+    <message>
+        <source>The last date that may be picked.</source>
+        <translation>Posledný dátum, ktorý možno vybrať.</translation>
+    </message>
+    <message>
+        <source>The window title (default Form1).</source>
+        <translation>Titulok okna (predvolený Form1).</translation>
+    </message>
+    <message>
+        <source>Unexpected argument &apos;%1&apos;.</source>
+        <translation>Neočakávaný argument „%1“.</translation>
+    </message>
+    <message>
+        <source>--min-date %1 lies after --max-date %2</source>
+        <translation>--min-date %1 je neskôr ako --max-date %2</translation>
+    </message>
+    <message>
+        <source>--format is empty; give a Qt date format such as yyyy-MM-dd</source>
+        <translation>--format je prázdny; zadajte formát dátumu Qt, napríklad yyyy-MM-dd</translation>
+    </message>
+    <message>
+        <source>--format &quot;%1&quot; holds a %; --format takes a Qt date format such as yyyy-MM-dd, not the %Y-%m-%d of strftime</source>
+        <translation>--format „%1“ obsahuje %; --format prijíma formát dátumu Qt, napríklad yyyy-MM-dd, nie %Y-%m-%d zo strftime</translation>
+    </message>
+    <message>
+        <source>--format &quot;%1&quot; opens a quote that it does not close</source>
+        <translation>--format „%1“ otvára úvodzovky, ktoré nezatvára</translation>
+    </message>
+    <message>
+        <source>--format &quot;%1&quot; writes no part of the date; give a Qt date format such as yyyy-MM-dd</source>
+        <translation>--format „%1“ nevypisuje žiadnu časť dátumu; zadajte formát dátumu Qt, napríklad yyyy-MM-dd</translation>
+    </message>
+    <message>
+        <source>Exit status: 0 the date was printed (or, without --print, the window was closed); 1 the user declined; 2 the command line was refused; 3 the dialog failed (no display, display lost, window not built, date not written); 5 --timeout ended it.</source>
+        <translation>Návratový kód: 0 dátum bol vypísaný (alebo bez --print bolo okno zatvorené); 1 používateľ odmietol; 2 príkazový riadok bol odmietnutý; 3 dialóg zlyhal (žiadny displej, strata displeja, okno nevytvorené, dátum nezapísaný); 5 ukončené po --timeout.</translation>
+    </message>
+    <message>
+        <source>--%1 &quot;%2&quot; is not a whole number from 1 up</source>
+        <translation>--%1 „%2“ nie je celé číslo od 1 vyššie</translation>
+    </message>
+    <message>
+        <source>--date cannot be given together with --day, --month or --year</source>
+        <translation>--date nemožno zadať spolu s --day, --month alebo --year</translation>
+    </message>
+    <message>
+        <source>day %1 of month %2 of year %3 is not a date from %4 to %5</source>
+        <translation>deň %1 mesiaca %2 roku %3 nie je dátum od %4 do %5</translation>
+    </message>
+    <message>
+        <source>--format and --date-format cannot be given together</source>
+        <translation>--format a --date-format nemožno zadať súčasne</translation>
+    </message>
+    <message>
+        <source>Displays help on commandline options.</source>
+        <translation>Zobrazí pomocníka k voľbám príkazového riadka.</translation>
+    </message>
+    <message>
+        <source>Displays version information.</source>
+        <translation>Zobrazí informácie o verzii.</translation>
+    </message>
+    <message>
+        <source>Ask for a date as --print does, and print it as the C library&apos;s %x unless --date-format says otherwise; a timeout ends with status 5.</source>
+        <translation>Opýta sa na dátum ako --print a vypíše ho ako %x knižnice C, ak --date-format neurčí inak; uplynutie času končí stavom 5.</translation>
+    </message>
+    <message>
+        <source>A prompt above the date; \n starts a new line. Markup tags are removed and entities decoded.</source>
+        <translation>Výzva nad dátumom; \n začína nový riadok. Značky sa odstránia a entity dekódujú.</translation>
+    </message>
+    <message>
+        <source>Show the --text as it stands.</source>
+        <translation>Zobrazí --text tak, ako je.</translation>
+    </message>
+    <message>
+        <source>Start on this day; a part not given is today&apos;s.</source>
+        <translation>Začne týmto dňom; nezadaná časť sa vezme z dnešného dátumu.</translation>
+    </message>
+    <message>
+        <source>Start on this month (1 to 12).</source>
+        <translation>Začne týmto mesiacom (1 až 12).</translation>
+    </message>
+    <message>
+        <source>Start on this year.</source>
+        <translation>Začne týmto rokom.</translation>
+    </message>
+    <message>
+        <source>Print the date in this strftime format, such as %Y-%m-%d or %A %d %B %Y.</source>
+        <translation>Vypíše dátum v tomto formáte strftime, napríklad %Y-%m-%d alebo %A %d %B %Y.</translation>
+    </message>
+    <message>
+        <source>End by itself after this many seconds, printing the date then, with status 5.</source>
+        <translation>Po zadanom počte sekúnd skončí samo, vypíše dátum z tej chvíle a vráti stav 5.</translation>
+    </message>
+    <message>
+        <source>The OK button&apos;s caption.</source>
+        <translation>Popis tlačidla OK.</translation>
+    </message>
+    <message>
+        <source>The Cancel button&apos;s caption.</source>
+        <translation>Popis tlačidla Zrušiť.</translation>
+    </message>
+    <message>
+        <source>The window&apos;s least width in pixels.</source>
+        <translation>Najmenšia šírka okna v pixeloch.</translation>
+    </message>
+    <message>
+        <source>The window&apos;s least height in pixels.</source>
+        <translation>Najmenšia výška okna v pixeloch.</translation>
+    </message>
+    <message>
+        <source>Accepted and ignored.</source>
+        <translation>Prijaté a ignorované.</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>Voľby:</translation>
+    </message>
+    <message>
+        <source>Options of other calendar dialogs:</source>
+        <translation>Voľby iných kalendárových dialógov:</translation>
+    </message>
+    <message>
+        <source>--date-format &quot;%1&quot; writes no part of the date; give a strftime format such as %Y-%m-%d</source>
+        <translation>--date-format „%1“ nevypisuje žiadnu časť dátumu; zadajte formát strftime, napríklad %Y-%m-%d</translation>
+    </message>
+    <message>
+        <source>Usage: %1 [options]</source>
+        <translation>Použitie: %1 [voľby]</translation>
+    </message>
+</context>
+<context>
+    <name>DialogFailure</name>
+    <message>
+        <source>cannot open a window: %1</source>
+        <translation>nemožno otvoriť okno: %1</translation>
+    </message>
+    <message>
+        <source>no display (DISPLAY and WAYLAND_DISPLAY are unset)</source>
+        <translation>žiadny displej (DISPLAY a WAYLAND_DISPLAY nie sú nastavené)</translation>
+    </message>
+    <message>
+        <source>the connection to the display was lost</source>
+        <translation>spojenie s displejom sa stratilo</translation>
+    </message>
+</context>
+<context>
+    <name>Form1</name>
+    <message>
+        <source>Today</source>
+        <translation>Dnes</translation>
+    </message>
+    <message>
+        <source>Tomorrow</source>
+        <translation>Zajtra</translation>
+    </message>
+    <message>
+        <source>Yesterday</source>
+        <translation>Včera</translation>
+    </message>
+    <message>
+        <source>First of this month</source>
+        <translation>Začiatok mesiaca</translation>
+    </message>
+    <message>
+        <source>Last of this month</source>
+        <translation>Koniec mesiaca</translation>
+    </message>
+    <message>
+        <source>First of last month</source>
+        <translation>Začiatok minulého mesiaca</translation>
+    </message>
+    <message>
+        <source>Last of last month</source>
+        <translation>Koniec minulého mesiaca</translation>
+    </message>
+    <message>
+        <source>First of next month</source>
+        <translation>Začiatok budúceho mesiaca</translation>
+    </message>
+    <message>
+        <source>Last of next month</source>
+        <translation>Koniec budúceho mesiaca</translation>
+    </message>
+    <message>
+        <source>Copy “%1”</source>
+        <translation>Kopírovať „%1“</translation>
+    </message>
+    <message>
+        <source>Copy %1</source>
+        <translation>Kopírovať %1</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Zrušiť</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Paste date</source>
+        <translation>Vložiť dátum</translation>
+    </message>
+</context>
+<context>
+    <name>HostWindow</name>
+    <message>
+        <source>datepicker: message 0x%1 failed: %2</source>
+        <translation>datepicker: správa 0x%1 zlyhala: %2</translation>
+    </message>
+    <message>
+        <source>datepicker: painting failed: %1</source>
+        <translation>datepicker: vykreslenie zlyhalo: %1</translation>
+    </message>
+</context>
+<context>
+    <name>RunPicker</name>
+    <message>
+        <source>Date picker</source>
+        <translation>Výber dátumu</translation>
+    </message>
+    <message>
+        <source>The window could not be built.
+
+%1</source>
+        <translation>Okno sa nepodarilo vytvoriť.
+
+%1</translation>
+    </message>
+    <message>
+        <source>the window could not be built: %1</source>
+        <translation>okno sa nepodarilo vytvoriť: %1</translation>
+    </message>
+    <message>
+        <source>the date could not be written: %1</source>
+        <translation>dátum sa nepodarilo zapísať: %1</translation>
+    </message>
+</context>
+<context>
+    <name>accessibility</name>
+    <message>
+        <source>Month</source>
+        <translation>Mesiac</translation>
+    </message>
+    <message>
+        <source>Day</source>
+        <translation>Deň</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation>Rok</translation>
+    </message>
+</context>
+<context>
+    <name>runtime</name>
+    <message>
+        <source>Run-time error %1: %2</source>
+        <translation>Chyba pri behu %1: %2</translation>
+    </message>
+    <message>
+        <source>Invalid procedure call or argument</source>
+        <translation>Neplatné volanie procedúry alebo argument</translation>
+    </message>
+    <message>
+        <source>Overflow</source>
+        <translation>Pretečenie</translation>
+    </message>
+    <message>
+        <source>Subscript out of range</source>
+        <translation>Index mimo rozsahu</translation>
+    </message>
+    <message>
+        <source>Type mismatch</source>
+        <translation>Nezhoda typov</translation>
+    </message>
+    <message>
+        <source>Can&apos;t create object</source>
+        <translation>Nemožno vytvoriť objekt</translation>
+    </message>
+    <message>
+        <source>Object doesn&apos;t support this property or method</source>
+        <translation>Objekt nepodporuje túto vlastnosť alebo metódu</translation>
+    </message>
+    <message>
+        <source>Wrong number of arguments or invalid property assignment</source>
+        <translation>Nesprávny počet argumentov alebo neplatné priradenie vlastnosti</translation>
+    </message>
+    <message>
+        <source>Application-defined or object-defined error</source>
+        <translation>Chyba definovaná aplikáciou alebo objektom</translation>
+    </message>
+</context>
+</TS>

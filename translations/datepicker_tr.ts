@@ -1,0 +1,321 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="tr">
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>--%1 &quot;%2&quot; is not a date from %3 to %4 in the form YYYY-MM-DD</source>
+        <translation>--%1 “%2”, YYYY-MM-DD biçiminde %3 ile %4 arasında bir tarih değil</translation>
+    </message>
+    <message>
+        <source>Pick a date in a small window. With --print, ask a user for a date and print it for a script.</source>
+        <translation>Küçük bir pencerede tarih seçin. --print ile kullanıcıdan bir tarih ister ve bunu bir betik için yazdırır.</translation>
+    </message>
+    <message>
+        <source>Show Cancel and OK. OK or Enter prints the date and exits with status 0; Cancel, Escape or closing the window prints nothing and exits with status 1.</source>
+        <translation>İptal ve Tamam düğmelerini gösterir. Tamam veya Enter tarihi yazdırır ve 0 durumuyla çıkar; İptal, Escape veya pencerenin kapatılması hiçbir şey yazdırmaz ve 1 durumuyla çıkar.</translation>
+    </message>
+    <message>
+        <source>Start on this date instead of today.</source>
+        <translation>Bugün yerine bu tarihle başlar.</translation>
+    </message>
+    <message>
+        <source>Print the date in this Qt date format, in the user&apos;s language (default yyyy-MM-dd; for example dd.MM.yyyy or &quot;dddd, d MMMM yyyy&quot;).</source>
+        <translation>Tarihi bu Qt tarih biçiminde, kullanıcının dilinde yazdırır (varsayılan yyyy-MM-dd; örneğin dd.MM.yyyy veya &quot;dddd, d MMMM yyyy&quot;).</translation>
+    </message>
+    <message>
+        <source>The first date that may be picked.</source>
+        <translation>Seçilebilecek ilk tarih.</translation>
+    </message>
+    <message>
+        <source>The last date that may be picked.</source>
+        <translation>Seçilebilecek son tarih.</translation>
+    </message>
+    <message>
+        <source>The window title (default Form1).</source>
+        <translation>Pencere başlığı (varsayılan Form1).</translation>
+    </message>
+    <message>
+        <source>Unexpected argument &apos;%1&apos;.</source>
+        <translation>Beklenmeyen argüman “%1”.</translation>
+    </message>
+    <message>
+        <source>--min-date %1 lies after --max-date %2</source>
+        <translation>--min-date %1, --max-date %2 tarihinden sonra</translation>
+    </message>
+    <message>
+        <source>--format is empty; give a Qt date format such as yyyy-MM-dd</source>
+        <translation>--format boş; yyyy-MM-dd gibi bir Qt tarih biçimi verin</translation>
+    </message>
+    <message>
+        <source>--format &quot;%1&quot; holds a %; --format takes a Qt date format such as yyyy-MM-dd, not the %Y-%m-%d of strftime</source>
+        <translation>--format “%1” bir % içeriyor; --format, strftime’ın %Y-%m-%d biçimini değil, yyyy-MM-dd gibi bir Qt tarih biçimini alır</translation>
+    </message>
+    <message>
+        <source>--format &quot;%1&quot; opens a quote that it does not close</source>
+        <translation>--format “%1” kapatmadığı bir tırnak açıyor</translation>
+    </message>
+    <message>
+        <source>--format &quot;%1&quot; writes no part of the date; give a Qt date format such as yyyy-MM-dd</source>
+        <translation>--format “%1” tarihin hiçbir bölümünü yazmıyor; yyyy-MM-dd gibi bir Qt tarih biçimi verin</translation>
+    </message>
+    <message>
+        <source>Exit status: 0 the date was printed (or, without --print, the window was closed); 1 the user declined; 2 the command line was refused; 3 the dialog failed (no display, display lost, window not built, date not written); 5 --timeout ended it.</source>
+        <translation>Çıkış durumu: 0 tarih yazdırıldı (veya --print olmadan pencere kapatıldı); 1 kullanıcı reddetti; 2 komut satırı reddedildi; 3 iletişim kutusu başarısız oldu (ekran yok, ekran kayboldu, pencere oluşturulamadı, tarih yazılamadı); 5 --timeout sonlandırdı.</translation>
+    </message>
+    <message>
+        <source>--%1 &quot;%2&quot; is not a whole number from 1 up</source>
+        <translation>--%1 “%2”, 1 veya daha büyük bir tam sayı değil</translation>
+    </message>
+    <message>
+        <source>--date cannot be given together with --day, --month or --year</source>
+        <translation>--date, --day, --month veya --year ile birlikte verilemez</translation>
+    </message>
+    <message>
+        <source>day %1 of month %2 of year %3 is not a date from %4 to %5</source>
+        <translation>%3 yılının %2. ayının %1. günü, %4 ile %5 arasında bir tarih değil</translation>
+    </message>
+    <message>
+        <source>--format and --date-format cannot be given together</source>
+        <translation>--format ve --date-format birlikte verilemez</translation>
+    </message>
+    <message>
+        <source>Displays help on commandline options.</source>
+        <translation>Komut satırı seçenekleriyle ilgili yardımı görüntüler.</translation>
+    </message>
+    <message>
+        <source>Displays version information.</source>
+        <translation>Sürüm bilgilerini görüntüler.</translation>
+    </message>
+    <message>
+        <source>Ask for a date as --print does, and print it as the C library&apos;s %x unless --date-format says otherwise; a timeout ends with status 5.</source>
+        <translation>--print gibi bir tarih ister ve --date-format aksini söylemedikçe bunu C kütüphanesinin %x biçiminde yazdırır; zaman aşımı 5 durumuyla biter.</translation>
+    </message>
+    <message>
+        <source>A prompt above the date; \n starts a new line. Markup tags are removed and entities decoded.</source>
+        <translation>Tarihin üstünde bir istem metni; \n yeni bir satır başlatır. İşaretleme etiketleri kaldırılır, varlıklar çözülür.</translation>
+    </message>
+    <message>
+        <source>Show the --text as it stands.</source>
+        <translation>--text metnini olduğu gibi gösterir.</translation>
+    </message>
+    <message>
+        <source>Start on this day; a part not given is today&apos;s.</source>
+        <translation>Bu günle başlar; verilmeyen bölüm bugünün tarihinden alınır.</translation>
+    </message>
+    <message>
+        <source>Start on this month (1 to 12).</source>
+        <translation>Bu ayla başlar (1 ile 12 arası).</translation>
+    </message>
+    <message>
+        <source>Start on this year.</source>
+        <translation>Bu yılla başlar.</translation>
+    </message>
+    <message>
+        <source>Print the date in this strftime format, such as %Y-%m-%d or %A %d %B %Y.</source>
+        <translation>Tarihi %Y-%m-%d veya %A %d %B %Y gibi bu strftime biçiminde yazdırır.</translation>
+    </message>
+    <message>
+        <source>End by itself after this many seconds, printing the date then, with status 5.</source>
+        <translation>Bu kadar saniye sonra kendiliğinden biter, o anki tarihi yazdırır ve 5 durumuyla çıkar.</translation>
+    </message>
+    <message>
+        <source>The OK button&apos;s caption.</source>
+        <translation>Tamam düğmesinin etiketi.</translation>
+    </message>
+    <message>
+        <source>The Cancel button&apos;s caption.</source>
+        <translation>İptal düğmesinin etiketi.</translation>
+    </message>
+    <message>
+        <source>The window&apos;s least width in pixels.</source>
+        <translation>Pencerenin piksel cinsinden en küçük genişliği.</translation>
+    </message>
+    <message>
+        <source>The window&apos;s least height in pixels.</source>
+        <translation>Pencerenin piksel cinsinden en küçük yüksekliği.</translation>
+    </message>
+    <message>
+        <source>Accepted and ignored.</source>
+        <translation>Kabul edilir ve yok sayılır.</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>Seçenekler:</translation>
+    </message>
+    <message>
+        <source>Options of other calendar dialogs:</source>
+        <translation>Diğer takvim iletişim kutularının seçenekleri:</translation>
+    </message>
+    <message>
+        <source>--date-format &quot;%1&quot; writes no part of the date; give a strftime format such as %Y-%m-%d</source>
+        <translation>--date-format “%1” tarihin hiçbir bölümünü yazmıyor; %Y-%m-%d gibi bir strftime biçimi verin</translation>
+    </message>
+    <message>
+        <source>Usage: %1 [options]</source>
+        <translation>Kullanım: %1 [seçenekler]</translation>
+    </message>
+</context>
+<context>
+    <name>DialogFailure</name>
+    <message>
+        <source>cannot open a window: %1</source>
+        <translation>pencere açılamıyor: %1</translation>
+    </message>
+    <message>
+        <source>no display (DISPLAY and WAYLAND_DISPLAY are unset)</source>
+        <translation>ekran yok (DISPLAY ve WAYLAND_DISPLAY ayarlı değil)</translation>
+    </message>
+    <message>
+        <source>the connection to the display was lost</source>
+        <translation>ekranla bağlantı koptu</translation>
+    </message>
+</context>
+<context>
+    <name>Form1</name>
+    <message>
+        <source>Today</source>
+        <translation>Bugün</translation>
+    </message>
+    <message>
+        <source>Tomorrow</source>
+        <translation>Yarın</translation>
+    </message>
+    <message>
+        <source>Yesterday</source>
+        <translation>Dün</translation>
+    </message>
+    <message>
+        <source>First of this month</source>
+        <translation>Bu ayın ilk günü</translation>
+    </message>
+    <message>
+        <source>Last of this month</source>
+        <translation>Bu ayın son günü</translation>
+    </message>
+    <message>
+        <source>First of last month</source>
+        <translation>Geçen ayın ilk günü</translation>
+    </message>
+    <message>
+        <source>Last of last month</source>
+        <translation>Geçen ayın son günü</translation>
+    </message>
+    <message>
+        <source>First of next month</source>
+        <translation>Gelecek ayın ilk günü</translation>
+    </message>
+    <message>
+        <source>Last of next month</source>
+        <translation>Gelecek ayın son günü</translation>
+    </message>
+    <message>
+        <source>Copy “%1”</source>
+        <translation>“%1” olarak kopyala</translation>
+    </message>
+    <message>
+        <source>Copy %1</source>
+        <translation>%1 olarak kopyala</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>İptal</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Tamam</translation>
+    </message>
+    <message>
+        <source>Paste date</source>
+        <translation>Tarihi yapıştır</translation>
+    </message>
+</context>
+<context>
+    <name>HostWindow</name>
+    <message>
+        <source>datepicker: message 0x%1 failed: %2</source>
+        <translation>datepicker: 0x%1 iletisi başarısız oldu: %2</translation>
+    </message>
+    <message>
+        <source>datepicker: painting failed: %1</source>
+        <translation>datepicker: çizim başarısız oldu: %1</translation>
+    </message>
+</context>
+<context>
+    <name>RunPicker</name>
+    <message>
+        <source>Date picker</source>
+        <translation>Tarih seçici</translation>
+    </message>
+    <message>
+        <source>The window could not be built.
+
+%1</source>
+        <translation>Pencere oluşturulamadı.
+
+%1</translation>
+    </message>
+    <message>
+        <source>the window could not be built: %1</source>
+        <translation>pencere oluşturulamadı: %1</translation>
+    </message>
+    <message>
+        <source>the date could not be written: %1</source>
+        <translation>tarih yazılamadı: %1</translation>
+    </message>
+</context>
+<context>
+    <name>accessibility</name>
+    <message>
+        <source>Month</source>
+        <translation>Ay</translation>
+    </message>
+    <message>
+        <source>Day</source>
+        <translation>Gün</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation>Yıl</translation>
+    </message>
+</context>
+<context>
+    <name>runtime</name>
+    <message>
+        <source>Run-time error %1: %2</source>
+        <translation>Çalışma zamanı hatası %1: %2</translation>
+    </message>
+    <message>
+        <source>Invalid procedure call or argument</source>
+        <translation>Geçersiz yordam çağrısı veya argüman</translation>
+    </message>
+    <message>
+        <source>Overflow</source>
+        <translation>Taşma</translation>
+    </message>
+    <message>
+        <source>Subscript out of range</source>
+        <translation>Alt simge aralık dışında</translation>
+    </message>
+    <message>
+        <source>Type mismatch</source>
+        <translation>Tür uyuşmazlığı</translation>
+    </message>
+    <message>
+        <source>Can&apos;t create object</source>
+        <translation>Nesne oluşturulamıyor</translation>
+    </message>
+    <message>
+        <source>Object doesn&apos;t support this property or method</source>
+        <translation>Nesne bu özelliği veya yöntemi desteklemiyor</translation>
+    </message>
+    <message>
+        <source>Wrong number of arguments or invalid property assignment</source>
+        <translation>Yanlış sayıda argüman veya geçersiz özellik ataması</translation>
+    </message>
+    <message>
+        <source>Application-defined or object-defined error</source>
+        <translation>Uygulama veya nesne tanımlı hata</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,321 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="uk">
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>--%1 &quot;%2&quot; is not a date from %3 to %4 in the form YYYY-MM-DD</source>
+        <translation>--%1 «%2» — не дата від %3 до %4 у форматі YYYY-MM-DD</translation>
+    </message>
+    <message>
+        <source>Pick a date in a small window. With --print, ask a user for a date and print it for a script.</source>
+        <translation>Вибір дати в невеликому вікні. З --print запитує дату в користувача й виводить її для скрипту.</translation>
+    </message>
+    <message>
+        <source>Show Cancel and OK. OK or Enter prints the date and exits with status 0; Cancel, Escape or closing the window prints nothing and exits with status 1.</source>
+        <translation>Показати кнопки «Скасувати» і «Гаразд». «Гаразд» або Enter виводить дату й завершує роботу з кодом 0; «Скасувати», Escape або закриття вікна нічого не виводить і завершує роботу з кодом 1.</translation>
+    </message>
+    <message>
+        <source>Start on this date instead of today.</source>
+        <translation>Почати з цієї дати замість сьогоднішньої.</translation>
+    </message>
+    <message>
+        <source>Print the date in this Qt date format, in the user&apos;s language (default yyyy-MM-dd; for example dd.MM.yyyy or &quot;dddd, d MMMM yyyy&quot;).</source>
+        <translation>Вивести дату в цьому форматі дати Qt мовою користувача (типово yyyy-MM-dd; наприклад, dd.MM.yyyy або &quot;dddd, d MMMM yyyy&quot;).</translation>
+    </message>
+    <message>
+        <source>The first date that may be picked.</source>
+        <translation>Перша дата, яку можна вибрати.</translation>
+    </message>
+    <message>
+        <source>The last date that may be picked.</source>
+        <translation>Остання дата, яку можна вибрати.</translation>
+    </message>
+    <message>
+        <source>The window title (default Form1).</source>
+        <translation>Заголовок вікна (типово Form1).</translation>
+    </message>
+    <message>
+        <source>Unexpected argument &apos;%1&apos;.</source>
+        <translation>Неочікуваний аргумент «%1».</translation>
+    </message>
+    <message>
+        <source>--min-date %1 lies after --max-date %2</source>
+        <translation>--min-date %1 пізніше за --max-date %2</translation>
+    </message>
+    <message>
+        <source>--format is empty; give a Qt date format such as yyyy-MM-dd</source>
+        <translation>--format порожній; вкажіть формат дати Qt, наприклад yyyy-MM-dd</translation>
+    </message>
+    <message>
+        <source>--format &quot;%1&quot; holds a %; --format takes a Qt date format such as yyyy-MM-dd, not the %Y-%m-%d of strftime</source>
+        <translation>--format «%1» містить %; --format приймає формат дати Qt, наприклад yyyy-MM-dd, а не %Y-%m-%d зі strftime</translation>
+    </message>
+    <message>
+        <source>--format &quot;%1&quot; opens a quote that it does not close</source>
+        <translation>--format «%1» відкриває лапки, які не закриває</translation>
+    </message>
+    <message>
+        <source>--format &quot;%1&quot; writes no part of the date; give a Qt date format such as yyyy-MM-dd</source>
+        <translation>--format «%1» не виводить жодної частини дати; вкажіть формат дати Qt, наприклад yyyy-MM-dd</translation>
+    </message>
+    <message>
+        <source>Exit status: 0 the date was printed (or, without --print, the window was closed); 1 the user declined; 2 the command line was refused; 3 the dialog failed (no display, display lost, window not built, date not written); 5 --timeout ended it.</source>
+        <translation>Код виходу: 0 дату виведено (або, без --print, вікно закрито); 1 користувач відмовився; 2 командний рядок відхилено; 3 діалог не вдався (немає дисплея, дисплей втрачено, вікно не створено, дату не записано); 5 діалог завершено через --timeout.</translation>
+    </message>
+    <message>
+        <source>--%1 &quot;%2&quot; is not a whole number from 1 up</source>
+        <translation>--%1 «%2» не є цілим числом від 1 і більше</translation>
+    </message>
+    <message>
+        <source>--date cannot be given together with --day, --month or --year</source>
+        <translation>--date не можна вказувати разом із --day, --month або --year</translation>
+    </message>
+    <message>
+        <source>day %1 of month %2 of year %3 is not a date from %4 to %5</source>
+        <translation>день %1 місяця %2 року %3 не є датою від %4 до %5</translation>
+    </message>
+    <message>
+        <source>--format and --date-format cannot be given together</source>
+        <translation>--format і --date-format не можна вказувати разом</translation>
+    </message>
+    <message>
+        <source>Displays help on commandline options.</source>
+        <translation>Показує довідку щодо параметрів командного рядка.</translation>
+    </message>
+    <message>
+        <source>Displays version information.</source>
+        <translation>Показує відомості про версію.</translation>
+    </message>
+    <message>
+        <source>Ask for a date as --print does, and print it as the C library&apos;s %x unless --date-format says otherwise; a timeout ends with status 5.</source>
+        <translation>Запитує дату, як --print, і виводить її як %x бібліотеки C, якщо --date-format не вказує інше; у разі вичерпання часу завершує роботу з кодом 5.</translation>
+    </message>
+    <message>
+        <source>A prompt above the date; \n starts a new line. Markup tags are removed and entities decoded.</source>
+        <translation>Підказка над датою; \n починає новий рядок. Теги розмітки вилучаються, а сутності декодуються.</translation>
+    </message>
+    <message>
+        <source>Show the --text as it stands.</source>
+        <translation>Показує --text як є.</translation>
+    </message>
+    <message>
+        <source>Start on this day; a part not given is today&apos;s.</source>
+        <translation>Почати з цього дня; не вказану частину взято із сьогоднішньої дати.</translation>
+    </message>
+    <message>
+        <source>Start on this month (1 to 12).</source>
+        <translation>Почати з цього місяця (від 1 до 12).</translation>
+    </message>
+    <message>
+        <source>Start on this year.</source>
+        <translation>Почати з цього року.</translation>
+    </message>
+    <message>
+        <source>Print the date in this strftime format, such as %Y-%m-%d or %A %d %B %Y.</source>
+        <translation>Виводить дату в цьому форматі strftime, наприклад %Y-%m-%d або %A %d %B %Y.</translation>
+    </message>
+    <message>
+        <source>End by itself after this many seconds, printing the date then, with status 5.</source>
+        <translation>Завершується сам через стільки секунд, виводячи дату на той момент, з кодом 5.</translation>
+    </message>
+    <message>
+        <source>The OK button&apos;s caption.</source>
+        <translation>Напис на кнопці «Гаразд».</translation>
+    </message>
+    <message>
+        <source>The Cancel button&apos;s caption.</source>
+        <translation>Напис на кнопці «Скасувати».</translation>
+    </message>
+    <message>
+        <source>The window&apos;s least width in pixels.</source>
+        <translation>Найменша ширина вікна в пікселях.</translation>
+    </message>
+    <message>
+        <source>The window&apos;s least height in pixels.</source>
+        <translation>Найменша висота вікна в пікселях.</translation>
+    </message>
+    <message>
+        <source>Accepted and ignored.</source>
+        <translation>Приймається й ігнорується.</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>Параметри:</translation>
+    </message>
+    <message>
+        <source>Options of other calendar dialogs:</source>
+        <translation>Параметри інших діалогів календаря:</translation>
+    </message>
+    <message>
+        <source>--date-format &quot;%1&quot; writes no part of the date; give a strftime format such as %Y-%m-%d</source>
+        <translation>--date-format «%1» не виводить жодної частини дати; вкажіть формат strftime, наприклад %Y-%m-%d</translation>
+    </message>
+    <message>
+        <source>Usage: %1 [options]</source>
+        <translation>Використання: %1 [параметри]</translation>
+    </message>
+</context>
+<context>
+    <name>DialogFailure</name>
+    <message>
+        <source>cannot open a window: %1</source>
+        <translation>не вдається відкрити вікно: %1</translation>
+    </message>
+    <message>
+        <source>no display (DISPLAY and WAYLAND_DISPLAY are unset)</source>
+        <translation>немає дисплея (DISPLAY і WAYLAND_DISPLAY не задано)</translation>
+    </message>
+    <message>
+        <source>the connection to the display was lost</source>
+        <translation>з’єднання з дисплеєм втрачено</translation>
+    </message>
+</context>
+<context>
+    <name>Form1</name>
+    <message>
+        <source>Today</source>
+        <translation>Сьогодні</translation>
+    </message>
+    <message>
+        <source>Tomorrow</source>
+        <translation>Завтра</translation>
+    </message>
+    <message>
+        <source>Yesterday</source>
+        <translation>Учора</translation>
+    </message>
+    <message>
+        <source>First of this month</source>
+        <translation>Початок місяця</translation>
+    </message>
+    <message>
+        <source>Last of this month</source>
+        <translation>Кінець місяця</translation>
+    </message>
+    <message>
+        <source>First of last month</source>
+        <translation>Початок минулого місяця</translation>
+    </message>
+    <message>
+        <source>Last of last month</source>
+        <translation>Кінець минулого місяця</translation>
+    </message>
+    <message>
+        <source>First of next month</source>
+        <translation>Початок наступного місяця</translation>
+    </message>
+    <message>
+        <source>Last of next month</source>
+        <translation>Кінець наступного місяця</translation>
+    </message>
+    <message>
+        <source>Copy “%1”</source>
+        <translation>Копіювати «%1»</translation>
+    </message>
+    <message>
+        <source>Copy %1</source>
+        <translation>Копіювати %1</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Скасувати</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Гаразд</translation>
+    </message>
+    <message>
+        <source>Paste date</source>
+        <translation>Вставити дату</translation>
+    </message>
+</context>
+<context>
+    <name>HostWindow</name>
+    <message>
+        <source>datepicker: message 0x%1 failed: %2</source>
+        <translation>datepicker: збій повідомлення 0x%1: %2</translation>
+    </message>
+    <message>
+        <source>datepicker: painting failed: %1</source>
+        <translation>datepicker: збій малювання: %1</translation>
+    </message>
+</context>
+<context>
+    <name>RunPicker</name>
+    <message>
+        <source>Date picker</source>
+        <translation>Вибір дати</translation>
+    </message>
+    <message>
+        <source>The window could not be built.
+
+%1</source>
+        <translation>Не вдалося створити вікно.
+
+%1</translation>
+    </message>
+    <message>
+        <source>the window could not be built: %1</source>
+        <translation>не вдалося створити вікно: %1</translation>
+    </message>
+    <message>
+        <source>the date could not be written: %1</source>
+        <translation>не вдалося записати дату: %1</translation>
+    </message>
+</context>
+<context>
+    <name>accessibility</name>
+    <message>
+        <source>Month</source>
+        <translation>Місяць</translation>
+    </message>
+    <message>
+        <source>Day</source>
+        <translation>День</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation>Рік</translation>
+    </message>
+</context>
+<context>
+    <name>runtime</name>
+    <message>
+        <source>Run-time error %1: %2</source>
+        <translation>Помилка виконання %1: %2</translation>
+    </message>
+    <message>
+        <source>Invalid procedure call or argument</source>
+        <translation>Неприпустимий виклик процедури або аргумент</translation>
+    </message>
+    <message>
+        <source>Overflow</source>
+        <translation>Переповнення</translation>
+    </message>
+    <message>
+        <source>Subscript out of range</source>
+        <translation>Індекс поза допустимим діапазоном</translation>
+    </message>
+    <message>
+        <source>Type mismatch</source>
+        <translation>Невідповідність типу</translation>
+    </message>
+    <message>
+        <source>Can&apos;t create object</source>
+        <translation>Не вдається створити об’єкт</translation>
+    </message>
+    <message>
+        <source>Object doesn&apos;t support this property or method</source>
+        <translation>Об’єкт не підтримує цю властивість або метод</translation>
+    </message>
+    <message>
+        <source>Wrong number of arguments or invalid property assignment</source>
+        <translation>Неправильна кількість аргументів або неприпустиме присвоєння властивості</translation>
+    </message>
+    <message>
+        <source>Application-defined or object-defined error</source>
+        <translation>Помилка, визначена застосунком або об’єктом</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,321 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="zh_CN">
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>--%1 &quot;%2&quot; is not a date from %3 to %4 in the form YYYY-MM-DD</source>
+        <translation>--%1 “%2”不是 %3 到 %4 之间 YYYY-MM-DD 格式的日期</translation>
+    </message>
+    <message>
+        <source>Pick a date in a small window. With --print, ask a user for a date and print it for a script.</source>
+        <translation>在小窗口中选择日期。使用 --print 时，向用户询问日期并为脚本输出。</translation>
+    </message>
+    <message>
+        <source>Show Cancel and OK. OK or Enter prints the date and exits with status 0; Cancel, Escape or closing the window prints nothing and exits with status 1.</source>
+        <translation>显示“取消”和“确定”。“确定”或 Enter 输出日期并以状态 0 退出；“取消”、Escape 或关闭窗口不输出任何内容并以状态 1 退出。</translation>
+    </message>
+    <message>
+        <source>Start on this date instead of today.</source>
+        <translation>从此日期开始，而不是今天。</translation>
+    </message>
+    <message>
+        <source>Print the date in this Qt date format, in the user&apos;s language (default yyyy-MM-dd; for example dd.MM.yyyy or &quot;dddd, d MMMM yyyy&quot;).</source>
+        <translation>以此 Qt 日期格式、用用户的语言输出日期（默认为 yyyy-MM-dd；例如 dd.MM.yyyy 或 &quot;dddd, d MMMM yyyy&quot;）。</translation>
+    </message>
+    <message>
+        <source>The first date that may be picked.</source>
+        <translation>可以选择的最早日期。</translation>
+    </message>
+    <message>
+        <source>The last date that may be picked.</source>
+        <translation>可以选择的最晚日期。</translation>
+    </message>
+    <message>
+        <source>The window title (default Form1).</source>
+        <translation>窗口标题（默认为 Form1）。</translation>
+    </message>
+    <message>
+        <source>Unexpected argument &apos;%1&apos;.</source>
+        <translation>意外的参数“%1”。</translation>
+    </message>
+    <message>
+        <source>--min-date %1 lies after --max-date %2</source>
+        <translation>--min-date %1 晚于 --max-date %2</translation>
+    </message>
+    <message>
+        <source>--format is empty; give a Qt date format such as yyyy-MM-dd</source>
+        <translation>--format 为空；请给出 Qt 日期格式，例如 yyyy-MM-dd</translation>
+    </message>
+    <message>
+        <source>--format &quot;%1&quot; holds a %; --format takes a Qt date format such as yyyy-MM-dd, not the %Y-%m-%d of strftime</source>
+        <translation>--format “%1”含有 %；--format 接受 Qt 日期格式，例如 yyyy-MM-dd，而不是 strftime 的 %Y-%m-%d</translation>
+    </message>
+    <message>
+        <source>--format &quot;%1&quot; opens a quote that it does not close</source>
+        <translation>--format “%1”打开了引号但没有关闭</translation>
+    </message>
+    <message>
+        <source>--format &quot;%1&quot; writes no part of the date; give a Qt date format such as yyyy-MM-dd</source>
+        <translation>--format “%1”不输出日期的任何部分；请给出 Qt 日期格式，例如 yyyy-MM-dd</translation>
+    </message>
+    <message>
+        <source>Exit status: 0 the date was printed (or, without --print, the window was closed); 1 the user declined; 2 the command line was refused; 3 the dialog failed (no display, display lost, window not built, date not written); 5 --timeout ended it.</source>
+        <translation>退出状态：0 已输出日期（或在没有 --print 时已关闭窗口）；1 用户已拒绝；2 命令行被拒绝；3 对话框失败（没有显示器、显示器连接丢失、无法创建窗口、无法写入日期）；5 因 --timeout 结束。</translation>
+    </message>
+    <message>
+        <source>--%1 &quot;%2&quot; is not a whole number from 1 up</source>
+        <translation>--%1 “%2”不是大于等于 1 的整数</translation>
+    </message>
+    <message>
+        <source>--date cannot be given together with --day, --month or --year</source>
+        <translation>--date 不能与 --day、--month 或 --year 同时使用</translation>
+    </message>
+    <message>
+        <source>day %1 of month %2 of year %3 is not a date from %4 to %5</source>
+        <translation>%3 年 %2 月 %1 日不是 %4 到 %5 之间的日期</translation>
+    </message>
+    <message>
+        <source>--format and --date-format cannot be given together</source>
+        <translation>--format 和 --date-format 不能同时使用</translation>
+    </message>
+    <message>
+        <source>Displays help on commandline options.</source>
+        <translation>显示命令行选项的帮助。</translation>
+    </message>
+    <message>
+        <source>Displays version information.</source>
+        <translation>显示版本信息。</translation>
+    </message>
+    <message>
+        <source>Ask for a date as --print does, and print it as the C library&apos;s %x unless --date-format says otherwise; a timeout ends with status 5.</source>
+        <translation>像 --print 一样询问日期，除非 --date-format 另有指定，否则以 C 库的 %x 格式输出；超时则以状态 5 结束。</translation>
+    </message>
+    <message>
+        <source>A prompt above the date; \n starts a new line. Markup tags are removed and entities decoded.</source>
+        <translation>显示在日期上方的提示；\n 开始新的一行。标记标签会被移除，实体会被解码。</translation>
+    </message>
+    <message>
+        <source>Show the --text as it stands.</source>
+        <translation>按原样显示 --text。</translation>
+    </message>
+    <message>
+        <source>Start on this day; a part not given is today&apos;s.</source>
+        <translation>从这一天开始；未给出的部分取今天的。</translation>
+    </message>
+    <message>
+        <source>Start on this month (1 to 12).</source>
+        <translation>从这个月开始（1 到 12）。</translation>
+    </message>
+    <message>
+        <source>Start on this year.</source>
+        <translation>从这一年开始。</translation>
+    </message>
+    <message>
+        <source>Print the date in this strftime format, such as %Y-%m-%d or %A %d %B %Y.</source>
+        <translation>以此 strftime 格式输出日期，例如 %Y-%m-%d 或 %A %d %B %Y。</translation>
+    </message>
+    <message>
+        <source>End by itself after this many seconds, printing the date then, with status 5.</source>
+        <translation>经过这么多秒后自动结束，输出当时的日期，并以状态 5 退出。</translation>
+    </message>
+    <message>
+        <source>The OK button&apos;s caption.</source>
+        <translation>“确定”按钮的文字。</translation>
+    </message>
+    <message>
+        <source>The Cancel button&apos;s caption.</source>
+        <translation>“取消”按钮的文字。</translation>
+    </message>
+    <message>
+        <source>The window&apos;s least width in pixels.</source>
+        <translation>窗口的最小宽度（像素）。</translation>
+    </message>
+    <message>
+        <source>The window&apos;s least height in pixels.</source>
+        <translation>窗口的最小高度（像素）。</translation>
+    </message>
+    <message>
+        <source>Accepted and ignored.</source>
+        <translation>接受但忽略。</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>选项：</translation>
+    </message>
+    <message>
+        <source>Options of other calendar dialogs:</source>
+        <translation>其他日历对话框的选项：</translation>
+    </message>
+    <message>
+        <source>--date-format &quot;%1&quot; writes no part of the date; give a strftime format such as %Y-%m-%d</source>
+        <translation>--date-format “%1”不输出日期的任何部分；请给出 strftime 格式，例如 %Y-%m-%d</translation>
+    </message>
+    <message>
+        <source>Usage: %1 [options]</source>
+        <translation>用法：%1 [选项]</translation>
+    </message>
+</context>
+<context>
+    <name>DialogFailure</name>
+    <message>
+        <source>cannot open a window: %1</source>
+        <translation>无法打开窗口：%1</translation>
+    </message>
+    <message>
+        <source>no display (DISPLAY and WAYLAND_DISPLAY are unset)</source>
+        <translation>没有显示器（未设置 DISPLAY 和 WAYLAND_DISPLAY）</translation>
+    </message>
+    <message>
+        <source>the connection to the display was lost</source>
+        <translation>与显示器的连接已丢失</translation>
+    </message>
+</context>
+<context>
+    <name>Form1</name>
+    <message>
+        <source>Today</source>
+        <translation>今天</translation>
+    </message>
+    <message>
+        <source>Tomorrow</source>
+        <translation>明天</translation>
+    </message>
+    <message>
+        <source>Yesterday</source>
+        <translation>昨天</translation>
+    </message>
+    <message>
+        <source>First of this month</source>
+        <translation>本月第一天</translation>
+    </message>
+    <message>
+        <source>Last of this month</source>
+        <translation>本月最后一天</translation>
+    </message>
+    <message>
+        <source>First of last month</source>
+        <translation>上月第一天</translation>
+    </message>
+    <message>
+        <source>Last of last month</source>
+        <translation>上月最后一天</translation>
+    </message>
+    <message>
+        <source>First of next month</source>
+        <translation>下月第一天</translation>
+    </message>
+    <message>
+        <source>Last of next month</source>
+        <translation>下月最后一天</translation>
+    </message>
+    <message>
+        <source>Copy “%1”</source>
+        <translation>复制“%1”</translation>
+    </message>
+    <message>
+        <source>Copy %1</source>
+        <translation>复制 %1</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Paste date</source>
+        <translation>粘贴日期</translation>
+    </message>
+</context>
+<context>
+    <name>HostWindow</name>
+    <message>
+        <source>datepicker: message 0x%1 failed: %2</source>
+        <translation>datepicker：消息 0x%1 处理失败：%2</translation>
+    </message>
+    <message>
+        <source>datepicker: painting failed: %1</source>
+        <translation>datepicker：绘制失败：%1</translation>
+    </message>
+</context>
+<context>
+    <name>RunPicker</name>
+    <message>
+        <source>Date picker</source>
+        <translation>日期选择器</translation>
+    </message>
+    <message>
+        <source>The window could not be built.
+
+%1</source>
+        <translation>无法创建窗口。
+
+%1</translation>
+    </message>
+    <message>
+        <source>the window could not be built: %1</source>
+        <translation>无法创建窗口：%1</translation>
+    </message>
+    <message>
+        <source>the date could not be written: %1</source>
+        <translation>无法写入日期：%1</translation>
+    </message>
+</context>
+<context>
+    <name>accessibility</name>
+    <message>
+        <source>Month</source>
+        <translation>月</translation>
+    </message>
+    <message>
+        <source>Day</source>
+        <translation>日</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation>年</translation>
+    </message>
+</context>
+<context>
+    <name>runtime</name>
+    <message>
+        <source>Run-time error %1: %2</source>
+        <translation>运行时错误 %1：%2</translation>
+    </message>
+    <message>
+        <source>Invalid procedure call or argument</source>
+        <translation>无效的过程调用或参数</translation>
+    </message>
+    <message>
+        <source>Overflow</source>
+        <translation>溢出</translation>
+    </message>
+    <message>
+        <source>Subscript out of range</source>
+        <translation>下标越界</translation>
+    </message>
+    <message>
+        <source>Type mismatch</source>
+        <translation>类型不匹配</translation>
+    </message>
+    <message>
+        <source>Can&apos;t create object</source>
+        <translation>无法创建对象</translation>
+    </message>
+    <message>
+        <source>Object doesn&apos;t support this property or method</source>
+        <translation>对象不支持此属性或方法</translation>
+    </message>
+    <message>
+        <source>Wrong number of arguments or invalid property assignment</source>
+        <translation>参数个数错误或属性赋值无效</translation>
+    </message>
+    <message>
+        <source>Application-defined or object-defined error</source>
+        <translation>应用程序定义或对象定义的错误</translation>
+    </message>
+</context>
+</TS>

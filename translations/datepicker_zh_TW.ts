@@ -1,0 +1,321 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="zh_TW">
+<context>
+    <name>CommandLine</name>
+    <message>
+        <source>--%1 &quot;%2&quot; is not a date from %3 to %4 in the form YYYY-MM-DD</source>
+        <translation>--%1「%2」不是 %3 到 %4 之間 YYYY-MM-DD 格式的日期</translation>
+    </message>
+    <message>
+        <source>Pick a date in a small window. With --print, ask a user for a date and print it for a script.</source>
+        <translation>在小視窗中選擇日期。使用 --print 時，會向使用者詢問日期並為指令稿輸出。</translation>
+    </message>
+    <message>
+        <source>Show Cancel and OK. OK or Enter prints the date and exits with status 0; Cancel, Escape or closing the window prints nothing and exits with status 1.</source>
+        <translation>顯示「取消」和「確定」。「確定」或 Enter 會輸出日期並以狀態 0 結束；「取消」、Escape 或關閉視窗則不輸出任何內容並以狀態 1 結束。</translation>
+    </message>
+    <message>
+        <source>Start on this date instead of today.</source>
+        <translation>從這個日期開始，而不是今天。</translation>
+    </message>
+    <message>
+        <source>Print the date in this Qt date format, in the user&apos;s language (default yyyy-MM-dd; for example dd.MM.yyyy or &quot;dddd, d MMMM yyyy&quot;).</source>
+        <translation>以這個 Qt 日期格式、用使用者的語言輸出日期（預設為 yyyy-MM-dd；例如 dd.MM.yyyy 或 &quot;dddd, d MMMM yyyy&quot;）。</translation>
+    </message>
+    <message>
+        <source>The first date that may be picked.</source>
+        <translation>可以選擇的最早日期。</translation>
+    </message>
+    <message>
+        <source>The last date that may be picked.</source>
+        <translation>可以選擇的最晚日期。</translation>
+    </message>
+    <message>
+        <source>The window title (default Form1).</source>
+        <translation>視窗標題（預設為 Form1）。</translation>
+    </message>
+    <message>
+        <source>Unexpected argument &apos;%1&apos;.</source>
+        <translation>未預期的引數「%1」。</translation>
+    </message>
+    <message>
+        <source>--min-date %1 lies after --max-date %2</source>
+        <translation>--min-date %1 晚於 --max-date %2</translation>
+    </message>
+    <message>
+        <source>--format is empty; give a Qt date format such as yyyy-MM-dd</source>
+        <translation>--format 是空的；請提供 Qt 日期格式，例如 yyyy-MM-dd</translation>
+    </message>
+    <message>
+        <source>--format &quot;%1&quot; holds a %; --format takes a Qt date format such as yyyy-MM-dd, not the %Y-%m-%d of strftime</source>
+        <translation>--format「%1」含有 %；--format 接受 Qt 日期格式，例如 yyyy-MM-dd，而不是 strftime 的 %Y-%m-%d</translation>
+    </message>
+    <message>
+        <source>--format &quot;%1&quot; opens a quote that it does not close</source>
+        <translation>--format「%1」開啟了引號卻沒有關閉</translation>
+    </message>
+    <message>
+        <source>--format &quot;%1&quot; writes no part of the date; give a Qt date format such as yyyy-MM-dd</source>
+        <translation>--format「%1」不會輸出日期的任何部分；請提供 Qt 日期格式，例如 yyyy-MM-dd</translation>
+    </message>
+    <message>
+        <source>Exit status: 0 the date was printed (or, without --print, the window was closed); 1 the user declined; 2 the command line was refused; 3 the dialog failed (no display, display lost, window not built, date not written); 5 --timeout ended it.</source>
+        <translation>結束狀態：0 已輸出日期（或在沒有 --print 時已關閉視窗）；1 使用者已拒絕；2 指令列遭拒；3 對話框失敗（沒有顯示器、與顯示器的連線中斷、無法建立視窗、無法寫入日期）；5 因 --timeout 而結束。</translation>
+    </message>
+    <message>
+        <source>--%1 &quot;%2&quot; is not a whole number from 1 up</source>
+        <translation>--%1「%2」不是大於或等於 1 的整數</translation>
+    </message>
+    <message>
+        <source>--date cannot be given together with --day, --month or --year</source>
+        <translation>--date 不能與 --day、--month 或 --year 同時使用</translation>
+    </message>
+    <message>
+        <source>day %1 of month %2 of year %3 is not a date from %4 to %5</source>
+        <translation>%3 年 %2 月 %1 日不是 %4 到 %5 之間的日期</translation>
+    </message>
+    <message>
+        <source>--format and --date-format cannot be given together</source>
+        <translation>--format 和 --date-format 不能同時使用</translation>
+    </message>
+    <message>
+        <source>Displays help on commandline options.</source>
+        <translation>顯示指令列選項的說明。</translation>
+    </message>
+    <message>
+        <source>Displays version information.</source>
+        <translation>顯示版本資訊。</translation>
+    </message>
+    <message>
+        <source>Ask for a date as --print does, and print it as the C library&apos;s %x unless --date-format says otherwise; a timeout ends with status 5.</source>
+        <translation>像 --print 一樣詢問日期，除非 --date-format 另有指定，否則以 C 函式庫的 %x 格式輸出；逾時則以狀態 5 結束。</translation>
+    </message>
+    <message>
+        <source>A prompt above the date; \n starts a new line. Markup tags are removed and entities decoded.</source>
+        <translation>顯示在日期上方的提示；\n 開始新的一行。標記標籤會被移除，實體會被解碼。</translation>
+    </message>
+    <message>
+        <source>Show the --text as it stands.</source>
+        <translation>照原樣顯示 --text。</translation>
+    </message>
+    <message>
+        <source>Start on this day; a part not given is today&apos;s.</source>
+        <translation>從這一天開始；未提供的部分取今天的。</translation>
+    </message>
+    <message>
+        <source>Start on this month (1 to 12).</source>
+        <translation>從這個月開始（1 到 12）。</translation>
+    </message>
+    <message>
+        <source>Start on this year.</source>
+        <translation>從這一年開始。</translation>
+    </message>
+    <message>
+        <source>Print the date in this strftime format, such as %Y-%m-%d or %A %d %B %Y.</source>
+        <translation>以這個 strftime 格式輸出日期，例如 %Y-%m-%d 或 %A %d %B %Y。</translation>
+    </message>
+    <message>
+        <source>End by itself after this many seconds, printing the date then, with status 5.</source>
+        <translation>經過這麼多秒後自動結束，輸出當時的日期，並以狀態 5 結束。</translation>
+    </message>
+    <message>
+        <source>The OK button&apos;s caption.</source>
+        <translation>「確定」按鈕的文字。</translation>
+    </message>
+    <message>
+        <source>The Cancel button&apos;s caption.</source>
+        <translation>「取消」按鈕的文字。</translation>
+    </message>
+    <message>
+        <source>The window&apos;s least width in pixels.</source>
+        <translation>視窗的最小寬度（像素）。</translation>
+    </message>
+    <message>
+        <source>The window&apos;s least height in pixels.</source>
+        <translation>視窗的最小高度（像素）。</translation>
+    </message>
+    <message>
+        <source>Accepted and ignored.</source>
+        <translation>接受但忽略。</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>選項：</translation>
+    </message>
+    <message>
+        <source>Options of other calendar dialogs:</source>
+        <translation>其他日曆對話框的選項：</translation>
+    </message>
+    <message>
+        <source>--date-format &quot;%1&quot; writes no part of the date; give a strftime format such as %Y-%m-%d</source>
+        <translation>--date-format「%1」不會輸出日期的任何部分；請提供 strftime 格式，例如 %Y-%m-%d</translation>
+    </message>
+    <message>
+        <source>Usage: %1 [options]</source>
+        <translation>用法：%1 [選項]</translation>
+    </message>
+</context>
+<context>
+    <name>DialogFailure</name>
+    <message>
+        <source>cannot open a window: %1</source>
+        <translation>無法開啟視窗：%1</translation>
+    </message>
+    <message>
+        <source>no display (DISPLAY and WAYLAND_DISPLAY are unset)</source>
+        <translation>沒有顯示器（未設定 DISPLAY 和 WAYLAND_DISPLAY）</translation>
+    </message>
+    <message>
+        <source>the connection to the display was lost</source>
+        <translation>與顯示器的連線已中斷</translation>
+    </message>
+</context>
+<context>
+    <name>Form1</name>
+    <message>
+        <source>Today</source>
+        <translation>今天</translation>
+    </message>
+    <message>
+        <source>Tomorrow</source>
+        <translation>明天</translation>
+    </message>
+    <message>
+        <source>Yesterday</source>
+        <translation>昨天</translation>
+    </message>
+    <message>
+        <source>First of this month</source>
+        <translation>本月第一天</translation>
+    </message>
+    <message>
+        <source>Last of this month</source>
+        <translation>本月最後一天</translation>
+    </message>
+    <message>
+        <source>First of last month</source>
+        <translation>上個月第一天</translation>
+    </message>
+    <message>
+        <source>Last of last month</source>
+        <translation>上個月最後一天</translation>
+    </message>
+    <message>
+        <source>First of next month</source>
+        <translation>下個月第一天</translation>
+    </message>
+    <message>
+        <source>Last of next month</source>
+        <translation>下個月最後一天</translation>
+    </message>
+    <message>
+        <source>Copy “%1”</source>
+        <translation>複製「%1」</translation>
+    </message>
+    <message>
+        <source>Copy %1</source>
+        <translation>複製 %1</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>確定</translation>
+    </message>
+    <message>
+        <source>Paste date</source>
+        <translation>貼上日期</translation>
+    </message>
+</context>
+<context>
+    <name>HostWindow</name>
+    <message>
+        <source>datepicker: message 0x%1 failed: %2</source>
+        <translation>datepicker：訊息 0x%1 處理失敗：%2</translation>
+    </message>
+    <message>
+        <source>datepicker: painting failed: %1</source>
+        <translation>datepicker：繪製失敗：%1</translation>
+    </message>
+</context>
+<context>
+    <name>RunPicker</name>
+    <message>
+        <source>Date picker</source>
+        <translation>日期選擇器</translation>
+    </message>
+    <message>
+        <source>The window could not be built.
+
+%1</source>
+        <translation>無法建立視窗。
+
+%1</translation>
+    </message>
+    <message>
+        <source>the window could not be built: %1</source>
+        <translation>無法建立視窗：%1</translation>
+    </message>
+    <message>
+        <source>the date could not be written: %1</source>
+        <translation>無法寫入日期：%1</translation>
+    </message>
+</context>
+<context>
+    <name>accessibility</name>
+    <message>
+        <source>Month</source>
+        <translation>月</translation>
+    </message>
+    <message>
+        <source>Day</source>
+        <translation>日</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation>年</translation>
+    </message>
+</context>
+<context>
+    <name>runtime</name>
+    <message>
+        <source>Run-time error %1: %2</source>
+        <translation>執行階段錯誤 %1：%2</translation>
+    </message>
+    <message>
+        <source>Invalid procedure call or argument</source>
+        <translation>無效的程序呼叫或引數</translation>
+    </message>
+    <message>
+        <source>Overflow</source>
+        <translation>溢位</translation>
+    </message>
+    <message>
+        <source>Subscript out of range</source>
+        <translation>陣列索引超出範圍</translation>
+    </message>
+    <message>
+        <source>Type mismatch</source>
+        <translation>型態不符合</translation>
+    </message>
+    <message>
+        <source>Can&apos;t create object</source>
+        <translation>無法建立物件</translation>
+    </message>
+    <message>
+        <source>Object doesn&apos;t support this property or method</source>
+        <translation>物件不支援此屬性或方法</translation>
+    </message>
+    <message>
+        <source>Wrong number of arguments or invalid property assignment</source>
+        <translation>引數的數目錯誤或屬性指定無效</translation>
+    </message>
+    <message>
+        <source>Application-defined or object-defined error</source>
+        <translation>應用程式定義或物件定義的錯誤</translation>
+    </message>
+</context>
+</TS>
