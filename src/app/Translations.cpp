@@ -1,6 +1,7 @@
 #include "app/Translations.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
@@ -44,12 +45,24 @@ void Load(QTranslator& translator, const QLocale& locale, const QString& name, c
         QCoreApplication::installTranslator(&translator);
 }
 
+// Qt's own translation of a language tells Qt which way it is written. Where Qt's translations
+// are not installed, the language of the picker's own translation decides.
+void FollowProgramTextsDirection()
+{
+    // Only a GUI application has a layout direction to set.
+    if (!QtTexts().isEmpty() || ProgramTexts().isEmpty() || !qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
+        return;
+    if (QLocale(ProgramTexts().language()).textDirection() == Qt::RightToLeft)
+        QGuiApplication::setLayoutDirection(Qt::RightToLeft);
+}
+
 } // namespace
 
 void UseLanguage(const QLocale& locale)
 {
     Load(QtTexts(), locale, "qtbase", QLibraryInfo::path(QLibraryInfo::TranslationsPath));
     Load(ProgramTexts(), locale, "datepicker", ":/i18n");
+    FollowProgramTextsDirection();
 }
 
 } // namespace translations

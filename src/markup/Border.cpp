@@ -70,15 +70,23 @@ QSizeF Border::MeasureContent(QSizeF available, const TextDefaults& defaults)
 void Border::ArrangeContent(const QRectF& box)
 {
     if (child_)
-        child_->Arrange(box.marginsRemoved(Insets()));
+        child_->Arrange(box.marginsRemoved(InFlow(Insets())));
+}
+
+CornerRadii Border::ArrangedCornerRadii() const
+{
+    if (!cornerRadius_)
+        return {};
+    const Thickness& radii = *cornerRadius_;
+    if (IsRightToLeft())
+        return {radii.Top, radii.Left, radii.Bottom, radii.Right};
+    return {radii.Left, radii.Top, radii.Right, radii.Bottom};
 }
 
 void Border::PaintContent(QPainter& painter, const TextDefaults&) const
 {
     const QRect box = Bounds().toAlignedRect();
-    const CornerRadii radii = cornerRadius_ ? CornerRadii{cornerRadius_->Left, cornerRadius_->Top, cornerRadius_->Right,
-                                                          cornerRadius_->Bottom}
-                                            : CornerRadii{};
+    const CornerRadii radii = ArrangedCornerRadii();
     if (background_)
         FillRoundedBox(painter, box, radii, BrushColour(background_->Color()));
     if (!borderBrush_ || !borderThickness_)
@@ -89,10 +97,11 @@ void Border::PaintContent(QPainter& painter, const TextDefaults&) const
         OutlineRoundedBox(painter, box, radii, edges.Left, colour);
         return;
     }
-    // Uneven edges (a separator line on one side) are plain bars.
-    const int left = std::max(0, edges.Left);
+    // Uneven edges (a separator line on one side) are plain bars, on the mirrored side when
+    // right to left.
+    const int left = std::max(0, IsRightToLeft() ? edges.Right : edges.Left);
     const int top = std::max(0, edges.Top);
-    const int right = std::max(0, edges.Right);
+    const int right = std::max(0, IsRightToLeft() ? edges.Left : edges.Right);
     const int bottom = std::max(0, edges.Bottom);
     painter.fillRect(QRect(box.left(), box.top(), left, box.height()), colour);
     painter.fillRect(QRect(box.left(), box.top(), box.width(), top), colour);

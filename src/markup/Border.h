@@ -1,6 +1,7 @@
 #pragma once
 
 #include "markup/Element.h"
+#include "markup/RoundedBox.h"
 #include "markup/SolidColorBrush.h"
 
 namespace markup {
@@ -17,6 +18,8 @@ public:
     /// Corner radii: top left, top right, bottom right, bottom left.
     const ThicknessPtr& CornerRadius() const { return cornerRadius_; }
     void SetCornerRadius(ThicknessPtr radii);
+    /// The corner radii as last laid out: right to left, the left and right corners change places.
+    CornerRadii ArrangedCornerRadii() const;
     const SolidColorBrushPtr& BorderBrush() const { return borderBrush_; }
     void SetBorderBrush(SolidColorBrushPtr brush);
     const ThicknessPtr& Padding() const { return padding_; }

@@ -80,6 +80,35 @@ void Element::SetWidth(qreal width)
     Changed();
 }
 
+int32_t Element::FlowDirection() const
+{
+    for (const Element* step = this; step; step = step->parent_)
+        if (step->flowDirection_ != InheritedFlow)
+            return step->flowDirection_;
+    return LeftToRight;
+}
+
+void Element::SetFlowDirection(int32_t direction)
+{
+    if (direction != LeftToRight && direction != RightToLeft)
+        runtime::Raise(runtime::ErrInvalidCall);
+    flowDirection_ = direction;
+    // Everything below may now be drawn the other way round, even where it keeps its place.
+    MarkSubtreeChanged();
+    Changed();
+}
+
+void Element::MarkSubtreeChanged()
+{
+    contentChanged_ = true;
+    ForEachChild([](const ElementPtr& child) { child->MarkSubtreeChanged(); });
+}
+
+QMarginsF Element::InFlow(const QMarginsF& edges) const
+{
+    return rightToLeft_ ? QMarginsF(edges.right(), edges.top(), edges.left(), edges.bottom()) : edges;
+}
+
 ElementPtr Element::FindName(std::string_view name) const
 {
     ElementPtr found;
@@ -132,11 +161,19 @@ QSizeF Element::Measure(QSizeF available, const TextDefaults& defaults)
 
 void Element::Arrange(const QRectF& slot)
 {
-    const QRectF inner = slot.marginsRemoved(MarginsOf(margin_));
-    const QSizeF wanted = desiredSize_.shrunkBy(MarginsOf(margin_));
+    // The parent is arranged before its children, so its direction is already settled here.
+    rightToLeft_ = flowDirection_ == InheritedFlow ? parent_ && parent_->rightToLeft_ : flowDirection_ == RightToLeft;
+    const QMarginsF margins = InFlow(MarginsOf(margin_));
+    const QRectF inner = slot.marginsRemoved(margins);
+    const QSizeF wanted = desiredSize_.shrunkBy(margins);
     // An element of a set width cannot stretch; it is centred in its slot instead.
     const int32_t horizontal = !std::isnan(width_) && horizontalAlignment_ == AlignStretch ? AlignCentre : horizontalAlignment_;
-    const auto [x, width] = Place(inner.x(), std::max<qreal>(0, inner.width()), wanted.width(), horizontal);
+    const qreal innerWidth = std::max<qreal>(0, inner.width());
+    auto [x, width] = Place(inner.x(), innerWidth, wanted.width(), horizontal);
+    // Right to left, the place is the mirror image within the slot: start is the right edge,
+    // and a centred box leans the other way by the pixel that centring rounds off.
+    if (rightToLeft_)
+        x = 2 * inner.x() + innerWidth - x - width;
     const auto [y, height] = Place(inner.y(), std::max<qreal>(0, inner.height()), wanted.height(), verticalAlignment_);
     bounds_ = QRectF(x, y, width, height);
     ArrangeContent(bounds_);

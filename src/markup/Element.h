@@ -44,6 +44,12 @@ enum VisibilityCode : int32_t {
     Collapsed = 2,
 };
 
+/// FlowDirection codes: the way an element lays out its children, its alignment and its text.
+enum FlowDirectionCode : int32_t {
+    LeftToRight = 0,
+    RightToLeft = 1,
+};
+
 /// What text takes from the label where an element sets nothing of its own.
 struct TextDefaults {
     QFont Font;
@@ -68,6 +74,10 @@ public:
     qreal Width() const { return width_; }
     /// Error 5 for a negative or infinite width.
     void SetWidth(qreal width);
+    /// The element's flow direction: its own if it set one, else its parent's; LeftToRight at the root.
+    int32_t FlowDirection() const;
+    /// Error 5 for a code other than LeftToRight and RightToLeft.
+    void SetFlowDirection(int32_t direction);
     /// The system cursor id shown over the element; 0 when it sets none.
     int32_t Cursor() const { return cursor_; }
     void SetCursor(int32_t cursorId) { cursor_ = cursorId; }
@@ -114,9 +124,15 @@ protected:
     static void Release(const ElementPtr& child) { child->parent_ = nullptr; }
     /// Tells the label showing this element that it must lay out and paint again.
     void Changed();
+    /// Whether the last arrange pass laid the element out right to left.
+    bool IsRightToLeft() const { return rightToLeft_; }
+    /// Edge lengths as laid out: under right to left the left and right ones change places.
+    QMarginsF InFlow(const QMarginsF& edges) const;
 
 private:
     friend class MarkupLabel;
+    static constexpr int32_t InheritedFlow = -1;
+    void MarkSubtreeChanged();
 
     std::string name_;
     ThicknessPtr margin_;
@@ -125,6 +141,8 @@ private:
     int32_t visibility_ = Visible;
     qreal width_ = std::numeric_limits<qreal>::quiet_NaN();
     int32_t cursor_ = 0;
+    int32_t flowDirection_ = InheritedFlow;
+    bool rightToLeft_ = false; // settled by each arrange pass, parent first
     bool isMouseOver_ = false;
     std::vector<std::pair<int32_t, std::string>> handlers_;
     Element* parent_ = nullptr;

@@ -88,6 +88,8 @@ void Grid::ArrangeContent(const QRectF& box)
         tops[row + 1] = std::round(exactTop);
         rowHeights_[row] = tops[row + 1] - tops[row];
     }
+    // The grid has one column, so right to left changes nothing here: each child mirrors its
+    // own alignment and margins in the space of the whole width.
     for (const ElementPtr& child : Children()) {
         const auto [first, last] = RowsOf(*child);
         child->Arrange(QRectF(box.x(), tops[first], box.width(), tops[last] - tops[first]));

@@ -186,9 +186,9 @@ void MarkupLabel::PaintFocusRing(QPainter& painter) const
     painter.setBrush(Qt::NoBrush);
     // Around a rounded box the ring follows its corners.
     const auto border = std::dynamic_pointer_cast<Border>(focus_);
-    if (const ThicknessPtr& radii = border ? border->CornerRadius() : nullptr) {
-        OutlineRoundedBox(painter, focus_->Bounds().toAlignedRect(),
-                          {radii->Left, radii->Top, radii->Right, radii->Bottom}, 1, platform::DesktopHighlight());
+    if (border && border->CornerRadius()) {
+        OutlineRoundedBox(painter, focus_->Bounds().toAlignedRect(), border->ArrangedCornerRadii(), 1,
+                          platform::DesktopHighlight());
         return;
     }
     painter.setPen(QPen(platform::DesktopHighlight(), 1));

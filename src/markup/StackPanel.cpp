@@ -38,7 +38,9 @@ void StackPanel::ArrangeContent(const QRectF& box)
             child->Arrange(QRectF(box.x(), box.y() + offset, box.width(), size.height()));
             offset += size.height();
         } else {
-            child->Arrange(QRectF(box.x() + offset, box.y(), size.width(), box.height()));
+            // Right to left, the first child takes the right end and the others follow leftwards.
+            const qreal x = IsRightToLeft() ? box.right() - offset - size.width() : box.x() + offset;
+            child->Arrange(QRectF(x, box.y(), size.width(), box.height()));
             offset += size.width();
         }
     }

@@ -136,9 +136,9 @@ bool TextBlock::Segment::Shown() const
 bool TextBlock::HitsSelf(QPointF point) const
 {
     // The room of a hidden inline is a gap in the text, like the room of a hidden element.
-    const QPointF origin = Bounds().marginsRemoved(MarginsOf(padding_)).topLeft();
+    const QRectF content = ContentBox(Bounds());
     return std::none_of(segments_.begin(), segments_.end(), [&](const Segment& segment) {
-        return !segment.Shown() && PlaceOf(segment, origin).contains(point);
+        return !segment.Shown() && PlaceOf(segment, content).contains(point);
     });
 }
 
@@ -249,16 +249,19 @@ QSizeF TextBlock::MeasureContent(QSizeF available, const TextDefaults& defaults)
     return QSizeF(std::ceil(width), std::ceil(height)).grownBy(padding);
 }
 
-QRectF TextBlock::PlaceOf(const Segment& segment, QPointF origin) const
+QRectF TextBlock::ContentBox(const QRectF& box) const { return box.marginsRemoved(InFlow(MarginsOf(padding_))); }
+
+QRectF TextBlock::PlaceOf(const Segment& segment, const QRectF& content) const
 {
-    return QRectF(origin.x() + segment.X, origin.y() + segment.Line * lineSpacing_, segment.Width, lineHeight_);
+    const qreal x = IsRightToLeft() ? content.right() - segment.X - segment.Width : content.x() + segment.X;
+    return QRectF(x, content.y() + segment.Line * lineSpacing_, segment.Width, lineHeight_);
 }
 
 void TextBlock::ArrangeContent(const QRectF& box)
 {
     // Inlines have no layout of their own: each run gets the rectangle of its text, and a
     // link the span of its runs, so that hit testing finds them like any other element.
-    const QRectF content = box.marginsRemoved(MarginsOf(padding_));
+    const QRectF content = ContentBox(box);
     // A collapsed inline has no text to place; it gets no room at all, so that neither it nor
     // the span of its link keeps a place it had before.
     const QRectF nowhere(content.topLeft(), QSizeF());
@@ -276,7 +279,7 @@ void TextBlock::ArrangeContent(const QRectF& box)
     for (const Segment& segment : segments_) {
         if (!segment.Source)
             continue;
-        const QRectF place = PlaceOf(segment, content.topLeft());
+        const QRectF place = PlaceOf(segment, content);
         if (!runPlaces.empty() && runPlaces.back().first == segment.Source)
             runPlaces.back().second |= place;
         else
@@ -300,8 +303,11 @@ void TextBlock::PaintContent(QPainter& painter, const TextDefaults& defaults) co
 {
     const QColor blockColour = foreground_ ? BrushColour(foreground_->Color()) : defaults.Foreground;
     const QFont& font = font_;
-    const QRectF content = Bounds().marginsRemoved(MarginsOf(padding_));
+    const QRectF content = ContentBox(Bounds());
     painter.setRenderHint(QPainter::TextAntialiasing);
+    // The line's direction is the base direction of the bidirectional algorithm within each
+    // segment: digits inside Arabic text, or a Latin name inside it, then read as they should.
+    painter.setLayoutDirection(IsRightToLeft() ? Qt::RightToLeft : Qt::LeftToRight);
     for (const Segment& segment : segments_) {
         if (!segment.Shown())
             continue;
@@ -313,7 +319,7 @@ void TextBlock::PaintContent(QPainter& painter, const TextDefaults& defaults) co
         }
         painter.setFont(segmentFont);
         painter.setPen(colour);
-        painter.drawText(PlaceOf(segment, content.topLeft()).topLeft() + QPointF(0, ascent_), segment.Text);
+        painter.drawText(PlaceOf(segment, content).topLeft() + QPointF(0, ascent_), segment.Text);
     }
 }
 

@@ -61,15 +61,18 @@ private:
         Element* Source; // the run, or nullptr for the block's own text
         const class Hyperlink* Link;
         qreal Width;
-        qreal X = 0; // from the left edge of the content
+        qreal X = 0; // from the edge of the content where its line starts
         int Line = 0;
         bool Shown() const;
     };
     void CollectSegments(const QFontMetricsF& metrics);
     // Breaks the segments into lines and places them; returns the width of the widest line.
     qreal BreakLines(const QFontMetricsF& metrics, qreal maxWidth);
-    // Where a segment lies, given the top left corner of the content.
-    QRectF PlaceOf(const Segment& segment, QPointF origin) const;
+    // The part of the block's box inside its padding.
+    QRectF ContentBox(const QRectF& box) const;
+    // Where a segment lies in the content box: lines start at its left edge, or at its right
+    // edge right to left.
+    QRectF PlaceOf(const Segment& segment, const QRectF& content) const;
 
     float fontSize_ = 0;
     int32_t fontWeight_ = 400;

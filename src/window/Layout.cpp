@@ -1,5 +1,6 @@
 // The element tree of the window: a centred vertical panel with the header above a rounded
-// frame, which holds the three slider columns and the two link panels side by side. A dialog
+// frame, which holds the three slider columns and the two link panels side by side (mirrored
+// when the user interface's language is written right to left). A dialog
 // may add a prompt above the header and a row of buttons below the frame.
 
 #include "window/Form1.h"
@@ -10,6 +11,8 @@
 #include "runtime/Checked.h"
 #include "runtime/Clock.h"
 #include "window/FormDesign.h"
+
+#include <QGuiApplication>
 
 #include <array>
 #include <cmath>
@@ -27,6 +30,9 @@ void Form1::BuildLayout()
     root->SetOrientation(markup::Vertical);
     root->SetVerticalAlignment(markup::AlignCentre);
     root->SetHorizontalAlignment(markup::AlignCentre);
+    // A language written right to left mirrors the whole window; every element inherits it.
+    if (QGuiApplication::layoutDirection() == Qt::RightToLeft)
+        root->SetFlowDirection(markup::RightToLeft);
 
     const auto prompt = BuildPrompt();
     if (prompt)

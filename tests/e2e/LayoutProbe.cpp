@@ -1,9 +1,12 @@
 // Prints where the named elements of the picker window lie, in window coordinates, so that
 // the end-to-end test can point the real mouse at them. It builds the window with the same
-// code and fonts as the picker itself: usage "layout_probe [--print] NAME..." prints "NAME X Y"
+// code, fonts and translations as the picker itself, so a language written right to left
+// mirrors it here too: usage "layout_probe [--print] NAME..." prints "NAME X Y"
 // lines, --print for the window with Cancel and OK.
 
+#include "app/Translations.h"
 #include "markup/MarkupLabel.h"
+#include "runtime/Locale.h"
 #include "window/AppFonts.h"
 #include "window/Form1.h"
 
@@ -16,6 +19,7 @@ int main(int argc, char** argv)
 {
     QApplication application(argc, argv);
     InstallFontSubstitutions();
+    translations::UseLanguage(runtime::CurrentLocale());
     markup::MarkupLabel::RegisterProgId();
     Form1 form;
     int first = 1;

@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
 # Runs the picker as a script's dialog (--print) in a virtual X server with real keys, clicks
-# and wheel turns, and checks what it prints and its exit status.
-# Usage: PrintEndToEnd.sh <picker binary> <layout probe binary> <scripts folder>
+# and wheel turns, and checks what it prints and its exit status; then in Arabic, on the
+# mirrored window, saving a screenshot in Arabic and one in Japanese for a person to look at.
+# Usage: PrintEndToEnd.sh <picker binary> <layout probe binary> <scripts folder> <screenshot folder>
 set -euo pipefail
 picker=$1
 probe=$2
 source "$3/xvfb-session"
+shots=$4
 
 start_xvfb_with_scratch
 
@@ -63,4 +65,24 @@ keys Return
 # Four notches would reach the 17th; stopped at the 15th, one notch back gives the 14th.
 finish 0 2024-03-14 "the wheel stops at the last date allowed, and turns back from there"
 
+# Arabic is written right to left: from the right the month, day and year columns, then the
+# link panels. A real input lands on a mirrored cell only where the window is mirrored as well.
+export LANG=ar_EG.UTF-8 LC_ALL="" LANGUAGE=""
+while read -r name x y; do at[$name]="$x $y"; done < <(QT_QPA_PLATFORM=xcb "$probe" --print \
+  TextArea_0_2 TextArea_1_2 TextArea_2_2 SpecialDate_0 SpecialDate_3 Border_0_1 Border_1_3)
+descending() { while [ $# -gt 1 ]; do [ "${at[$1]% *}" -gt "${at[$2]% *}" ] || return 1; shift; done; }
+descending TextArea_0_2 TextArea_1_2 TextArea_2_2 SpecialDate_0 SpecialDate_3 ||
+  { echo "FAIL: from the right the columns and links do not come month, day, year, links"; failed=1; }
+start Form1 --print --date 2024-03-13
+point Border_1_3 && xdotool click 1
+point TextArea_2_2 && xdotool click 5
+point Border_0_1 && xdotool click 1
+keys ctrl+c
+header=$(xclip -o -selection clipboard)
+mkdir -p "$shots" && import -window "$window" "$shots/picker-ar.png"
+keys Return
+finish 0 2025-02-14 "in Arabic a click on a mirrored day, the wheel over the year and a click on a month print ASCII ISO"
+[[ $header == *" 14, 2025" ]] || { echo "FAIL: the header does not end in the 14th of 2025 in ASCII digits: $header"; failed=1; }
+LANG=ja_JP.UTF-8 start Form1 --date 2024-03-13
+import -window "$window" "$shots/picker-ja.png"
 exit $failed

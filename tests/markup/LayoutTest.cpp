@@ -139,3 +139,49 @@ TEST_F(Layout, TextChangesLayOutAgain)
     label->UpdateLayout();
     EXPECT_GT(text->Bounds().width(), narrow);
 }
+
+TEST_F(Layout, RightToLeftMirrorsEveryRectangleAndHitsThroughTheMirror)
+{
+    // Uneven margins, padding and outlines, every alignment, a horizontal row and a line of runs.
+    auto frame = Make<Border>("Border");
+    frame->SetBorderThickness(Thickness(1, 2, 3, 4));
+    frame->SetPadding(Thickness(5, 0, 9, 0));
+    frame->SetMargin(Thickness(4, 0, 0, 4));
+    frame->SetHorizontalAlignment(AlignStart);
+    auto row = Make<StackPanel>("StackPanel");
+    row->SetOrientation(Horizontal);
+    auto grid = Make<Grid>("Grid");
+    auto cell = Block(*this, 10, 10);
+    cell->SetMargin(Thickness(2, 0, 7, 0));
+    cell->SetHorizontalAlignment(AlignCentre); // 21 pixels to share: centring rounds
+    grid->Children().Add(Block(*this, 40, 10));
+    grid->Children().Add(cell);
+    auto text = Make<TextBlock>("TextBlock");
+    text->SetPadding(Thickness(3, 0, 11, 0));
+    text->SetHorizontalAlignment(AlignEnd);
+    auto words = Make<markup::Run>("Run");
+    words->SetText("some words ");
+    auto linked = Make<markup::Run>("Run");
+    linked->SetText("a link");
+    auto link = Make<Hyperlink>("Hyperlink");
+    link->Inlines().Add(linked);
+    text->Inlines().Add(words);
+    text->Inlines().Add(link);
+    row->Children().Add(grid);
+    row->Children().Add(text);
+    frame->SetChild(row);
+    Show(frame, 300, 100);
+
+    std::vector<std::pair<Element*, QRectF>> leftToRight;
+    const std::function<void(Element&)> collect = [&](Element& element) {
+        leftToRight.emplace_back(&element, element.Bounds());
+        element.ForEachChild([&](const ElementPtr& child) { collect(*child); });
+    };
+    collect(*frame);
+    frame->SetFlowDirection(RightToLeft);
+    label->UpdateLayout();
+    for (const auto& [element, was] : leftToRight)
+        EXPECT_EQ(element->Bounds(), QRectF(300 - was.x() - was.width(), was.y(), was.width(), was.height())) << element->Tag();
+    EXPECT_EQ(link->FlowDirection(), RightToLeft);
+    EXPECT_EQ(frame->HitTest(cell->Bounds().center()), cell.get());
+}
