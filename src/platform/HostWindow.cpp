@@ -310,6 +310,26 @@ void HostWindow::Destroy()
     close();
 }
 
+void HostWindow::Prepare(const WindowStyle& style, const WindowPlacement& placement)
+{
+    ApplyWindowStyle(*this, style);
+    if (const std::optional<QPoint> topLeft = PlacedTopLeft(placement, size()))
+        move(*topLeft);
+}
+
+// The window's own context menu takes the keys while it is open; the window has not lost the
+// focus to anything else then.
+void HostWindow::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() != QEvent::ActivationChange)
+        return;
+    const bool active = isActiveWindow();
+    if (!active && (inMenu_ || QApplication::activePopupWidget()))
+        return;
+    Send(WM_ACTIVATE, active ? WA_ACTIVE : WA_INACTIVE, 0);
+}
+
 // Tab belongs to the window's own focus order, not to Qt's widget chain.
 bool HostWindow::focusNextPrevChild(bool) { return false; }
 
