@@ -263,6 +263,10 @@
         <source>the date could not be written: %1</source>
         <translation>das Datum konnte nicht geschrieben werden: %1</translation>
     </message>
+    <message>
+        <source>the window&apos;s id could not be written to %1: %2</source>
+        <translation>die Kennung des Fensters konnte nicht in %1 geschrieben werden: %2</translation>
+    </message>
 </context>
 <context>
     <name>accessibility</name>

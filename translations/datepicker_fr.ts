@@ -263,6 +263,10 @@
         <source>the date could not be written: %1</source>
         <translation>la date n’a pas pu être écrite : %1</translation>
     </message>
+    <message>
+        <source>the window&apos;s id could not be written to %1: %2</source>
+        <translation>l’identifiant de la fenêtre n’a pas pu être écrit dans %1 : %2</translation>
+    </message>
 </context>
 <context>
     <name>accessibility</name>

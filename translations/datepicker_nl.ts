@@ -263,6 +263,10 @@
         <source>the date could not be written: %1</source>
         <translation>de datum kon niet worden geschreven: %1</translation>
     </message>
+    <message>
+        <source>the window&apos;s id could not be written to %1: %2</source>
+        <translation>de id van het venster kon niet naar %1 worden geschreven: %2</translation>
+    </message>
 </context>
 <context>
     <name>accessibility</name>

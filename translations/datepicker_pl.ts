@@ -263,6 +263,10 @@
         <source>the date could not be written: %1</source>
         <translation>nie udało się zapisać daty: %1</translation>
     </message>
+    <message>
+        <source>the window&apos;s id could not be written to %1: %2</source>
+        <translation>nie udało się zapisać identyfikatora okna do %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>accessibility</name>

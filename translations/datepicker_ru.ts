@@ -263,6 +263,10 @@
         <source>the date could not be written: %1</source>
         <translation>не удалось записать дату: %1</translation>
     </message>
+    <message>
+        <source>the window&apos;s id could not be written to %1: %2</source>
+        <translation>не удалось записать идентификатор окна в %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>accessibility</name>
