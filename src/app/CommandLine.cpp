@@ -51,8 +51,8 @@ QString BadDate(const QString& option, const QString& value)
 /// parser lets them through unlisted, and QApplication takes them out of the arguments.
 void AcceptQtOptions(QCommandLineParser& parser)
 {
-    for (const char* name : {"platform", "platformpluginpath", "platformtheme", "plugin", "qwindowgeometry",
-                             "qwindowicon", "qwindowtitle", "display", "session", "style", "stylesheet"}) {
+    for (const char* name : {"platform", "platformpluginpath", "platformtheme", "plugin", "qwindowgeometry", "geometry",
+                             "qwindowicon", "qwindowtitle", "display", "name", "session", "style", "stylesheet"}) {
         QCommandLineOption option(QString::fromLatin1(name), QString(), QStringLiteral("value"));
         option.setFlags(QCommandLineOption::HiddenFromHelp);
         parser.addOption(option);
@@ -103,8 +103,7 @@ public:
     QString Read()
     {
         for (const auto step :
-             {&OptionReader::ReadStartAndBounds, &OptionReader::ReadFormats, &OptionReader::ReadDialogLook,
-              &OptionReader::ReadWindowOptions}) {
+             {&OptionReader::ReadStartAndBounds, &OptionReader::ReadFormats, &OptionReader::ReadDialogLook}) {
             if (QString problem = (this->*step)(); !problem.isEmpty())
                 return problem;
         }
@@ -228,48 +227,6 @@ private:
         return {};
     }
 
-    // yad's window options, read as plainly as can be until the option table takes them over.
-    QString ReadWindowOptions()
-    {
-        for (const auto& [name, flag] :
-             {std::pair{"center", &options_.center}, std::pair{"mouse", &options_.mouse},
-              std::pair{"undecorated", &options_.undecorated}, std::pair{"fixed", &options_.fixed},
-              std::pair{"on-top", &options_.onTop}, std::pair{"sticky", &options_.sticky},
-              std::pair{"skip-taskbar", &options_.skipTaskbar}, std::pair{"maximized", &options_.maximized},
-              std::pair{"fullscreen", &options_.fullscreen}, std::pair{"no-focus", &options_.noFocus},
-              std::pair{"splash", &options_.splash}, std::pair{"close-on-unfocus", &options_.closeOnUnfocus}})
-            *flag = IsSet(name);
-        for (const auto& [name, position] : {std::pair{"posx", &options_.posX}, std::pair{"posy", &options_.posY}}) {
-            if (!IsSet(name))
-                continue;
-            bool isNumber = false;
-            *position = Value(name).toInt(&isNumber);
-            if (!isNumber)
-                return QStringLiteral("--%1 \"%2\" is not a whole number").arg(QLatin1String(name), Value(name));
-        }
-        if (IsSet("borders")) {
-            bool isNumber = false;
-            options_.borders = Value("borders").toInt(&isNumber);
-            if (!isNumber || options_.borders < 0)
-                return QStringLiteral("--borders \"%1\" is not a whole number from 0 up").arg(Value("borders"));
-        }
-        static const QRegularExpression geometry(QStringLiteral("^(\\d+x\\d+)?([+-]\\d+[+-]\\d+)?$"));
-        options_.geometry = Value("geometry");
-        if (IsSet("geometry") && (options_.geometry.isEmpty() || !geometry.match(options_.geometry).hasMatch()))
-            return QStringLiteral("--geometry \"%1\" is not of the form WxH+X+Y").arg(options_.geometry);
-        options_.timeoutIndicator = Value("timeout-indicator");
-        if (IsSet("timeout-indicator") &&
-            !QStringList{"top", "bottom", "left", "right"}.contains(options_.timeoutIndicator))
-            return QStringLiteral("--timeout-indicator \"%1\" is not top, bottom, left or right")
-                .arg(options_.timeoutIndicator);
-        options_.fontName = Value("fontname");
-        if (IsSet("print-xid") || IsSet("print-xid-file"))
-            options_.printXid = Value("print-xid-file");
-        options_.windowClass = Value("class");
-        options_.windowName = Value("name");
-        return {};
-    }
-
     const QCommandLineParser& parser_;
     PickerOptions& options_;
 };
@@ -290,13 +247,7 @@ CommandLine ParseCommandLine(const QStringList& arguments)
     AddOptionTable(parser);
     AcceptQtOptions(parser);
 
-    // --print-xid takes its file only after "=", which the parser cannot say; until the option
-    // table can, the file travels as an option of its own.
-    QStringList words = arguments;
-    for (QString& word : words)
-        if (const QLatin1String withFile("--print-xid="); word.startsWith(withFile))
-            word = QStringLiteral("--print-xid-file=") + word.mid(withFile.size());
-    if (!parser.parse(words))
+    if (!parser.parse(arguments))
         return Refused(parser.errorText());
     // --help-all shows the same help: the window system's own options stay out of it.
     if (parser.isSet(QStringLiteral("help")) || parser.isSet(QStringLiteral("help-all")))
