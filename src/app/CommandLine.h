@@ -73,6 +73,8 @@ struct CommandLine {
     CommandLineOutcome outcome = CommandLineOutcome::Run;
     PickerOptions options;
     QString text;
+    /// A line for standard error when the window opens all the same (stray words under --calendar).
+    QString warning;
 };
 
 /// Sets the program's name, version and description, which --help and --version show.

@@ -195,6 +195,7 @@ int StartPicker(int& argc, char** argv, const std::function<void(Form1&)>& onSho
         std::fputs(qPrintable(commandLine.text), stderr);
         return app::Refused;
     case app::CommandLineOutcome::Run:
+        std::fputs(qPrintable(commandLine.warning), stderr);
         break;
     }
     QApplication application(argc, argv);
