@@ -317,17 +317,13 @@ void HostWindow::Prepare(const WindowStyle& style, const WindowPlacement& placem
         move(*topLeft);
 }
 
-// The window's own context menu takes the keys while it is open; the window has not lost the
-// focus to anything else then.
+// Qt keeps the window active while its own context menu is open, on X11 and on Wayland alike,
+// so the menu is no loss of the focus.
 void HostWindow::changeEvent(QEvent* event)
 {
     QWidget::changeEvent(event);
-    if (event->type() != QEvent::ActivationChange)
-        return;
-    const bool active = isActiveWindow();
-    if (!active && (inMenu_ || QApplication::activePopupWidget()))
-        return;
-    Send(WM_ACTIVATE, active ? WA_ACTIVE : WA_INACTIVE, 0);
+    if (event->type() == QEvent::ActivationChange)
+        Send(WM_ACTIVATE, isActiveWindow() ? WA_ACTIVE : WA_INACTIVE, 0);
 }
 
 // Tab belongs to the window's own focus order, not to Qt's widget chain.
