@@ -48,7 +48,8 @@ void ApplyWindowOptions(Form1& form, const app::PickerOptions& options)
     if (const auto geometry = app::ParseWindowGeometry(options.geometry); geometry && geometry->Size)
         form.SetMinimumClientSize(geometry->Size->width(), geometry->Size->height());
     if (!options.fontName.isEmpty()) {
-        const app::FontDescription font = app::ParseFontDescription(options.fontName, 1440 / platform::TwipsPerPixelY());
+        const double dotsPerInch = 1440 / platform::TwipsPerPixelY();
+        const app::FontDescription font = app::ParseFontDescription(options.fontName, dotsPerInch);
         form.SetTextFont(font.Family.toStdString(), font.Points);
     }
     if (options.borders >= 0)

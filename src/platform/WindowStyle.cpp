@@ -36,9 +36,10 @@ void SetWindowClass(xcb_connection_t* connection, xcb_window_t window, const Win
     xcb_get_property_reply_t* reply = xcb_get_property_reply(
         connection, xcb_get_property(connection, 0, window, XCB_ATOM_WM_CLASS, XCB_ATOM_STRING, 0, 256), nullptr);
     QList<QByteArray> names;
-    if (reply)
-        names = QByteArray(static_cast<const char*>(xcb_get_property_value(reply)), xcb_get_property_value_length(reply))
-                    .split('\0');
+    if (reply) {
+        const auto* value = static_cast<const char*>(xcb_get_property_value(reply));
+        names = QByteArray(value, xcb_get_property_value_length(reply)).split('\0');
+    }
     std::free(reply);
     names.resize(2);
     if (!style.InstanceName.isEmpty())
@@ -109,10 +110,11 @@ void ApplyWindowStyle(QWidget& window, const WindowStyle& style)
         QGuiApplication::setDesktopFileName(appId);
 
     xcb_connection_t* connection = X11Connection();
-    if (!connection || (style.InstanceName.isEmpty() && style.ClassName.isEmpty() && !style.Sticky && !style.SkipTaskbar))
+    const bool named = !style.InstanceName.isEmpty() || !style.ClassName.isEmpty();
+    if (!connection || (!named && !style.Sticky && !style.SkipTaskbar))
         return;
     const auto id = static_cast<xcb_window_t>(window.winId());
-    if (!style.InstanceName.isEmpty() || !style.ClassName.isEmpty())
+    if (named)
         SetWindowClass(connection, id, style);
     SetDesktopStates(connection, id, style);
     xcb_flush(connection);

@@ -3,8 +3,8 @@
 #include "markup/Colours.h"
 #include "markup/modXaml.h"
 #include "platform/Cursors.h"
-#include "platform/Keyboard.h"
 #include "platform/HostWindow.h"
+#include "platform/Keyboard.h"
 #include "platform/Messages.h"
 #include "platform/Screen.h"
 #include "runtime/LoadedForms.h"
@@ -120,7 +120,8 @@ QPointF Form1::LabelPosition() const
     // A window that the window manager made larger (maximised, full screen) keeps the content
     // in its middle.
     const QSize spare = host_ ? host_->size() - ClientSize() : QSize(0, 0);
-    return QPointF(margin + TimeoutIndicatorShift() + QPoint(std::max(0, spare.width() / 2), std::max(0, spare.height() / 2)));
+    const QPoint centring(std::max(0, spare.width() / 2), std::max(0, spare.height() / 2));
+    return QPointF(margin + TimeoutIndicatorShift() + centring);
 }
 
 QSize Form1::ClientSize() const

@@ -134,8 +134,9 @@ void Form1::FitLabel(const std::shared_ptr<markup::TextBlock>& prompt, const mar
         // button row add keeps the root's top where it was, so the header and the frame move
         // down by the prompt's height only. Buttons with long captions, or a larger font, may
         // also widen the root; a larger font may make it taller than the label.
-        grownBy_ = QSize(std::max(0, root.width() - static_cast<int>(designSize.width())),
-                         std::max(heightOf(prompt) + heightOf(buttonRow), root.height() - static_cast<int>(designSize.height())));
+        const QSize design = designSize.toSize();
+        grownBy_ = QSize(std::max(0, root.width() - design.width()),
+                         std::max(heightOf(prompt) + heightOf(buttonRow), root.height() - design.height()));
     }
 
     // A least client size grows the label further, and the root stays centred in it.

@@ -67,7 +67,8 @@ TEST(WindowFrame, TheTimeoutBarTakesItsOwnStripAndShrinksToNothing)
     EXPECT_EQ(form.ClientSize(), plain.ClientSize() + QSize(0, 4));
     EXPECT_EQ(form.LabelPosition(), plain.LabelPosition() + QPointF(0, 4));
     EXPECT_EQ(form.TimeoutIndicatorArea(), QRect(0, 0, form.ClientSize().width(), 4));
-    for (const auto& [at, left] : {std::pair{1000, 1.0}, std::pair{1500, 0.75}, std::pair{3000, 0.0}, std::pair{9000, 0.0}}) {
+    for (const auto& [at, left] :
+         {std::pair{1000, 1.0}, std::pair{1500, 0.75}, std::pair{3000, 0.0}, std::pair{9000, 0.0}}) {
         now = at;
         EXPECT_DOUBLE_EQ(form.TimeLeftFraction(), left) << at;
     }
