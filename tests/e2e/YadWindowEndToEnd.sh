@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # yad's window options, run side by side with yad in a virtual X server (no window manager):
-# where each window opens, read with xdotool, and what each tells a window manager, read with
-# xprop; then --print-xid, and --close-on-unfocus with the focus moved by xdotool.
+# where each window opens (xdotool), what each tells a window manager (xprop), --print-xid, and
+# --close-on-unfocus with the focus moved by xdotool.
 # Usage: YadWindowEndToEnd.sh <picker binary> <scripts folder>
 set -euo pipefail
 picker=$1
@@ -10,7 +10,6 @@ if ! command -v yad >/dev/null || ! command -v zenity >/dev/null; then
   echo "SKIP: yad or zenity is not installed here, so there is nothing to compare with"
   exit 0
 fi
-
 start_xvfb_with_scratch
 export XDG_RUNTIME_DIR="$work/runtime"
 mkdir -m 700 "$XDG_RUNTIME_DIR"
@@ -19,7 +18,7 @@ check() {
   if "${@:2}"; then echo "ok: $1"; else echo "FAIL: $1"; failed=1; fi
 }
 
-# open PROGRAM ARGS...: starts it and puts its process in $pid, its window in $window.
+# open PROGRAM ARGS...: starts it, with its process in $pid and its window in $window.
 open() {
   "$@" >"$work/out" 2>"$work/err" &
   pid=$! window=""
@@ -29,101 +28,83 @@ open() {
   done
   sleep 0.3
 }
-close() { stop_process "$pid"; }
 
-# place FIELDS PROGRAM ARGS...: where the window opens, as the fields asked for of
-# x, y, right, bottom (the gaps to the screen's right and bottom edges) and cx, cy (its middle).
+# place FIELDS PROGRAM ARGS...: where its calendar opens, as FIELDS of x, y, right, bottom (the
+# gaps to the screen's right and bottom edges) and cx, cy (the window's middle).
 place() {
-  local fields=$1
-  shift
-  open "$1" --calendar "${@:2}"
+  open "$2" --calendar "${@:3}"
   eval "$(xdotool getwindowgeometry --shell "$window")"
-  close
+  stop_process "$pid"
   local -A at=([x]=$X [y]=$Y [right]=$((1024 - X - WIDTH)) [bottom]=$((768 - Y - HEIGHT))
     [cx]=$((X + WIDTH / 2)) [cy]=$((Y + HEIGHT / 2)))
-  local field
-  for field in $fields; do printf '%s=%s ' "$field" "${at[$field]}"; done
+  for field in ${1//,/ }; do printf '%s=%s ' "$field" "${at[$field]}"; done
 }
+while read -r x y fields options; do
+  xdotool mousemove "$x" "$y"
+  expected=$(place "$fields" yad $options)
+  actual=$(place "$fields" "$picker" $options)
+  check "$options opens as yad's: $actual" [ "$actual" = "$expected" ]
+done <<'END'
+500 400 right,bottom --posx=-10 --posy=-20
+500 400 x,y --posx=30
+500 400 cx,cy --center
+300 200 cx,cy --mouse
+1000 5 right,y --mouse
+300 200 x,cy --mouse --posx=5
+500 400 x,y --center --geometry=+50+60
+500 400 right,bottom --geometry=-50-60
+END
 
-# same_place POINTER FIELDS OPTIONS...: the picker opens where yad does, as far as FIELDS tell.
-same_place() {
-  local pointer=$1 fields=$2 expected actual
-  shift 2
-  xdotool mousemove $pointer
-  expected=$(place "$fields" yad "$@")
-  actual=$(place "$fields" "$picker" "$@")
-  check "$* opens as yad's: $actual" [ "$actual" = "$expected" ]
-}
-
-same_place "500 400" "right bottom" --posx=-10 --posy=-20
-same_place "500 400" "x y" --posx=30 --posy=40
-same_place "500 400" "x y" --posx=30
-same_place "500 400" "cx cy" --center
-same_place "300 200" "cx cy" --mouse
-same_place "1000 5" "right y" --mouse
-same_place "300 200" "x cy" --mouse --posx=5
-same_place "500 400" "x y" --center --geometry=+50+60
-same_place "500 400" "right bottom" --geometry=-50-60
-
-# shown PROPERTY PROGRAM ARGS...: what xprop shows of one property of its window.
+# shown PROPERTY FIELD PROGRAM ARGS...: one field of the first value xprop shows of a property of
+# its window.
 shown() {
-  open "${@:2}"
-  xprop -id "$window" "$1" | sed 's/^[^=:]*[=:] *//'
-  close
+  open "${@:3}"
+  xprop -id "$window" "$1" | sed -n 's/^[^=:]*[=:] *//; /./{p;q}' | cut -d, -f"$2"
+  stop_process "$pid"
 }
-# property PROGRAM PROPERTY ARGS...: the same of its calendar dialog.
-property() { shown "$2" "$1" --calendar "${@:3}"; }
 check "without options the window stays a plain one of class datepicker" \
-  [ "$(shown WM_CLASS "$picker"):$(shown _NET_WM_WINDOW_TYPE "$picker")" = '"datepicker", "datepicker":_NET_WM_WINDOW_TYPE_NORMAL' ]
-check "--print makes it a dialog" [ "$(shown _NET_WM_WINDOW_TYPE "$picker" --print | cut -d, -f1)" = _NET_WM_WINDOW_TYPE_DIALOG ]
-type=$(property "$picker" _NET_WM_WINDOW_TYPE | cut -d, -f1)
-check "a --calendar window is a dialog, as zenity's ($type)" [ "$type" = "$(property zenity _NET_WM_WINDOW_TYPE)" ]
-for names in "--class=Foo --name=bar" "--class=Foo" "--name=bar"; do
-  class=$(property "$picker" WM_CLASS $names)
-  check "$names: WM_CLASS $class" [ "$class" = "$(property zenity WM_CLASS $names | sed 's/"zenity"/"datepicker"/; s/"Zenity"/"datepicker"/')" ]
-done
-states=$(property "$picker" _NET_WM_STATE --sticky --skip-taskbar --on-top)
-has_state() { [[ "$states" == *"$1"* ]]; }
-for state in $(property yad _NET_WM_STATE --sticky --skip-taskbar --on-top | tr -d ,); do
-  check "--sticky --skip-taskbar --on-top: $state, as yad's" has_state "$state"
-done
-same_property() {
-  local actual
-  actual=$(property "$picker" "$@" | cut -d, -f"$field")
-  check "${*:2}: $1 $actual as yad's" [ "$actual" = "$(property yad "$@" | cut -d, -f"$field")" ]
+  [ "$(shown WM_CLASS 1- "$picker"):$(shown _NET_WM_WINDOW_TYPE 1- "$picker")" = '"datepicker", "datepicker":_NET_WM_WINDOW_TYPE_NORMAL' ]
+# like ORACLE PROPERTY FIELD ARGS...: the picker's calendar shows the property as the oracle's.
+like() {
+  local actual expected
+  actual=$(shown "$2" "$3" "$picker" --calendar "${@:4}")
+  expected=$(shown "$2" "$3" "$1" --calendar "${@:4}" | sed "s/\"$1\"/\"datepicker\"/I")
+  check "--calendar ${*:4}: $2 $actual, as $1's" [ "$actual" = "$expected" ]
 }
-field=1 same_property _NET_WM_DESKTOP --sticky
-field=3 same_property _MOTIF_WM_HINTS --undecorated
-field=1 same_property _NET_WM_WINDOW_TYPE --splash
-input() { open "$@" --calendar; xprop -id "$window" WM_HINTS | grep 'accepts input'; close; }
-check "--no-focus: the window takes no focus, as yad's" [ "$(input "$picker" --no-focus)" = "$(input yad --no-focus)" ]
+like zenity _NET_WM_WINDOW_TYPE 1
+like zenity WM_CLASS 1- --class=Foo --name=bar
+like zenity WM_CLASS 1- --class=Foo
+like zenity WM_CLASS 1- --name=bar
+like yad _NET_WM_STATE 1- --sticky --skip-taskbar
+like yad _NET_WM_DESKTOP 1 --sticky
+like yad _MOTIF_WM_HINTS 3 --undecorated
+like yad _NET_WM_WINDOW_TYPE 1 --splash
+like yad WM_HINTS 1- --no-focus
+above() { [[ "$(shown _NET_WM_STATE 1- "$picker" --calendar --on-top)" == *_NET_WM_STATE_ABOVE* ]]; }
+check "--on-top keeps it above others" above
 
 # --print-xid writes 0x and the id in upper-case hexadecimal, with no line's end, as yad does.
 for target in "" "=$work/xid"; do
   open "$picker" --calendar --print-xid$target
   written=$(cat "${target#=}" 2>/dev/null || cat "$work/err")
-  close
+  stop_process "$pid"
   check "--print-xid$target writes $written" [ "$written" = "$(printf '0x%X' "$window")" ]
 done
 
-# --close-on-unfocus: the dialog survives its own context menu and ends as Escape would (status
-# 1, nothing printed) when another window takes the focus. The other window opens first: a
-# window that opens takes the focus.
+# --close-on-unfocus survives the dialog's own context menu and ends as Escape would when another
+# window takes the focus. The other window opens first, since a window that opens takes the focus.
 "$picker" --title Other 2>/dev/null &
 other_pid=$!
 other=$(wait_for_window Other)
 open "$picker" --calendar --close-on-unfocus
-popup_pid=$pid
-xdotool windowfocus --sync "$window"
-sleep 0.3
-xdotool key shift+F10 sleep 0.5 key Escape sleep 0.5
+xdotool windowfocus --sync "$window" sleep 0.3 key shift+F10 sleep 0.5 key Escape sleep 0.5
 xdotool mousemove --window "$window" 100 100 click 3 sleep 0.5 key Escape sleep 0.5
-check "the context menu, opened and closed by keys and by the pointer, leaves the dialog open" kill -0 "$popup_pid"
+check "opening and closing its context menu, by keys and by the pointer, leaves it open" kill -0 "$pid"
 xdotool windowfocus --sync "$other"
-ended() { ! kill -0 "$popup_pid" 2>/dev/null; }
-wait_until ended || kill "$popup_pid"
+ended() { ! kill -0 "$pid" 2>/dev/null; }
+wait_until ended || kill "$pid"
 status=0
-wait "$popup_pid" || status=$?
+wait "$pid" || status=$?
 check "losing the focus ends it with status 1 and prints nothing ($status)" [ "$status:$(cat "$work/out")" = "1:" ]
 stop_process "$other_pid"
 exit $failed

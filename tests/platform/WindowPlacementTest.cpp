@@ -10,25 +10,20 @@ TEST(WindowPlacement, AnchorsAndOffsetsGiveTheTopLeftCornerOnTheScreen)
 {
     const QRect screen(0, 0, 1024, 768);
     const QRect available(0, 30, 1024, 738);
-    const EdgeOffset ten{10, false};
     const EdgeOffset tenFromFar{10, true};
     const struct {
         WindowPlacement placement;
         QPoint pointer;
         std::optional<QPoint> topLeft;
     } cases[] = {
-        {{}, {500, 400}, std::nullopt},
         {{Anchor::ScreenCentre, {}, {}}, {5, 5}, QPoint(412, 334)},
         {{Anchor::Pointer, {}, {}}, {500, 400}, QPoint(400, 350)},
         // Kept on the screen, below the panel, at each corner.
         {{Anchor::Pointer, {}, {}}, {1020, 2}, QPoint(824, 30)},
         {{Anchor::Pointer, {}, {}}, {3, 766}, QPoint(0, 668)},
-        // A negative offset counts from the far edge to the window's far edge; a coordinate
-        // not given is 0, or the anchor's.
+        // An offset from the far edge is to the window's far edge; a coordinate not given is 0.
         {{Anchor::WindowManager, tenFromFar, EdgeOffset{20, true}}, {}, QPoint(814, 648)},
-        {{Anchor::WindowManager, ten, {}}, {}, QPoint(10, 0)},
         {{Anchor::WindowManager, {}, tenFromFar}, {}, QPoint(0, 658)},
-        {{Anchor::Pointer, ten, {}}, {500, 400}, QPoint(10, 350)},
     };
     for (const auto& c : cases)
         EXPECT_EQ(PlacedTopLeft(c.placement, screen, available, QSize(200, 100), c.pointer), c.topLeft)
