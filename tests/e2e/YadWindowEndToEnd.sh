@@ -91,8 +91,14 @@ for target in "" "=$work/xid"; do
   check "--print-xid$target writes $written" [ "$written" = "$(printf '0x%X' "$window")" ]
 done
 
-# --close-on-unfocus survives the dialog's own context menu and ends as Escape would when another
+# --close-on-unfocus: Enter still accepts, the window's own closing being no loss of the focus;
+# the dialog survives its own context menu and ends as Escape would when another
 # window takes the focus. The other window opens first, since a window that opens takes the focus.
+open "$picker" --calendar --close-on-unfocus --date 2024-08-10 --date-format %F
+xdotool windowfocus --sync "$window" sleep 0.3 key Return
+status=0
+wait "$pid" || status=$?
+check "Enter accepts as without it ($status)" [ "$status:$(cat "$work/out")" = "0:2024-08-10" ]
 "$picker" --title Other 2>/dev/null &
 other_pid=$!
 other=$(wait_for_window Other)
