@@ -22,7 +22,7 @@ bool IsStyleWord(const QString& word)
 }
 
 // Sizes past these are no font a window can hold; such a size is left out.
-constexpr double LargestPoints = 96;
+constexpr double LargestPoints = 72;
 
 } // namespace
 

@@ -13,6 +13,7 @@
 #include <QRegion>
 #include <QSize>
 
+#include <algorithm>
 #include <any>
 #include <array>
 #include <memory>
@@ -73,9 +74,12 @@ public:
     /// size of 0 keeps that part, and the texts keep their sizes to each other. Set before
     /// Form_Load.
     void SetTextFont(const std::string& family, double points);
-    /// Pixels between the window's edges and its content, in place of the design's margins: the
-    /// window then fits its content. Set before Form_Load.
-    void SetBorders(int pixels) { borders_ = pixels; }
+    /// Pixels between the window's edges and its content, in place of the design's margins, from
+    /// 0 to MostBorderPixels: the window then fits its content. Set before Form_Load.
+    void SetBorders(int pixels) { borders_ = std::clamp(pixels, 0, MostBorderPixels); }
+    /// Wider borders would leave no screen room for the content, and a window of tens of
+    /// thousands of pixels no memory to paint it in.
+    static constexpr int MostBorderPixels = 500;
     /// Shows on `side` a bar that shrinks to nothing in the `milliseconds` after Show. Set
     /// before Form_Load.
     void SetTimeoutIndicator(TimeoutSide side, int milliseconds);
