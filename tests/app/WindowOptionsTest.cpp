@@ -1,5 +1,4 @@
 #include "app/FontDescription.h"
-#include "app/WindowOptions.h"
 
 #include <gtest/gtest.h>
 
@@ -19,24 +18,4 @@ TEST(WindowOptions, FontDescriptionsGiveAFamilyAndAPointSize)
         EXPECT_EQ(font.Family, QString::fromUtf8(c.family)) << c.text;
         EXPECT_DOUBLE_EQ(font.Points, c.points) << c.text;
     }
-}
-
-// Which of yad's options wins: --geometry's place, then --center, then --mouse with --posx and
-// --posy taking over their coordinates.
-TEST(WindowOptions, PlacementFollowsYadsOrderOfOptions)
-{
-    const auto placed = [](const app::PickerOptions& options) {
-        const QRect screen(0, 0, 1000, 800);
-        return platform::PlacedTopLeft(app::PlacementOf(options), screen, screen, QSize(200, 100), QPoint(300, 300));
-    };
-    app::PickerOptions options;
-    EXPECT_EQ(placed(options), std::nullopt);
-    options.posX = -10;
-    options.mouse = true;
-    EXPECT_EQ(placed(options), QPoint(790, 250));
-    options.center = true;
-    EXPECT_EQ(placed(options), QPoint(400, 350));
-    options.geometry = QStringLiteral("300x200-0+40");
-    EXPECT_EQ(placed(options), QPoint(800, 40));
-    EXPECT_EQ(app::ParseWindowGeometry(options.geometry)->Size, QSize(300, 200));
 }
