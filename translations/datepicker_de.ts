@@ -155,6 +155,38 @@
         <source>Usage: %1 [options]</source>
         <translation>Aufruf: %1 [Optionen]</translation>
     </message>
+    <message>
+        <source>--%1 &quot;%2&quot; is not one of %3</source>
+        <translation>--%1 „%2“ ist keiner der Werte %3</translation>
+    </message>
+    <message>
+        <source>--%1 &quot;%2&quot; is not a whole number</source>
+        <translation>--%1 „%2“ ist keine ganze Zahl</translation>
+    </message>
+    <message>
+        <source>--geometry &quot;%1&quot; is not of the form WxH+X+Y</source>
+        <translation>--geometry „%1“ hat nicht die Form WxH+X+Y</translation>
+    </message>
+    <message>
+        <source>--%1 &quot;%2&quot; is not a whole number from 0 up</source>
+        <translation>--%1 „%2“ ist keine ganze Zahl ab 0</translation>
+    </message>
+    <message>
+        <source>ignored what is no option: %1</source>
+        <translation>ignoriert, was keine Option ist: %1</translation>
+    </message>
+    <message>
+        <source>Place the window as yad does (ignored on Wayland).</source>
+        <translation>Das Fenster platzieren, wie yad es tut (unter Wayland ignoriert).</translation>
+    </message>
+    <message>
+        <source>Set up the window as yad&apos;s option of this name does.</source>
+        <translation>Das Fenster einrichten, wie es die gleichnamige Option von yad tut.</translation>
+    </message>
+    <message>
+        <source>Set WM_CLASS on X11, or the app id on Wayland.</source>
+        <translation>WM_CLASS unter X11 oder die App-ID unter Wayland setzen.</translation>
+    </message>
 </context>
 <context>
     <name>DialogFailure</name>
@@ -262,6 +294,10 @@
     <message>
         <source>the date could not be written: %1</source>
         <translation>das Datum konnte nicht geschrieben werden: %1</translation>
+    </message>
+    <message>
+        <source>the window&apos;s id could not be written to %1: %2</source>
+        <translation>die Kennung des Fensters konnte nicht in %1 geschrieben werden: %2</translation>
     </message>
 </context>
 <context>

@@ -155,6 +155,38 @@
         <source>Usage: %1 [options]</source>
         <translation>Uso: %1 [opciones]</translation>
     </message>
+    <message>
+        <source>--%1 &quot;%2&quot; is not one of %3</source>
+        <translation>--%1 «%2» no es ninguno de %3</translation>
+    </message>
+    <message>
+        <source>--%1 &quot;%2&quot; is not a whole number</source>
+        <translation>--%1 «%2» no es un número entero</translation>
+    </message>
+    <message>
+        <source>--geometry &quot;%1&quot; is not of the form WxH+X+Y</source>
+        <translation>--geometry «%1» no tiene la forma WxH+X+Y</translation>
+    </message>
+    <message>
+        <source>--%1 &quot;%2&quot; is not a whole number from 0 up</source>
+        <translation>--%1 «%2» no es un número entero a partir de 0</translation>
+    </message>
+    <message>
+        <source>ignored what is no option: %1</source>
+        <translation>se ignora lo que no es una opción: %1</translation>
+    </message>
+    <message>
+        <source>Place the window as yad does (ignored on Wayland).</source>
+        <translation>Colocar la ventana como lo hace yad (se ignora en Wayland).</translation>
+    </message>
+    <message>
+        <source>Set up the window as yad&apos;s option of this name does.</source>
+        <translation>Configurar la ventana como lo hace la opción de yad del mismo nombre.</translation>
+    </message>
+    <message>
+        <source>Set WM_CLASS on X11, or the app id on Wayland.</source>
+        <translation>Establecer WM_CLASS en X11, o el id de aplicación en Wayland.</translation>
+    </message>
 </context>
 <context>
     <name>DialogFailure</name>
@@ -262,6 +294,10 @@
     <message>
         <source>the date could not be written: %1</source>
         <translation>no se pudo escribir la fecha: %1</translation>
+    </message>
+    <message>
+        <source>the window&apos;s id could not be written to %1: %2</source>
+        <translation>no se pudo escribir el identificador de la ventana en %1: %2</translation>
     </message>
 </context>
 <context>

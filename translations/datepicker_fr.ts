@@ -155,6 +155,38 @@
         <source>Usage: %1 [options]</source>
         <translation>Utilisation : %1 [options]</translation>
     </message>
+    <message>
+        <source>--%1 &quot;%2&quot; is not one of %3</source>
+        <translation>--%1 « %2 » n’est aucun de %3</translation>
+    </message>
+    <message>
+        <source>--%1 &quot;%2&quot; is not a whole number</source>
+        <translation>--%1 « %2 » n’est pas un nombre entier</translation>
+    </message>
+    <message>
+        <source>--geometry &quot;%1&quot; is not of the form WxH+X+Y</source>
+        <translation>--geometry « %1 » n’est pas de la forme WxH+X+Y</translation>
+    </message>
+    <message>
+        <source>--%1 &quot;%2&quot; is not a whole number from 0 up</source>
+        <translation>--%1 « %2 » n’est pas un nombre entier à partir de 0</translation>
+    </message>
+    <message>
+        <source>ignored what is no option: %1</source>
+        <translation>ignoré ce qui n’est pas une option : %1</translation>
+    </message>
+    <message>
+        <source>Place the window as yad does (ignored on Wayland).</source>
+        <translation>Placer la fenêtre comme le fait yad (ignoré sous Wayland).</translation>
+    </message>
+    <message>
+        <source>Set up the window as yad&apos;s option of this name does.</source>
+        <translation>Régler la fenêtre comme le fait l’option de yad du même nom.</translation>
+    </message>
+    <message>
+        <source>Set WM_CLASS on X11, or the app id on Wayland.</source>
+        <translation>Définir WM_CLASS sous X11, ou l’identifiant d’application sous Wayland.</translation>
+    </message>
 </context>
 <context>
     <name>DialogFailure</name>
@@ -262,6 +294,10 @@
     <message>
         <source>the date could not be written: %1</source>
         <translation>la date n’a pas pu être écrite : %1</translation>
+    </message>
+    <message>
+        <source>the window&apos;s id could not be written to %1: %2</source>
+        <translation>l’identifiant de la fenêtre n’a pas pu être écrit dans %1 : %2</translation>
     </message>
 </context>
 <context>

@@ -155,6 +155,38 @@
         <source>Usage: %1 [options]</source>
         <translation>Uso: %1 [opzioni]</translation>
     </message>
+    <message>
+        <source>--%1 &quot;%2&quot; is not one of %3</source>
+        <translation>--%1 «%2» non è uno tra %3</translation>
+    </message>
+    <message>
+        <source>--%1 &quot;%2&quot; is not a whole number</source>
+        <translation>--%1 «%2» non è un numero intero</translation>
+    </message>
+    <message>
+        <source>--geometry &quot;%1&quot; is not of the form WxH+X+Y</source>
+        <translation>--geometry «%1» non ha la forma WxH+X+Y</translation>
+    </message>
+    <message>
+        <source>--%1 &quot;%2&quot; is not a whole number from 0 up</source>
+        <translation>--%1 «%2» non è un numero intero da 0 in su</translation>
+    </message>
+    <message>
+        <source>ignored what is no option: %1</source>
+        <translation>ignorato ciò che non è un’opzione: %1</translation>
+    </message>
+    <message>
+        <source>Place the window as yad does (ignored on Wayland).</source>
+        <translation>Posiziona la finestra come fa yad (ignorata su Wayland).</translation>
+    </message>
+    <message>
+        <source>Set up the window as yad&apos;s option of this name does.</source>
+        <translation>Imposta la finestra come fa l’opzione di yad con lo stesso nome.</translation>
+    </message>
+    <message>
+        <source>Set WM_CLASS on X11, or the app id on Wayland.</source>
+        <translation>Imposta WM_CLASS su X11, o l’id dell’applicazione su Wayland.</translation>
+    </message>
 </context>
 <context>
     <name>DialogFailure</name>
@@ -262,6 +294,10 @@
     <message>
         <source>the date could not be written: %1</source>
         <translation>non è stato possibile scrivere la data: %1</translation>
+    </message>
+    <message>
+        <source>the window&apos;s id could not be written to %1: %2</source>
+        <translation>non è stato possibile scrivere l’identificativo della finestra in %1: %2</translation>
     </message>
 </context>
 <context>

@@ -155,6 +155,38 @@
         <source>Usage: %1 [options]</source>
         <translation>Gebruik: %1 [opties]</translation>
     </message>
+    <message>
+        <source>--%1 &quot;%2&quot; is not one of %3</source>
+        <translation>--%1 ‘%2’ is niet een van %3</translation>
+    </message>
+    <message>
+        <source>--%1 &quot;%2&quot; is not a whole number</source>
+        <translation>--%1 ‘%2’ is geen geheel getal</translation>
+    </message>
+    <message>
+        <source>--geometry &quot;%1&quot; is not of the form WxH+X+Y</source>
+        <translation>--geometry ‘%1’ heeft niet de vorm WxH+X+Y</translation>
+    </message>
+    <message>
+        <source>--%1 &quot;%2&quot; is not a whole number from 0 up</source>
+        <translation>--%1 ‘%2’ is geen geheel getal vanaf 0</translation>
+    </message>
+    <message>
+        <source>ignored what is no option: %1</source>
+        <translation>genegeerd wat geen optie is: %1</translation>
+    </message>
+    <message>
+        <source>Place the window as yad does (ignored on Wayland).</source>
+        <translation>Het venster plaatsen zoals yad dat doet (genegeerd onder Wayland).</translation>
+    </message>
+    <message>
+        <source>Set up the window as yad&apos;s option of this name does.</source>
+        <translation>Het venster instellen zoals de gelijknamige optie van yad dat doet.</translation>
+    </message>
+    <message>
+        <source>Set WM_CLASS on X11, or the app id on Wayland.</source>
+        <translation>WM_CLASS instellen onder X11, of de app-id onder Wayland.</translation>
+    </message>
 </context>
 <context>
     <name>DialogFailure</name>
@@ -262,6 +294,10 @@
     <message>
         <source>the date could not be written: %1</source>
         <translation>de datum kon niet worden geschreven: %1</translation>
+    </message>
+    <message>
+        <source>the window&apos;s id could not be written to %1: %2</source>
+        <translation>de id van het venster kon niet naar %1 worden geschreven: %2</translation>
     </message>
 </context>
 <context>

@@ -155,6 +155,38 @@
         <source>Usage: %1 [options]</source>
         <translation>Użycie: %1 [opcje]</translation>
     </message>
+    <message>
+        <source>--%1 &quot;%2&quot; is not one of %3</source>
+        <translation>--%1 „%2” nie jest żadną z wartości %3</translation>
+    </message>
+    <message>
+        <source>--%1 &quot;%2&quot; is not a whole number</source>
+        <translation>--%1 „%2” nie jest liczbą całkowitą</translation>
+    </message>
+    <message>
+        <source>--geometry &quot;%1&quot; is not of the form WxH+X+Y</source>
+        <translation>--geometry „%1” nie ma postaci WxH+X+Y</translation>
+    </message>
+    <message>
+        <source>--%1 &quot;%2&quot; is not a whole number from 0 up</source>
+        <translation>--%1 „%2” nie jest liczbą całkowitą od 0 wzwyż</translation>
+    </message>
+    <message>
+        <source>ignored what is no option: %1</source>
+        <translation>pominięto to, co nie jest opcją: %1</translation>
+    </message>
+    <message>
+        <source>Place the window as yad does (ignored on Wayland).</source>
+        <translation>Umieść okno tak jak yad (pomijane w Wayland).</translation>
+    </message>
+    <message>
+        <source>Set up the window as yad&apos;s option of this name does.</source>
+        <translation>Ustaw okno tak jak opcja yad o tej samej nazwie.</translation>
+    </message>
+    <message>
+        <source>Set WM_CLASS on X11, or the app id on Wayland.</source>
+        <translation>Ustaw WM_CLASS w X11 lub identyfikator aplikacji w Wayland.</translation>
+    </message>
 </context>
 <context>
     <name>DialogFailure</name>
@@ -262,6 +294,10 @@
     <message>
         <source>the date could not be written: %1</source>
         <translation>nie udało się zapisać daty: %1</translation>
+    </message>
+    <message>
+        <source>the window&apos;s id could not be written to %1: %2</source>
+        <translation>nie udało się zapisać identyfikatora okna do %1: %2</translation>
     </message>
 </context>
 <context>

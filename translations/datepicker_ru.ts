@@ -155,6 +155,38 @@
         <source>Usage: %1 [options]</source>
         <translation>Использование: %1 [параметры]</translation>
     </message>
+    <message>
+        <source>--%1 &quot;%2&quot; is not one of %3</source>
+        <translation>--%1 «%2» не является одним из значений %3</translation>
+    </message>
+    <message>
+        <source>--%1 &quot;%2&quot; is not a whole number</source>
+        <translation>--%1 «%2» не является целым числом</translation>
+    </message>
+    <message>
+        <source>--geometry &quot;%1&quot; is not of the form WxH+X+Y</source>
+        <translation>--geometry «%1» не имеет вида WxH+X+Y</translation>
+    </message>
+    <message>
+        <source>--%1 &quot;%2&quot; is not a whole number from 0 up</source>
+        <translation>--%1 «%2» не является целым числом от 0 и выше</translation>
+    </message>
+    <message>
+        <source>ignored what is no option: %1</source>
+        <translation>проигнорировано то, что не является параметром: %1</translation>
+    </message>
+    <message>
+        <source>Place the window as yad does (ignored on Wayland).</source>
+        <translation>Размещает окно так же, как yad (игнорируется в Wayland).</translation>
+    </message>
+    <message>
+        <source>Set up the window as yad&apos;s option of this name does.</source>
+        <translation>Настраивает окно так же, как одноимённый параметр yad.</translation>
+    </message>
+    <message>
+        <source>Set WM_CLASS on X11, or the app id on Wayland.</source>
+        <translation>Задаёт WM_CLASS в X11 или идентификатор приложения в Wayland.</translation>
+    </message>
 </context>
 <context>
     <name>DialogFailure</name>
@@ -262,6 +294,10 @@
     <message>
         <source>the date could not be written: %1</source>
         <translation>не удалось записать дату: %1</translation>
+    </message>
+    <message>
+        <source>the window&apos;s id could not be written to %1: %2</source>
+        <translation>не удалось записать идентификатор окна в %1: %2</translation>
     </message>
 </context>
 <context>

@@ -51,8 +51,8 @@ QString BadDate(const QString& option, const QString& value)
 /// parser lets them through unlisted, and QApplication takes them out of the arguments.
 void AcceptQtOptions(QCommandLineParser& parser)
 {
-    for (const char* name : {"platform", "platformpluginpath", "platformtheme", "plugin", "qwindowgeometry", "geometry",
-                             "qwindowicon", "qwindowtitle", "display", "name", "session", "style", "stylesheet"}) {
+    for (const char* name : {"platform", "platformpluginpath", "platformtheme", "plugin", "qwindowgeometry",
+                             "qwindowicon", "qwindowtitle", "display", "session", "style", "stylesheet"}) {
         QCommandLineOption option(QString::fromLatin1(name), QString(), QStringLiteral("value"));
         option.setFlags(QCommandLineOption::HiddenFromHelp);
         parser.addOption(option);
@@ -75,6 +75,22 @@ void AddOptionTable(QCommandLineParser& parser)
     }
 }
 
+/// The arguments with each option whose value may be left out, when it stands alone, given an empty
+/// value ("--print-xid" as "--print-xid="), so that the parser does not take the next argument as
+/// its value.
+QStringList WithOptionalValuesGiven(QStringList arguments)
+{
+    for (const OptionDeclaration& option : OptionTable()) {
+        if (option.Need != ValueNeed::Optional)
+            continue;
+        const QString name = QLatin1String(option.Name);
+        for (QString& argument : arguments)
+            if (argument == QStringLiteral("--") + name || argument == QStringLiteral("-") + name)
+                argument += u'=';
+    }
+    return arguments;
+}
+
 QString Description()
 {
     return QCoreApplication::translate("CommandLine",
@@ -92,7 +108,8 @@ QString Description()
 CommandLine Refused(const QString& message)
 {
     return {
-        CommandLineOutcome::Refuse, {}, QStringLiteral("%1: %2\n").arg(QCoreApplication::applicationName(), message)};
+        CommandLineOutcome::Refuse, {}, QStringLiteral("%1: %2\n").arg(QCoreApplication::applicationName(), message),
+            {}};
 }
 
 /// Reads the command line's options into `options`; returns why it refuses them, or an empty text.
@@ -103,7 +120,8 @@ public:
     QString Read()
     {
         for (const auto step :
-             {&OptionReader::ReadStartAndBounds, &OptionReader::ReadFormats, &OptionReader::ReadDialogLook}) {
+             {&OptionReader::ReadStartAndBounds, &OptionReader::ReadFormats, &OptionReader::ReadDialogLook,
+              &OptionReader::ReadWindowPlacement, &OptionReader::ReadWindowKind}) {
             if (QString problem = (this->*step)(); !problem.isEmpty())
                 return problem;
         }
@@ -227,6 +245,68 @@ private:
         return {};
     }
 
+    /// A whole number of either sign, or nothing.
+    std::optional<int> ReadInteger(const char* name) const
+    {
+        bool isNumber = false;
+        const int value = Value(name).toInt(&isNumber);
+        return isNumber ? std::optional<int>(value) : std::nullopt;
+    }
+
+    QString NotOneOf(const char* name, const QString& choices) const
+    {
+        return QCoreApplication::translate("CommandLine", "--%1 \"%2\" is not one of %3")
+            .arg(QLatin1String(name), Value(name), choices);
+    }
+
+    QString ReadWindowPlacement()
+    {
+        options_.center = IsSet("center");
+        options_.mouse = IsSet("mouse");
+        for (const auto& [name, position] : {std::pair{"posx", &options_.posX}, std::pair{"posy", &options_.posY}}) {
+            if (!IsSet(name))
+                continue;
+            *position = ReadInteger(name);
+            if (!*position)
+                return QCoreApplication::translate("CommandLine", "--%1 \"%2\" is not a whole number")
+                    .arg(QLatin1String(name), Value(name));
+        }
+        // A size, a position or both, as X11 writes geometries: 300x200, +10-20, 300x200+10+20.
+        static const QRegularExpression geometry(QStringLiteral("^(\\d+x\\d+)?([+-]\\d+[+-]\\d+)?$"));
+        options_.geometry = Value("geometry");
+        if (IsSet("geometry") && (options_.geometry.isEmpty() || !geometry.match(options_.geometry).hasMatch()))
+            return QCoreApplication::translate("CommandLine", "--geometry \"%1\" is not of the form WxH+X+Y")
+                .arg(options_.geometry);
+        return {};
+    }
+
+    QString ReadWindowKind()
+    {
+        for (const auto& [name, flag] :
+             {std::pair{"undecorated", &options_.undecorated}, std::pair{"fixed", &options_.fixed},
+              std::pair{"on-top", &options_.onTop}, std::pair{"sticky", &options_.sticky},
+              std::pair{"skip-taskbar", &options_.skipTaskbar}, std::pair{"maximized", &options_.maximized},
+              std::pair{"fullscreen", &options_.fullscreen}, std::pair{"no-focus", &options_.noFocus},
+              std::pair{"splash", &options_.splash}, std::pair{"close-on-unfocus", &options_.closeOnUnfocus}})
+            *flag = IsSet(name);
+        if (IsSet("borders")) {
+            options_.borders = ReadInteger("borders").value_or(-1);
+            if (options_.borders < 0)
+                return QCoreApplication::translate("CommandLine", "--%1 \"%2\" is not a whole number from 0 up")
+                    .arg(QStringLiteral("borders"), Value("borders"));
+        }
+        options_.fontName = Value("fontname");
+        options_.timeoutIndicator = Value("timeout-indicator");
+        static const QStringList sides{"top", "bottom", "left", "right"};
+        if (IsSet("timeout-indicator") && !sides.contains(options_.timeoutIndicator))
+            return NotOneOf("timeout-indicator", sides.join(QStringLiteral(", ")));
+        if (IsSet("print-xid"))
+            options_.printXid = Value("print-xid");
+        options_.windowClass = Value("class");
+        options_.windowName = Value("name");
+        return {};
+    }
+
     const QCommandLineParser& parser_;
     PickerOptions& options_;
 };
@@ -247,24 +327,33 @@ CommandLine ParseCommandLine(const QStringList& arguments)
     AddOptionTable(parser);
     AcceptQtOptions(parser);
 
-    if (!parser.parse(arguments))
+    if (!parser.parse(WithOptionalValuesGiven(arguments)))
         return Refused(parser.errorText());
     // --help-all shows the same help: the window system's own options stay out of it.
     if (parser.isSet(QStringLiteral("help")) || parser.isSet(QStringLiteral("help-all")))
-        return {CommandLineOutcome::Inform, {}, HelpText(Description())};
+        return {CommandLineOutcome::Inform, {}, HelpText(Description()), {}};
     if (parser.isSet(QStringLiteral("version")))
         return {
             CommandLineOutcome::Inform,
             {},
-            QStringLiteral("%1 %2\n").arg(QCoreApplication::applicationName(), QCoreApplication::applicationVersion())};
-    if (!parser.positionalArguments().isEmpty())
+            QStringLiteral("%1 %2\n").arg(QCoreApplication::applicationName(), QCoreApplication::applicationVersion()),
+            {}};
+    // Other calendar dialogs pass over words that are no options ("--width=500 height=50"); their
+    // scripts run on, with a warning.
+    QString warning;
+    if (!parser.positionalArguments().isEmpty() && !parser.isSet(QStringLiteral("calendar")))
         return Refused(QCoreApplication::translate("CommandLine", "Unexpected argument '%1'.")
                            .arg(parser.positionalArguments().first()));
+    if (!parser.positionalArguments().isEmpty())
+        warning = QStringLiteral("%1: %2\n").arg(
+            QCoreApplication::applicationName(),
+            QCoreApplication::translate("CommandLine", "ignored what is no option: %1")
+                .arg(parser.positionalArguments().join(u' ')));
 
     PickerOptions options;
     if (const QString problem = OptionReader(parser, options).Read(); !problem.isEmpty())
         return Refused(problem);
-    return {CommandLineOutcome::Run, options, {}};
+    return {CommandLineOutcome::Run, options, {}, warning};
 }
 
 } // namespace app

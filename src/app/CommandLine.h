@@ -35,6 +35,27 @@ struct PickerOptions {
     /// The window's least size in pixels (--width, --height); 0 leaves it as designed.
     int minimumWidth = 0;
     int minimumHeight = 0;
+
+    /// Where the window opens (--center, --mouse: on the pointer; --posx, --posy: a negative value
+    /// counts from the right or bottom edge; --geometry: the raw WxH+X+Y text, checked here).
+    bool center = false, mouse = false;
+    std::optional<int> posX, posY;
+    QString geometry;
+    /// How the window manager treats the window (--undecorated, --fixed, --on-top, --sticky,
+    /// --skip-taskbar, --maximized, --fullscreen, --no-focus, --splash, --close-on-unfocus).
+    bool undecorated = false, fixed = false, onTop = false, sticky = false, skipTaskbar = false, maximized = false,
+         fullscreen = false, noFocus = false, splash = false, closeOnUnfocus = false;
+    /// Pixels of space around the content (--borders); -1 when not given.
+    int borders = -1;
+    /// The family and size of every text, "Family Size" (--fontname); empty keeps the design's.
+    QString fontName;
+    /// The side of the bar that shows the time left (--timeout-indicator): top, bottom, left or
+    /// right; empty shows none.
+    QString timeoutIndicator;
+    /// Where to write the window's X id (--print-xid[=FILE]); an empty text is standard output.
+    std::optional<QString> printXid;
+    /// WM_CLASS on X11 and the app id on Wayland (--class, --name); empty keeps "datepicker".
+    QString windowClass, windowName;
 };
 
 /// What to do after reading the command line.
@@ -52,6 +73,8 @@ struct CommandLine {
     CommandLineOutcome outcome = CommandLineOutcome::Run;
     PickerOptions options;
     QString text;
+    /// A line for standard error when the window opens all the same (stray words under --calendar).
+    QString warning;
 };
 
 /// Sets the program's name, version and description, which --help and --version show.

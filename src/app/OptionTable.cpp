@@ -15,7 +15,9 @@ QString Names(const OptionDeclaration& option)
 {
     QString names = option.ShortName ? QStringLiteral("-%1, ").arg(QLatin1String(option.ShortName)) : QString();
     names += QStringLiteral("--") + QLatin1String(option.Name);
-    if (option.ValueName)
+    if (option.ValueName && option.Need == ValueNeed::Optional)
+        names += QStringLiteral("[=<%1>]").arg(QLatin1String(option.ValueName));
+    else if (option.ValueName)
         names += QStringLiteral(" <%1>").arg(QLatin1String(option.ValueName));
     return names;
 }
@@ -47,6 +49,12 @@ QString GroupHelp(OptionGroup group, qsizetype namesWidth)
     }
     return text;
 }
+
+// Texts that several of yad's window options share: the README's option table says what each does.
+const char* const PlacesWindow = QT_TRANSLATE_NOOP("CommandLine", "Place the window as yad does (ignored on Wayland).");
+const char* const ShapesWindow =
+    QT_TRANSLATE_NOOP("CommandLine", "Set up the window as yad's option of this name does.");
+const char* const NamesWindow = QT_TRANSLATE_NOOP("CommandLine", "Set WM_CLASS on X11, or the app id on Wayland.");
 
 } // namespace
 
@@ -119,6 +127,29 @@ const std::vector<OptionDeclaration>& OptionTable()
         {"icon", nullptr, "ICON", QT_TRANSLATE_NOOP("CommandLine", "Accepted and ignored."), OtherCalendars,
          ValueCompletion::File},
         {"icon-name", nullptr, "ICON", QT_TRANSLATE_NOOP("CommandLine", "Accepted and ignored."), OtherCalendars},
+
+        // yad's window options.
+        {"center", nullptr, nullptr, PlacesWindow, OtherCalendars},
+        {"mouse", nullptr, nullptr, PlacesWindow, OtherCalendars},
+        {"posx", nullptr, "X", PlacesWindow, OtherCalendars},
+        {"posy", nullptr, "Y", PlacesWindow, OtherCalendars},
+        {"geometry", nullptr, "WxH+X+Y", PlacesWindow, OtherCalendars},
+        {"undecorated", nullptr, nullptr, ShapesWindow, OtherCalendars},
+        {"fixed", nullptr, nullptr, ShapesWindow, OtherCalendars},
+        {"on-top", nullptr, nullptr, ShapesWindow, OtherCalendars},
+        {"sticky", nullptr, nullptr, ShapesWindow, OtherCalendars},
+        {"skip-taskbar", nullptr, nullptr, ShapesWindow, OtherCalendars},
+        {"maximized", nullptr, nullptr, ShapesWindow, OtherCalendars},
+        {"fullscreen", nullptr, nullptr, ShapesWindow, OtherCalendars},
+        {"no-focus", nullptr, nullptr, ShapesWindow, OtherCalendars},
+        {"splash", nullptr, nullptr, ShapesWindow, OtherCalendars},
+        {"close-on-unfocus", nullptr, nullptr, ShapesWindow, OtherCalendars},
+        {"borders", nullptr, "PIXELS", ShapesWindow, OtherCalendars},
+        {"fontname", nullptr, "FONT", ShapesWindow, OtherCalendars},
+        {"timeout-indicator", nullptr, "SIDE", ShapesWindow, OtherCalendars},
+        {"print-xid", nullptr, "FILE", ShapesWindow, OtherCalendars, ValueCompletion::File, ValueNeed::Optional},
+        {"class", nullptr, "CLASS", NamesWindow, OtherCalendars},
+        {"name", nullptr, "NAME", NamesWindow, OtherCalendars},
     };
     return table;
 }

@@ -17,6 +17,13 @@ enum class OptionGroup {
 /// What a shell may complete after an option that takes a value.
 enum class ValueCompletion { Nothing, File };
 
+/// Whether an option's value must be given.
+enum class ValueNeed {
+    Required,
+    /// The option may stand alone ("--print-xid") or carry a value ("--print-xid=FILE").
+    Optional,
+};
+
 /// One option of the command line: the parser, --help, the manual page and the shell completion are
 /// all made from these.
 struct OptionDeclaration {
@@ -30,6 +37,7 @@ struct OptionDeclaration {
     const char* Description;
     OptionGroup Group;
     ValueCompletion Completion = ValueCompletion::Nothing;
+    ValueNeed Need = ValueNeed::Required;
 };
 
 /// Every option, in the order --help lists them.

@@ -5,14 +5,19 @@
 #include "app/PrintedDate.h"
 #include "app/StandardOutput.h"
 #include "app/Translations.h"
+#include "app/FontDescription.h"
+#include "app/WindowOptions.h"
 
 #include "markup/MarkupLabel.h"
+#include "platform/HostWindow.h"
 #include "platform/ProcessEnd.h"
+#include "platform/Screen.h"
 #include "runtime/Locale.h"
 #include "window/AppFonts.h"
 #include "window/Form1.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QLocale>
 #include <QMessageBox>
 #include <QTimer>
@@ -27,6 +32,53 @@ namespace {
 
 // The longest timeout the event loop's timers can wait, some 24 days; no dialog waits longer.
 constexpr int LongestTimeoutSeconds = INT_MAX / 1000;
+
+TimeoutSide TimeoutSideOf(const QString& side)
+{
+    for (const auto& [name, value] : {std::pair{"top", TimeoutSide::Top}, std::pair{"bottom", TimeoutSide::Bottom},
+                                      std::pair{"left", TimeoutSide::Left}, std::pair{"right", TimeoutSide::Right}})
+        if (side == QLatin1String(name))
+            return value;
+    return TimeoutSide::None;
+}
+
+// yad's options for the window around the picker: its place, its frame, its font.
+void ApplyWindowOptions(Form1& form, const app::PickerOptions& options)
+{
+    if (const auto geometry = app::ParseWindowGeometry(options.geometry); geometry && geometry->Size)
+        form.SetMinimumClientSize(geometry->Size->width(), geometry->Size->height());
+    if (!options.fontName.isEmpty()) {
+        const double dotsPerInch = 1440 / platform::TwipsPerPixelY();
+        const app::FontDescription font = app::ParseFontDescription(options.fontName, dotsPerInch);
+        form.SetTextFont(font.Family.toStdString(), font.Points);
+    }
+    if (options.borders >= 0)
+        form.SetBorders(options.borders);
+    if (options.timeoutSeconds > 0)
+        form.SetTimeoutIndicator(TimeoutSideOf(options.timeoutIndicator),
+                                 std::min(options.timeoutSeconds, LongestTimeoutSeconds) * 1000);
+    form.SetWindowStyle(app::StyleOf(options), app::PlacementOf(options));
+    form.SetCloseOnUnfocus(options.closeOnUnfocus);
+}
+
+// As yad writes it: the id alone, without a line's end, on standard error or into the file.
+// A file that cannot be written costs the dialog nothing but a line on standard error.
+void WriteWindowId(platform::HostWindow& window, const QString& fileName)
+{
+    const QString id = platform::X11WindowId(window);
+    if (id.isEmpty())
+        return;
+    if (fileName.isEmpty()) {
+        std::fputs(qPrintable(id), stderr);
+        std::fflush(stderr);
+        return;
+    }
+    QFile file(fileName);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(id.toLatin1()) != id.size() ||
+        !file.flush())
+        dialogfailure::Report(QCoreApplication::translate("RunPicker", "the window's id could not be written to %1: %2")
+                                  .arg(fileName, file.errorString()));
+}
 
 // The options that shape the window; the date bounds narrow what SetDate accepts.
 void ApplyOptions(Form1& form, const app::PickerOptions& options)
@@ -44,6 +96,7 @@ void ApplyOptions(Form1& form, const app::PickerOptions& options)
     form.SetSelectableRange(range);
     if (options.startDate)
         form.SetStartDate(*options.startDate);
+    ApplyWindowOptions(form, options);
 }
 
 void ReportBuildFailure(const QString& reason, const app::PickerOptions& options)
@@ -91,6 +144,8 @@ int RunPicker(const app::PickerOptions& options, const std::function<void(Form1&
         return app::Failed;
     }
     form.Show();
+    if (options.printXid && form.Host())
+        WriteWindowId(*form.Host(), *options.printXid);
     if (onShown)
         onShown(form);
     bool timedOut = false;
@@ -141,6 +196,7 @@ int StartPicker(int& argc, char** argv, const std::function<void(Form1&)>& onSho
         std::fputs(qPrintable(commandLine.text), stderr);
         return app::Refused;
     case app::CommandLineOutcome::Run:
+        std::fputs(qPrintable(commandLine.warning), stderr);
         break;
     }
     QApplication application(argc, argv);

@@ -310,6 +310,23 @@ void HostWindow::Destroy()
     close();
 }
 
+void HostWindow::Prepare(const WindowStyle& style, const WindowPlacement& placement)
+{
+    ApplyWindowStyle(*this, style);
+    if (const std::optional<QPoint> topLeft = PlacedTopLeft(placement, size()))
+        move(*topLeft);
+}
+
+// Qt keeps the window active while its own context menu is open, on X11 and on Wayland alike,
+// so the menu is no loss of the focus. Nor is the window's own closing: a dialog ended with OK
+// must not hear that it lost the focus on its way out.
+void HostWindow::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && !destroying_)
+        Send(WM_ACTIVATE, isActiveWindow() ? WA_ACTIVE : WA_INACTIVE, 0);
+}
+
 // Tab belongs to the window's own focus order, not to Qt's widget chain.
 bool HostWindow::focusNextPrevChild(bool) { return false; }
 

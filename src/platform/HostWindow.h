@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/WindowPlacement.h"
+#include "platform/WindowStyle.h"
 #include "platform/WindowSystem.h"
 
 #include <QWidget>
@@ -28,6 +30,9 @@ public:
     bool OuterRectangle(RECT& rect) const;
     /// Closes the window for good, as the window's procedure decides after WM_CLOSE.
     void Destroy();
+    /// Asks the window system for `style` and for the place of `placement`, once the window has
+    /// its size and before it is first shown.
+    void Prepare(const WindowStyle& style, const WindowPlacement& placement);
 
 protected:
     void mouseMoveEvent(QMouseEvent* event) override;
@@ -41,6 +46,8 @@ protected:
     /// A request to close, from the title bar or the desktop, becomes WM_CLOSE.
     void closeEvent(QCloseEvent* event) override;
     bool focusNextPrevChild(bool next) override;
+    /// Gaining and losing the keyboard focus become WM_ACTIVATE.
+    void changeEvent(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void showEvent(QShowEvent* event) override;
     /// Follows the pointer on the native window, which sees it even while a menu is open.

@@ -7,6 +7,10 @@
 /// Window message numbers and the packing of their parameters.
 namespace platform {
 
+/// The window gained (wParam WA_ACTIVE) or lost (WA_INACTIVE) the keyboard focus.
+constexpr UINT WM_ACTIVATE = 0x6;
+constexpr WPARAM WA_INACTIVE = 0;
+constexpr WPARAM WA_ACTIVE = 1;
 constexpr UINT WM_CLOSE = 0x10;
 constexpr UINT WM_CONTEXTMENU = 0x7B;
 constexpr UINT WM_KEYDOWN = 0x100;

@@ -1,8 +1,10 @@
 #include "window/Form1.h"
 
 #include "markup/Colours.h"
+#include "markup/modXaml.h"
 #include "platform/Cursors.h"
 #include "platform/HostWindow.h"
+#include "platform/Keyboard.h"
 #include "platform/Messages.h"
 #include "platform/Screen.h"
 #include "runtime/LoadedForms.h"
@@ -12,6 +14,7 @@
 
 #include <QPainter>
 
+#include <algorithm>
 #include <cmath>
 
 using namespace platform;
@@ -88,14 +91,44 @@ void Form1::Form_Unload()
     hooked_ = false;
 }
 
+void Form1::SetTextFont(const std::string& family, double points)
+{
+    if (!family.empty())
+        markupLabel1_->Font().Name = family;
+    if (points <= 0)
+        return;
+    // The label's own size is that of the links and buttons; the design's other sizes follow it.
+    fontScale_ = points / markupLabel1_->Font().Size;
+    markupLabel1_->Font().Size = points;
+}
+
+float Form1::TextPixels(int32_t points) const
+{
+    return static_cast<float>(modXaml::PointsToPixels(points) * fontScale_);
+}
+
+void Form1::SetWindowStyle(platform::WindowStyle style, platform::WindowPlacement placement)
+{
+    windowStyle_ = std::move(style);
+    placement_ = placement;
+}
+
 QPointF Form1::LabelPosition() const
 {
-    return QPointF(TwipsToPixelsX(design::LabelLeft), TwipsToPixelsY(design::LabelTop));
+    const QPoint margin = borders_ ? QPoint(*borders_, *borders_)
+                                   : QPoint(TwipsToPixelsX(design::LabelLeft), TwipsToPixelsY(design::LabelTop));
+    // A window that the window manager made larger (maximised, full screen) keeps the content
+    // in its middle.
+    const QSize spare = host_ ? host_->size() - ClientSize() : QSize(0, 0);
+    const QPoint centring(std::max(0, spare.width() / 2), std::max(0, spare.height() / 2));
+    return QPointF(margin + TimeoutIndicatorShift() + centring);
 }
 
 QSize Form1::ClientSize() const
 {
-    return QSize(TwipsToPixelsX(design::ClientWidth), TwipsToPixelsY(design::ClientHeight)) + grownBy_;
+    const QSize margins = borders_ ? QSize(2 * *borders_, 2 * *borders_)
+                                   : QSize(TwipsToPixelsX(design::ClientWidth), TwipsToPixelsY(design::ClientHeight));
+    return margins + grownBy_ + TimeoutIndicatorGrowth();
 }
 
 void Form1::Show()
@@ -106,7 +139,9 @@ void Form1::Show()
         host_->setFixedSize(ClientSize());
         host_->SetPaintFunction([this](QPainter& painter, const QRegion& area) { Paint(painter, area); });
         markupLabel1_->SetChangeListener([this] { ScheduleRepaint(); });
+        host_->Prepare(windowStyle_, placement_);
         accessibility::Install(*this);
+        StartTimeoutIndicator();
     }
     host_->show();
 }
@@ -117,6 +152,8 @@ void Form1::Paint(QPainter& painter, const QRegion& area)
     const QRect labelArea(origin, markupLabel1_->Size().toSize());
     for (const QRect& margin : area - labelArea)
         painter.fillRect(margin, markup::DesignColour(design::LabelBackColor));
+    if (timeoutSide_ != TimeoutSide::None)
+        PaintTimeoutIndicator(painter);
     painter.translate(origin);
     markupLabel1_->Paint(painter, area.translated(-origin) & QRect(QPoint(0, 0), labelArea.size()));
 }
@@ -177,6 +214,10 @@ LRESULT Form1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         return 0;
     case WM_CLOSE:
         EndDialog(DialogResult::Cancel);
+        return 0;
+    case WM_ACTIVATE:
+        if (closeOnUnfocus_ && wParam == WA_INACTIVE)
+            HandleKeyDown(VK_ESCAPE);
         return 0;
     default:
         HandlePointer(message, lParam);

@@ -2,6 +2,8 @@
 
 #include "date/DateSlider.h"
 #include "markup/MarkupLabel.h"
+#include "platform/WindowPlacement.h"
+#include "platform/WindowStyle.h"
 #include "platform/WindowSystem.h"
 #include "runtime/Dispatchable.h"
 
@@ -11,6 +13,7 @@
 #include <QRegion>
 #include <QSize>
 
+#include <algorithm>
 #include <any>
 #include <array>
 #include <memory>
@@ -27,6 +30,8 @@ class QPainter;
 enum class FormButtons { None, CancelOk };
 /// How the user ended the window: not yet, with OK, or with Cancel (Cancel, Escape, or closing it).
 enum class DialogResult { None, Ok, Cancel };
+/// The side of the window where a bar shows the time left before a timeout, or none.
+enum class TimeoutSide { None, Top, Bottom, Left, Right };
 
 /// The picker window: a header with the selected date, three slider columns and two panels
 /// of special-date links, all drawn by the markup label MarkupLabel1.
@@ -65,6 +70,27 @@ public:
     void SetButtonCaptions(std::string cancel, std::string ok) { buttonCaptions_ = {std::move(cancel), std::move(ok)}; }
     /// The least client size in pixels; 0 sets no least in that direction. Set before Form_Load.
     void SetMinimumClientSize(int width, int height) { minimumClientSize_ = QSize(width, height); }
+    /// The family and point size of every text in place of the design's; an empty family or a
+    /// size of 0 keeps that part, and the texts keep their sizes to each other. Set before
+    /// Form_Load.
+    void SetTextFont(const std::string& family, double points);
+    /// Pixels between the window's edges and its content, in place of the design's margins, from
+    /// 0 to MostBorderPixels: the window then fits its content. Set before Form_Load.
+    void SetBorders(int pixels) { borders_ = std::clamp(pixels, 0, MostBorderPixels); }
+    /// Wider borders would leave no screen room for the content, and a window of tens of
+    /// thousands of pixels no memory to paint it in.
+    static constexpr int MostBorderPixels = 500;
+    /// Shows on `side` a bar that shrinks to nothing in the `milliseconds` after Show. Set
+    /// before Form_Load.
+    void SetTimeoutIndicator(TimeoutSide side, int milliseconds);
+    /// The bar's area in the client area; empty without one.
+    QRect TimeoutIndicatorArea() const;
+    /// How long the bar is, from 1 when the window opens down to 0 at the timeout.
+    double TimeLeftFraction() const;
+    /// How the window presents itself to the window manager and where it opens; set before Show.
+    void SetWindowStyle(platform::WindowStyle style, platform::WindowPlacement placement);
+    /// Ends the window as Escape does when it loses the keyboard focus.
+    void SetCloseOnUnfocus(bool close) { closeOnUnfocus_ = close; }
     /// How the user ended the window.
     DialogResult Result() const { return result_; }
     /// Ends the window with `result` and closes it, as OK and Cancel do.
@@ -183,6 +209,13 @@ private:
     void AnnounceFocus();
     void ScheduleRepaint();
     void Paint(QPainter& painter, const QRegion& area);
+    /// The pixel size of a text that the design sets in `points`, scaled as SetTextFont asks.
+    float TextPixels(int32_t points) const;
+    /// How much the timeout bar adds to the client area, and where it moves the label to.
+    QSize TimeoutIndicatorGrowth() const;
+    QPoint TimeoutIndicatorShift() const;
+    void StartTimeoutIndicator();
+    void PaintTimeoutIndicator(QPainter& painter) const;
 
     markup::MarkupLabelPtr markupLabel1_;
     QFont font_;
@@ -193,6 +226,16 @@ private:
     std::array<std::string, 2> buttonCaptions_;
     QSize minimumClientSize_;
     DialogResult result_ = DialogResult::None;
+    // The texts' sizes against the design's, from SetTextFont.
+    double fontScale_ = 1.0;
+    std::optional<int> borders_;
+    TimeoutSide timeoutSide_ = TimeoutSide::None;
+    int timeoutMilliseconds_ = 0;
+    // When the window opened, in runtime::Milliseconds, for the timeout bar.
+    int64_t shownAt_ = 0;
+    platform::WindowStyle windowStyle_;
+    platform::WindowPlacement placement_;
+    bool closeOnUnfocus_ = false;
     // What the prompt, the button row and a least size add to the label and the window, in pixels.
     QSize grownBy_{0, 0};
     // What each dialog button shows: 0 plain, 1 hovered, 2 pressed.

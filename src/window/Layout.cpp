@@ -41,7 +41,7 @@ void Form1::BuildLayout()
     dateHeader_ = As<markup::TextBlock>(context->CreateObject("TextBlock"));
     dateHeader_->SetMargin(context->CreateThicknessObject(4, 0, 0, 4));
     dateHeader_->SetForeground(context->CreateSolidBrush(Rgb(80, 96, 112)));
-    dateHeader_->SetFontSize(modXaml::PointsToPixels(8));
+    dateHeader_->SetFontSize(TextPixels(8));
     dateHeader_->SetFontWeight(700);
     root->Children().Add(dateHeader_);
 
@@ -99,7 +99,7 @@ std::shared_ptr<markup::TextBlock> Form1::BuildPrompt()
     prompt->SetName("PromptText");
     prompt->SetMargin(context->CreateThicknessObject(4, 0, 0, 6));
     prompt->SetForeground(context->CreateSolidBrush(Rgb(80, 96, 112)));
-    prompt->SetFontSize(modXaml::PointsToPixels(8));
+    prompt->SetFontSize(TextPixels(8));
     prompt->SetTextWrapping(markup::Wrap);
     prompt->SetText(prompt_);
     return prompt;
@@ -114,7 +114,8 @@ markup::ElementPtr Form1::PromptText() const
 void Form1::FitLabel(const std::shared_ptr<markup::TextBlock>& prompt, const markup::ElementPtr& frame,
                      const markup::ElementPtr& buttonRow)
 {
-    if (!prompt && !buttonRow && minimumClientSize_.width() <= 0 && minimumClientSize_.height() <= 0)
+    if (!prompt && !buttonRow && minimumClientSize_.width() <= 0 && minimumClientSize_.height() <= 0 && !borders_ &&
+        fontScale_ == 1.0)
         return;
     markupLabel1_->UpdateLayout();
     if (prompt) {
@@ -125,15 +126,24 @@ void Form1::FitLabel(const std::shared_ptr<markup::TextBlock>& prompt, const mar
         markupLabel1_->UpdateLayout();
     }
 
-    // The root is centred in the label: growing the label by exactly what the prompt and the
-    // button row add keeps the root's top where it was, so the header and the frame move down
-    // by the prompt's height only. Buttons with long captions may also widen the root.
-    const QSizeF designSize = markupLabel1_->Size();
     const auto heightOf = [](const markup::ElementPtr& element) {
         return element ? static_cast<int>(std::ceil(element->DesiredSize().height())) : 0;
     };
-    const int rootWidth = static_cast<int>(std::ceil(markupLabel1_->RootElement()->DesiredSize().width()));
-    grownBy_ = QSize(std::max(0, rootWidth - static_cast<int>(designSize.width())), heightOf(prompt) + heightOf(buttonRow));
+    const QSizeF rootSize = markupLabel1_->RootElement()->DesiredSize();
+    const QSize root(static_cast<int>(std::ceil(rootSize.width())), static_cast<int>(std::ceil(rootSize.height())));
+    // With borders the window fits its content: the label is just as large as the tree.
+    const QSizeF designSize = borders_ ? QSizeF(0, 0) : markupLabel1_->Size();
+    if (borders_) {
+        grownBy_ = root;
+    } else {
+        // The root is centred in the label: growing the label by exactly what the prompt and the
+        // button row add keeps the root's top where it was, so the header and the frame move
+        // down by the prompt's height only. Buttons with long captions, or a larger font, may
+        // also widen the root; a larger font may make it taller than the label.
+        const QSize design = designSize.toSize();
+        grownBy_ = QSize(std::max(0, root.width() - design.width()),
+                         std::max(heightOf(prompt) + heightOf(buttonRow), root.height() - design.height()));
+    }
 
     // A least client size grows the label further, and the root stays centred in it.
     const QSize client = ClientSize();

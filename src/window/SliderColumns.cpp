@@ -22,7 +22,6 @@ using design::Rgb;
 using markup::As;
 using modXaml::CreateBrush;
 using modXaml::CreateThickness;
-using modXaml::PointsToPixels;
 
 namespace {
 
@@ -123,7 +122,7 @@ void Form1::BuildSliderColumn(int32_t column)
 
         const auto text = As<markup::TextBlock>(context->CreateObject("TextBlock"));
         text->SetName(CellName("TextArea_", column, row));
-        text->SetFontSize(PointsToPixels(RowFontSize(row)));
+        text->SetFontSize(TextPixels(RowFontSize(row)));
         text->SetText("NewItem");
         text->SetForeground(RowForeground(row));
         text->SetPadding(CreateThickness(4, 4, 4, 4));
@@ -136,7 +135,7 @@ void Form1::BuildSliderColumn(int32_t column)
 
     // Hidden, but its space is kept: the column never narrows when a shorter value shows.
     const auto sizing = As<markup::TextBlock>(context->CreateObject("TextBlock"));
-    sizing->SetFontSize(PointsToPixels(RowFontSize(SelectedRow())));
+    sizing->SetFontSize(TextPixels(RowFontSize(SelectedRow())));
     sizing->SetText(WidestColumnText(column));
     sizing->SetPadding(CreateThickness(4, 4, 4, 4));
     sizing->SetVisibility(markup::Hidden);

@@ -45,7 +45,25 @@ QString Outcome(std::initializer_list<const char*> arguments)
     for (const auto& [name, value] : dialog)
         if (!value.isNull())
             outcome += QLatin1String(name) + value;
-    return outcome;
+    for (const auto& [name, set] :
+         {std::pair{" center", options.center}, {" mouse", options.mouse}, {" undecorated", options.undecorated},
+          {" fixed", options.fixed}, {" on-top", options.onTop}, {" sticky", options.sticky},
+          {" skip-taskbar", options.skipTaskbar}, {" maximized", options.maximized},
+          {" fullscreen", options.fullscreen}, {" no-focus", options.noFocus}, {" splash", options.splash},
+          {" close-on-unfocus", options.closeOnUnfocus}})
+        outcome += set ? QLatin1String(name) : QLatin1String();
+    if (options.posX || options.posY)
+        outcome += QStringLiteral(" at %1,%2").arg(options.posX.value_or(0)).arg(options.posY.value_or(0));
+    if (options.borders >= 0 || !options.geometry.isEmpty() || !options.fontName.isEmpty())
+        outcome += QStringLiteral(" borders %1 geometry %2 font %3")
+                       .arg(options.borders)
+                       .arg(options.geometry, options.fontName);
+    if (options.printXid)
+        outcome += QStringLiteral(" xid '%1'").arg(*options.printXid);
+    if (!options.timeoutIndicator.isEmpty() || !options.windowClass.isEmpty() || !options.windowName.isEmpty())
+        outcome += QStringLiteral(" indicator %1 class %2/%3")
+                       .arg(options.timeoutIndicator, options.windowClass, options.windowName);
+    return outcome + (read.warning.isEmpty() ? QString() : QStringLiteral(" warning ") + read.warning.trimmed());
 }
 
 const char* const BadDate = "is not a date from 1000-01-01 to 9997-12-31 in the form YYYY-MM-DD";
@@ -157,6 +175,26 @@ TEST(CommandLine, ReadsEveryOptionAndRefusesBadValuesWithOneLine)
         {{"--frobnicate"}, "exit 2: datepicker: Unknown option 'frobnicate'."},
         {{"--date"}, "exit 2: datepicker: Missing value after '--date'."},
         {{"2024-02-29"}, "exit 2: datepicker: Unexpected argument '2024-02-29'."},
+        {{"--print", "height=50"}, "exit 2: datepicker: Unexpected argument 'height=50'."},
+        // Under --calendar, words that are no options are passed over, as other calendar dialogs do.
+        {{"--calendar", "--format", "d.M.yy", "height=50", "x"},
+         "start - min - max - format d.M.yy print warning datepicker: ignored what is no option: height=50 x"},
+        // yad's window options; --print-xid standing alone does not take the next word as its file.
+        {{"--format", "d", "--center", "--mouse", "--undecorated", "--fixed", "--on-top", "--sticky",
+          "--skip-taskbar", "--maximized", "--fullscreen", "--no-focus", "--splash", "--close-on-unfocus",
+          "--posx=-20", "--posy", "15", "--geometry=300x200-5+7", "--borders=0", "--fontname=Sans 12",
+          "--timeout-indicator=left", "--print-xid", "--class", "Cal", "--name=cal"},
+         "start - min - max - format d center mouse undecorated fixed on-top sticky skip-taskbar maximized "
+         "fullscreen no-focus splash close-on-unfocus at -20,15 borders 0 geometry 300x200-5+7 font Sans 12 "
+         "xid '' indicator left class Cal/cal"},
+        {{"--format", "d", "--print-xid=/tmp/xid", "--geometry", "+0-0"},
+         "start - min - max - format d borders -1 geometry +0-0 font  xid '/tmp/xid'"},
+        {{"--posx=x"}, "exit 2: datepicker: --posx \"x\" is not a whole number"},
+        {{"--geometry=300x"}, "exit 2: datepicker: --geometry \"300x\" is not of the form WxH+X+Y"},
+        {{"--geometry="}, "exit 2: datepicker: --geometry \"\" is not of the form WxH+X+Y"},
+        {{"--borders=-1"}, "exit 2: datepicker: --borders \"-1\" is not a whole number from 0 up"},
+        {{"--timeout-indicator=up"},
+         "exit 2: datepicker: --timeout-indicator \"up\" is not one of top, bottom, left, right"},
         // Qt's own window system options go on to QApplication.
         {{"-platform", "offscreen", "-reverse"}, "start - min - max - format yyyy-MM-dd"},
         {{"--version"}, QString("exit 0: datepicker ") + DATEPICKER_VERSION},

@@ -105,6 +105,7 @@ picker_pid=$!
 focused() { [ "$(window_rect "$1" | cut -d' ' -f6)" = True ]; }
 wait_until focused "Date of birth" || { echo "FAIL: no window titled Date of birth has the focus"; exit 1; }
 sleep 0.3
+dialog_place=$(window_rect "Date of birth" | cut -d' ' -f1-4)
 keys -k Return
 ended() { ! kill -0 "$picker_pid" 2>/dev/null; }
 wait_until ended || kill "$picker_pid" # still open: the check fails on its status
@@ -112,6 +113,18 @@ status=0
 wait "$picker_pid" || status=$?
 picker_pid=""
 check "--print, then Enter, prints the date and ends with 0 (status $status)" [ "$status:$(cat "$work/stdout")" = "0:2024-02-29" ]
+
+# No Wayland client can place its window: yad's placement options are taken, and the window
+# opens where the compositor puts the same dialog without them. --class names the app id.
+start_in_session QT_QPA_PLATFORM=wayland "$work/datepicker" --print --date 2024-02-29 --title "Placed" \
+  --center --mouse --posx=-10 --posy=20 --geometry=+5+5 --class=Foo >"$work/stdout" 2>"$work/picker.log"
+picker_pid=$!
+wait_until focused Placed || { echo "FAIL: no window titled Placed has the focus"; cat "$work/picker.log"; exit 1; }
+sleep 0.3
+check "--center, --mouse, --posx, --posy and --geometry leave the dialog where the compositor puts it" \
+  [ "$(window_rect Placed | cut -d' ' -f1-4)" = "$dialog_place" ]
+check "--class=Foo gives it the app id Foo" [ "$(window_rect Placed | cut -d' ' -f7)" = Foo ]
+stop_process "$picker_pid"
 
 # Last, as it takes the compositor away: a dialog whose display goes is a failure, not a choice.
 start_in_session QT_QPA_PLATFORM=wayland LC_ALL=C.UTF-8 "$work/datepicker" --print --title "Lost" \

@@ -1,0 +1,69 @@
+#include "platform/HostWindow.h"
+#include "platform/Messages.h"
+#include "runtime/Clock.h"
+#include "support/TestEnvironment.h"
+#include "window/TestForm.h"
+
+#include <cmath>
+
+using namespace platform;
+
+TEST(WindowFrame, BordersFitTheWindowToItsContentAndAFontScalesEveryText)
+{
+    TestForm plain;
+    plain.Form_Load();
+    TestForm tight;
+    tight.SetBorders(6);
+    tight.Form_Load();
+    tight.MarkupLabel1()->UpdateLayout();
+    const QSizeF root = tight.MarkupLabel1()->RootElement()->DesiredSize();
+    EXPECT_EQ(tight.LabelPosition(), QPointF(6, 6));
+    EXPECT_EQ(tight.ClientSize(), QSize(int(std::ceil(root.width())) + 12, int(std::ceil(root.height())) + 12));
+
+    // One and a half times the design's size: the texts grow alike, and the window holds them.
+    TestForm large;
+    large.SetTextFont("DejaVu Sans Mono", 8.25 * 1.5);
+    large.Form_Load();
+    large.MarkupLabel1()->UpdateLayout();
+    EXPECT_EQ(large.MarkupLabel1()->Font().Name, "DejaVu Sans Mono");
+    EXPECT_FLOAT_EQ(large.DateHeader()->FontSize(), plain.DateHeader()->FontSize() * 1.5f);
+    const QSizeF largeRoot = large.MarkupLabel1()->RootElement()->DesiredSize();
+    EXPECT_LE(largeRoot.width(), large.MarkupLabel1()->Size().width());
+    EXPECT_LE(largeRoot.height(), large.MarkupLabel1()->Size().height());
+}
+
+TEST(WindowFrame, TheTimeoutBarTakesItsOwnStripAndShrinksToNothing)
+{
+    int64_t now = 1000;
+    runtime::UseMilliseconds([&now] { return now; });
+    TestForm plain;
+    plain.Form_Load();
+    TestForm form;
+    form.SetTimeoutIndicator(TimeoutSide::Top, 2000);
+    form.Form_Load();
+    form.Show();
+    EXPECT_EQ(form.ClientSize(), plain.ClientSize() + QSize(0, 4));
+    EXPECT_EQ(form.LabelPosition(), plain.LabelPosition() + QPointF(0, 4));
+    EXPECT_EQ(form.TimeoutIndicatorArea(), QRect(0, 0, form.ClientSize().width(), 4));
+    for (const auto& [at, left] : {std::pair{1000, 1.0}, std::pair{1500, 0.75}, std::pair{9000, 0.0}}) {
+        now = at;
+        EXPECT_DOUBLE_EQ(form.TimeLeftFraction(), left) << at;
+    }
+    form.Form_Unload();
+    runtime::UseMilliseconds(nullptr);
+}
+
+TEST(WindowFrame, LosingTheFocusEndsTheWindowOnlyWhenAsked)
+{
+    for (const bool closeOnUnfocus : {false, true}) {
+        TestForm form;
+        form.SetCloseOnUnfocus(closeOnUnfocus);
+        form.Form_Load();
+        form.Show();
+        SendMessageA(form.hWnd(), WM_ACTIVATE, WA_ACTIVE, 0);
+        EXPECT_EQ(form.Result(), DialogResult::None);
+        SendMessageA(form.hWnd(), WM_ACTIVATE, WA_INACTIVE, 0);
+        EXPECT_EQ(form.Result(), closeOnUnfocus ? DialogResult::Cancel : DialogResult::None);
+        form.Form_Unload();
+    }
+}
