@@ -263,6 +263,10 @@
         <source>the date could not be written: %1</source>
         <translation>das Datum konnte nicht geschrieben werden: %1</translation>
     </message>
+    <message>
+        <source>the text could not be written: %1</source>
+        <translation>der Text konnte nicht geschrieben werden: %1</translation>
+    </message>
 </context>
 <context>
     <name>accessibility</name>

@@ -263,6 +263,10 @@
         <source>the date could not be written: %1</source>
         <translation>la date n’a pas pu être écrite : %1</translation>
     </message>
+    <message>
+        <source>the text could not be written: %1</source>
+        <translation>le texte n’a pas pu être écrit : %1</translation>
+    </message>
 </context>
 <context>
     <name>accessibility</name>

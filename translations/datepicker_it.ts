@@ -263,6 +263,10 @@
         <source>the date could not be written: %1</source>
         <translation>non è stato possibile scrivere la data: %1</translation>
     </message>
+    <message>
+        <source>the text could not be written: %1</source>
+        <translation>non è stato possibile scrivere il testo: %1</translation>
+    </message>
 </context>
 <context>
     <name>accessibility</name>

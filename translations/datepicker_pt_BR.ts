@@ -263,6 +263,10 @@
         <source>the date could not be written: %1</source>
         <translation>não foi possível escrever a data: %1</translation>
     </message>
+    <message>
+        <source>the text could not be written: %1</source>
+        <translation>não foi possível escrever o texto: %1</translation>
+    </message>
 </context>
 <context>
     <name>accessibility</name>

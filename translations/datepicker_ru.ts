@@ -263,6 +263,10 @@
         <source>the date could not be written: %1</source>
         <translation>не удалось записать дату: %1</translation>
     </message>
+    <message>
+        <source>the text could not be written: %1</source>
+        <translation>не удалось записать текст: %1</translation>
+    </message>
 </context>
 <context>
     <name>accessibility</name>

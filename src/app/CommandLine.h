@@ -52,6 +52,9 @@ struct CommandLine {
     CommandLineOutcome outcome = CommandLineOutcome::Run;
     PickerOptions options;
     QString text;
+    /// The window system's own options that the parser read (-platform offscreen, -reverse),
+    /// each value after its option, for QApplication; nothing else of the command line.
+    QStringList windowSystemArguments;
 };
 
 /// Sets the program's name, version and description, which --help and --version show.

@@ -119,9 +119,10 @@ void Report(const QString& reason)
 
 QString MissingDisplay(const QStringList& arguments)
 {
-    const bool platformChosen = !Unset("QT_QPA_PLATFORM") || arguments.contains(QLatin1String("-platform")) ||
-                                arguments.contains(QLatin1String("--platform"));
-    if (platformChosen || !Unset("DISPLAY") || !Unset("WAYLAND_DISPLAY") || !Unset("WAYLAND_SOCKET"))
+    const bool platformChosen = !Unset("QT_QPA_PLATFORM") || arguments.contains(QLatin1String("-platform"));
+    const bool displayNamed = arguments.contains(QLatin1String("-display")) || !Unset("DISPLAY") ||
+                              !Unset("WAYLAND_DISPLAY") || !Unset("WAYLAND_SOCKET");
+    if (platformChosen || displayNamed)
         return {};
     return CannotOpenWindow().arg(
         QCoreApplication::translate("DialogFailure", "no display (DISPLAY and WAYLAND_DISPLAY are unset)"));

@@ -67,7 +67,8 @@ public:
     void SetMinimumClientSize(int width, int height) { minimumClientSize_ = QSize(width, height); }
     /// How the user ended the window.
     DialogResult Result() const { return result_; }
-    /// Ends the window with `result` and closes it, as OK and Cancel do.
+    /// Ends the window with `result` and closes it, as OK and Cancel do; once it has a result,
+    /// nothing changes it.
     void EndDialog(DialogResult result);
 
     /// A special-date link was clicked: selects the date its name stands for.

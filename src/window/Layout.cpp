@@ -7,6 +7,7 @@
 #include "markup/Border.h"
 #include "markup/StackPanel.h"
 #include "markup/modXaml.h"
+#include "platform/Screen.h"
 #include "runtime/Checked.h"
 #include "runtime/Clock.h"
 #include "window/FormDesign.h"
@@ -129,9 +130,12 @@ void Form1::FitLabel(const std::shared_ptr<markup::TextBlock>& prompt, const mar
     const int rootWidth = static_cast<int>(std::ceil(markupLabel1_->RootElement()->DesiredSize().width()));
     grownBy_ = QSize(std::max(0, rootWidth - static_cast<int>(designSize.width())), heightOf(prompt) + heightOf(buttonRow));
 
-    // A least client size grows the label further, and the root stays centred in it.
+    // A least client size grows the label further, and the root stays centred in it. No least
+    // size passes the screen's room: a window larger than the screen is painted and held in
+    // memory for nothing.
     const QSize client = ClientSize();
-    grownBy_ += QSize(std::max(0, minimumClientSize_.width() - client.width()),
-                      std::max(0, minimumClientSize_.height() - client.height()));
+    const QSize room = platform::AvailableScreenSize();
+    const QSize least = room.isEmpty() ? minimumClientSize_ : minimumClientSize_.boundedTo(room);
+    grownBy_ += QSize(std::max(0, least.width() - client.width()), std::max(0, least.height() - client.height()));
     markupLabel1_->SetSize(designSize + QSizeF(grownBy_));
 }

@@ -45,6 +45,8 @@ QString Outcome(std::initializer_list<const char*> arguments)
     for (const auto& [name, value] : dialog)
         if (!value.isNull())
             outcome += QLatin1String(name) + value;
+    if (!read.windowSystemArguments.isEmpty())
+        outcome += QStringLiteral(" qt ") + read.windowSystemArguments.join(u' ');
     return outcome;
 }
 
@@ -152,13 +154,26 @@ TEST(CommandLine, ReadsEveryOptionAndRefusesBadValuesWithOneLine)
         {{"--date-format", "%% and %n"},
          "exit 2: datepicker: --date-format \"%% and %n\" writes no part of the "
          "date; give a strftime format such as %Y-%m-%d"},
+        // German writes no a.m. or p.m.
+        {{"--date-format", "%p"},
+         "exit 2: datepicker: --date-format \"%p\" writes no part of the date; give a strftime format such as %Y-%m-%d"},
+        {{"--day", "99999999", "--month", "8", "--year", "2024"},
+         "exit 2: datepicker: day 99999999 of month 8 of year 2024 is not a date from 1000-01-01 to 9997-12-31"},
+        {{"--day", "367", "--month", "1", "--year", "2024"},
+         "exit 2: datepicker: day 367 of month 1 of year 2024 is not a date from 1000-01-01 to 9997-12-31"},
+        {{"--day", "366", "--month", "1", "--year", "9997"},
+         "exit 2: datepicker: day 366 of month 1 of year 9997 is not a date from 1000-01-01 to 9997-12-31"},
         {{"--timeout", "0"}, "exit 2: datepicker: --timeout \"0\" is not a whole number from 1 up"},
         {{"--width", "-5"}, "exit 2: datepicker: --width \"-5\" is not a whole number from 1 up"},
         {{"--frobnicate"}, "exit 2: datepicker: Unknown option 'frobnicate'."},
         {{"--date"}, "exit 2: datepicker: Missing value after '--date'."},
         {{"2024-02-29"}, "exit 2: datepicker: Unexpected argument '2024-02-29'."},
         // Qt's own window system options go on to QApplication.
-        {{"-platform", "offscreen", "-reverse"}, "start - min - max - format yyyy-MM-dd"},
+        {{"-platform", "offscreen", "-reverse"}, "start - min - max - format yyyy-MM-dd qt -platform offscreen -reverse"},
+        {{"--display=:5"}, "start - min - max - format yyyy-MM-dd qt -display :5"},
+        // and nothing else does: neither a value that looks like one of them, nor --icon.
+        {{"--text", "-platform", "--title", "Hello", "--icon", "x.png"},
+         "start - min - max - format yyyy-MM-dd title Hello prompt -platform"},
         {{"--version"}, QString("exit 0: datepicker ") + DATEPICKER_VERSION},
         {{"--help", "--date", "nonsense"}, "exit 0: Usage: datepicker [options]"},
     };
