@@ -170,6 +170,10 @@
         <source>the connection to the display was lost</source>
         <translation>die Verbindung zur Anzeige ist abgebrochen</translation>
     </message>
+    <message>
+        <source>the window was destroyed by another program</source>
+        <translation>das Fenster wurde von einem anderen Programm zerstört</translation>
+    </message>
 </context>
 <context>
     <name>Form1</name>

@@ -170,6 +170,10 @@
         <source>the connection to the display was lost</source>
         <translation>se perdió la conexión con la pantalla</translation>
     </message>
+    <message>
+        <source>the window was destroyed by another program</source>
+        <translation>otro programa destruyó la ventana</translation>
+    </message>
 </context>
 <context>
     <name>Form1</name>

@@ -170,6 +170,10 @@
         <source>the connection to the display was lost</source>
         <translation>la connexion à l’affichage a été perdue</translation>
     </message>
+    <message>
+        <source>the window was destroyed by another program</source>
+        <translation>la fenêtre a été détruite par un autre programme</translation>
+    </message>
 </context>
 <context>
     <name>Form1</name>

@@ -170,6 +170,10 @@
         <source>the connection to the display was lost</source>
         <translation>la connessione al display è stata persa</translation>
     </message>
+    <message>
+        <source>the window was destroyed by another program</source>
+        <translation>la finestra è stata distrutta da un altro programma</translation>
+    </message>
 </context>
 <context>
     <name>Form1</name>

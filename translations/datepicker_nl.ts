@@ -170,6 +170,10 @@
         <source>the connection to the display was lost</source>
         <translation>de verbinding met het beeldscherm is verbroken</translation>
     </message>
+    <message>
+        <source>the window was destroyed by another program</source>
+        <translation>het venster is door een ander programma vernietigd</translation>
+    </message>
 </context>
 <context>
     <name>Form1</name>

@@ -170,6 +170,10 @@
         <source>the connection to the display was lost</source>
         <translation>utracono połączenie z ekranem</translation>
     </message>
+    <message>
+        <source>the window was destroyed by another program</source>
+        <translation>okno zostało zniszczone przez inny program</translation>
+    </message>
 </context>
 <context>
     <name>Form1</name>

@@ -170,6 +170,10 @@
         <source>the connection to the display was lost</source>
         <translation>a conexão com a tela foi perdida</translation>
     </message>
+    <message>
+        <source>the window was destroyed by another program</source>
+        <translation>a janela foi destruída por outro programa</translation>
+    </message>
 </context>
 <context>
     <name>Form1</name>

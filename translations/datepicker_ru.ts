@@ -170,6 +170,10 @@
         <source>the connection to the display was lost</source>
         <translation>соединение с дисплеем потеряно</translation>
     </message>
+    <message>
+        <source>the window was destroyed by another program</source>
+        <translation>окно было уничтожено другой программой</translation>
+    </message>
 </context>
 <context>
     <name>Form1</name>

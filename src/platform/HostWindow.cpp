@@ -5,6 +5,7 @@
 #include "platform/Messages.h"
 #include "runtime/Locale.h"
 
+#include <QAbstractNativeEventFilter>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QContextMenuEvent>
@@ -22,11 +23,43 @@
 
 #include <cstdio>
 #include <exception>
+#include <utility>
+
+#include <xcb/xcb.h>
 
 namespace platform {
 namespace {
 
 void Complain(const QString& line) { std::fprintf(stderr, "%s\n", line.toLocal8Bit().constData()); }
+
+std::function<void()>& WindowLostHandler()
+{
+    static std::function<void()> handler;
+    return handler;
+}
+
+// X11 tells every client that watches a window's structure, as Qt does for its own, when the
+// window is destroyed; Qt itself takes no notice of a window destroyed by someone else.
+class DestroyedWindowWatch : public QAbstractNativeEventFilter {
+public:
+    explicit DestroyedWindowWatch(const QWidget& window) : window_(window) { }
+
+    bool nativeEventFilter(const QByteArray& eventType, void* message, qintptr*) override
+    {
+        if (eventType != "xcb_generic_event_t")
+            return false;
+        const auto* event = static_cast<const xcb_generic_event_t*>(message);
+        if ((event->response_type & 0x7F) != XCB_DESTROY_NOTIFY)
+            return false;
+        const auto* destroyed = static_cast<const xcb_destroy_notify_event_t*>(message);
+        if (destroyed->window == window_.internalWinId() && WindowLostHandler())
+            WindowLostHandler()();
+        return false;
+    }
+
+private:
+    const QWidget& window_;
+};
 
 // A pause longer than this between wheel events ends a scroll gesture.
 constexpr quint64 WheelGesturePauseMs = 500;
@@ -90,6 +123,10 @@ HostWindow::HostWindow(HWND hWnd) : hWnd_(hWnd)
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
+
+HostWindow::~HostWindow() = default;
+
+void SetWindowLostHandler(std::function<void()> handler) { WindowLostHandler() = std::move(handler); }
 
 bool HostWindow::OuterRectangle(RECT& rect) const
 {
@@ -270,6 +307,10 @@ void HostWindow::showEvent(QShowEvent* event)
     QWidget::showEvent(event);
     if (QWindow* native = windowHandle())
         native->installEventFilter(this);
+    if (!destroyedWatch_ && QGuiApplication::platformName() == QLatin1String("xcb")) {
+        destroyedWatch_ = std::make_unique<DestroyedWindowWatch>(*this);
+        QCoreApplication::instance()->installNativeEventFilter(destroyedWatch_.get());
+    }
 }
 
 // While a menu is open, Qt hands the pointer's moves over the window to the menu, and the
@@ -306,6 +347,8 @@ void HostWindow::closeEvent(QCloseEvent* event)
 
 void HostWindow::Destroy()
 {
+    // The window's own end is no loss.
+    destroyedWatch_.reset();
     destroying_ = true;
     close();
 }

@@ -5,8 +5,10 @@
 #include <QWidget>
 
 #include <functional>
+#include <memory>
 #include <optional>
 
+class QAbstractNativeEventFilter;
 class QSinglePointEvent;
 
 namespace platform {
@@ -19,6 +21,7 @@ public:
     using PaintFunction = std::function<void(QPainter&, const QRegion&)>;
 
     explicit HostWindow(HWND hWnd);
+    ~HostWindow() override;
 
     /// The handle whose procedure chain receives this window's messages.
     HWND Handle() const { return hWnd_; }
@@ -66,7 +69,14 @@ private:
     std::optional<QPoint> pointerOnSurface_;
     // True while the context menu asked for by this window is being shown.
     bool inMenu_ = false;
+    // Watches for another program destroying the window, on X11 while it is open.
+    std::unique_ptr<QAbstractNativeEventFilter> destroyedWatch_;
 };
+
+/// Sets what is done when another program destroys a host window that is still open (X11
+/// lets any client destroy any window): the window can neither be shown nor closed any more.
+/// By default nothing is done.
+void SetWindowLostHandler(std::function<void()> handler);
 
 /// The key and button flags of a wheel or mouse message for Qt's button and modifier state.
 uint16_t MouseKeyFlags(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers);
