@@ -13,6 +13,7 @@
 #include <QCursor>
 #include <QEnterEvent>
 #include <QGuiApplication>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
@@ -122,6 +123,8 @@ HostWindow::HostWindow(HWND hWnd) : hWnd_(hWnd)
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
+    // Else Qt's compose input context keeps the characters of compose sequences to itself.
+    setAttribute(Qt::WA_InputMethodEnabled);
 }
 
 HostWindow::~HostWindow() = default;
@@ -236,15 +239,38 @@ bool HostWindow::SendTypedText(const QKeyEvent& event)
         return false;
     const QList<uint> characters =
         event.key() == Qt::Key_Backspace ? QList<uint>{VK_BACK} : event.text().toUcs4();
+    return SendCharacters(characters, event.modifiers());
+}
+
+bool HostWindow::SendCharacters(const QList<uint>& characters, Qt::KeyboardModifiers modifiers)
+{
     if (characters.isEmpty())
         return false;
     for (const uint character : characters)
         if (character != VK_BACK && (!QChar::isPrint(character) || QChar::isSpace(character)))
             return false;
-    SetModifierKeys(event.modifiers() & Qt::ShiftModifier, false);
+    SetModifierKeys(modifiers & Qt::ShiftModifier, false);
     for (const uint character : characters)
         Send(WM_CHAR, character, 1);
     return true;
+}
+
+// A compose sequence (Compose, ^, u) or an input method hands over its text as a whole,
+// not as key presses; it is typed as the keys' own text is.
+void HostWindow::inputMethodEvent(QInputMethodEvent* event)
+{
+    SendCharacters(event->commitString().toUcs4(), QGuiApplication::keyboardModifiers());
+    event->accept();
+}
+
+QVariant HostWindow::inputMethodQuery(Qt::InputMethodQuery query) const
+{
+    switch (query) {
+    case Qt::ImEnabled: return true;
+    // Text is taken a character at a time; there is no text to predict or correct.
+    case Qt::ImHints: return static_cast<int>(Qt::ImhNoPredictiveText | Qt::ImhNoAutoUppercase);
+    default: return QWidget::inputMethodQuery(query);
+    }
 }
 
 // The keys that stand for a command rather than for a key: Copy, Paste, and the two that open

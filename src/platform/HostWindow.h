@@ -41,6 +41,9 @@ protected:
     void wheelEvent(QWheelEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
+    /// Text composed by an input method becomes WM_CHAR, as typed text does.
+    void inputMethodEvent(QInputMethodEvent* event) override;
+    QVariant inputMethodQuery(Qt::InputMethodQuery query) const override;
     /// A request to close, from the title bar or the desktop, becomes WM_CLOSE.
     void closeEvent(QCloseEvent* event) override;
     bool focusNextPrevChild(bool next) override;
@@ -54,6 +57,7 @@ private:
     void SendMouse(UINT message, const QSinglePointEvent& event);
     bool SendCommandKey(const QKeyEvent& event);
     bool SendTypedText(const QKeyEvent& event);
+    bool SendCharacters(const QList<uint>& characters, Qt::KeyboardModifiers modifiers);
     void SendKeyDown(int virtualKey, Qt::KeyboardModifiers modifiers);
     void SendContextMenu(LPARAM at);
     std::optional<QPoint> PointerNow() const;

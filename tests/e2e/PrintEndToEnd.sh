@@ -78,6 +78,12 @@ xdotool click 5
 keys 5 Return
 finish 0 2024-09-15 "a wheel turn to September between typing 1 and 5 selects the 15th of September"
 
+# A compose sequence reaches typing: j, then û composed of Compose ^ u, begins "juin" (without
+# the û, "j" stays on janvier).
+LANG=fr_FR.UTF-8 LC_ALL= start Form1 --print --date 2024-08-10
+keys Tab j Multi_key asciicircum u Return
+finish 0 2024-06-10 "a composed character is typed into the month column"
+
 # Backspace selects what remains of the entry, and the day from before once nothing does.
 start Form1 --print --date 2024-08-10
 keys Tab Tab 3 1 BackSpace Return
