@@ -134,6 +134,8 @@ TEST(CommandLine, ReadsEveryOptionAndRefusesBadValuesWithOneLine)
          "start 2026-02-07 min - max - format yyyy-MM-dd print date-format %A %d "
          "%B %Y prompt Pick a <day>\nnow \u263A "
          "timeout 30 labels Leave/Take size 600x300"},
+        {{"--text", "a < b and c > d: <span foreground='red' size=\"9\">x</span><br/>y</b >"},
+         "start - min - max - format yyyy-MM-dd prompt a < b and c > d: xy"},
         {{"--text", "<i>as</i> &amp; is\\tthere", "--no-markup"},
          "start - min - max - format yyyy-MM-dd prompt <i>as</i> &amp; "
          "is\tthere"},
