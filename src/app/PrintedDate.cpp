@@ -1,9 +1,9 @@
 #include "app/PrintedDate.h"
 
+#include "app/TimeLocale.h"
+
 #include <QCoreApplication>
 #include <QDate>
-
-#include "app/TimeLocale.h"
 
 #include <cstdlib>
 #include <cstring>
@@ -22,7 +22,6 @@ QString WithAsciiDigits(QString text)
             character = QChar(u'0' + value);
     return text;
 }
-
 
 // The date at 00:00:00 local time, as other date dialogs print its time of day (%s, %H) and
 // as GNU date names its zone (%z, %Z).
@@ -52,7 +51,7 @@ std::tm LocalMidnight(const runtime::Date& date)
 qsizetype ConversionLength(const QString& format, qsizetype at)
 {
     const auto isAscii = [&](qsizetype index, const char* set) {
-        return index < format.size() && format[index].unicode() < 0x80 &&
+        return index < format.size() && format[index].unicode() > 0 && format[index].unicode() < 0x80 &&
                std::strchr(set, format[index].toLatin1()) != nullptr;
     };
     qsizetype end = at + 1;
@@ -123,8 +122,9 @@ Rendering StrftimeRendering(const runtime::Date& date, const QString& format)
         const QStringView conversion = QStringView(format).mid(at, length);
         at += length;
         const std::optional<QString> text = ConvertedText(conversion, parts, locale);
+        // Too wide to print, but a part of the date all the same.
         if (!text)
-            return {};
+            return {std::nullopt, true};
         *rendering.Text += *text;
         if (!QStringLiteral("%nt").contains(conversion.back()) && !text->trimmed().isEmpty())
             rendering.NamesTheDate = true;
