@@ -1,5 +1,6 @@
 #include "app/TimeLocale.h"
 
+#include <cstdint>
 #include <cstdlib>
 #include <iconv.h>
 #include <langinfo.h>
@@ -59,7 +60,7 @@ QString TimeLocale::Decoded(const char* bytes, size_t length) const
     if (length == 0 || IsUtf8(codeset_))
         return QString::fromUtf8(bytes, static_cast<qsizetype>(length));
     const iconv_t toUtf8 = ::iconv_open("UTF-8", codeset_.c_str());
-    if (toUtf8 == reinterpret_cast<iconv_t>(-1))
+    if (toUtf8 == reinterpret_cast<iconv_t>(static_cast<intptr_t>(-1)))
         return QString::fromUtf8(bytes, static_cast<qsizetype>(length));
     // No codeset needs more than four UTF-8 bytes for one of its bytes.
     std::vector<char> utf8(length * 4);
