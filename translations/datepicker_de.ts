@@ -202,6 +202,10 @@
         <source>the connection to the display was lost</source>
         <translation>die Verbindung zur Anzeige ist abgebrochen</translation>
     </message>
+    <message>
+        <source>the window was destroyed by another program</source>
+        <translation>das Fenster wurde von einem anderen Programm zerstört</translation>
+    </message>
 </context>
 <context>
     <name>Form1</name>
@@ -298,6 +302,10 @@
     <message>
         <source>the window&apos;s id could not be written to %1: %2</source>
         <translation>die Kennung des Fensters konnte nicht in %1 geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>the text could not be written: %1</source>
+        <translation>der Text konnte nicht geschrieben werden: %1</translation>
     </message>
 </context>
 <context>

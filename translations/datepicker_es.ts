@@ -202,6 +202,10 @@
         <source>the connection to the display was lost</source>
         <translation>se perdió la conexión con la pantalla</translation>
     </message>
+    <message>
+        <source>the window was destroyed by another program</source>
+        <translation>otro programa destruyó la ventana</translation>
+    </message>
 </context>
 <context>
     <name>Form1</name>
@@ -298,6 +302,10 @@
     <message>
         <source>the window&apos;s id could not be written to %1: %2</source>
         <translation>no se pudo escribir el identificador de la ventana en %1: %2</translation>
+    </message>
+    <message>
+        <source>the text could not be written: %1</source>
+        <translation>no se pudo escribir el texto: %1</translation>
     </message>
 </context>
 <context>

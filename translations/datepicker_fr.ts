@@ -202,6 +202,10 @@
         <source>the connection to the display was lost</source>
         <translation>la connexion à l’affichage a été perdue</translation>
     </message>
+    <message>
+        <source>the window was destroyed by another program</source>
+        <translation>la fenêtre a été détruite par un autre programme</translation>
+    </message>
 </context>
 <context>
     <name>Form1</name>
@@ -298,6 +302,10 @@
     <message>
         <source>the window&apos;s id could not be written to %1: %2</source>
         <translation>l’identifiant de la fenêtre n’a pas pu être écrit dans %1 : %2</translation>
+    </message>
+    <message>
+        <source>the text could not be written: %1</source>
+        <translation>le texte n’a pas pu être écrit : %1</translation>
     </message>
 </context>
 <context>

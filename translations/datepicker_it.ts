@@ -202,6 +202,10 @@
         <source>the connection to the display was lost</source>
         <translation>la connessione al display è stata persa</translation>
     </message>
+    <message>
+        <source>the window was destroyed by another program</source>
+        <translation>la finestra è stata distrutta da un altro programma</translation>
+    </message>
 </context>
 <context>
     <name>Form1</name>
@@ -298,6 +302,10 @@
     <message>
         <source>the window&apos;s id could not be written to %1: %2</source>
         <translation>non è stato possibile scrivere l’identificativo della finestra in %1: %2</translation>
+    </message>
+    <message>
+        <source>the text could not be written: %1</source>
+        <translation>non è stato possibile scrivere il testo: %1</translation>
     </message>
 </context>
 <context>

@@ -202,6 +202,10 @@
         <source>the connection to the display was lost</source>
         <translation>de verbinding met het beeldscherm is verbroken</translation>
     </message>
+    <message>
+        <source>the window was destroyed by another program</source>
+        <translation>het venster is door een ander programma vernietigd</translation>
+    </message>
 </context>
 <context>
     <name>Form1</name>
@@ -298,6 +302,10 @@
     <message>
         <source>the window&apos;s id could not be written to %1: %2</source>
         <translation>de id van het venster kon niet naar %1 worden geschreven: %2</translation>
+    </message>
+    <message>
+        <source>the text could not be written: %1</source>
+        <translation>de tekst kon niet worden geschreven: %1</translation>
     </message>
 </context>
 <context>

@@ -202,6 +202,10 @@
         <source>the connection to the display was lost</source>
         <translation>utracono połączenie z ekranem</translation>
     </message>
+    <message>
+        <source>the window was destroyed by another program</source>
+        <translation>okno zostało zniszczone przez inny program</translation>
+    </message>
 </context>
 <context>
     <name>Form1</name>
@@ -298,6 +302,10 @@
     <message>
         <source>the window&apos;s id could not be written to %1: %2</source>
         <translation>nie udało się zapisać identyfikatora okna do %1: %2</translation>
+    </message>
+    <message>
+        <source>the text could not be written: %1</source>
+        <translation>nie udało się zapisać tekstu: %1</translation>
     </message>
 </context>
 <context>

@@ -202,6 +202,10 @@
         <source>the connection to the display was lost</source>
         <translation>a conexão com a tela foi perdida</translation>
     </message>
+    <message>
+        <source>the window was destroyed by another program</source>
+        <translation>a janela foi destruída por outro programa</translation>
+    </message>
 </context>
 <context>
     <name>Form1</name>
@@ -298,6 +302,10 @@
     <message>
         <source>the window&apos;s id could not be written to %1: %2</source>
         <translation>não foi possível escrever o identificador da janela em %1: %2</translation>
+    </message>
+    <message>
+        <source>the text could not be written: %1</source>
+        <translation>não foi possível escrever o texto: %1</translation>
     </message>
 </context>
 <context>

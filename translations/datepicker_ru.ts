@@ -202,6 +202,10 @@
         <source>the connection to the display was lost</source>
         <translation>соединение с дисплеем потеряно</translation>
     </message>
+    <message>
+        <source>the window was destroyed by another program</source>
+        <translation>окно было уничтожено другой программой</translation>
+    </message>
 </context>
 <context>
     <name>Form1</name>
@@ -298,6 +302,10 @@
     <message>
         <source>the window&apos;s id could not be written to %1: %2</source>
         <translation>не удалось записать идентификатор окна в %1: %2</translation>
+    </message>
+    <message>
+        <source>the text could not be written: %1</source>
+        <translation>не удалось записать текст: %1</translation>
     </message>
 </context>
 <context>

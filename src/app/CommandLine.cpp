@@ -4,6 +4,7 @@
 #include "app/PrintedDate.h"
 #include "app/PromptText.h"
 #include "date/SliderValues.h"
+#include "date/modDate.h"
 #include "runtime/Clock.h"
 
 #include <QCommandLineParser>
@@ -22,13 +23,13 @@ QString DateText(const runtime::Date& date) { return QString::fromStdString(date
 /// The date of (year, month, day) when it is a real day within the selectable years.
 std::optional<runtime::Date> SelectableDate(int year, int month, int day)
 {
-    if (year < slider::FirstSelectableYear || year > slider::LastSelectableYear || month < 1 || month > 12 || day < 1)
+    if (year < slider::FirstSelectableYear || year > slider::LastSelectableYear || month < 1 || month > 12)
         return std::nullopt;
-    // The date type carries a day past the month's end into the next month; such a day is no date.
-    const runtime::Date date = runtime::Date::FromParts(year, month, day);
-    if (date.Month() != month)
+    // The date type would carry a day past the month's end into the next month (and fail on a
+    // day past its own range); such a day is no date, whatever its size.
+    if (day < 1 || day > modDate::DaysInMonth(month, year))
         return std::nullopt;
-    return date;
+    return runtime::Date::FromParts(year, month, day);
 }
 
 /// A "YYYY-MM-DD" text that names a real day within the selectable years, or nothing.
@@ -47,12 +48,18 @@ QString BadDate(const QString& option, const QString& value)
         .arg(option, value, DateText(slider::SelectableYears().First), DateText(slider::SelectableYears().Last));
 }
 
-/// Options that Qt's window system reads from the command line itself (-platform, -style, ...). The
-/// parser lets them through unlisted, and QApplication takes them out of the arguments.
+// Options that Qt's window system reads from the command line (-platform, -style, ...), with a
+// value and without one.
+// yad's --geometry and zenity's --name are options of the dialog, not Qt's.
+constexpr const char* QtValueOptions[] = {"platform",     "platformpluginpath", "platformtheme", "plugin",
+                                          "qwindowgeometry", "qwindowicon",  "qwindowtitle",  "display",
+                                          "session",      "style",              "stylesheet"};
+constexpr const char* QtFlagOptions[] = {"reverse", "testability", "widgetcount"};
+
+/// The parser lets Qt's own options through unlisted in the help.
 void AcceptQtOptions(QCommandLineParser& parser)
 {
-    for (const char* name : {"platform", "platformpluginpath", "platformtheme", "plugin", "qwindowgeometry",
-                             "qwindowicon", "qwindowtitle", "display", "session", "style", "stylesheet"}) {
+    for (const char* name : QtValueOptions) {
         QCommandLineOption option(QString::fromLatin1(name), QString(), QStringLiteral("value"));
         option.setFlags(QCommandLineOption::HiddenFromHelp);
         parser.addOption(option);
@@ -62,6 +69,21 @@ void AcceptQtOptions(QCommandLineParser& parser)
         option.setFlags(QCommandLineOption::HiddenFromHelp);
         parser.addOption(option);
     }
+}
+
+// Qt's options as QApplication reads them. QApplication would read the whole command line
+// itself, and take an option's value (--text -platform) or the --icon of other calendar
+// dialogs for one of its own.
+QStringList WindowSystemArguments(const QCommandLineParser& parser)
+{
+    QStringList arguments;
+    for (const char* name : QtValueOptions)
+        for (const QString& value : parser.values(QString::fromLatin1(name)))
+            arguments << u'-' + QString::fromLatin1(name) << value;
+    for (const char* name : QtFlagOptions)
+        if (parser.isSet(QString::fromLatin1(name)))
+            arguments << u'-' + QString::fromLatin1(name);
+    return arguments;
 }
 
 void AddOptionTable(QCommandLineParser& parser)
@@ -109,7 +131,7 @@ CommandLine Refused(const QString& message)
 {
     return {
         CommandLineOutcome::Refuse, {}, QStringLiteral("%1: %2\n").arg(QCoreApplication::applicationName(), message),
-            {}};
+            {}, {}};
 }
 
 /// Reads the command line's options into `options`; returns why it refuses them, or an empty text.
@@ -331,12 +353,13 @@ CommandLine ParseCommandLine(const QStringList& arguments)
         return Refused(parser.errorText());
     // --help-all shows the same help: the window system's own options stay out of it.
     if (parser.isSet(QStringLiteral("help")) || parser.isSet(QStringLiteral("help-all")))
-        return {CommandLineOutcome::Inform, {}, HelpText(Description()), {}};
+        return {CommandLineOutcome::Inform, {}, HelpText(Description()), {}, {}};
     if (parser.isSet(QStringLiteral("version")))
         return {
             CommandLineOutcome::Inform,
             {},
             QStringLiteral("%1 %2\n").arg(QCoreApplication::applicationName(), QCoreApplication::applicationVersion()),
+            {},
             {}};
     // Other calendar dialogs pass over words that are no options ("--width=500 height=50"); their
     // scripts run on, with a warning.
@@ -353,7 +376,7 @@ CommandLine ParseCommandLine(const QStringList& arguments)
     PickerOptions options;
     if (const QString problem = OptionReader(parser, options).Read(); !problem.isEmpty())
         return Refused(problem);
-    return {CommandLineOutcome::Run, options, {}, warning};
+    return {CommandLineOutcome::Run, options, {}, warning, WindowSystemArguments(parser)};
 }
 
 } // namespace app

@@ -75,6 +75,9 @@ struct CommandLine {
     QString text;
     /// A line for standard error when the window opens all the same (stray words under --calendar).
     QString warning;
+    /// The window system's own options that the parser read (-platform offscreen, -reverse),
+    /// each value after its option, for QApplication; nothing else of the command line.
+    QStringList windowSystemArguments;
 };
 
 /// Sets the program's name, version and description, which --help and --version show.

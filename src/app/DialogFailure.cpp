@@ -1,6 +1,7 @@
 #include "app/DialogFailure.h"
 
 #include "app/ExitStatus.h"
+#include "platform/HostWindow.h"
 
 #include <QCoreApplication>
 #include <QStringList>
@@ -30,6 +31,7 @@ struct Guard {
     // Translated while the language is loaded: a failing start has no translator left.
     QString CannotOpen;
     QString DisplayLost;
+    QString WindowLost;
 };
 
 Guard& TheGuard()
@@ -119,9 +121,10 @@ void Report(const QString& reason)
 
 QString MissingDisplay(const QStringList& arguments)
 {
-    const bool platformChosen = !Unset("QT_QPA_PLATFORM") || arguments.contains(QLatin1String("-platform")) ||
-                                arguments.contains(QLatin1String("--platform"));
-    if (platformChosen || !Unset("DISPLAY") || !Unset("WAYLAND_DISPLAY") || !Unset("WAYLAND_SOCKET"))
+    const bool platformChosen = !Unset("QT_QPA_PLATFORM") || arguments.contains(QLatin1String("-platform"));
+    const bool displayNamed = arguments.contains(QLatin1String("-display")) || !Unset("DISPLAY") ||
+                              !Unset("WAYLAND_DISPLAY") || !Unset("WAYLAND_SOCKET");
+    if (platformChosen || displayNamed)
         return {};
     return CannotOpenWindow().arg(
         QCoreApplication::translate("DialogFailure", "no display (DISPLAY and WAYLAND_DISPLAY are unset)"));
@@ -132,6 +135,7 @@ void GuardStart()
     Guard& guard = TheGuard();
     guard.CannotOpen = CannotOpenWindow();
     guard.DisplayLost = QCoreApplication::translate("DialogFailure", "the connection to the display was lost");
+    guard.WindowLost = QCoreApplication::translate("DialogFailure", "the window was destroyed by another program");
     guard.Starting = true;
     if (const QtMessageHandler previous = qInstallMessageHandler(&HandleMessage); previous != &HandleMessage)
         guard.Previous = previous;
@@ -153,8 +157,14 @@ OpenDialog::OpenDialog()
     static const bool registered = (std::atexit(&ExitWhileOpen), true);
     (void)registered;
     TheGuard().DialogOpen = true;
+    // A window gone from under the dialog can answer nobody: the dialog has failed.
+    platform::SetWindowLostHandler([] { FailNow(TheGuard().WindowLost); });
 }
 
-OpenDialog::~OpenDialog() { TheGuard().DialogOpen = false; }
+OpenDialog::~OpenDialog()
+{
+    platform::SetWindowLostHandler({});
+    TheGuard().DialogOpen = false;
+}
 
 } // namespace dialogfailure

@@ -11,9 +11,9 @@ namespace dialogfailure {
 void Report(const QString& reason);
 
 /// Why no window can open at all, or an empty text: no display is named (DISPLAY,
-/// WAYLAND_DISPLAY), and no platform is chosen instead (QT_QPA_PLATFORM, -platform among
-/// `arguments`). Asked before the window system starts, which would otherwise try each
-/// platform it knows and let each complain in its own words.
+/// WAYLAND_DISPLAY, -display among the window system's `arguments`), and no platform is
+/// chosen instead (QT_QPA_PLATFORM, -platform). Asked before the window system starts, which
+/// would otherwise try each platform it knows and let each complain in its own words.
 QString MissingDisplay(const QStringList& arguments);
 
 /// Guards the start of the window system. Qt reports a platform that cannot start as a fatal

@@ -25,8 +25,11 @@
 #include <algorithm>
 #include <climits>
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <exception>
+#include <vector>
 
 namespace {
 
@@ -110,22 +113,62 @@ void ReportBuildFailure(const QString& reason, const app::PickerOptions& options
                           QCoreApplication::translate("RunPicker", "The window could not be built.\n\n%1").arg(reason));
 }
 
-QString PrintedForm(const runtime::Date& date, const app::PickerOptions& options)
+std::optional<QString> PrintedForm(const runtime::Date& date, const app::PickerOptions& options)
 {
     return options.dateFormat.isEmpty() ? app::PrintedDate(date, options.format)
                                         : app::StrftimeDate(date, options.dateFormat);
 }
 
-int WriteDate(const QString& date)
+int WriteDate(const std::optional<QString>& date)
 {
-    const QString problem = standardoutput::Write(date.toUtf8() + '\n');
+    // A date too wide to print is told in the system's words, as a failed write is.
+    const QString problem =
+        date ? standardoutput::Write(date->toUtf8() + '\n') : QString::fromLocal8Bit(std::strerror(EOVERFLOW));
     if (problem.isEmpty())
         return app::Accepted;
     dialogfailure::Report(QCoreApplication::translate("RunPicker", "the date could not be written: %1").arg(problem));
     return app::Failed;
 }
 
+// --help and --version are checked as the date is: a text that did not reach its reader is no
+// success.
+int Inform(const QString& text)
+{
+    const QString problem = standardoutput::Write(text.toLocal8Bit());
+    if (problem.isEmpty())
+        return app::Accepted;
+    dialogfailure::Report(QCoreApplication::translate("RunPicker", "the text could not be written: %1").arg(problem));
+    return app::Failed;
+}
+
+// The program's name and the window system's own options, as QApplication takes them: it keeps
+// the count and the pointers for its whole life.
+struct WindowSystemCommandLine {
+    WindowSystemCommandLine(const char* program, const QStringList& options)
+    {
+        Texts.emplace_back(program);
+        for (const QString& option : options)
+            Texts.push_back(option.toLocal8Bit());
+        for (QByteArray& text : Texts)
+            Pointers.push_back(text.data());
+        Count = static_cast<int>(Texts.size());
+        Pointers.push_back(nullptr);
+    }
+
+    std::vector<QByteArray> Texts;
+    std::vector<char*> Pointers;
+    int Count = 0;
+};
+
 } // namespace
+
+bool EndOnTimeout(Form1& form)
+{
+    if (form.Result() != DialogResult::None)
+        return false;
+    form.EndDialog(DialogResult::Ok);
+    return true;
+}
 
 int RunPicker(const app::PickerOptions& options, const std::function<void(Form1&)>& onShown)
 {
@@ -151,8 +194,7 @@ int RunPicker(const app::PickerOptions& options, const std::function<void(Form1&
     bool timedOut = false;
     if (options.timeoutSeconds > 0)
         QTimer::singleShot(std::min(options.timeoutSeconds, LongestTimeoutSeconds) * 1000, [&] {
-            timedOut = true;
-            form.EndDialog(DialogResult::Ok);
+            timedOut = EndOnTimeout(form);
         });
     int status = 0;
     {
@@ -180,7 +222,7 @@ int StartPicker(int& argc, char** argv, const std::function<void(Form1&)>& onSho
         translations::UseLanguage(QLocale::system());
         commandLine = app::ParseCommandLine(QCoreApplication::arguments());
         if (commandLine.outcome == app::CommandLineOutcome::Run) {
-            if (const QString missing = dialogfailure::MissingDisplay(QCoreApplication::arguments());
+            if (const QString missing = dialogfailure::MissingDisplay(commandLine.windowSystemArguments);
                 !missing.isEmpty()) {
                 dialogfailure::Report(missing);
                 return app::Failed;
@@ -190,8 +232,7 @@ int StartPicker(int& argc, char** argv, const std::function<void(Form1&)>& onSho
     }
     switch (commandLine.outcome) {
     case app::CommandLineOutcome::Inform:
-        std::fputs(qPrintable(commandLine.text), stdout);
-        return 0;
+        return Inform(commandLine.text);
     case app::CommandLineOutcome::Refuse:
         std::fputs(qPrintable(commandLine.text), stderr);
         return app::Refused;
@@ -199,7 +240,8 @@ int StartPicker(int& argc, char** argv, const std::function<void(Form1&)>& onSho
         std::fputs(qPrintable(commandLine.warning), stderr);
         break;
     }
-    QApplication application(argc, argv);
+    WindowSystemCommandLine windowSystem(argc > 0 ? argv[0] : "datepicker", commandLine.windowSystemArguments);
+    QApplication application(windowSystem.Count, windowSystem.Pointers.data());
     dialogfailure::StartSucceeded();
     return platform::EndOfWindowSystemRun(RunPicker(commandLine.options, onShown));
 }

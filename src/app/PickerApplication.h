@@ -18,3 +18,6 @@ int RunPicker(const app::PickerOptions& options = {}, const std::function<void(F
 /// command line, otherwise as RunPicker; a window system that cannot start, or a display
 /// that goes away, ends the process with status 3.
 int StartPicker(int& argc, char** argv, const std::function<void(Form1&)>& onShown = {});
+/// What --timeout does when its time has come: ends `form` with OK unless the user has ended it
+/// already. Returns whether it ended it.
+bool EndOnTimeout(Form1& form);

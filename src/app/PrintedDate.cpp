@@ -1,11 +1,13 @@
 #include "app/PrintedDate.h"
 
+#include "app/TimeLocale.h"
+
 #include <QCoreApplication>
 #include <QDate>
 
-#include <clocale>
+#include <cstdlib>
+#include <cstring>
 #include <ctime>
-#include <vector>
 
 namespace app {
 
@@ -21,6 +23,116 @@ QString WithAsciiDigits(QString text)
     return text;
 }
 
+// The date at 00:00:00 local time, as other date dialogs print its time of day (%s, %H) and
+// as GNU date names its zone (%z, %Z).
+std::tm LocalMidnight(const runtime::Date& date)
+{
+    std::tm parts{};
+    parts.tm_year = date.Year() - 1900;
+    parts.tm_mon = date.Month() - 1;
+    parts.tm_mday = date.Day();
+    parts.tm_isdst = -1;
+    std::tm local = parts;
+    if (std::mktime(&local) != static_cast<std::time_t>(-1))
+        parts = local;
+    // A zone that skipped the whole day moves midnight into another one; the date stays the
+    // date picked.
+    const QDate day(date.Year(), date.Month(), date.Day());
+    parts.tm_year = date.Year() - 1900;
+    parts.tm_mon = date.Month() - 1;
+    parts.tm_mday = date.Day();
+    parts.tm_wday = day.dayOfWeek() % 7;
+    parts.tm_yday = day.dayOfYear() - 1;
+    return parts;
+}
+
+// The length of the conversion that begins with the % at `at` (flags, a width, an E or O
+// modifier or GNU date's colons of %:z, then its letter), or 0 when no conversion begins there.
+qsizetype ConversionLength(const QString& format, qsizetype at)
+{
+    const auto isAscii = [&](qsizetype index, const char* set) {
+        return index < format.size() && format[index].unicode() > 0 && format[index].unicode() < 0x80 &&
+               std::strchr(set, format[index].toLatin1()) != nullptr;
+    };
+    qsizetype end = at + 1;
+    while (isAscii(end, "_-0^#"))
+        ++end;
+    while (isAscii(end, "0123456789"))
+        ++end;
+    if (isAscii(end, "EO")) {
+        ++end;
+    } else {
+        qsizetype colons = 0;
+        while (colons < 3 && isAscii(end + colons, ":"))
+            ++colons;
+        if (colons > 0 && isAscii(end + colons, "z"))
+            end += colons;
+    }
+    if (end >= format.size() || format[end].unicode() >= 0x80 || format[end].unicode() <= u' ')
+        return 0;
+    return end + 1 - at;
+}
+
+// GNU date's %:z (+02:00), %::z (+02:00:00) and %:::z (+02, +05:30) of the zone's offset.
+QString OffsetWithColons(long offsetSeconds, qsizetype colons)
+{
+    const QChar sign = offsetSeconds < 0 ? u'-' : u'+';
+    const long seconds = std::labs(offsetSeconds);
+    QString text = sign + QString::asprintf("%02ld", seconds / 3600);
+    if (colons < 3 || seconds % 3600 != 0)
+        text += QString::asprintf(":%02ld", seconds / 60 % 60);
+    if (colons == 2 || (colons == 3 && seconds % 60 != 0))
+        text += QString::asprintf(":%02ld", seconds % 60);
+    return text;
+}
+
+// The text of one conversion, or nothing when it is too long to print.
+std::optional<QString> ConvertedText(QStringView conversion, const std::tm& parts, const TimeLocale& locale)
+{
+    if (const qsizetype colons = conversion.count(u':'); colons > 0)
+        return OffsetWithColons(parts.tm_gmtoff, colons);
+    QByteArray spec = conversion.toLatin1();
+    // %O asks for the locale's own digits (Japanese writes 24 as 二十四); printed digits are ASCII.
+    // %OB and %Ob stay: they name the month as it stands alone.
+    if (spec.size() >= 3 && spec[spec.size() - 2] == 'O' && std::strchr("deHImMSuUVwWy", spec.back()))
+        spec.remove(spec.size() - 2, 1);
+    return locale.Convert(spec, parts);
+}
+
+struct Rendering {
+    /// The whole text, or nothing when a conversion is too long to print.
+    std::optional<QString> Text;
+    /// Whether a conversion wrote something other than white space: %%, %n and %t name nothing.
+    bool NamesTheDate = false;
+};
+
+// The format's literal text as it stands, each conversion as the C library writes it in the
+// user's LC_TIME, one at a time: no limit on the whole, no text taken for the format's own.
+Rendering StrftimeRendering(const runtime::Date& date, const QString& format)
+{
+    const TimeLocale locale;
+    const std::tm parts = LocalMidnight(date);
+    Rendering rendering{QString(), false};
+    for (qsizetype at = 0; at < format.size();) {
+        const qsizetype length = format[at] == u'%' ? ConversionLength(format, at) : 0;
+        if (length == 0) {
+            *rendering.Text += format[at++];
+            continue;
+        }
+        const QStringView conversion = QStringView(format).mid(at, length);
+        at += length;
+        const std::optional<QString> text = ConvertedText(conversion, parts, locale);
+        // Too wide to print, but a part of the date all the same.
+        if (!text)
+            return {std::nullopt, true};
+        *rendering.Text += *text;
+        if (!QStringLiteral("%nt").contains(conversion.back()) && !text->trimmed().isEmpty())
+            rendering.NamesTheDate = true;
+    }
+    rendering.Text = WithAsciiDigits(*rendering.Text);
+    return rendering;
+}
+
 } // namespace
 
 QString PrintedDate(const runtime::Date& date, const QString& format, const QLocale& locale)
@@ -28,45 +140,17 @@ QString PrintedDate(const runtime::Date& date, const QString& format, const QLoc
     return WithAsciiDigits(locale.toString(QDate(date.Year(), date.Month(), date.Day()), format));
 }
 
-QString StrftimeDate(const runtime::Date& date, const QString& format)
+std::optional<QString> StrftimeDate(const runtime::Date& date, const QString& format)
 {
-    // The names follow the user's LC_TIME, as other date dialogs print them.
-    std::setlocale(LC_TIME, "");
-    const QDate day(date.Year(), date.Month(), date.Day());
-    std::tm parts{};
-    parts.tm_year = date.Year() - 1900;
-    parts.tm_mon = date.Month() - 1;
-    parts.tm_mday = date.Day();
-    parts.tm_wday = day.dayOfWeek() % 7;
-    parts.tm_yday = day.dayOfYear() - 1;
-    parts.tm_hour = 12;
-    parts.tm_isdst = -1;
-    const QByteArray pattern = format.toLocal8Bit();
-    // strftime tells no error from an empty result: a format that writes nothing is refused on the
-    // command line, so an empty result means the room was too small.
-    for (size_t room = 256; room <= 65536; room *= 4) {
-        std::vector<char> text(room);
-        if (const size_t length = std::strftime(text.data(), room, pattern.constData(), &parts); length > 0)
-            return WithAsciiDigits(QString::fromLocal8Bit(text.data(), static_cast<qsizetype>(length)));
-    }
-    return {};
+    return StrftimeRendering(date, format).Text;
 }
 
 QString StrftimeFormatProblem(const QString& format)
 {
-    // %% writes a percent sign, %n and %t white space: none of them writes the date.
-    static const QString Silent = QStringLiteral("%nt");
-    for (qsizetype at = 0; at + 1 < format.size(); ++at) {
-        if (format[at] != u'%')
-            continue;
-        qsizetype conversion = at + 1;
-        // Flags, a width and the E and O modifiers may stand between % and the conversion.
-        while (conversion < format.size() && QStringLiteral("_-0^#EO123456789").contains(format[conversion]))
-            ++conversion;
-        if (conversion < format.size() && !Silent.contains(format[conversion]))
-            return {};
-        at = conversion;
-    }
+    // Whether a conversion writes anything depends on the locale, not on the date (%p is empty in
+    // German): any date tells.
+    if (StrftimeRendering(runtime::Date::FromParts(2024, 8, 10), format).NamesTheDate)
+        return {};
     return QCoreApplication::translate("CommandLine",
                                        "--date-format \"%1\" writes no part of the date; give a strftime "
                                        "format such as %Y-%m-%d")

@@ -5,6 +5,8 @@
 #include <QLocale>
 #include <QString>
 
+#include <optional>
+
 namespace app {
 
 /// The date as --print writes it: in the Qt date `format`, with the month and weekday names of
@@ -13,11 +15,12 @@ namespace app {
 QString PrintedDate(const runtime::Date& date, const QString& format, const QLocale& locale = QLocale::system());
 
 /// The date in the strftime `format` (%Y-%m-%d, %x, %A %d %B %Y, ...), with the names of the user's
-/// LC_TIME as the C library knows them, and ASCII digits.
-QString StrftimeDate(const runtime::Date& date, const QString& format);
+/// LC_TIME as the C library knows them, ASCII digits, and the time and zone of its midnight in the
+/// local time zone; nothing when a conversion is too wide to print (%2000000000Y).
+std::optional<QString> StrftimeDate(const runtime::Date& date, const QString& format);
 
-/// What is wrong with a strftime `format` for printing a date, or an empty text: it must hold at
-/// least one conversion that writes something of the date.
+/// What is wrong with a strftime `format` for printing a date, or an empty text: at least one of
+/// its conversions must write something in the user's LC_TIME.
 QString StrftimeFormatProblem(const QString& format);
 
 /// What is wrong with a Qt date `format` for printing a date, or an empty text when nothing is: it

@@ -42,7 +42,10 @@ QString Entity(const QString& name)
 
 QString WithoutMarkup(const QString& text)
 {
-    static const QRegularExpression tag(QStringLiteral("<[^<>]*>"));
+    // Only what is a tag: <name>, <name attribute="value" ...>, </name> and <name/>. Any other
+    // < is text, as it is to Pango's own parser ("a < b and c > d").
+    static const QRegularExpression tag(QStringLiteral(
+        R"(<(?:[A-Za-z_][\w.:-]*(?:\s+[A-Za-z_][\w.:-]*\s*=\s*(?:"[^"]*"|'[^']*'))*\s*/?|/[A-Za-z_][\w.:-]*\s*)>)"));
     static const QRegularExpression entity(QStringLiteral("&(#?[A-Za-z0-9]+);"));
     QString plain = QString(text).remove(tag);
     QString decoded;

@@ -5,6 +5,7 @@
 #include "platform/Messages.h"
 #include "runtime/Locale.h"
 
+#include <QAbstractNativeEventFilter>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QContextMenuEvent>
@@ -12,6 +13,7 @@
 #include <QCursor>
 #include <QEnterEvent>
 #include <QGuiApplication>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
@@ -22,11 +24,43 @@
 
 #include <cstdio>
 #include <exception>
+#include <utility>
+
+#include <xcb/xcb.h>
 
 namespace platform {
 namespace {
 
 void Complain(const QString& line) { std::fprintf(stderr, "%s\n", line.toLocal8Bit().constData()); }
+
+std::function<void()>& WindowLostHandler()
+{
+    static std::function<void()> handler;
+    return handler;
+}
+
+// X11 tells every client that watches a window's structure, as Qt does for its own, when the
+// window is destroyed; Qt itself takes no notice of a window destroyed by someone else.
+class DestroyedWindowWatch : public QAbstractNativeEventFilter {
+public:
+    explicit DestroyedWindowWatch(const QWidget& window) : window_(window) { }
+
+    bool nativeEventFilter(const QByteArray& eventType, void* message, qintptr*) override
+    {
+        if (eventType != "xcb_generic_event_t")
+            return false;
+        const auto* event = static_cast<const xcb_generic_event_t*>(message);
+        if ((event->response_type & 0x7F) != XCB_DESTROY_NOTIFY)
+            return false;
+        const auto* destroyed = static_cast<const xcb_destroy_notify_event_t*>(message);
+        if (destroyed->window == window_.internalWinId() && WindowLostHandler())
+            WindowLostHandler()();
+        return false;
+    }
+
+private:
+    const QWidget& window_;
+};
 
 // A pause longer than this between wheel events ends a scroll gesture.
 constexpr quint64 WheelGesturePauseMs = 500;
@@ -89,7 +123,13 @@ HostWindow::HostWindow(HWND hWnd) : hWnd_(hWnd)
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
+    // Else Qt's compose input context keeps the characters of compose sequences to itself.
+    setAttribute(Qt::WA_InputMethodEnabled);
 }
+
+HostWindow::~HostWindow() = default;
+
+void SetWindowLostHandler(std::function<void()> handler) { WindowLostHandler() = std::move(handler); }
 
 bool HostWindow::OuterRectangle(RECT& rect) const
 {
@@ -199,15 +239,38 @@ bool HostWindow::SendTypedText(const QKeyEvent& event)
         return false;
     const QList<uint> characters =
         event.key() == Qt::Key_Backspace ? QList<uint>{VK_BACK} : event.text().toUcs4();
+    return SendCharacters(characters, event.modifiers());
+}
+
+bool HostWindow::SendCharacters(const QList<uint>& characters, Qt::KeyboardModifiers modifiers)
+{
     if (characters.isEmpty())
         return false;
     for (const uint character : characters)
         if (character != VK_BACK && (!QChar::isPrint(character) || QChar::isSpace(character)))
             return false;
-    SetModifierKeys(event.modifiers() & Qt::ShiftModifier, false);
+    SetModifierKeys(modifiers & Qt::ShiftModifier, false);
     for (const uint character : characters)
         Send(WM_CHAR, character, 1);
     return true;
+}
+
+// A compose sequence (Compose, ^, u) or an input method hands over its text as a whole,
+// not as key presses; it is typed as the keys' own text is.
+void HostWindow::inputMethodEvent(QInputMethodEvent* event)
+{
+    SendCharacters(event->commitString().toUcs4(), QGuiApplication::keyboardModifiers());
+    event->accept();
+}
+
+QVariant HostWindow::inputMethodQuery(Qt::InputMethodQuery query) const
+{
+    switch (query) {
+    case Qt::ImEnabled: return true;
+    // Text is taken a character at a time; there is no text to predict or correct.
+    case Qt::ImHints: return static_cast<int>(Qt::ImhNoPredictiveText | Qt::ImhNoAutoUppercase);
+    default: return QWidget::inputMethodQuery(query);
+    }
 }
 
 // The keys that stand for a command rather than for a key: Copy, Paste, and the two that open
@@ -270,6 +333,10 @@ void HostWindow::showEvent(QShowEvent* event)
     QWidget::showEvent(event);
     if (QWindow* native = windowHandle())
         native->installEventFilter(this);
+    if (!destroyedWatch_ && QGuiApplication::platformName() == QLatin1String("xcb")) {
+        destroyedWatch_ = std::make_unique<DestroyedWindowWatch>(*this);
+        QCoreApplication::instance()->installNativeEventFilter(destroyedWatch_.get());
+    }
 }
 
 // While a menu is open, Qt hands the pointer's moves over the window to the menu, and the
@@ -306,6 +373,8 @@ void HostWindow::closeEvent(QCloseEvent* event)
 
 void HostWindow::Destroy()
 {
+    // The window's own end is no loss.
+    destroyedWatch_.reset();
     destroying_ = true;
     close();
 }

@@ -7,8 +7,10 @@
 #include <QWidget>
 
 #include <functional>
+#include <memory>
 #include <optional>
 
+class QAbstractNativeEventFilter;
 class QSinglePointEvent;
 
 namespace platform {
@@ -21,6 +23,7 @@ public:
     using PaintFunction = std::function<void(QPainter&, const QRegion&)>;
 
     explicit HostWindow(HWND hWnd);
+    ~HostWindow() override;
 
     /// The handle whose procedure chain receives this window's messages.
     HWND Handle() const { return hWnd_; }
@@ -43,6 +46,9 @@ protected:
     void wheelEvent(QWheelEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
+    /// Text composed by an input method becomes WM_CHAR, as typed text does.
+    void inputMethodEvent(QInputMethodEvent* event) override;
+    QVariant inputMethodQuery(Qt::InputMethodQuery query) const override;
     /// A request to close, from the title bar or the desktop, becomes WM_CLOSE.
     void closeEvent(QCloseEvent* event) override;
     bool focusNextPrevChild(bool next) override;
@@ -58,6 +64,7 @@ private:
     void SendMouse(UINT message, const QSinglePointEvent& event);
     bool SendCommandKey(const QKeyEvent& event);
     bool SendTypedText(const QKeyEvent& event);
+    bool SendCharacters(const QList<uint>& characters, Qt::KeyboardModifiers modifiers);
     void SendKeyDown(int virtualKey, Qt::KeyboardModifiers modifiers);
     void SendContextMenu(LPARAM at);
     std::optional<QPoint> PointerNow() const;
@@ -73,7 +80,14 @@ private:
     std::optional<QPoint> pointerOnSurface_;
     // True while the context menu asked for by this window is being shown.
     bool inMenu_ = false;
+    // Watches for another program destroying the window, on X11 while it is open.
+    std::unique_ptr<QAbstractNativeEventFilter> destroyedWatch_;
 };
+
+/// Sets what is done when another program destroys a host window that is still open (X11
+/// lets any client destroy any window): the window can neither be shown nor closed any more.
+/// By default nothing is done.
+void SetWindowLostHandler(std::function<void()> handler);
 
 /// The key and button flags of a wheel or mouse message for Qt's button and modifier state.
 uint16_t MouseKeyFlags(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers);

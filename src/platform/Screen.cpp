@@ -6,6 +6,11 @@
 namespace platform {
 namespace {
 
+const QScreen* PrimaryScreen()
+{
+    return qobject_cast<QGuiApplication*>(QCoreApplication::instance()) ? QGuiApplication::primaryScreen() : nullptr;
+}
+
 double& PinnedDpi()
 {
     static double pinned = 0;
@@ -16,9 +21,7 @@ double LogicalDpi(bool vertical)
 {
     if (PinnedDpi() > 0)
         return PinnedDpi();
-    const QScreen* screen = qobject_cast<QGuiApplication*>(QCoreApplication::instance())
-                                ? QGuiApplication::primaryScreen()
-                                : nullptr;
+    const QScreen* screen = PrimaryScreen();
     if (!screen)
         return 96;
     const double dpi = vertical ? screen->logicalDotsPerInchY() : screen->logicalDotsPerInchX();
@@ -30,6 +33,12 @@ double LogicalDpi(bool vertical)
 double TwipsPerPixelY() { return 1440.0 / LogicalDpi(true); }
 
 double TwipsPerPixelX() { return 1440.0 / LogicalDpi(false); }
+
+QSize AvailableScreenSize()
+{
+    const QScreen* screen = PrimaryScreen();
+    return screen ? screen->availableSize() : QSize();
+}
 
 void UseLogicalDpi(double dotsPerInch) { PinnedDpi() = dotsPerInch; }
 

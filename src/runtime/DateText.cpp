@@ -23,15 +23,36 @@ std::optional<Date> DateOf(const QDate& date)
     return date.isValid() ? DateOf(date.year(), date.month(), date.day()) : std::nullopt;
 }
 
+// Text copied from right-to-left text carries direction marks (U+200E, U+200F, U+061C, the
+// embeddings and isolates) beside and inside a date, and some programs copy a NUL with it:
+// none of them is part of what the text says.
+QString WithoutDirectionMarks(QString text)
+{
+    text.removeIf([](QChar character) {
+        const char16_t code = character.unicode();
+        return code == 0 || code == 0x200E || code == 0x200F || code == 0x061C || (code >= 0x202A && code <= 0x202E) ||
+               (code >= 0x2066 && code <= 0x2069);
+    });
+    return text;
+}
+
+// A time after the date is ignored, but only a time: hours 00..23, minutes 00..59, seconds
+// 00..60 (a leap second), and a zone offset of hours and minutes.
+bool IsTimeOfDay(const QRegularExpressionMatch& match)
+{
+    const auto part = [&](int index) { return match.captured(index).isEmpty() ? 0 : match.captured(index).toInt(); };
+    return part(4) < 24 && part(5) < 60 && part(6) <= 60 && part(7) < 24 && part(8) < 60;
+}
+
 // ASCII digits only: a regular expression's \d would also take other scripts' digits, which
 // toInt does not read.
 std::optional<Date> FromIso(const QString& text)
 {
     static const QRegularExpression iso(QStringLiteral(
         "^([0-9]{4})-([0-9]{2})-([0-9]{2})"
-        "(?:[T ][0-9]{2}:[0-9]{2}(?::[0-9]{2}(?:[.,][0-9]+)?)?(?:Z|[+-][0-9]{2}(?::?[0-9]{2})?)?)?$"));
+        "(?:[T ]([0-9]{2}):([0-9]{2})(?::([0-9]{2})(?:[.,][0-9]+)?)?(?:Z|[+-]([0-9]{2})(?::?([0-9]{2}))?)?)?$"));
     const QRegularExpressionMatch match = iso.match(text);
-    if (!match.hasMatch())
+    if (!match.hasMatch() || !IsTimeOfDay(match))
         return std::nullopt;
     return DateOf(match.captured(1).toInt(), match.captured(2).toInt(), match.captured(3).toInt());
 }
@@ -49,7 +70,8 @@ std::optional<Date> FromHeader(const QString& text)
         if (!names.endsWith(QLatin1Char(' ') + QString::fromStdString(MonthName(month)), Qt::CaseInsensitive))
             continue;
         const std::optional<Date> date = DateOf(match.captured(3).toInt(), month, match.captured(2).toInt());
-        if (date && QString::fromStdString(date->LongText()).compare(text, Qt::CaseInsensitive) == 0)
+        if (date &&
+            WithoutDirectionMarks(QString::fromStdString(date->LongText())).compare(text, Qt::CaseInsensitive) == 0)
             return date;
     }
     return std::nullopt;
@@ -89,8 +111,10 @@ QString WithFullYear(const QString& format)
 std::optional<Date> FromFormats(const QString& text)
 {
     const QLocale locale = CurrentLocale();
-    for (const QString& format : {WithFullYear(locale.dateFormat(QLocale::ShortFormat)),
-                                  locale.dateFormat(QLocale::LongFormat), QStringLiteral("d.M.yyyy")}) {
+    // The formats lose their marks as the text has.
+    for (const QString& format : {WithoutDirectionMarks(WithFullYear(locale.dateFormat(QLocale::ShortFormat))),
+                                  WithoutDirectionMarks(locale.dateFormat(QLocale::LongFormat)),
+                                  QStringLiteral("d.M.yyyy")}) {
         if (const std::optional<Date> date = DateOf(locale.toDate(text, format)))
             return date;
     }
@@ -101,7 +125,7 @@ std::optional<Date> FromFormats(const QString& text)
 
 std::optional<Date> DateFromText(const std::string& text)
 {
-    const QString trimmed = QString::fromStdString(text).trimmed();
+    const QString trimmed = WithoutDirectionMarks(QString::fromStdString(text)).trimmed();
     if (trimmed.isEmpty())
         return std::nullopt;
     if (const std::optional<Date> date = FromIso(trimmed))

@@ -2,8 +2,8 @@
 // one entry: four digits select a year; digits select a day or a month as soon as they name
 // one; letters select the first month whose name, as the column shows it, begins with them,
 // in any case and without regard to accents, and the same letter again moves on to the next
-// month that begins with it, as list boxes do. Backspace takes back the last character.
-// Every change of the date goes through SetDate.
+// month that begins with it, as list boxes do. Backspace takes back the last character and
+// selects what remains. Every change of the date goes through SetDate.
 
 #include "window/Form1.h"
 
@@ -58,6 +58,14 @@ bool MonthBeginsWith(int32_t month, const std::string& foldedPrefix)
 
 } // namespace
 
+std::array<int32_t, slider::ColumnCount> Form1::SelectedTriple() const
+{
+    std::array<int32_t, slider::ColumnCount> triple{};
+    for (int32_t each = 0; each < slider::ColumnCount; ++each)
+        triple[each] = CellValues()(SelectedRow(), each);
+    return triple;
+}
+
 void Form1::HandleChar(char32_t character)
 {
     const int32_t column = focusIndex_;
@@ -67,42 +75,55 @@ void Form1::HandleChar(char32_t character)
     }
     const int64_t now = runtime::Milliseconds();
     if (typed_.Column != column || now - typed_.LastAt > EntryPauseMs) {
-        typed_ = {{}, column, now, {}};
-        for (int32_t each = 0; each < slider::ColumnCount; ++each)
-            typed_.Start[each] = CellValues()(SelectedRow(), each);
+        typed_ = {{}, column, now, SelectedTriple(), SelectedTriple()};
+    } else if (typed_.Left != SelectedTriple()) {
+        // A click, a wheel turn or a link changed the date between two characters: the entry
+        // goes on from the date as it is now, not from the one it started on.
+        typed_.Start = SelectedTriple();
     }
     typed_.LastAt = now;
+    // A refused date (outside the calendar or the bounds) leaves the picker as it was.
+    try {
+        TakeTypedCharacter(column, character);
+    } catch (const runtime::RuntimeError&) {
+    }
+    typed_.Left = SelectedTriple();
+}
 
+void Form1::TakeTypedCharacter(int32_t column, char32_t character)
+{
+    std::u32string& characters = typed_.Characters;
     if (character == platform::VK_BACK) {
-        if (!typed_.Characters.empty())
-            typed_.Characters.pop_back();
+        if (characters.empty())
+            return;
+        characters.pop_back();
+        // What remains of the entry is selected, and the date from before it once nothing does.
+        const bool selected = !characters.empty() && (AllDigits(characters) ? SelectTypedValue(column)
+                                                                             : SelectTypedMonthName());
+        if (!selected)
+            SetDate(typed_.Start[0], typed_.Start[1], typed_.Start[2]);
         return;
     }
     const bool digit = DigitOf(character) >= 0;
     const bool letter = !digit && QChar::isLetter(character);
     if (!digit && !(letter && column == slider::MonthColumn)) {
         // Something the column cannot take ends the entry, as any other key does.
-        typed_.Characters.clear();
+        characters.clear();
         return;
     }
     // An entry is all digits or all letters; a character of the other kind begins a new one.
-    if (!typed_.Characters.empty() && AllDigits(typed_.Characters) != digit)
-        typed_.Characters.clear();
-    typed_.Characters += character;
-
-    // A refused date (outside the calendar or the bounds) leaves the picker as it was.
-    try {
-        if (letter)
-            SelectTypedMonthName();
-        else
-            SelectTypedValue(column);
-    } catch (const runtime::RuntimeError&) {
-    }
+    if (!characters.empty() && AllDigits(characters) != digit)
+        characters.clear();
+    characters += character;
+    if (letter)
+        SelectTypedMonthName();
+    else
+        SelectTypedValue(column);
 }
 
 // Digits: a year once there are four of them; a day or a month as soon as they name one of
 // the selected month's days or one of the twelve months, else the last digit begins afresh.
-void Form1::SelectTypedValue(int32_t column)
+bool Form1::SelectTypedValue(int32_t column)
 {
     std::array<int32_t, slider::ColumnCount> triple = typed_.Start;
     std::u32string& digits = typed_.Characters;
@@ -111,7 +132,7 @@ void Form1::SelectTypedValue(int32_t column)
         if (digits.size() > YearDigits)
             digits.erase(0, digits.size() - 1);
         if (digits.size() < YearDigits)
-            return;
+            return false;
     } else {
         const int32_t last = column == slider::MonthColumn
                                  ? 12
@@ -120,34 +141,35 @@ void Form1::SelectTypedValue(int32_t column)
         if (number < 1 || number > last)
             digits.erase(0, digits.size() - 1);
         if (NumberOf(digits) < 1)
-            return;
+            return false;
     }
     triple[column] = NumberOf(digits);
     SetDate(triple[0], triple[1], triple[2]);
+    return true;
 }
 
-void Form1::SelectTypedMonthName()
+bool Form1::SelectTypedMonthName()
 {
     const std::string typed = runtime::FoldedForMatching(Utf8(typed_.Characters));
     const std::array<int32_t, slider::ColumnCount>& start = typed_.Start;
     for (int32_t month = 1; month <= 12; ++month) {
         if (MonthBeginsWith(month, typed)) {
             SetDate(month, start[slider::DayColumn], start[slider::YearColumn]);
-            return;
+            return true;
         }
     }
     // No name begins with the same letter pressed again ("jj"): move on from the selected month
     // to the next one that begins with that letter.
     const std::u32string& characters = typed_.Characters;
     if (characters.find_first_not_of(characters.front()) != std::u32string::npos)
-        return;
+        return false;
     const std::string first = runtime::FoldedForMatching(Utf8(characters.substr(0, 1)));
     const int32_t selected = CellValues()(SelectedRow(), slider::MonthColumn);
     for (int32_t step = 1; step <= 12; ++step) {
         const int32_t month = (selected - 1 + step) % 12 + 1;
         if (MonthBeginsWith(month, first)) {
             SetDate(month, start[slider::DayColumn], start[slider::YearColumn]);
-            return;
+            return true;
         }
-    }
+    }    return false;
 }

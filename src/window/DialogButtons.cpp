@@ -108,6 +108,10 @@ void Form1::PressDialogButton(int32_t index)
 
 void Form1::EndDialog(DialogResult result)
 {
+    // The first ending stands: an Enter or a timeout that arrives while the window closes
+    // after Escape does not turn Cancel into OK.
+    if (result_ != DialogResult::None)
+        return;
     result_ = result;
     if (host_)
         host_->Destroy();

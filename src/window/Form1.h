@@ -93,7 +93,8 @@ public:
     void SetCloseOnUnfocus(bool close) { closeOnUnfocus_ = close; }
     /// How the user ended the window.
     DialogResult Result() const { return result_; }
-    /// Ends the window with `result` and closes it, as OK and Cancel do.
+    /// Ends the window with `result` and closes it, as OK and Cancel do; once it has a result,
+    /// nothing changes it.
     void EndDialog(DialogResult result);
 
     /// A special-date link was clicked: selects the date its name stands for.
@@ -193,8 +194,12 @@ private:
     void SelectNeighbours(const std::array<bool, slider::ColumnCount>& columns, int32_t step);
     void HandleKeyDown(int virtualKey);
     void HandleChar(char32_t character);
-    void SelectTypedValue(int32_t column);
-    void SelectTypedMonthName();
+    void TakeTypedCharacter(int32_t column, char32_t character);
+    /// Each selects what the entry names and tells whether it names anything yet.
+    bool SelectTypedValue(int32_t column);
+    bool SelectTypedMonthName();
+    /// The selected date as (month, day, year).
+    std::array<int32_t, slider::ColumnCount> SelectedTriple() const;
     /// The date on the clipboard that a paste would select, or nothing.
     std::optional<runtime::Date> PastableDate() const;
     void PasteDate();
@@ -245,13 +250,15 @@ private:
     bool repaintScheduled_ = false;
     int32_t focusIndex_ = -1;
     // What has been typed into a column: the characters, the column, when the last one came
-    // (runtime::Milliseconds), and the date selected before the first, whose other columns
-    // each selection keeps ("aug" must not lose the 31st on its way through April).
+    // (runtime::Milliseconds), the date selected before the first, whose other columns
+    // each selection keeps ("aug" must not lose the 31st on its way through April), and the
+    // date the last one left selected.
     struct TypedEntry {
         std::u32string Characters;
         int32_t Column = -1;
         int64_t LastAt = 0;
         std::array<int32_t, slider::ColumnCount> Start{};
+        std::array<int32_t, slider::ColumnCount> Left{};
     };
     TypedEntry typed_;
     // Which cells (column by column, rows 0..4) show a value drawn dimmed as out of bounds.

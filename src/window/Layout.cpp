@@ -8,6 +8,7 @@
 #include "markup/Border.h"
 #include "markup/StackPanel.h"
 #include "markup/modXaml.h"
+#include "platform/Screen.h"
 #include "runtime/Checked.h"
 #include "runtime/Clock.h"
 #include "window/FormDesign.h"
@@ -145,9 +146,12 @@ void Form1::FitLabel(const std::shared_ptr<markup::TextBlock>& prompt, const mar
                          std::max(heightOf(prompt) + heightOf(buttonRow), root.height() - design.height()));
     }
 
-    // A least client size grows the label further, and the root stays centred in it.
+    // A least client size grows the label further, and the root stays centred in it. No least
+    // size passes the screen's room: a window larger than the screen is painted and held in
+    // memory for nothing.
     const QSize client = ClientSize();
-    grownBy_ += QSize(std::max(0, minimumClientSize_.width() - client.width()),
-                      std::max(0, minimumClientSize_.height() - client.height()));
+    const QSize room = platform::AvailableScreenSize();
+    const QSize least = room.isEmpty() ? minimumClientSize_ : minimumClientSize_.boundedTo(room);
+    grownBy_ += QSize(std::max(0, least.width() - client.width()), std::max(0, least.height() - client.height()));
     markupLabel1_->SetSize(designSize + QSizeF(grownBy_));
 }

@@ -63,6 +63,8 @@ QString Outcome(std::initializer_list<const char*> arguments)
     if (!options.timeoutIndicator.isEmpty() || !options.windowClass.isEmpty() || !options.windowName.isEmpty())
         outcome += QStringLiteral(" indicator %1 class %2/%3")
                        .arg(options.timeoutIndicator, options.windowClass, options.windowName);
+    if (!read.windowSystemArguments.isEmpty())
+        outcome += QStringLiteral(" qt ") + read.windowSystemArguments.join(u' ');
     return outcome + (read.warning.isEmpty() ? QString() : QStringLiteral(" warning ") + read.warning.trimmed());
 }
 
@@ -150,6 +152,8 @@ TEST(CommandLine, ReadsEveryOptionAndRefusesBadValuesWithOneLine)
          "start 2026-02-07 min - max - format yyyy-MM-dd print date-format %A %d "
          "%B %Y prompt Pick a <day>\nnow \u263A "
          "timeout 30 labels Leave/Take size 600x300"},
+        {{"--text", "a < b and c > d: <span foreground='red' size=\"9\">x</span><br/>y</b >"},
+         "start - min - max - format yyyy-MM-dd prompt a < b and c > d: xy"},
         {{"--text", "<i>as</i> &amp; is\\tthere", "--no-markup"},
          "start - min - max - format yyyy-MM-dd prompt <i>as</i> &amp; "
          "is\tthere"},
@@ -170,6 +174,15 @@ TEST(CommandLine, ReadsEveryOptionAndRefusesBadValuesWithOneLine)
         {{"--date-format", "%% and %n"},
          "exit 2: datepicker: --date-format \"%% and %n\" writes no part of the "
          "date; give a strftime format such as %Y-%m-%d"},
+        // German writes no a.m. or p.m.
+        {{"--date-format", "%p"},
+         "exit 2: datepicker: --date-format \"%p\" writes no part of the date; give a strftime format such as %Y-%m-%d"},
+        {{"--day", "99999999", "--month", "8", "--year", "2024"},
+         "exit 2: datepicker: day 99999999 of month 8 of year 2024 is not a date from 1000-01-01 to 9997-12-31"},
+        {{"--day", "367", "--month", "1", "--year", "2024"},
+         "exit 2: datepicker: day 367 of month 1 of year 2024 is not a date from 1000-01-01 to 9997-12-31"},
+        {{"--day", "366", "--month", "1", "--year", "9997"},
+         "exit 2: datepicker: day 366 of month 1 of year 9997 is not a date from 1000-01-01 to 9997-12-31"},
         {{"--timeout", "0"}, "exit 2: datepicker: --timeout \"0\" is not a whole number from 1 up"},
         {{"--width", "-5"}, "exit 2: datepicker: --width \"-5\" is not a whole number from 1 up"},
         {{"--frobnicate"}, "exit 2: datepicker: Unknown option 'frobnicate'."},
@@ -196,7 +209,11 @@ TEST(CommandLine, ReadsEveryOptionAndRefusesBadValuesWithOneLine)
         {{"--timeout-indicator=up"},
          "exit 2: datepicker: --timeout-indicator \"up\" is not one of top, bottom, left, right"},
         // Qt's own window system options go on to QApplication.
-        {{"-platform", "offscreen", "-reverse"}, "start - min - max - format yyyy-MM-dd"},
+        {{"-platform", "offscreen", "-reverse"}, "start - min - max - format yyyy-MM-dd qt -platform offscreen -reverse"},
+        {{"--display=:5"}, "start - min - max - format yyyy-MM-dd qt -display :5"},
+        // and nothing else does: neither a value that looks like one of them, nor --icon.
+        {{"--text", "-platform", "--title", "Hello", "--icon", "x.png"},
+         "start - min - max - format yyyy-MM-dd title Hello prompt -platform"},
         {{"--version"}, QString("exit 0: datepicker ") + DATEPICKER_VERSION},
         {{"--help", "--date", "nonsense"}, "exit 0: Usage: datepicker [options]"},
     };

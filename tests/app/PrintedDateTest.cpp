@@ -1,6 +1,9 @@
 #include "app/PrintedDate.h"
 #include "support/TestEnvironment.h"
 
+#include <cstdlib>
+#include <ctime>
+
 // The test program runs under a German locale (see CMakeLists.txt).
 TEST(PrintedDate, FollowsTheFormatInTheUsersLanguage)
 {
@@ -28,6 +31,9 @@ TEST(PrintedDate, FollowsTheFormatInTheUsersLanguage)
 // strftime's names come from the C library's German locale, which the test set-up generates.
 TEST(PrintedDate, FollowsAStrftimeFormatInTheUsersLanguage)
 {
+    // The time of day is midnight in the local zone, here Berlin's whatever the machine's.
+    ::setenv("TZ", "Europe/Berlin", 1);
+    ::tzset();
     const struct {
         const char* format;
         const char* printed;
@@ -36,7 +42,13 @@ TEST(PrintedDate, FollowsAStrftimeFormatInTheUsersLanguage)
         {"%x", "29.02.2024"},
         {"%A %d %B %Y", "Donnerstag 29 Februar 2024"},
         {"%d.%m.%Y, %j. Tag, Woche %V", "29.02.2024, 060. Tag, Woche 09"},
+        // The zone named as GNU date names it.
+        {"%s %H:%M:%S %z %Z %:z %::z %:::z", "1709161200 00:00:00 +0100 CET +01:00 +01:00:00 +01"},
+        {"%2000000000Y", "(too wide)"},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(app::StrftimeDate(Ymd(2024, 2, 29), c.format).toStdString(), c.printed) << c.format;
+        EXPECT_EQ(app::StrftimeDate(Ymd(2024, 2, 29), c.format).value_or("(too wide)").toStdString(), c.printed)
+            << c.format;
+    // Output has no length limit: each conversion is written on its own.
+    EXPECT_EQ(app::StrftimeDate(Ymd(2024, 2, 29), QString("%A").repeated(20000)).value_or("").size(), 10 * 20000);
 }

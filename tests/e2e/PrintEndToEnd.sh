@@ -12,7 +12,7 @@ shots=$4
 start_xvfb_with_scratch
 
 declare -A at
-while read -r name x y; do at[$name]="$x $y"; done < <(QT_QPA_PLATFORM=xcb "$probe" --print DialogButton_1 TextArea_1_2)
+while read -r name x y; do at[$name]="$x $y"; done < <(QT_QPA_PLATFORM=xcb "$probe" --print DialogButton_1 TextArea_1_2 TextArea_0_2 TextArea_0_3)
 
 # start TITLE ARGS...: starts the picker with ARGS and waits for its window titled TITLE.
 start() {
@@ -64,6 +64,41 @@ xdotool click 4
 keys Return
 # Four notches would reach the 17th; stopped at the 15th, one notch back gives the 14th.
 finish 0 2024-03-14 "the wheel stops at the last date allowed, and turns back from there"
+
+# Typing goes on from a date that a click or a wheel turn changed between two keys.
+start Form1 --print --date 2024-08-10
+keys Tab Tab 1
+point TextArea_0_3
+xdotool click 1
+keys 5 Return
+finish 0 2024-09-15 "a click on September between typing 1 and 5 into the day column selects the 15th of September"
+
+start Form1 --print --date 2024-08-10
+keys Tab Tab 1
+point TextArea_0_2
+xdotool click 5
+keys 5 Return
+finish 0 2024-09-15 "a wheel turn to September between typing 1 and 5 selects the 15th of September"
+
+# A compose sequence reaches typing: j, then û composed of Compose ^ u, begins "juin" (without
+# the û, "j" stays on janvier).
+LANG=fr_FR.UTF-8 LC_ALL= start Form1 --print --date 2024-08-10
+keys Tab j Multi_key asciicircum u Return
+finish 0 2024-06-10 "a composed character is typed into the month column"
+
+# Backspace selects what remains of the entry, and the day from before once nothing does.
+start Form1 --print --date 2024-08-10
+keys Tab Tab 3 1 BackSpace Return
+finish 0 2024-08-03 "31 and Backspace selects the 3rd"
+start Form1 --print --date 2024-08-10
+keys Tab Tab 3 1 BackSpace BackSpace Return
+finish 0 2024-08-10 "31 and two Backspaces bring back the 10th"
+
+start Form1 --print --date 2024-02-29 --timeout 3
+xdotool windowclose "$window"
+finish 3 "" "a window destroyed by another program ends the dialog with 3 at once, printing nothing"
+grep -qx "datepicker: the window was destroyed by another program" "$work/err" ||
+  { echo "FAIL: the destroyed window is not told in one line: '$(cat "$work/err")'"; failed=1; }
 
 # Arabic is written right to left: from the right the month, day and year columns, then the
 # link panels. A real input lands on a mirrored cell only where the window is mirrored as well.

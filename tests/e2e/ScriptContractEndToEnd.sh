@@ -78,6 +78,36 @@ picker_pid=$!
 press Form1 Return
 expect 3 "" "datepicker: the date could not be written: Bad file descriptor" "a closed standard output is a failure"
 
+for option in --help --version; do
+  "$picker" "$option" >/dev/full 2>"$work/err" &
+  picker_pid=$!
+  expect 3 "" "datepicker: the text could not be written: No space left on device" "$option on a full disk is a failure"
+done
+
+# Only the window system's own options reach it: not a value that looks like one, nor --icon.
+run -- --print --date 2024-09-25 --text -platform --title Hello --icon /nonexistent.png
+press Hello Return
+expect 0 2024-09-25 - "an option's value is not read as the window system's option"
+
+run -u DISPLAY -- --print --date 2024-09-25 -display "$DISPLAY"
+press Form1 Return
+expect 0 2024-09-25 - "-display opens the dialog where DISPLAY is unset"
+
+run -- --print --date 2024-09-25 --width 40000 --height 40000 --timeout 1
+expect 5 2024-09-25 - "a size beyond the screen is held to it, and the timeout still comes in time"
+
+# The C library's names in a locale that is not UTF-8 are written as the rest, in UTF-8, and
+# as Qt's own names are; its own digits (Japanese 二十四 for 24) as ASCII.
+run LC_ALL=de_DE.ISO-8859-1 -- --calendar --date 2024-03-10 --date-format "%B %A"
+press Form1 Return
+expect 0 "März Sonntag" - "an ISO-8859-1 LC_TIME prints its names in UTF-8"
+run LC_ALL=de_DE.ISO-8859-1 -- --calendar --date 2024-03-10 --format "MMMM dddd"
+press Form1 Return
+expect 0 "März Sonntag" - "--format prints the same names as --date-format"
+run LC_ALL=ja_JP.UTF-8 -- --calendar --date 2024-08-10 --date-format %Oy-%Om-%Od
+press Form1 Return
+expect 0 24-08-10 - "%O writes ASCII digits under Japanese"
+
 run LANG=ar_EG.UTF-8 LC_ALL= -- --print --date 2024-09-25
 press Form1 Return
 expect 0 2024-09-25 - "an Arabic locale prints ASCII ISO 8601"

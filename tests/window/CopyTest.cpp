@@ -119,6 +119,9 @@ TEST_F(Copying, PastedTextSelectsTheDateItNamesAndNothingElse)
         {"de_DE", "Samstag, 14. März 1987", "3/14/1987"}, {"en_US", "2023-02-29", "12/6/2026"},
         {"en_US", "2024-13-01", "12/6/2026"},          {"en_US", "0999-01-01", "12/6/2026"},
         {"en_US", "2024-02-29 and more", "12/6/2026"}, {"en_US", "", "12/6/2026"},
+        // Copied from right-to-left text; a time that is no time.
+        {"en_US", "\u200F2024-02-29\u200E", "2/29/2024"}, {"ar_EG", "\u061C29\u200F/2\u200F/2024\u061C", "2/29/2024"},
+        {"en_US", "2024-02-29T25:99", "12/6/2026"},    {"en_US", "2024-02-29T10:30+24:00", "12/6/2026"},
     };
     for (const auto& c : cases) {
         runtime::UseLocale(QLocale(c.language));

@@ -77,7 +77,15 @@ TEST_F(DialogButtons, EnterFollowsAFocusedLinkPressesAFocusedButtonAndAcceptsEls
     EXPECT_FALSE(form.Host()->isVisible());
     Press(VK_TAB, 3); // round to the day column
     Press(VK_RETURN);
-    EXPECT_EQ(form.Result(), DialogResult::Ok);
+    EXPECT_EQ(form.Result(), DialogResult::Cancel) << "the first ending stands";
+
+    TestForm accepting; // Enter on a column accepts
+    accepting.SetButtons(FormButtons::CancelOk);
+    accepting.Form_Load();
+    SendMessageA(accepting.hWnd(), WM_KEYDOWN, VK_TAB, 1);
+    SendMessageA(accepting.hWnd(), WM_KEYDOWN, VK_RETURN, 1);
+    EXPECT_EQ(accepting.Result(), DialogResult::Ok);
+    accepting.Form_Unload();
 
     TestForm plain; // without buttons Enter on a column does nothing, and Escape still closes
     plain.Form_Load();

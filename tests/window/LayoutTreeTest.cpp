@@ -7,8 +7,10 @@
 #include "window/TestForm.h"
 
 #include <QAccessible>
+#include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
+#include <QScreen>
 #include <QTimer>
 
 using namespace markup;
@@ -158,6 +160,8 @@ TEST(LayoutTree, APromptCaptionsAndALeastSizeGrowTheDialogAroundAnUnchangedFrame
         {"", "Not now, thanks", "", {}, 0, 0, "Not now, thanks", "OK"},
         {"Two\nlines", "", "Use this date", {700, 400}, 2, 2, "Cancel", "Use this date"},
         {"", "", "", {100, 0}, 0, 0, "Cancel", "OK"},
+        // No larger than the screen's room.
+        {"", "", "", {40000, 40000}, 0, 0, "Cancel", "OK"},
     };
     const auto frameOf = [](const Form1& form) { return form.SliderGrids(0)->Parent()->Parent()->Bounds(); };
     // How far the root's centre lies from the client area's.
@@ -204,7 +208,7 @@ TEST(LayoutTree, APromptCaptionsAndALeastSizeGrowTheDialogAroundAnUnchangedFrame
             EXPECT_EQ(last->text(QAccessible::Name).toStdString(), c.prompt) << "read by screen readers";
         }
         const int promptHeight = prompt ? static_cast<int>(prompt->DesiredSize().height()) : 0;
-        EXPECT_EQ(form.Host()->size(), (plain.Host()->size() + QSize(0, promptHeight)).expandedTo(c.minimum));
+        EXPECT_EQ(form.Host()->size(), (plain.Host()->size() + QSize(0, promptHeight)).expandedTo(c.minimum.boundedTo(QGuiApplication::primaryScreen()->availableSize())));
         const QPointF offset = offCentre(form) - offCentre(plain);
         EXPECT_LE(std::abs(offset.x()), 0.5) << "the content stays centred";
         EXPECT_LE(std::abs(offset.y()), 0.5);
