@@ -70,7 +70,7 @@ void Form1::BuildLayout()
     for (const auto& panel : linkPanels)
         sliderRow->Children().Add(panel);
 
-    const markup::ElementPtr buttonRow = buttons_ == FormButtons::CancelOk ? BuildDialogButtons() : nullptr;
+    const markup::ElementPtr buttonRow = dialogButtons_.empty() ? nullptr : BuildDialogButtons();
     if (buttonRow)
         root->Children().Add(buttonRow);
 
