@@ -67,6 +67,15 @@ void ApplyOptions(Form1& form, const app::PickerOptions& options, const std::vec
     if (options.print)
         ApplyButtons(form, options, row);
     form.SetPrompt(options.prompt.toStdString());
+    // Filling a line out to both edges is left to the left edge: a prompt is short.
+    form.SetPromptAlignment(options.textAlign == u"center"  ? markup::AlignCentre
+                            : options.textAlign == u"right" ? markup::AlignEnd
+                                                            : markup::AlignStart);
+    form.SetShowWeeks(options.showWeeks);
+    std::map<runtime::Date, std::string> descriptions;
+    for (const auto& [day, description] : options.details)
+        descriptions.emplace(day, description.toStdString());
+    form.SetDayDescriptions(std::move(descriptions));
     form.SetMinimumClientSize(options.minimumWidth, options.minimumHeight);
     const slider::DateRange selectable = slider::SelectableYears();
     const slider::DateRange range{options.minDate.value_or(selectable.First),

@@ -14,6 +14,7 @@
 #include <any>
 #include <array>
 #include <functional>
+#include <map>
 #include <memory>
 #include <optional>
 #include <string>
@@ -95,6 +96,17 @@ public:
     /// Captions for Cancel and OK in place of the translated ones; an empty one keeps its
     /// default. Set after SetButtons and before Form_Load.
     void SetButtonCaptions(std::string cancel, std::string ok);
+    /// Where the prompt's lines sit: markup::AlignStart, AlignCentre or AlignEnd. Set before
+    /// Form_Load.
+    void SetPromptAlignment(int32_t alignment) { promptAlignment_ = alignment; }
+    /// Shows the ISO 8601 week of the selected date under the header. Set before Form_Load.
+    void SetShowWeeks(bool show) { showWeeks_ = show; }
+    /// Descriptions of days, as plain text: the selected day's shows under the header, and the
+    /// days that have one are bold in the day column. Set before Form_Load.
+    void SetDayDescriptions(std::map<runtime::Date, std::string> descriptions)
+    {
+        dayDescriptions_ = std::move(descriptions);
+    }
     /// The least client size in pixels; 0 sets no least in that direction. Set before Form_Load.
     void SetMinimumClientSize(int width, int height) { minimumClientSize_ = QSize(width, height); }
     /// How the user ended the window.
@@ -149,6 +161,11 @@ public:
     QSize ClientSize() const;
     /// The prompt's text block, named "PromptText", or nothing when the window has none.
     markup::ElementPtr PromptText() const;
+    /// The note under the header with the week and the day's description, named "DateNote", or
+    /// nothing when the window shows neither.
+    markup::ElementPtr DateNote() const;
+    /// What the note under the header says for `date`: "Week 32", the day's description, or both.
+    std::string DateNoteText(const runtime::Date& date) const;
 
 protected:
     /// Builds the whole element tree, hands it to MarkupLabel1 and selects today.
@@ -178,10 +195,14 @@ protected:
 
     /// A new, unattached text block for the prompt, or nothing when there is none to show.
     std::shared_ptr<markup::TextBlock> BuildPrompt();
-    /// Grows the label, and with it the window, to hold the prompt, the button row and any
-    /// least size, the header and frame keeping their places to each other.
-    void FitLabel(const std::shared_ptr<markup::TextBlock>& prompt, const markup::ElementPtr& frame,
-                  const markup::ElementPtr& buttonRow);
+    /// A new, unattached note for under the header, or nothing when there is nothing to note.
+    markup::ElementPtr BuildDateNote();
+    /// Writes the note for the selected date, and marks the described days in the day column.
+    void ShowDateNote();
+    /// Grows the label, and with it the window, to hold the prompt, the note, the button row and
+    /// any least size, the header and frame keeping their places to each other.
+    void FitLabel(const std::shared_ptr<markup::TextBlock>& prompt, const markup::ElementPtr& note,
+                  const markup::ElementPtr& frame, const markup::ElementPtr& buttonRow);
 
     /// Builds the row of Cancel and OK below the frame.
     markup::ElementPtr BuildDialogButtons();
@@ -222,6 +243,10 @@ private:
     FormButtons buttons_ = FormButtons::None;
     std::optional<runtime::Date> startDate_;
     std::string prompt_;
+    int32_t promptAlignment_ = markup::AlignStart;
+    bool showWeeks_ = false;
+    std::map<runtime::Date, std::string> dayDescriptions_;
+    std::shared_ptr<markup::TextBlock> dateNoteText_;
     std::vector<DialogButtonSpec> dialogButtons_;
     int32_t defaultButton_ = -1;
     bool enterAccepts_ = false;
