@@ -39,9 +39,10 @@ void ApplyButtons(Form1& form, const app::PickerOptions& options, const std::vec
         for (const app::ScriptButton& button : row) {
             // Cancel keeps its part, so that its caption, if not given, is the translated one.
             const bool isCancel = options.buttons.empty() && specs.empty();
-            specs.push_back({button.caption.toStdString(), !button.command.isEmpty() ? ButtonPress::Notify
-                                                           : isCancel               ? ButtonPress::Decline
-                                                                                    : ButtonPress::Accept});
+            const ButtonPress press = !button.command.isEmpty() ? ButtonPress::Notify
+                                      : isCancel                ? ButtonPress::Decline
+                                                                : ButtonPress::Accept;
+            specs.push_back({button.caption.toStdString(), press, button.tooltip.toStdString()});
         }
         // A row of the script's own has no default button: Enter presses the one with the focus,
         // as in yad, where the calendar keeps Enter for itself.

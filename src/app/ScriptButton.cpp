@@ -51,6 +51,7 @@ std::optional<ScriptButton> ReadScriptButton(const QString& value)
     const QString id = colon < 0 ? QString() : value.mid(colon + 1);
     ScriptButton button;
     button.caption = Caption(label.section(u'!', 0, 0));
+    button.tooltip = label.section(u'!', 2);
     static const QRegularExpression leadingNumber(QStringLiteral("^\\s*([+-]?\\d+)"));
     const QRegularExpressionMatch number = leadingNumber.match(id);
     if (!number.hasMatch() && !id.trimmed().isEmpty()) {
@@ -64,7 +65,7 @@ std::optional<ScriptButton> ReadScriptButton(const QString& value)
     return button;
 }
 
-ScriptButton ExtraButton(const QString& caption) { return {caption, 1, {}, true}; }
+ScriptButton ExtraButton(const QString& caption) { return {caption, {}, 1, {}, true}; }
 
 std::vector<ScriptButton> DialogButtonRow(const std::vector<ScriptButton>& buttons,
                                           const std::vector<ScriptButton>& extraButtons, bool noButtons,
@@ -74,7 +75,7 @@ std::vector<ScriptButton> DialogButtonRow(const std::vector<ScriptButton>& butto
         return {};
     if (!buttons.empty())
         return buttons;
-    std::vector<ScriptButton> row{{cancelLabel, 1, {}, false}, {okLabel, 0, {}, false}};
+    std::vector<ScriptButton> row{{cancelLabel, {}, 1, {}, false}, {okLabel, {}, 0, {}, false}};
     row.insert(row.end(), extraButtons.begin(), extraButtons.end());
     return row;
 }

@@ -12,6 +12,8 @@ struct ScriptButton {
     /// The caption as shown: a stock name ("gtk-ok") in the user's language, the mnemonic's
     /// underscore removed ("_Save" shows "Save").
     QString caption;
+    /// The tip shown while the pointer rests on the button; empty for none.
+    QString tooltip;
     /// The status that ending the dialog with the button gives.
     int status = 0;
     /// A command for /bin/sh -c that the button runs, leaving the dialog open; empty for a button
@@ -22,8 +24,7 @@ struct ScriptButton {
     bool printsCaption = false;
 };
 
-/// The button of a --button value "LABEL:ID", or "LABEL!ICON!TOOLTIP:ID"; the icon and the tooltip
-/// are not shown. An ID that begins with a number is the status (without one it is 0), any other
+/// The button of a --button value "LABEL:ID", or "LABEL!ICON!TOOLTIP:ID"; the icon is not shown. An ID that begins with a number is the status (without one it is 0), any other
 /// a command. Nothing when the status lies outside 0..255.
 std::optional<ScriptButton> ReadScriptButton(const QString& value);
 

@@ -40,10 +40,11 @@ enum class ButtonPress {
     Notify,
 };
 /// One button below the frame: its caption (empty: the translated Cancel or OK, after what it
-/// does) and what pressing it does.
+/// does), what pressing it does, and the tip shown while the pointer rests on it (empty: none).
 struct DialogButtonSpec {
     std::string Caption;
     ButtonPress Press = ButtonPress::Accept;
+    std::string Tooltip{};
 };
 /// What Escape does in the window.
 enum class EscapeKey { Decline, Accept, Nothing };

@@ -70,7 +70,7 @@ QString Outcome(std::initializer_list<const char*> arguments)
     for (const auto& buttons : {options.buttons, options.extraButtons})
         for (const app::ScriptButton& button : buttons)
             outcome += QStringLiteral(" [%1|%2|%3%4]")
-                           .arg(button.caption)
+                           .arg(button.caption + (button.tooltip.isEmpty() ? QString() : u'!' + button.tooltip))
                            .arg(button.status)
                            .arg(button.command, button.printsCaption ? QStringLiteral("|prints") : QString());
     for (const auto& [day, description] : options.details)
@@ -212,7 +212,7 @@ TEST(CommandLine, ReadsEveryOptionAndRefusesBadValuesWithOneLine)
           "--image=x.png", "--image-on-top", "--icon-theme=t", "--expander", "--selectable-labels", "--kill-parent",
           "--tabnum=2", "--plug=5", "--theme", "--buttons-layout=edge"},
          "start - min - max - format d no-buttons no-escape escape-ok always-print-result show-weeks [OK|0|] "
-         "[Save|3|] [Say:echo a|0|b] [Plain|0|] [Close|7|] [More|1||prints] align center"},
+         "[Save!tip|3|] [Say:echo a|0|b] [Plain|0|] [Close|7|] [More|1||prints] align center"},
         {{"--button=A:256"}, "exit 2: datepicker: --button \"A:256\" ends with a status outside 0 to 255"},
         {{"--button=A:-1"}, "exit 2: datepicker: --button \"A:-1\" ends with a status outside 0 to 255"},
         {{"--text-align=middle"},

@@ -132,13 +132,21 @@ TEST(ScriptDialog, AnOwnRowOfButtonsKeepsEnterForTheFocusedOneAndTellsOfACommand
 {
     TestForm form;
     std::vector<int32_t> notified;
-    form.SetDialogButtons({{"Close", ButtonPress::Accept}, {"Run", ButtonPress::Notify}, {"A much longer caption"}}, -1);
+    form.SetDialogButtons(
+        {{"Close", ButtonPress::Accept, "Closes"}, {"Run", ButtonPress::Notify}, {"A much longer caption"}}, -1);
     form.SetButtonHandler([&](int32_t index) { notified.push_back(index); });
     form.SetEscapeKey(EscapeKey::Nothing);
     form.Form_Load();
     form.Show();
     form.MarkupLabel1()->UpdateLayout();
     EXPECT_EQ(form.DialogButton(0)->Bounds().width(), form.DialogButton(2)->Bounds().width());
+    const auto pointAt = [&](int index) {
+        const QPoint at = (form.DialogButton(index)->Bounds().center() + form.LabelPosition()).toPoint();
+        SendMessageA(form.hWnd(), WM_MOUSEMOVE, 0, MakeLParam(at.x(), at.y()));
+        return form.Host()->toolTip();
+    };
+    EXPECT_EQ(pointAt(0), "Closes");
+    EXPECT_EQ(pointAt(1), "") << "a button without a tip shows none";
     const auto send = [&](int key) { SendMessageA(form.hWnd(), WM_KEYDOWN, static_cast<WPARAM>(key), 1); };
     send(VK_RETURN);
     send(VK_ESCAPE);
