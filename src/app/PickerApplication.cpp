@@ -49,14 +49,17 @@ void ApplyButtons(Form1& form, const app::PickerOptions& options, const std::vec
         form.SetDialogButtons(std::move(specs), options.buttons.empty() && !options.noButtons ? 1 : -1);
         form.SetEnterAccepts(options.buttons.empty());
     }
-    form.SetEscapeKey(options.noEscape ? EscapeKey::Nothing : options.escapeOk ? EscapeKey::Accept : EscapeKey::Decline);
+    form.SetEscapeKey(options.noEscape   ? EscapeKey::Nothing
+                      : options.escapeOk ? EscapeKey::Accept
+                                         : EscapeKey::Decline);
     form.SetButtonHandler([row](int32_t index) {
         const app::ScriptButton& button = row[static_cast<size_t>(index)];
         // As in yad, the command's output goes where the dialog's own goes.
         if (!QProcess::startDetached(QStringLiteral("/bin/sh"), {QStringLiteral("-c"), button.command}))
-            std::fputs(qPrintable(QCoreApplication::translate("RunPicker", "%1: the command \"%2\" could not be started\n")
-                                      .arg(QCoreApplication::applicationName(), button.command)),
-                       stderr);
+            std::fputs(
+                qPrintable(QCoreApplication::translate("RunPicker", "%1: the command \"%2\" could not be started\n")
+                               .arg(QCoreApplication::applicationName(), button.command)),
+                stderr);
     });
 }
 
@@ -138,8 +141,8 @@ int RunPicker(const app::PickerOptions& options, const std::function<void(Form1&
     markup::MarkupLabel::RegisterProgId();
 
     Form1 form;
-    const std::vector<app::ScriptButton> row = app::DialogButtonRow(options.buttons, options.extraButtons, options.noButtons,
-                                                                    options.cancelLabel, options.okLabel);
+    const std::vector<app::ScriptButton> row = app::DialogButtonRow(
+        options.buttons, options.extraButtons, options.noButtons, options.cancelLabel, options.okLabel);
     ApplyOptions(form, options, row);
     try {
         form.Form_Load();

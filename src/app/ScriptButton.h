@@ -24,8 +24,9 @@ struct ScriptButton {
     bool printsCaption = false;
 };
 
-/// The button of a --button value "LABEL:ID", or "LABEL!ICON!TOOLTIP:ID"; the icon is not shown. An ID that begins with a number is the status (without one it is 0), any other
-/// a command. Nothing when the status lies outside 0..255.
+/// The button of a --button value "LABEL:ID", or "LABEL!ICON!TOOLTIP:ID"; the icon is not shown.
+/// An ID that begins with a number is the status (without one it is 0), any other a command.
+/// Nothing when the status lies outside 0..255.
 std::optional<ScriptButton> ReadScriptButton(const QString& value);
 
 /// A button of --extra-button: it prints its caption and ends with status 1.

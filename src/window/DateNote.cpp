@@ -79,8 +79,9 @@ void Form1::ShowDateNote()
         const int32_t day = CellValues()(row, slider::DayColumn);
         const auto cell = std::dynamic_pointer_cast<markup::TextBlock>(
             SliderGrids(slider::DayColumn)->FindName(slider::CellTextName(slider::DayColumn, row)));
-        if (cell && day >= 1)
-            cell->SetFontWeight(
-                dayDescriptions_.contains(runtime::Date::FromParts(selected.Year(), selected.Month(), day)) ? 700 : 400);
+        const bool described =
+            day >= 1 && dayDescriptions_.contains(runtime::Date::FromParts(selected.Year(), selected.Month(), day));
+        if (cell)
+            cell->SetFontWeight(described ? 700 : 400);
     }
 }

@@ -134,7 +134,8 @@ void Form1::FitLabel(const std::shared_ptr<markup::TextBlock>& prompt, const mar
         return element ? static_cast<int>(std::ceil(element->DesiredSize().height())) : 0;
     };
     const int rootWidth = static_cast<int>(std::ceil(markupLabel1_->RootElement()->DesiredSize().width()));
-    grownBy_ = QSize(std::max(0, rootWidth - static_cast<int>(designSize.width())), heightOf(prompt) + heightOf(note) + heightOf(buttonRow));
+    grownBy_ = QSize(std::max(0, rootWidth - static_cast<int>(designSize.width())),
+                     heightOf(prompt) + heightOf(note) + heightOf(buttonRow));
 
     // A least client size grows the label further, and the root stays centred in it.
     const QSize client = ClientSize();
