@@ -109,8 +109,7 @@ QString Description()
 CommandLine Refused(const QString& message)
 {
     return {
-        CommandLineOutcome::Refuse, {}, QStringLiteral("%1: %2\n").arg(QCoreApplication::applicationName(), message),
-            {}};
+        CommandLineOutcome::Refuse, {}, QStringLiteral("%1: %2\n").arg(QCoreApplication::applicationName(), message)};
 }
 
 /// Reads the command line's options into `options`; returns why it refuses them, or an empty text.
@@ -377,13 +376,12 @@ CommandLine ParseCommandLine(const QStringList& arguments)
         return Refused(parser.errorText());
     // --help-all shows the same help: the window system's own options stay out of it.
     if (parser.isSet(QStringLiteral("help")) || parser.isSet(QStringLiteral("help-all")))
-        return {CommandLineOutcome::Inform, {}, HelpText(Description()), {}};
+        return {CommandLineOutcome::Inform, {}, HelpText(Description())};
     if (parser.isSet(QStringLiteral("version")))
         return {
             CommandLineOutcome::Inform,
             {},
-            QStringLiteral("%1 %2\n").arg(QCoreApplication::applicationName(), QCoreApplication::applicationVersion()),
-            {}};
+            QStringLiteral("%1 %2\n").arg(QCoreApplication::applicationName(), QCoreApplication::applicationVersion())};
     // Other calendar dialogs pass over words that are no options ("--width=500 height=50"); their
     // scripts run on, with a warning.
     QString warning;

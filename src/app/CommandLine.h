@@ -94,7 +94,7 @@ struct CommandLine {
     PickerOptions options;
     QString text;
     /// A line for standard error when the window opens all the same (stray words under --calendar).
-    QString warning;
+    QString warning{};
 };
 
 /// Sets the program's name, version and description, which --help and --version show.
