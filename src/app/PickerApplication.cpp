@@ -47,7 +47,7 @@ void ApplyButtons(Form1& form, const app::PickerOptions& options, const std::vec
         // A row of the script's own has no default button: Enter presses the one with the focus,
         // as in yad, where the calendar keeps Enter for itself.
         form.SetDialogButtons(std::move(specs), options.buttons.empty() && !options.noButtons ? 1 : -1);
-        form.SetEnterAccepts(options.buttons.empty());
+        form.SetEnterAccepts(options.noButtons || options.buttons.empty());
     }
     form.SetEscapeKey(options.noEscape   ? EscapeKey::Nothing
                       : options.escapeOk ? EscapeKey::Accept

@@ -114,7 +114,7 @@ expect() {
     failed=1
   fi
 }
-expect "Return" "0: 2004-08-10 " --no-buttons
+expect "Return" "0: 2004-08-10 " --no-buttons --button=A:3
 expect "button 3,Return" "1: More " --extra-button=More
 
 # The week and the days' descriptions change nothing of what is printed.
