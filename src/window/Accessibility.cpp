@@ -107,9 +107,11 @@ protected:
 class HeaderAccessible : public PartAccessible {
 public:
     using PartAccessible::PartAccessible;
-    // The header's name is the date already.
+    // The header's name is the date already; the note under it, if any, describes it.
     QString text(QAccessible::Text kind) const override
     {
+        if (kind == QAccessible::Description && form_.DateNote())
+            return QString::fromStdString(form_.DateNoteText(form_.SelectedDate()));
         return kind == QAccessible::Name ? SelectedDate(form_) : QString();
     }
     QAccessible::Role role() const override { return QAccessible::StaticText; }

@@ -182,6 +182,9 @@ TEST(ScriptDialog, TheNoteUnderTheHeaderFollowsTheDateAndDescribedDaysAreBold)
     };
     const QSize size = form.ClientSize();
     EXPECT_EQ(note->Text(), "Week 50\nDentist");
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(form.Host())->child(0)->text(QAccessible::Description),
+              "Week 50\nDentist")
+        << "screen readers hear the note with the header";
     EXPECT_EQ(dayWeight(2), 700);
     form.StepColumn(1, 1);
     EXPECT_EQ(note->Text(), "Week 50");
