@@ -187,6 +187,50 @@
         <source>Set WM_CLASS on X11, or the app id on Wayland.</source>
         <translation>WM_CLASS unter X11 oder die App-ID unter Wayland setzen.</translation>
     </message>
+    <message>
+        <source>--button &quot;%1&quot; ends with a status outside 0 to 255</source>
+        <translation>--button „%1“ endet mit einem Status außerhalb von 0 bis 255</translation>
+    </message>
+    <message>
+        <source>--details &quot;%1&quot; cannot be read: %2</source>
+        <translation>--details „%1“ kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>Add a button in place of Cancel and OK, repeatable. It ends with status ID and prints the date when ID is even; an ID that is no number is a command to run.</source>
+        <translation>Eine Schaltfläche anstelle von Abbrechen und OK hinzufügen, wiederholbar. Sie endet mit Status ID und gibt das Datum aus, wenn ID gerade ist; eine ID, die keine Zahl ist, ist ein auszuführender Befehl.</translation>
+    </message>
+    <message>
+        <source>Show no buttons; Enter accepts and Escape declines.</source>
+        <translation>Keine Schaltflächen zeigen; die Eingabetaste nimmt an und Esc lehnt ab.</translation>
+    </message>
+    <message>
+        <source>Add a button after OK that prints its caption and ends with status 1, repeatable.</source>
+        <translation>Eine Schaltfläche nach OK hinzufügen, die ihre Beschriftung ausgibt und mit Status 1 endet, wiederholbar.</translation>
+    </message>
+    <message>
+        <source>Show the ISO week of the selected date under the header.</source>
+        <translation>Die ISO-Woche des gewählten Datums unter der Überschrift zeigen.</translation>
+    </message>
+    <message>
+        <source>Describe days with the lines &quot;DATE TEXT&quot; of this file, DATE in the --date-format; such days are bold.</source>
+        <translation>Tage mit den Zeilen „DATUM TEXT“ dieser Datei beschreiben, DATUM im --date-format; solche Tage sind fett.</translation>
+    </message>
+    <message>
+        <source>Align the lines of --text: left, center, right or fill.</source>
+        <translation>Die Zeilen von --text ausrichten: left, center, right oder fill.</translation>
+    </message>
+    <message>
+        <source>Escape does not end the dialog.</source>
+        <translation>Esc beendet den Dialog nicht.</translation>
+    </message>
+    <message>
+        <source>Escape accepts the date as OK does.</source>
+        <translation>Esc nimmt das Datum an wie OK.</translation>
+    </message>
+    <message>
+        <source>Print the date whichever button ends the dialog.</source>
+        <translation>Das Datum ausgeben, mit welcher Schaltfläche der Dialog auch endet.</translation>
+    </message>
 </context>
 <context>
     <name>DialogFailure</name>
@@ -265,6 +309,34 @@
         <source>Paste date</source>
         <translation>Datum einfügen</translation>
     </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Ja</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Nein</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Anwenden</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Week %1</source>
+        <translation>Woche %1</translation>
+    </message>
 </context>
 <context>
     <name>HostWindow</name>
@@ -306,6 +378,12 @@
     <message>
         <source>the text could not be written: %1</source>
         <translation>der Text konnte nicht geschrieben werden: %1</translation>
+    </message>
+    <message>
+        <source>%1: the command &quot;%2&quot; could not be started
+</source>
+        <translation>%1: der Befehl „%2“ konnte nicht gestartet werden
+</translation>
     </message>
 </context>
 <context>

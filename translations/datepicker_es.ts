@@ -187,6 +187,50 @@
         <source>Set WM_CLASS on X11, or the app id on Wayland.</source>
         <translation>Establecer WM_CLASS en X11, o el id de aplicación en Wayland.</translation>
     </message>
+    <message>
+        <source>--button &quot;%1&quot; ends with a status outside 0 to 255</source>
+        <translation>--button «%1» termina con un estado fuera de 0 a 255</translation>
+    </message>
+    <message>
+        <source>--details &quot;%1&quot; cannot be read: %2</source>
+        <translation>--details «%1» no se puede leer: %2</translation>
+    </message>
+    <message>
+        <source>Add a button in place of Cancel and OK, repeatable. It ends with status ID and prints the date when ID is even; an ID that is no number is a command to run.</source>
+        <translation>Añadir un botón en lugar de Cancelar y Aceptar, repetible. Termina con el estado ID y escribe la fecha cuando ID es par; un ID que no es un número es una orden que se ejecuta.</translation>
+    </message>
+    <message>
+        <source>Show no buttons; Enter accepts and Escape declines.</source>
+        <translation>No mostrar botones; Intro acepta y Esc rechaza.</translation>
+    </message>
+    <message>
+        <source>Add a button after OK that prints its caption and ends with status 1, repeatable.</source>
+        <translation>Añadir un botón tras Aceptar que escribe su texto y termina con el estado 1, repetible.</translation>
+    </message>
+    <message>
+        <source>Show the ISO week of the selected date under the header.</source>
+        <translation>Mostrar la semana ISO de la fecha elegida bajo el encabezado.</translation>
+    </message>
+    <message>
+        <source>Describe days with the lines &quot;DATE TEXT&quot; of this file, DATE in the --date-format; such days are bold.</source>
+        <translation>Describir días con las líneas «FECHA TEXTO» de este archivo, FECHA en el --date-format; esos días van en negrita.</translation>
+    </message>
+    <message>
+        <source>Align the lines of --text: left, center, right or fill.</source>
+        <translation>Alinear las líneas de --text: left, center, right o fill.</translation>
+    </message>
+    <message>
+        <source>Escape does not end the dialog.</source>
+        <translation>Esc no termina el diálogo.</translation>
+    </message>
+    <message>
+        <source>Escape accepts the date as OK does.</source>
+        <translation>Esc acepta la fecha como Aceptar.</translation>
+    </message>
+    <message>
+        <source>Print the date whichever button ends the dialog.</source>
+        <translation>Escribir la fecha sea cual sea el botón que termina el diálogo.</translation>
+    </message>
 </context>
 <context>
     <name>DialogFailure</name>
@@ -265,6 +309,34 @@
         <source>Paste date</source>
         <translation>Pegar fecha</translation>
     </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Sí</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Aplicar</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Salir</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Guardar</translation>
+    </message>
+    <message>
+        <source>Week %1</source>
+        <translation>Semana %1</translation>
+    </message>
 </context>
 <context>
     <name>HostWindow</name>
@@ -306,6 +378,12 @@
     <message>
         <source>the text could not be written: %1</source>
         <translation>no se pudo escribir el texto: %1</translation>
+    </message>
+    <message>
+        <source>%1: the command &quot;%2&quot; could not be started
+</source>
+        <translation>%1: no se pudo iniciar la orden «%2»
+</translation>
     </message>
 </context>
 <context>

@@ -187,6 +187,50 @@
         <source>Set WM_CLASS on X11, or the app id on Wayland.</source>
         <translation>Définir WM_CLASS sous X11, ou l’identifiant d’application sous Wayland.</translation>
     </message>
+    <message>
+        <source>--button &quot;%1&quot; ends with a status outside 0 to 255</source>
+        <translation>--button « %1 » se termine par un état hors de 0 à 255</translation>
+    </message>
+    <message>
+        <source>--details &quot;%1&quot; cannot be read: %2</source>
+        <translation>--details « %1 » ne peut pas être lu : %2</translation>
+    </message>
+    <message>
+        <source>Add a button in place of Cancel and OK, repeatable. It ends with status ID and prints the date when ID is even; an ID that is no number is a command to run.</source>
+        <translation>Ajouter un bouton à la place d’Annuler et OK, répétable. Il se termine avec l’état ID et écrit la date quand ID est pair ; un ID qui n’est pas un nombre est une commande à lancer.</translation>
+    </message>
+    <message>
+        <source>Show no buttons; Enter accepts and Escape declines.</source>
+        <translation>N’afficher aucun bouton ; Entrée accepte et Échap refuse.</translation>
+    </message>
+    <message>
+        <source>Add a button after OK that prints its caption and ends with status 1, repeatable.</source>
+        <translation>Ajouter après OK un bouton qui écrit son libellé et se termine avec l’état 1, répétable.</translation>
+    </message>
+    <message>
+        <source>Show the ISO week of the selected date under the header.</source>
+        <translation>Afficher la semaine ISO de la date choisie sous l’en-tête.</translation>
+    </message>
+    <message>
+        <source>Describe days with the lines &quot;DATE TEXT&quot; of this file, DATE in the --date-format; such days are bold.</source>
+        <translation>Décrire des jours avec les lignes « DATE TEXTE » de ce fichier, DATE au --date-format ; ces jours sont en gras.</translation>
+    </message>
+    <message>
+        <source>Align the lines of --text: left, center, right or fill.</source>
+        <translation>Aligner les lignes de --text : left, center, right ou fill.</translation>
+    </message>
+    <message>
+        <source>Escape does not end the dialog.</source>
+        <translation>Échap ne termine pas le dialogue.</translation>
+    </message>
+    <message>
+        <source>Escape accepts the date as OK does.</source>
+        <translation>Échap accepte la date comme OK.</translation>
+    </message>
+    <message>
+        <source>Print the date whichever button ends the dialog.</source>
+        <translation>Écrire la date quel que soit le bouton qui termine le dialogue.</translation>
+    </message>
 </context>
 <context>
     <name>DialogFailure</name>
@@ -265,6 +309,34 @@
         <source>Paste date</source>
         <translation>Coller la date</translation>
     </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Oui</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Non</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Appliquer</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Quitter</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>Week %1</source>
+        <translation>Semaine %1</translation>
+    </message>
 </context>
 <context>
     <name>HostWindow</name>
@@ -306,6 +378,12 @@
     <message>
         <source>the text could not be written: %1</source>
         <translation>le texte n’a pas pu être écrit : %1</translation>
+    </message>
+    <message>
+        <source>%1: the command &quot;%2&quot; could not be started
+</source>
+        <translation>%1 : la commande « %2 » n’a pas pu être lancée
+</translation>
     </message>
 </context>
 <context>

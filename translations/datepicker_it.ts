@@ -187,6 +187,50 @@
         <source>Set WM_CLASS on X11, or the app id on Wayland.</source>
         <translation>Imposta WM_CLASS su X11, o l’id dell’applicazione su Wayland.</translation>
     </message>
+    <message>
+        <source>--button &quot;%1&quot; ends with a status outside 0 to 255</source>
+        <translation>--button «%1» termina con uno stato fuori da 0 a 255</translation>
+    </message>
+    <message>
+        <source>--details &quot;%1&quot; cannot be read: %2</source>
+        <translation>--details «%1» non può essere letto: %2</translation>
+    </message>
+    <message>
+        <source>Add a button in place of Cancel and OK, repeatable. It ends with status ID and prints the date when ID is even; an ID that is no number is a command to run.</source>
+        <translation>Aggiunge un pulsante al posto di Annulla e OK, ripetibile. Termina con lo stato ID e stampa la data quando ID è pari; un ID che non è un numero è un comando da eseguire.</translation>
+    </message>
+    <message>
+        <source>Show no buttons; Enter accepts and Escape declines.</source>
+        <translation>Non mostrare pulsanti; Invio accetta ed Esc rifiuta.</translation>
+    </message>
+    <message>
+        <source>Add a button after OK that prints its caption and ends with status 1, repeatable.</source>
+        <translation>Aggiunge dopo OK un pulsante che stampa la sua etichetta e termina con lo stato 1, ripetibile.</translation>
+    </message>
+    <message>
+        <source>Show the ISO week of the selected date under the header.</source>
+        <translation>Mostra la settimana ISO della data scelta sotto l’intestazione.</translation>
+    </message>
+    <message>
+        <source>Describe days with the lines &quot;DATE TEXT&quot; of this file, DATE in the --date-format; such days are bold.</source>
+        <translation>Descrive i giorni con le righe «DATA TESTO» di questo file, DATA nel --date-format; tali giorni sono in grassetto.</translation>
+    </message>
+    <message>
+        <source>Align the lines of --text: left, center, right or fill.</source>
+        <translation>Allinea le righe di --text: left, center, right o fill.</translation>
+    </message>
+    <message>
+        <source>Escape does not end the dialog.</source>
+        <translation>Esc non chiude la finestra di dialogo.</translation>
+    </message>
+    <message>
+        <source>Escape accepts the date as OK does.</source>
+        <translation>Esc accetta la data come OK.</translation>
+    </message>
+    <message>
+        <source>Print the date whichever button ends the dialog.</source>
+        <translation>Stampa la data qualunque sia il pulsante che chiude la finestra di dialogo.</translation>
+    </message>
 </context>
 <context>
     <name>DialogFailure</name>
@@ -265,6 +309,34 @@
         <source>Paste date</source>
         <translation>Incolla data</translation>
     </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Sì</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Applica</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Esci</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Salva</translation>
+    </message>
+    <message>
+        <source>Week %1</source>
+        <translation>Settimana %1</translation>
+    </message>
 </context>
 <context>
     <name>HostWindow</name>
@@ -306,6 +378,12 @@
     <message>
         <source>the text could not be written: %1</source>
         <translation>non è stato possibile scrivere il testo: %1</translation>
+    </message>
+    <message>
+        <source>%1: the command &quot;%2&quot; could not be started
+</source>
+        <translation>%1: impossibile avviare il comando «%2»
+</translation>
     </message>
 </context>
 <context>

@@ -187,6 +187,50 @@
         <source>Set WM_CLASS on X11, or the app id on Wayland.</source>
         <translation>WM_CLASS instellen onder X11, of de app-id onder Wayland.</translation>
     </message>
+    <message>
+        <source>--button &quot;%1&quot; ends with a status outside 0 to 255</source>
+        <translation>--button ‘%1’ eindigt met een status buiten 0 tot 255</translation>
+    </message>
+    <message>
+        <source>--details &quot;%1&quot; cannot be read: %2</source>
+        <translation>--details ‘%1’ kan niet worden gelezen: %2</translation>
+    </message>
+    <message>
+        <source>Add a button in place of Cancel and OK, repeatable. It ends with status ID and prints the date when ID is even; an ID that is no number is a command to run.</source>
+        <translation>Een knop toevoegen in plaats van Annuleren en OK, herhaalbaar. Hij eindigt met status ID en schrijft de datum als ID even is; een ID dat geen getal is, is een opdracht om uit te voeren.</translation>
+    </message>
+    <message>
+        <source>Show no buttons; Enter accepts and Escape declines.</source>
+        <translation>Geen knoppen tonen; Enter accepteert en Escape weigert.</translation>
+    </message>
+    <message>
+        <source>Add a button after OK that prints its caption and ends with status 1, repeatable.</source>
+        <translation>Een knop na OK toevoegen die zijn opschrift schrijft en eindigt met status 1, herhaalbaar.</translation>
+    </message>
+    <message>
+        <source>Show the ISO week of the selected date under the header.</source>
+        <translation>De ISO-week van de gekozen datum onder de kop tonen.</translation>
+    </message>
+    <message>
+        <source>Describe days with the lines &quot;DATE TEXT&quot; of this file, DATE in the --date-format; such days are bold.</source>
+        <translation>Dagen beschrijven met de regels ‘DATUM TEKST’ van dit bestand, DATUM in het --date-format; zulke dagen zijn vet.</translation>
+    </message>
+    <message>
+        <source>Align the lines of --text: left, center, right or fill.</source>
+        <translation>De regels van --text uitlijnen: left, center, right of fill.</translation>
+    </message>
+    <message>
+        <source>Escape does not end the dialog.</source>
+        <translation>Escape beëindigt het dialoogvenster niet.</translation>
+    </message>
+    <message>
+        <source>Escape accepts the date as OK does.</source>
+        <translation>Escape accepteert de datum zoals OK.</translation>
+    </message>
+    <message>
+        <source>Print the date whichever button ends the dialog.</source>
+        <translation>De datum schrijven, met welke knop het dialoogvenster ook eindigt.</translation>
+    </message>
 </context>
 <context>
     <name>DialogFailure</name>
@@ -265,6 +309,34 @@
         <source>Paste date</source>
         <translation>Datum plakken</translation>
     </message>
+    <message>
+        <source>Close</source>
+        <translation>Sluiten</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Ja</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Nee</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Toepassen</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Afsluiten</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Opslaan</translation>
+    </message>
+    <message>
+        <source>Week %1</source>
+        <translation>Week %1</translation>
+    </message>
 </context>
 <context>
     <name>HostWindow</name>
@@ -306,6 +378,12 @@
     <message>
         <source>the text could not be written: %1</source>
         <translation>de tekst kon niet worden geschreven: %1</translation>
+    </message>
+    <message>
+        <source>%1: the command &quot;%2&quot; could not be started
+</source>
+        <translation>%1: de opdracht ‘%2’ kon niet worden gestart
+</translation>
     </message>
 </context>
 <context>

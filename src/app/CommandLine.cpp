@@ -1,5 +1,6 @@
 #include "app/CommandLine.h"
 
+#include "app/DateDetails.h"
 #include "app/OptionTable.h"
 #include "app/PrintedDate.h"
 #include "app/PromptText.h"
@@ -143,7 +144,8 @@ public:
     {
         for (const auto step :
              {&OptionReader::ReadStartAndBounds, &OptionReader::ReadFormats, &OptionReader::ReadDialogLook,
-              &OptionReader::ReadWindowPlacement, &OptionReader::ReadWindowKind}) {
+              &OptionReader::ReadButtons, &OptionReader::ReadDayDescriptions, &OptionReader::ReadWindowPlacement,
+              &OptionReader::ReadWindowKind}) {
             if (QString problem = (this->*step)(); !problem.isEmpty())
                 return problem;
         }
@@ -281,6 +283,51 @@ private:
             .arg(QLatin1String(name), Value(name), choices);
     }
 
+    QString ReadButtons()
+    {
+        for (const QString& value : parser_.values(QStringLiteral("button"))) {
+            const std::optional<ScriptButton> button = ReadScriptButton(value);
+            if (!button)
+                return QCoreApplication::translate("CommandLine", "--button \"%1\" ends with a status outside 0 to 255")
+                    .arg(value);
+            options_.buttons.push_back(*button);
+        }
+        for (const QString& caption : parser_.values(QStringLiteral("extra-button")))
+            options_.extraButtons.push_back(ExtraButton(caption));
+        options_.noButtons = IsSet("no-buttons");
+        options_.noEscape = IsSet("no-escape");
+        options_.escapeOk = IsSet("escape-ok");
+        options_.alwaysPrintResult = IsSet("always-print-result");
+        // Accepted and ignored, but a script's typo in it is still worth a line.
+        if (IsSet("response") && !ReadInteger("response"))
+            return NotAnInteger("response");
+        return {};
+    }
+
+    QString ReadDayDescriptions()
+    {
+        options_.showWeeks = IsSet("show-weeks");
+        options_.textAlign = Value("text-align");
+        static const QStringList alignments{"left", "center", "right", "fill"};
+        if (IsSet("text-align") && !alignments.contains(options_.textAlign))
+            return NotOneOf("text-align", alignments.join(QStringLiteral(", ")));
+        if (!IsSet("details"))
+            return {};
+        const QString format = options_.dateFormat.isEmpty() ? QStringLiteral("%x") : options_.dateFormat;
+        QString problem;
+        options_.details = ReadDateDetails(Value("details"), format, problem);
+        if (!problem.isEmpty())
+            return QCoreApplication::translate("CommandLine", "--details \"%1\" cannot be read: %2")
+                .arg(Value("details"), problem);
+        return {};
+    }
+
+    QString NotAnInteger(const char* name) const
+    {
+        return QCoreApplication::translate("CommandLine", "--%1 \"%2\" is not a whole number")
+            .arg(QLatin1String(name), Value(name));
+    }
+
     QString ReadWindowPlacement()
     {
         options_.center = IsSet("center");
@@ -290,8 +337,7 @@ private:
                 continue;
             *position = ReadInteger(name);
             if (!*position)
-                return QCoreApplication::translate("CommandLine", "--%1 \"%2\" is not a whole number")
-                    .arg(QLatin1String(name), Value(name));
+                return NotAnInteger(name);
         }
         // A size, a position or both, as X11 writes geometries: 300x200, +10-20, 300x200+10+20.
         static const QRegularExpression geometry(QStringLiteral("^(\\d+x\\d+)?([+-]\\d+[+-]\\d+)?$"));

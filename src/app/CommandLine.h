@@ -1,11 +1,14 @@
 #pragma once
 
+#include "app/ScriptButton.h"
 #include "runtime/Date.h"
 
 #include <QString>
 #include <QStringList>
 
+#include <map>
 #include <optional>
+#include <vector>
 
 namespace app {
 
@@ -36,6 +39,22 @@ struct PickerOptions {
     int minimumWidth = 0;
     int minimumHeight = 0;
 
+    /// The buttons in place of Cancel and OK (--button), those added after them (--extra-button),
+    /// or none at all (--no-buttons: Enter still accepts and Escape declines).
+    std::vector<ScriptButton> buttons;
+    std::vector<ScriptButton> extraButtons;
+    bool noButtons = false;
+    /// What Escape does (--no-escape: nothing; --escape-ok: accepts as OK does).
+    bool noEscape = false, escapeOk = false;
+    /// Print the date whichever button ends the dialog, odd statuses too (--always-print-result).
+    bool alwaysPrintResult = false;
+    /// The ISO 8601 week of the selected date shows under the header (--show-weeks).
+    bool showWeeks = false;
+    /// Descriptions of days (--details), as plain text; such days are bold in the day column.
+    std::map<runtime::Date, QString> details;
+    /// How the prompt's lines align (--text-align): left, center or right; fill is left.
+    QString textAlign;
+
     /// Where the window opens (--center, --mouse: on the pointer; --posx, --posy: a negative value
     /// counts from the right or bottom edge; --geometry: the raw WxH+X+Y text, checked here).
     bool center = false, mouse = false;
@@ -52,7 +71,8 @@ struct PickerOptions {
     /// The side of the bar that shows the time left (--timeout-indicator): top, bottom, left or
     /// right; empty shows none.
     QString timeoutIndicator;
-    /// Where to write the window's X id (--print-xid[=FILE]); an empty text is standard output.
+    /// Where to write the window's X id (--print-xid[=FILE]); an empty text is standard error, as
+    /// yad writes it there, away from the date on standard output.
     std::optional<QString> printXid;
     /// WM_CLASS on X11 and the app id on Wayland (--class, --name); empty keeps "datepicker".
     QString windowClass, windowName;

@@ -50,6 +50,7 @@ QString GroupHelp(OptionGroup group, qsizetype namesWidth)
     return text;
 }
 
+const char* const Ignored = QT_TRANSLATE_NOOP("CommandLine", "Accepted and ignored.");
 // Texts that several of yad's window options share: the README's option table says what each does.
 const char* const PlacesWindow = QT_TRANSLATE_NOOP("CommandLine", "Place the window as yad does (ignored on Wayland).");
 const char* const ShapesWindow =
@@ -127,6 +128,46 @@ const std::vector<OptionDeclaration>& OptionTable()
         {"icon", nullptr, "ICON", QT_TRANSLATE_NOOP("CommandLine", "Accepted and ignored."), OtherCalendars,
          ValueCompletion::File},
         {"icon-name", nullptr, "ICON", QT_TRANSLATE_NOOP("CommandLine", "Accepted and ignored."), OtherCalendars},
+
+        // yad's options of the dialog's content and buttons.
+        {"button", nullptr, "LABEL:ID",
+         QT_TRANSLATE_NOOP("CommandLine",
+                           "Add a button in place of Cancel and OK, repeatable. It ends with status ID and "
+                           "prints the date when ID is even; an ID that is no number is a command to run."),
+         OtherCalendars},
+        {"no-buttons", nullptr, nullptr,
+         QT_TRANSLATE_NOOP("CommandLine", "Show no buttons; Enter accepts and Escape declines."), OtherCalendars},
+        {"extra-button", nullptr, "TEXT",
+         QT_TRANSLATE_NOOP("CommandLine",
+                           "Add a button after OK that prints its caption and ends with status 1, repeatable."),
+         OtherCalendars},
+        {"show-weeks", nullptr, nullptr,
+         QT_TRANSLATE_NOOP("CommandLine", "Show the ISO week of the selected date under the header."),
+         OtherCalendars},
+        {"details", nullptr, "FILE",
+         QT_TRANSLATE_NOOP("CommandLine",
+                           "Describe days with the lines \"DATE TEXT\" of this file, DATE in the "
+                           "--date-format; such days are bold."),
+         OtherCalendars, ValueCompletion::File},
+        {"text-align", nullptr, "ALIGN",
+         QT_TRANSLATE_NOOP("CommandLine", "Align the lines of --text: left, center, right or fill."), OtherCalendars},
+        {"no-escape", nullptr, nullptr, QT_TRANSLATE_NOOP("CommandLine", "Escape does not end the dialog."),
+         OtherCalendars},
+        {"escape-ok", nullptr, nullptr, QT_TRANSLATE_NOOP("CommandLine", "Escape accepts the date as OK does."),
+         OtherCalendars},
+        {"always-print-result", nullptr, nullptr,
+         QT_TRANSLATE_NOOP("CommandLine", "Print the date whichever button ends the dialog."), OtherCalendars},
+        {"response", nullptr, "STATUS", Ignored, OtherCalendars},
+        {"image", nullptr, "IMAGE", Ignored, OtherCalendars, ValueCompletion::File},
+        {"image-on-top", nullptr, nullptr, Ignored, OtherCalendars},
+        {"icon-theme", nullptr, "THEME", Ignored, OtherCalendars},
+        {"expander", nullptr, "TEXT", Ignored, OtherCalendars, ValueCompletion::Nothing, ValueNeed::Optional},
+        {"selectable-labels", nullptr, nullptr, Ignored, OtherCalendars},
+        {"kill-parent", nullptr, "SIGNAL", Ignored, OtherCalendars, ValueCompletion::Nothing, ValueNeed::Optional},
+        {"tabnum", nullptr, "NUMBER", Ignored, OtherCalendars},
+        {"plug", nullptr, "KEY", Ignored, OtherCalendars},
+        {"theme", nullptr, "THEME", Ignored, OtherCalendars, ValueCompletion::Nothing, ValueNeed::Optional},
+        {"buttons-layout", nullptr, "LAYOUT", Ignored, OtherCalendars},
 
         // yad's window options.
         {"center", nullptr, nullptr, PlacesWindow, OtherCalendars},

@@ -20,6 +20,7 @@
 #include <QFile>
 #include <QLocale>
 #include <QMessageBox>
+#include <QProcess>
 #include <QTimer>
 
 #include <algorithm>
@@ -83,15 +84,57 @@ void WriteWindowId(platform::HostWindow& window, const QString& fileName)
                                   .arg(fileName, file.errorString()));
 }
 
+// The buttons of a script's dialog, and what Enter and Escape do in it.
+void ApplyButtons(Form1& form, const app::PickerOptions& options, const std::vector<app::ScriptButton>& row)
+{
+    form.SetButtons(FormButtons::CancelOk);
+    form.SetButtonCaptions(options.cancelLabel.toStdString(), options.okLabel.toStdString());
+    if (options.noButtons || !options.buttons.empty() || !options.extraButtons.empty()) {
+        std::vector<DialogButtonSpec> specs;
+        for (const app::ScriptButton& button : row) {
+            // Cancel keeps its part, so that its caption, if not given, is the translated one.
+            const bool isCancel = options.buttons.empty() && specs.empty();
+            const ButtonPress press = !button.command.isEmpty() ? ButtonPress::Notify
+                                      : isCancel                ? ButtonPress::Decline
+                                                                : ButtonPress::Accept;
+            specs.push_back({button.caption.toStdString(), press, button.tooltip.toStdString()});
+        }
+        // A row of the script's own has no default button: Enter presses the one with the focus,
+        // as in yad, where the calendar keeps Enter for itself.
+        form.SetDialogButtons(std::move(specs), options.buttons.empty() && !options.noButtons ? 1 : -1);
+        form.SetEnterAccepts(options.noButtons || options.buttons.empty());
+    }
+    form.SetEscapeKey(options.noEscape   ? EscapeKey::Nothing
+                      : options.escapeOk ? EscapeKey::Accept
+                                         : EscapeKey::Decline);
+    form.SetButtonHandler([row](int32_t index) {
+        const app::ScriptButton& button = row[static_cast<size_t>(index)];
+        // As in yad, the command's output goes where the dialog's own goes.
+        if (!QProcess::startDetached(QStringLiteral("/bin/sh"), {QStringLiteral("-c"), button.command}))
+            std::fputs(
+                qPrintable(QCoreApplication::translate("RunPicker", "%1: the command \"%2\" could not be started\n")
+                               .arg(QCoreApplication::applicationName(), button.command)),
+                stderr);
+    });
+}
+
 // The options that shape the window; the date bounds narrow what SetDate accepts.
-void ApplyOptions(Form1& form, const app::PickerOptions& options)
+void ApplyOptions(Form1& form, const app::PickerOptions& options, const std::vector<app::ScriptButton>& row)
 {
     if (!options.title.isEmpty())
         form.SetCaption(options.title.toStdString());
     if (options.print)
-        form.SetButtons(FormButtons::CancelOk);
+        ApplyButtons(form, options, row);
     form.SetPrompt(options.prompt.toStdString());
-    form.SetButtonCaptions(options.cancelLabel.toStdString(), options.okLabel.toStdString());
+    // Filling a line out to both edges is left to the left edge: a prompt is short.
+    form.SetPromptAlignment(options.textAlign == u"center"  ? markup::AlignCentre
+                            : options.textAlign == u"right" ? markup::AlignEnd
+                                                            : markup::AlignStart);
+    form.SetShowWeeks(options.showWeeks);
+    std::map<runtime::Date, std::string> descriptions;
+    for (const auto& [day, description] : options.details)
+        descriptions.emplace(day, description.toStdString());
+    form.SetDayDescriptions(std::move(descriptions));
     form.SetMinimumClientSize(options.minimumWidth, options.minimumHeight);
     const slider::DateRange selectable = slider::SelectableYears();
     const slider::DateRange range{options.minDate.value_or(selectable.First),
@@ -119,7 +162,7 @@ std::optional<QString> PrintedForm(const runtime::Date& date, const app::PickerO
                                         : app::StrftimeDate(date, options.dateFormat);
 }
 
-int WriteDate(const std::optional<QString>& date)
+int WriteText(const std::optional<QString>& date)
 {
     // A date too wide to print is told in the system's words, as a failed write is.
     const QString problem =
@@ -160,6 +203,21 @@ struct WindowSystemCommandLine {
     int Count = 0;
 };
 
+// A button ended the dialog: its status, after the date where an even status (or
+// --always-print-result) prints it, or the caption of zenity's extra button.
+int EndWithButton(const Form1& form, const app::PickerOptions& options, const app::ScriptButton& button)
+{
+    std::optional<QString> printed;
+    if (button.printsCaption)
+        printed = button.caption;
+    else if (button.status % 2 == 0 || options.alwaysPrintResult)
+        printed = PrintedForm(form.SelectedDate(), options);
+    else
+        return button.status;
+    const int written = WriteText(printed);
+    return written == app::Accepted ? button.status : written;
+}
+
 } // namespace
 
 bool EndOnTimeout(Form1& form)
@@ -179,7 +237,9 @@ int RunPicker(const app::PickerOptions& options, const std::function<void(Form1&
     markup::MarkupLabel::RegisterProgId();
 
     Form1 form;
-    ApplyOptions(form, options);
+    const std::vector<app::ScriptButton> row = app::DialogButtonRow(
+        options.buttons, options.extraButtons, options.noButtons, options.cancelLabel, options.okLabel);
+    ApplyOptions(form, options, row);
     try {
         form.Form_Load();
     } catch (const std::exception& failure) {
@@ -204,9 +264,11 @@ int RunPicker(const app::PickerOptions& options, const std::function<void(Form1&
     form.Form_Unload();
     if (!options.print)
         return timedOut ? app::TimedOut : status;
+    if (form.PressedButton() >= 0)
+        return EndWithButton(form, options, row[static_cast<size_t>(form.PressedButton())]);
     if (form.Result() != DialogResult::Ok)
         return app::Declined;
-    const int written = WriteDate(PrintedForm(form.SelectedDate(), options));
+    const int written = WriteText(PrintedForm(form.SelectedDate(), options));
     return written == app::Accepted && timedOut ? app::TimedOut : written;
 }
 

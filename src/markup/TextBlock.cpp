@@ -77,6 +77,14 @@ void TextBlock::SetTextWrapping(int32_t wrapping)
     Changed();
 }
 
+void TextBlock::SetTextAlignment(int32_t alignment)
+{
+    if (alignment != AlignStart && alignment != AlignCentre && alignment != AlignEnd)
+        runtime::Raise(runtime::ErrInvalidCall);
+    textAlignment_ = alignment;
+    Changed();
+}
+
 void TextBlock::SetText(std::string text)
 {
     if (text == text_)
@@ -253,7 +261,10 @@ QRectF TextBlock::ContentBox(const QRectF& box) const { return box.marginsRemove
 
 QRectF TextBlock::PlaceOf(const Segment& segment, const QRectF& content) const
 {
-    const qreal x = IsRightToLeft() ? content.right() - segment.X - segment.Width : content.x() + segment.X;
+    const qreal offset = segment.Line < std::ssize(lineOffsets_) ? lineOffsets_[static_cast<size_t>(segment.Line)] : 0;
+    // Right to left, a line starts at the right edge, and its alignment moves it leftwards.
+    const qreal x =
+        IsRightToLeft() ? content.right() - offset - segment.X - segment.Width : content.x() + offset + segment.X;
     return QRectF(x, content.y() + segment.Line * lineSpacing_, segment.Width, lineHeight_);
 }
 
@@ -262,6 +273,18 @@ void TextBlock::ArrangeContent(const QRectF& box)
     // Inlines have no layout of their own: each run gets the rectangle of its text, and a
     // link the span of its runs, so that hit testing finds them like any other element.
     const QRectF content = ContentBox(box);
+    // Each line moves within the content's width by what it leaves free, for its alignment.
+    lineOffsets_.assign(static_cast<size_t>(lineCount_), 0);
+    if (textAlignment_ != AlignStart) {
+        std::vector<qreal> lineWidths(static_cast<size_t>(lineCount_), 0);
+        for (const Segment& segment : segments_)
+            if (segment.Line < lineCount_)
+                lineWidths[static_cast<size_t>(segment.Line)] =
+                    segment.X + QFontMetricsF(font_).horizontalAdvance(WithoutTrailingSpaces(segment.Text));
+        const qreal share = textAlignment_ == AlignCentre ? 0.5 : 1.0;
+        for (size_t line = 0; line < lineWidths.size(); ++line)
+            lineOffsets_[line] = std::max<qreal>(0, (content.width() - lineWidths[line]) * share);
+    }
     // A collapsed inline has no text to place; it gets no room at all, so that neither it nor
     // the span of its link keeps a place it had before.
     const QRectF nowhere(content.topLeft(), QSizeF());

@@ -36,6 +36,10 @@ public:
     int32_t TextWrapping() const { return textWrapping_; }
     /// Error 5 for a code other than NoWrap and Wrap.
     void SetTextWrapping(int32_t wrapping);
+    /// Where each line sits in the block's width: AlignStart (the default), AlignCentre or AlignEnd;
+    /// error 5 for another code.
+    int32_t TextAlignment() const { return textAlignment_; }
+    void SetTextAlignment(int32_t alignment);
     /// The text shown when the block has no inlines.
     const std::string& Text() const { return text_; }
     void SetText(std::string text);
@@ -88,6 +92,8 @@ private:
     qreal lineHeight_ = 0;
     qreal lineSpacing_ = 0; // from the top of one line to the top of the next
     int lineCount_ = 1;
+    int32_t textAlignment_ = AlignStart;
+    std::vector<qreal> lineOffsets_; // how far each line moves right for its alignment
 };
 
 } // namespace markup

@@ -14,6 +14,7 @@
 #include <map>
 #include <memory>
 #include <utility>
+#include <vector>
 
 namespace accessibility {
 namespace {
@@ -22,7 +23,6 @@ constexpr int HeaderChild = 0;
 constexpr int FirstColumnChild = 1;
 constexpr int FirstLinkChild = FirstColumnChild + slider::ColumnCount;
 constexpr int FirstButtonChild = FirstLinkChild + 9;
-constexpr int MostChildren = FirstButtonChild + 2 + 1; // and the prompt
 
 const char* const ColumnNames[] = {QT_TRANSLATE_NOOP("accessibility", "Month"), QT_TRANSLATE_NOOP("accessibility", "Day"),
                                    QT_TRANSLATE_NOOP("accessibility", "Year")};
@@ -38,7 +38,7 @@ QString SelectedDate(const Form1& form)
 // once the form is forgotten, Form is null and the window reads as having no parts.
 struct Registered {
     Form1* Form;
-    std::array<QAccessible::Id, MostChildren> Children{};
+    std::vector<QAccessible::Id> Children;
 };
 using RegisteredPtr = std::shared_ptr<Registered>;
 
@@ -107,9 +107,11 @@ protected:
 class HeaderAccessible : public PartAccessible {
 public:
     using PartAccessible::PartAccessible;
-    // The header's name is the date already.
+    // The header's name is the date already; the note under it, if any, describes it.
     QString text(QAccessible::Text kind) const override
     {
+        if (kind == QAccessible::Description && form_.DateNote())
+            return QString::fromStdString(form_.DateNoteText(form_.SelectedDate()));
         return kind == QAccessible::Name ? SelectedDate(form_) : QString();
     }
     QAccessible::Role role() const override { return QAccessible::StaticText; }
@@ -292,16 +294,19 @@ public:
     {
         if (index < 0 || index >= childCount())
             return nullptr;
-        QAccessible::Id& id = registered_->Children[index];
+        // A dialog has as many children as it has buttons.
+        if (registered_->Children.size() <= static_cast<size_t>(index))
+            registered_->Children.resize(static_cast<size_t>(childCount()));
+        QAccessible::Id& id = registered_->Children[static_cast<size_t>(index)];
         if (id == 0)
             id = QAccessible::registerAccessibleInterface(MakeChild(index));
         return QAccessible::accessibleInterface(id);
     }
     int indexOfChild(const QAccessibleInterface* child) const override
     {
-        for (int index = 0; index < childCount(); ++index)
+        for (size_t index = 0; index < registered_->Children.size(); ++index)
             if (registered_->Children[index] != 0 && QAccessible::accessibleInterface(registered_->Children[index]) == child)
-                return index;
+                return static_cast<int>(index);
         return -1;
     }
     QAccessibleInterface* childAt(int x, int y) const override

@@ -1,8 +1,9 @@
-// Cancel and OK below the frame, when the picker serves as a dialog: rounded boxes in the
-// frame's colours and the label's font, lit while the pointer is over them. OK, which Enter
-// presses, is the default button and has the stronger outline. A button is
-// pressed by a left press and release over it, by Enter or Space while it has the focus,
-// or by a screen reader; OK accepts the date and Cancel, Escape or closing the window cancel.
+// Cancel and OK below the frame, when the picker serves as a dialog, or a script's own row of
+// buttons: rounded boxes in the frame's colours and the label's font, lit while the pointer is
+// over them, all as wide as the widest caption. The default button, which Enter presses (OK),
+// has the stronger outline. A button is pressed by a left press and release over it, by Enter
+// or Space while it has the focus, or by a screen reader; OK accepts the date and Cancel,
+// Escape or closing the window cancel.
 
 #include "window/Form1.h"
 
@@ -23,27 +24,53 @@ using modXaml::CreateThickness;
 
 namespace {
 
-constexpr int32_t ButtonCount = 2;
-constexpr int32_t OkButton = 1;
 constexpr int32_t ButtonColour = Rgb(128, 160, 192); // the frame's
 // The button's background transparency: plain as the frame, then stronger under the pointer
 // and while pressed.
 constexpr float StateTransparency[] = {90, 75, 60};
 
-const char* const ButtonCaptions[] = {
-    QT_TRANSLATE_NOOP("Form1", "Cancel"),
-    QT_TRANSLATE_NOOP("Form1", "OK"),
-};
+const char* const CancelCaption = QT_TRANSLATE_NOOP("Form1", "Cancel");
+const char* const OkCaption = QT_TRANSLATE_NOOP("Form1", "OK");
 
 std::string ButtonName(int32_t index) { return "DialogButton_" + std::to_string(index); }
 
 } // namespace
 
+void Form1::SetButtons(FormButtons buttons)
+{
+    buttons_ = buttons;
+    if (buttons == FormButtons::CancelOk)
+        SetDialogButtons({{"", ButtonPress::Decline}, {"", ButtonPress::Accept}}, 1);
+    else
+        SetDialogButtons({}, -1);
+    enterAccepts_ = buttons == FormButtons::CancelOk;
+}
+
+void Form1::SetDialogButtons(std::vector<DialogButtonSpec> buttons, int32_t defaultButton)
+{
+    dialogButtons_ = std::move(buttons);
+    defaultButton_ = defaultButton >= 0 && defaultButton < std::ssize(dialogButtons_) ? defaultButton : -1;
+    buttonStates_.assign(dialogButtons_.size(), 0);
+}
+
+void Form1::SetButtonCaptions(std::string cancel, std::string ok)
+{
+    if (buttons_ != FormButtons::CancelOk)
+        return;
+    if (!cancel.empty())
+        dialogButtons_[0].Caption = std::move(cancel);
+    if (!ok.empty())
+        dialogButtons_[1].Caption = std::move(ok);
+}
+
 std::string Form1::DialogButtonCaption(int32_t index) const
 {
-    if (const std::string& set = buttonCaptions_[runtime::CheckedIndex(index, ButtonCount)]; !set.empty())
-        return set;
-    return QCoreApplication::translate("Form1", ButtonCaptions[runtime::CheckedIndex(index, ButtonCount)]).toStdString();
+    const DialogButtonSpec& button =
+        dialogButtons_[static_cast<size_t>(runtime::CheckedIndex(index, std::ssize(dialogButtons_)))];
+    if (!button.Caption.empty())
+        return button.Caption;
+    return QCoreApplication::translate("Form1", button.Press == ButtonPress::Decline ? CancelCaption : OkCaption)
+        .toStdString();
 }
 
 markup::ElementPtr Form1::BuildDialogButtons()
@@ -54,16 +81,17 @@ markup::ElementPtr Form1::BuildDialogButtons()
     row->SetHorizontalAlignment(markup::AlignEnd);
     row->SetMargin(CreateThickness(0, 5, 0, 0));
 
-    for (int32_t index = 0; index < ButtonCount; ++index) {
+    const auto buttonCount = static_cast<int32_t>(dialogButtons_.size());
+    for (int32_t index = 0; index < buttonCount; ++index) {
         const auto button = As<markup::Border>(context->CreateObject("Border"));
         button->SetName(ButtonName(index));
         button->SetCornerRadius(CreateThickness(7, 7, 7, 7));
         // The default button's outline is a pixel wider and its padding a pixel narrower, so
-        // both buttons keep one size.
-        const int32_t outline = index == OkButton ? 2 : 1;
+        // all buttons keep one size.
+        const int32_t outline = index == defaultButton_ ? 2 : 1;
         button->SetPadding(CreateThickness(15 - outline, 3 - outline, 15 - outline, 3 - outline));
         button->SetBackground(CreateBrush(ButtonColour, StateTransparency[0]));
-        button->SetBorderBrush(CreateBrush(ButtonColour, index == OkButton ? 0 : 50));
+        button->SetBorderBrush(CreateBrush(ButtonColour, index == defaultButton_ ? 0 : 50));
         button->SetBorderThickness(CreateThickness(outline, outline, outline, outline));
         button->SetMargin(CreateThickness(index == 0 ? 0 : 6, 0, 0, 0));
         button->AddHandler(markup::ClickEvent, "DialogButtonClicked");
@@ -73,9 +101,9 @@ markup::ElementPtr Form1::BuildDialogButtons()
         caption->SetText(DialogButtonCaption(index));
         caption->SetHorizontalAlignment(markup::AlignCentre);
         content->Children().Add(caption);
-        // Hidden, but their space is kept: both buttons are as wide as the wider caption,
+        // Hidden, but their space is kept: all buttons are as wide as the widest caption,
         // whatever the language.
-        for (int32_t other = 0; other < ButtonCount; ++other) {
+        for (int32_t other = 0; other < buttonCount; ++other) {
             const auto sizing = As<markup::TextBlock>(context->CreateObject("TextBlock"));
             sizing->SetText(DialogButtonCaption(other));
             sizing->SetVisibility(markup::Hidden);
@@ -90,7 +118,7 @@ markup::ElementPtr Form1::BuildDialogButtons()
 markup::ElementPtr Form1::DialogButton(int32_t index) const
 {
     const auto& root = markupLabel1_->RootElement();
-    return root && index >= 0 && index < ButtonCount ? root->FindName(ButtonName(index)) : nullptr;
+    return root && index >= 0 && index < std::ssize(dialogButtons_) ? root->FindName(ButtonName(index)) : nullptr;
 }
 
 void Form1::DialogButtonClicked(const markup::ElementPtr& Sender, const std::any&)
@@ -103,7 +131,15 @@ void Form1::DialogButtonClicked(const markup::ElementPtr& Sender, const std::any
 
 void Form1::PressDialogButton(int32_t index)
 {
-    EndDialog(runtime::CheckedIndex(index, ButtonCount) == OkButton ? DialogResult::Ok : DialogResult::Cancel);
+    const ButtonPress press =
+        dialogButtons_[static_cast<size_t>(runtime::CheckedIndex(index, std::ssize(dialogButtons_)))].Press;
+    if (press == ButtonPress::Notify) {
+        if (buttonHandler_)
+            buttonHandler_(index);
+        return;
+    }
+    pressedButton_ = index;
+    EndDialog(press == ButtonPress::Accept ? DialogResult::Ok : DialogResult::Cancel);
 }
 
 void Form1::EndDialog(DialogResult result)
@@ -119,19 +155,25 @@ void Form1::EndDialog(DialogResult result)
 
 void Form1::ShowDialogButtonStates()
 {
-    for (int32_t index = 0; index < ButtonCount; ++index) {
+    std::string tooltip;
+    for (int32_t index = 0; index < std::ssize(buttonStates_); ++index) {
         const auto button = std::dynamic_pointer_cast<markup::Border>(DialogButton(index));
         if (!button)
             return;
+        if (button->IsMouseOver())
+            tooltip = dialogButtons_[static_cast<size_t>(index)].Tooltip;
         const int state = !button->IsMouseOver() ? 0 : markupLabel1_->PressedElement() == button ? 2 : 1;
-        if (state == buttonStates_[index])
+        if (state == buttonStates_[static_cast<size_t>(index)])
             continue;
-        buttonStates_[index] = state;
+        buttonStates_[static_cast<size_t>(index)] = state;
         button->SetBackground(CreateBrush(ButtonColour, StateTransparency[state]));
     }
+    // The window shows the tip of the button under the pointer as its own, and none elsewhere.
+    if (host_ && !buttonStates_.empty())
+        host_->setToolTip(QString::fromStdString(tooltip));
 }
 
 int32_t Form1::FocusStopCount() const
 {
-    return slider::ColumnCount + 9 + (buttons_ == FormButtons::CancelOk ? ButtonCount : 0);
+    return slider::ColumnCount + 9 + static_cast<int32_t>(dialogButtons_.size());
 }

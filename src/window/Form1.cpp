@@ -177,6 +177,7 @@ void Form1::ScheduleRepaint()
 void Form1::SelectionChanged(const slider::CellGrid& previous)
 {
     ShowRefusedValues();
+    ShowDateNote();
     accessibility::AnnounceSelection(*this, previous);
 }
 

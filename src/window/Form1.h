@@ -16,10 +16,13 @@
 #include <algorithm>
 #include <any>
 #include <array>
+#include <functional>
+#include <map>
 #include <memory>
 #include <optional>
 #include <string>
 #include <utility>
+#include <vector>
 
 namespace platform {
 class HostWindow;
@@ -32,6 +35,24 @@ enum class FormButtons { None, CancelOk };
 enum class DialogResult { None, Ok, Cancel };
 /// The side of the window where a bar shows the time left before a timeout, or none.
 enum class TimeoutSide { None, Top, Bottom, Left, Right };
+/// What pressing a dialog button does.
+enum class ButtonPress {
+    /// Ends the window as Cancel does.
+    Decline,
+    /// Ends the window as OK does.
+    Accept,
+    /// Leaves the window open and tells the handler set with SetButtonHandler.
+    Notify,
+};
+/// One button below the frame: its caption (empty: the translated Cancel or OK, after what it
+/// does), what pressing it does, and the tip shown while the pointer rests on it (empty: none).
+struct DialogButtonSpec {
+    std::string Caption;
+    ButtonPress Press = ButtonPress::Accept;
+    std::string Tooltip{};
+};
+/// What Escape does in the window.
+enum class EscapeKey { Decline, Accept, Nothing };
 
 /// The picker window: a header with the selected date, three slider columns and two panels
 /// of special-date links, all drawn by the markup label MarkupLabel1.
@@ -57,17 +78,41 @@ public:
     /// The window title, "Form1" unless set before Show.
     const std::string& Caption() const { return caption_; }
     void SetCaption(std::string caption) { caption_ = std::move(caption); }
-    /// The buttons below the frame; set before Form_Load.
+    /// The buttons below the frame; set before Form_Load. CancelOk shows Cancel and OK, OK the
+    /// default button, and lets Enter accept.
     FormButtons Buttons() const { return buttons_; }
-    void SetButtons(FormButtons buttons) { buttons_ = buttons; }
+    void SetButtons(FormButtons buttons);
+    /// Any row of buttons below the frame, in order; `defaultButton` (-1 none) has the stronger
+    /// outline and is pressed by Enter. Set before Form_Load.
+    void SetDialogButtons(std::vector<DialogButtonSpec> buttons, int32_t defaultButton);
+    /// Whether Enter accepts where the focus is on no button and no button is the default, as in
+    /// a dialog that shows no buttons. Set before Form_Load.
+    void SetEnterAccepts(bool accepts) { enterAccepts_ = accepts; }
+    /// What Escape does: declines unless set otherwise.
+    void SetEscapeKey(EscapeKey key) { escapeKey_ = key; }
+    /// Called with the button's index when a button that leaves the window open is pressed.
+    void SetButtonHandler(std::function<void(int32_t)> handler) { buttonHandler_ = std::move(handler); }
+    /// The dialog button that ended the window, or -1 when none did (Enter, Escape, closing it).
+    int32_t PressedButton() const { return pressedButton_; }
     /// The date selected first instead of today; set before Form_Load.
     void SetStartDate(const runtime::Date& date) { startDate_ = date; }
     /// Plain text shown above the header, wrapped at the frame's width; a newline starts a new
     /// line. Empty shows none. Set before Form_Load.
     void SetPrompt(std::string text) { prompt_ = std::move(text); }
     /// Captions for Cancel and OK in place of the translated ones; an empty one keeps its
-    /// default. Set before Form_Load.
-    void SetButtonCaptions(std::string cancel, std::string ok) { buttonCaptions_ = {std::move(cancel), std::move(ok)}; }
+    /// default. Set after SetButtons and before Form_Load.
+    void SetButtonCaptions(std::string cancel, std::string ok);
+    /// Where the prompt's lines sit: markup::AlignStart, AlignCentre or AlignEnd. Set before
+    /// Form_Load.
+    void SetPromptAlignment(int32_t alignment) { promptAlignment_ = alignment; }
+    /// Shows the ISO 8601 week of the selected date under the header. Set before Form_Load.
+    void SetShowWeeks(bool show) { showWeeks_ = show; }
+    /// Descriptions of days, as plain text: the selected day's shows under the header, and the
+    /// days that have one are bold in the day column. Set before Form_Load.
+    void SetDayDescriptions(std::map<runtime::Date, std::string> descriptions)
+    {
+        dayDescriptions_ = std::move(descriptions);
+    }
     /// The least client size in pixels; 0 sets no least in that direction. Set before Form_Load.
     void SetMinimumClientSize(int width, int height) { minimumClientSize_ = QSize(width, height); }
     /// The family and point size of every text in place of the design's; an empty family or a
@@ -116,16 +161,16 @@ public:
     /// What link `index` says and selects today: "Tomorrow, Monday December 7, 2026", or only
     /// its caption when that date lies outside the calendar.
     std::string SpecialDateDescription(int32_t index) const;
-    /// Dialog button `index` (0 Cancel, 1 OK), or nothing when the window has none.
+    /// Dialog button `index` (with CancelOk 0 Cancel, 1 OK), or nothing when the window has none.
     markup::ElementPtr DialogButton(int32_t index) const;
     /// The caption of dialog button `index`: the one set, or the default in the user's language.
     std::string DialogButtonCaption(int32_t index) const;
-    /// Acts as a click on dialog button `index`: 0 cancels, 1 accepts.
+    /// Acts as a click on dialog button `index`: with CancelOk 0 cancels, 1 accepts.
     void PressDialogButton(int32_t index);
     /// How many elements take the keyboard focus: the columns, the links, then the buttons.
     int32_t FocusStopCount() const;
     /// Which element has the keyboard focus: -1 none, 0..2 a column, 3..11 links 0..8,
-    /// 12 and 13 the Cancel and OK buttons.
+    /// 12 on the dialog buttons in order.
     int32_t FocusIndex() const { return focusIndex_; }
 
     /// The window's handle, through whose procedure chain its messages travel.
@@ -144,6 +189,11 @@ public:
     QSize ClientSize() const;
     /// The prompt's text block, named "PromptText", or nothing when the window has none.
     markup::ElementPtr PromptText() const;
+    /// The note under the header with the week and the day's description, named "DateNote", or
+    /// nothing when the window shows neither.
+    markup::ElementPtr DateNote() const;
+    /// What the note under the header says for `date`: "Week 32", the day's description, or both.
+    std::string DateNoteText(const runtime::Date& date) const;
 
 protected:
     /// Builds the whole element tree, hands it to MarkupLabel1 and selects today.
@@ -173,10 +223,14 @@ protected:
 
     /// A new, unattached text block for the prompt, or nothing when there is none to show.
     std::shared_ptr<markup::TextBlock> BuildPrompt();
-    /// Grows the label, and with it the window, to hold the prompt, the button row and any
-    /// least size, the header and frame keeping their places to each other.
-    void FitLabel(const std::shared_ptr<markup::TextBlock>& prompt, const markup::ElementPtr& frame,
-                  const markup::ElementPtr& buttonRow);
+    /// A new, unattached note for under the header, or nothing when there is nothing to note.
+    markup::ElementPtr BuildDateNote();
+    /// Writes the note for the selected date, and marks the described days in the day column.
+    void ShowDateNote();
+    /// Grows the label, and with it the window, to hold the prompt, the note, the button row and
+    /// any least size, the header and frame keeping their places to each other.
+    void FitLabel(const std::shared_ptr<markup::TextBlock>& prompt, const markup::ElementPtr& note,
+                  const markup::ElementPtr& frame, const markup::ElementPtr& buttonRow);
 
     /// Builds the row of Cancel and OK below the frame.
     markup::ElementPtr BuildDialogButtons();
@@ -228,7 +282,16 @@ private:
     FormButtons buttons_ = FormButtons::None;
     std::optional<runtime::Date> startDate_;
     std::string prompt_;
-    std::array<std::string, 2> buttonCaptions_;
+    int32_t promptAlignment_ = markup::AlignStart;
+    bool showWeeks_ = false;
+    std::map<runtime::Date, std::string> dayDescriptions_;
+    std::shared_ptr<markup::TextBlock> dateNoteText_;
+    std::vector<DialogButtonSpec> dialogButtons_;
+    int32_t defaultButton_ = -1;
+    bool enterAccepts_ = false;
+    EscapeKey escapeKey_ = EscapeKey::Decline;
+    std::function<void(int32_t)> buttonHandler_;
+    int32_t pressedButton_ = -1;
     QSize minimumClientSize_;
     DialogResult result_ = DialogResult::None;
     // The texts' sizes against the design's, from SetTextFont.
@@ -244,7 +307,7 @@ private:
     // What the prompt, the button row and a least size add to the label and the window, in pixels.
     QSize grownBy_{0, 0};
     // What each dialog button shows: 0 plain, 1 hovered, 2 pressed.
-    std::array<int, 2> buttonStates_{};
+    std::vector<int> buttonStates_;
     bool inWheel_ = false;
     bool hooked_ = false;
     bool repaintScheduled_ = false;

@@ -1,7 +1,9 @@
 // The picker without a mouse: Tab and Shift+Tab move a focus ring through the three columns,
 // the nine links and the dialog buttons; keys over a column step it, Home selects today,
-// Enter or Space on a link or a button acts as a click. In a dialog Enter elsewhere accepts;
-// Escape cancels, and closes the window. Ctrl+C copies the date as the header shows it and
+// Enter or Space on a link or a button acts as a click. In a dialog Enter elsewhere presses the
+// default button, or accepts where the dialog shows none; with a row of buttons of its own and
+// none the default, it does nothing there, as other dialogs' calendars do. Escape cancels, and
+// closes the window, unless the dialog says otherwise. Ctrl+C copies the date as the header shows it and
 // Ctrl+Shift+C in ISO form; Ctrl+V and Shift+Insert paste a date. Every change of the date
 // still goes through SetDate.
 
@@ -89,11 +91,14 @@ void Form1::HandleKeyDown(int virtualKey)
                 ActivateLink(focus - FirstLinkStop);
             else if (focus >= FirstButtonStop)
                 PressDialogButton(focus - FirstButtonStop);
-            else if (virtualKey == VK_RETURN && buttons_ == FormButtons::CancelOk)
+            else if (virtualKey == VK_RETURN && defaultButton_ >= 0)
+                PressDialogButton(defaultButton_);
+            else if (virtualKey == VK_RETURN && enterAccepts_)
                 EndDialog(DialogResult::Ok);
             break;
         case VK_ESCAPE:
-            EndDialog(DialogResult::Cancel);
+            if (escapeKey_ != EscapeKey::Nothing)
+                EndDialog(escapeKey_ == EscapeKey::Accept ? DialogResult::Ok : DialogResult::Cancel);
             break;
         default:
             break;

@@ -45,6 +45,9 @@ void Form1::BuildLayout()
     dateHeader_->SetFontSize(TextPixels(8));
     dateHeader_->SetFontWeight(700);
     root->Children().Add(dateHeader_);
+    const markup::ElementPtr note = BuildDateNote();
+    if (note)
+        root->Children().Add(note);
 
     const auto frame = As<markup::Border>(context->CreateObject("Border"));
     frame->SetCornerRadius(context->CreateThicknessObject(7, 7, 7, 7));
@@ -77,7 +80,7 @@ void Form1::BuildLayout()
     for (const auto& panel : linkPanels)
         sliderRow->Children().Add(panel);
 
-    const markup::ElementPtr buttonRow = buttons_ == FormButtons::CancelOk ? BuildDialogButtons() : nullptr;
+    const markup::ElementPtr buttonRow = dialogButtons_.empty() ? nullptr : BuildDialogButtons();
     if (buttonRow)
         root->Children().Add(buttonRow);
 
@@ -87,7 +90,7 @@ void Form1::BuildLayout()
     const runtime::Date start = startDate_.value_or(runtime::Today());
     SetDate(start.Month(), start.Day(), start.Year());
     // Sized only now: until the cells show dates they hold a placeholder of another width.
-    FitLabel(prompt, frame, buttonRow);
+    FitLabel(prompt, note, frame, buttonRow);
 }
 
 std::shared_ptr<markup::TextBlock> Form1::BuildPrompt()
@@ -102,6 +105,7 @@ std::shared_ptr<markup::TextBlock> Form1::BuildPrompt()
     prompt->SetForeground(context->CreateSolidBrush(Rgb(80, 96, 112)));
     prompt->SetFontSize(TextPixels(8));
     prompt->SetTextWrapping(markup::Wrap);
+    prompt->SetTextAlignment(promptAlignment_);
     prompt->SetText(prompt_);
     return prompt;
 }
@@ -112,20 +116,23 @@ markup::ElementPtr Form1::PromptText() const
     return root ? root->FindName("PromptText") : nullptr;
 }
 
-void Form1::FitLabel(const std::shared_ptr<markup::TextBlock>& prompt, const markup::ElementPtr& frame,
-                     const markup::ElementPtr& buttonRow)
+void Form1::FitLabel(const std::shared_ptr<markup::TextBlock>& prompt, const markup::ElementPtr& note,
+                     const markup::ElementPtr& frame, const markup::ElementPtr& buttonRow)
 {
-    if (!prompt && !buttonRow && minimumClientSize_.width() <= 0 && minimumClientSize_.height() <= 0 && !borders_ &&
+    if (!prompt && !note && !buttonRow && minimumClientSize_.width() <= 0 && minimumClientSize_.height() <= 0 && !borders_ &&
         fontScale_ == 1.0)
         return;
     markupLabel1_->UpdateLayout();
-    if (prompt) {
-        // The frame's width does not depend on the prompt, so it can be read first; the
-        // prompt, with its margin, then takes just that width and wraps inside it.
-        const QMarginsF margin = markup::MarginsOf(prompt->Margin());
-        prompt->SetWidth(std::max<qreal>(0, frame->DesiredSize().width() - margin.left() - margin.right()));
-        markupLabel1_->UpdateLayout();
+    // The frame's width does not depend on the prompt or the note, so it can be read first; each
+    // of them, with its margin, then takes just that width and wraps inside it.
+    for (const markup::ElementPtr& wrapped : {markup::ElementPtr(prompt), note}) {
+        if (!wrapped)
+            continue;
+        const QMarginsF margin = markup::MarginsOf(wrapped->Margin());
+        wrapped->SetWidth(std::max<qreal>(0, frame->DesiredSize().width() - margin.left() - margin.right()));
     }
+    if (prompt || note)
+        markupLabel1_->UpdateLayout();
 
     const auto heightOf = [](const markup::ElementPtr& element) {
         return element ? static_cast<int>(std::ceil(element->DesiredSize().height())) : 0;
@@ -137,13 +144,13 @@ void Form1::FitLabel(const std::shared_ptr<markup::TextBlock>& prompt, const mar
     if (borders_) {
         grownBy_ = root;
     } else {
-        // The root is centred in the label: growing the label by exactly what the prompt and the
-        // button row add keeps the root's top where it was, so the header and the frame move
+        // The root is centred in the label: growing the label by exactly what the prompt, the
+        // note and the button row add keeps the root's top where it was, so the header and the frame move
         // down by the prompt's height only. Buttons with long captions, or a larger font, may
         // also widen the root; a larger font may make it taller than the label.
         const QSize design = designSize.toSize();
         grownBy_ = QSize(std::max(0, root.width() - design.width()),
-                         std::max(heightOf(prompt) + heightOf(buttonRow), root.height() - design.height()));
+                         std::max(heightOf(prompt) + heightOf(note) + heightOf(buttonRow), root.height() - design.height()));
     }
 
     // A least client size grows the label further, and the root stays centred in it. No least

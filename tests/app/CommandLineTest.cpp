@@ -1,6 +1,8 @@
 #include "app/CommandLine.h"
 #include "support/TestEnvironment.h"
 
+#include <QTemporaryFile>
+
 #include <initializer_list>
 #include <optional>
 
@@ -50,7 +52,9 @@ QString Outcome(std::initializer_list<const char*> arguments)
           {" fixed", options.fixed}, {" on-top", options.onTop}, {" sticky", options.sticky},
           {" skip-taskbar", options.skipTaskbar}, {" maximized", options.maximized},
           {" fullscreen", options.fullscreen}, {" no-focus", options.noFocus}, {" splash", options.splash},
-          {" close-on-unfocus", options.closeOnUnfocus}})
+          {" close-on-unfocus", options.closeOnUnfocus}, {" no-buttons", options.noButtons},
+          {" no-escape", options.noEscape}, {" escape-ok", options.escapeOk},
+          {" always-print-result", options.alwaysPrintResult}, {" show-weeks", options.showWeeks}})
         outcome += set ? QLatin1String(name) : QLatin1String();
     if (options.posX || options.posY)
         outcome += QStringLiteral(" at %1,%2").arg(options.posX.value_or(0)).arg(options.posY.value_or(0));
@@ -65,6 +69,16 @@ QString Outcome(std::initializer_list<const char*> arguments)
                        .arg(options.timeoutIndicator, options.windowClass, options.windowName);
     if (!read.windowSystemArguments.isEmpty())
         outcome += QStringLiteral(" qt ") + read.windowSystemArguments.join(u' ');
+    for (const auto& buttons : {options.buttons, options.extraButtons})
+        for (const app::ScriptButton& button : buttons)
+            outcome += QStringLiteral(" [%1|%2|%3%4]")
+                           .arg(button.caption + (button.tooltip.isEmpty() ? QString() : u'!' + button.tooltip))
+                           .arg(button.status)
+                           .arg(button.command, button.printsCaption ? QStringLiteral("|prints") : QString());
+    for (const auto& [day, description] : options.details)
+        outcome += QStringLiteral(" detail %1=%2").arg(DateText(day), description);
+    if (!options.textAlign.isEmpty())
+        outcome += QStringLiteral(" align ") + options.textAlign;
     return outcome + (read.warning.isEmpty() ? QString() : QStringLiteral(" warning ") + read.warning.trimmed());
 }
 
@@ -202,6 +216,22 @@ TEST(CommandLine, ReadsEveryOptionAndRefusesBadValuesWithOneLine)
          "xid '' indicator left class Cal/cal"},
         {{"--format", "d", "--print-xid=/tmp/xid", "--geometry", "+0-0"},
          "start - min - max - format d borders -1 geometry +0-0 font  xid '/tmp/xid'"},
+        // yad's buttons: a stock name shows its caption, the ID follows the last colon and may be a
+        // command; zenity's extra buttons print their caption with status 1. Then the options
+        // that are accepted and ignored.
+        {{"--format", "d", "--button=gtk-ok:0", "--button=_Save!icon!tip:3", "--button=Say:echo a:b",
+          "--button=Plain", "--button=yad-close: 7x", "--extra-button=More", "--no-buttons", "--no-escape",
+          "--escape-ok", "--always-print-result", "--show-weeks", "--text-align=center", "--response=3",
+          "--image=x.png", "--image-on-top", "--icon-theme=t", "--expander", "--selectable-labels", "--kill-parent",
+          "--tabnum=2", "--plug=5", "--theme", "--buttons-layout=edge"},
+         "start - min - max - format d no-buttons no-escape escape-ok always-print-result show-weeks [OK|0|] "
+         "[Save!tip|3|] [Say:echo a|0|b] [Plain|0|] [Close|7|] [More|1||prints] align center"},
+        {{"--button=A:256"}, "exit 2: datepicker: --button \"A:256\" ends with a status outside 0 to 255"},
+        {{"--button=A:-1"}, "exit 2: datepicker: --button \"A:-1\" ends with a status outside 0 to 255"},
+        {{"--text-align=middle"},
+         "exit 2: datepicker: --text-align \"middle\" is not one of left, center, right, fill"},
+        {{"--details=/nonexistent"},
+         "exit 2: datepicker: --details \"/nonexistent\" cannot be read: No such file or directory"},
         {{"--posx=x"}, "exit 2: datepicker: --posx \"x\" is not a whole number"},
         {{"--geometry=300x"}, "exit 2: datepicker: --geometry \"300x\" is not of the form WxH+X+Y"},
         {{"--geometry="}, "exit 2: datepicker: --geometry \"\" is not of the form WxH+X+Y"},
@@ -223,4 +253,22 @@ TEST(CommandLine, ReadsEveryOptionAndRefusesBadValuesWithOneLine)
             shown << argument;
         EXPECT_EQ(Outcome(c.arguments), c.outcome) << shown.join(' ').toStdString();
     }
+}
+
+TEST(CommandLine, ReadsTheDescriptionsOfDaysAndPassesOverLinesItCannotRead)
+{
+    app::DescribeApplication();
+    QTemporaryFile details;
+    ASSERT_TRUE(details.open());
+    details.write("2026-12-08 <b>Dentist</b> &amp; co\n"
+                  "no date here\n"
+                  "2026-02-30 no such day\n"
+                  "2026-12-10\n"
+                  "2026-12-11   Party  \n"
+                  "2026-12-08 and then lunch\n");
+    details.close();
+    const QByteArray path = details.fileName().toUtf8();
+    EXPECT_EQ(Outcome({"--date-format=%Y-%m-%d", "--details", path.constData()}),
+              "start - min - max - format yyyy-MM-dd date-format %Y-%m-%d detail 2026-12-08=Dentist & co\nand then "
+              "lunch detail 2026-12-11=Party");
 }

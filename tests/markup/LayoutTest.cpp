@@ -185,3 +185,27 @@ TEST_F(Layout, RightToLeftMirrorsEveryRectangleAndHitsThroughTheMirror)
     EXPECT_EQ(link->FlowDirection(), RightToLeft);
     EXPECT_EQ(frame->HitTest(cell->Bounds().center()), cell.get());
 }
+
+TEST_F(Layout, TextAlignmentMovesEachLineWithinTheBlocksWidth)
+{
+    auto text = Make<TextBlock>("TextBlock");
+    auto shortLine = Make<markup::Run>("Run");
+    shortLine->SetText("ab");
+    auto longLine = Make<markup::Run>("Run");
+    longLine->SetText("\nabcdefgh");
+    text->Inlines().Add(shortLine);
+    text->Inlines().Add(longLine);
+    text->SetWidth(200);
+    text->SetHorizontalAlignment(AlignStart);
+    Show(text, 300, 100);
+    const qreal shortWidth = shortLine->Bounds().width();
+    const qreal longWidth = longLine->Bounds().width();
+    EXPECT_EQ(shortLine->Bounds().left(), 0);
+    for (const auto& [alignment, share] : {std::pair{AlignCentre, 0.5}, std::pair{AlignEnd, 1.0}}) {
+        text->SetTextAlignment(alignment);
+        label->UpdateLayout();
+        EXPECT_NEAR(shortLine->Bounds().left(), (200 - shortWidth) * share, 1) << alignment;
+        EXPECT_NEAR(longLine->Bounds().left(), (200 - longWidth) * share, 1) << alignment;
+    }
+    EXPECT_THROW(text->SetTextAlignment(AlignStretch), std::exception);
+}

@@ -2,6 +2,7 @@
 #include "platform/Keyboard.h"
 #include "platform/Messages.h"
 #include "support/TestEnvironment.h"
+#include "markup/Grid.h"
 #include "window/TestForm.h"
 
 #include <QAccessible>
@@ -133,4 +134,75 @@ TEST_F(DialogButtons, ScreenReadersSeeTwoPushButtonsAfterTheLinks)
     EXPECT_EQ(window->focusChild(), window->child(14));
     window->child(14)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
     EXPECT_EQ(form.Result(), DialogResult::Ok);
+}
+
+TEST(ScriptDialog, AnOwnRowOfButtonsKeepsEnterForTheFocusedOneAndTellsOfACommandButton)
+{
+    TestForm form;
+    std::vector<int32_t> notified;
+    form.SetDialogButtons(
+        {{"Close", ButtonPress::Accept, "Closes"}, {"Run", ButtonPress::Notify}, {"A much longer caption"}}, -1);
+    form.SetButtonHandler([&](int32_t index) { notified.push_back(index); });
+    form.SetEscapeKey(EscapeKey::Nothing);
+    form.Form_Load();
+    form.Show();
+    form.MarkupLabel1()->UpdateLayout();
+    EXPECT_EQ(form.DialogButton(0)->Bounds().width(), form.DialogButton(2)->Bounds().width());
+    const auto pointAt = [&](int index) {
+        const QPoint at = (form.DialogButton(index)->Bounds().center() + form.LabelPosition()).toPoint();
+        SendMessageA(form.hWnd(), WM_MOUSEMOVE, 0, MakeLParam(at.x(), at.y()));
+        return form.Host()->toolTip();
+    };
+    EXPECT_EQ(pointAt(0), "Closes");
+    EXPECT_EQ(pointAt(1), "") << "a button without a tip shows none";
+    const auto send = [&](int key) { SendMessageA(form.hWnd(), WM_KEYDOWN, static_cast<WPARAM>(key), 1); };
+    send(VK_RETURN);
+    send(VK_ESCAPE);
+    EXPECT_EQ(form.Result(), DialogResult::None) << "neither Enter over the columns nor Escape ends it";
+    for (int tab = 0; tab < 14; ++tab)
+        send(VK_TAB);
+    send(VK_RETURN);
+    EXPECT_EQ(notified, std::vector<int32_t>{1});
+    EXPECT_EQ(form.Result(), DialogResult::None) << "a command button leaves the window open";
+    send(VK_TAB);
+    send(VK_SPACE);
+    EXPECT_EQ(form.PressedButton(), 2);
+    EXPECT_EQ(form.Result(), DialogResult::Ok);
+    form.Form_Unload();
+}
+
+TEST(ScriptDialog, TheNoteUnderTheHeaderFollowsTheDateAndDescribedDaysAreBold)
+{
+    TestForm form;
+    form.SetShowWeeks(true);
+    form.SetDayDescriptions({{runtime::Date::FromParts(2026, 12, 8), "Dentist"},
+                             {runtime::Date::FromParts(2026, 12, 31), "A long description that wraps " +
+                                                                          std::string(80, 'x')}});
+    form.SetStartDate(runtime::Date::FromParts(2026, 12, 8));
+    form.Form_Load();
+    form.Show();
+    const auto note = std::dynamic_pointer_cast<markup::TextBlock>(
+        std::dynamic_pointer_cast<markup::Grid>(form.DateNote())->Children().Item(0));
+    const auto dayWeight = [&](int row) {
+        return std::dynamic_pointer_cast<markup::TextBlock>(
+                   form.SliderGrids(1)->FindName(slider::CellTextName(1, row)))
+            ->FontWeight();
+    };
+    const QSize size = form.ClientSize();
+    EXPECT_EQ(note->Text(), "Week 50\nDentist");
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(form.Host())->child(0)->text(QAccessible::Description),
+              "Week 50\nDentist")
+        << "screen readers hear the note with the header";
+    EXPECT_EQ(dayWeight(2), 700);
+    form.StepColumn(1, 1);
+    EXPECT_EQ(note->Text(), "Week 50");
+    EXPECT_EQ(dayWeight(1), 700) << "the 8th, now above the selection";
+    EXPECT_EQ(dayWeight(2), 400);
+    form.Select(1, 1, 2027);
+    EXPECT_EQ(note->Text(), "Week 53") << "1 January 2027 lies in the last week of 2026";
+    form.Select(12, 31, 2026);
+    form.MarkupLabel1()->UpdateLayout();
+    EXPECT_EQ(form.ClientSize(), size) << "the note keeps the room of its tallest text";
+    EXPECT_LE(form.DateNote()->Bounds().bottom(), form.SliderGrids(1)->Bounds().top());
+    form.Form_Unload();
 }

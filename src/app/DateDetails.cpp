@@ -1,0 +1,64 @@
+#include "app/DateDetails.h"
+
+#include "app/PromptText.h"
+#include "date/SliderValues.h"
+
+#include <QFile>
+
+#include <clocale>
+#include <ctime>
+#include <optional>
+
+namespace app {
+namespace {
+
+struct DescribedDay {
+    runtime::Date Day;
+    QString Description;
+};
+
+std::optional<DescribedDay> ReadLine(const QByteArray& line, const QByteArray& format)
+{
+    std::tm parts{};
+    const char* rest = ::strptime(line.constData(), format.constData(), &parts);
+    if (!rest)
+        return std::nullopt;
+    const int year = parts.tm_year + 1900;
+    const int month = parts.tm_mon + 1;
+    if (year < slider::FirstSelectableYear || year > slider::LastSelectableYear || month < 1 || month > 12 ||
+        parts.tm_mday < 1)
+        return std::nullopt;
+    // The date type carries a day past the month's end into the next month; such a day is no date.
+    const runtime::Date day = runtime::Date::FromParts(year, month, parts.tm_mday);
+    const QString description = PromptText(QString::fromUtf8(rest).trimmed(), TextMarkup::Pango).trimmed();
+    if (day.Month() != month || description.isEmpty())
+        return std::nullopt;
+    return DescribedDay{day, description};
+}
+
+} // namespace
+
+std::map<runtime::Date, QString> ReadDateDetails(const QString& path, const QString& format, QString& problem)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
+        problem = file.errorString();
+        return {};
+    }
+    // The month and weekday names of the user's LC_TIME, as the dates are printed.
+    std::setlocale(LC_TIME, "");
+    const QByteArray pattern = format.toLocal8Bit();
+    std::map<runtime::Date, QString> details;
+    while (!file.atEnd()) {
+        const std::optional<DescribedDay> line = ReadLine(file.readLine().trimmed(), pattern);
+        if (!line)
+            continue;
+        QString& description = details[line->Day];
+        description += (description.isEmpty() ? QString() : QStringLiteral("\n")) + line->Description;
+    }
+    if (file.error() != QFileDevice::NoError)
+        problem = file.errorString();
+    return details;
+}
+
+} // namespace app

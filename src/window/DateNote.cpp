@@ -1,0 +1,87 @@
+// A line under the header for a script's dialog: the ISO 8601 week of the selected date
+// (--show-weeks) and the description a script gave for the selected day (--details). It keeps
+// the room of its tallest text, so the window does not change size as the date moves. The days
+// that have a description are bold in the day column.
+
+#include "window/Form1.h"
+
+#include "markup/Grid.h"
+#include "markup/modXaml.h"
+#include "window/FormDesign.h"
+
+#include <QDate>
+
+using design::Rgb;
+using markup::As;
+
+namespace {
+
+// The week the sizing text holds: the widest number a week can have.
+constexpr int32_t WidestWeek = 53;
+
+} // namespace
+
+std::string Form1::DateNoteText(const runtime::Date& date) const
+{
+    QStringList lines;
+    if (showWeeks_)
+        lines << tr("Week %1").arg(QDate(date.Year(), date.Month(), date.Day()).weekNumber());
+    if (const auto found = dayDescriptions_.find(date); found != dayDescriptions_.end())
+        lines << QString::fromStdString(found->second);
+    return lines.join(u'\n').toStdString();
+}
+
+markup::ElementPtr Form1::BuildDateNote()
+{
+    if (!showWeeks_ && dayDescriptions_.empty())
+        return nullptr;
+    const auto context = markupLabel1_->MarkupContext();
+    const auto note = As<markup::Grid>(context->CreateObject("Grid"));
+    note->SetName("DateNote");
+    note->SetMargin(context->CreateThicknessObject(4, 0, 0, 4));
+    const auto lineOf = [&](const std::string& text) {
+        const auto line = As<markup::TextBlock>(context->CreateObject("TextBlock"));
+        line->SetForeground(context->CreateSolidBrush(Rgb(80, 96, 112)));
+        line->SetFontSize(modXaml::PointsToPixels(8));
+        line->SetTextWrapping(markup::Wrap);
+        line->SetText(text);
+        note->Children().Add(line);
+        return line;
+    };
+    dateNoteText_ = lineOf("");
+    // Hidden, but their space is kept: the note is as tall as its tallest text.
+    QStringList sizing;
+    const QString week = showWeeks_ ? tr("Week %1").arg(WidestWeek) : QString();
+    if (showWeeks_)
+        sizing << week;
+    for (const auto& [day, description] : dayDescriptions_)
+        sizing << (week.isEmpty() ? QString() : week + u'\n') + QString::fromStdString(description);
+    for (const QString& text : sizing)
+        lineOf(text.toStdString())->SetVisibility(markup::Hidden);
+    return note;
+}
+
+markup::ElementPtr Form1::DateNote() const
+{
+    const auto& root = markupLabel1_->RootElement();
+    return root ? root->FindName("DateNote") : nullptr;
+}
+
+void Form1::ShowDateNote()
+{
+    if (!dateNoteText_)
+        return;
+    const runtime::Date selected = SelectedDate();
+    dateNoteText_->SetText(DateNoteText(selected));
+    if (dayDescriptions_.empty() || !SliderGrids(slider::DayColumn))
+        return;
+    for (int32_t row = 0; row < slider::RowCount; ++row) {
+        const int32_t day = CellValues()(row, slider::DayColumn);
+        const auto cell = std::dynamic_pointer_cast<markup::TextBlock>(
+            SliderGrids(slider::DayColumn)->FindName(slider::CellTextName(slider::DayColumn, row)));
+        const bool described =
+            day >= 1 && dayDescriptions_.contains(runtime::Date::FromParts(selected.Year(), selected.Month(), day));
+        if (cell)
+            cell->SetFontWeight(described ? 700 : 400);
+    }
+}
