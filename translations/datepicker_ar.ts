@@ -155,6 +155,82 @@
         <source>Usage: %1 [options]</source>
         <translation>الاستخدام: %1 [خيارات]</translation>
     </message>
+    <message>
+        <source>--%1 &quot;%2&quot; is not one of %3</source>
+        <translation>--%1 «%2» ليس إحدى القيم %3</translation>
+    </message>
+    <message>
+        <source>--button &quot;%1&quot; ends with a status outside 0 to 255</source>
+        <translation>--button «%1» ينتهي بحالة خارج المدى من 0 إلى 255</translation>
+    </message>
+    <message>
+        <source>--details &quot;%1&quot; cannot be read: %2</source>
+        <translation>تعذّرت قراءة --details «%1»: %2</translation>
+    </message>
+    <message>
+        <source>--%1 &quot;%2&quot; is not a whole number</source>
+        <translation>--%1 «%2» ليس عددًا صحيحًا</translation>
+    </message>
+    <message>
+        <source>--geometry &quot;%1&quot; is not of the form WxH+X+Y</source>
+        <translation>--geometry «%1» ليس بالصيغة WxH+X+Y</translation>
+    </message>
+    <message>
+        <source>--%1 &quot;%2&quot; is not a whole number from 0 up</source>
+        <translation>--%1 «%2» ليس عددًا صحيحًا من 0 فما فوق</translation>
+    </message>
+    <message>
+        <source>ignored what is no option: %1</source>
+        <translation>جرى تجاهل ما ليس خيارًا: %1</translation>
+    </message>
+    <message>
+        <source>Place the window as yad does (ignored on Wayland).</source>
+        <translation>يضع النافذة كما يفعل yad (يُتجاهل في Wayland).</translation>
+    </message>
+    <message>
+        <source>Set up the window as yad&apos;s option of this name does.</source>
+        <translation>يهيئ النافذة كما يفعل خيار yad بالاسم نفسه.</translation>
+    </message>
+    <message>
+        <source>Set WM_CLASS on X11, or the app id on Wayland.</source>
+        <translation>يضبط WM_CLASS في X11 أو معرّف التطبيق في Wayland.</translation>
+    </message>
+    <message>
+        <source>Add a button in place of Cancel and OK, repeatable. It ends with status ID and prints the date when ID is even; an ID that is no number is a command to run.</source>
+        <translation>يضيف زرًّا بدلًا من إلغاء وحسنًا، ويمكن تكراره. ينتهي الزر بالحالة ID ويطبع التاريخ إن كان ID زوجيًّا؛ وأما ID الذي ليس عددًا فهو أمر يُشغَّل.</translation>
+    </message>
+    <message>
+        <source>Show no buttons; Enter accepts and Escape declines.</source>
+        <translation>لا يعرض أي زر؛ يقبل Enter ويرفض Escape.</translation>
+    </message>
+    <message>
+        <source>Add a button after OK that prints its caption and ends with status 1, repeatable.</source>
+        <translation>يضيف بعد حسنًا زرًّا يطبع تسميته وينتهي بالحالة 1، ويمكن تكراره.</translation>
+    </message>
+    <message>
+        <source>Show the ISO week of the selected date under the header.</source>
+        <translation>يعرض أسبوع ISO للتاريخ المحدد تحت الترويسة.</translation>
+    </message>
+    <message>
+        <source>Describe days with the lines &quot;DATE TEXT&quot; of this file, DATE in the --date-format; such days are bold.</source>
+        <translation>يصف الأيام بأسطر «DATE TEXT» من هذا الملف، وDATE بصيغة --date-format؛ وتظهر هذه الأيام بخط عريض.</translation>
+    </message>
+    <message>
+        <source>Align the lines of --text: left, center, right or fill.</source>
+        <translation>يحاذي أسطر --text: left أو center أو right أو fill.</translation>
+    </message>
+    <message>
+        <source>Escape does not end the dialog.</source>
+        <translation>لا ينهي Escape الحوار.</translation>
+    </message>
+    <message>
+        <source>Escape accepts the date as OK does.</source>
+        <translation>يقبل Escape التاريخ كما يفعل حسنًا.</translation>
+    </message>
+    <message>
+        <source>Print the date whichever button ends the dialog.</source>
+        <translation>يطبع التاريخ أيًّا كان الزر الذي ينهي الحوار.</translation>
+    </message>
 </context>
 <context>
     <name>DialogFailure</name>
@@ -169,6 +245,10 @@
     <message>
         <source>the connection to the display was lost</source>
         <translation>فُقد الاتصال بالشاشة</translation>
+    </message>
+    <message>
+        <source>the window was destroyed by another program</source>
+        <translation>دمّر برنامج آخر النافذة</translation>
     </message>
 </context>
 <context>
@@ -229,6 +309,34 @@
         <source>Paste date</source>
         <translation>ألصق التاريخ</translation>
     </message>
+    <message>
+        <source>Close</source>
+        <translation>إغلاق</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>نعم</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>لا</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>طبّق</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>أنهِ</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>احفظ</translation>
+    </message>
+    <message>
+        <source>Week %1</source>
+        <translation>الأسبوع %1</translation>
+    </message>
 </context>
 <context>
     <name>HostWindow</name>
@@ -262,6 +370,20 @@
     <message>
         <source>the date could not be written: %1</source>
         <translation>تعذّرت كتابة التاريخ: %1</translation>
+    </message>
+    <message>
+        <source>the window&apos;s id could not be written to %1: %2</source>
+        <translation>تعذّرت كتابة معرّف النافذة في %1: %2</translation>
+    </message>
+    <message>
+        <source>%1: the command &quot;%2&quot; could not be started
+</source>
+        <translation>%1: تعذّر بدء الأمر «%2»
+</translation>
+    </message>
+    <message>
+        <source>the text could not be written: %1</source>
+        <translation>تعذّرت كتابة النص: %1</translation>
     </message>
 </context>
 <context>

@@ -155,6 +155,82 @@
         <source>Usage: %1 [options]</source>
         <translation>Използване: %1 [опции]</translation>
     </message>
+    <message>
+        <source>--%1 &quot;%2&quot; is not one of %3</source>
+        <translation>--%1 „%2“ не е една от стойностите %3</translation>
+    </message>
+    <message>
+        <source>--button &quot;%1&quot; ends with a status outside 0 to 255</source>
+        <translation>--button „%1“ завършва с код извън обхвата от 0 до 255</translation>
+    </message>
+    <message>
+        <source>--details &quot;%1&quot; cannot be read: %2</source>
+        <translation>--details „%1“ не може да бъде прочетен: %2</translation>
+    </message>
+    <message>
+        <source>--%1 &quot;%2&quot; is not a whole number</source>
+        <translation>--%1 „%2“ не е цяло число</translation>
+    </message>
+    <message>
+        <source>--geometry &quot;%1&quot; is not of the form WxH+X+Y</source>
+        <translation>--geometry „%1“ не е във вида WxH+X+Y</translation>
+    </message>
+    <message>
+        <source>--%1 &quot;%2&quot; is not a whole number from 0 up</source>
+        <translation>--%1 „%2“ не е цяло число от 0 нагоре</translation>
+    </message>
+    <message>
+        <source>ignored what is no option: %1</source>
+        <translation>пропуснато е това, което не е опция: %1</translation>
+    </message>
+    <message>
+        <source>Place the window as yad does (ignored on Wayland).</source>
+        <translation>Разполага прозореца както yad (пренебрегва се под Wayland).</translation>
+    </message>
+    <message>
+        <source>Set up the window as yad&apos;s option of this name does.</source>
+        <translation>Настройва прозореца както едноименната опция на yad.</translation>
+    </message>
+    <message>
+        <source>Set WM_CLASS on X11, or the app id on Wayland.</source>
+        <translation>Задава WM_CLASS под X11 или идентификатора на приложението под Wayland.</translation>
+    </message>
+    <message>
+        <source>Add a button in place of Cancel and OK, repeatable. It ends with status ID and prints the date when ID is even; an ID that is no number is a command to run.</source>
+        <translation>Добавя бутон на мястото на „Отказ“ и „Добре“, може да се повтаря. Той завършва с код ID и извежда датата, когато ID е четно; ID, което не е число, е команда за изпълнение.</translation>
+    </message>
+    <message>
+        <source>Show no buttons; Enter accepts and Escape declines.</source>
+        <translation>Не показва бутони; Enter потвърждава, а Escape отказва.</translation>
+    </message>
+    <message>
+        <source>Add a button after OK that prints its caption and ends with status 1, repeatable.</source>
+        <translation>Добавя след „Добре“ бутон, който извежда надписа си и завършва с код 1, може да се повтаря.</translation>
+    </message>
+    <message>
+        <source>Show the ISO week of the selected date under the header.</source>
+        <translation>Показва седмицата по ISO на избраната дата под заглавието.</translation>
+    </message>
+    <message>
+        <source>Describe days with the lines &quot;DATE TEXT&quot; of this file, DATE in the --date-format; such days are bold.</source>
+        <translation>Описва дни с редовете „DATE TEXT“ от този файл, DATE във формата от --date-format; тези дни са в получер.</translation>
+    </message>
+    <message>
+        <source>Align the lines of --text: left, center, right or fill.</source>
+        <translation>Подравнява редовете на --text: left, center, right или fill.</translation>
+    </message>
+    <message>
+        <source>Escape does not end the dialog.</source>
+        <translation>Escape не затваря диалога.</translation>
+    </message>
+    <message>
+        <source>Escape accepts the date as OK does.</source>
+        <translation>Escape приема датата както „Добре“.</translation>
+    </message>
+    <message>
+        <source>Print the date whichever button ends the dialog.</source>
+        <translation>Извежда датата, с който и бутон да завърши диалогът.</translation>
+    </message>
 </context>
 <context>
     <name>DialogFailure</name>
@@ -169,6 +245,10 @@
     <message>
         <source>the connection to the display was lost</source>
         <translation>връзката с дисплея е изгубена</translation>
+    </message>
+    <message>
+        <source>the window was destroyed by another program</source>
+        <translation>прозорецът беше унищожен от друга програма</translation>
     </message>
 </context>
 <context>
@@ -229,6 +309,34 @@
         <source>Paste date</source>
         <translation>Поставяне на дата</translation>
     </message>
+    <message>
+        <source>Close</source>
+        <translation>Затваряне</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Да</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Не</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Прилагане</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Изход</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Запазване</translation>
+    </message>
+    <message>
+        <source>Week %1</source>
+        <translation>Седмица %1</translation>
+    </message>
 </context>
 <context>
     <name>HostWindow</name>
@@ -262,6 +370,20 @@
     <message>
         <source>the date could not be written: %1</source>
         <translation>датата не можа да бъде записана: %1</translation>
+    </message>
+    <message>
+        <source>the window&apos;s id could not be written to %1: %2</source>
+        <translation>идентификаторът на прозореца не можа да бъде записан в %1: %2</translation>
+    </message>
+    <message>
+        <source>%1: the command &quot;%2&quot; could not be started
+</source>
+        <translation>%1: командата „%2“ не можа да бъде стартирана
+</translation>
+    </message>
+    <message>
+        <source>the text could not be written: %1</source>
+        <translation>текстът не можа да бъде записан: %1</translation>
     </message>
 </context>
 <context>

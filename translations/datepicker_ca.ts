@@ -155,6 +155,82 @@
         <source>Usage: %1 [options]</source>
         <translation>Ús: %1 [opcions]</translation>
     </message>
+    <message>
+        <source>--%1 &quot;%2&quot; is not one of %3</source>
+        <translation>--%1 «%2» no és cap dels valors %3</translation>
+    </message>
+    <message>
+        <source>--button &quot;%1&quot; ends with a status outside 0 to 255</source>
+        <translation>--button «%1» surt amb un estat fora del 0 al 255</translation>
+    </message>
+    <message>
+        <source>--details &quot;%1&quot; cannot be read: %2</source>
+        <translation>--details «%1» no es pot llegir: %2</translation>
+    </message>
+    <message>
+        <source>--%1 &quot;%2&quot; is not a whole number</source>
+        <translation>--%1 «%2» no és un nombre enter</translation>
+    </message>
+    <message>
+        <source>--geometry &quot;%1&quot; is not of the form WxH+X+Y</source>
+        <translation>--geometry «%1» no té la forma WxH+X+Y</translation>
+    </message>
+    <message>
+        <source>--%1 &quot;%2&quot; is not a whole number from 0 up</source>
+        <translation>--%1 «%2» no és un nombre enter de 0 en amunt</translation>
+    </message>
+    <message>
+        <source>ignored what is no option: %1</source>
+        <translation>s’ha ignorat el que no és cap opció: %1</translation>
+    </message>
+    <message>
+        <source>Place the window as yad does (ignored on Wayland).</source>
+        <translation>Col·loca la finestra com ho fa el yad (s’ignora al Wayland).</translation>
+    </message>
+    <message>
+        <source>Set up the window as yad&apos;s option of this name does.</source>
+        <translation>Configura la finestra com ho fa l’opció del yad amb aquest nom.</translation>
+    </message>
+    <message>
+        <source>Set WM_CLASS on X11, or the app id on Wayland.</source>
+        <translation>Estableix WM_CLASS a X11, o l’identificador de l’aplicació al Wayland.</translation>
+    </message>
+    <message>
+        <source>Add a button in place of Cancel and OK, repeatable. It ends with status ID and prints the date when ID is even; an ID that is no number is a command to run.</source>
+        <translation>Afegeix un botó en lloc de Cancel·la i D’acord; es pot repetir. Surt amb l’estat ID i escriu la data quan l’ID és parell; un ID que no és un nombre és una ordre per executar.</translation>
+    </message>
+    <message>
+        <source>Show no buttons; Enter accepts and Escape declines.</source>
+        <translation>No mostra cap botó; Retorn accepta i Esc rebutja.</translation>
+    </message>
+    <message>
+        <source>Add a button after OK that prints its caption and ends with status 1, repeatable.</source>
+        <translation>Afegeix després de D’acord un botó que escriu la seva etiqueta i surt amb l’estat 1; es pot repetir.</translation>
+    </message>
+    <message>
+        <source>Show the ISO week of the selected date under the header.</source>
+        <translation>Mostra la setmana ISO de la data seleccionada sota la capçalera.</translation>
+    </message>
+    <message>
+        <source>Describe days with the lines &quot;DATE TEXT&quot; of this file, DATE in the --date-format; such days are bold.</source>
+        <translation>Descriu els dies amb les línies «DATE TEXT» d’aquest fitxer, DATE en el --date-format; aquests dies es mostren en negreta.</translation>
+    </message>
+    <message>
+        <source>Align the lines of --text: left, center, right or fill.</source>
+        <translation>Alinea les línies de --text: left, center, right o fill.</translation>
+    </message>
+    <message>
+        <source>Escape does not end the dialog.</source>
+        <translation>Esc no tanca el diàleg.</translation>
+    </message>
+    <message>
+        <source>Escape accepts the date as OK does.</source>
+        <translation>Esc accepta la data com D’acord.</translation>
+    </message>
+    <message>
+        <source>Print the date whichever button ends the dialog.</source>
+        <translation>Escriu la data sigui quin sigui el botó que tanca el diàleg.</translation>
+    </message>
 </context>
 <context>
     <name>DialogFailure</name>
@@ -169,6 +245,10 @@
     <message>
         <source>the connection to the display was lost</source>
         <translation>s’ha perdut la connexió amb la pantalla</translation>
+    </message>
+    <message>
+        <source>the window was destroyed by another program</source>
+        <translation>un altre programa ha destruït la finestra</translation>
     </message>
 </context>
 <context>
@@ -229,6 +309,34 @@
         <source>Paste date</source>
         <translation>Enganxa la data</translation>
     </message>
+    <message>
+        <source>Close</source>
+        <translation>Tanca</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Sí</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Aplica</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Surt</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Desa</translation>
+    </message>
+    <message>
+        <source>Week %1</source>
+        <translation>Setmana %1</translation>
+    </message>
 </context>
 <context>
     <name>HostWindow</name>
@@ -262,6 +370,20 @@
     <message>
         <source>the date could not be written: %1</source>
         <translation>no s’ha pogut escriure la data: %1</translation>
+    </message>
+    <message>
+        <source>the window&apos;s id could not be written to %1: %2</source>
+        <translation>no s’ha pogut escriure l’identificador de la finestra a %1: %2</translation>
+    </message>
+    <message>
+        <source>%1: the command &quot;%2&quot; could not be started
+</source>
+        <translation>%1: no s’ha pogut iniciar l’ordre «%2»
+</translation>
+    </message>
+    <message>
+        <source>the text could not be written: %1</source>
+        <translation>no s’ha pogut escriure el text: %1</translation>
     </message>
 </context>
 <context>

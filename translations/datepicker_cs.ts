@@ -155,6 +155,82 @@
         <source>Usage: %1 [options]</source>
         <translation>Použití: %1 [volby]</translation>
     </message>
+    <message>
+        <source>--%1 &quot;%2&quot; is not one of %3</source>
+        <translation>--%1 „%2“ není jedna z hodnot %3</translation>
+    </message>
+    <message>
+        <source>--button &quot;%1&quot; ends with a status outside 0 to 255</source>
+        <translation>--button „%1“ končí stavem mimo rozsah 0 až 255</translation>
+    </message>
+    <message>
+        <source>--details &quot;%1&quot; cannot be read: %2</source>
+        <translation>--details „%1“ nelze přečíst: %2</translation>
+    </message>
+    <message>
+        <source>--%1 &quot;%2&quot; is not a whole number</source>
+        <translation>--%1 „%2“ není celé číslo</translation>
+    </message>
+    <message>
+        <source>--geometry &quot;%1&quot; is not of the form WxH+X+Y</source>
+        <translation>--geometry „%1“ nemá tvar WxH+X+Y</translation>
+    </message>
+    <message>
+        <source>--%1 &quot;%2&quot; is not a whole number from 0 up</source>
+        <translation>--%1 „%2“ není celé číslo od 0 výše</translation>
+    </message>
+    <message>
+        <source>ignored what is no option: %1</source>
+        <translation>ignorováno, co není volba: %1</translation>
+    </message>
+    <message>
+        <source>Place the window as yad does (ignored on Wayland).</source>
+        <translation>Umístí okno stejně jako yad (ve Waylandu se ignoruje).</translation>
+    </message>
+    <message>
+        <source>Set up the window as yad&apos;s option of this name does.</source>
+        <translation>Nastaví okno stejně jako stejnojmenná volba yad.</translation>
+    </message>
+    <message>
+        <source>Set WM_CLASS on X11, or the app id on Wayland.</source>
+        <translation>Nastaví WM_CLASS v X11 nebo ID aplikace ve Waylandu.</translation>
+    </message>
+    <message>
+        <source>Add a button in place of Cancel and OK, repeatable. It ends with status ID and prints the date when ID is even; an ID that is no number is a command to run.</source>
+        <translation>Přidá tlačítko místo Zrušit a OK, lze opakovat. Skončí se stavem ID a vypíše datum, je-li ID sudé; ID, které není číslo, je příkaz ke spuštění.</translation>
+    </message>
+    <message>
+        <source>Show no buttons; Enter accepts and Escape declines.</source>
+        <translation>Nezobrazí žádná tlačítka; Enter potvrdí a Escape odmítne.</translation>
+    </message>
+    <message>
+        <source>Add a button after OK that prints its caption and ends with status 1, repeatable.</source>
+        <translation>Přidá za OK tlačítko, které vypíše svůj popisek a skončí se stavem 1, lze opakovat.</translation>
+    </message>
+    <message>
+        <source>Show the ISO week of the selected date under the header.</source>
+        <translation>Zobrazí pod záhlavím týden ISO vybraného data.</translation>
+    </message>
+    <message>
+        <source>Describe days with the lines &quot;DATE TEXT&quot; of this file, DATE in the --date-format; such days are bold.</source>
+        <translation>Popíše dny řádky „DATE TEXT“ tohoto souboru, DATE ve formátu --date-format; takové dny jsou tučně.</translation>
+    </message>
+    <message>
+        <source>Align the lines of --text: left, center, right or fill.</source>
+        <translation>Zarovná řádky --text: left, center, right nebo fill.</translation>
+    </message>
+    <message>
+        <source>Escape does not end the dialog.</source>
+        <translation>Escape dialog neukončí.</translation>
+    </message>
+    <message>
+        <source>Escape accepts the date as OK does.</source>
+        <translation>Escape přijme datum stejně jako OK.</translation>
+    </message>
+    <message>
+        <source>Print the date whichever button ends the dialog.</source>
+        <translation>Vypíše datum, ať dialog ukončí kterékoli tlačítko.</translation>
+    </message>
 </context>
 <context>
     <name>DialogFailure</name>
@@ -169,6 +245,10 @@
     <message>
         <source>the connection to the display was lost</source>
         <translation>spojení s displejem bylo ztraceno</translation>
+    </message>
+    <message>
+        <source>the window was destroyed by another program</source>
+        <translation>okno bylo zničeno jiným programem</translation>
     </message>
 </context>
 <context>
@@ -229,6 +309,34 @@
         <source>Paste date</source>
         <translation>Vložit datum</translation>
     </message>
+    <message>
+        <source>Close</source>
+        <translation>Zavřít</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Ano</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Ne</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Použít</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Ukončit</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Uložit</translation>
+    </message>
+    <message>
+        <source>Week %1</source>
+        <translation>Týden %1</translation>
+    </message>
 </context>
 <context>
     <name>HostWindow</name>
@@ -262,6 +370,20 @@
     <message>
         <source>the date could not be written: %1</source>
         <translation>datum se nepodařilo zapsat: %1</translation>
+    </message>
+    <message>
+        <source>the window&apos;s id could not be written to %1: %2</source>
+        <translation>ID okna se nepodařilo zapsat do %1: %2</translation>
+    </message>
+    <message>
+        <source>%1: the command &quot;%2&quot; could not be started
+</source>
+        <translation>%1: příkaz „%2“ se nepodařilo spustit
+</translation>
+    </message>
+    <message>
+        <source>the text could not be written: %1</source>
+        <translation>text se nepodařilo zapsat: %1</translation>
     </message>
 </context>
 <context>

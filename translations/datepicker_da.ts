@@ -155,6 +155,82 @@
         <source>Usage: %1 [options]</source>
         <translation>Brug: %1 [tilvalg]</translation>
     </message>
+    <message>
+        <source>--%1 &quot;%2&quot; is not one of %3</source>
+        <translation>--%1 »%2« er ikke en af værdierne %3</translation>
+    </message>
+    <message>
+        <source>--button &quot;%1&quot; ends with a status outside 0 to 255</source>
+        <translation>--button »%1« afslutter med en status uden for 0 til 255</translation>
+    </message>
+    <message>
+        <source>--details &quot;%1&quot; cannot be read: %2</source>
+        <translation>--details »%1« kan ikke læses: %2</translation>
+    </message>
+    <message>
+        <source>--%1 &quot;%2&quot; is not a whole number</source>
+        <translation>--%1 »%2« er ikke et heltal</translation>
+    </message>
+    <message>
+        <source>--geometry &quot;%1&quot; is not of the form WxH+X+Y</source>
+        <translation>--geometry »%1« er ikke på formen WxH+X+Y</translation>
+    </message>
+    <message>
+        <source>--%1 &quot;%2&quot; is not a whole number from 0 up</source>
+        <translation>--%1 »%2« er ikke et heltal fra 0 og op</translation>
+    </message>
+    <message>
+        <source>ignored what is no option: %1</source>
+        <translation>ignorerede det, der ikke er et tilvalg: %1</translation>
+    </message>
+    <message>
+        <source>Place the window as yad does (ignored on Wayland).</source>
+        <translation>Placer vinduet, som yad gør det (ignoreres under Wayland).</translation>
+    </message>
+    <message>
+        <source>Set up the window as yad&apos;s option of this name does.</source>
+        <translation>Indstil vinduet, som yads tilvalg af samme navn gør det.</translation>
+    </message>
+    <message>
+        <source>Set WM_CLASS on X11, or the app id on Wayland.</source>
+        <translation>Sæt WM_CLASS under X11 eller app-id’et under Wayland.</translation>
+    </message>
+    <message>
+        <source>Add a button in place of Cancel and OK, repeatable. It ends with status ID and prints the date when ID is even; an ID that is no number is a command to run.</source>
+        <translation>Tilføj en knap i stedet for Annuller og OK, kan gentages. Den afslutter med status ID og udskriver datoen, når ID er lige; et ID, der ikke er et tal, er en kommando, der skal køres.</translation>
+    </message>
+    <message>
+        <source>Show no buttons; Enter accepts and Escape declines.</source>
+        <translation>Vis ingen knapper; Enter accepterer, og Escape afviser.</translation>
+    </message>
+    <message>
+        <source>Add a button after OK that prints its caption and ends with status 1, repeatable.</source>
+        <translation>Tilføj en knap efter OK, der udskriver sin tekst og afslutter med status 1, kan gentages.</translation>
+    </message>
+    <message>
+        <source>Show the ISO week of the selected date under the header.</source>
+        <translation>Vis ISO-ugen for den valgte dato under overskriften.</translation>
+    </message>
+    <message>
+        <source>Describe days with the lines &quot;DATE TEXT&quot; of this file, DATE in the --date-format; such days are bold.</source>
+        <translation>Beskriv dage med linjerne »DATE TEXT« i denne fil, DATE i --date-format; sådanne dage vises med fed.</translation>
+    </message>
+    <message>
+        <source>Align the lines of --text: left, center, right or fill.</source>
+        <translation>Juster linjerne i --text: left, center, right eller fill.</translation>
+    </message>
+    <message>
+        <source>Escape does not end the dialog.</source>
+        <translation>Escape afslutter ikke dialogen.</translation>
+    </message>
+    <message>
+        <source>Escape accepts the date as OK does.</source>
+        <translation>Escape accepterer datoen ligesom OK.</translation>
+    </message>
+    <message>
+        <source>Print the date whichever button ends the dialog.</source>
+        <translation>Udskriv datoen, uanset hvilken knap der afslutter dialogen.</translation>
+    </message>
 </context>
 <context>
     <name>DialogFailure</name>
@@ -169,6 +245,10 @@
     <message>
         <source>the connection to the display was lost</source>
         <translation>forbindelsen til skærmen blev afbrudt</translation>
+    </message>
+    <message>
+        <source>the window was destroyed by another program</source>
+        <translation>vinduet blev ødelagt af et andet program</translation>
     </message>
 </context>
 <context>
@@ -229,6 +309,34 @@
         <source>Paste date</source>
         <translation>Indsæt dato</translation>
     </message>
+    <message>
+        <source>Close</source>
+        <translation>Luk</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Ja</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Nej</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Anvend</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Afslut</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Gem</translation>
+    </message>
+    <message>
+        <source>Week %1</source>
+        <translation>Uge %1</translation>
+    </message>
 </context>
 <context>
     <name>HostWindow</name>
@@ -262,6 +370,20 @@
     <message>
         <source>the date could not be written: %1</source>
         <translation>datoen kunne ikke skrives: %1</translation>
+    </message>
+    <message>
+        <source>the window&apos;s id could not be written to %1: %2</source>
+        <translation>vinduets id kunne ikke skrives til %1: %2</translation>
+    </message>
+    <message>
+        <source>%1: the command &quot;%2&quot; could not be started
+</source>
+        <translation>%1: kommandoen »%2« kunne ikke startes
+</translation>
+    </message>
+    <message>
+        <source>the text could not be written: %1</source>
+        <translation>teksten kunne ikke skrives: %1</translation>
     </message>
 </context>
 <context>

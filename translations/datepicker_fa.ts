@@ -155,6 +155,82 @@
         <source>Usage: %1 [options]</source>
         <translation>طرز کار: %1 [گزینه‌ها]</translation>
     </message>
+    <message>
+        <source>--%1 &quot;%2&quot; is not one of %3</source>
+        <translation>--%1 «%2» یکی از مقدارهای %3 نیست</translation>
+    </message>
+    <message>
+        <source>--button &quot;%1&quot; ends with a status outside 0 to 255</source>
+        <translation>--button «%1» با وضعیتی بیرون از بازهٔ 0 تا 255 پایان می‌یابد</translation>
+    </message>
+    <message>
+        <source>--details &quot;%1&quot; cannot be read: %2</source>
+        <translation>--details «%1» خوانده نمی‌شود: %2</translation>
+    </message>
+    <message>
+        <source>--%1 &quot;%2&quot; is not a whole number</source>
+        <translation>--%1 «%2» عدد صحیح نیست</translation>
+    </message>
+    <message>
+        <source>--geometry &quot;%1&quot; is not of the form WxH+X+Y</source>
+        <translation>--geometry «%1» در قالب WxH+X+Y نیست</translation>
+    </message>
+    <message>
+        <source>--%1 &quot;%2&quot; is not a whole number from 0 up</source>
+        <translation>--%1 «%2» عدد صحیحِ 0 یا بیشتر نیست</translation>
+    </message>
+    <message>
+        <source>ignored what is no option: %1</source>
+        <translation>آنچه گزینه نیست نادیده گرفته شد: %1</translation>
+    </message>
+    <message>
+        <source>Place the window as yad does (ignored on Wayland).</source>
+        <translation>پنجره را همان‌طور که yad می‌کند جای می‌دهد (در Wayland نادیده گرفته می‌شود).</translation>
+    </message>
+    <message>
+        <source>Set up the window as yad&apos;s option of this name does.</source>
+        <translation>پنجره را همان‌طور که گزینهٔ هم‌نام yad می‌کند تنظیم می‌کند.</translation>
+    </message>
+    <message>
+        <source>Set WM_CLASS on X11, or the app id on Wayland.</source>
+        <translation>در X11، WM_CLASS و در Wayland، شناسهٔ برنامه را تنظیم می‌کند.</translation>
+    </message>
+    <message>
+        <source>Add a button in place of Cancel and OK, repeatable. It ends with status ID and prints the date when ID is even; an ID that is no number is a command to run.</source>
+        <translation>دکمه‌ای به‌جای انصراف و تأیید می‌افزاید و می‌توان آن را تکرار کرد. این دکمه با وضعیت ID پایان می‌یابد و اگر ID زوج باشد تاریخ را چاپ می‌کند؛ ID‌ای که عدد نیست فرمانی برای اجراست.</translation>
+    </message>
+    <message>
+        <source>Show no buttons; Enter accepts and Escape declines.</source>
+        <translation>هیچ دکمه‌ای نشان نمی‌دهد؛ Enter می‌پذیرد و Escape رد می‌کند.</translation>
+    </message>
+    <message>
+        <source>Add a button after OK that prints its caption and ends with status 1, repeatable.</source>
+        <translation>پس از تأیید دکمه‌ای می‌افزاید که برچسب خود را چاپ می‌کند و با وضعیت 1 پایان می‌یابد؛ می‌توان آن را تکرار کرد.</translation>
+    </message>
+    <message>
+        <source>Show the ISO week of the selected date under the header.</source>
+        <translation>هفتهٔ ISO تاریخ برگزیده را زیر سرصفحه نشان می‌دهد.</translation>
+    </message>
+    <message>
+        <source>Describe days with the lines &quot;DATE TEXT&quot; of this file, DATE in the --date-format; such days are bold.</source>
+        <translation>روزها را با سطرهای «DATE TEXT» این پرونده توصیف می‌کند، DATE در قالب --date-format؛ این روزها پررنگ‌اند.</translation>
+    </message>
+    <message>
+        <source>Align the lines of --text: left, center, right or fill.</source>
+        <translation>سطرهای --text را تراز می‌کند: left، center، right یا fill.</translation>
+    </message>
+    <message>
+        <source>Escape does not end the dialog.</source>
+        <translation>Escape گفت‌وگو را پایان نمی‌دهد.</translation>
+    </message>
+    <message>
+        <source>Escape accepts the date as OK does.</source>
+        <translation>Escape تاریخ را مانند تأیید می‌پذیرد.</translation>
+    </message>
+    <message>
+        <source>Print the date whichever button ends the dialog.</source>
+        <translation>با هر دکمه‌ای که گفت‌وگو پایان یابد، تاریخ را چاپ می‌کند.</translation>
+    </message>
 </context>
 <context>
     <name>DialogFailure</name>
@@ -169,6 +245,10 @@
     <message>
         <source>the connection to the display was lost</source>
         <translation>اتصال به نمایشگر از دست رفت</translation>
+    </message>
+    <message>
+        <source>the window was destroyed by another program</source>
+        <translation>برنامهٔ دیگری پنجره را از بین برد</translation>
     </message>
 </context>
 <context>
@@ -229,6 +309,34 @@
         <source>Paste date</source>
         <translation>چسباندن تاریخ</translation>
     </message>
+    <message>
+        <source>Close</source>
+        <translation>بستن</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>بله</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>خیر</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>اعمال</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>خروج</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>ذخیره</translation>
+    </message>
+    <message>
+        <source>Week %1</source>
+        <translation>هفتهٔ %1</translation>
+    </message>
 </context>
 <context>
     <name>HostWindow</name>
@@ -262,6 +370,20 @@
     <message>
         <source>the date could not be written: %1</source>
         <translation>تاریخ نوشته نشد: %1</translation>
+    </message>
+    <message>
+        <source>the window&apos;s id could not be written to %1: %2</source>
+        <translation>شناسهٔ پنجره در %1 نوشته نشد: %2</translation>
+    </message>
+    <message>
+        <source>%1: the command &quot;%2&quot; could not be started
+</source>
+        <translation>%1: فرمان «%2» اجرا نشد
+</translation>
+    </message>
+    <message>
+        <source>the text could not be written: %1</source>
+        <translation>متن نوشته نشد: %1</translation>
     </message>
 </context>
 <context>

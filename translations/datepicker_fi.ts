@@ -155,6 +155,82 @@
         <source>Usage: %1 [options]</source>
         <translation>Käyttö: %1 [valitsimet]</translation>
     </message>
+    <message>
+        <source>--%1 &quot;%2&quot; is not one of %3</source>
+        <translation>--%1 ”%2” ei ole mikään arvoista %3</translation>
+    </message>
+    <message>
+        <source>--button &quot;%1&quot; ends with a status outside 0 to 255</source>
+        <translation>--button ”%1” päättyy tilaan, joka ei ole väliltä 0–255</translation>
+    </message>
+    <message>
+        <source>--details &quot;%1&quot; cannot be read: %2</source>
+        <translation>--details ”%1” ei voi lukea: %2</translation>
+    </message>
+    <message>
+        <source>--%1 &quot;%2&quot; is not a whole number</source>
+        <translation>--%1 ”%2” ei ole kokonaisluku</translation>
+    </message>
+    <message>
+        <source>--geometry &quot;%1&quot; is not of the form WxH+X+Y</source>
+        <translation>--geometry ”%1” ei ole muotoa WxH+X+Y</translation>
+    </message>
+    <message>
+        <source>--%1 &quot;%2&quot; is not a whole number from 0 up</source>
+        <translation>--%1 ”%2” ei ole 0 tai suurempi kokonaisluku</translation>
+    </message>
+    <message>
+        <source>ignored what is no option: %1</source>
+        <translation>ohitettiin se, mikä ei ole valitsin: %1</translation>
+    </message>
+    <message>
+        <source>Place the window as yad does (ignored on Wayland).</source>
+        <translation>Sijoita ikkuna kuten yad tekee (ohitetaan Waylandissa).</translation>
+    </message>
+    <message>
+        <source>Set up the window as yad&apos;s option of this name does.</source>
+        <translation>Aseta ikkuna kuten yadin samanniminen valitsin tekee.</translation>
+    </message>
+    <message>
+        <source>Set WM_CLASS on X11, or the app id on Wayland.</source>
+        <translation>Aseta WM_CLASS X11:ssä tai sovelluksen tunnus Waylandissa.</translation>
+    </message>
+    <message>
+        <source>Add a button in place of Cancel and OK, repeatable. It ends with status ID and prints the date when ID is even; an ID that is no number is a command to run.</source>
+        <translation>Lisää painike Peru- ja OK-painikkeiden tilalle, voi toistaa. Painike päättyy tilaan ID ja tulostaa päivämäärän, kun ID on parillinen; ID, joka ei ole luku, on suoritettava komento.</translation>
+    </message>
+    <message>
+        <source>Show no buttons; Enter accepts and Escape declines.</source>
+        <translation>Älä näytä painikkeita; Enter hyväksyy ja Escape hylkää.</translation>
+    </message>
+    <message>
+        <source>Add a button after OK that prints its caption and ends with status 1, repeatable.</source>
+        <translation>Lisää OK-painikkeen jälkeen painike, joka tulostaa tekstinsä ja päättyy tilaan 1, voi toistaa.</translation>
+    </message>
+    <message>
+        <source>Show the ISO week of the selected date under the header.</source>
+        <translation>Näytä valitun päivämäärän ISO-viikko otsikon alla.</translation>
+    </message>
+    <message>
+        <source>Describe days with the lines &quot;DATE TEXT&quot; of this file, DATE in the --date-format; such days are bold.</source>
+        <translation>Kuvaa päiviä tämän tiedoston riveillä ”DATE TEXT”, DATE muodossa --date-format; tällaiset päivät ovat lihavoituja.</translation>
+    </message>
+    <message>
+        <source>Align the lines of --text: left, center, right or fill.</source>
+        <translation>Tasaa valitsimen --text rivit: left, center, right tai fill.</translation>
+    </message>
+    <message>
+        <source>Escape does not end the dialog.</source>
+        <translation>Escape ei lopeta valintaikkunaa.</translation>
+    </message>
+    <message>
+        <source>Escape accepts the date as OK does.</source>
+        <translation>Escape hyväksyy päivämäärän kuten OK.</translation>
+    </message>
+    <message>
+        <source>Print the date whichever button ends the dialog.</source>
+        <translation>Tulosta päivämäärä, millä painikkeella tahansa valintaikkuna päättyy.</translation>
+    </message>
 </context>
 <context>
     <name>DialogFailure</name>
@@ -169,6 +245,10 @@
     <message>
         <source>the connection to the display was lost</source>
         <translation>yhteys näyttöön katkesi</translation>
+    </message>
+    <message>
+        <source>the window was destroyed by another program</source>
+        <translation>toinen ohjelma tuhosi ikkunan</translation>
     </message>
 </context>
 <context>
@@ -229,6 +309,34 @@
         <source>Paste date</source>
         <translation>Liitä päivämäärä</translation>
     </message>
+    <message>
+        <source>Close</source>
+        <translation>Sulje</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Kyllä</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Ei</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Käytä</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Lopeta</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Tallenna</translation>
+    </message>
+    <message>
+        <source>Week %1</source>
+        <translation>Viikko %1</translation>
+    </message>
 </context>
 <context>
     <name>HostWindow</name>
@@ -262,6 +370,20 @@
     <message>
         <source>the date could not be written: %1</source>
         <translation>päivämäärää ei voitu kirjoittaa: %1</translation>
+    </message>
+    <message>
+        <source>the window&apos;s id could not be written to %1: %2</source>
+        <translation>ikkunan tunnusta ei voitu kirjoittaa kohteeseen %1: %2</translation>
+    </message>
+    <message>
+        <source>%1: the command &quot;%2&quot; could not be started
+</source>
+        <translation>%1: komentoa ”%2” ei voitu käynnistää
+</translation>
+    </message>
+    <message>
+        <source>the text could not be written: %1</source>
+        <translation>tekstiä ei voitu kirjoittaa: %1</translation>
     </message>
 </context>
 <context>

@@ -155,6 +155,82 @@
         <source>Usage: %1 [options]</source>
         <translation>שימוש: %1 [אפשרויות]</translation>
     </message>
+    <message>
+        <source>--%1 &quot;%2&quot; is not one of %3</source>
+        <translation>--%1 ”%2” אינו אחד מהערכים %3</translation>
+    </message>
+    <message>
+        <source>--button &quot;%1&quot; ends with a status outside 0 to 255</source>
+        <translation>--button ”%1” מסתיים במצב שמחוץ לטווח 0 עד 255</translation>
+    </message>
+    <message>
+        <source>--details &quot;%1&quot; cannot be read: %2</source>
+        <translation>לא ניתן לקרוא את --details ”%1”: %2</translation>
+    </message>
+    <message>
+        <source>--%1 &quot;%2&quot; is not a whole number</source>
+        <translation>--%1 ”%2” אינו מספר שלם</translation>
+    </message>
+    <message>
+        <source>--geometry &quot;%1&quot; is not of the form WxH+X+Y</source>
+        <translation>--geometry ”%1” אינו בתבנית WxH+X+Y</translation>
+    </message>
+    <message>
+        <source>--%1 &quot;%2&quot; is not a whole number from 0 up</source>
+        <translation>--%1 ”%2” אינו מספר שלם מ־0 ומעלה</translation>
+    </message>
+    <message>
+        <source>ignored what is no option: %1</source>
+        <translation>מה שאינו אפשרות לא נלקח בחשבון: %1</translation>
+    </message>
+    <message>
+        <source>Place the window as yad does (ignored on Wayland).</source>
+        <translation>מיקום החלון כפי ש־yad עושה זאת (אין לכך השפעה ב־Wayland).</translation>
+    </message>
+    <message>
+        <source>Set up the window as yad&apos;s option of this name does.</source>
+        <translation>הגדרת החלון כפי שעושה זאת האפשרות בשם זה של yad.</translation>
+    </message>
+    <message>
+        <source>Set WM_CLASS on X11, or the app id on Wayland.</source>
+        <translation>הגדרת WM_CLASS ב־X11, או מזהה היישום ב־Wayland.</translation>
+    </message>
+    <message>
+        <source>Add a button in place of Cancel and OK, repeatable. It ends with status ID and prints the date when ID is even; an ID that is no number is a command to run.</source>
+        <translation>הוספת כפתור במקום ביטול ואישור, ניתן לחזור על כך. הכפתור יוצא במצב ID ומדפיס את התאריך כאשר ID זוגי; ID שאינו מספר הוא פקודה להרצה.</translation>
+    </message>
+    <message>
+        <source>Show no buttons; Enter accepts and Escape declines.</source>
+        <translation>הסתרת הכפתורים; Enter מאשר ו־Escape דוחה.</translation>
+    </message>
+    <message>
+        <source>Add a button after OK that prints its caption and ends with status 1, repeatable.</source>
+        <translation>הוספת כפתור אחרי אישור שמדפיס את התווית שלו ויוצא במצב 1, ניתן לחזור על כך.</translation>
+    </message>
+    <message>
+        <source>Show the ISO week of the selected date under the header.</source>
+        <translation>הצגת שבוע ה־ISO של התאריך הנבחר מתחת לכותרת.</translation>
+    </message>
+    <message>
+        <source>Describe days with the lines &quot;DATE TEXT&quot; of this file, DATE in the --date-format; such days are bold.</source>
+        <translation>תיאור ימים בשורות ”DATE TEXT” של קובץ זה, DATE בתבנית של --date-format; ימים אלו מודגשים.</translation>
+    </message>
+    <message>
+        <source>Align the lines of --text: left, center, right or fill.</source>
+        <translation>יישור השורות של --text: left, center, right או fill.</translation>
+    </message>
+    <message>
+        <source>Escape does not end the dialog.</source>
+        <translation>Escape אינו מסיים את תיבת הדו־שיח.</translation>
+    </message>
+    <message>
+        <source>Escape accepts the date as OK does.</source>
+        <translation>Escape מקבל את התאריך כמו אישור.</translation>
+    </message>
+    <message>
+        <source>Print the date whichever button ends the dialog.</source>
+        <translation>הדפסת התאריך לא משנה איזה כפתור מסיים את תיבת הדו־שיח.</translation>
+    </message>
 </context>
 <context>
     <name>DialogFailure</name>
@@ -169,6 +245,10 @@
     <message>
         <source>the connection to the display was lost</source>
         <translation>החיבור לתצוגה אבד</translation>
+    </message>
+    <message>
+        <source>the window was destroyed by another program</source>
+        <translation>החלון הושמד על ידי תכנית אחרת</translation>
     </message>
 </context>
 <context>
@@ -229,6 +309,34 @@
         <source>Paste date</source>
         <translation>הדבקת תאריך</translation>
     </message>
+    <message>
+        <source>Close</source>
+        <translation>סגירה</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>כן</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>לא</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>החלה</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>יציאה</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>שמירה</translation>
+    </message>
+    <message>
+        <source>Week %1</source>
+        <translation>שבוע %1</translation>
+    </message>
 </context>
 <context>
     <name>HostWindow</name>
@@ -262,6 +370,20 @@
     <message>
         <source>the date could not be written: %1</source>
         <translation>לא ניתן היה לכתוב את התאריך: %1</translation>
+    </message>
+    <message>
+        <source>the window&apos;s id could not be written to %1: %2</source>
+        <translation>לא ניתן היה לכתוב את מזהה החלון אל %1: %2</translation>
+    </message>
+    <message>
+        <source>%1: the command &quot;%2&quot; could not be started
+</source>
+        <translation>%1: לא ניתן היה להפעיל את הפקודה ”%2”
+</translation>
+    </message>
+    <message>
+        <source>the text could not be written: %1</source>
+        <translation>לא ניתן היה לכתוב את הטקסט: %1</translation>
     </message>
 </context>
 <context>

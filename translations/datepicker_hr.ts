@@ -155,6 +155,82 @@
         <source>Usage: %1 [options]</source>
         <translation>Primjena: %1 [opcije]</translation>
     </message>
+    <message>
+        <source>--%1 &quot;%2&quot; is not one of %3</source>
+        <translation>--%1 „%2“ nije jedna od vrijednosti %3</translation>
+    </message>
+    <message>
+        <source>--button &quot;%1&quot; ends with a status outside 0 to 255</source>
+        <translation>--button „%1“ završava sa statusom izvan raspona od 0 do 255</translation>
+    </message>
+    <message>
+        <source>--details &quot;%1&quot; cannot be read: %2</source>
+        <translation>--details „%1“ nije moguće pročitati: %2</translation>
+    </message>
+    <message>
+        <source>--%1 &quot;%2&quot; is not a whole number</source>
+        <translation>--%1 „%2“ nije cijeli broj</translation>
+    </message>
+    <message>
+        <source>--geometry &quot;%1&quot; is not of the form WxH+X+Y</source>
+        <translation>--geometry „%1“ nije u obliku WxH+X+Y</translation>
+    </message>
+    <message>
+        <source>--%1 &quot;%2&quot; is not a whole number from 0 up</source>
+        <translation>--%1 „%2“ nije cijeli broj od 0 naviše</translation>
+    </message>
+    <message>
+        <source>ignored what is no option: %1</source>
+        <translation>zanemareno ono što nije opcija: %1</translation>
+    </message>
+    <message>
+        <source>Place the window as yad does (ignored on Wayland).</source>
+        <translation>Postavlja prozor kao što to čini yad (zanemaruje se na Waylandu).</translation>
+    </message>
+    <message>
+        <source>Set up the window as yad&apos;s option of this name does.</source>
+        <translation>Uređuje prozor kao istoimena opcija programa yad.</translation>
+    </message>
+    <message>
+        <source>Set WM_CLASS on X11, or the app id on Wayland.</source>
+        <translation>Postavlja WM_CLASS na X11 ili ID aplikacije na Waylandu.</translation>
+    </message>
+    <message>
+        <source>Add a button in place of Cancel and OK, repeatable. It ends with status ID and prints the date when ID is even; an ID that is no number is a command to run.</source>
+        <translation>Dodaje tipku umjesto tipki Odustani i U redu, može se ponavljati. Završava sa statusom ID i ispisuje datum ako je ID paran; ID koji nije broj naredba je za pokretanje.</translation>
+    </message>
+    <message>
+        <source>Show no buttons; Enter accepts and Escape declines.</source>
+        <translation>Ne prikazuje tipke; Enter prihvaća, a Escape odbija.</translation>
+    </message>
+    <message>
+        <source>Add a button after OK that prints its caption and ends with status 1, repeatable.</source>
+        <translation>Dodaje iza tipke U redu tipku koja ispisuje svoj natpis i završava sa statusom 1, može se ponavljati.</translation>
+    </message>
+    <message>
+        <source>Show the ISO week of the selected date under the header.</source>
+        <translation>Prikazuje ISO tjedan odabranog datuma ispod zaglavlja.</translation>
+    </message>
+    <message>
+        <source>Describe days with the lines &quot;DATE TEXT&quot; of this file, DATE in the --date-format; such days are bold.</source>
+        <translation>Opisuje dane redcima „DATE TEXT“ ove datoteke, DATE u obliku --date-format; takvi su dani podebljani.</translation>
+    </message>
+    <message>
+        <source>Align the lines of --text: left, center, right or fill.</source>
+        <translation>Poravnava retke od --text: left, center, right ili fill.</translation>
+    </message>
+    <message>
+        <source>Escape does not end the dialog.</source>
+        <translation>Escape ne završava dijalog.</translation>
+    </message>
+    <message>
+        <source>Escape accepts the date as OK does.</source>
+        <translation>Escape prihvaća datum kao i U redu.</translation>
+    </message>
+    <message>
+        <source>Print the date whichever button ends the dialog.</source>
+        <translation>Ispisuje datum kojom god tipkom dijalog završi.</translation>
+    </message>
 </context>
 <context>
     <name>DialogFailure</name>
@@ -169,6 +245,10 @@
     <message>
         <source>the connection to the display was lost</source>
         <translation>veza sa zaslonom je izgubljena</translation>
+    </message>
+    <message>
+        <source>the window was destroyed by another program</source>
+        <translation>prozor je uništio drugi program</translation>
     </message>
 </context>
 <context>
@@ -229,6 +309,34 @@
         <source>Paste date</source>
         <translation>Zalijepi datum</translation>
     </message>
+    <message>
+        <source>Close</source>
+        <translation>Zatvori</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Da</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Ne</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Primijeni</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Izađi</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Spremi</translation>
+    </message>
+    <message>
+        <source>Week %1</source>
+        <translation>Tjedan %1</translation>
+    </message>
 </context>
 <context>
     <name>HostWindow</name>
@@ -262,6 +370,20 @@
     <message>
         <source>the date could not be written: %1</source>
         <translation>datum se nije mogao zapisati: %1</translation>
+    </message>
+    <message>
+        <source>the window&apos;s id could not be written to %1: %2</source>
+        <translation>ID prozora nije bilo moguće zapisati u %1: %2</translation>
+    </message>
+    <message>
+        <source>%1: the command &quot;%2&quot; could not be started
+</source>
+        <translation>%1: naredbu „%2“ nije bilo moguće pokrenuti
+</translation>
+    </message>
+    <message>
+        <source>the text could not be written: %1</source>
+        <translation>tekst nije bilo moguće zapisati: %1</translation>
     </message>
 </context>
 <context>

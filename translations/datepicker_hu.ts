@@ -155,6 +155,82 @@
         <source>Usage: %1 [options]</source>
         <translation>Használat: %1 [kapcsolók]</translation>
     </message>
+    <message>
+        <source>--%1 &quot;%2&quot; is not one of %3</source>
+        <translation>--%1 „%2” nem a következők egyike: %3</translation>
+    </message>
+    <message>
+        <source>--button &quot;%1&quot; ends with a status outside 0 to 255</source>
+        <translation>--button „%1” 0 és 255 közé nem eső állapottal lép ki</translation>
+    </message>
+    <message>
+        <source>--details &quot;%1&quot; cannot be read: %2</source>
+        <translation>--details „%1” nem olvasható: %2</translation>
+    </message>
+    <message>
+        <source>--%1 &quot;%2&quot; is not a whole number</source>
+        <translation>--%1 „%2” nem egész szám</translation>
+    </message>
+    <message>
+        <source>--geometry &quot;%1&quot; is not of the form WxH+X+Y</source>
+        <translation>--geometry „%1” nem WxH+X+Y alakú</translation>
+    </message>
+    <message>
+        <source>--%1 &quot;%2&quot; is not a whole number from 0 up</source>
+        <translation>--%1 „%2” nem 0 vagy annál nagyobb egész szám</translation>
+    </message>
+    <message>
+        <source>ignored what is no option: %1</source>
+        <translation>figyelmen kívül hagyva, ami nem kapcsoló: %1</translation>
+    </message>
+    <message>
+        <source>Place the window as yad does (ignored on Wayland).</source>
+        <translation>Úgy helyezi el az ablakot, ahogy a yad (Waylanden figyelmen kívül marad).</translation>
+    </message>
+    <message>
+        <source>Set up the window as yad&apos;s option of this name does.</source>
+        <translation>Úgy állítja be az ablakot, ahogy a yad azonos nevű kapcsolója.</translation>
+    </message>
+    <message>
+        <source>Set WM_CLASS on X11, or the app id on Wayland.</source>
+        <translation>Beállítja a WM_CLASS értékét X11 alatt, vagy az alkalmazásazonosítót Wayland alatt.</translation>
+    </message>
+    <message>
+        <source>Add a button in place of Cancel and OK, repeatable. It ends with status ID and prints the date when ID is even; an ID that is no number is a command to run.</source>
+        <translation>Gombot ad a Mégse és az OK helyett, többször is megadható. A gomb ID állapottal lép ki, és kiírja a dátumot, ha az ID páros; a nem szám ID futtatandó parancs.</translation>
+    </message>
+    <message>
+        <source>Show no buttons; Enter accepts and Escape declines.</source>
+        <translation>Nem jelenít meg gombokat; az Enter elfogad, az Escape elutasít.</translation>
+    </message>
+    <message>
+        <source>Add a button after OK that prints its caption and ends with status 1, repeatable.</source>
+        <translation>Az OK után olyan gombot ad, amely kiírja a feliratát, és 1 állapottal lép ki, többször is megadható.</translation>
+    </message>
+    <message>
+        <source>Show the ISO week of the selected date under the header.</source>
+        <translation>Megjeleníti a kiválasztott dátum ISO hetét a fejléc alatt.</translation>
+    </message>
+    <message>
+        <source>Describe days with the lines &quot;DATE TEXT&quot; of this file, DATE in the --date-format; such days are bold.</source>
+        <translation>A napokat e fájl „DATE TEXT” soraival írja le, a DATE a --date-format szerint; ezek a napok félkövérek.</translation>
+    </message>
+    <message>
+        <source>Align the lines of --text: left, center, right or fill.</source>
+        <translation>Igazítja a --text sorait: left, center, right vagy fill.</translation>
+    </message>
+    <message>
+        <source>Escape does not end the dialog.</source>
+        <translation>Az Escape nem zárja be a párbeszédablakot.</translation>
+    </message>
+    <message>
+        <source>Escape accepts the date as OK does.</source>
+        <translation>Az Escape az OK-hoz hasonlóan elfogadja a dátumot.</translation>
+    </message>
+    <message>
+        <source>Print the date whichever button ends the dialog.</source>
+        <translation>Kiírja a dátumot, bármelyik gomb zárja is be a párbeszédablakot.</translation>
+    </message>
 </context>
 <context>
     <name>DialogFailure</name>
@@ -169,6 +245,10 @@
     <message>
         <source>the connection to the display was lost</source>
         <translation>a kapcsolat a kijelzővel megszakadt</translation>
+    </message>
+    <message>
+        <source>the window was destroyed by another program</source>
+        <translation>az ablakot egy másik program megszüntette</translation>
     </message>
 </context>
 <context>
@@ -229,6 +309,34 @@
         <source>Paste date</source>
         <translation>Dátum beillesztése</translation>
     </message>
+    <message>
+        <source>Close</source>
+        <translation>Bezárás</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Igen</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Nem</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Alkalmaz</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Kilépés</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Mentés</translation>
+    </message>
+    <message>
+        <source>Week %1</source>
+        <translation>%1. hét</translation>
+    </message>
 </context>
 <context>
     <name>HostWindow</name>
@@ -262,6 +370,20 @@
     <message>
         <source>the date could not be written: %1</source>
         <translation>a dátumot nem sikerült kiírni: %1</translation>
+    </message>
+    <message>
+        <source>the window&apos;s id could not be written to %1: %2</source>
+        <translation>az ablak azonosítóját nem sikerült kiírni ide: %1: %2</translation>
+    </message>
+    <message>
+        <source>%1: the command &quot;%2&quot; could not be started
+</source>
+        <translation>%1: a(z) „%2” parancs nem indítható el
+</translation>
+    </message>
+    <message>
+        <source>the text could not be written: %1</source>
+        <translation>a szöveg nem írható ki: %1</translation>
     </message>
 </context>
 <context>

@@ -155,6 +155,82 @@
         <source>Usage: %1 [options]</source>
         <translation>使い方: %1 [オプション]</translation>
     </message>
+    <message>
+        <source>--%1 &quot;%2&quot; is not one of %3</source>
+        <translation>--%1「%2」は %3 のいずれでもありません</translation>
+    </message>
+    <message>
+        <source>--button &quot;%1&quot; ends with a status outside 0 to 255</source>
+        <translation>--button「%1」の終了ステータスが 0 から 255 の範囲外です</translation>
+    </message>
+    <message>
+        <source>--details &quot;%1&quot; cannot be read: %2</source>
+        <translation>--details「%1」を読み込めません: %2</translation>
+    </message>
+    <message>
+        <source>--%1 &quot;%2&quot; is not a whole number</source>
+        <translation>--%1「%2」は整数ではありません</translation>
+    </message>
+    <message>
+        <source>--geometry &quot;%1&quot; is not of the form WxH+X+Y</source>
+        <translation>--geometry「%1」は WxH+X+Y の形式ではありません</translation>
+    </message>
+    <message>
+        <source>--%1 &quot;%2&quot; is not a whole number from 0 up</source>
+        <translation>--%1「%2」は 0 以上の整数ではありません</translation>
+    </message>
+    <message>
+        <source>ignored what is no option: %1</source>
+        <translation>オプションではないものを無視しました: %1</translation>
+    </message>
+    <message>
+        <source>Place the window as yad does (ignored on Wayland).</source>
+        <translation>yad と同じようにウィンドウを配置します (Wayland では無視されます)。</translation>
+    </message>
+    <message>
+        <source>Set up the window as yad&apos;s option of this name does.</source>
+        <translation>yad の同名のオプションと同じようにウィンドウを設定します。</translation>
+    </message>
+    <message>
+        <source>Set WM_CLASS on X11, or the app id on Wayland.</source>
+        <translation>X11 では WM_CLASS を、Wayland ではアプリ ID を設定します。</translation>
+    </message>
+    <message>
+        <source>Add a button in place of Cancel and OK, repeatable. It ends with status ID and prints the date when ID is even; an ID that is no number is a command to run.</source>
+        <translation>キャンセルと OK の代わりにボタンを追加します。繰り返し指定できます。ボタンはステータス ID で終了し、ID が偶数のときは日付を出力します。数値でない ID は実行するコマンドです。</translation>
+    </message>
+    <message>
+        <source>Show no buttons; Enter accepts and Escape declines.</source>
+        <translation>ボタンを表示しません。Enter で確定し、Escape で取り消します。</translation>
+    </message>
+    <message>
+        <source>Add a button after OK that prints its caption and ends with status 1, repeatable.</source>
+        <translation>OK の後に、自身のラベルを出力してステータス 1 で終了するボタンを追加します。繰り返し指定できます。</translation>
+    </message>
+    <message>
+        <source>Show the ISO week of the selected date under the header.</source>
+        <translation>選択した日付の ISO 週番号を見出しの下に表示します。</translation>
+    </message>
+    <message>
+        <source>Describe days with the lines &quot;DATE TEXT&quot; of this file, DATE in the --date-format; such days are bold.</source>
+        <translation>このファイルの「DATE TEXT」形式の行で日に説明を付けます。DATE は --date-format の形式です。説明のある日は太字になります。</translation>
+    </message>
+    <message>
+        <source>Align the lines of --text: left, center, right or fill.</source>
+        <translation>--text の行を揃えます: left、center、right または fill。</translation>
+    </message>
+    <message>
+        <source>Escape does not end the dialog.</source>
+        <translation>Escape でダイアログを終了しません。</translation>
+    </message>
+    <message>
+        <source>Escape accepts the date as OK does.</source>
+        <translation>Escape で OK と同じように日付を確定します。</translation>
+    </message>
+    <message>
+        <source>Print the date whichever button ends the dialog.</source>
+        <translation>どのボタンでダイアログを終了しても日付を出力します。</translation>
+    </message>
 </context>
 <context>
     <name>DialogFailure</name>
@@ -169,6 +245,10 @@
     <message>
         <source>the connection to the display was lost</source>
         <translation>ディスプレイとの接続が失われました</translation>
+    </message>
+    <message>
+        <source>the window was destroyed by another program</source>
+        <translation>ウィンドウが別のプログラムによって破棄されました</translation>
     </message>
 </context>
 <context>
@@ -229,6 +309,34 @@
         <source>Paste date</source>
         <translation>日付を貼り付け</translation>
     </message>
+    <message>
+        <source>Close</source>
+        <translation>閉じる</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>はい</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>いいえ</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>適用</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>終了</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>Week %1</source>
+        <translation>第 %1 週</translation>
+    </message>
 </context>
 <context>
     <name>HostWindow</name>
@@ -262,6 +370,20 @@
     <message>
         <source>the date could not be written: %1</source>
         <translation>日付を書き込めませんでした: %1</translation>
+    </message>
+    <message>
+        <source>the window&apos;s id could not be written to %1: %2</source>
+        <translation>ウィンドウの ID を %1 に書き込めませんでした: %2</translation>
+    </message>
+    <message>
+        <source>%1: the command &quot;%2&quot; could not be started
+</source>
+        <translation>%1: コマンド「%2」を起動できませんでした
+</translation>
+    </message>
+    <message>
+        <source>the text could not be written: %1</source>
+        <translation>テキストを書き込めませんでした: %1</translation>
     </message>
 </context>
 <context>

@@ -155,6 +155,82 @@
         <source>Usage: %1 [options]</source>
         <translation>사용 방법: %1 [옵션]</translation>
     </message>
+    <message>
+        <source>--%1 &quot;%2&quot; is not one of %3</source>
+        <translation>--%1 “%2”은(는) %3 중 하나가 아닙니다</translation>
+    </message>
+    <message>
+        <source>--button &quot;%1&quot; ends with a status outside 0 to 255</source>
+        <translation>--button “%1”의 종료 상태가 0~255 범위를 벗어납니다</translation>
+    </message>
+    <message>
+        <source>--details &quot;%1&quot; cannot be read: %2</source>
+        <translation>--details “%1”을(를) 읽을 수 없습니다: %2</translation>
+    </message>
+    <message>
+        <source>--%1 &quot;%2&quot; is not a whole number</source>
+        <translation>--%1 “%2”은(는) 정수가 아닙니다</translation>
+    </message>
+    <message>
+        <source>--geometry &quot;%1&quot; is not of the form WxH+X+Y</source>
+        <translation>--geometry “%1”은(는) WxH+X+Y 형식이 아닙니다</translation>
+    </message>
+    <message>
+        <source>--%1 &quot;%2&quot; is not a whole number from 0 up</source>
+        <translation>--%1 “%2”은(는) 0 이상의 정수가 아닙니다</translation>
+    </message>
+    <message>
+        <source>ignored what is no option: %1</source>
+        <translation>옵션이 아닌 것을 무시했습니다: %1</translation>
+    </message>
+    <message>
+        <source>Place the window as yad does (ignored on Wayland).</source>
+        <translation>yad와 같은 방식으로 창을 배치합니다(Wayland에서는 무시됨).</translation>
+    </message>
+    <message>
+        <source>Set up the window as yad&apos;s option of this name does.</source>
+        <translation>yad의 같은 이름 옵션과 같은 방식으로 창을 설정합니다.</translation>
+    </message>
+    <message>
+        <source>Set WM_CLASS on X11, or the app id on Wayland.</source>
+        <translation>X11에서는 WM_CLASS를, Wayland에서는 앱 ID를 설정합니다.</translation>
+    </message>
+    <message>
+        <source>Add a button in place of Cancel and OK, repeatable. It ends with status ID and prints the date when ID is even; an ID that is no number is a command to run.</source>
+        <translation>취소와 확인 대신 단추를 추가하며, 여러 번 지정할 수 있습니다. 단추는 상태 ID로 끝나고 ID가 짝수이면 날짜를 출력합니다. 숫자가 아닌 ID는 실행할 명령입니다.</translation>
+    </message>
+    <message>
+        <source>Show no buttons; Enter accepts and Escape declines.</source>
+        <translation>단추를 표시하지 않습니다. Enter는 확인하고 Escape는 취소합니다.</translation>
+    </message>
+    <message>
+        <source>Add a button after OK that prints its caption and ends with status 1, repeatable.</source>
+        <translation>확인 뒤에 자신의 이름을 출력하고 상태 1로 끝나는 단추를 추가하며, 여러 번 지정할 수 있습니다.</translation>
+    </message>
+    <message>
+        <source>Show the ISO week of the selected date under the header.</source>
+        <translation>선택한 날짜의 ISO 주 번호를 머리글 아래에 표시합니다.</translation>
+    </message>
+    <message>
+        <source>Describe days with the lines &quot;DATE TEXT&quot; of this file, DATE in the --date-format; such days are bold.</source>
+        <translation>이 파일의 “DATE TEXT” 줄로 날짜에 설명을 붙입니다. DATE는 --date-format 형식이며, 설명이 있는 날은 굵게 표시됩니다.</translation>
+    </message>
+    <message>
+        <source>Align the lines of --text: left, center, right or fill.</source>
+        <translation>--text의 줄을 정렬합니다: left, center, right 또는 fill.</translation>
+    </message>
+    <message>
+        <source>Escape does not end the dialog.</source>
+        <translation>Escape로 대화 상자를 끝내지 않습니다.</translation>
+    </message>
+    <message>
+        <source>Escape accepts the date as OK does.</source>
+        <translation>Escape가 확인과 같이 날짜를 확정합니다.</translation>
+    </message>
+    <message>
+        <source>Print the date whichever button ends the dialog.</source>
+        <translation>어느 단추로 대화 상자를 끝내든 날짜를 출력합니다.</translation>
+    </message>
 </context>
 <context>
     <name>DialogFailure</name>
@@ -169,6 +245,10 @@
     <message>
         <source>the connection to the display was lost</source>
         <translation>디스플레이와의 연결이 끊어졌습니다</translation>
+    </message>
+    <message>
+        <source>the window was destroyed by another program</source>
+        <translation>다른 프로그램이 창을 없앴습니다</translation>
     </message>
 </context>
 <context>
@@ -229,6 +309,34 @@
         <source>Paste date</source>
         <translation>날짜 붙여넣기</translation>
     </message>
+    <message>
+        <source>Close</source>
+        <translation>닫기</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>예</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>아니요</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>적용</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>끝내기</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>저장</translation>
+    </message>
+    <message>
+        <source>Week %1</source>
+        <translation>%1주</translation>
+    </message>
 </context>
 <context>
     <name>HostWindow</name>
@@ -262,6 +370,20 @@
     <message>
         <source>the date could not be written: %1</source>
         <translation>날짜를 쓸 수 없습니다: %1</translation>
+    </message>
+    <message>
+        <source>the window&apos;s id could not be written to %1: %2</source>
+        <translation>창 ID를 %1에 쓸 수 없습니다: %2</translation>
+    </message>
+    <message>
+        <source>%1: the command &quot;%2&quot; could not be started
+</source>
+        <translation>%1: “%2” 명령을 시작할 수 없습니다
+</translation>
+    </message>
+    <message>
+        <source>the text could not be written: %1</source>
+        <translation>텍스트를 쓸 수 없습니다: %1</translation>
     </message>
 </context>
 <context>

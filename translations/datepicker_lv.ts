@@ -155,6 +155,82 @@
         <source>Usage: %1 [options]</source>
         <translation>Lietošana: %1 [opcijas]</translation>
     </message>
+    <message>
+        <source>--%1 &quot;%2&quot; is not one of %3</source>
+        <translation>--%1 “%2” nav neviena no vērtībām %3</translation>
+    </message>
+    <message>
+        <source>--button &quot;%1&quot; ends with a status outside 0 to 255</source>
+        <translation>--button “%1” beidz ar statusu ārpus 0 līdz 255</translation>
+    </message>
+    <message>
+        <source>--details &quot;%1&quot; cannot be read: %2</source>
+        <translation>--details “%1” nevar nolasīt: %2</translation>
+    </message>
+    <message>
+        <source>--%1 &quot;%2&quot; is not a whole number</source>
+        <translation>--%1 “%2” nav vesels skaitlis</translation>
+    </message>
+    <message>
+        <source>--geometry &quot;%1&quot; is not of the form WxH+X+Y</source>
+        <translation>--geometry “%1” nav formā WxH+X+Y</translation>
+    </message>
+    <message>
+        <source>--%1 &quot;%2&quot; is not a whole number from 0 up</source>
+        <translation>--%1 “%2” nav vesels skaitlis no 0 uz augšu</translation>
+    </message>
+    <message>
+        <source>ignored what is no option: %1</source>
+        <translation>ignorēts tas, kas nav opcija: %1</translation>
+    </message>
+    <message>
+        <source>Place the window as yad does (ignored on Wayland).</source>
+        <translation>Novietot logu tāpat, kā to dara yad (Wayland vidē ignorē).</translation>
+    </message>
+    <message>
+        <source>Set up the window as yad&apos;s option of this name does.</source>
+        <translation>Iestatīt logu tāpat, kā to dara tāda paša nosaukuma yad opcija.</translation>
+    </message>
+    <message>
+        <source>Set WM_CLASS on X11, or the app id on Wayland.</source>
+        <translation>Iestatīt WM_CLASS X11 vidē vai lietotnes ID Wayland vidē.</translation>
+    </message>
+    <message>
+        <source>Add a button in place of Cancel and OK, repeatable. It ends with status ID and prints the date when ID is even; an ID that is no number is a command to run.</source>
+        <translation>Pievienot pogu pogu Atcelt un Labi vietā, var atkārtot. Tā beidz ar statusu ID un izvada datumu, ja ID ir pāra skaitlis; ID, kas nav skaitlis, ir izpildāma komanda.</translation>
+    </message>
+    <message>
+        <source>Show no buttons; Enter accepts and Escape declines.</source>
+        <translation>Nerādīt pogas; Enter apstiprina, Escape noraida.</translation>
+    </message>
+    <message>
+        <source>Add a button after OK that prints its caption and ends with status 1, repeatable.</source>
+        <translation>Pievienot aiz pogas Labi pogu, kas izvada savu uzrakstu un beidz ar statusu 1, var atkārtot.</translation>
+    </message>
+    <message>
+        <source>Show the ISO week of the selected date under the header.</source>
+        <translation>Rādīt izvēlētā datuma ISO nedēļu zem virsraksta.</translation>
+    </message>
+    <message>
+        <source>Describe days with the lines &quot;DATE TEXT&quot; of this file, DATE in the --date-format; such days are bold.</source>
+        <translation>Aprakstīt dienas ar šī faila rindām “DATE TEXT”, DATE formātā --date-format; šādas dienas ir treknrakstā.</translation>
+    </message>
+    <message>
+        <source>Align the lines of --text: left, center, right or fill.</source>
+        <translation>Līdzināt --text rindas: left, center, right vai fill.</translation>
+    </message>
+    <message>
+        <source>Escape does not end the dialog.</source>
+        <translation>Escape nebeidz dialogu.</translation>
+    </message>
+    <message>
+        <source>Escape accepts the date as OK does.</source>
+        <translation>Escape pieņem datumu tāpat kā Labi.</translation>
+    </message>
+    <message>
+        <source>Print the date whichever button ends the dialog.</source>
+        <translation>Izvadīt datumu neatkarīgi no tā, kura poga beidz dialogu.</translation>
+    </message>
 </context>
 <context>
     <name>DialogFailure</name>
@@ -169,6 +245,10 @@
     <message>
         <source>the connection to the display was lost</source>
         <translation>savienojums ar displeju ir zaudēts</translation>
+    </message>
+    <message>
+        <source>the window was destroyed by another program</source>
+        <translation>logu iznīcināja cita programma</translation>
     </message>
 </context>
 <context>
@@ -229,6 +309,34 @@
         <source>Paste date</source>
         <translation>Ielīmēt datumu</translation>
     </message>
+    <message>
+        <source>Close</source>
+        <translation>Aizvērt</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Jā</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Nē</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Pielietot</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Iziet</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Saglabāt</translation>
+    </message>
+    <message>
+        <source>Week %1</source>
+        <translation>%1. nedēļa</translation>
+    </message>
 </context>
 <context>
     <name>HostWindow</name>
@@ -262,6 +370,20 @@
     <message>
         <source>the date could not be written: %1</source>
         <translation>datumu nevarēja ierakstīt: %1</translation>
+    </message>
+    <message>
+        <source>the window&apos;s id could not be written to %1: %2</source>
+        <translation>loga ID nevarēja ierakstīt %1: %2</translation>
+    </message>
+    <message>
+        <source>%1: the command &quot;%2&quot; could not be started
+</source>
+        <translation>%1: komandu “%2” nevarēja palaist
+</translation>
+    </message>
+    <message>
+        <source>the text could not be written: %1</source>
+        <translation>tekstu nevarēja ierakstīt: %1</translation>
     </message>
 </context>
 <context>

@@ -155,6 +155,82 @@
         <source>Usage: %1 [options]</source>
         <translation>Bruk: %1 [val]</translation>
     </message>
+    <message>
+        <source>--%1 &quot;%2&quot; is not one of %3</source>
+        <translation>--%1 «%2» er ikkje ein av verdiane %3</translation>
+    </message>
+    <message>
+        <source>--button &quot;%1&quot; ends with a status outside 0 to 255</source>
+        <translation>--button «%1» avsluttar med ein status utanfor 0 til 255</translation>
+    </message>
+    <message>
+        <source>--details &quot;%1&quot; cannot be read: %2</source>
+        <translation>--details «%1» kan ikkje lesast: %2</translation>
+    </message>
+    <message>
+        <source>--%1 &quot;%2&quot; is not a whole number</source>
+        <translation>--%1 «%2» er ikkje eit heiltal</translation>
+    </message>
+    <message>
+        <source>--geometry &quot;%1&quot; is not of the form WxH+X+Y</source>
+        <translation>--geometry «%1» er ikkje på forma WxH+X+Y</translation>
+    </message>
+    <message>
+        <source>--%1 &quot;%2&quot; is not a whole number from 0 up</source>
+        <translation>--%1 «%2» er ikkje eit heiltal frå 0 og oppover</translation>
+    </message>
+    <message>
+        <source>ignored what is no option: %1</source>
+        <translation>ignorerte det som ikkje er eit val: %1</translation>
+    </message>
+    <message>
+        <source>Place the window as yad does (ignored on Wayland).</source>
+        <translation>Plasser vindauget slik yad gjer (vert ignorert under Wayland).</translation>
+    </message>
+    <message>
+        <source>Set up the window as yad&apos;s option of this name does.</source>
+        <translation>Set opp vindauget slik valet med same namn i yad gjer.</translation>
+    </message>
+    <message>
+        <source>Set WM_CLASS on X11, or the app id on Wayland.</source>
+        <translation>Set WM_CLASS under X11, eller app-ID-en under Wayland.</translation>
+    </message>
+    <message>
+        <source>Add a button in place of Cancel and OK, repeatable. It ends with status ID and prints the date when ID is even; an ID that is no number is a command to run.</source>
+        <translation>Legg til ein knapp i staden for Avbryt og OK, kan gjentakast. Han avsluttar med status ID og skriv ut datoen når ID er eit partal; ein ID som ikkje er eit tal, er ein kommando som skal køyrast.</translation>
+    </message>
+    <message>
+        <source>Show no buttons; Enter accepts and Escape declines.</source>
+        <translation>Vis ingen knappar; Enter godtek og Escape avviser.</translation>
+    </message>
+    <message>
+        <source>Add a button after OK that prints its caption and ends with status 1, repeatable.</source>
+        <translation>Legg til ein knapp etter OK som skriv ut teksten sin og avsluttar med status 1, kan gjentakast.</translation>
+    </message>
+    <message>
+        <source>Show the ISO week of the selected date under the header.</source>
+        <translation>Vis ISO-veka for den valde datoen under overskrifta.</translation>
+    </message>
+    <message>
+        <source>Describe days with the lines &quot;DATE TEXT&quot; of this file, DATE in the --date-format; such days are bold.</source>
+        <translation>Skildra dagar med linjene «DATE TEXT» i denne fila, DATE i --date-format; slike dagar vert viste med feit skrift.</translation>
+    </message>
+    <message>
+        <source>Align the lines of --text: left, center, right or fill.</source>
+        <translation>Juster linjene i --text: left, center, right eller fill.</translation>
+    </message>
+    <message>
+        <source>Escape does not end the dialog.</source>
+        <translation>Escape avsluttar ikkje dialogen.</translation>
+    </message>
+    <message>
+        <source>Escape accepts the date as OK does.</source>
+        <translation>Escape godtek datoen slik OK gjer.</translation>
+    </message>
+    <message>
+        <source>Print the date whichever button ends the dialog.</source>
+        <translation>Skriv ut datoen same kva knapp som avsluttar dialogen.</translation>
+    </message>
 </context>
 <context>
     <name>DialogFailure</name>
@@ -169,6 +245,10 @@
     <message>
         <source>the connection to the display was lost</source>
         <translation>sambandet med skjermen vart broten</translation>
+    </message>
+    <message>
+        <source>the window was destroyed by another program</source>
+        <translation>vindauget vart øydelagt av eit anna program</translation>
     </message>
 </context>
 <context>
@@ -229,6 +309,34 @@
         <source>Paste date</source>
         <translation>Lim inn dato</translation>
     </message>
+    <message>
+        <source>Close</source>
+        <translation>Lukk</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Ja</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Nei</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Bruk</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Avslutt</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Lagra</translation>
+    </message>
+    <message>
+        <source>Week %1</source>
+        <translation>Veke %1</translation>
+    </message>
 </context>
 <context>
     <name>HostWindow</name>
@@ -262,6 +370,20 @@
     <message>
         <source>the date could not be written: %1</source>
         <translation>datoen kunne ikkje skrivast: %1</translation>
+    </message>
+    <message>
+        <source>the window&apos;s id could not be written to %1: %2</source>
+        <translation>ID-en til vindauget kunne ikkje skrivast til %1: %2</translation>
+    </message>
+    <message>
+        <source>%1: the command &quot;%2&quot; could not be started
+</source>
+        <translation>%1: kommandoen «%2» kunne ikkje startast
+</translation>
+    </message>
+    <message>
+        <source>the text could not be written: %1</source>
+        <translation>teksten kunne ikkje skrivast: %1</translation>
     </message>
 </context>
 <context>

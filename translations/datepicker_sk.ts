@@ -155,6 +155,82 @@
         <source>Usage: %1 [options]</source>
         <translation>Použitie: %1 [voľby]</translation>
     </message>
+    <message>
+        <source>--%1 &quot;%2&quot; is not one of %3</source>
+        <translation>--%1 „%2“ nie je jedna z hodnôt %3</translation>
+    </message>
+    <message>
+        <source>--button &quot;%1&quot; ends with a status outside 0 to 255</source>
+        <translation>--button „%1“ končí stavom mimo rozsahu 0 až 255</translation>
+    </message>
+    <message>
+        <source>--details &quot;%1&quot; cannot be read: %2</source>
+        <translation>--details „%1“ nemožno prečítať: %2</translation>
+    </message>
+    <message>
+        <source>--%1 &quot;%2&quot; is not a whole number</source>
+        <translation>--%1 „%2“ nie je celé číslo</translation>
+    </message>
+    <message>
+        <source>--geometry &quot;%1&quot; is not of the form WxH+X+Y</source>
+        <translation>--geometry „%1“ nemá tvar WxH+X+Y</translation>
+    </message>
+    <message>
+        <source>--%1 &quot;%2&quot; is not a whole number from 0 up</source>
+        <translation>--%1 „%2“ nie je celé číslo od 0 vyššie</translation>
+    </message>
+    <message>
+        <source>ignored what is no option: %1</source>
+        <translation>ignorované, čo nie je voľba: %1</translation>
+    </message>
+    <message>
+        <source>Place the window as yad does (ignored on Wayland).</source>
+        <translation>Umiestni okno rovnako ako yad (vo Waylande sa ignoruje).</translation>
+    </message>
+    <message>
+        <source>Set up the window as yad&apos;s option of this name does.</source>
+        <translation>Nastaví okno rovnako ako rovnomenná voľba yad.</translation>
+    </message>
+    <message>
+        <source>Set WM_CLASS on X11, or the app id on Wayland.</source>
+        <translation>Nastaví WM_CLASS v X11 alebo ID aplikácie vo Waylande.</translation>
+    </message>
+    <message>
+        <source>Add a button in place of Cancel and OK, repeatable. It ends with status ID and prints the date when ID is even; an ID that is no number is a command to run.</source>
+        <translation>Pridá tlačidlo namiesto Zrušiť a OK, možno opakovať. Skončí so stavom ID a vypíše dátum, ak je ID párne; ID, ktoré nie je číslo, je príkaz na spustenie.</translation>
+    </message>
+    <message>
+        <source>Show no buttons; Enter accepts and Escape declines.</source>
+        <translation>Nezobrazí žiadne tlačidlá; Enter potvrdí a Escape odmietne.</translation>
+    </message>
+    <message>
+        <source>Add a button after OK that prints its caption and ends with status 1, repeatable.</source>
+        <translation>Pridá za OK tlačidlo, ktoré vypíše svoj popis a skončí so stavom 1, možno opakovať.</translation>
+    </message>
+    <message>
+        <source>Show the ISO week of the selected date under the header.</source>
+        <translation>Zobrazí pod hlavičkou týždeň ISO vybraného dátumu.</translation>
+    </message>
+    <message>
+        <source>Describe days with the lines &quot;DATE TEXT&quot; of this file, DATE in the --date-format; such days are bold.</source>
+        <translation>Opíše dni riadkami „DATE TEXT“ tohto súboru, DATE vo formáte --date-format; takéto dni sú tučné.</translation>
+    </message>
+    <message>
+        <source>Align the lines of --text: left, center, right or fill.</source>
+        <translation>Zarovná riadky --text: left, center, right alebo fill.</translation>
+    </message>
+    <message>
+        <source>Escape does not end the dialog.</source>
+        <translation>Escape dialóg neukončí.</translation>
+    </message>
+    <message>
+        <source>Escape accepts the date as OK does.</source>
+        <translation>Escape prijme dátum rovnako ako OK.</translation>
+    </message>
+    <message>
+        <source>Print the date whichever button ends the dialog.</source>
+        <translation>Vypíše dátum, nech dialóg ukončí ktorékoľvek tlačidlo.</translation>
+    </message>
 </context>
 <context>
     <name>DialogFailure</name>
@@ -169,6 +245,10 @@
     <message>
         <source>the connection to the display was lost</source>
         <translation>spojenie s displejom sa stratilo</translation>
+    </message>
+    <message>
+        <source>the window was destroyed by another program</source>
+        <translation>okno bolo zničené iným programom</translation>
     </message>
 </context>
 <context>
@@ -229,6 +309,34 @@
         <source>Paste date</source>
         <translation>Vložiť dátum</translation>
     </message>
+    <message>
+        <source>Close</source>
+        <translation>Zavrieť</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Áno</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Nie</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Použiť</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Ukončiť</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Uložiť</translation>
+    </message>
+    <message>
+        <source>Week %1</source>
+        <translation>Týždeň %1</translation>
+    </message>
 </context>
 <context>
     <name>HostWindow</name>
@@ -262,6 +370,20 @@
     <message>
         <source>the date could not be written: %1</source>
         <translation>dátum sa nepodarilo zapísať: %1</translation>
+    </message>
+    <message>
+        <source>the window&apos;s id could not be written to %1: %2</source>
+        <translation>ID okna sa nepodarilo zapísať do %1: %2</translation>
+    </message>
+    <message>
+        <source>%1: the command &quot;%2&quot; could not be started
+</source>
+        <translation>%1: príkaz „%2“ sa nepodarilo spustiť
+</translation>
+    </message>
+    <message>
+        <source>the text could not be written: %1</source>
+        <translation>text sa nepodarilo zapísať: %1</translation>
     </message>
 </context>
 <context>

@@ -155,6 +155,82 @@
         <source>Usage: %1 [options]</source>
         <translation>Kullanım: %1 [seçenekler]</translation>
     </message>
+    <message>
+        <source>--%1 &quot;%2&quot; is not one of %3</source>
+        <translation>--%1 “%2”, %3 değerlerinden biri değil</translation>
+    </message>
+    <message>
+        <source>--button &quot;%1&quot; ends with a status outside 0 to 255</source>
+        <translation>--button “%1”, 0 ile 255 aralığı dışında bir durumla çıkıyor</translation>
+    </message>
+    <message>
+        <source>--details &quot;%1&quot; cannot be read: %2</source>
+        <translation>--details “%1” okunamıyor: %2</translation>
+    </message>
+    <message>
+        <source>--%1 &quot;%2&quot; is not a whole number</source>
+        <translation>--%1 “%2” bir tam sayı değil</translation>
+    </message>
+    <message>
+        <source>--geometry &quot;%1&quot; is not of the form WxH+X+Y</source>
+        <translation>--geometry “%1”, WxH+X+Y biçiminde değil</translation>
+    </message>
+    <message>
+        <source>--%1 &quot;%2&quot; is not a whole number from 0 up</source>
+        <translation>--%1 “%2”, 0 veya daha büyük bir tam sayı değil</translation>
+    </message>
+    <message>
+        <source>ignored what is no option: %1</source>
+        <translation>seçenek olmayan öğe yok sayıldı: %1</translation>
+    </message>
+    <message>
+        <source>Place the window as yad does (ignored on Wayland).</source>
+        <translation>Pencereyi yad’in yaptığı gibi yerleştirir (Wayland’de yok sayılır).</translation>
+    </message>
+    <message>
+        <source>Set up the window as yad&apos;s option of this name does.</source>
+        <translation>Pencereyi yad’in aynı adlı seçeneği gibi ayarlar.</translation>
+    </message>
+    <message>
+        <source>Set WM_CLASS on X11, or the app id on Wayland.</source>
+        <translation>X11’de WM_CLASS’ı, Wayland’de uygulama kimliğini ayarlar.</translation>
+    </message>
+    <message>
+        <source>Add a button in place of Cancel and OK, repeatable. It ends with status ID and prints the date when ID is even; an ID that is no number is a command to run.</source>
+        <translation>İptal ve Tamam yerine bir düğme ekler, yinelenebilir. Düğme ID durumuyla çıkar ve ID çift olduğunda tarihi yazdırır; sayı olmayan bir ID çalıştırılacak bir komuttur.</translation>
+    </message>
+    <message>
+        <source>Show no buttons; Enter accepts and Escape declines.</source>
+        <translation>Düğme göstermez; Enter kabul eder, Escape reddeder.</translation>
+    </message>
+    <message>
+        <source>Add a button after OK that prints its caption and ends with status 1, repeatable.</source>
+        <translation>Tamam’dan sonra, etiketini yazdırıp 1 durumuyla çıkan bir düğme ekler, yinelenebilir.</translation>
+    </message>
+    <message>
+        <source>Show the ISO week of the selected date under the header.</source>
+        <translation>Seçilen tarihin ISO haftasını başlığın altında gösterir.</translation>
+    </message>
+    <message>
+        <source>Describe days with the lines &quot;DATE TEXT&quot; of this file, DATE in the --date-format; such days are bold.</source>
+        <translation>Günleri bu dosyanın “DATE TEXT” satırlarıyla açıklar, DATE --date-format biçimindedir; bu günler kalın gösterilir.</translation>
+    </message>
+    <message>
+        <source>Align the lines of --text: left, center, right or fill.</source>
+        <translation>--text satırlarını hizalar: left, center, right veya fill.</translation>
+    </message>
+    <message>
+        <source>Escape does not end the dialog.</source>
+        <translation>Escape iletişim kutusunu kapatmaz.</translation>
+    </message>
+    <message>
+        <source>Escape accepts the date as OK does.</source>
+        <translation>Escape, tarihi Tamam gibi kabul eder.</translation>
+    </message>
+    <message>
+        <source>Print the date whichever button ends the dialog.</source>
+        <translation>İletişim kutusu hangi düğmeyle kapanırsa kapansın tarihi yazdırır.</translation>
+    </message>
 </context>
 <context>
     <name>DialogFailure</name>
@@ -169,6 +245,10 @@
     <message>
         <source>the connection to the display was lost</source>
         <translation>ekranla bağlantı koptu</translation>
+    </message>
+    <message>
+        <source>the window was destroyed by another program</source>
+        <translation>pencere başka bir program tarafından yok edildi</translation>
     </message>
 </context>
 <context>
@@ -229,6 +309,34 @@
         <source>Paste date</source>
         <translation>Tarihi yapıştır</translation>
     </message>
+    <message>
+        <source>Close</source>
+        <translation>Kapat</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Evet</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Hayır</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Uygula</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Çık</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Kaydet</translation>
+    </message>
+    <message>
+        <source>Week %1</source>
+        <translation>%1. hafta</translation>
+    </message>
 </context>
 <context>
     <name>HostWindow</name>
@@ -262,6 +370,20 @@
     <message>
         <source>the date could not be written: %1</source>
         <translation>tarih yazılamadı: %1</translation>
+    </message>
+    <message>
+        <source>the window&apos;s id could not be written to %1: %2</source>
+        <translation>pencerenin kimliği %1 konumuna yazılamadı: %2</translation>
+    </message>
+    <message>
+        <source>%1: the command &quot;%2&quot; could not be started
+</source>
+        <translation>%1: “%2” komutu başlatılamadı
+</translation>
+    </message>
+    <message>
+        <source>the text could not be written: %1</source>
+        <translation>metin yazılamadı: %1</translation>
     </message>
 </context>
 <context>

@@ -155,6 +155,82 @@
         <source>Usage: %1 [options]</source>
         <translation>Використання: %1 [параметри]</translation>
     </message>
+    <message>
+        <source>--%1 &quot;%2&quot; is not one of %3</source>
+        <translation>--%1 «%2» — не одне зі значень %3</translation>
+    </message>
+    <message>
+        <source>--button &quot;%1&quot; ends with a status outside 0 to 255</source>
+        <translation>--button «%1» завершує роботу з кодом поза діапазоном від 0 до 255</translation>
+    </message>
+    <message>
+        <source>--details &quot;%1&quot; cannot be read: %2</source>
+        <translation>--details «%1» не вдається прочитати: %2</translation>
+    </message>
+    <message>
+        <source>--%1 &quot;%2&quot; is not a whole number</source>
+        <translation>--%1 «%2» — не ціле число</translation>
+    </message>
+    <message>
+        <source>--geometry &quot;%1&quot; is not of the form WxH+X+Y</source>
+        <translation>--geometry «%1» не має вигляду WxH+X+Y</translation>
+    </message>
+    <message>
+        <source>--%1 &quot;%2&quot; is not a whole number from 0 up</source>
+        <translation>--%1 «%2» — не ціле число від 0 і більше</translation>
+    </message>
+    <message>
+        <source>ignored what is no option: %1</source>
+        <translation>проігноровано те, що не є параметром: %1</translation>
+    </message>
+    <message>
+        <source>Place the window as yad does (ignored on Wayland).</source>
+        <translation>Розмістити вікно так, як це робить yad (у Wayland ігнорується).</translation>
+    </message>
+    <message>
+        <source>Set up the window as yad&apos;s option of this name does.</source>
+        <translation>Налаштувати вікно так, як однойменний параметр yad.</translation>
+    </message>
+    <message>
+        <source>Set WM_CLASS on X11, or the app id on Wayland.</source>
+        <translation>Задати WM_CLASS в X11 або ідентифікатор програми у Wayland.</translation>
+    </message>
+    <message>
+        <source>Add a button in place of Cancel and OK, repeatable. It ends with status ID and prints the date when ID is even; an ID that is no number is a command to run.</source>
+        <translation>Додати кнопку замість «Скасувати» і «Гаразд», можна повторювати. Вона завершує роботу з кодом ID і виводить дату, якщо ID парний; ID, що не є числом, — команда для запуску.</translation>
+    </message>
+    <message>
+        <source>Show no buttons; Enter accepts and Escape declines.</source>
+        <translation>Не показувати кнопок; Enter підтверджує, Escape скасовує.</translation>
+    </message>
+    <message>
+        <source>Add a button after OK that prints its caption and ends with status 1, repeatable.</source>
+        <translation>Додати після «Гаразд» кнопку, яка виводить свій напис і завершує роботу з кодом 1, можна повторювати.</translation>
+    </message>
+    <message>
+        <source>Show the ISO week of the selected date under the header.</source>
+        <translation>Показувати тиждень ISO вибраної дати під заголовком.</translation>
+    </message>
+    <message>
+        <source>Describe days with the lines &quot;DATE TEXT&quot; of this file, DATE in the --date-format; such days are bold.</source>
+        <translation>Описати дні рядками «DATE TEXT» цього файлу, DATE у форматі --date-format; такі дні виділено жирним.</translation>
+    </message>
+    <message>
+        <source>Align the lines of --text: left, center, right or fill.</source>
+        <translation>Вирівняти рядки --text: left, center, right або fill.</translation>
+    </message>
+    <message>
+        <source>Escape does not end the dialog.</source>
+        <translation>Escape не закриває діалог.</translation>
+    </message>
+    <message>
+        <source>Escape accepts the date as OK does.</source>
+        <translation>Escape приймає дату, як «Гаразд».</translation>
+    </message>
+    <message>
+        <source>Print the date whichever button ends the dialog.</source>
+        <translation>Виводити дату, хоч би якою кнопкою завершився діалог.</translation>
+    </message>
 </context>
 <context>
     <name>DialogFailure</name>
@@ -169,6 +245,10 @@
     <message>
         <source>the connection to the display was lost</source>
         <translation>з’єднання з дисплеєм втрачено</translation>
+    </message>
+    <message>
+        <source>the window was destroyed by another program</source>
+        <translation>вікно знищила інша програма</translation>
     </message>
 </context>
 <context>
@@ -229,6 +309,34 @@
         <source>Paste date</source>
         <translation>Вставити дату</translation>
     </message>
+    <message>
+        <source>Close</source>
+        <translation>Закрити</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Так</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Ні</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>Застосувати</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Вийти</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Зберегти</translation>
+    </message>
+    <message>
+        <source>Week %1</source>
+        <translation>Тиждень %1</translation>
+    </message>
 </context>
 <context>
     <name>HostWindow</name>
@@ -262,6 +370,20 @@
     <message>
         <source>the date could not be written: %1</source>
         <translation>не вдалося записати дату: %1</translation>
+    </message>
+    <message>
+        <source>the window&apos;s id could not be written to %1: %2</source>
+        <translation>не вдалося записати ідентифікатор вікна до %1: %2</translation>
+    </message>
+    <message>
+        <source>%1: the command &quot;%2&quot; could not be started
+</source>
+        <translation>%1: не вдалося запустити команду «%2»
+</translation>
+    </message>
+    <message>
+        <source>the text could not be written: %1</source>
+        <translation>не вдалося записати текст: %1</translation>
     </message>
 </context>
 <context>

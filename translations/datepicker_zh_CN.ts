@@ -155,6 +155,82 @@
         <source>Usage: %1 [options]</source>
         <translation>用法：%1 [选项]</translation>
     </message>
+    <message>
+        <source>--%1 &quot;%2&quot; is not one of %3</source>
+        <translation>--%1 “%2”不是 %3 之一</translation>
+    </message>
+    <message>
+        <source>--button &quot;%1&quot; ends with a status outside 0 to 255</source>
+        <translation>--button “%1”的退出状态不在 0 到 255 之间</translation>
+    </message>
+    <message>
+        <source>--details &quot;%1&quot; cannot be read: %2</source>
+        <translation>无法读取 --details “%1”：%2</translation>
+    </message>
+    <message>
+        <source>--%1 &quot;%2&quot; is not a whole number</source>
+        <translation>--%1 “%2”不是整数</translation>
+    </message>
+    <message>
+        <source>--geometry &quot;%1&quot; is not of the form WxH+X+Y</source>
+        <translation>--geometry “%1”不是 WxH+X+Y 格式</translation>
+    </message>
+    <message>
+        <source>--%1 &quot;%2&quot; is not a whole number from 0 up</source>
+        <translation>--%1 “%2”不是大于或等于 0 的整数</translation>
+    </message>
+    <message>
+        <source>ignored what is no option: %1</source>
+        <translation>已忽略非选项内容：%1</translation>
+    </message>
+    <message>
+        <source>Place the window as yad does (ignored on Wayland).</source>
+        <translation>像 yad 一样放置窗口（在 Wayland 上忽略）。</translation>
+    </message>
+    <message>
+        <source>Set up the window as yad&apos;s option of this name does.</source>
+        <translation>像 yad 的同名选项一样设置窗口。</translation>
+    </message>
+    <message>
+        <source>Set WM_CLASS on X11, or the app id on Wayland.</source>
+        <translation>在 X11 上设置 WM_CLASS，在 Wayland 上设置应用 ID。</translation>
+    </message>
+    <message>
+        <source>Add a button in place of Cancel and OK, repeatable. It ends with status ID and prints the date when ID is even; an ID that is no number is a command to run.</source>
+        <translation>添加一个按钮代替“取消”和“确定”，可重复使用。按钮以状态 ID 退出，ID 为偶数时输出日期；不是数字的 ID 是要运行的命令。</translation>
+    </message>
+    <message>
+        <source>Show no buttons; Enter accepts and Escape declines.</source>
+        <translation>不显示按钮；Enter 确认，Escape 取消。</translation>
+    </message>
+    <message>
+        <source>Add a button after OK that prints its caption and ends with status 1, repeatable.</source>
+        <translation>在“确定”之后添加一个按钮，它输出自己的标签并以状态 1 退出，可重复使用。</translation>
+    </message>
+    <message>
+        <source>Show the ISO week of the selected date under the header.</source>
+        <translation>在标题下显示所选日期的 ISO 周数。</translation>
+    </message>
+    <message>
+        <source>Describe days with the lines &quot;DATE TEXT&quot; of this file, DATE in the --date-format; such days are bold.</source>
+        <translation>用此文件中“DATE TEXT”形式的行描述日期，DATE 采用 --date-format 格式；这些日期以粗体显示。</translation>
+    </message>
+    <message>
+        <source>Align the lines of --text: left, center, right or fill.</source>
+        <translation>对齐 --text 的各行：left、center、right 或 fill。</translation>
+    </message>
+    <message>
+        <source>Escape does not end the dialog.</source>
+        <translation>Escape 不结束对话框。</translation>
+    </message>
+    <message>
+        <source>Escape accepts the date as OK does.</source>
+        <translation>Escape 像“确定”一样接受日期。</translation>
+    </message>
+    <message>
+        <source>Print the date whichever button ends the dialog.</source>
+        <translation>无论用哪个按钮结束对话框都输出日期。</translation>
+    </message>
 </context>
 <context>
     <name>DialogFailure</name>
@@ -169,6 +245,10 @@
     <message>
         <source>the connection to the display was lost</source>
         <translation>与显示器的连接已丢失</translation>
+    </message>
+    <message>
+        <source>the window was destroyed by another program</source>
+        <translation>窗口已被其他程序销毁</translation>
     </message>
 </context>
 <context>
@@ -229,6 +309,34 @@
         <source>Paste date</source>
         <translation>粘贴日期</translation>
     </message>
+    <message>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>是</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>否</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>应用</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>退出</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>Week %1</source>
+        <translation>第 %1 周</translation>
+    </message>
 </context>
 <context>
     <name>HostWindow</name>
@@ -262,6 +370,20 @@
     <message>
         <source>the date could not be written: %1</source>
         <translation>无法写入日期：%1</translation>
+    </message>
+    <message>
+        <source>the window&apos;s id could not be written to %1: %2</source>
+        <translation>无法将窗口 ID 写入 %1：%2</translation>
+    </message>
+    <message>
+        <source>%1: the command &quot;%2&quot; could not be started
+</source>
+        <translation>%1：无法启动命令“%2”
+</translation>
+    </message>
+    <message>
+        <source>the text could not be written: %1</source>
+        <translation>无法写入文本：%1</translation>
     </message>
 </context>
 <context>

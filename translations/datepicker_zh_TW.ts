@@ -155,6 +155,82 @@
         <source>Usage: %1 [options]</source>
         <translation>用法：%1 [選項]</translation>
     </message>
+    <message>
+        <source>--%1 &quot;%2&quot; is not one of %3</source>
+        <translation>--%1「%2」不是 %3 其中之一</translation>
+    </message>
+    <message>
+        <source>--button &quot;%1&quot; ends with a status outside 0 to 255</source>
+        <translation>--button「%1」的結束狀態不在 0 到 255 之間</translation>
+    </message>
+    <message>
+        <source>--details &quot;%1&quot; cannot be read: %2</source>
+        <translation>無法讀取 --details「%1」：%2</translation>
+    </message>
+    <message>
+        <source>--%1 &quot;%2&quot; is not a whole number</source>
+        <translation>--%1「%2」不是整數</translation>
+    </message>
+    <message>
+        <source>--geometry &quot;%1&quot; is not of the form WxH+X+Y</source>
+        <translation>--geometry「%1」不是 WxH+X+Y 格式</translation>
+    </message>
+    <message>
+        <source>--%1 &quot;%2&quot; is not a whole number from 0 up</source>
+        <translation>--%1「%2」不是大於或等於 0 的整數</translation>
+    </message>
+    <message>
+        <source>ignored what is no option: %1</source>
+        <translation>已忽略非選項的內容：%1</translation>
+    </message>
+    <message>
+        <source>Place the window as yad does (ignored on Wayland).</source>
+        <translation>像 yad 一樣擺放視窗（在 Wayland 上會忽略）。</translation>
+    </message>
+    <message>
+        <source>Set up the window as yad&apos;s option of this name does.</source>
+        <translation>像 yad 的同名選項一樣設定視窗。</translation>
+    </message>
+    <message>
+        <source>Set WM_CLASS on X11, or the app id on Wayland.</source>
+        <translation>在 X11 上設定 WM_CLASS，在 Wayland 上設定應用程式 ID。</translation>
+    </message>
+    <message>
+        <source>Add a button in place of Cancel and OK, repeatable. It ends with status ID and prints the date when ID is even; an ID that is no number is a command to run.</source>
+        <translation>新增按鈕取代「取消」和「確定」，可重複使用。按鈕會以狀態 ID 結束，ID 為偶數時輸出日期；不是數字的 ID 則是要執行的指令。</translation>
+    </message>
+    <message>
+        <source>Show no buttons; Enter accepts and Escape declines.</source>
+        <translation>不顯示按鈕；Enter 確認，Escape 取消。</translation>
+    </message>
+    <message>
+        <source>Add a button after OK that prints its caption and ends with status 1, repeatable.</source>
+        <translation>在「確定」之後新增按鈕，它會輸出自己的標籤並以狀態 1 結束，可重複使用。</translation>
+    </message>
+    <message>
+        <source>Show the ISO week of the selected date under the header.</source>
+        <translation>在標題下方顯示所選日期的 ISO 週數。</translation>
+    </message>
+    <message>
+        <source>Describe days with the lines &quot;DATE TEXT&quot; of this file, DATE in the --date-format; such days are bold.</source>
+        <translation>以這個檔案中「DATE TEXT」形式的行描述日期，DATE 採用 --date-format 格式；這些日期會以粗體顯示。</translation>
+    </message>
+    <message>
+        <source>Align the lines of --text: left, center, right or fill.</source>
+        <translation>對齊 --text 的各行：left、center、right 或 fill。</translation>
+    </message>
+    <message>
+        <source>Escape does not end the dialog.</source>
+        <translation>Escape 不會結束對話框。</translation>
+    </message>
+    <message>
+        <source>Escape accepts the date as OK does.</source>
+        <translation>Escape 會像「確定」一樣接受日期。</translation>
+    </message>
+    <message>
+        <source>Print the date whichever button ends the dialog.</source>
+        <translation>無論用哪個按鈕結束對話框，都會輸出日期。</translation>
+    </message>
 </context>
 <context>
     <name>DialogFailure</name>
@@ -169,6 +245,10 @@
     <message>
         <source>the connection to the display was lost</source>
         <translation>與顯示器的連線已中斷</translation>
+    </message>
+    <message>
+        <source>the window was destroyed by another program</source>
+        <translation>視窗已被其他程式銷毀</translation>
     </message>
 </context>
 <context>
@@ -229,6 +309,34 @@
         <source>Paste date</source>
         <translation>貼上日期</translation>
     </message>
+    <message>
+        <source>Close</source>
+        <translation>關閉</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>是</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>否</translation>
+    </message>
+    <message>
+        <source>Apply</source>
+        <translation>套用</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>結束</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>儲存</translation>
+    </message>
+    <message>
+        <source>Week %1</source>
+        <translation>第 %1 週</translation>
+    </message>
 </context>
 <context>
     <name>HostWindow</name>
@@ -262,6 +370,20 @@
     <message>
         <source>the date could not be written: %1</source>
         <translation>無法寫入日期：%1</translation>
+    </message>
+    <message>
+        <source>the window&apos;s id could not be written to %1: %2</source>
+        <translation>無法將視窗 ID 寫入 %1：%2</translation>
+    </message>
+    <message>
+        <source>%1: the command &quot;%2&quot; could not be started
+</source>
+        <translation>%1：無法啟動指令「%2」
+</translation>
+    </message>
+    <message>
+        <source>the text could not be written: %1</source>
+        <translation>無法寫入文字：%1</translation>
     </message>
 </context>
 <context>
