@@ -90,18 +90,18 @@ void ApplyButtons(Form1& form, const app::PickerOptions& options, const std::vec
     form.SetButtons(FormButtons::CancelOk);
     form.SetButtonCaptions(options.cancelLabel.toStdString(), options.okLabel.toStdString());
     if (options.noButtons || !options.buttons.empty() || !options.extraButtons.empty()) {
-        std::vector<DialogButtonSpec> specs;
+        std::vector<ButtonDescription> descriptions;
         for (const app::ScriptButton& button : row) {
             // Cancel keeps its part, so that its caption, if not given, is the translated one.
-            const bool isCancel = options.buttons.empty() && specs.empty();
+            const bool isCancel = options.buttons.empty() && descriptions.empty();
             const ButtonPress press = !button.command.isEmpty() ? ButtonPress::Notify
                                       : isCancel                ? ButtonPress::Decline
                                                                 : ButtonPress::Accept;
-            specs.push_back({button.caption.toStdString(), press, button.tooltip.toStdString()});
+            descriptions.push_back({button.caption.toStdString(), press, button.tooltip.toStdString()});
         }
         // A row of the script's own has no default button: Enter presses the one with the focus,
         // as in yad, where the calendar keeps Enter for itself.
-        form.SetDialogButtons(std::move(specs), options.buttons.empty() && !options.noButtons ? 1 : -1);
+        form.SetDialogButtons(std::move(descriptions), options.buttons.empty() && !options.noButtons ? 1 : -1);
         form.SetEnterAccepts(options.noButtons || options.buttons.empty());
     }
     form.SetEscapeKey(options.noEscape   ? EscapeKey::Nothing

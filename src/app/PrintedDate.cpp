@@ -91,12 +91,12 @@ std::optional<QString> ConvertedText(QStringView conversion, const std::tm& part
 {
     if (const qsizetype colons = conversion.count(u':'); colons > 0)
         return OffsetWithColons(parts.tm_gmtoff, colons);
-    QByteArray spec = conversion.toLatin1();
+    QByteArray directive = conversion.toLatin1();
     // %O asks for the locale's own digits (Japanese writes 24 as 二十四); printed digits are ASCII.
     // %OB and %Ob stay: they name the month as it stands alone.
-    if (spec.size() >= 3 && spec[spec.size() - 2] == 'O' && std::strchr("deHImMSuUVwWy", spec.back()))
-        spec.remove(spec.size() - 2, 1);
-    return locale.Convert(spec, parts);
+    if (directive.size() >= 3 && directive[directive.size() - 2] == 'O' && std::strchr("deHImMSuUVwWy", directive.back()))
+        directive.remove(directive.size() - 2, 1);
+    return locale.Convert(directive, parts);
 }
 
 struct Rendering {

@@ -46,7 +46,7 @@ void Form1::SetButtons(FormButtons buttons)
     enterAccepts_ = buttons == FormButtons::CancelOk;
 }
 
-void Form1::SetDialogButtons(std::vector<DialogButtonSpec> buttons, int32_t defaultButton)
+void Form1::SetDialogButtons(std::vector<ButtonDescription> buttons, int32_t defaultButton)
 {
     dialogButtons_ = std::move(buttons);
     defaultButton_ = defaultButton >= 0 && defaultButton < std::ssize(dialogButtons_) ? defaultButton : -1;
@@ -65,7 +65,7 @@ void Form1::SetButtonCaptions(std::string cancel, std::string ok)
 
 std::string Form1::DialogButtonCaption(int32_t index) const
 {
-    const DialogButtonSpec& button =
+    const ButtonDescription& button =
         dialogButtons_[static_cast<size_t>(runtime::CheckedIndex(index, std::ssize(dialogButtons_)))];
     if (!button.Caption.empty())
         return button.Caption;

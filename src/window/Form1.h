@@ -46,7 +46,7 @@ enum class ButtonPress {
 };
 /// One button below the frame: its caption (empty: the translated Cancel or OK, after what it
 /// does), what pressing it does, and the tip shown while the pointer rests on it (empty: none).
-struct DialogButtonSpec {
+struct ButtonDescription {
     std::string Caption;
     ButtonPress Press = ButtonPress::Accept;
     std::string Tooltip{};
@@ -84,7 +84,7 @@ public:
     void SetButtons(FormButtons buttons);
     /// Any row of buttons below the frame, in order; `defaultButton` (-1 none) has the stronger
     /// outline and is pressed by Enter. Set before Form_Load.
-    void SetDialogButtons(std::vector<DialogButtonSpec> buttons, int32_t defaultButton);
+    void SetDialogButtons(std::vector<ButtonDescription> buttons, int32_t defaultButton);
     /// Whether Enter accepts where the focus is on no button and no button is the default, as in
     /// a dialog that shows no buttons. Set before Form_Load.
     void SetEnterAccepts(bool accepts) { enterAccepts_ = accepts; }
@@ -286,7 +286,7 @@ private:
     bool showWeeks_ = false;
     std::map<runtime::Date, std::string> dayDescriptions_;
     std::shared_ptr<markup::TextBlock> dateNoteText_;
-    std::vector<DialogButtonSpec> dialogButtons_;
+    std::vector<ButtonDescription> dialogButtons_;
     int32_t defaultButton_ = -1;
     bool enterAccepts_ = false;
     EscapeKey escapeKey_ = EscapeKey::Decline;
