@@ -162,26 +162,29 @@ std::optional<QString> PrintedForm(const runtime::Date& date, const app::PickerO
                                         : app::StrftimeDate(date, options.dateFormat);
 }
 
-int WriteText(const std::optional<QString>& date)
+// A text that did not reach its reader is no success: status 3, and `failure` with the
+// system's words for what went wrong.
+int WrittenStatus(const QString& problem, const QString& failure)
 {
-    // A date too wide to print is told in the system's words, as a failed write is.
-    const QString problem =
-        date ? standardoutput::Write(date->toUtf8() + '\n') : QString::fromLocal8Bit(std::strerror(EOVERFLOW));
     if (problem.isEmpty())
         return app::Accepted;
-    dialogfailure::Report(QCoreApplication::translate("RunPicker", "the date could not be written: %1").arg(problem));
+    dialogfailure::Report(failure.arg(problem));
     return app::Failed;
 }
 
-// --help and --version are checked as the date is: a text that did not reach its reader is no
-// success.
+int WriteText(const std::optional<QString>& date)
+{
+    // A date too wide to print is told in the system's words, as a failed write is.
+    return WrittenStatus(
+        date ? standardoutput::Write(date->toUtf8() + '\n') : QString::fromLocal8Bit(std::strerror(EOVERFLOW)),
+        QCoreApplication::translate("RunPicker", "the date could not be written: %1"));
+}
+
+// --help and --version are checked as the date is.
 int Inform(const QString& text)
 {
-    const QString problem = standardoutput::Write(text.toLocal8Bit());
-    if (problem.isEmpty())
-        return app::Accepted;
-    dialogfailure::Report(QCoreApplication::translate("RunPicker", "the text could not be written: %1").arg(problem));
-    return app::Failed;
+    return WrittenStatus(standardoutput::Write(text.toLocal8Bit()),
+                         QCoreApplication::translate("RunPicker", "the text could not be written: %1"));
 }
 
 // The program's name and the window system's own options, as QApplication takes them: it keeps

@@ -3,6 +3,7 @@
 #include "platform/Keyboard.h"
 #include "platform/LatinKeys.h"
 #include "platform/Messages.h"
+#include "platform/Screen.h"
 #include "runtime/Locale.h"
 
 #include <QAbstractNativeEventFilter>
@@ -323,7 +324,7 @@ void HostWindow::SendContextMenu(LPARAM at)
 // told.
 std::optional<QPoint> HostWindow::PointerNow() const
 {
-    if (QGuiApplication::platformName().startsWith(QLatin1String("wayland")))
+    if (OnWayland())
         return pointerOnSurface_;
     return mapFromGlobal(QCursor::pos());
 }

@@ -1,6 +1,7 @@
 #include "platform/ProcessEnd.h"
 
-#include <QGuiApplication>
+#include "platform/Screen.h"
+
 
 #include <cstdio>
 #include <cstdlib>
@@ -13,7 +14,7 @@ int EndOfWindowSystemRun(int status)
     // connection: the display's destructor waits for its event thread, which stays blocked in
     // libwayland's reading of events. A script would wait for the picker for ever. The window
     // is closed and the compositor frees what the connection held, so the process may end here.
-    if (!QGuiApplication::platformName().startsWith(QLatin1String("wayland")))
+    if (!OnWayland())
         return status;
     std::fflush(nullptr);
     std::_Exit(status);

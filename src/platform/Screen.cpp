@@ -42,4 +42,6 @@ QSize AvailableScreenSize()
 
 void UseLogicalDpi(double dotsPerInch) { PinnedDpi() = dotsPerInch; }
 
+bool OnWayland() { return QGuiApplication::platformName().startsWith(QLatin1String("wayland")); }
+
 } // namespace platform

@@ -13,6 +13,10 @@ double TwipsPerPixelX();
 /// pixels; empty without a screen.
 QSize AvailableScreenSize();
 
+/// Whether the windows live on a Wayland compositor, where no client may place its own window
+/// or ask where the pointer is.
+bool OnWayland();
+
 /// Pins the logical dots per inch the twips come from; 0 goes back to the screen's own.
 void UseLogicalDpi(double dotsPerInch);
 

@@ -1,5 +1,7 @@
 #include "platform/WindowPlacement.h"
 
+#include "platform/Screen.h"
+
 #include <QCursor>
 #include <QGuiApplication>
 #include <QScreen>
@@ -47,7 +49,7 @@ std::optional<QPoint> PlacedTopLeft(const WindowPlacement& placement, const QRec
 
 std::optional<QPoint> PlacedTopLeft(const WindowPlacement& placement, QSize window)
 {
-    if (placement.IsDefault() || QGuiApplication::platformName().startsWith(QLatin1String("wayland")))
+    if (placement.IsDefault() || OnWayland())
         return std::nullopt;
     const QPoint pointer = QCursor::pos();
     const QScreen* screen = placement.From == WindowPlacement::Anchor::Pointer ? QGuiApplication::screenAt(pointer)

@@ -1,5 +1,7 @@
 #include "platform/WindowStyle.h"
 
+#include "platform/Screen.h"
+
 #include <QGuiApplication>
 #include <QWidget>
 #include <QtGui/qguiapplication_platform.h>
@@ -12,8 +14,6 @@
 
 namespace platform {
 namespace {
-
-bool OnWayland() { return QGuiApplication::platformName().startsWith(QLatin1String("wayland")); }
 
 xcb_connection_t* X11Connection()
 {

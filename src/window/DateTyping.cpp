@@ -171,5 +171,6 @@ bool Form1::SelectTypedMonthName()
             SetDate(month, start[slider::DayColumn], start[slider::YearColumn]);
             return true;
         }
-    }    return false;
+    }
+    return false;
 }
