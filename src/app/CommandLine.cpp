@@ -4,8 +4,8 @@
 #include "app/OptionTable.h"
 #include "app/PrintedDate.h"
 #include "app/PromptText.h"
+#include "app/WindowOptions.h"
 #include "date/SliderValues.h"
-#include "date/modDate.h"
 #include "runtime/Clock.h"
 
 #include <QCommandLineParser>
@@ -21,18 +21,6 @@ namespace {
 
 QString DateText(const runtime::Date& date) { return QString::fromStdString(date.IsoText()); }
 
-/// The date of (year, month, day) when it is a real day within the selectable years.
-std::optional<runtime::Date> SelectableDate(int year, int month, int day)
-{
-    if (year < slider::FirstSelectableYear || year > slider::LastSelectableYear || month < 1 || month > 12)
-        return std::nullopt;
-    // The date type would carry a day past the month's end into the next month (and fail on a
-    // day past its own range); such a day is no date, whatever its size.
-    if (day < 1 || day > modDate::DaysInMonth(month, year))
-        return std::nullopt;
-    return runtime::Date::FromParts(year, month, day);
-}
-
 /// A "YYYY-MM-DD" text that names a real day within the selectable years, or nothing.
 std::optional<runtime::Date> ReadDate(const QString& text)
 {
@@ -40,7 +28,7 @@ std::optional<runtime::Date> ReadDate(const QString& text)
     const QRegularExpressionMatch parts = form.match(text);
     if (!parts.hasMatch())
         return std::nullopt;
-    return SelectableDate(parts.captured(1).toInt(), parts.captured(2).toInt(), parts.captured(3).toInt());
+    return slider::SelectableDate(parts.captured(1).toInt(), parts.captured(2).toInt(), parts.captured(3).toInt());
 }
 
 QString BadDate(const QString& option, const QString& value)
@@ -216,7 +204,7 @@ private:
                 return NotACount(names[part]);
             parts[part] = *value;
         }
-        options_.startDate = SelectableDate(parts[0], parts[1], parts[2]);
+        options_.startDate = slider::SelectableDate(parts[0], parts[1], parts[2]);
         if (!options_.startDate)
             return QCoreApplication::translate("CommandLine",
                                                "day %1 of month %2 of year %3 is not a date from %4 to %5")
@@ -340,9 +328,8 @@ private:
                 return NotAnInteger(name);
         }
         // A size, a position or both, as X11 writes geometries: 300x200, +10-20, 300x200+10+20.
-        static const QRegularExpression geometry(QStringLiteral("^(\\d+x\\d+)?([+-]\\d+[+-]\\d+)?$"));
         options_.geometry = Value("geometry");
-        if (IsSet("geometry") && (options_.geometry.isEmpty() || !geometry.match(options_.geometry).hasMatch()))
+        if (IsSet("geometry") && !ParseWindowGeometry(options_.geometry))
             return QCoreApplication::translate("CommandLine", "--geometry \"%1\" is not of the form WxH+X+Y")
                 .arg(options_.geometry);
         return {};

@@ -23,17 +23,12 @@ std::optional<DescribedDay> ReadLine(const QByteArray& line, const QByteArray& f
     const char* rest = ::strptime(line.constData(), format.constData(), &parts);
     if (!rest)
         return std::nullopt;
-    const int year = parts.tm_year + 1900;
-    const int month = parts.tm_mon + 1;
-    if (year < slider::FirstSelectableYear || year > slider::LastSelectableYear || month < 1 || month > 12 ||
-        parts.tm_mday < 1)
-        return std::nullopt;
-    // The date type carries a day past the month's end into the next month; such a day is no date.
-    const runtime::Date day = runtime::Date::FromParts(year, month, parts.tm_mday);
+    const std::optional<runtime::Date> day =
+        slider::SelectableDate(parts.tm_year + 1900, parts.tm_mon + 1, parts.tm_mday);
     const QString description = PromptText(QString::fromUtf8(rest).trimmed(), TextMarkup::Pango).trimmed();
-    if (day.Month() != month || description.isEmpty())
+    if (!day || description.isEmpty())
         return std::nullopt;
-    return DescribedDay{day, description};
+    return DescribedDay{*day, description};
 }
 
 } // namespace

@@ -12,6 +12,14 @@ DateRange SelectableYears()
     return {runtime::Date::FromParts(FirstSelectableYear, 1, 1), runtime::Date::FromParts(LastSelectableYear, 12, 31)};
 }
 
+std::optional<runtime::Date> SelectableDate(int year, int month, int day)
+{
+    if (year < FirstSelectableYear || year > LastSelectableYear || month < 1 || month > 12 || day < 1 ||
+        day > modDate::DaysInMonth(month, year))
+        return std::nullopt;
+    return runtime::Date::FromParts(year, month, day);
+}
+
 int32_t SelectedRow() { return 2; }
 
 int32_t& CellGrid::operator()(int32_t row, int32_t column)

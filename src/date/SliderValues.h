@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 
 /// The values the three slider columns show, derived from one selected date.
@@ -26,6 +27,9 @@ struct DateRange {
 };
 /// Every selectable day: 1 January of the first selectable year to 31 December of the last.
 DateRange SelectableYears();
+/// The date of (year, month, day) when it is a real day of the selectable years; nothing for a
+/// day past its month's end, which the date type would carry into the next month.
+std::optional<runtime::Date> SelectableDate(int year, int month, int day);
 
 /// The row that holds the selected date, 2: two values above it and two below.
 int32_t SelectedRow();
