@@ -36,7 +36,7 @@ void DateSlider::SetDate(int32_t month, int32_t day, int32_t year)
     for (int32_t column = 0; column < ColumnCount; ++column)
         for (int32_t row = 0; row < RowCount; ++row)
             cellTexts[column * RowCount + row] = slider::CellText(values, column, row);
-    const std::string header = selected.LongText();
+    const std::string header = HeaderText(selected);
 
     const slider::CellGrid previous = std::exchange(cellValues_, values);
     WriteTexts(cellTexts, header);

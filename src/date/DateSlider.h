@@ -40,6 +40,8 @@ public:
 protected:
     /// Called after every selection that succeeded, with the values shown before it.
     virtual void SelectionChanged(const slider::CellGrid&) {}
+    /// What the header says for `selected`: the date written out.
+    virtual std::string HeaderText(const runtime::Date& selected) const { return selected.LongText(); }
 
     std::shared_ptr<markup::TextBlock> dateHeader_;
     std::array<std::shared_ptr<markup::Grid>, slider::ColumnCount> sliderGrids_;

@@ -12,17 +12,29 @@ std::function<Date()>& InstalledClock()
     return clock;
 }
 
+std::function<int32_t()>& InstalledMinuteOfDay()
+{
+    static std::function<int32_t()> minuteOfDay;
+    return minuteOfDay;
+}
+
 std::function<int64_t()>& InstalledMilliseconds()
 {
     static std::function<int64_t()> milliseconds;
     return milliseconds;
 }
 
-Date SystemToday()
+std::tm SystemNow()
 {
     const std::time_t now = std::time(nullptr);
     std::tm local{};
     localtime_r(&now, &local);
+    return local;
+}
+
+Date SystemToday()
+{
+    const std::tm local = SystemNow();
     return Date::FromParts(local.tm_year + 1900, local.tm_mon + 1, local.tm_mday);
 }
 
@@ -35,6 +47,16 @@ Date Today()
 }
 
 void UseClock(std::function<Date()> clock) { InstalledClock() = std::move(clock); }
+
+int32_t MinuteOfDay()
+{
+    if (const auto& minuteOfDay = InstalledMinuteOfDay())
+        return minuteOfDay();
+    const std::tm local = SystemNow();
+    return local.tm_hour * 60 + local.tm_min;
+}
+
+void UseMinuteOfDay(std::function<int32_t()> minuteOfDay) { InstalledMinuteOfDay() = std::move(minuteOfDay); }
 
 int64_t Milliseconds()
 {

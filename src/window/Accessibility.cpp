@@ -21,11 +21,15 @@ namespace {
 
 constexpr int HeaderChild = 0;
 constexpr int FirstColumnChild = 1;
-constexpr int FirstLinkChild = FirstColumnChild + slider::ColumnCount;
-constexpr int FirstButtonChild = FirstLinkChild + 9;
+constexpr int LinkCount = 9;
+
+// The links follow the date columns and the time columns the window shows.
+int FirstLinkChild(const Form1& form) { return FirstColumnChild + form.ColumnStopCount(); }
+int FirstButtonChild(const Form1& form) { return FirstLinkChild(form) + LinkCount; }
 
 const char* const ColumnNames[] = {QT_TRANSLATE_NOOP("accessibility", "Month"), QT_TRANSLATE_NOOP("accessibility", "Day"),
-                                   QT_TRANSLATE_NOOP("accessibility", "Year")};
+                                   QT_TRANSLATE_NOOP("accessibility", "Year"),  QT_TRANSLATE_NOOP("accessibility", "Hour"),
+                                   QT_TRANSLATE_NOOP("accessibility", "Minute"), QT_TRANSLATE_NOOP("accessibility", "AM/PM")};
 
 // The selected date as the header writes it; every part describes itself with it, so a screen
 // reader tells it wherever the focus is.
@@ -194,11 +198,64 @@ public:
     }
 
 protected:
-    markup::ElementPtr Element() const override { return form_.SliderGrids(column_); }
-    int FocusStop() const override { return column_; }
+    markup::ElementPtr Element() const override { return form_.ColumnGrid(column_); }
+    int FocusStop() const override
+    {
+        for (int stop = 0; stop < form_.ColumnStopCount(); ++stop)
+            if (form_.ColumnAtStop(stop) == column_)
+                return stop;
+        return -1;
+    }
+
+    int column_;
+};
+
+// A time column: the hour as the clock shows it (0 to 23, or 1 to 12), the minute, or the half
+// of the day (0 morning, 1 afternoon), set within the same day and never carried.
+class TimeColumnAccessible : public ColumnAccessible {
+public:
+    using ColumnAccessible::ColumnAccessible;
+    QString text(QAccessible::Text kind) const override
+    {
+        if (kind == QAccessible::Value)
+            return QString::fromStdString(Time().CellText(column_, slider::SelectedRow()));
+        return ColumnAccessible::text(kind);
+    }
+    QVariant currentValue() const override
+    {
+        const int value = Time().CellValue(column_, slider::SelectedRow());
+        return TwelveHours() ? (value % 12 == 0 ? 12 : value % 12) : value;
+    }
+    void setCurrentValue(const QVariant& value) override
+    {
+        bool isNumber = false;
+        const double wanted = value.toDouble(&isNumber);
+        const int step = minimumStepSize().toInt();
+        if (!isNumber || wanted != std::floor(wanted) || wanted < minimumValue().toInt() ||
+            wanted > maximumValue().toInt() || static_cast<int>(wanted) % step != 0 || !Time().Selected())
+            return;
+        const int number = static_cast<int>(wanted);
+        const int now = Time().Selected()->Minute;
+        int minute = now - now % 60 + number;
+        if (column_ == slider::HourColumn)
+            minute = (TwelveHours() ? number % 12 + (now >= 720 ? 12 : 0) : number) * 60 + now % 60;
+        else if (column_ == slider::PeriodColumn)
+            minute = now % 720 + number * 720;
+        Quietly([&] { const_cast<TimeSlider&>(Time()).SetTime({form_.SelectedDate(), minute}); });
+    }
+    QVariant maximumValue() const override
+    {
+        return column_ == slider::HourColumn ? (TwelveHours() ? 12 : 23) : column_ == slider::MinuteColumn ? 59 : 1;
+    }
+    QVariant minimumValue() const override { return TwelveHours() ? 1 : 0; }
+    QVariant minimumStepSize() const override
+    {
+        return column_ == slider::MinuteColumn ? Time().Setup().MinuteStep : 1;
+    }
 
 private:
-    int column_;
+    const TimeSlider& Time() const { return *form_.TimeColumns(); }
+    bool TwelveHours() const { return column_ == slider::HourColumn && Time().Setup().Clock.TwelveHour; }
 };
 
 // A part that does one thing when pressed, with Enter or Space: a link or a dialog button.
@@ -239,7 +296,7 @@ public:
 
 protected:
     markup::ElementPtr Element() const override { return form_.SpecialDateLink(index_); }
-    int FocusStop() const override { return FirstLinkChild - FirstColumnChild + index_; }
+    int FocusStop() const override { return FirstLinkChild(form_) - FirstColumnChild + index_; }
     void Press() override { form_.ActivateLink(index_); }
 };
 
@@ -255,7 +312,7 @@ public:
 
 protected:
     markup::ElementPtr Element() const override { return form_.DialogButton(index_); }
-    int FocusStop() const override { return FirstButtonChild - FirstColumnChild + index_; }
+    int FocusStop() const override { return FirstButtonChild(form_) - FirstColumnChild + index_; }
     void Press() override { form_.PressDialogButton(index_); }
 };
 
@@ -331,11 +388,13 @@ private:
             return new HeaderAccessible(form, self);
         if (form.PromptText() && index == ChildCount(form) - 1)
             return new PromptAccessible(form, self);
-        if (index < FirstLinkChild)
+        if (const int column = form.ColumnAtStop(index - FirstColumnChild); column >= slider::FirstTimeColumn)
+            return new TimeColumnAccessible(form, self, column);
+        if (index < FirstLinkChild(form))
             return new ColumnAccessible(form, self, index - FirstColumnChild);
-        if (index < FirstButtonChild)
-            return new LinkAccessible(form, self, index - FirstLinkChild);
-        return new ButtonAccessible(form, self, index - FirstButtonChild);
+        if (index < FirstButtonChild(form))
+            return new LinkAccessible(form, self, index - FirstLinkChild(form));
+        return new ButtonAccessible(form, self, index - FirstButtonChild(form));
     }
 
     RegisteredPtr registered_;
@@ -393,6 +452,8 @@ void Forget(Form1& form)
     Windows().erase(found);
 }
 
+void AnnounceDate(Form1& form);
+
 void AnnounceSelection(Form1& form, const slider::CellGrid& previous)
 {
     if (!form.Host() || !AnyoneListening())
@@ -406,6 +467,26 @@ void AnnounceSelection(Form1& form, const slider::CellGrid& previous)
             Announce(event);
         }
     }
+    AnnounceDate(form);
+}
+
+void AnnounceTime(Form1& form, const runtime::WallTime& previous)
+{
+    if (!form.Host() || !AnyoneListening())
+        return;
+    const runtime::WallTime now = form.SelectedTime();
+    for (int stop = slider::ColumnCount; stop < form.ColumnStopCount(); ++stop)
+        if (QAccessibleInterface* part = Part(form, FirstColumnChild + stop);
+            part && now.Minute != previous.Minute) {
+            QAccessibleValueChangeEvent event(part, part->valueInterface()->currentValue());
+            Announce(event);
+        }
+    AnnounceDate(form);
+}
+
+// The header names the date and the time, and every part describes itself with them.
+void AnnounceDate(Form1& form)
+{
     if (QAccessibleInterface* header = Part(form, HeaderChild)) {
         QAccessibleEvent event(header, QAccessible::NameChanged);
         Announce(event);

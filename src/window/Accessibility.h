@@ -1,6 +1,7 @@
 #pragma once
 
 #include "date/SliderValues.h"
+#include "runtime/LocalTime.h"
 
 #include <functional>
 
@@ -20,6 +21,8 @@ void Install(Form1& form);
 void Forget(Form1& form);
 /// Tells screen readers which columns and the header changed since `previous`.
 void AnnounceSelection(Form1& form, const slider::CellGrid& previous);
+/// Tells screen readers which time columns and the header changed since `previous`.
+void AnnounceTime(Form1& form, const runtime::WallTime& previous);
 /// Tells screen readers where the keyboard focus is now.
 void AnnounceFocus(Form1& form);
 

@@ -1,6 +1,7 @@
 // Copying the selected date, as the header shows it or in ISO 8601 form, with the copy keys
 // or from the context menu that a right click, the Menu key or Shift+F10 opens; and pasting
-// a date copied elsewhere, with the paste keys or from the same menu.
+// a date copied elsewhere, with the paste keys or from the same menu. Beside time columns the
+// time goes with the date both ways, and a pasted date without a time keeps the time.
 
 #include "window/Form1.h"
 
@@ -9,6 +10,7 @@
 #include "platform/HostWindow.h"
 #include "platform/Keyboard.h"
 #include "platform/Messages.h"
+#include "runtime/ClockStyle.h"
 #include "runtime/DateText.h"
 #include "runtime/RuntimeError.h"
 
@@ -18,8 +20,8 @@ using namespace platform;
 
 namespace {
 
-// The context menu's entries, in the order it shows them.
-enum MenuEntry { CopyAsShownEntry, CopyIsoEntry, PasteEntry, TodayEntry };
+// The context menu's entries, in the order it shows them; Now only beside time columns.
+enum MenuEntry { CopyAsShownEntry, CopyIsoEntry, PasteEntry, TodayEntry, NowEntry };
 
 bool FromKeyboard(LPARAM at)
 {
@@ -33,7 +35,13 @@ void Form1::CopyDate(CopyForm form) const
     // Before the window is built there is no date to copy.
     if (!DateHeader())
         return;
-    SetClipboardText(form == CopyForm::Iso ? SelectedDate().IsoText() : DateHeader()->Text());
+    SetClipboardText(form == CopyForm::Iso ? IsoText() : DateHeader()->Text());
+}
+
+// The ISO 8601 form of the selection: the date, and the time where the window shows one.
+std::string Form1::IsoText() const
+{
+    return time_ ? runtime::IsoText(SelectedTime()) : SelectedDate().IsoText();
 }
 
 // The clipboard's date, if it holds one that the picker would select now.
@@ -56,6 +64,10 @@ void Form1::PasteDate()
     // a date that is refused, changes nothing.
     if (!DateHeader())
         return;
+    if (time_) {
+        PasteDateAndTime();
+        return;
+    }
     if (const std::optional<runtime::Date> date = PastableDate())
         SetDate(date->Month(), date->Day(), date->Year());
 }
@@ -64,14 +76,16 @@ void Form1::ShowContextMenu(LPARAM at)
 {
     if (!DateHeader())
         return;
-    const std::vector<std::string> entries = {
+    std::vector<std::string> entries = {
         tr("Copy “%1”").arg(QString::fromStdString(DateHeader()->Text())).toStdString(),
-        tr("Copy %1").arg(QString::fromStdString(SelectedDate().IsoText())).toStdString(),
+        tr("Copy %1").arg(QString::fromStdString(IsoText())).toStdString(),
         tr("Paste date").toStdString(),
         tr("Today").toStdString(),
     };
+    if (time_)
+        entries.push_back(tr("Now").toStdString());
     std::vector<bool> enabled(entries.size(), true);
-    enabled[PasteEntry] = PastableDate().has_value();
+    enabled[PasteEntry] = time_ ? PastableTime().has_value() : PastableDate().has_value();
     const QPoint position = ContextMenuPosition(at);
     // The menu has returned before anything is done, so its own event loop never sees a failure.
     switch (platform::ShowContextMenu(position.x(), position.y(), entries, enabled)) {
@@ -87,6 +101,9 @@ void Form1::ShowContextMenu(LPARAM at)
         break;
     case TodayEntry:
         HandleKeyDown(VK_HOME);
+        break;
+    case NowEntry:
+        SelectNow();
         break;
     default:
         break;
@@ -105,4 +122,46 @@ QPoint Form1::ContextMenuPosition(LPARAM at) const
         inLabel = focused->Bounds().center();
     const QPoint inClient = (inLabel + LabelPosition()).toPoint();
     return host_ ? host_->mapToGlobal(inClient) : inClient;
+}
+
+// The date on the clipboard and the time after it, if the text has one the window would take:
+// "2026-12-06T21:05", "2026-12-06 21:05", or the header's form. The time goes down to the step
+// before it, as a start does.
+std::optional<runtime::WallTime> Form1::PastableTime() const
+{
+    const std::string text = GetClipboardText();
+    std::optional<runtime::Date> date;
+    std::optional<int32_t> minute;
+    // The time is what follows the last space or "T" after which the rest reads as a time.
+    for (size_t at = text.find_last_of(" T"); at != std::string::npos && at > 0 && !minute;
+         at = text.find_last_of(" T", at - 1)) {
+        const std::optional<int32_t> after = runtime::MinuteFromText(text.substr(at + 1));
+        date = after ? runtime::DateFromText(text.substr(0, at)) : std::nullopt;
+        minute = date ? after : std::nullopt;
+    }
+    if (!minute)
+        date = runtime::DateFromText(text);
+    if (!date)
+        return std::nullopt;
+    try {
+        const runtime::Date day = slider::SelectedDateFor(date->Month(), date->Day(), date->Year(), SelectableRange());
+        const int32_t kept = SelectedTime().Minute;
+        const runtime::WallTime time{day, minute ? *minute - *minute % time_->Setup().MinuteStep : kept};
+        if (minute && !time_->Takes(time))
+            return std::nullopt;
+        return time;
+    } catch (const runtime::RuntimeError&) {
+        return std::nullopt;
+    }
+}
+
+void Form1::PasteDateAndTime()
+{
+    const std::optional<runtime::WallTime> time = PastableTime();
+    if (!time)
+        return;
+    SetDate(time->Day.Month(), time->Day.Day(), time->Day.Year());
+    // The kept time already moved with the date, within the bounds of the new day.
+    if (time_->Takes(*time))
+        time_->SetTime(*time);
 }

@@ -1,15 +1,17 @@
 // Typing a value into the focused column. Characters typed within a second of each other form
-// one entry: four digits select a year; digits select a day or a month as soon as they name
-// one; letters select the first month whose name, as the column shows it, begins with them,
-// in any case and without regard to accents, and the same letter again moves on to the next
-// month that begins with it, as list boxes do. Backspace takes back the last character and
-// selects what remains. Every change of the date goes through SetDate.
+// one entry: four digits select a year; digits select a day, a month, an hour or a minute as
+// soon as they name one; letters select the first month (or AM/PM) whose name, as the column
+// shows it, begins with them, in any case and without regard to accents, and the same letter
+// again moves on to the next name that begins with it, as list boxes do. Backspace takes back
+// the last character and selects what remains. Every change of the date goes through SetDate,
+// and of the time through the time columns' SetTime.
 
 #include "window/Form1.h"
 
 #include "date/modDate.h"
 #include "platform/Keyboard.h"
 #include "runtime/Clock.h"
+#include "runtime/ClockStyle.h"
 #include "runtime/DateText.h"
 #include "runtime/Locale.h"
 #include "runtime/RuntimeError.h"
@@ -18,6 +20,7 @@
 #include <QString>
 
 #include <array>
+#include <vector>
 
 namespace {
 
@@ -51,9 +54,17 @@ std::string Utf8(const std::u32string& characters)
     return QString::fromUcs4(characters.data(), static_cast<qsizetype>(characters.size())).toStdString();
 }
 
-bool MonthBeginsWith(int32_t month, const std::string& foldedPrefix)
+// The names a column can be typed by: the months, or the two halves of the day.
+std::vector<std::string> NamesOf(int32_t column)
 {
-    return runtime::FoldedForMatching(runtime::MonthName(month)).starts_with(foldedPrefix);
+    std::vector<std::string> names;
+    if (column == slider::MonthColumn)
+        for (int32_t month = 1; month <= 12; ++month)
+            names.push_back(runtime::FoldedForMatching(runtime::MonthName(month)));
+    else
+        for (int32_t period = 0; period < 2; ++period)
+            names.push_back(runtime::FoldedForMatching(runtime::PeriodName(period)));
+    return names;
 }
 
 } // namespace
@@ -68,14 +79,14 @@ std::array<int32_t, slider::ColumnCount> Form1::SelectedTriple() const
 
 void Form1::HandleChar(char32_t character)
 {
-    const int32_t column = focusIndex_;
-    if (column < 0 || column >= slider::ColumnCount) {
+    const int32_t column = ColumnAtStop(focusIndex_);
+    if (column < 0) {
         typed_ = {};
         return;
     }
     const int64_t now = runtime::Milliseconds();
     if (typed_.Column != column || now - typed_.LastAt > EntryPauseMs) {
-        typed_ = {{}, column, now, SelectedTriple(), SelectedTriple()};
+        typed_ = {{}, column, now, SelectedTriple(), SelectedTriple(), SelectedTime().Minute};
     } else if (typed_.Left != SelectedTriple()) {
         // A click, a wheel turn or a link changed the date between two characters: the entry
         // goes on from the date as it is now, not from the one it started on.
@@ -99,14 +110,19 @@ void Form1::TakeTypedCharacter(int32_t column, char32_t character)
         characters.pop_back();
         // What remains of the entry is selected, and the date from before it once nothing does.
         const bool selected = !characters.empty() && (AllDigits(characters) ? SelectTypedValue(column)
-                                                                             : SelectTypedMonthName());
-        if (!selected)
+                                                                             : SelectTypedName(column));
+        if (selected)
+            return;
+        if (column >= slider::FirstTimeColumn)
+            time_->SetTime({SelectedDate(), typed_.StartMinute});
+        else
             SetDate(typed_.Start[0], typed_.Start[1], typed_.Start[2]);
         return;
     }
-    const bool digit = DigitOf(character) >= 0;
+    const bool named = column == slider::MonthColumn || column == slider::PeriodColumn;
+    const bool digit = DigitOf(character) >= 0 && column != slider::PeriodColumn;
     const bool letter = !digit && QChar::isLetter(character);
-    if (!digit && !(letter && column == slider::MonthColumn)) {
+    if (!digit && !(letter && named)) {
         // Something the column cannot take ends the entry, as any other key does.
         characters.clear();
         return;
@@ -116,7 +132,7 @@ void Form1::TakeTypedCharacter(int32_t column, char32_t character)
         characters.clear();
     characters += character;
     if (letter)
-        SelectTypedMonthName();
+        SelectTypedName(column);
     else
         SelectTypedValue(column);
 }
@@ -125,6 +141,8 @@ void Form1::TakeTypedCharacter(int32_t column, char32_t character)
 // the selected month's days or one of the twelve months, else the last digit begins afresh.
 bool Form1::SelectTypedValue(int32_t column)
 {
+    if (column >= slider::FirstTimeColumn)
+        return SelectTypedTime(column);
     std::array<int32_t, slider::ColumnCount> triple = typed_.Start;
     std::u32string& digits = typed_.Characters;
     if (column == slider::YearColumn) {
@@ -148,13 +166,48 @@ bool Form1::SelectTypedValue(int32_t column)
     return true;
 }
 
-bool Form1::SelectTypedMonthName()
+// Digits name an hour (0 to 23, or 1 to 12 in the selected half of the day) or a minute, which
+// goes down to the step before it.
+bool Form1::SelectTypedTime(int32_t column)
+{
+    std::u32string& digits = typed_.Characters;
+    const runtime::ClockStyle& clock = time_->Setup().Clock;
+    const bool hours = column == slider::HourColumn;
+    const int32_t first = hours && clock.TwelveHour ? 1 : 0;
+    const int32_t last = hours ? (clock.TwelveHour ? 12 : 23) : 59;
+    const auto names = [&] {
+        const int32_t number = NumberOf(digits);
+        return digits.size() <= 2 && number >= first && number <= last;
+    };
+    if (!names())
+        digits.erase(0, digits.size() - 1);
+    // "0" on a 12-hour clock names no hour yet; "09" will.
+    if (!names())
+        return false;
+    const int32_t number = NumberOf(digits);
+    const int32_t now = SelectedTime().Minute;
+    const int32_t afternoon = clock.TwelveHour && now >= 12 * 60 ? 12 : 0;
+    const int32_t minute = hours ? ((clock.TwelveHour ? number % 12 + afternoon : number) * 60 + now % 60)
+                                 : now - now % 60 + number - number % time_->Setup().MinuteStep;
+    time_->SetTime({SelectedDate(), minute});
+    return true;
+}
+
+bool Form1::SelectTypedName(int32_t column)
 {
     const std::string typed = runtime::FoldedForMatching(Utf8(typed_.Characters));
     const std::array<int32_t, slider::ColumnCount>& start = typed_.Start;
-    for (int32_t month = 1; month <= 12; ++month) {
-        if (MonthBeginsWith(month, typed)) {
-            SetDate(month, start[slider::DayColumn], start[slider::YearColumn]);
+    const std::vector<std::string> names = NamesOf(column);
+    const auto select = [&](int32_t index) {
+        if (column == slider::MonthColumn)
+            SetDate(index + 1, start[slider::DayColumn], start[slider::YearColumn]);
+        else
+            time_->SetTime({SelectedDate(), SelectedTime().Minute % (12 * 60) + index * 12 * 60});
+    };
+    const int32_t count = static_cast<int32_t>(names.size());
+    for (int32_t index = 0; index < count; ++index) {
+        if (names[static_cast<size_t>(index)].starts_with(typed)) {
+            select(index);
             return true;
         }
     }
@@ -164,11 +217,12 @@ bool Form1::SelectTypedMonthName()
     if (characters.find_first_not_of(characters.front()) != std::u32string::npos)
         return false;
     const std::string first = runtime::FoldedForMatching(Utf8(characters.substr(0, 1)));
-    const int32_t selected = CellValues()(SelectedRow(), slider::MonthColumn);
-    for (int32_t step = 1; step <= 12; ++step) {
-        const int32_t month = (selected - 1 + step) % 12 + 1;
-        if (MonthBeginsWith(month, first)) {
-            SetDate(month, start[slider::DayColumn], start[slider::YearColumn]);
+    const int32_t selected = column == slider::MonthColumn ? CellValues()(SelectedRow(), slider::MonthColumn) - 1
+                                                           : SelectedTime().Minute / (12 * 60);
+    for (int32_t step = 1; step <= count; ++step) {
+        const int32_t index = (selected + step) % count;
+        if (names[static_cast<size_t>(index)].starts_with(first)) {
+            select(index);
             return true;
         }
     }

@@ -175,5 +175,5 @@ void Form1::ShowDialogButtonStates()
 
 int32_t Form1::FocusStopCount() const
 {
-    return slider::ColumnCount + 9 + static_cast<int32_t>(dialogButtons_.size());
+    return ColumnStopCount() + 9 + static_cast<int32_t>(dialogButtons_.size());
 }

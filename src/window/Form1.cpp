@@ -176,6 +176,8 @@ void Form1::ScheduleRepaint()
 
 void Form1::SelectionChanged(const slider::CellGrid& previous)
 {
+    if (time_)
+        FitTimeToDate();
     ShowRefusedValues();
     ShowDateNote();
     accessibility::AnnounceSelection(*this, previous);

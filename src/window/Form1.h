@@ -1,6 +1,7 @@
 #pragma once
 
 #include "date/DateSlider.h"
+#include "date/TimeSlider.h"
 #include "markup/MarkupLabel.h"
 #include "platform/WindowPlacement.h"
 #include "platform/WindowStyle.h"
@@ -96,6 +97,13 @@ public:
     int32_t PressedButton() const { return pressedButton_; }
     /// The date selected first instead of today; set before Form_Load.
     void SetStartDate(const runtime::Date& date) { startDate_ = date; }
+    /// Adds the time columns after the date columns, with `setup`'s step and bounds, starting at
+    /// minute `startMinute` of the start date or the nearest one they take. Set before Form_Load.
+    void SetTimeColumns(const slider::TimeSetup& setup, int32_t startMinute);
+    /// The time columns' model, or nothing when the window shows no time.
+    const TimeSlider* TimeColumns() const { return time_.get(); }
+    /// The selected date at the selected time (midnight without time columns).
+    runtime::WallTime SelectedTime() const;
     /// Plain text shown above the header, wrapped at the frame's width; a newline starts a new
     /// line. Empty shows none. Set before Form_Load.
     void SetPrompt(std::string text) { prompt_ = std::move(text); }
@@ -151,8 +159,9 @@ public:
     /// The wheel turned over the window: moves each hovered column one step.
     void MouseWheel(int32_t MouseKeys, int32_t Rotation, int32_t Xpos, int32_t Ypos);
 
-    /// Moves one column (0 month, 1 day, 2 year) one step within its own cycle: +1 to the
-    /// next value, -1 to the previous one, as a wheel notch towards or away from the user does.
+    /// Moves one column (0 month, 1 day, 2 year, 3 hour, 4 minute, 5 AM/PM) one step within its own
+    /// cycle: +1 to the next value, -1 to the previous one, as a wheel notch towards or away from
+    /// the user does.
     void StepColumn(int32_t column, int32_t step);
     /// Acts as a click on special-date link `index` (0..8).
     void ActivateLink(int32_t index);
@@ -169,9 +178,15 @@ public:
     void PressDialogButton(int32_t index);
     /// How many elements take the keyboard focus: the columns, the links, then the buttons.
     int32_t FocusStopCount() const;
-    /// Which element has the keyboard focus: -1 none, 0..2 a column, 3..11 links 0..8,
-    /// 12 on the dialog buttons in order.
+    /// Which element has the keyboard focus: -1 none, then the columns in order (0..2 without
+    /// time columns), the links 0..8 and the dialog buttons in order.
     int32_t FocusIndex() const { return focusIndex_; }
+    /// How many columns take the focus: the three date columns and the time columns shown.
+    int32_t ColumnStopCount() const;
+    /// The column (0..5, as StepColumn counts them) at focus stop `stop`, or -1 for none.
+    int32_t ColumnAtStop(int32_t stop) const;
+    /// The grid of any column, date or time; nothing for a column not shown.
+    markup::ElementPtr ColumnGrid(int32_t column) const;
 
     /// The window's handle, through whose procedure chain its messages travel.
     platform::HWND hWnd() const { return hWnd_; }
@@ -239,8 +254,23 @@ protected:
 
     /// Tells screen readers what a selection changed.
     void SelectionChanged(const slider::CellGrid& previous) override;
+    /// The date as the header writes it, then the time where the window shows one.
+    std::string HeaderText(const runtime::Date& selected) const override;
 
 private:
+    void BuildTimeColumns(markup::Panel& sliderRow);
+    void StoreColumnGrid(int32_t column, std::shared_ptr<markup::Grid> grid);
+    bool HasSeparatorAfter(int32_t column) const;
+    void FitTimeToDate();
+    void TimeChanged(const runtime::WallTime& previous);
+    void StepTimeColumn(int32_t column, int32_t step);
+    void SelectNow();
+    bool SelectTypedTime(int32_t column);
+    std::optional<runtime::WallTime> PastableTime() const;
+    void PasteDateAndTime();
+    std::string IsoText() const;
+    void ShowRefusedTimes();
+    void ShowCellRefused(int32_t column, int32_t row, bool refused);
     void PublishHandlers();
     platform::LRESULT HandleMessage(platform::UINT message, platform::WPARAM wParam, platform::LPARAM lParam);
     bool OuterRectangle(platform::RECT& rect) const;
@@ -251,7 +281,7 @@ private:
     void TakeTypedCharacter(int32_t column, char32_t character);
     /// Each selects what the entry names and tells whether it names anything yet.
     bool SelectTypedValue(int32_t column);
-    bool SelectTypedMonthName();
+    bool SelectTypedName(int32_t column);
     /// The selected date as (month, day, year).
     std::array<int32_t, slider::ColumnCount> SelectedTriple() const;
     /// The date on the clipboard that a paste would select, or nothing.
@@ -322,10 +352,13 @@ private:
         int64_t LastAt = 0;
         std::array<int32_t, slider::ColumnCount> Start{};
         std::array<int32_t, slider::ColumnCount> Left{};
+        int32_t StartMinute = 0;
     };
     TypedEntry typed_;
     // Which cells (column by column, rows 0..4) show a value drawn dimmed as out of bounds.
-    std::array<bool, slider::ColumnCount * slider::RowCount> dimmed_{};
+    std::array<bool, (slider::ColumnCount + slider::TimeColumnCount) * slider::RowCount> dimmed_{};
+    std::unique_ptr<TimeSlider> time_;
+    int32_t startMinute_ = 0;
     platform::HWND hWnd_ = 0;
     std::unique_ptr<platform::HostWindow> host_;
 };

@@ -17,28 +17,37 @@ using namespace platform;
 
 namespace {
 
-constexpr int32_t FirstLinkStop = slider::ColumnCount; // three columns, then links 0..8, then the buttons
-constexpr int32_t FirstButtonStop = FirstLinkStop + 9;
-constexpr int32_t YearColumn = 2;
+constexpr int32_t LinkCount = 9;
 constexpr int32_t YearsPerPage = 10;
 
-bool IsColumn(int32_t focus) { return focus >= 0 && focus < slider::ColumnCount; }
-bool IsLink(int32_t focus) { return focus >= FirstLinkStop && focus < FirstButtonStop; }
-
 } // namespace
+
+// The date columns, the time columns in the language's order, then links 0..8, then the buttons.
+int32_t Form1::ColumnStopCount() const
+{
+    return slider::ColumnCount + (time_ ? static_cast<int32_t>(time_->Columns().size()) : 0);
+}
+
+int32_t Form1::ColumnAtStop(int32_t stop) const
+{
+    if (stop < 0 || stop >= ColumnStopCount())
+        return -1;
+    return stop < slider::ColumnCount ? stop : time_->Columns()[static_cast<size_t>(stop - slider::ColumnCount)];
+}
 
 void Form1::SetFocusIndex(int32_t index)
 {
     focusIndex_ = index;
     typed_ = {};
+    const int32_t firstLink = ColumnStopCount();
     if (index < 0)
         markupLabel1_->SetFocusElement(nullptr);
-    else if (IsColumn(index))
-        markupLabel1_->SetFocusElement(SliderGrids(index));
-    else if (IsLink(index))
-        markupLabel1_->SetFocusElement(SpecialDateLink(index - FirstLinkStop));
+    else if (index < firstLink)
+        markupLabel1_->SetFocusElement(ColumnGrid(ColumnAtStop(index)));
+    else if (index < firstLink + LinkCount)
+        markupLabel1_->SetFocusElement(SpecialDateLink(index - firstLink));
     else
-        markupLabel1_->SetFocusElement(DialogButton(index - FirstButtonStop));
+        markupLabel1_->SetFocusElement(DialogButton(index - firstLink - LinkCount));
     AnnounceFocus();
 }
 
@@ -47,6 +56,9 @@ void Form1::HandleKeyDown(int virtualKey)
     const bool shift = GetKeyState(VK_SHIFT) < 0;
     const bool control = GetKeyState(VK_CONTROL) < 0;
     const int32_t focus = focusIndex_;
+    const int32_t column = ColumnAtStop(focus);
+    const int32_t firstLink = ColumnStopCount();
+    const int32_t firstButton = firstLink + LinkCount;
     // Any key ends what was being typed into a column.
     typed_ = {};
     // A refused selection (a page of years past the last one) leaves the picker as it was;
@@ -60,12 +72,12 @@ void Form1::HandleKeyDown(int virtualKey)
         }
         case VK_UP:
         case VK_DOWN:
-            if (IsColumn(focus))
-                StepColumn(focus, virtualKey == VK_DOWN ? 1 : -1);
+            if (column >= 0)
+                StepColumn(column, virtualKey == VK_DOWN ? 1 : -1);
             break;
         case VK_PRIOR:
         case VK_NEXT:
-            if (focus == YearColumn) {
+            if (column == slider::YearColumn) {
                 const int32_t row = SelectedRow();
                 const int32_t years = virtualKey == VK_NEXT ? YearsPerPage : -YearsPerPage;
                 SetDate(CellValues()(row, 0), CellValues()(row, 1), CellValues()(row, 2) + years);
@@ -87,10 +99,10 @@ void Form1::HandleKeyDown(int virtualKey)
             break;
         case VK_RETURN:
         case VK_SPACE:
-            if (IsLink(focus))
-                ActivateLink(focus - FirstLinkStop);
-            else if (focus >= FirstButtonStop)
-                PressDialogButton(focus - FirstButtonStop);
+            if (focus >= firstLink && focus < firstButton)
+                ActivateLink(focus - firstLink);
+            else if (focus >= firstButton)
+                PressDialogButton(focus - firstButton);
             else if (virtualKey == VK_RETURN && defaultButton_ >= 0)
                 PressDialogButton(defaultButton_);
             else if (virtualKey == VK_RETURN && enterAccepts_)

@@ -65,6 +65,8 @@ void Form1::BuildLayout()
         BuildSliderColumn(column);
         sliderRow->Children().Add(sliderGrids_[column]);
     }
+    if (time_)
+        BuildTimeColumns(*sliderRow);
 
     std::array<std::shared_ptr<markup::StackPanel>, 2> linkPanels;
     for (auto& panel : linkPanels) {

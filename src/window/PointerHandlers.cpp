@@ -1,5 +1,6 @@
 // Choosing a date with the pointer: a click on a slider cell, or a wheel turn over columns.
-// Each builds a new (month, day, year) in which only the affected columns change.
+// Each builds a new (month, day, year) in which only the affected columns change; over a time
+// column, a new time in which only that column's field changes.
 
 #include "window/Form1.h"
 
@@ -29,14 +30,20 @@ void Form1::CellClicked(const markup::ElementPtr& Sender, const std::any&)
     const std::vector<std::string> parts = SenderNameParts(Sender);
     if (parts.size() != 3)
         return;
-    // The column must read exactly "0", "1" or "2": "00" or " 1" name no column.
+    // The column must read exactly "0" to "5": "00" or " 1" name no column.
     int32_t column = -1;
-    for (int32_t candidate = 0; candidate < slider::ColumnCount; ++candidate)
-        if (parts[1] == std::to_string(candidate))
-            column = candidate;
+    for (int32_t candidate = 0; candidate < ColumnStopCount(); ++candidate)
+        if (parts[1] == std::to_string(ColumnAtStop(candidate)))
+            column = ColumnAtStop(candidate);
     if (column < 0)
         return;
     const int32_t row = runtime::TextToInt32(parts[2]);
+    if (column >= slider::FirstTimeColumn) {
+        // An empty cell selects nothing; a refused time raises its error, as a refused date does.
+        if (const std::optional<runtime::WallTime> time = time_->TimeAtRow(column, row))
+            time_->SetTime(*time);
+        return;
+    }
 
     const int32_t selected = SelectedRow();
     std::array<int32_t, slider::ColumnCount> triple{};
@@ -60,10 +67,19 @@ void Form1::MouseWheel(int32_t, int32_t Rotation, int32_t, int32_t)
         hovered[column] = grid && grid->IsMouseOver();
     }
     SelectNeighbours(hovered, step);
+    for (int32_t stop = slider::ColumnCount; stop < ColumnStopCount(); ++stop)
+        if (ColumnGrid(ColumnAtStop(stop))->IsMouseOver())
+            StepTimeColumn(ColumnAtStop(stop), step);
 }
 
 void Form1::StepColumn(int32_t column, int32_t step)
 {
+    if (column >= slider::FirstTimeColumn && time_) {
+        StepTimeColumn(runtime::CheckedIndex(column - slider::FirstTimeColumn, slider::TimeColumnCount) +
+                           slider::FirstTimeColumn,
+                       step < 0 ? -1 : 1);
+        return;
+    }
     std::array<bool, slider::ColumnCount> columns{};
     columns[runtime::CheckedIndex(column, slider::ColumnCount)] = true;
     SelectNeighbours(columns, step < 0 ? -1 : 1);

@@ -1,6 +1,6 @@
-// The three slider columns: a Grid of five rows per column, styled by distance from the
-// middle row, with a hidden text that keeps the column as wide as its widest value. Values
-// outside the bounds of a dialog are drawn dimmed.
+// The slider columns, the three of the date and those of the time: a Grid of five rows per
+// column, styled by distance from the middle row, with a hidden text that keeps the column as
+// wide as its widest value. Values outside the bounds of a dialog are drawn dimmed.
 
 #include "window/Form1.h"
 
@@ -8,6 +8,7 @@
 #include "markup/modXaml.h"
 #include "platform/Cursors.h"
 #include "runtime/Checked.h"
+#include "runtime/ClockStyle.h"
 #include "runtime/Locale.h"
 #include "runtime/RuntimeError.h"
 #include "window/FormDesign.h"
@@ -54,9 +55,16 @@ std::string CellName(const char* prefix, int32_t column, int32_t row)
     return prefix + std::to_string(column) + "_" + std::to_string(row);
 }
 
-std::vector<std::string> CandidateTexts(int32_t column)
+std::vector<std::string> CandidateTexts(int32_t column, const TimeSlider* time)
 {
     std::vector<std::string> candidates;
+    if (column == slider::HourColumn && time)
+        for (int32_t hour = 0; hour < 24; ++hour)
+            candidates.push_back(runtime::HourText(hour, time->Setup().Clock));
+    if (column == slider::MinuteColumn)
+        candidates.push_back("00");
+    if (column == slider::PeriodColumn)
+        candidates = {runtime::PeriodName(0), runtime::PeriodName(1)};
     if (column == 0)
         for (int month = 1; month <= 12; ++month)
             candidates.push_back(runtime::MonthName(month));
@@ -86,20 +94,20 @@ markup::SolidColorBrushPtr Form1::RowForeground(int32_t row) const
 
 int32_t Form1::ColumnAlignment(int32_t column) const
 {
-    // Month names read from the left; days and years line up their digits on the right.
-    return column == 1 || column == 2 ? markup::AlignEnd : markup::AlignStart;
+    // Names read from the left; numbers line up their digits on the right.
+    const bool number = column == slider::DayColumn || column == slider::YearColumn || column == slider::HourColumn ||
+                        column == slider::MinuteColumn;
+    return number ? markup::AlignEnd : markup::AlignStart;
 }
 
 void Form1::BuildSliderColumn(int32_t column)
 {
     const auto context = markupLabel1_->MarkupContext();
-    runtime::CheckedIndex(column, slider::ColumnCount);
-
     const auto grid = As<markup::Grid>(context->CreateObject("Grid"));
-    sliderGrids_[column] = grid;
+    StoreColumnGrid(column, grid);
     grid->SetMargin(context->CreateThicknessObject(0, 0, 0, 0));
 
-    if (column < 2) {
+    if (HasSeparatorAfter(column)) {
         const auto separator = As<markup::Border>(context->CreateObject("Border"));
         separator->SetBorderBrush(CreateBrush(0, 90));
         separator->SetBorderThickness(CreateThickness(0, 0, 1, 0));
@@ -143,9 +151,35 @@ void Form1::BuildSliderColumn(int32_t column)
     grid->SetRow(sizing, SelectedRow());
 }
 
+void Form1::StoreColumnGrid(int32_t column, std::shared_ptr<markup::Grid> grid)
+{
+    if (column >= slider::FirstTimeColumn && time_)
+        time_->SetTimeGrid(column, std::move(grid));
+    else
+        sliderGrids_[runtime::CheckedIndex(column, slider::ColumnCount)] = std::move(grid);
+}
+
+markup::ElementPtr Form1::ColumnGrid(int32_t column) const
+{
+    // Without time columns, a column past the date's is out of range, as it always was.
+    if (column < slider::FirstTimeColumn || !time_)
+        return SliderGrids(column);
+    return time_->TimeGrids(column);
+}
+
+// A thin line stands between two date columns and between two time columns; the date and the
+// time are kept apart by a gap instead.
+bool Form1::HasSeparatorAfter(int32_t column) const
+{
+    if (column < slider::FirstTimeColumn)
+        return column < slider::YearColumn;
+    const std::vector<int32_t> shown = time_ ? time_->Columns() : std::vector<int32_t>{};
+    return !shown.empty() && shown.back() != column;
+}
+
 std::string Form1::WidestColumnText(int32_t column)
 {
-    const auto& grid = SliderGrids(column);
+    const auto grid = ColumnGrid(column);
     const auto middle = grid ? std::dynamic_pointer_cast<markup::TextBlock>(
                                    grid->FindName(CellName("TextArea_", column, SelectedRow())))
                              : nullptr;
@@ -160,7 +194,7 @@ std::string Form1::WidestColumnText(int32_t column)
     const QFontMetricsF metrics(font_);
     std::string bestText;
     double bestWidth = 0;
-    for (const std::string& candidate : CandidateTexts(column)) {
+    for (const std::string& candidate : CandidateTexts(column, time_.get())) {
         const double width = runtime::RoundHalfEven(metrics.horizontalAdvance(QString::fromStdString(candidate)));
         if (width > bestWidth) {
             bestWidth = width;
@@ -180,7 +214,6 @@ void Form1::ShowRefusedValues()
         return;
     const int32_t selected = SelectedRow();
     for (int32_t column = 0; column < slider::ColumnCount; ++column) {
-        const auto& grid = SliderGrids(column);
         for (int32_t row = 0; row < slider::RowCount; ++row) {
             std::array<int32_t, slider::ColumnCount> triple{};
             for (int32_t each = 0; each < slider::ColumnCount; ++each)
@@ -191,13 +224,29 @@ void Form1::ShowRefusedValues()
             } catch (const runtime::RuntimeError&) {
                 refused = true;
             }
-            bool& shown = dimmed_[column * slider::RowCount + row];
-            const auto text = grid ? As<markup::TextBlock>(grid->FindName(CellName("TextArea_", column, row))) : nullptr;
-            if (refused == shown || !text)
-                continue;
-            shown = refused;
-            const RowStyle style = StyleOfRow(row);
-            text->SetForeground(CreateBrush(style.Foreground, refused ? DimmedTransparency : style.ForegroundTransparency));
+            ShowCellRefused(column, row, refused);
         }
     }
+}
+
+// A time the bounds exclude or the local clock skips that day is dimmed as well.
+void Form1::ShowRefusedTimes()
+{
+    for (const int32_t column : time_->Columns())
+        for (int32_t row = 0; row < slider::RowCount; ++row) {
+            const std::optional<runtime::WallTime> time = time_->TimeAtRow(column, row);
+            ShowCellRefused(column, row, time && !time_->Takes(*time));
+        }
+}
+
+void Form1::ShowCellRefused(int32_t column, int32_t row, bool refused)
+{
+    bool& shown = dimmed_[runtime::CheckedIndex(column * slider::RowCount + row, static_cast<int32_t>(dimmed_.size()))];
+    const auto grid = ColumnGrid(column);
+    const auto text = grid ? As<markup::TextBlock>(grid->FindName(CellName("TextArea_", column, row))) : nullptr;
+    if (refused == shown || !text)
+        return;
+    shown = refused;
+    const RowStyle style = StyleOfRow(row);
+    text->SetForeground(CreateBrush(style.Foreground, refused ? DimmedTransparency : style.ForegroundTransparency));
 }

@@ -1,0 +1,86 @@
+// The time of day beside the date: the hour and minute columns, and AM/PM where the language
+// counts hours to 12, after the date columns in the order the language writes a time. The
+// time is wall time in the local zone: a change of the date keeps it where the new day has
+// it, and moves it within the bounds or past a time that the clock skips that day.
+
+#include "window/Form1.h"
+
+#include "markup/modXaml.h"
+#include "runtime/Clock.h"
+#include "runtime/ClockStyle.h"
+#include "runtime/RuntimeError.h"
+#include "window/Accessibility.h"
+
+namespace {
+
+// The gap between the year and the first time column, in pixels.
+constexpr int32_t DateTimeGap = 8;
+
+} // namespace
+
+void Form1::SetTimeColumns(const slider::TimeSetup& setup, int32_t startMinute)
+{
+    time_ = std::make_unique<TimeSlider>(setup);
+    startMinute_ = startMinute;
+    time_->SetChangeListener([this](const runtime::WallTime& previous) { TimeChanged(previous); });
+}
+
+runtime::WallTime Form1::SelectedTime() const
+{
+    const std::optional<runtime::WallTime> time = time_ ? time_->Selected() : std::nullopt;
+    return {SelectedDate(), time ? time->Minute : 0};
+}
+
+void Form1::BuildTimeColumns(markup::Panel& sliderRow)
+{
+    const std::vector<int32_t> columns = time_->Columns();
+    for (const int32_t column : columns) {
+        BuildSliderColumn(column);
+        sliderRow.Children().Add(time_->TimeGrids(column));
+    }
+    time_->TimeGrids(columns.front())->SetMargin(modXaml::CreateThickness(DateTimeGap, 0, 0, 0));
+}
+
+std::string Form1::HeaderText(const runtime::Date& selected) const
+{
+    const std::optional<runtime::WallTime> time = time_ ? time_->Selected() : std::nullopt;
+    const std::string date = DateSlider::HeaderText(selected);
+    return time ? date + " " + runtime::ShortTimeText(time->Minute) : date;
+}
+
+// After every change of the date: the same time on the new day where it has it.
+void Form1::FitTimeToDate()
+{
+    const std::optional<runtime::WallTime> selected = time_->Selected();
+    const std::optional<runtime::WallTime> time =
+        time_->NearestTime(SelectedDate(), selected ? selected->Minute : startMinute_);
+    if (time)
+        time_->SetTime(*time);
+}
+
+void Form1::TimeChanged(const runtime::WallTime& previous)
+{
+    if (dateHeader_)
+        dateHeader_->SetText(HeaderText(SelectedDate()));
+    ShowRefusedTimes();
+    accessibility::AnnounceTime(*this, previous);
+}
+
+void Form1::StepTimeColumn(int32_t column, int32_t step)
+{
+    if (const std::optional<runtime::WallTime> time = time_->Neighbour(column, step))
+        time_->SetTime(*time);
+}
+
+// Today's date and the time of the moment, as near to it as the bounds and the step allow.
+void Form1::SelectNow()
+{
+    const runtime::Date today = runtime::Today();
+    const int32_t minute = runtime::MinuteOfDay();
+    try {
+        SetDate(today.Month(), today.Day(), today.Year());
+        if (const std::optional<runtime::WallTime> time = time_->NearestTime(today, minute))
+            time_->SetTime(*time);
+    } catch (const runtime::RuntimeError&) {
+    }
+}
