@@ -7,6 +7,8 @@
 #include "app/WindowOptions.h"
 #include "date/SliderValues.h"
 #include "runtime/Clock.h"
+#include "runtime/LocalTime.h"
+#include "date/TimeSlider.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -14,6 +16,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <tuple>
 
 namespace app {
 
@@ -21,20 +24,38 @@ namespace {
 
 QString DateText(const runtime::Date& date) { return QString::fromStdString(date.IsoText()); }
 
-/// A "YYYY-MM-DD" text that names a real day within the selectable years, or nothing.
-std::optional<runtime::Date> ReadDate(const QString& text)
+/// Whether a time of day may follow the date.
+enum class TimeOfDay { Refused, Accepted };
+
+/// A "YYYY-MM-DD" text that names a real day within the selectable years, with a time of day
+/// after a "T" or a space where accepted ("2026-12-06T21:05"), or nothing.
+std::optional<std::pair<runtime::Date, std::optional<int>>> ReadDate(const QString& text, TimeOfDay timeOfDay)
 {
-    static const QRegularExpression form(QStringLiteral("^(\\d{4})-(\\d{2})-(\\d{2})$"));
+    static const QRegularExpression form(
+        QStringLiteral("^(\\d{4})-(\\d{2})-(\\d{2})(?:[T ]([01]\\d|2[0-3]):([0-5]\\d))?$"));
     const QRegularExpressionMatch parts = form.match(text);
-    if (!parts.hasMatch())
+    if (!parts.hasMatch() || (parts.hasCaptured(4) && timeOfDay == TimeOfDay::Refused))
         return std::nullopt;
-    return slider::SelectableDate(parts.captured(1).toInt(), parts.captured(2).toInt(), parts.captured(3).toInt());
+    const std::optional<runtime::Date> date =
+        slider::SelectableDate(parts.captured(1).toInt(), parts.captured(2).toInt(), parts.captured(3).toInt());
+    if (!date)
+        return std::nullopt;
+    return std::pair{*date, parts.hasCaptured(4) ? std::optional<int>(parts.captured(4).toInt() * 60 +
+                                                                       parts.captured(5).toInt())
+                                                 : std::nullopt};
 }
 
-QString BadDate(const QString& option, const QString& value)
+QString BadDate(const QString& option, const QString& value, TimeOfDay timeOfDay)
 {
+    const QString first = DateText(slider::SelectableYears().First);
+    const QString last = DateText(slider::SelectableYears().Last);
+    if (timeOfDay == TimeOfDay::Accepted)
+        return QCoreApplication::translate("CommandLine",
+                                           "--%1 \"%2\" is not a date from %3 to %4 in the form YYYY-MM-DD, "
+                                           "with or without a time in the form THH:MM")
+            .arg(option, value, first, last);
     return QCoreApplication::translate("CommandLine", "--%1 \"%2\" is not a date from %3 to %4 in the form YYYY-MM-DD")
-        .arg(option, value, DateText(slider::SelectableYears().First), DateText(slider::SelectableYears().Last));
+        .arg(option, value, first, last);
 }
 
 // Options that Qt's window system reads from the command line (-platform, -style, ...), with a
@@ -160,28 +181,54 @@ private:
 
     QString ReadStartAndBounds()
     {
-        for (const auto& [name, bound] :
-             {std::pair{"date", &options_.startDate}, std::pair{"min-date", &options_.minDate},
-              std::pair{"max-date", &options_.maxDate}}) {
+        options_.time = IsSet("time");
+        const TimeOfDay timeOfDay = options_.time ? TimeOfDay::Accepted : TimeOfDay::Refused;
+        for (const auto& [name, bound, minute] :
+             {std::tuple{"date", &options_.startDate, &options_.startMinute},
+              std::tuple{"min-date", &options_.minDate, &options_.minMinute},
+              std::tuple{"max-date", &options_.maxDate, &options_.maxMinute}}) {
             if (!IsSet(name))
                 continue;
-            *bound = ReadDate(Value(name));
-            if (!*bound)
-                return BadDate(QLatin1String(name), Value(name));
+            const auto read = ReadDate(Value(name), timeOfDay);
+            if (!read)
+                return BadDate(QLatin1String(name), Value(name), timeOfDay);
+            *bound = read->first;
+            *minute = read->second;
         }
         if (QString problem = ReadDayMonthYear(); !problem.isEmpty())
             return problem;
-        if (options_.minDate && options_.maxDate && *options_.minDate > *options_.maxDate)
+        if (options_.minDate && options_.maxDate &&
+            std::pair(*options_.minDate, options_.minMinute.value_or(0)) >
+                std::pair(*options_.maxDate, options_.maxMinute.value_or(runtime::MinutesPerDay - 1)))
             return QCoreApplication::translate("CommandLine", "--min-date %1 lies after --max-date %2")
-                .arg(DateText(*options_.minDate), DateText(*options_.maxDate));
+                .arg(Value("min-date"), Value("max-date"));
         // A start outside the bounds starts on the nearer one. Without any of these options the
         // window reads today itself, as it always has.
         if (options_.minDate || options_.maxDate) {
             const slider::DateRange selectable = slider::SelectableYears();
-            options_.startDate =
-                std::clamp(options_.startDate.value_or(runtime::Today()), options_.minDate.value_or(selectable.First),
-                           options_.maxDate.value_or(selectable.Last));
+            const runtime::Date wanted = options_.startDate.value_or(runtime::Today());
+            options_.startDate = std::clamp(wanted, options_.minDate.value_or(selectable.First),
+                                            options_.maxDate.value_or(selectable.Last));
+            // A start on another day than asked for starts at the bound's own time.
+            if (*options_.startDate != wanted)
+                options_.startMinute = *options_.startDate < wanted ? options_.maxMinute.value_or(runtime::MinutesPerDay - 1)
+                                                                    : options_.minMinute.value_or(0);
         }
+        return ReadMinuteStep();
+    }
+
+    QString ReadMinuteStep()
+    {
+        if (!IsSet("minute-step"))
+            return {};
+        if (!options_.time)
+            return QCoreApplication::translate("CommandLine", "--minute-step needs --time");
+        const std::optional<int> step = ReadCount("minute-step");
+        if (!step || !slider::IsMinuteStep(*step))
+            return QCoreApplication::translate("CommandLine",
+                                               "--minute-step \"%1\" is not a number from 1 to 30 that divides 60")
+                .arg(Value("minute-step"));
+        options_.minuteStep = *step;
         return {};
     }
 
@@ -219,16 +266,20 @@ private:
     {
         if (IsSet("format") && IsSet("date-format"))
             return QCoreApplication::translate("CommandLine", "--format and --date-format cannot be given together");
+        const FormatFields fields = options_.time ? FormatFields::DateOrTime : FormatFields::Date;
+        if (options_.time)
+            options_.format = QStringLiteral("yyyy-MM-dd HH:mm");
         options_.format = IsSet("format") ? Value("format") : options_.format;
         if (options_.format.isEmpty())
             return QCoreApplication::translate("CommandLine",
                                                "--format is empty; give a Qt date format such as yyyy-MM-dd");
-        if (QString problem = DateFormatProblem(options_.format); !problem.isEmpty())
+        if (QString problem = DateFormatProblem(options_.format, fields); !problem.isEmpty())
             return problem;
         if (!IsSet("date-format")) {
-            // Other calendar dialogs print the date as the user's locale writes it in short.
+            // Other calendar dialogs print the date as the user's locale writes it in short, and
+            // the time as a 24-hour clock does.
             if (IsSet("calendar") && !IsSet("format"))
-                options_.dateFormat = QStringLiteral("%x");
+                options_.dateFormat = options_.time ? QStringLiteral("%x %R") : QStringLiteral("%x");
             return {};
         }
         options_.dateFormat = Value("date-format");
@@ -301,7 +352,7 @@ private:
             return NotOneOf("text-align", alignments.join(QStringLiteral(", ")));
         if (!IsSet("details"))
             return {};
-        const QString format = options_.dateFormat.isEmpty() ? QStringLiteral("%x") : options_.dateFormat;
+        const QString format = IsSet("date-format") ? options_.dateFormat : QStringLiteral("%x");
         QString problem;
         options_.details = ReadDateDetails(Value("details"), format, problem);
         if (!problem.isEmpty())

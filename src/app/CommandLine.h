@@ -20,6 +20,13 @@ struct PickerOptions {
     /// The first and last date a user may pick (--min-date, --max-date).
     std::optional<runtime::Date> minDate;
     std::optional<runtime::Date> maxDate;
+    /// Hour and minute columns beside the date, and the time printed after it (--time).
+    bool time = false;
+    /// The minutes between two values of the minute column (--minute-step).
+    int minuteStep = 1;
+    /// The minutes of the day that --date, --min-date and --max-date give with --time; a start
+    /// without one is the time of the moment, a first without one 00:00 and a last 23:59.
+    std::optional<int> startMinute, minMinute, maxMinute;
     /// Show OK and Cancel, and print the accepted date (--print).
     bool print = false;
     /// The Qt date format of the printed date (--format).

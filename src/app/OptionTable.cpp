@@ -85,6 +85,14 @@ const std::vector<OptionDeclaration>& OptionTable()
         {"max-date", nullptr, "YYYY-MM-DD", QT_TRANSLATE_NOOP("CommandLine", "The last date that may be picked."),
          Picker},
         {"title", nullptr, "TEXT", QT_TRANSLATE_NOOP("CommandLine", "The window title (default Form1)."), Picker},
+        {"time", nullptr, nullptr,
+         QT_TRANSLATE_NOOP("CommandLine",
+                           "Pick a time of day too, and print it after the date (default format yyyy-MM-dd "
+                           "HH:mm); --date, --min-date and --max-date then take YYYY-MM-DDTHH:MM."),
+         Picker},
+        {"minute-step", nullptr, "MINUTES",
+         QT_TRANSLATE_NOOP("CommandLine", "With --time, offer only every so many minutes (1 to 30, dividing 60)."),
+         Picker},
 
         {"calendar", nullptr, nullptr,
          QT_TRANSLATE_NOOP("CommandLine",

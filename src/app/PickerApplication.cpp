@@ -12,6 +12,8 @@
 #include "platform/HostWindow.h"
 #include "platform/ProcessEnd.h"
 #include "platform/Screen.h"
+#include "runtime/Clock.h"
+#include "runtime/ClockStyle.h"
 #include "runtime/Locale.h"
 #include "window/AppFonts.h"
 #include "window/Form1.h"
@@ -142,6 +144,12 @@ void ApplyOptions(Form1& form, const app::PickerOptions& options, const std::vec
     form.SetSelectableRange(range);
     if (options.startDate)
         form.SetStartDate(*options.startDate);
+    if (options.time) {
+        const runtime::WallTime first{range.First, options.minMinute.value_or(0)};
+        const runtime::WallTime last{range.Last, options.maxMinute.value_or(runtime::MinutesPerDay - 1)};
+        form.SetTimeColumns({options.minuteStep, runtime::CurrentClockStyle(), first, last},
+                            options.startMinute.value_or(runtime::MinuteOfDay()));
+    }
     ApplyWindowOptions(form, options);
 }
 
@@ -156,10 +164,13 @@ void ReportBuildFailure(const QString& reason, const app::PickerOptions& options
                           QCoreApplication::translate("RunPicker", "The window could not be built.\n\n%1").arg(reason));
 }
 
-std::optional<QString> PrintedForm(const runtime::Date& date, const app::PickerOptions& options)
+std::optional<QString> PrintedForm(const Form1& form, const app::PickerOptions& options)
 {
-    return options.dateFormat.isEmpty() ? app::PrintedDate(date, options.format)
-                                        : app::StrftimeDate(date, options.dateFormat);
+    if (options.time)
+        return options.dateFormat.isEmpty() ? app::PrintedDateTime(form.SelectedTime(), options.format)
+                                            : app::StrftimeDateTime(form.SelectedTime(), options.dateFormat);
+    return options.dateFormat.isEmpty() ? app::PrintedDate(form.SelectedDate(), options.format)
+                                        : app::StrftimeDate(form.SelectedDate(), options.dateFormat);
 }
 
 // A text that did not reach its reader is no success: status 3, and `failure` with the
@@ -214,7 +225,7 @@ int EndWithButton(const Form1& form, const app::PickerOptions& options, const ap
     if (button.printsCaption)
         printed = button.caption;
     else if (button.status % 2 == 0 || options.alwaysPrintResult)
-        printed = PrintedForm(form.SelectedDate(), options);
+        printed = PrintedForm(form, options);
     else
         return button.status;
     const int written = WriteText(printed);
@@ -271,7 +282,7 @@ int RunPicker(const app::PickerOptions& options, const std::function<void(Form1&
         return EndWithButton(form, options, row[static_cast<size_t>(form.PressedButton())]);
     if (form.Result() != DialogResult::Ok)
         return app::Declined;
-    const int written = WriteText(PrintedForm(form.SelectedDate(), options));
+    const int written = WriteText(PrintedForm(form, options));
     return written == app::Accepted && timedOut ? app::TimedOut : written;
 }
 

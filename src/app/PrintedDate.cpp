@@ -4,6 +4,8 @@
 
 #include <QCoreApplication>
 #include <QDate>
+#include <QDateTime>
+#include <QTime>
 
 #include <cstdlib>
 #include <cstring>
@@ -108,10 +110,9 @@ struct Rendering {
 
 // The format's literal text as it stands, each conversion as the C library writes it in the
 // user's LC_TIME, one at a time: no limit on the whole, no text taken for the format's own.
-Rendering StrftimeRendering(const runtime::Date& date, const QString& format)
+Rendering StrftimeRendering(const std::tm& parts, const QString& format)
 {
     const TimeLocale locale;
-    const std::tm parts = LocalMidnight(date);
     Rendering rendering{QString(), false};
     for (qsizetype at = 0; at < format.size();) {
         const qsizetype length = format[at] == u'%' ? ConversionLength(format, at) : 0;
@@ -142,14 +143,26 @@ QString PrintedDate(const runtime::Date& date, const QString& format, const QLoc
 
 std::optional<QString> StrftimeDate(const runtime::Date& date, const QString& format)
 {
-    return StrftimeRendering(date, format).Text;
+    return StrftimeRendering(LocalMidnight(date), format).Text;
+}
+
+QString PrintedDateTime(const runtime::WallTime& time, const QString& format, const QLocale& locale)
+{
+    const QDate day(time.Day.Year(), time.Day.Month(), time.Day.Day());
+    return WithAsciiDigits(locale.toString(QDateTime(day, QTime(time.Hour(), time.MinuteOfHour())), format));
+}
+
+std::optional<QString> StrftimeDateTime(const runtime::WallTime& time, const QString& format)
+{
+    const std::optional<std::tm> parts = runtime::LocalParts(time);
+    return parts ? StrftimeRendering(*parts, format).Text : std::nullopt;
 }
 
 QString StrftimeFormatProblem(const QString& format)
 {
     // Whether a conversion writes anything depends on the locale, not on the date (%p is empty in
     // German): any date tells.
-    if (StrftimeRendering(runtime::Date::FromParts(2024, 8, 10), format).NamesTheDate)
+    if (StrftimeRendering(LocalMidnight(runtime::Date::FromParts(2024, 8, 10)), format).NamesTheDate)
         return {};
     return QCoreApplication::translate("CommandLine",
                                        "--date-format \"%1\" writes no part of the date; give a strftime "
@@ -157,8 +170,10 @@ QString StrftimeFormatProblem(const QString& format)
         .arg(format);
 }
 
-QString DateFormatProblem(const QString& format)
+QString DateFormatProblem(const QString& format, FormatFields fields)
 {
+    const QString dateFields = QStringLiteral("dMy");
+    const QString timeFields = fields == FormatFields::DateOrTime ? QStringLiteral("hHm") : QString();
     bool quoted = false;
     bool writesField = false;
     bool hasPercent = false;
@@ -171,7 +186,7 @@ QString DateFormatProblem(const QString& format)
             else
                 quoted = !quoted;
         } else if (!quoted) {
-            writesField = writesField || character == u'd' || character == u'M' || character == u'y';
+            writesField = writesField || dateFields.contains(character) || timeFields.contains(character);
             hasPercent = hasPercent || character == u'%';
         }
     }

@@ -4,6 +4,7 @@
 #include "runtime/LocalTime.h"
 
 #include <QLocale>
+#include <QRegularExpression>
 #include <QString>
 #include <QTime>
 
@@ -24,7 +25,10 @@ QString ShortTimeFormat(const QLocale& locale)
         else if (!quoted && format[at] == u'B')
             format.replace(at, 1, QStringLiteral("AP"));
     }
-    return format;
+    // The columns pick no seconds; a format that writes them (the C locale's "HH:mm:ss") leaves
+    // them out with the separator before them.
+    static const QRegularExpression seconds(QStringLiteral("[^hHmaAP' ]*s+"));
+    return format.remove(seconds);
 }
 
 QString WithAsciiDigits(QString text)

@@ -79,6 +79,11 @@ QString Outcome(std::initializer_list<const char*> arguments)
         outcome += QStringLiteral(" detail %1=%2").arg(DateText(day), description);
     if (!options.textAlign.isEmpty())
         outcome += QStringLiteral(" align ") + options.textAlign;
+    const auto minute = [](std::optional<int> value) { return value ? QString::number(*value) : QStringLiteral("-"); };
+    if (options.time)
+        outcome += QStringLiteral(" time %1/%2/%3 step %4")
+                       .arg(minute(options.startMinute), minute(options.minMinute), minute(options.maxMinute))
+                       .arg(options.minuteStep);
     return outcome + (read.warning.isEmpty() ? QString() : QStringLiteral(" warning ") + read.warning.trimmed());
 }
 
@@ -198,6 +203,22 @@ TEST(CommandLine, ReadsEveryOptionAndRefusesBadValuesWithOneLine)
         {{"--day", "366", "--month", "1", "--year", "9997"},
          "exit 2: datepicker: day 366 of month 1 of year 9997 is not a date from 1000-01-01 to 9997-12-31"},
         {{"--timeout", "0"}, "exit 2: datepicker: --timeout \"0\" is not a whole number from 1 up"},
+        // A time of day only with --time; a start before the first bound starts at its time.
+        {{"--date", "2026-12-06T09:37"}, QString("exit 2: datepicker: --date \"2026-12-06T09:37\" ") + BadDate},
+        {{"--time", "--date", "2026-12-06 09:37", "--minute-step", "15", "--max-date", "2026-12-08"},
+         "start 2026-12-06 min - max 2026-12-08 format yyyy-MM-dd HH:mm time 577/-/- step 15"},
+        {{"--time", "--date", "2024-01-15T10:00", "--min-date", "2024-06-01T09:00"},
+         "start 2024-06-01 min 2024-06-01 max - format yyyy-MM-dd HH:mm time 540/540/- step 1"},
+        {{"--time", "--min-date", "2024-06-01T09:00", "--max-date", "2024-06-01T08:59"},
+         "exit 2: datepicker: --min-date 2024-06-01T09:00 lies after --max-date 2024-06-01T08:59"},
+        {{"--time", "--date", "2026-12-06T24:00"},
+         QString("exit 2: datepicker: --date \"2026-12-06T24:00\" ") + BadDate +
+             ", with or without a time in the form THH:MM"},
+        {{"--calendar", "--time", "--format", "HH:mm"}, "start - min - max - format HH:mm print time -/-/- step 1"},
+        {{"--calendar", "--time"}, "start - min - max - format yyyy-MM-dd HH:mm print date-format %x %R time -/-/- step 1"},
+        {{"--time", "--minute-step", "7"},
+         "exit 2: datepicker: --minute-step \"7\" is not a number from 1 to 30 that divides 60"},
+        {{"--minute-step", "15"}, "exit 2: datepicker: --minute-step needs --time"},
         {{"--width", "-5"}, "exit 2: datepicker: --width \"-5\" is not a whole number from 1 up"},
         {{"--frobnicate"}, "exit 2: datepicker: Unknown option 'frobnicate'."},
         {{"--date"}, "exit 2: datepicker: Missing value after '--date'."},

@@ -52,3 +52,27 @@ TEST(PrintedDate, FollowsAStrftimeFormatInTheUsersLanguage)
     // Output has no length limit: each conversion is written on its own.
     EXPECT_EQ(app::StrftimeDate(Ymd(2024, 2, 29), QString("%A").repeated(20000)).value_or("").size(), 10 * 20000);
 }
+
+// With --time: the chosen wall time, and the zone's offset and %s of that very moment, also on
+// the days the clock is put forward (02:00 to 03:00 skipped) and back (02:30 shown twice: the
+// first, still in summer time).
+TEST(PrintedDate, WritesTheTimeWithTheOffsetOfItsMoment)
+{
+    ::setenv("TZ", "Europe/Berlin", 1);
+    ::tzset();
+    const struct {
+        runtime::WallTime time;
+        const char* format;
+        const char* printed;
+    } cases[] = {
+        {{Ymd(2026, 12, 6), 21 * 60 + 5}, "%x %R", "06.12.2026 21:05"},
+        {{Ymd(2026, 12, 6), 21 * 60 + 5}, "%I:%M %T %s %z", "09:05 21:05:00 1796587500 +0100"},
+        {{Ymd(2026, 3, 29), 3 * 60}, "%R %s %z %Z", "03:00 1774746000 +0200 CEST"},
+        {{Ymd(2026, 10, 25), 2 * 60 + 30}, "%R %s %z", "02:30 1792888200 +0200"},
+        {{Ymd(2026, 3, 29), 2 * 60 + 30}, "%R", "(skipped)"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(app::StrftimeDateTime(c.time, c.format).value_or("(skipped)").toStdString(), c.printed) << c.format;
+    EXPECT_EQ(app::PrintedDateTime({Ymd(2026, 12, 6), 21 * 60 + 5}, "yyyy-MM-dd HH:mm h AP").toStdString(),
+              "2026-12-06 21:05 9 PM");
+}
