@@ -195,7 +195,7 @@ public:
 
 protected:
     markup::ElementPtr Element() const override { return form_.SliderGrids(column_); }
-    int FocusStop() const override { return column_; }
+    int FocusStop() const override { return form_.PlacedColumns().PlaceOf(column_); }
 
 private:
     int column_;
@@ -275,8 +275,8 @@ protected:
     markup::ElementPtr Element() const override { return form_.PromptText(); }
 };
 
-// The window: its children are the header, the three columns, the nine links, the dialog
-// buttons and the prompt.
+// The window: its children are the header, the three columns in the order they stand, the nine
+// links, the dialog buttons and the prompt.
 class WindowAccessible : public QAccessibleWidget {
 public:
     WindowAccessible(QWidget* widget, RegisteredPtr registered)
@@ -332,7 +332,7 @@ private:
         if (form.PromptText() && index == ChildCount(form) - 1)
             return new PromptAccessible(form, self);
         if (index < FirstLinkChild)
-            return new ColumnAccessible(form, self, index - FirstColumnChild);
+            return new ColumnAccessible(form, self, form.PlacedColumns().ColumnAt(index - FirstColumnChild));
         if (index < FirstButtonChild)
             return new LinkAccessible(form, self, index - FirstLinkChild);
         return new ButtonAccessible(form, self, index - FirstButtonChild);
@@ -401,7 +401,7 @@ void AnnounceSelection(Form1& form, const slider::CellGrid& previous)
     for (int column = 0; column < slider::ColumnCount; ++column) {
         if (previous(row, column) == form.CellValues()(row, column))
             continue;
-        if (QAccessibleInterface* part = Part(form, FirstColumnChild + column)) {
+        if (QAccessibleInterface* part = Part(form, FirstColumnChild + form.PlacedColumns().PlaceOf(column))) {
             QAccessibleValueChangeEvent event(part, form.CellValues()(row, column));
             Announce(event);
         }

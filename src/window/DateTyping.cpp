@@ -68,8 +68,8 @@ std::array<int32_t, slider::ColumnCount> Form1::SelectedTriple() const
 
 void Form1::HandleChar(char32_t character)
 {
-    const int32_t column = focusIndex_;
-    if (column < 0 || column >= slider::ColumnCount) {
+    const int32_t column = FocusedColumn();
+    if (column < 0) {
         typed_ = {};
         return;
     }

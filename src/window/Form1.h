@@ -1,5 +1,6 @@
 #pragma once
 
+#include "date/ColumnOrder.h"
 #include "date/DateSlider.h"
 #include "markup/MarkupLabel.h"
 #include "platform/WindowPlacement.h"
@@ -169,9 +170,14 @@ public:
     void PressDialogButton(int32_t index);
     /// How many elements take the keyboard focus: the columns, the links, then the buttons.
     int32_t FocusStopCount() const;
-    /// Which element has the keyboard focus: -1 none, 0..2 a column, 3..11 links 0..8,
-    /// 12 on the dialog buttons in order.
+    /// Which element has the keyboard focus: -1 none, 0..2 the column at that place (see
+    /// PlacedColumns), 3..11 links 0..8, 12 on the dialog buttons in order.
     int32_t FocusIndex() const { return focusIndex_; }
+    /// The column with the keyboard focus, or -1 when no column has it.
+    int32_t FocusedColumn() const;
+    /// Where each column stands, in the order the user's language writes dates; set by the load
+    /// event.
+    const slider::ColumnOrder& PlacedColumns() const { return columnOrder_; }
 
     /// The window's handle, through whose procedure chain its messages travel.
     platform::HWND hWnd() const { return hWnd_; }
@@ -227,6 +233,8 @@ protected:
     markup::ElementPtr BuildDateNote();
     /// Writes the note for the selected date, and marks the described days in the day column.
     void ShowDateNote();
+    /// Widens the header to its longest date where that is wider than the frame.
+    void ReserveHeaderWidth(const markup::ElementPtr& frame);
     /// Grows the label, and with it the window, to hold the prompt, the note, the button row and
     /// any least size, the header and frame keeping their places to each other.
     void FitLabel(const std::shared_ptr<markup::TextBlock>& prompt, const markup::ElementPtr& note,
@@ -308,6 +316,7 @@ private:
     QSize grownBy_{0, 0};
     // What each dialog button shows: 0 plain, 1 hovered, 2 pressed.
     std::vector<int> buttonStates_;
+    slider::ColumnOrder columnOrder_;
     bool inWheel_ = false;
     bool hooked_ = false;
     bool repaintScheduled_ = false;

@@ -19,13 +19,14 @@ namespace {
 
 constexpr int32_t FirstLinkStop = slider::ColumnCount; // three columns, then links 0..8, then the buttons
 constexpr int32_t FirstButtonStop = FirstLinkStop + 9;
-constexpr int32_t YearColumn = 2;
 constexpr int32_t YearsPerPage = 10;
 
 bool IsColumn(int32_t focus) { return focus >= 0 && focus < slider::ColumnCount; }
 bool IsLink(int32_t focus) { return focus >= FirstLinkStop && focus < FirstButtonStop; }
 
 } // namespace
+
+int32_t Form1::FocusedColumn() const { return IsColumn(focusIndex_) ? columnOrder_.ColumnAt(focusIndex_) : -1; }
 
 void Form1::SetFocusIndex(int32_t index)
 {
@@ -34,7 +35,7 @@ void Form1::SetFocusIndex(int32_t index)
     if (index < 0)
         markupLabel1_->SetFocusElement(nullptr);
     else if (IsColumn(index))
-        markupLabel1_->SetFocusElement(SliderGrids(index));
+        markupLabel1_->SetFocusElement(SliderGrids(columnOrder_.ColumnAt(index)));
     else if (IsLink(index))
         markupLabel1_->SetFocusElement(SpecialDateLink(index - FirstLinkStop));
     else
@@ -61,11 +62,11 @@ void Form1::HandleKeyDown(int virtualKey)
         case VK_UP:
         case VK_DOWN:
             if (IsColumn(focus))
-                StepColumn(focus, virtualKey == VK_DOWN ? 1 : -1);
+                StepColumn(FocusedColumn(), virtualKey == VK_DOWN ? 1 : -1);
             break;
         case VK_PRIOR:
         case VK_NEXT:
-            if (focus == YearColumn) {
+            if (FocusedColumn() == slider::YearColumn) {
                 const int32_t row = SelectedRow();
                 const int32_t years = virtualKey == VK_NEXT ? YearsPerPage : -YearsPerPage;
                 SetDate(CellValues()(row, 0), CellValues()(row, 1), CellValues()(row, 2) + years);

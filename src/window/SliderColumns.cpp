@@ -99,7 +99,8 @@ void Form1::BuildSliderColumn(int32_t column)
     sliderGrids_[column] = grid;
     grid->SetMargin(context->CreateThicknessObject(0, 0, 0, 0));
 
-    if (column < 2) {
+    // A line right of every column but the last one shown parts it from its neighbour.
+    if (!columnOrder_.IsLast(column)) {
         const auto separator = As<markup::Border>(context->CreateObject("Border"));
         separator->SetBorderBrush(CreateBrush(0, 90));
         separator->SetBorderThickness(CreateThickness(0, 0, 1, 0));
