@@ -111,6 +111,8 @@ Date Date::AddYears(int32_t years) const { return AddMonths(CheckedMultiply(year
 
 std::string Date::LongText() const
 {
+    if (!WritesDatesInEnglish())
+        return LongDateText(Year(), Month(), Day());
     char dayAndYear[32];
     std::snprintf(dayAndYear, sizeof dayAndYear, " %d, %04d", Day(), Year());
     return WeekdayName(Weekday()) + " " + MonthName(Month()) + dayAndYear;

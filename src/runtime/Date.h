@@ -30,7 +30,8 @@ public:
     /// Moves by whole years, keeping the day or taking the target month's last day.
     Date AddYears(int32_t years) const;
 
-    /// The date written as "dddd mmmm d, yyyy" with the user's weekday and month names.
+    /// The date as the header writes it: "dddd mmmm d, yyyy" in English, and in another language
+    /// that language's long date form, "Dienstag, 8. Dezember 2026".
     std::string LongText() const;
     /// The date in ISO 8601 form, "yyyy-mm-dd".
     std::string IsoText() const;

@@ -7,6 +7,8 @@
 #include <QRegularExpression>
 #include <QString>
 
+#include <vector>
+
 namespace runtime {
 namespace {
 
@@ -57,22 +59,29 @@ std::optional<Date> FromIso(const QString& text)
     return DateOf(match.captured(1).toInt(), match.captured(2).toInt(), match.captured(3).toInt());
 }
 
-// The header's "dddd mmmm d, yyyy": the text must read exactly as the header would write that
-// date, weekday included, though in any case.
+// The header's own form, "Tuesday December 8, 2026" or "2026年12月8日火曜日": the text must read
+// exactly as the header would write that date, weekday included, though in any case. The day
+// and the year are among the text's numbers, and the month is any of the twelve, since not every
+// language writes it in digits.
 std::optional<Date> FromHeader(const QString& text)
 {
-    static const QRegularExpression header(QStringLiteral("^(.+) ([0-9]{1,2}), ([0-9]{4})$"));
-    const QRegularExpressionMatch match = header.match(text);
-    if (!match.hasMatch())
+    static const QRegularExpression number(QStringLiteral("[0-9]+"));
+    std::vector<int> numbers;
+    for (auto match = number.globalMatch(text); match.hasNext();)
+        numbers.push_back(match.next().captured().toInt());
+    // A header holds two or three numbers; a text with many is no header, and trying each
+    // of them as day and as year would take long.
+    if (numbers.size() < 2 || numbers.size() > 4)
         return std::nullopt;
-    const QString names = match.captured(1);
-    for (int month = 1; month <= 12; ++month) {
-        if (!names.endsWith(QLatin1Char(' ') + QString::fromStdString(MonthName(month)), Qt::CaseInsensitive))
-            continue;
-        const std::optional<Date> date = DateOf(match.captured(3).toInt(), month, match.captured(2).toInt());
-        if (date &&
-            WithoutDirectionMarks(QString::fromStdString(date->LongText())).compare(text, Qt::CaseInsensitive) == 0)
-            return date;
+    for (const int year : numbers) {
+        for (const int day : numbers) {
+            for (int month = 1; month <= 12; ++month) {
+                const std::optional<Date> date = DateOf(year, month, day);
+                if (date && WithoutDirectionMarks(QString::fromStdString(date->LongText()))
+                                    .compare(text, Qt::CaseInsensitive) == 0)
+                    return date;
+            }
+        }
     }
     return std::nullopt;
 }

@@ -3,8 +3,10 @@
 #include "runtime/RuntimeError.h"
 
 #include <QCoreApplication>
+#include <QDate>
 #include <QLocale>
 
+#include <algorithm>
 #include <optional>
 
 namespace runtime {
@@ -22,6 +24,42 @@ void CheckRange(int value, int last)
         Raise(ErrInvalidCall);
 }
 
+// The language dates are written in: the pinned locale's, else that of LC_TIME as the C library
+// looks it up. The system locale answers date questions from LC_TIME but names its language
+// after LC_NUMERIC or LANG, so its language cannot tell.
+QLocale::Language DateLanguage()
+{
+    if (PinnedLocale())
+        return PinnedLocale()->language();
+    for (const char* variable : {"LC_ALL", "LC_TIME", "LANG"})
+        if (const QString name = qEnvironmentVariable(variable); !name.isEmpty())
+            return QLocale(name).language();
+    return QLocale::C;
+}
+
+// Where the first letter of a date field (d, M or y) stands in a QLocale date format, quoted
+// text passed over; -1 when the format lacks it.
+qsizetype FieldPosition(const QString& format, QChar field)
+{
+    bool quoted = false;
+    for (qsizetype at = 0; at < format.size(); ++at) {
+        if (format[at] == QLatin1Char('\''))
+            quoted = !quoted;
+        else if (!quoted && format[at] == field)
+            return at;
+    }
+    return -1;
+}
+
+// Digits of every script as ASCII ones, as the columns show them.
+QString WithAsciiDigits(QString text)
+{
+    for (QChar& character : text)
+        if (character.category() == QChar::Number_DecimalDigit)
+            character = QChar(u'0' + character.digitValue());
+    return text;
+}
+
 } // namespace
 
 std::string MonthName(int month)
@@ -34,6 +72,34 @@ std::string WeekdayName(int weekday)
 {
     CheckRange(weekday, 7);
     return CurrentLocale().dayName(weekday, QLocale::LongFormat).toStdString();
+}
+
+bool WritesDatesInEnglish()
+{
+    const QLocale::Language language = DateLanguage();
+    return language == QLocale::English || language == QLocale::C;
+}
+
+std::string LongDateText(int year, int month, int day)
+{
+    const QLocale locale = CurrentLocale();
+    return WithAsciiDigits(locale.toString(QDate(year, month, day), locale.dateFormat(QLocale::LongFormat)))
+        .toStdString();
+}
+
+std::array<int32_t, 3> DateFieldOrder()
+{
+    std::array<int32_t, 3> columns{0, 1, 2};
+    if (WritesDatesInEnglish())
+        return columns;
+    const QString format = CurrentLocale().dateFormat(QLocale::ShortFormat);
+    const std::array<qsizetype, 3> positions{FieldPosition(format, u'M'), FieldPosition(format, u'd'),
+                                             FieldPosition(format, u'y')};
+    // A format that lacks a field keeps the English order rather than guess at one.
+    if (std::find(positions.begin(), positions.end(), -1) != positions.end())
+        return columns;
+    std::sort(columns.begin(), columns.end(), [&](int32_t a, int32_t b) { return positions[a] < positions[b]; });
+    return columns;
 }
 
 void UseLocale(const QLocale& locale) { PinnedLocale() = locale; }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <array>
+#include <cstdint>
 #include <exception>
 #include <string>
 
@@ -7,12 +9,22 @@ class QLocale;
 
 namespace runtime {
 
-/// The full name of a month (1..12) as it stands alone, such as a column heading. The header
-/// uses this form too: it puts the month before the day, where a form that follows a day
+/// The full name of a month (1..12) as it stands alone, such as a column heading. The English
+/// header uses this form too: it puts the month before the day, where a form that follows a day
 /// number ("de desembre", "grudnia") reads wrong.
 std::string MonthName(int month);
 /// The full name of a weekday, 1 = Monday to 7 = Sunday.
 std::string WeekdayName(int weekday);
+
+/// Whether the date is written the English way, as the header "dddd mmmm d, yyyy" over the
+/// columns month, day, year: true under English and the C locale, false in every other language.
+bool WritesDatesInEnglish();
+/// A date (month 1..12, day 1..31) in the language's own long date form, its digits ASCII:
+/// "Dienstag, 8. Dezember 2026", "2026年12月8日火曜日".
+std::string LongDateText(int year, int month, int day);
+/// The columns (0 months, 1 days, 2 years) in the order the language's short date form writes
+/// them: {1, 0, 2} for "dd.MM.yy", {2, 0, 1} for "yyyy/MM/dd". Months, days, years in English.
+std::array<int32_t, 3> DateFieldOrder();
 
 /// Pins the locale the names come from; the user's own locale is used otherwise.
 void UseLocale(const QLocale& locale);

@@ -332,8 +332,8 @@ protected:
     markup::ElementPtr Element() const override { return form_.PromptText(); }
 };
 
-// The window: its children are the header, the three columns, the nine links, the dialog
-// buttons and the prompt.
+// The window: its children are the header, the three columns in the order they stand, the nine
+// links, the dialog buttons and the prompt.
 class WindowAccessible : public QAccessibleWidget {
 public:
     WindowAccessible(QWidget* widget, RegisteredPtr registered)
@@ -391,7 +391,7 @@ private:
         if (const int column = form.ColumnAtStop(index - FirstColumnChild); column >= slider::FirstTimeColumn)
             return new TimeColumnAccessible(form, self, column);
         if (index < FirstLinkChild(form))
-            return new ColumnAccessible(form, self, index - FirstColumnChild);
+            return new ColumnAccessible(form, self, form.ColumnAtStop(index - FirstColumnChild));
         if (index < FirstButtonChild(form))
             return new LinkAccessible(form, self, index - FirstLinkChild(form));
         return new ButtonAccessible(form, self, index - FirstButtonChild(form));
@@ -462,7 +462,7 @@ void AnnounceSelection(Form1& form, const slider::CellGrid& previous)
     for (int column = 0; column < slider::ColumnCount; ++column) {
         if (previous(row, column) == form.CellValues()(row, column))
             continue;
-        if (QAccessibleInterface* part = Part(form, FirstColumnChild + column)) {
+        if (QAccessibleInterface* part = Part(form, FirstColumnChild + form.PlacedColumns().PlaceOf(column))) {
             QAccessibleValueChangeEvent event(part, form.CellValues()(row, column));
             Announce(event);
         }

@@ -79,7 +79,7 @@ std::array<int32_t, slider::ColumnCount> Form1::SelectedTriple() const
 
 void Form1::HandleChar(char32_t character)
 {
-    const int32_t column = ColumnAtStop(focusIndex_);
+    const int32_t column = FocusedColumn();
     if (column < 0) {
         typed_ = {};
         return;

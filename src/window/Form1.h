@@ -1,5 +1,6 @@
 #pragma once
 
+#include "date/ColumnOrder.h"
 #include "date/DateSlider.h"
 #include "date/TimeSlider.h"
 #include "markup/MarkupLabel.h"
@@ -178,12 +179,18 @@ public:
     void PressDialogButton(int32_t index);
     /// How many elements take the keyboard focus: the columns, the links, then the buttons.
     int32_t FocusStopCount() const;
-    /// Which element has the keyboard focus: -1 none, then the columns in order (0..2 without
-    /// time columns), the links 0..8 and the dialog buttons in order.
+    /// Which element has the keyboard focus: -1 none, then the columns at their places (0..2
+    /// without time columns, see PlacedColumns), the links 0..8 and the dialog buttons in order.
     int32_t FocusIndex() const { return focusIndex_; }
+    /// The column with the keyboard focus, or -1 when no column has it.
+    int32_t FocusedColumn() const;
+    /// Where each date column stands, in the order the user's language writes dates; set by the
+    /// load event.
+    const slider::ColumnOrder& PlacedColumns() const { return columnOrder_; }
     /// How many columns take the focus: the three date columns and the time columns shown.
     int32_t ColumnStopCount() const;
-    /// The column (0..5, as StepColumn counts them) at focus stop `stop`, or -1 for none.
+    /// The column (0..5, as StepColumn counts them) at focus stop `stop`: the date columns at
+    /// their places, then the time columns in the language's order; -1 for none.
     int32_t ColumnAtStop(int32_t stop) const;
     /// The grid of any column, date or time; nothing for a column not shown.
     markup::ElementPtr ColumnGrid(int32_t column) const;
@@ -242,6 +249,8 @@ protected:
     markup::ElementPtr BuildDateNote();
     /// Writes the note for the selected date, and marks the described days in the day column.
     void ShowDateNote();
+    /// Widens the header to its longest date where that is wider than the frame.
+    void ReserveHeaderWidth(const markup::ElementPtr& frame);
     /// Grows the label, and with it the window, to hold the prompt, the note, the button row and
     /// any least size, the header and frame keeping their places to each other.
     void FitLabel(const std::shared_ptr<markup::TextBlock>& prompt, const markup::ElementPtr& note,
@@ -338,6 +347,7 @@ private:
     QSize grownBy_{0, 0};
     // What each dialog button shows: 0 plain, 1 hovered, 2 pressed.
     std::vector<int> buttonStates_;
+    slider::ColumnOrder columnOrder_;
     bool inWheel_ = false;
     bool hooked_ = false;
     bool repaintScheduled_ = false;

@@ -32,8 +32,11 @@ int32_t Form1::ColumnAtStop(int32_t stop) const
 {
     if (stop < 0 || stop >= ColumnStopCount())
         return -1;
-    return stop < slider::ColumnCount ? stop : time_->Columns()[static_cast<size_t>(stop - slider::ColumnCount)];
+    return stop < slider::ColumnCount ? columnOrder_.ColumnAt(stop)
+                                      : time_->Columns()[static_cast<size_t>(stop - slider::ColumnCount)];
 }
+
+int32_t Form1::FocusedColumn() const { return ColumnAtStop(focusIndex_); }
 
 void Form1::SetFocusIndex(int32_t index)
 {
@@ -56,7 +59,7 @@ void Form1::HandleKeyDown(int virtualKey)
     const bool shift = GetKeyState(VK_SHIFT) < 0;
     const bool control = GetKeyState(VK_CONTROL) < 0;
     const int32_t focus = focusIndex_;
-    const int32_t column = ColumnAtStop(focus);
+    const int32_t column = FocusedColumn();
     const int32_t firstLink = ColumnStopCount();
     const int32_t firstButton = firstLink + LinkCount;
     // Any key ends what was being typed into a column.

@@ -11,10 +11,13 @@
 #include "platform/Screen.h"
 #include "runtime/Checked.h"
 #include "runtime/Clock.h"
+#include "runtime/Locale.h"
 #include "window/FormDesign.h"
 
+#include <QFontMetricsF>
 #include <QGuiApplication>
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 
@@ -61,7 +64,10 @@ void Form1::BuildLayout()
     frame->SetChild(sliderRow);
     root->Children().Add(frame);
 
-    for (int32_t column = 0; column < slider::ColumnCount; ++column) {
+    // The columns stand as the user's language writes a date: month, day, year in English.
+    columnOrder_ = slider::ColumnOrder::OfLanguage();
+    for (int32_t place = 0; place < slider::ColumnCount; ++place) {
+        const int32_t column = columnOrder_.ColumnAt(place);
         BuildSliderColumn(column);
         sliderRow->Children().Add(sliderGrids_[column]);
     }
@@ -92,7 +98,29 @@ void Form1::BuildLayout()
     const runtime::Date start = startDate_.value_or(runtime::Today());
     SetDate(start.Month(), start.Day(), start.Year());
     // Sized only now: until the cells show dates they hold a placeholder of another width.
+    ReserveHeaderWidth(frame);
     FitLabel(prompt, note, frame, buttonRow);
+}
+
+// The design's English header always fits above its frame; another language's long form may
+// not. Then the header gets the room of its longest date once, so that it is never cut and the
+// frame below it does not change width from one date to the next.
+void Form1::ReserveHeaderWidth(const markup::ElementPtr& frame)
+{
+    if (runtime::WritesDatesInEnglish())
+        return;
+    const QFontMetricsF metrics(dateHeader_->EffectiveFont(markupLabel1_->Defaults()));
+    qreal widest = 0;
+    // Seven days in a row in every month: each weekday's name beside each month's, every day with
+    // two digits, and the time where the header shows one.
+    for (int month = 1; month <= 12; ++month)
+        for (int day = 22; day <= 28; ++day)
+            widest = std::max(widest, metrics.horizontalAdvance(QString::fromStdString(
+                                          HeaderText(runtime::Date::FromParts(2026, month, day)))));
+    markupLabel1_->UpdateLayout();
+    const QMarginsF margin = markup::MarginsOf(dateHeader_->Margin());
+    if (widest + margin.left() + margin.right() > frame->DesiredSize().width())
+        dateHeader_->SetWidth(std::ceil(widest));
 }
 
 std::shared_ptr<markup::TextBlock> Form1::BuildPrompt()
@@ -121,8 +149,9 @@ markup::ElementPtr Form1::PromptText() const
 void Form1::FitLabel(const std::shared_ptr<markup::TextBlock>& prompt, const markup::ElementPtr& note,
                      const markup::ElementPtr& frame, const markup::ElementPtr& buttonRow)
 {
-    if (!prompt && !note && !buttonRow && minimumClientSize_.width() <= 0 && minimumClientSize_.height() <= 0 && !borders_ &&
-        fontScale_ == 1.0)
+    const bool headerWidened = !std::isnan(dateHeader_->Width());
+    if (!prompt && !note && !buttonRow && !headerWidened && minimumClientSize_.width() <= 0 &&
+        minimumClientSize_.height() <= 0 && !borders_ && fontScale_ == 1.0)
         return;
     markupLabel1_->UpdateLayout();
     // The frame's width does not depend on the prompt or the note, so it can be read first; each

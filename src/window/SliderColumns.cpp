@@ -107,6 +107,8 @@ void Form1::BuildSliderColumn(int32_t column)
     StoreColumnGrid(column, grid);
     grid->SetMargin(context->CreateThicknessObject(0, 0, 0, 0));
 
+    // A line right of every column but the last one shown of the date or of the time parts it
+    // from its neighbour.
     if (HasSeparatorAfter(column)) {
         const auto separator = As<markup::Border>(context->CreateObject("Border"));
         separator->SetBorderBrush(CreateBrush(0, 90));
@@ -172,7 +174,7 @@ markup::ElementPtr Form1::ColumnGrid(int32_t column) const
 bool Form1::HasSeparatorAfter(int32_t column) const
 {
     if (column < slider::FirstTimeColumn)
-        return column < slider::YearColumn;
+        return !columnOrder_.IsLast(column);
     const std::vector<int32_t> shown = time_ ? time_->Columns() : std::vector<int32_t>{};
     return !shown.empty() && shown.back() != column;
 }

@@ -1,9 +1,14 @@
+#include "platform/Keyboard.h"
+#include "platform/Messages.h"
+#include "platform/WindowSystem.h"
+#include "runtime/DateText.h"
 #include "runtime/Locale.h"
 #include "support/TestEnvironment.h"
 #include "window/TestForm.h"
 #include "app/Translations.h"
 
 #include <QDir>
+#include <QFontMetricsF>
 #include <QLocale>
 
 #include <typeinfo>
@@ -46,31 +51,60 @@ void CollectOverhangs(const Element& element, double limit, std::vector<std::str
 
 } // namespace
 
-TEST(Languages, TheHeaderAndTheMonthColumnUseTheMonthNameThatStandsAlone)
+// Each language writes the header in its own long form over the columns in the order of its
+// short form, mirrored where it is written right to left; English keeps "dddd mmmm d, yyyy"
+// over month, day, year. Tab, the separators and the accessibility tree follow the places.
+TEST(Languages, TheHeaderAndTheColumnsFollowTheLanguage)
 {
-    const FixedToday today(Ymd(2026, 12, 6));
+    const FixedToday today(Ymd(2026, 12, 8));
     const struct {
         const char* locale;
         const char* header;
+        std::array<int32_t, 3> columns; // in reading order
         const char* month;
         const char* lastOfLastMonth;
     } cases[] = {
-        {"de_DE", "Sonntag Dezember 6, 2026", "Dezember", "Letzter des Vormonats"},
-        {"ca_ES", "diumenge desembre 6, 2026", "desembre", "Últim del mes passat"},
-        {"pl_PL", "niedziela grudzień 6, 2026", "grudzień", "Koniec zeszłego miesiąca"},
+        {"en_US", "Tuesday December 8, 2026", {0, 1, 2}, "December", "Last of last month"},
+        {"en_GB", "Tuesday December 8, 2026", {0, 1, 2}, "December", "Last of last month"},
+        {"de_DE", "Dienstag, 8. Dezember 2026", {1, 0, 2}, "Dezember", "Letzter des Vormonats"},
+        {"pl_PL", "wtorek, 8 grudnia 2026", {1, 0, 2}, "grudzień", "Koniec zeszłego miesiąca"},
+        {"ca_ES", "dimarts, 8 de desembre de 2026", {1, 0, 2}, "desembre", "Últim del mes passat"},
+        {"ja_JP", "2026年12月8日火曜日", {2, 0, 1}, "12月", "先月の末日"},
+        {"hu_HU", "2026. december 8., kedd", {2, 0, 1}, "december", "Előző hónap vége"},
+        {"ar_EG", "الثلاثاء، 8 ديسمبر 2026", {1, 0, 2}, "ديسمبر", "آخر الشهر الماضي"},
+        {"he_IL", "יום שלישי, 8 בדצמבר 2026", {1, 0, 2}, "דצמבר", "סוף החודש הקודם"},
         // Chinese has one translation per script: Hong Kong reads Taiwan's, Singapore China's.
-        {"zh_HK", "星期日 12月 6, 2026", "12月", "上個月最後一天"},
-        {"zh_SG", "星期日 十二月 6, 2026", "十二月", "上月最后一天"},
-        {"nn_NO", "søndag desember 6, 2026", "desember", "Siste i førre månad"},
-        {"he_IL", "יום ראשון דצמבר 6, 2026", "דצמבר", "סוף החודש הקודם"},
+        // Both write their short dates day first.
+        {"zh_HK", "2026年12月8日星期二", {1, 0, 2}, "12月", "上個月最後一天"},
+        {"zh_SG", "2026年12月8日星期二", {1, 0, 2}, "十二月", "上月最后一天"},
     };
     for (const auto& c : cases) {
         const InLanguage language(c.locale);
         TestForm form;
         form.Form_Load();
+        form.MarkupLabel1()->UpdateLayout();
         EXPECT_EQ(form.DateHeader()->Text(), c.header) << c.locale;
         EXPECT_EQ(form.Shown(0, 2), c.month) << c.locale;
         EXPECT_EQ(ShownCaption(form, 6), c.lastOfLastMonth) << c.locale;
+        EXPECT_EQ(runtime::DateFromText(form.DateHeader()->Text()), Ymd(2026, 12, 8)) << c.locale;
+
+        const bool mirrored = QLocale(c.locale).textDirection() == Qt::RightToLeft;
+        for (int32_t place = 0; place < 3; ++place) {
+            const int32_t column = c.columns[place];
+            EXPECT_EQ(form.PlacedColumns().ColumnAt(place), column) << c.locale;
+            if (place < 2) {
+                const double here = form.SliderGrids(column)->Bounds().center().x();
+                const double next = form.SliderGrids(c.columns[place + 1])->Bounds().center().x();
+                EXPECT_TRUE(mirrored ? here > next : here < next) << c.locale << " place " << place;
+            }
+            // A separator Border comes first in every column but the last one.
+            const bool separated = !std::dynamic_pointer_cast<Border>(form.SliderGrids(column)->Children().Item(0))
+                                        ->Name()
+                                        .starts_with("Border_");
+            EXPECT_EQ(separated, place < 2) << c.locale << " column " << column;
+            platform::SendMessageA(form.hWnd(), platform::WM_KEYDOWN, platform::VK_TAB, 0);
+            EXPECT_EQ(form.FocusedColumn(), column) << c.locale << " Tab " << place;
+        }
         form.Form_Unload();
     }
 }
@@ -101,6 +135,23 @@ TEST(Languages, EveryShippedLanguageFitsInsideTheFrameAndTheWindow)
             const QRectF bounds = form.DialogButton(button)->Bounds();
             EXPECT_GE(bounds.left(), outer.left()) << language.toStdString() << " button " << button;
             EXPECT_LE(bounds.right(), outer.right()) << language.toStdString() << " button " << button;
+        }
+        // Every header is whole inside the window, whatever the date, and the frame keeps its
+        // width; the header's text copied and pasted selects its date again.
+        const double frameWidth = outer.width();
+        for (int month = 1; month <= 12; ++month) {
+            for (const int day : {1, 24, 25, 26, 27, 28, 29, 30}) {
+                form.Select(month, day, 2027);
+                form.MarkupLabel1()->UpdateLayout();
+                const auto& header = form.DateHeader();
+                const QFontMetricsF metrics(header->EffectiveFont(form.MarkupLabel1()->Defaults()));
+                EXPECT_LE(metrics.horizontalAdvance(QString::fromStdString(header->Text())), header->Bounds().width() + 0.01)
+                    << language.toStdString() << " " << header->Text();
+                EXPECT_GE(header->Bounds().left(), 0) << language.toStdString();
+                EXPECT_LE(header->Bounds().right(), form.MarkupLabel1()->Size().width()) << language.toStdString();
+                EXPECT_EQ(frame->Bounds().width(), frameWidth) << language.toStdString() << " " << header->Text();
+                EXPECT_EQ(runtime::DateFromText(header->Text()), form.SelectedDate()) << language.toStdString();
+            }
         }
         form.Form_Unload();
     }
