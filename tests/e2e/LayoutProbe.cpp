@@ -1,11 +1,12 @@
 // Prints where the named elements of the picker window lie, in window coordinates, so that
 // the end-to-end test can point the real mouse at them. It builds the window with the same
 // code, fonts and translations as the picker itself, so a language written right to left
-// mirrors it here too: usage "layout_probe [--print] NAME..." prints "NAME X Y"
-// lines, --print for the window with Cancel and OK.
+// mirrors it here too: usage "layout_probe [--print] [--time] NAME..." prints "NAME X Y"
+// lines, --print for the window with Cancel and OK, --time for the one with time columns.
 
 #include "app/Translations.h"
 #include "markup/MarkupLabel.h"
+#include "runtime/ClockStyle.h"
 #include "runtime/Locale.h"
 #include "window/AppFonts.h"
 #include "window/Form1.h"
@@ -23,9 +24,14 @@ int main(int argc, char** argv)
     markup::MarkupLabel::RegisterProgId();
     Form1 form;
     int first = 1;
-    if (argc > 1 && std::strcmp(argv[1], "--print") == 0) {
+    if (argc > first && std::strcmp(argv[first], "--print") == 0) {
         form.SetButtons(FormButtons::CancelOk);
-        first = 2;
+        ++first;
+    }
+    if (argc > first && std::strcmp(argv[first], "--time") == 0) {
+        const slider::DateRange all = slider::SelectableYears();
+        form.SetTimeColumns({1, runtime::CurrentClockStyle(), {all.First, 0}, {all.Last, runtime::MinutesPerDay - 1}}, 0);
+        ++first;
     }
     form.Form_Load();
     form.MarkupLabel1()->UpdateLayout();
