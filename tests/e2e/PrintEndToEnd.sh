@@ -124,21 +124,23 @@ done
 # and year columns, then the link panels. A real input lands on a mirrored cell only where the
 # window is mirrored as well.
 export LANG=ar_EG.UTF-8 LC_ALL="" LANGUAGE=""
-while read -r name x y; do at[$name]="$x $y"; done < <(QT_QPA_PLATFORM=xcb "$probe" --print \
-  TextArea_0_2 TextArea_1_2 TextArea_2_2 SpecialDate_0 SpecialDate_3 Border_0_1 Border_1_3)
+while read -r name x y; do at[$name]="$x $y"; done < <(QT_QPA_PLATFORM=xcb "$probe" --print --time \
+  TextArea_0_2 TextArea_1_2 TextArea_2_2 TextArea_3_2 TextArea_4_2 TextArea_5_2 SpecialDate_0 SpecialDate_3 Border_0_1 Border_1_3)
 descending() { while [ $# -gt 1 ]; do [ "${at[$1]% *}" -gt "${at[$2]% *}" ] || return 1; shift; done; }
-descending TextArea_1_2 TextArea_0_2 TextArea_2_2 SpecialDate_0 SpecialDate_3 ||
-  { echo "FAIL: from the right the columns and links do not come day, month, year, links"; failed=1; }
-start Form1 --print --date 2024-03-13
+descending TextArea_1_2 TextArea_0_2 TextArea_2_2 TextArea_3_2 TextArea_4_2 TextArea_5_2 SpecialDate_0 SpecialDate_3 ||
+  { echo "FAIL: from the right the columns and links do not come day, month, year, hour, minute, AM/PM, links"; failed=1; }
+start Form1 --print --time --date 2024-03-13T21:05
 point Border_1_3 && xdotool click 1
 point TextArea_2_2 && xdotool click 5
+point TextArea_4_2 && xdotool click 4
 point Border_0_1 && xdotool click 1
 keys ctrl+c
 header=$(xclip -o -selection clipboard)
 mkdir -p "$shots" && import -window "$window" "$shots/picker-ar.png"
 keys Return
-finish 0 2025-02-14 "in Arabic a click on a mirrored day, the wheel over the year and a click on a month print ASCII ISO"
-[[ $header == *" 14 "*" 2025" ]] || { echo "FAIL: the header does not read the 14th of 2025 in ASCII digits: $header"; failed=1; }
+finish 0 "2025-02-14 21:04" "in Arabic a click on a mirrored day, the wheel over the year and the minute and a click on a month print ASCII ISO"
+[[ $header == *" 14 "*" 2025 9:04 "* ]] ||
+  { echo "FAIL: the header does not read the 14th of 2025 at 9:04 in ASCII digits: $header"; failed=1; }
 LANG=ja_JP.UTF-8 start Form1 --date 2024-03-13
 import -window "$window" "$shots/picker-ja.png"
 exit $failed

@@ -99,7 +99,7 @@ running_silently() { [ ! -s "$work/stdout" ] && kill -0 "$picker_pid"; }
 check "the picker is still running and has written nothing" running_silently
 stop_process "$picker_pid"
 
-start_in_session QT_QPA_PLATFORM=wayland "$work/datepicker" --print --date 2024-02-29 --title "Date of birth" \
+start_in_session QT_QPA_PLATFORM=wayland "$work/datepicker" --print --time --date 2024-02-29T09:05 --title "Date of birth" \
   >"$work/stdout" 2>"$work/picker.log"
 picker_pid=$!
 focused() { [ "$(window_rect "$1" | cut -d' ' -f6)" = True ]; }
@@ -112,11 +112,12 @@ wait_until ended || kill "$picker_pid" # still open: the check fails on its stat
 status=0
 wait "$picker_pid" || status=$?
 picker_pid=""
-check "--print, then Enter, prints the date and ends with 0 (status $status)" [ "$status:$(cat "$work/stdout")" = "0:2024-02-29" ]
+check "--print --time, then Enter, prints the date and time and ends with 0 (status $status)" \
+  [ "$status:$(cat "$work/stdout")" = "0:2024-02-29 09:05" ]
 
 # No Wayland client can place its window: yad's placement options are taken, and the window
 # opens where the compositor puts the same dialog without them. --class names the app id.
-start_in_session QT_QPA_PLATFORM=wayland "$work/datepicker" --print --date 2024-02-29 --title "Placed" \
+start_in_session QT_QPA_PLATFORM=wayland "$work/datepicker" --print --time --date 2024-02-29 --title "Placed" \
   --center --mouse --posx=-10 --posy=20 --geometry=+5+5 --class=Foo >"$work/stdout" 2>"$work/picker.log"
 picker_pid=$!
 wait_until focused Placed || { echo "FAIL: no window titled Placed has the focus"; cat "$work/picker.log"; exit 1; }
