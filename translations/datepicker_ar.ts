@@ -231,6 +231,26 @@
         <source>Print the date whichever button ends the dialog.</source>
         <translation>يطبع التاريخ أيًّا كان الزر الذي ينهي الحوار.</translation>
     </message>
+    <message>
+        <source>--%1 &quot;%2&quot; is not a date from %3 to %4 in the form YYYY-MM-DD, with or without a time in the form THH:MM</source>
+        <translation>--%1 «%2» ليس تاريخًا من %3 إلى %4 بالصيغة YYYY-MM-DD، مع وقت بالصيغة THH:MM أو بدونه</translation>
+    </message>
+    <message>
+        <source>--minute-step needs --time</source>
+        <translation>يتطلب --minute-step الخيار --time</translation>
+    </message>
+    <message>
+        <source>--minute-step &quot;%1&quot; is not a number from 1 to 30 that divides 60</source>
+        <translation>--minute-step «%1» ليس عددًا من 1 إلى 30 يقسم 60</translation>
+    </message>
+    <message>
+        <source>Pick a time of day too, and print it after the date (default format yyyy-MM-dd HH:mm); --date, --min-date and --max-date then take YYYY-MM-DDTHH:MM.</source>
+        <translation>يختار وقتًا من اليوم أيضًا ويطبعه بعد التاريخ (الصيغة الافتراضية yyyy-MM-dd HH:mm)؛ وعندئذٍ تقبل --date و--min-date و--max-date الصيغة YYYY-MM-DDTHH:MM.</translation>
+    </message>
+    <message>
+        <source>With --time, offer only every so many minutes (1 to 30, dividing 60).</source>
+        <translation>مع --time، يعرض فقط الدقائق التي هي مضاعفات هذا العدد (من 1 إلى 30، من قواسم 60).</translation>
+    </message>
 </context>
 <context>
     <name>DialogFailure</name>
@@ -337,6 +357,10 @@
         <source>Week %1</source>
         <translation>الأسبوع %1</translation>
     </message>
+    <message>
+        <source>Now</source>
+        <translation>الآن</translation>
+    </message>
 </context>
 <context>
     <name>HostWindow</name>
@@ -399,6 +423,18 @@
     <message>
         <source>Year</source>
         <translation>سنة</translation>
+    </message>
+    <message>
+        <source>Hour</source>
+        <translation>ساعة</translation>
+    </message>
+    <message>
+        <source>Minute</source>
+        <translation>دقيقة</translation>
+    </message>
+    <message>
+        <source>AM/PM</source>
+        <translation>ص/م</translation>
     </message>
 </context>
 <context>

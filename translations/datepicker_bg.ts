@@ -231,6 +231,26 @@
         <source>Print the date whichever button ends the dialog.</source>
         <translation>Извежда датата, с който и бутон да завърши диалогът.</translation>
     </message>
+    <message>
+        <source>--%1 &quot;%2&quot; is not a date from %3 to %4 in the form YYYY-MM-DD, with or without a time in the form THH:MM</source>
+        <translation>--%1 „%2“ не е дата от %3 до %4 във вида YYYY-MM-DD, със или без час във вида THH:MM</translation>
+    </message>
+    <message>
+        <source>--minute-step needs --time</source>
+        <translation>--minute-step изисква --time</translation>
+    </message>
+    <message>
+        <source>--minute-step &quot;%1&quot; is not a number from 1 to 30 that divides 60</source>
+        <translation>--minute-step „%1“ не е число от 1 до 30, което дели 60</translation>
+    </message>
+    <message>
+        <source>Pick a time of day too, and print it after the date (default format yyyy-MM-dd HH:mm); --date, --min-date and --max-date then take YYYY-MM-DDTHH:MM.</source>
+        <translation>Избира и час от деня и го извежда след датата (формат по подразбиране yyyy-MM-dd HH:mm); тогава --date, --min-date и --max-date приемат YYYY-MM-DDTHH:MM.</translation>
+    </message>
+    <message>
+        <source>With --time, offer only every so many minutes (1 to 30, dividing 60).</source>
+        <translation>С --time предлага само минути, кратни на това число (от 1 до 30, делител на 60).</translation>
+    </message>
 </context>
 <context>
     <name>DialogFailure</name>
@@ -337,6 +357,10 @@
         <source>Week %1</source>
         <translation>Седмица %1</translation>
     </message>
+    <message>
+        <source>Now</source>
+        <translation>Сега</translation>
+    </message>
 </context>
 <context>
     <name>HostWindow</name>
@@ -399,6 +423,18 @@
     <message>
         <source>Year</source>
         <translation>Година</translation>
+    </message>
+    <message>
+        <source>Hour</source>
+        <translation>Час</translation>
+    </message>
+    <message>
+        <source>Minute</source>
+        <translation>Минута</translation>
+    </message>
+    <message>
+        <source>AM/PM</source>
+        <translation>пр.об./сл.об.</translation>
     </message>
 </context>
 <context>

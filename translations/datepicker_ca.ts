@@ -231,6 +231,26 @@
         <source>Print the date whichever button ends the dialog.</source>
         <translation>Escriu la data sigui quin sigui el botó que tanca el diàleg.</translation>
     </message>
+    <message>
+        <source>--%1 &quot;%2&quot; is not a date from %3 to %4 in the form YYYY-MM-DD, with or without a time in the form THH:MM</source>
+        <translation>--%1 «%2» no és una data del %3 al %4 en la forma YYYY-MM-DD, amb una hora en la forma THH:MM o sense</translation>
+    </message>
+    <message>
+        <source>--minute-step needs --time</source>
+        <translation>--minute-step necessita --time</translation>
+    </message>
+    <message>
+        <source>--minute-step &quot;%1&quot; is not a number from 1 to 30 that divides 60</source>
+        <translation>--minute-step «%1» no és un nombre de l’1 al 30 que divideixi 60</translation>
+    </message>
+    <message>
+        <source>Pick a time of day too, and print it after the date (default format yyyy-MM-dd HH:mm); --date, --min-date and --max-date then take YYYY-MM-DDTHH:MM.</source>
+        <translation>Tria també una hora del dia i l’escriu després de la data (format per defecte yyyy-MM-dd HH:mm); aleshores --date, --min-date i --max-date accepten YYYY-MM-DDTHH:MM.</translation>
+    </message>
+    <message>
+        <source>With --time, offer only every so many minutes (1 to 30, dividing 60).</source>
+        <translation>Amb --time, ofereix només els minuts múltiples d’aquest nombre (de l’1 al 30, divisor de 60).</translation>
+    </message>
 </context>
 <context>
     <name>DialogFailure</name>
@@ -337,6 +357,10 @@
         <source>Week %1</source>
         <translation>Setmana %1</translation>
     </message>
+    <message>
+        <source>Now</source>
+        <translation>Ara</translation>
+    </message>
 </context>
 <context>
     <name>HostWindow</name>
@@ -399,6 +423,18 @@
     <message>
         <source>Year</source>
         <translation>Any</translation>
+    </message>
+    <message>
+        <source>Hour</source>
+        <translation>Hora</translation>
+    </message>
+    <message>
+        <source>Minute</source>
+        <translation>Minut</translation>
+    </message>
+    <message>
+        <source>AM/PM</source>
+        <translation>a. m./p. m.</translation>
     </message>
 </context>
 <context>

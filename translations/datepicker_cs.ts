@@ -231,6 +231,26 @@
         <source>Print the date whichever button ends the dialog.</source>
         <translation>Vypíše datum, ať dialog ukončí kterékoli tlačítko.</translation>
     </message>
+    <message>
+        <source>--%1 &quot;%2&quot; is not a date from %3 to %4 in the form YYYY-MM-DD, with or without a time in the form THH:MM</source>
+        <translation>--%1 „%2“ není datum od %3 do %4 ve tvaru YYYY-MM-DD, s časem ve tvaru THH:MM nebo bez něj</translation>
+    </message>
+    <message>
+        <source>--minute-step needs --time</source>
+        <translation>--minute-step vyžaduje --time</translation>
+    </message>
+    <message>
+        <source>--minute-step &quot;%1&quot; is not a number from 1 to 30 that divides 60</source>
+        <translation>--minute-step „%1“ není číslo od 1 do 30, které dělí 60</translation>
+    </message>
+    <message>
+        <source>Pick a time of day too, and print it after the date (default format yyyy-MM-dd HH:mm); --date, --min-date and --max-date then take YYYY-MM-DDTHH:MM.</source>
+        <translation>Vybere i denní čas a vypíše ho za datem (výchozí formát yyyy-MM-dd HH:mm); --date, --min-date a --max-date pak přijímají YYYY-MM-DDTHH:MM.</translation>
+    </message>
+    <message>
+        <source>With --time, offer only every so many minutes (1 to 30, dividing 60).</source>
+        <translation>S --time nabízí jen minuty, které jsou násobkem tohoto čísla (1 až 30, dělitel 60).</translation>
+    </message>
 </context>
 <context>
     <name>DialogFailure</name>
@@ -337,6 +357,10 @@
         <source>Week %1</source>
         <translation>Týden %1</translation>
     </message>
+    <message>
+        <source>Now</source>
+        <translation>Nyní</translation>
+    </message>
 </context>
 <context>
     <name>HostWindow</name>
@@ -399,6 +423,18 @@
     <message>
         <source>Year</source>
         <translation>Rok</translation>
+    </message>
+    <message>
+        <source>Hour</source>
+        <translation>Hodina</translation>
+    </message>
+    <message>
+        <source>Minute</source>
+        <translation>Minuta</translation>
+    </message>
+    <message>
+        <source>AM/PM</source>
+        <translation>dop./odp.</translation>
     </message>
 </context>
 <context>

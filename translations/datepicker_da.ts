@@ -231,6 +231,26 @@
         <source>Print the date whichever button ends the dialog.</source>
         <translation>Udskriv datoen, uanset hvilken knap der afslutter dialogen.</translation>
     </message>
+    <message>
+        <source>--%1 &quot;%2&quot; is not a date from %3 to %4 in the form YYYY-MM-DD, with or without a time in the form THH:MM</source>
+        <translation>--%1 »%2« er ikke en dato fra %3 til %4 på formen YYYY-MM-DD, med eller uden et klokkeslæt på formen THH:MM</translation>
+    </message>
+    <message>
+        <source>--minute-step needs --time</source>
+        <translation>--minute-step kræver --time</translation>
+    </message>
+    <message>
+        <source>--minute-step &quot;%1&quot; is not a number from 1 to 30 that divides 60</source>
+        <translation>--minute-step »%1« er ikke et tal fra 1 til 30, der går op i 60</translation>
+    </message>
+    <message>
+        <source>Pick a time of day too, and print it after the date (default format yyyy-MM-dd HH:mm); --date, --min-date and --max-date then take YYYY-MM-DDTHH:MM.</source>
+        <translation>Vælg også et klokkeslæt, og udskriv det efter datoen (standardformat yyyy-MM-dd HH:mm); --date, --min-date og --max-date tager så YYYY-MM-DDTHH:MM.</translation>
+    </message>
+    <message>
+        <source>With --time, offer only every so many minutes (1 to 30, dividing 60).</source>
+        <translation>Tilbyd med --time kun minutter, der er et multiplum af dette tal (1 til 30, går op i 60).</translation>
+    </message>
 </context>
 <context>
     <name>DialogFailure</name>
@@ -337,6 +357,10 @@
         <source>Week %1</source>
         <translation>Uge %1</translation>
     </message>
+    <message>
+        <source>Now</source>
+        <translation>Nu</translation>
+    </message>
 </context>
 <context>
     <name>HostWindow</name>
@@ -399,6 +423,18 @@
     <message>
         <source>Year</source>
         <translation>År</translation>
+    </message>
+    <message>
+        <source>Hour</source>
+        <translation>Time</translation>
+    </message>
+    <message>
+        <source>Minute</source>
+        <translation>Minut</translation>
+    </message>
+    <message>
+        <source>AM/PM</source>
+        <translation>AM/PM</translation>
     </message>
 </context>
 <context>

@@ -231,6 +231,26 @@
         <source>Print the date whichever button ends the dialog.</source>
         <translation>Das Datum ausgeben, mit welcher Schaltfläche der Dialog auch endet.</translation>
     </message>
+    <message>
+        <source>--%1 &quot;%2&quot; is not a date from %3 to %4 in the form YYYY-MM-DD, with or without a time in the form THH:MM</source>
+        <translation>--%1 „%2“ ist kein Datum von %3 bis %4 im Format YYYY-MM-DD, mit oder ohne Uhrzeit im Format THH:MM</translation>
+    </message>
+    <message>
+        <source>--minute-step needs --time</source>
+        <translation>--minute-step setzt --time voraus</translation>
+    </message>
+    <message>
+        <source>--minute-step &quot;%1&quot; is not a number from 1 to 30 that divides 60</source>
+        <translation>--minute-step „%1“ ist keine Zahl von 1 bis 30, die 60 teilt</translation>
+    </message>
+    <message>
+        <source>Pick a time of day too, and print it after the date (default format yyyy-MM-dd HH:mm); --date, --min-date and --max-date then take YYYY-MM-DDTHH:MM.</source>
+        <translation>Wählt auch eine Uhrzeit und gibt sie nach dem Datum aus (Standardformat yyyy-MM-dd HH:mm); --date, --min-date und --max-date nehmen dann YYYY-MM-DDTHH:MM.</translation>
+    </message>
+    <message>
+        <source>With --time, offer only every so many minutes (1 to 30, dividing 60).</source>
+        <translation>Bietet mit --time nur Minuten an, die ein Vielfaches dieser Zahl sind (1 bis 30, Teiler von 60).</translation>
+    </message>
 </context>
 <context>
     <name>DialogFailure</name>
@@ -337,6 +357,10 @@
         <source>Week %1</source>
         <translation>Woche %1</translation>
     </message>
+    <message>
+        <source>Now</source>
+        <translation>Jetzt</translation>
+    </message>
 </context>
 <context>
     <name>HostWindow</name>
@@ -399,6 +423,18 @@
     <message>
         <source>Year</source>
         <translation>Jahr</translation>
+    </message>
+    <message>
+        <source>Hour</source>
+        <translation>Stunde</translation>
+    </message>
+    <message>
+        <source>Minute</source>
+        <translation>Minute</translation>
+    </message>
+    <message>
+        <source>AM/PM</source>
+        <translation>vorm./nachm.</translation>
     </message>
 </context>
 <context>

@@ -231,6 +231,26 @@
         <source>Print the date whichever button ends the dialog.</source>
         <translation>با هر دکمه‌ای که گفت‌وگو پایان یابد، تاریخ را چاپ می‌کند.</translation>
     </message>
+    <message>
+        <source>--%1 &quot;%2&quot; is not a date from %3 to %4 in the form YYYY-MM-DD, with or without a time in the form THH:MM</source>
+        <translation>--%1 «%2» تاریخی از %3 تا %4 در قالب YYYY-MM-DD، با یا بدون زمانی در قالب THH:MM، نیست</translation>
+    </message>
+    <message>
+        <source>--minute-step needs --time</source>
+        <translation>--minute-step به --time نیاز دارد</translation>
+    </message>
+    <message>
+        <source>--minute-step &quot;%1&quot; is not a number from 1 to 30 that divides 60</source>
+        <translation>--minute-step «%1» عددی از 1 تا 30 که 60 بر آن بخش‌پذیر باشد نیست</translation>
+    </message>
+    <message>
+        <source>Pick a time of day too, and print it after the date (default format yyyy-MM-dd HH:mm); --date, --min-date and --max-date then take YYYY-MM-DDTHH:MM.</source>
+        <translation>زمانی از روز را هم برمی‌گزیند و آن را پس از تاریخ چاپ می‌کند (قالب پیش‌فرض yyyy-MM-dd HH:mm)؛ آنگاه --date و --min-date و --max-date قالب YYYY-MM-DDTHH:MM را می‌پذیرند.</translation>
+    </message>
+    <message>
+        <source>With --time, offer only every so many minutes (1 to 30, dividing 60).</source>
+        <translation>با --time فقط دقیقه‌هایی را پیشنهاد می‌کند که مضرب این عدد باشند (1 تا 30، مقسوم‌علیه 60).</translation>
+    </message>
 </context>
 <context>
     <name>DialogFailure</name>
@@ -337,6 +357,10 @@
         <source>Week %1</source>
         <translation>هفتهٔ %1</translation>
     </message>
+    <message>
+        <source>Now</source>
+        <translation>اکنون</translation>
+    </message>
 </context>
 <context>
     <name>HostWindow</name>
@@ -399,6 +423,18 @@
     <message>
         <source>Year</source>
         <translation>سال</translation>
+    </message>
+    <message>
+        <source>Hour</source>
+        <translation>ساعت</translation>
+    </message>
+    <message>
+        <source>Minute</source>
+        <translation>دقیقه</translation>
+    </message>
+    <message>
+        <source>AM/PM</source>
+        <translation>ق.ظ./ب.ظ.</translation>
     </message>
 </context>
 <context>

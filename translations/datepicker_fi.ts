@@ -231,6 +231,26 @@
         <source>Print the date whichever button ends the dialog.</source>
         <translation>Tulosta päivämäärä, millä painikkeella tahansa valintaikkuna päättyy.</translation>
     </message>
+    <message>
+        <source>--%1 &quot;%2&quot; is not a date from %3 to %4 in the form YYYY-MM-DD, with or without a time in the form THH:MM</source>
+        <translation>--%1 ”%2” ei ole päivämäärä väliltä %3–%4 muodossa YYYY-MM-DD, kellonajan kanssa muodossa THH:MM tai ilman</translation>
+    </message>
+    <message>
+        <source>--minute-step needs --time</source>
+        <translation>--minute-step vaatii valitsimen --time</translation>
+    </message>
+    <message>
+        <source>--minute-step &quot;%1&quot; is not a number from 1 to 30 that divides 60</source>
+        <translation>--minute-step ”%1” ei ole luku väliltä 1–30, joka jakaa luvun 60</translation>
+    </message>
+    <message>
+        <source>Pick a time of day too, and print it after the date (default format yyyy-MM-dd HH:mm); --date, --min-date and --max-date then take YYYY-MM-DDTHH:MM.</source>
+        <translation>Valitse myös kellonaika ja tulosta se päivämäärän jälkeen (oletusmuoto yyyy-MM-dd HH:mm); --date, --min-date ja --max-date ottavat silloin muodon YYYY-MM-DDTHH:MM.</translation>
+    </message>
+    <message>
+        <source>With --time, offer only every so many minutes (1 to 30, dividing 60).</source>
+        <translation>Tarjoa --time-valitsimen kanssa vain minuutit, jotka ovat tämän luvun monikertoja (1–30, luvun 60 tekijä).</translation>
+    </message>
 </context>
 <context>
     <name>DialogFailure</name>
@@ -337,6 +357,10 @@
         <source>Week %1</source>
         <translation>Viikko %1</translation>
     </message>
+    <message>
+        <source>Now</source>
+        <translation>Nyt</translation>
+    </message>
 </context>
 <context>
     <name>HostWindow</name>
@@ -399,6 +423,18 @@
     <message>
         <source>Year</source>
         <translation>Vuosi</translation>
+    </message>
+    <message>
+        <source>Hour</source>
+        <translation>Tunti</translation>
+    </message>
+    <message>
+        <source>Minute</source>
+        <translation>Minuutti</translation>
+    </message>
+    <message>
+        <source>AM/PM</source>
+        <translation>ap./ip.</translation>
     </message>
 </context>
 <context>

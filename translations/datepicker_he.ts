@@ -231,6 +231,26 @@
         <source>Print the date whichever button ends the dialog.</source>
         <translation>הדפסת התאריך לא משנה איזה כפתור מסיים את תיבת הדו־שיח.</translation>
     </message>
+    <message>
+        <source>--%1 &quot;%2&quot; is not a date from %3 to %4 in the form YYYY-MM-DD, with or without a time in the form THH:MM</source>
+        <translation>--%1 ”%2” אינו תאריך בין %3 ל־%4 בתבנית YYYY-MM-DD, עם או בלי שעה בתבנית THH:MM</translation>
+    </message>
+    <message>
+        <source>--minute-step needs --time</source>
+        <translation>--minute-step דורש את --time</translation>
+    </message>
+    <message>
+        <source>--minute-step &quot;%1&quot; is not a number from 1 to 30 that divides 60</source>
+        <translation>--minute-step ”%1” אינו מספר בין 1 ל־30 שמחלק את 60</translation>
+    </message>
+    <message>
+        <source>Pick a time of day too, and print it after the date (default format yyyy-MM-dd HH:mm); --date, --min-date and --max-date then take YYYY-MM-DDTHH:MM.</source>
+        <translation>לבחור גם שעה ביום ולהדפיס אותה אחרי התאריך (תבנית ברירת המחדל yyyy-MM-dd HH:mm); אז --date, --min-date ו־--max-date מקבלים YYYY-MM-DDTHH:MM.</translation>
+    </message>
+    <message>
+        <source>With --time, offer only every so many minutes (1 to 30, dividing 60).</source>
+        <translation>עם --time, להציע רק דקות שהן כפולות של מספר זה (1 עד 30, מחלק של 60).</translation>
+    </message>
 </context>
 <context>
     <name>DialogFailure</name>
@@ -337,6 +357,10 @@
         <source>Week %1</source>
         <translation>שבוע %1</translation>
     </message>
+    <message>
+        <source>Now</source>
+        <translation>עכשיו</translation>
+    </message>
 </context>
 <context>
     <name>HostWindow</name>
@@ -399,6 +423,18 @@
     <message>
         <source>Year</source>
         <translation>שנה</translation>
+    </message>
+    <message>
+        <source>Hour</source>
+        <translation>שעה</translation>
+    </message>
+    <message>
+        <source>Minute</source>
+        <translation>דקה</translation>
+    </message>
+    <message>
+        <source>AM/PM</source>
+        <translation>לפנה״צ/אחה״צ</translation>
     </message>
 </context>
 <context>

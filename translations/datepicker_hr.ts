@@ -231,6 +231,26 @@
         <source>Print the date whichever button ends the dialog.</source>
         <translation>Ispisuje datum kojom god tipkom dijalog završi.</translation>
     </message>
+    <message>
+        <source>--%1 &quot;%2&quot; is not a date from %3 to %4 in the form YYYY-MM-DD, with or without a time in the form THH:MM</source>
+        <translation>--%1 „%2“ nije datum od %3 do %4 u obliku YYYY-MM-DD, sa ili bez vremena u obliku THH:MM</translation>
+    </message>
+    <message>
+        <source>--minute-step needs --time</source>
+        <translation>--minute-step zahtijeva --time</translation>
+    </message>
+    <message>
+        <source>--minute-step &quot;%1&quot; is not a number from 1 to 30 that divides 60</source>
+        <translation>--minute-step „%1“ nije broj od 1 do 30 koji dijeli 60</translation>
+    </message>
+    <message>
+        <source>Pick a time of day too, and print it after the date (default format yyyy-MM-dd HH:mm); --date, --min-date and --max-date then take YYYY-MM-DDTHH:MM.</source>
+        <translation>Odabire i doba dana i ispisuje ga nakon datuma (zadani oblik yyyy-MM-dd HH:mm); --date, --min-date i --max-date tada primaju YYYY-MM-DDTHH:MM.</translation>
+    </message>
+    <message>
+        <source>With --time, offer only every so many minutes (1 to 30, dividing 60).</source>
+        <translation>Uz --time nudi samo minute koje su višekratnik ovog broja (od 1 do 30, djelitelj broja 60).</translation>
+    </message>
 </context>
 <context>
     <name>DialogFailure</name>
@@ -337,6 +357,10 @@
         <source>Week %1</source>
         <translation>Tjedan %1</translation>
     </message>
+    <message>
+        <source>Now</source>
+        <translation>Sada</translation>
+    </message>
 </context>
 <context>
     <name>HostWindow</name>
@@ -399,6 +423,18 @@
     <message>
         <source>Year</source>
         <translation>Godina</translation>
+    </message>
+    <message>
+        <source>Hour</source>
+        <translation>Sat</translation>
+    </message>
+    <message>
+        <source>Minute</source>
+        <translation>Minuta</translation>
+    </message>
+    <message>
+        <source>AM/PM</source>
+        <translation>prijepodne/poslijepodne</translation>
     </message>
 </context>
 <context>

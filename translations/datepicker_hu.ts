@@ -231,6 +231,26 @@
         <source>Print the date whichever button ends the dialog.</source>
         <translation>Kiírja a dátumot, bármelyik gomb zárja is be a párbeszédablakot.</translation>
     </message>
+    <message>
+        <source>--%1 &quot;%2&quot; is not a date from %3 to %4 in the form YYYY-MM-DD, with or without a time in the form THH:MM</source>
+        <translation>--%1 „%2” nem %3 és %4 közötti, YYYY-MM-DD alakú dátum, THH:MM alakú időponttal vagy anélkül</translation>
+    </message>
+    <message>
+        <source>--minute-step needs --time</source>
+        <translation>A --minute-step csak a --time mellett adható meg</translation>
+    </message>
+    <message>
+        <source>--minute-step &quot;%1&quot; is not a number from 1 to 30 that divides 60</source>
+        <translation>--minute-step „%1” nem 1 és 30 közötti szám, amely osztja a 60-at</translation>
+    </message>
+    <message>
+        <source>Pick a time of day too, and print it after the date (default format yyyy-MM-dd HH:mm); --date, --min-date and --max-date then take YYYY-MM-DDTHH:MM.</source>
+        <translation>Időpontot is választ, és a dátum után kiírja (alapértelmezett formátum: yyyy-MM-dd HH:mm); ekkor a --date, a --min-date és a --max-date YYYY-MM-DDTHH:MM alakot is elfogad.</translation>
+    </message>
+    <message>
+        <source>With --time, offer only every so many minutes (1 to 30, dividing 60).</source>
+        <translation>A --time mellett csak e szám többszöröseit kínálja percként (1 és 30 között, a 60 osztója).</translation>
+    </message>
 </context>
 <context>
     <name>DialogFailure</name>
@@ -337,6 +357,10 @@
         <source>Week %1</source>
         <translation>%1. hét</translation>
     </message>
+    <message>
+        <source>Now</source>
+        <translation>Most</translation>
+    </message>
 </context>
 <context>
     <name>HostWindow</name>
@@ -399,6 +423,18 @@
     <message>
         <source>Year</source>
         <translation>Év</translation>
+    </message>
+    <message>
+        <source>Hour</source>
+        <translation>Óra</translation>
+    </message>
+    <message>
+        <source>Minute</source>
+        <translation>Perc</translation>
+    </message>
+    <message>
+        <source>AM/PM</source>
+        <translation>de./du.</translation>
     </message>
 </context>
 <context>

@@ -231,6 +231,26 @@
         <source>Print the date whichever button ends the dialog.</source>
         <translation>どのボタンでダイアログを終了しても日付を出力します。</translation>
     </message>
+    <message>
+        <source>--%1 &quot;%2&quot; is not a date from %3 to %4 in the form YYYY-MM-DD, with or without a time in the form THH:MM</source>
+        <translation>--%1 「%2」は %3 から %4 までの YYYY-MM-DD 形式（THH:MM 形式の時刻は任意）の日付ではありません</translation>
+    </message>
+    <message>
+        <source>--minute-step needs --time</source>
+        <translation>--minute-step には --time が必要です</translation>
+    </message>
+    <message>
+        <source>--minute-step &quot;%1&quot; is not a number from 1 to 30 that divides 60</source>
+        <translation>--minute-step 「%1」は 60 を割り切る 1 から 30 までの数ではありません</translation>
+    </message>
+    <message>
+        <source>Pick a time of day too, and print it after the date (default format yyyy-MM-dd HH:mm); --date, --min-date and --max-date then take YYYY-MM-DDTHH:MM.</source>
+        <translation>時刻も選び、日付の後に出力します（既定の形式は yyyy-MM-dd HH:mm）。このとき --date、--min-date、--max-date は YYYY-MM-DDTHH:MM を受け付けます。</translation>
+    </message>
+    <message>
+        <source>With --time, offer only every so many minutes (1 to 30, dividing 60).</source>
+        <translation>--time とともに、この数の倍数の分だけを選べるようにします（1 から 30 まで、60 の約数）。</translation>
+    </message>
 </context>
 <context>
     <name>DialogFailure</name>
@@ -337,6 +357,10 @@
         <source>Week %1</source>
         <translation>第 %1 週</translation>
     </message>
+    <message>
+        <source>Now</source>
+        <translation>現在</translation>
+    </message>
 </context>
 <context>
     <name>HostWindow</name>
@@ -399,6 +423,18 @@
     <message>
         <source>Year</source>
         <translation>年</translation>
+    </message>
+    <message>
+        <source>Hour</source>
+        <translation>時</translation>
+    </message>
+    <message>
+        <source>Minute</source>
+        <translation>分</translation>
+    </message>
+    <message>
+        <source>AM/PM</source>
+        <translation>午前/午後</translation>
     </message>
 </context>
 <context>

@@ -231,6 +231,26 @@
         <source>Print the date whichever button ends the dialog.</source>
         <translation>어느 단추로 대화 상자를 끝내든 날짜를 출력합니다.</translation>
     </message>
+    <message>
+        <source>--%1 &quot;%2&quot; is not a date from %3 to %4 in the form YYYY-MM-DD, with or without a time in the form THH:MM</source>
+        <translation>--%1 “%2”은(는) %3부터 %4까지의 YYYY-MM-DD 형식 날짜(THH:MM 형식의 시각은 선택)가 아닙니다</translation>
+    </message>
+    <message>
+        <source>--minute-step needs --time</source>
+        <translation>--minute-step에는 --time이 필요합니다</translation>
+    </message>
+    <message>
+        <source>--minute-step &quot;%1&quot; is not a number from 1 to 30 that divides 60</source>
+        <translation>--minute-step “%1”은(는) 60의 약수인 1에서 30 사이의 수가 아닙니다</translation>
+    </message>
+    <message>
+        <source>Pick a time of day too, and print it after the date (default format yyyy-MM-dd HH:mm); --date, --min-date and --max-date then take YYYY-MM-DDTHH:MM.</source>
+        <translation>시각도 선택하여 날짜 뒤에 출력합니다(기본 형식 yyyy-MM-dd HH:mm). 이때 --date, --min-date, --max-date는 YYYY-MM-DDTHH:MM 형식을 받습니다.</translation>
+    </message>
+    <message>
+        <source>With --time, offer only every so many minutes (1 to 30, dividing 60).</source>
+        <translation>--time과 함께 쓰면 이 수의 배수인 분만 제공합니다(1에서 30 사이, 60의 약수).</translation>
+    </message>
 </context>
 <context>
     <name>DialogFailure</name>
@@ -337,6 +357,10 @@
         <source>Week %1</source>
         <translation>%1주</translation>
     </message>
+    <message>
+        <source>Now</source>
+        <translation>지금</translation>
+    </message>
 </context>
 <context>
     <name>HostWindow</name>
@@ -399,6 +423,18 @@
     <message>
         <source>Year</source>
         <translation>연도</translation>
+    </message>
+    <message>
+        <source>Hour</source>
+        <translation>시</translation>
+    </message>
+    <message>
+        <source>Minute</source>
+        <translation>분</translation>
+    </message>
+    <message>
+        <source>AM/PM</source>
+        <translation>오전/오후</translation>
     </message>
 </context>
 <context>

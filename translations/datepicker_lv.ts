@@ -231,6 +231,26 @@
         <source>Print the date whichever button ends the dialog.</source>
         <translation>Izvadīt datumu neatkarīgi no tā, kura poga beidz dialogu.</translation>
     </message>
+    <message>
+        <source>--%1 &quot;%2&quot; is not a date from %3 to %4 in the form YYYY-MM-DD, with or without a time in the form THH:MM</source>
+        <translation>--%1 “%2” nav datums no %3 līdz %4 formātā YYYY-MM-DD, ar laiku formātā THH:MM vai bez tā</translation>
+    </message>
+    <message>
+        <source>--minute-step needs --time</source>
+        <translation>--minute-step prasa --time</translation>
+    </message>
+    <message>
+        <source>--minute-step &quot;%1&quot; is not a number from 1 to 30 that divides 60</source>
+        <translation>--minute-step “%1” nav skaitlis no 1 līdz 30, ar kuru dalās 60</translation>
+    </message>
+    <message>
+        <source>Pick a time of day too, and print it after the date (default format yyyy-MM-dd HH:mm); --date, --min-date and --max-date then take YYYY-MM-DDTHH:MM.</source>
+        <translation>Izvēlēties arī diennakts laiku un izvadīt to pēc datuma (noklusējuma formāts yyyy-MM-dd HH:mm); tad --date, --min-date un --max-date pieņem YYYY-MM-DDTHH:MM.</translation>
+    </message>
+    <message>
+        <source>With --time, offer only every so many minutes (1 to 30, dividing 60).</source>
+        <translation>Ar --time piedāvāt tikai minūtes, kas ir šī skaitļa daudzkārtņi (no 1 līdz 30, skaitļa 60 dalītājs).</translation>
+    </message>
 </context>
 <context>
     <name>DialogFailure</name>
@@ -337,6 +357,10 @@
         <source>Week %1</source>
         <translation>%1. nedēļa</translation>
     </message>
+    <message>
+        <source>Now</source>
+        <translation>Tagad</translation>
+    </message>
 </context>
 <context>
     <name>HostWindow</name>
@@ -399,6 +423,18 @@
     <message>
         <source>Year</source>
         <translation>Gads</translation>
+    </message>
+    <message>
+        <source>Hour</source>
+        <translation>Stunda</translation>
+    </message>
+    <message>
+        <source>Minute</source>
+        <translation>Minūte</translation>
+    </message>
+    <message>
+        <source>AM/PM</source>
+        <translation>priekšp./pēcp.</translation>
     </message>
 </context>
 <context>

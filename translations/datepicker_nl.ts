@@ -231,6 +231,26 @@
         <source>Print the date whichever button ends the dialog.</source>
         <translation>De datum schrijven, met welke knop het dialoogvenster ook eindigt.</translation>
     </message>
+    <message>
+        <source>--%1 &quot;%2&quot; is not a date from %3 to %4 in the form YYYY-MM-DD, with or without a time in the form THH:MM</source>
+        <translation>--%1 ‘%2’ is geen datum van %3 tot en met %4 in de vorm YYYY-MM-DD, met of zonder een tijd in de vorm THH:MM</translation>
+    </message>
+    <message>
+        <source>--minute-step needs --time</source>
+        <translation>--minute-step vereist --time</translation>
+    </message>
+    <message>
+        <source>--minute-step &quot;%1&quot; is not a number from 1 to 30 that divides 60</source>
+        <translation>--minute-step ‘%1’ is geen getal van 1 tot en met 30 waardoor 60 deelbaar is</translation>
+    </message>
+    <message>
+        <source>Pick a time of day too, and print it after the date (default format yyyy-MM-dd HH:mm); --date, --min-date and --max-date then take YYYY-MM-DDTHH:MM.</source>
+        <translation>Kiest ook een tijdstip en schrijft het na de datum (standaardvorm yyyy-MM-dd HH:mm); --date, --min-date en --max-date nemen dan YYYY-MM-DDTHH:MM.</translation>
+    </message>
+    <message>
+        <source>With --time, offer only every so many minutes (1 to 30, dividing 60).</source>
+        <translation>Biedt met --time alleen minuten aan die een veelvoud van dit getal zijn (1 tot en met 30, deler van 60).</translation>
+    </message>
 </context>
 <context>
     <name>DialogFailure</name>
@@ -337,6 +357,10 @@
         <source>Week %1</source>
         <translation>Week %1</translation>
     </message>
+    <message>
+        <source>Now</source>
+        <translation>Nu</translation>
+    </message>
 </context>
 <context>
     <name>HostWindow</name>
@@ -399,6 +423,18 @@
     <message>
         <source>Year</source>
         <translation>Jaar</translation>
+    </message>
+    <message>
+        <source>Hour</source>
+        <translation>Uur</translation>
+    </message>
+    <message>
+        <source>Minute</source>
+        <translation>Minuut</translation>
+    </message>
+    <message>
+        <source>AM/PM</source>
+        <translation>a.m./p.m.</translation>
     </message>
 </context>
 <context>

@@ -231,6 +231,26 @@
         <source>Print the date whichever button ends the dialog.</source>
         <translation>Skriv ut datoen same kva knapp som avsluttar dialogen.</translation>
     </message>
+    <message>
+        <source>--%1 &quot;%2&quot; is not a date from %3 to %4 in the form YYYY-MM-DD, with or without a time in the form THH:MM</source>
+        <translation>--%1 «%2» er ikkje ein dato frå %3 til %4 på forma YYYY-MM-DD, med eller utan klokkeslett på forma THH:MM</translation>
+    </message>
+    <message>
+        <source>--minute-step needs --time</source>
+        <translation>--minute-step krev --time</translation>
+    </message>
+    <message>
+        <source>--minute-step &quot;%1&quot; is not a number from 1 to 30 that divides 60</source>
+        <translation>--minute-step «%1» er ikkje eit tal frå 1 til 30 som går opp i 60</translation>
+    </message>
+    <message>
+        <source>Pick a time of day too, and print it after the date (default format yyyy-MM-dd HH:mm); --date, --min-date and --max-date then take YYYY-MM-DDTHH:MM.</source>
+        <translation>Vel òg eit klokkeslett, og skriv det ut etter datoen (standardform yyyy-MM-dd HH:mm); --date, --min-date og --max-date tek då YYYY-MM-DDTHH:MM.</translation>
+    </message>
+    <message>
+        <source>With --time, offer only every so many minutes (1 to 30, dividing 60).</source>
+        <translation>Tilby med --time berre minutt som er eit multiplum av dette talet (1 til 30, går opp i 60).</translation>
+    </message>
 </context>
 <context>
     <name>DialogFailure</name>
@@ -337,6 +357,10 @@
         <source>Week %1</source>
         <translation>Veke %1</translation>
     </message>
+    <message>
+        <source>Now</source>
+        <translation>No</translation>
+    </message>
 </context>
 <context>
     <name>HostWindow</name>
@@ -399,6 +423,18 @@
     <message>
         <source>Year</source>
         <translation>År</translation>
+    </message>
+    <message>
+        <source>Hour</source>
+        <translation>Time</translation>
+    </message>
+    <message>
+        <source>Minute</source>
+        <translation>Minutt</translation>
+    </message>
+    <message>
+        <source>AM/PM</source>
+        <translation>a.m./p.m.</translation>
     </message>
 </context>
 <context>

@@ -231,6 +231,26 @@
         <source>Print the date whichever button ends the dialog.</source>
         <translation>Выводить дату, какой бы кнопкой ни завершился диалог.</translation>
     </message>
+    <message>
+        <source>--%1 &quot;%2&quot; is not a date from %3 to %4 in the form YYYY-MM-DD, with or without a time in the form THH:MM</source>
+        <translation>--%1 «%2» — не дата с %3 по %4 в формате YYYY-MM-DD, со временем в формате THH:MM или без него</translation>
+    </message>
+    <message>
+        <source>--minute-step needs --time</source>
+        <translation>--minute-step требует --time</translation>
+    </message>
+    <message>
+        <source>--minute-step &quot;%1&quot; is not a number from 1 to 30 that divides 60</source>
+        <translation>--minute-step «%1» — не число от 1 до 30, на которое делится 60</translation>
+    </message>
+    <message>
+        <source>Pick a time of day too, and print it after the date (default format yyyy-MM-dd HH:mm); --date, --min-date and --max-date then take YYYY-MM-DDTHH:MM.</source>
+        <translation>Выбрать также время суток и вывести его после даты (формат по умолчанию yyyy-MM-dd HH:mm); тогда --date, --min-date и --max-date принимают YYYY-MM-DDTHH:MM.</translation>
+    </message>
+    <message>
+        <source>With --time, offer only every so many minutes (1 to 30, dividing 60).</source>
+        <translation>С --time предлагать только минуты, кратные этому числу (от 1 до 30, делитель 60).</translation>
+    </message>
 </context>
 <context>
     <name>DialogFailure</name>
@@ -337,6 +357,10 @@
         <source>Week %1</source>
         <translation>Неделя %1</translation>
     </message>
+    <message>
+        <source>Now</source>
+        <translation>Сейчас</translation>
+    </message>
 </context>
 <context>
     <name>HostWindow</name>
@@ -399,6 +423,18 @@
     <message>
         <source>Year</source>
         <translation>Год</translation>
+    </message>
+    <message>
+        <source>Hour</source>
+        <translation>Час</translation>
+    </message>
+    <message>
+        <source>Minute</source>
+        <translation>Минута</translation>
+    </message>
+    <message>
+        <source>AM/PM</source>
+        <translation>ДП/ПП</translation>
     </message>
 </context>
 <context>

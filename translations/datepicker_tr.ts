@@ -231,6 +231,26 @@
         <source>Print the date whichever button ends the dialog.</source>
         <translation>İletişim kutusu hangi düğmeyle kapanırsa kapansın tarihi yazdırır.</translation>
     </message>
+    <message>
+        <source>--%1 &quot;%2&quot; is not a date from %3 to %4 in the form YYYY-MM-DD, with or without a time in the form THH:MM</source>
+        <translation>--%1 “%2”, YYYY-MM-DD biçiminde (THH:MM biçiminde bir saatle ya da saatsiz) %3 ile %4 arasında bir tarih değil</translation>
+    </message>
+    <message>
+        <source>--minute-step needs --time</source>
+        <translation>--minute-step, --time gerektirir</translation>
+    </message>
+    <message>
+        <source>--minute-step &quot;%1&quot; is not a number from 1 to 30 that divides 60</source>
+        <translation>--minute-step “%1”, 1 ile 30 arasında 60’ı bölen bir sayı değil</translation>
+    </message>
+    <message>
+        <source>Pick a time of day too, and print it after the date (default format yyyy-MM-dd HH:mm); --date, --min-date and --max-date then take YYYY-MM-DDTHH:MM.</source>
+        <translation>Bir saat de seçer ve tarihten sonra yazdırır (varsayılan biçim yyyy-MM-dd HH:mm); bu durumda --date, --min-date ve --max-date YYYY-MM-DDTHH:MM kabul eder.</translation>
+    </message>
+    <message>
+        <source>With --time, offer only every so many minutes (1 to 30, dividing 60).</source>
+        <translation>--time ile yalnızca bu sayının katı olan dakikaları sunar (1 ile 30 arası, 60’ın böleni).</translation>
+    </message>
 </context>
 <context>
     <name>DialogFailure</name>
@@ -337,6 +357,10 @@
         <source>Week %1</source>
         <translation>%1. hafta</translation>
     </message>
+    <message>
+        <source>Now</source>
+        <translation>Şimdi</translation>
+    </message>
 </context>
 <context>
     <name>HostWindow</name>
@@ -399,6 +423,18 @@
     <message>
         <source>Year</source>
         <translation>Yıl</translation>
+    </message>
+    <message>
+        <source>Hour</source>
+        <translation>Saat</translation>
+    </message>
+    <message>
+        <source>Minute</source>
+        <translation>Dakika</translation>
+    </message>
+    <message>
+        <source>AM/PM</source>
+        <translation>ÖÖ/ÖS</translation>
     </message>
 </context>
 <context>

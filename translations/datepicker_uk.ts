@@ -231,6 +231,26 @@
         <source>Print the date whichever button ends the dialog.</source>
         <translation>Виводити дату, хоч би якою кнопкою завершився діалог.</translation>
     </message>
+    <message>
+        <source>--%1 &quot;%2&quot; is not a date from %3 to %4 in the form YYYY-MM-DD, with or without a time in the form THH:MM</source>
+        <translation>--%1 «%2» — не дата від %3 до %4 у форматі YYYY-MM-DD, з часом у форматі THH:MM або без нього</translation>
+    </message>
+    <message>
+        <source>--minute-step needs --time</source>
+        <translation>--minute-step потребує --time</translation>
+    </message>
+    <message>
+        <source>--minute-step &quot;%1&quot; is not a number from 1 to 30 that divides 60</source>
+        <translation>--minute-step «%1» — не число від 1 до 30, на яке ділиться 60</translation>
+    </message>
+    <message>
+        <source>Pick a time of day too, and print it after the date (default format yyyy-MM-dd HH:mm); --date, --min-date and --max-date then take YYYY-MM-DDTHH:MM.</source>
+        <translation>Вибрати також час доби й вивести його після дати (типовий формат yyyy-MM-dd HH:mm); тоді --date, --min-date і --max-date приймають YYYY-MM-DDTHH:MM.</translation>
+    </message>
+    <message>
+        <source>With --time, offer only every so many minutes (1 to 30, dividing 60).</source>
+        <translation>З --time пропонувати лише хвилини, кратні цьому числу (від 1 до 30, дільник 60).</translation>
+    </message>
 </context>
 <context>
     <name>DialogFailure</name>
@@ -337,6 +357,10 @@
         <source>Week %1</source>
         <translation>Тиждень %1</translation>
     </message>
+    <message>
+        <source>Now</source>
+        <translation>Зараз</translation>
+    </message>
 </context>
 <context>
     <name>HostWindow</name>
@@ -399,6 +423,18 @@
     <message>
         <source>Year</source>
         <translation>Рік</translation>
+    </message>
+    <message>
+        <source>Hour</source>
+        <translation>Година</translation>
+    </message>
+    <message>
+        <source>Minute</source>
+        <translation>Хвилина</translation>
+    </message>
+    <message>
+        <source>AM/PM</source>
+        <translation>дп/пп</translation>
     </message>
 </context>
 <context>

@@ -231,6 +231,26 @@
         <source>Print the date whichever button ends the dialog.</source>
         <translation>无论用哪个按钮结束对话框都输出日期。</translation>
     </message>
+    <message>
+        <source>--%1 &quot;%2&quot; is not a date from %3 to %4 in the form YYYY-MM-DD, with or without a time in the form THH:MM</source>
+        <translation>--%1 “%2”不是 %3 到 %4 之间 YYYY-MM-DD 格式（可带 THH:MM 格式的时间）的日期</translation>
+    </message>
+    <message>
+        <source>--minute-step needs --time</source>
+        <translation>--minute-step 需要 --time</translation>
+    </message>
+    <message>
+        <source>--minute-step &quot;%1&quot; is not a number from 1 to 30 that divides 60</source>
+        <translation>--minute-step “%1”不是 1 到 30 之间能整除 60 的数</translation>
+    </message>
+    <message>
+        <source>Pick a time of day too, and print it after the date (default format yyyy-MM-dd HH:mm); --date, --min-date and --max-date then take YYYY-MM-DDTHH:MM.</source>
+        <translation>同时选择时间，并将其输出在日期之后（默认格式 yyyy-MM-dd HH:mm）；此时 --date、--min-date 和 --max-date 接受 YYYY-MM-DDTHH:MM。</translation>
+    </message>
+    <message>
+        <source>With --time, offer only every so many minutes (1 to 30, dividing 60).</source>
+        <translation>与 --time 一起使用时，只提供该数倍数的分钟（1 到 30，且能整除 60）。</translation>
+    </message>
 </context>
 <context>
     <name>DialogFailure</name>
@@ -337,6 +357,10 @@
         <source>Week %1</source>
         <translation>第 %1 周</translation>
     </message>
+    <message>
+        <source>Now</source>
+        <translation>现在</translation>
+    </message>
 </context>
 <context>
     <name>HostWindow</name>
@@ -399,6 +423,18 @@
     <message>
         <source>Year</source>
         <translation>年</translation>
+    </message>
+    <message>
+        <source>Hour</source>
+        <translation>时</translation>
+    </message>
+    <message>
+        <source>Minute</source>
+        <translation>分</translation>
+    </message>
+    <message>
+        <source>AM/PM</source>
+        <translation>上午/下午</translation>
     </message>
 </context>
 <context>
