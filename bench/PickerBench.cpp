@@ -7,6 +7,7 @@
 #include "platform/Messages.h"
 #include "platform/Screen.h"
 #include "runtime/Clock.h"
+#include "runtime/ClockStyle.h"
 #include "runtime/Locale.h"
 #include "window/AppFonts.h"
 #include "window/Form1.h"
@@ -20,17 +21,23 @@
 
 namespace {
 
-// A loaded window, shown on the offscreen platform, with the pointer over the year column.
+// A loaded window, shown on the offscreen platform, with the pointer over the year column;
+// with time columns where asked.
 class LoadedWindow {
 public:
-    LoadedWindow()
+    explicit LoadedWindow(bool withTime = false)
     {
+        if (withTime) {
+            const slider::DateRange all = slider::SelectableYears();
+            form.SetTimeColumns({1, runtime::CurrentClockStyle(), {all.First, 0}, {all.Last, runtime::MinutesPerDay - 1}},
+                                21 * 60 + 5);
+        }
         form.Form_Load();
         form.Show();
         form.MarkupLabel1()->UpdateLayout();
     }
     ~LoadedWindow() { form.Form_Unload(); }
-    QPointF CentreOf(int column) const { return form.SliderGrids(column)->Bounds().center(); }
+    QPointF CentreOf(int column) const { return form.ColumnGrid(column)->Bounds().center(); }
 
     Form1 form;
     QImage image{502, 234, QImage::Format_ARGB32_Premultiplied};
@@ -85,10 +92,14 @@ void SetDateAndRepaint(benchmark::State& state)
 }
 BENCHMARK(SetDateAndRepaint)->Unit(benchmark::kMicrosecond);
 
+// One wheel notch over the day column, or with the argument 1 over the minute column of a window
+// with time columns: both reach the screen alike.
 void WheelMessageEndToEnd(benchmark::State& state)
 {
-    LoadedWindow window;
-    const QPointF over = window.CentreOf(1) + window.form.LabelPosition();
+    const bool overTime = state.range(0) == 1;
+    LoadedWindow window(overTime);
+    const int column = overTime ? slider::MinuteColumn : slider::DayColumn;
+    const QPointF over = window.CentreOf(column) + window.form.LabelPosition();
     platform::SendMessageA(window.form.hWnd(), platform::WM_MOUSEMOVE, 0, platform::MakeLParam(int(over.x()), int(over.y())));
     platform::RECT outer;
     platform::GetWindowRect(window.form.hWnd(), &outer);
@@ -99,10 +110,10 @@ void WheelMessageEndToEnd(benchmark::State& state)
         platform::SendMessageA(window.form.hWnd(), platform::WM_MOUSEWHEEL, platform::MakeWheelWParam(0, rotation), at);
         RepaintChangesInto(window.image, *window.form.MarkupLabel1());
     }
-    if (window.form.CellValues()(2, 1) == 0 || !window.form.SliderGrids(1)->IsMouseOver())
-        state.SkipWithError("the wheel did not reach the day column");
+    if (window.form.CellValues()(2, 1) == 0 || !window.form.ColumnGrid(column)->IsMouseOver())
+        state.SkipWithError("the wheel did not reach the column");
 }
-BENCHMARK(WheelMessageEndToEnd)->Unit(benchmark::kMicrosecond);
+BENCHMARK(WheelMessageEndToEnd)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
 void MouseMoveWithHover(benchmark::State& state)
 {
