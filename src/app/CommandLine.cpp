@@ -229,6 +229,14 @@ private:
                                                "--minute-step \"%1\" is not a number from 1 to 30 that divides 60")
                 .arg(Value("minute-step"));
         options_.minuteStep = *step;
+        // Bounds that leave no minute of the step between them are as good as crossed.
+        if (options_.minDate && options_.maxDate) {
+            const TimeSlider stepped({*step, {}, {*options_.minDate, options_.minMinute.value_or(0)},
+                                      {*options_.maxDate, options_.maxMinute.value_or(runtime::MinutesPerDay - 1)}});
+            if (stepped.Setup().Last < stepped.Setup().First)
+                return QCoreApplication::translate("CommandLine", "--min-date %1 lies after --max-date %2")
+                    .arg(Value("min-date"), Value("max-date"));
+        }
         return {};
     }
 

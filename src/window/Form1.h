@@ -99,7 +99,8 @@ public:
     /// The date selected first instead of today; set before Form_Load.
     void SetStartDate(const runtime::Date& date) { startDate_ = date; }
     /// Adds the time columns after the date columns, with `setup`'s step and bounds, starting at
-    /// minute `startMinute` of the start date or the nearest one they take. Set before Form_Load.
+    /// minute `startMinute` of the start date or the nearest one they take. Set before Form_Load,
+    /// after SetSelectableRange.
     void SetTimeColumns(const slider::TimeSetup& setup, int32_t startMinute);
     /// The time columns' model, or nothing when the window shows no time.
     const TimeSlider* TimeColumns() const { return time_.get(); }

@@ -5,8 +5,10 @@
 #include "window/Form1.h"
 
 #include "runtime/Checked.h"
+#include "runtime/RuntimeError.h"
 #include "window/SenderName.h"
 
+#include <algorithm>
 #include <array>
 
 namespace {
@@ -75,9 +77,11 @@ void Form1::MouseWheel(int32_t, int32_t Rotation, int32_t, int32_t)
 void Form1::StepColumn(int32_t column, int32_t step)
 {
     if (column >= slider::FirstTimeColumn && time_) {
-        StepTimeColumn(runtime::CheckedIndex(column - slider::FirstTimeColumn, slider::TimeColumnCount) +
-                           slider::FirstTimeColumn,
-                       step < 0 ? -1 : 1);
+        // Only a column the window shows steps: a 24-hour clock has no AM/PM to turn.
+        const std::vector<int32_t> shown = time_->Columns();
+        if (std::find(shown.begin(), shown.end(), column) == shown.end())
+            runtime::Raise(runtime::ErrSubscript);
+        StepTimeColumn(column, step < 0 ? -1 : 1);
         return;
     }
     std::array<bool, slider::ColumnCount> columns{};

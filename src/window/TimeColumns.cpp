@@ -11,6 +11,8 @@
 #include "runtime/RuntimeError.h"
 #include "window/Accessibility.h"
 
+#include <algorithm>
+
 namespace {
 
 // The gap between the year and the first time column, in pixels.
@@ -22,6 +24,9 @@ void Form1::SetTimeColumns(const slider::TimeSetup& setup, int32_t startMinute)
 {
     time_ = std::make_unique<TimeSlider>(setup);
     startMinute_ = startMinute;
+    // A first bound that a step moves past midnight leaves its day without a time to pick.
+    const slider::TimeSetup& bounds = time_->Setup();
+    SetSelectableRange({std::max(SelectableRange().First, bounds.First.Day), std::min(SelectableRange().Last, bounds.Last.Day)});
     time_->SetChangeListener([this](const runtime::WallTime& previous) { TimeChanged(previous); });
 }
 

@@ -219,6 +219,8 @@ TEST(CommandLine, ReadsEveryOptionAndRefusesBadValuesWithOneLine)
         {{"--time", "--minute-step", "7"},
          "exit 2: datepicker: --minute-step \"7\" is not a number from 1 to 30 that divides 60"},
         {{"--minute-step", "15"}, "exit 2: datepicker: --minute-step needs --time"},
+        {{"--time", "--minute-step", "15", "--min-date", "2026-12-06T23:50", "--max-date", "2026-12-06T23:55"},
+         "exit 2: datepicker: --min-date 2026-12-06T23:50 lies after --max-date 2026-12-06T23:55"},
         {{"--width", "-5"}, "exit 2: datepicker: --width \"-5\" is not a whole number from 1 up"},
         {{"--frobnicate"}, "exit 2: datepicker: Unknown option 'frobnicate'."},
         {{"--date"}, "exit 2: datepicker: Missing value after '--date'."},
