@@ -14,6 +14,8 @@
 
 #include <algorithm>
 #include <climits>
+#include <iterator>
+#include <vector>
 
 namespace app {
 
@@ -86,20 +88,58 @@ void AddOptionTable(QCommandLineParser& parser)
     }
 }
 
-/// The arguments with each option whose value may be left out, when it stands alone, given an empty
-/// value ("--print-xid" as "--print-xid="), so that the parser does not take the next argument as
-/// its value.
-QStringList WithOptionalValuesGiven(QStringList arguments)
+bool IsQtOption(const QString& name, const char* const* first, const char* const* last)
 {
-    for (const OptionDeclaration& option : OptionTable()) {
-        if (option.Need != ValueNeed::Optional)
+    return std::any_of(first, last, [&](const char* option) { return name == QLatin1String(option); });
+}
+
+/// The arguments as the parser is to read them, and the unknown options taken out of them.
+struct PreparedArguments {
+    QStringList Arguments;
+    QStringList PassedOver;
+};
+
+/// Walks the options as the parser will, stepping over the value after an option that needs one.
+/// An option whose value may be left out is given an empty one when it stands alone
+/// ("--print-xid" as "--print-xid="), so that the parser does not take the next argument as its
+/// value. In a call that uses one of yad's own options, an option that no dialog knows (a script's
+/// typo) is taken out, as yad passes over it; in zenity's calls the parser refuses it, as zenity does.
+PreparedArguments PrepareArguments(const QStringList& arguments)
+{
+    PreparedArguments prepared;
+    std::vector<qsizetype> unknown;
+    bool callsYad = false;
+    for (qsizetype at = 0; at < arguments.size(); ++at) {
+        QString argument = arguments[at];
+        if (argument == u"--") {
+            prepared.Arguments += arguments.mid(at);
+            break;
+        }
+        if (at == 0 || argument.size() < 2 || !argument.startsWith(u'-')) {
+            prepared.Arguments << argument;
             continue;
-        const QString name = QLatin1String(option.Name);
-        for (QString& argument : arguments)
-            if (argument == QStringLiteral("--") + name || argument == QStringLiteral("-") + name)
-                argument += u'=';
+        }
+        const QString name = argument.mid(argument.startsWith(u"--") ? 2 : 1).section(u'=', 0, 0);
+        const bool valueGiven = argument.contains(u'=');
+        const OptionDeclaration* option = FindOption(name);
+        const bool qtTakesValue = IsQtOption(name, std::begin(QtValueOptions), std::end(QtValueOptions));
+        if (!option && !qtTakesValue && !IsQtOption(name, std::begin(QtFlagOptions), std::end(QtFlagOptions)) &&
+            name != u"help-all")
+            unknown.push_back(prepared.Arguments.size());
+        callsYad = callsYad || (option && option->Group == OptionGroup::OnlyYad);
+        const bool optional = option && option->Need == ValueNeed::Optional;
+        if (optional && !valueGiven)
+            argument += u'=';
+        prepared.Arguments << argument;
+        const bool needsValue = qtTakesValue || (option && option->ValueName && !optional);
+        if (needsValue && !valueGiven && at + 1 < arguments.size())
+            prepared.Arguments << arguments[++at];
     }
-    return arguments;
+    if (!callsYad)
+        return prepared;
+    for (auto index = unknown.rbegin(); index != unknown.rend(); ++index)
+        prepared.PassedOver.prepend(prepared.Arguments.takeAt(*index));
+    return prepared;
 }
 
 QString Description()
@@ -139,6 +179,9 @@ public:
         }
         return {};
     }
+
+    /// What was read otherwise than written, one line each (a position's trailing text).
+    const QStringList& Warnings() const { return warnings_; }
 
 private:
     bool IsSet(const char* name) const { return parser_.isSet(QString::fromLatin1(name)); }
@@ -265,6 +308,24 @@ private:
         return isNumber ? std::optional<int>(value) : std::nullopt;
     }
 
+    /// The whole number a value begins with, as yad reads a position: "30--title=x", a script's
+    /// missing space, is 30 and a warning. Nothing when it begins with no number.
+    std::optional<int> ReadLeadingInteger(const char* name)
+    {
+        static const QRegularExpression leadingNumber(QStringLiteral("^[+-]?\\d+"));
+        const QString value = Value(name);
+        const QString number = leadingNumber.match(value).captured();
+        bool isNumber = false;
+        const int read = number.toInt(&isNumber);
+        if (!isNumber)
+            return std::nullopt;
+        if (number.size() < value.size())
+            warnings_ << QCoreApplication::translate("CommandLine", "--%1 \"%2\" is read as %3")
+                             .arg(QLatin1String(name), value)
+                             .arg(read);
+        return read;
+    }
+
     QString NotOneOf(const char* name, const QString& choices) const
     {
         return QCoreApplication::translate("CommandLine", "--%1 \"%2\" is not one of %3")
@@ -323,7 +384,7 @@ private:
         for (const auto& [name, position] : {std::pair{"posx", &options_.posX}, std::pair{"posy", &options_.posY}}) {
             if (!IsSet(name))
                 continue;
-            *position = ReadInteger(name);
+            *position = ReadLeadingInteger(name);
             if (!*position)
                 return NotAnInteger(name);
         }
@@ -364,6 +425,7 @@ private:
 
     const QCommandLineParser& parser_;
     PickerOptions& options_;
+    QStringList warnings_;
 };
 
 } // namespace
@@ -382,7 +444,8 @@ CommandLine ParseCommandLine(const QStringList& arguments)
     AddOptionTable(parser);
     AcceptQtOptions(parser);
 
-    if (!parser.parse(WithOptionalValuesGiven(arguments)))
+    const PreparedArguments prepared = PrepareArguments(arguments);
+    if (!parser.parse(prepared.Arguments))
         return Refused(parser.errorText());
     // --help-all shows the same help: the window system's own options stay out of it.
     if (parser.isSet(QStringLiteral("help")) || parser.isSet(QStringLiteral("help-all")))
@@ -396,19 +459,21 @@ CommandLine ParseCommandLine(const QStringList& arguments)
             {}};
     // Other calendar dialogs pass over words that are no options ("--width=500 height=50"); their
     // scripts run on, with a warning.
-    QString warning;
     if (!parser.positionalArguments().isEmpty() && !parser.isSet(QStringLiteral("calendar")))
         return Refused(QCoreApplication::translate("CommandLine", "Unexpected argument '%1'.")
                            .arg(parser.positionalArguments().first()));
-    if (!parser.positionalArguments().isEmpty())
-        warning = QStringLiteral("%1: %2\n").arg(
-            QCoreApplication::applicationName(),
-            QCoreApplication::translate("CommandLine", "ignored what is no option: %1")
-                .arg(parser.positionalArguments().join(u' ')));
+    QStringList warnings;
+    if (const QStringList ignored = prepared.PassedOver + parser.positionalArguments(); !ignored.isEmpty())
+        warnings << QCoreApplication::translate("CommandLine", "ignored what is no option: %1").arg(ignored.join(u' '));
 
     PickerOptions options;
-    if (const QString problem = OptionReader(parser, options).Read(); !problem.isEmpty())
+    OptionReader reader(parser, options);
+    if (const QString problem = reader.Read(); !problem.isEmpty())
         return Refused(problem);
+    warnings += reader.Warnings();
+    QString warning;
+    for (const QString& line : warnings)
+        warning += QStringLiteral("%1: %2\n").arg(QCoreApplication::applicationName(), line);
     return {CommandLineOutcome::Run, options, {}, warning, WindowSystemArguments(parser)};
 }
 

@@ -34,11 +34,11 @@ QStringList Wrapped(const QString& text, qsizetype width)
     return lines;
 }
 
-QString GroupHelp(OptionGroup group, qsizetype namesWidth)
+QString GroupHelp(std::initializer_list<OptionGroup> groups, qsizetype namesWidth)
 {
     QString text;
     for (const OptionDeclaration& option : OptionTable()) {
-        if (option.Group != group)
+        if (std::find(groups.begin(), groups.end(), option.Group) == groups.end())
             continue;
         const QString names = QStringLiteral("  ") + Names(option);
         const QStringList lines =
@@ -134,65 +134,74 @@ const std::vector<OptionDeclaration>& OptionTable()
          QT_TRANSLATE_NOOP("CommandLine",
                            "Add a button in place of Cancel and OK, repeatable. It ends with status ID and "
                            "prints the date when ID is even; an ID that is no number is a command to run."),
-         OtherCalendars},
+         OnlyYad},
         {"no-buttons", nullptr, nullptr,
-         QT_TRANSLATE_NOOP("CommandLine", "Show no buttons; Enter accepts and Escape declines."), OtherCalendars},
+         QT_TRANSLATE_NOOP("CommandLine", "Show no buttons; Enter accepts and Escape declines."), OnlyYad},
         {"extra-button", nullptr, "TEXT",
          QT_TRANSLATE_NOOP("CommandLine",
                            "Add a button after OK that prints its caption and ends with status 1, repeatable."),
          OtherCalendars},
         {"show-weeks", nullptr, nullptr,
          QT_TRANSLATE_NOOP("CommandLine", "Show the ISO week of the selected date under the header."),
-         OtherCalendars},
+         OnlyYad},
         {"details", nullptr, "FILE",
          QT_TRANSLATE_NOOP("CommandLine",
                            "Describe days with the lines \"DATE TEXT\" of this file, DATE in the "
                            "--date-format; such days are bold."),
-         OtherCalendars, ValueCompletion::File},
+         OnlyYad, ValueCompletion::File},
         {"text-align", nullptr, "ALIGN",
-         QT_TRANSLATE_NOOP("CommandLine", "Align the lines of --text: left, center, right or fill."), OtherCalendars},
+         QT_TRANSLATE_NOOP("CommandLine", "Align the lines of --text: left, center, right or fill."), OnlyYad},
         {"no-escape", nullptr, nullptr, QT_TRANSLATE_NOOP("CommandLine", "Escape does not end the dialog."),
-         OtherCalendars},
+         OnlyYad},
         {"escape-ok", nullptr, nullptr, QT_TRANSLATE_NOOP("CommandLine", "Escape accepts the date as OK does."),
-         OtherCalendars},
+         OnlyYad},
         {"always-print-result", nullptr, nullptr,
-         QT_TRANSLATE_NOOP("CommandLine", "Print the date whichever button ends the dialog."), OtherCalendars},
-        {"response", nullptr, "STATUS", Ignored, OtherCalendars},
-        {"image", nullptr, "IMAGE", Ignored, OtherCalendars, ValueCompletion::File},
-        {"image-on-top", nullptr, nullptr, Ignored, OtherCalendars},
-        {"icon-theme", nullptr, "THEME", Ignored, OtherCalendars},
-        {"expander", nullptr, "TEXT", Ignored, OtherCalendars, ValueCompletion::Nothing, ValueNeed::Optional},
-        {"selectable-labels", nullptr, nullptr, Ignored, OtherCalendars},
-        {"kill-parent", nullptr, "SIGNAL", Ignored, OtherCalendars, ValueCompletion::Nothing, ValueNeed::Optional},
-        {"tabnum", nullptr, "NUMBER", Ignored, OtherCalendars},
-        {"plug", nullptr, "KEY", Ignored, OtherCalendars},
-        {"theme", nullptr, "THEME", Ignored, OtherCalendars, ValueCompletion::Nothing, ValueNeed::Optional},
-        {"buttons-layout", nullptr, "LAYOUT", Ignored, OtherCalendars},
+         QT_TRANSLATE_NOOP("CommandLine", "Print the date whichever button ends the dialog."), OnlyYad},
+        {"response", nullptr, "STATUS", Ignored, OnlyYad},
+        {"image", nullptr, "IMAGE", Ignored, OnlyYad, ValueCompletion::File},
+        {"image-on-top", nullptr, nullptr, Ignored, OnlyYad},
+        {"icon-theme", nullptr, "THEME", Ignored, OnlyYad},
+        {"expander", nullptr, "TEXT", Ignored, OnlyYad, ValueCompletion::Nothing, ValueNeed::Optional},
+        {"selectable-labels", nullptr, nullptr, Ignored, OnlyYad},
+        {"kill-parent", nullptr, "SIGNAL", Ignored, OnlyYad, ValueCompletion::Nothing, ValueNeed::Optional},
+        {"tabnum", nullptr, "NUMBER", Ignored, OnlyYad},
+        {"plug", nullptr, "KEY", Ignored, OnlyYad},
+        {"theme", nullptr, "THEME", Ignored, OnlyYad, ValueCompletion::Nothing, ValueNeed::Optional},
+        {"buttons-layout", nullptr, "LAYOUT", Ignored, OnlyYad},
 
         // yad's window options.
-        {"center", nullptr, nullptr, PlacesWindow, OtherCalendars},
-        {"mouse", nullptr, nullptr, PlacesWindow, OtherCalendars},
-        {"posx", nullptr, "X", PlacesWindow, OtherCalendars},
-        {"posy", nullptr, "Y", PlacesWindow, OtherCalendars},
-        {"geometry", nullptr, "WxH+X+Y", PlacesWindow, OtherCalendars},
-        {"undecorated", nullptr, nullptr, ShapesWindow, OtherCalendars},
-        {"fixed", nullptr, nullptr, ShapesWindow, OtherCalendars},
-        {"on-top", nullptr, nullptr, ShapesWindow, OtherCalendars},
-        {"sticky", nullptr, nullptr, ShapesWindow, OtherCalendars},
-        {"skip-taskbar", nullptr, nullptr, ShapesWindow, OtherCalendars},
-        {"maximized", nullptr, nullptr, ShapesWindow, OtherCalendars},
-        {"fullscreen", nullptr, nullptr, ShapesWindow, OtherCalendars},
-        {"no-focus", nullptr, nullptr, ShapesWindow, OtherCalendars},
-        {"splash", nullptr, nullptr, ShapesWindow, OtherCalendars},
-        {"close-on-unfocus", nullptr, nullptr, ShapesWindow, OtherCalendars},
-        {"borders", nullptr, "PIXELS", ShapesWindow, OtherCalendars},
-        {"fontname", nullptr, "FONT", ShapesWindow, OtherCalendars},
-        {"timeout-indicator", nullptr, "SIDE", ShapesWindow, OtherCalendars},
-        {"print-xid", nullptr, "FILE", ShapesWindow, OtherCalendars, ValueCompletion::File, ValueNeed::Optional},
+        {"center", nullptr, nullptr, PlacesWindow, OnlyYad},
+        {"mouse", nullptr, nullptr, PlacesWindow, OnlyYad},
+        {"posx", nullptr, "X", PlacesWindow, OnlyYad},
+        {"posy", nullptr, "Y", PlacesWindow, OnlyYad},
+        {"geometry", nullptr, "WxH+X+Y", PlacesWindow, OnlyYad},
+        {"undecorated", nullptr, nullptr, ShapesWindow, OnlyYad},
+        {"fixed", nullptr, nullptr, ShapesWindow, OnlyYad},
+        {"on-top", nullptr, nullptr, ShapesWindow, OnlyYad},
+        {"sticky", nullptr, nullptr, ShapesWindow, OnlyYad},
+        {"skip-taskbar", nullptr, nullptr, ShapesWindow, OnlyYad},
+        {"maximized", nullptr, nullptr, ShapesWindow, OnlyYad},
+        {"fullscreen", nullptr, nullptr, ShapesWindow, OnlyYad},
+        {"no-focus", nullptr, nullptr, ShapesWindow, OnlyYad},
+        {"splash", nullptr, nullptr, ShapesWindow, OnlyYad},
+        {"close-on-unfocus", nullptr, nullptr, ShapesWindow, OnlyYad},
+        {"borders", nullptr, "PIXELS", ShapesWindow, OnlyYad},
+        {"fontname", nullptr, "FONT", ShapesWindow, OnlyYad},
+        {"timeout-indicator", nullptr, "SIDE", ShapesWindow, OnlyYad},
+        {"print-xid", nullptr, "FILE", ShapesWindow, OnlyYad, ValueCompletion::File, ValueNeed::Optional},
         {"class", nullptr, "CLASS", NamesWindow, OtherCalendars},
         {"name", nullptr, "NAME", NamesWindow, OtherCalendars},
     };
     return table;
+}
+
+const OptionDeclaration* FindOption(const QString& name)
+{
+    const auto named = [&](const OptionDeclaration& option) {
+        return name == QLatin1String(option.Name) || (option.ShortName && name == QLatin1String(option.ShortName));
+    };
+    const auto found = std::find_if(OptionTable().begin(), OptionTable().end(), named);
+    return found == OptionTable().end() ? nullptr : &*found;
 }
 
 QString HelpText(const QString& description)
@@ -203,9 +212,9 @@ QString HelpText(const QString& description)
     namesWidth = std::min<qsizetype>(namesWidth, 30);
     return QCoreApplication::translate("CommandLine", "Usage: %1 [options]").arg(QCoreApplication::applicationName()) +
            QStringLiteral("\n%1\n\n").arg(description) +
-        QCoreApplication::translate("CommandLine", "Options:") + u'\n' + GroupHelp(OptionGroup::Picker, namesWidth) +
+        QCoreApplication::translate("CommandLine", "Options:") + u'\n' + GroupHelp({OptionGroup::Picker}, namesWidth) +
         u'\n' + QCoreApplication::translate("CommandLine", "Options of other calendar dialogs:") + u'\n' +
-        GroupHelp(OptionGroup::OtherCalendars, namesWidth);
+        GroupHelp({OptionGroup::OtherCalendars, OptionGroup::OnlyYad}, namesWidth);
 }
 
 QString BashCompletion()
