@@ -235,7 +235,8 @@ bool EndOnTimeout(Form1& form)
 int RunPicker(const app::PickerOptions& options, const std::function<void(Form1&)>& onShown)
 {
     QApplication::setApplicationName("datepicker");
-    QGuiApplication::setDesktopFileName("datepicker");
+    // The app id on Wayland, naming the desktop entry; X11 keeps the class datepicker.
+    QGuiApplication::setDesktopFileName(QStringLiteral(DATEPICKER_APP_ID));
     InstallFontSubstitutions();
     translations::UseLanguage(runtime::CurrentLocale());
     markup::MarkupLabel::RegisterProgId();
