@@ -1,9 +1,11 @@
 #include "app/CommandLine.h"
+#include "app/OptionTable.h"
 #include "support/TestEnvironment.h"
 
 #include <QTemporaryFile>
 
 #include <initializer_list>
+#include <map>
 #include <optional>
 
 namespace {
@@ -306,4 +308,16 @@ TEST(CommandLine, ReadsTheDescriptionsOfDaysAndPassesOverLinesItCannotRead)
     EXPECT_EQ(Outcome({"--date-format=%Y-%m-%d", "--details", path.constData()}),
               "start - min - max - format yyyy-MM-dd date-format %Y-%m-%d detail 2026-12-08=Dentist & co\nand then "
               "lunch detail 2026-12-11=Party");
+}
+
+// --help tells what each option does: no two options that do something share a description.
+TEST(CommandLine, DescribesEachOptionOnItsOwn)
+{
+    std::map<std::string_view, const char*> describedBy;
+    for (const app::OptionDeclaration& option : app::OptionTable()) {
+        if (std::string_view(option.Description) == "Accepted and ignored.")
+            continue;
+        const auto [first, isNew] = describedBy.emplace(option.Description, option.Name);
+        EXPECT_TRUE(isNew) << "--" << option.Name << " is described as --" << first->second << " is";
+    }
 }
