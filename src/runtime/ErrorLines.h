@@ -7,8 +7,8 @@
 namespace runtime {
 
 /// Writes `lines` on standard error, ending the last with a line's end if it has none, and
-/// starting on a new line when a text without one came before. One write call, no stdio
-/// buffer: safe where the process ends at once afterwards.
+/// starting on a new line when a text without one came before. Written straight to the file,
+/// past stdio's buffer, so that a process that ends at once afterwards loses nothing.
 void WriteErrorLines(std::string_view lines);
 
 /// Writes `text` on standard error as it stands, without a line's end.
