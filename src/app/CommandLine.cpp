@@ -88,9 +88,33 @@ void AddOptionTable(QCommandLineParser& parser)
     }
 }
 
-bool IsQtOption(const QString& name, const char* const* first, const char* const* last)
+bool IsNamedIn(const QString& name, const char* const* first, const char* const* last)
 {
     return std::any_of(first, last, [&](const char* option) { return name == QLatin1String(option); });
+}
+
+/// An argument that begins with a dash, as the parser will read it.
+struct OptionWord {
+    /// The picker's option of that name, or nullptr (Qt's own, or one nobody knows).
+    const OptionDeclaration* Declaration = nullptr;
+    /// Whether any option of the picker's or Qt's has that name.
+    bool Known = false;
+    /// Whether the value is the next argument: the option needs one and has no "=value".
+    bool ValueFollows = false;
+};
+
+OptionWord ReadOptionWord(const QString& argument)
+{
+    const QString name = argument.mid(argument.startsWith(u"--") ? 2 : 1).section(u'=', 0, 0);
+    OptionWord word;
+    word.Declaration = FindOption(name);
+    const bool qtTakesValue = IsNamedIn(name, std::begin(QtValueOptions), std::end(QtValueOptions));
+    word.Known = word.Declaration || qtTakesValue || name == u"help-all" ||
+                 IsNamedIn(name, std::begin(QtFlagOptions), std::end(QtFlagOptions));
+    const OptionDeclaration* option = word.Declaration;
+    const bool needsValue = qtTakesValue || (option && option->ValueName && option->Need == ValueNeed::Required);
+    word.ValueFollows = needsValue && !argument.contains(u'=');
+    return word;
 }
 
 /// The arguments as the parser is to read them, and the unknown options taken out of them.
@@ -109,36 +133,28 @@ PreparedArguments PrepareArguments(const QStringList& arguments)
     PreparedArguments prepared;
     std::vector<qsizetype> unknown;
     bool callsYad = false;
-    for (qsizetype at = 0; at < arguments.size(); ++at) {
-        QString argument = arguments[at];
-        if (argument == u"--") {
-            prepared.Arguments += arguments.mid(at);
-            break;
-        }
+    qsizetype at = 0;
+    for (; at < arguments.size() && arguments[at] != u"--"; ++at) {
+        const QString& argument = arguments[at];
         if (at == 0 || argument.size() < 2 || !argument.startsWith(u'-')) {
             prepared.Arguments << argument;
             continue;
         }
-        const QString name = argument.mid(argument.startsWith(u"--") ? 2 : 1).section(u'=', 0, 0);
-        const bool valueGiven = argument.contains(u'=');
-        const OptionDeclaration* option = FindOption(name);
-        const bool qtTakesValue = IsQtOption(name, std::begin(QtValueOptions), std::end(QtValueOptions));
-        if (!option && !qtTakesValue && !IsQtOption(name, std::begin(QtFlagOptions), std::end(QtFlagOptions)) &&
-            name != u"help-all")
+        const OptionWord word = ReadOptionWord(argument);
+        if (!word.Known)
             unknown.push_back(prepared.Arguments.size());
-        callsYad = callsYad || (option && option->Group == OptionGroup::OnlyYad);
-        const bool optional = option && option->Need == ValueNeed::Optional;
-        if (optional && !valueGiven)
-            argument += u'=';
-        prepared.Arguments << argument;
-        const bool needsValue = qtTakesValue || (option && option->ValueName && !optional);
-        if (needsValue && !valueGiven && at + 1 < arguments.size())
+        callsYad = callsYad || (word.Declaration && word.Declaration->Group == OptionGroup::OnlyYad);
+        const bool standsAlone =
+            word.Declaration && word.Declaration->Need == ValueNeed::Optional && !argument.contains(u'=');
+        prepared.Arguments << (standsAlone ? argument + u'=' : argument);
+        if (word.ValueFollows && at + 1 < arguments.size())
             prepared.Arguments << arguments[++at];
     }
-    if (!callsYad)
-        return prepared;
-    for (auto index = unknown.rbegin(); index != unknown.rend(); ++index)
-        prepared.PassedOver.prepend(prepared.Arguments.takeAt(*index));
+    // After "--" every argument is a word, not an option.
+    prepared.Arguments += arguments.mid(at);
+    if (callsYad)
+        for (auto index = unknown.rbegin(); index != unknown.rend(); ++index)
+            prepared.PassedOver.prepend(prepared.Arguments.takeAt(*index));
     return prepared;
 }
 

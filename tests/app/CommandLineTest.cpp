@@ -25,8 +25,10 @@ QString& QtMessages()
 app::CommandLine Read(const QStringList& line)
 {
     QtMessages().clear();
-    const QtMessageHandler previous = qInstallMessageHandler(
-        [](QtMsgType, const QMessageLogContext&, const QString& text) { QtMessages() += QStringLiteral(" qt: ") + text; });
+    const QtMessageHandler previous =
+        qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString& text) {
+            QtMessages() += QStringLiteral(" qt: ") + text;
+        });
     app::CommandLine read = app::ParseCommandLine(line);
     qInstallMessageHandler(previous);
     return read;
