@@ -25,25 +25,33 @@ QString WithAsciiDigits(QString text)
 
 // The date at 00:00:00 local time, as other date dialogs print its time of day (%s, %H) and
 // as GNU date names its zone (%z, %Z).
-std::tm LocalMidnight(const runtime::Date& date)
+struct LocalMidnight {
+    /// The date picked, with the zone of its midnight.
+    std::tm Date{};
+    /// The moment itself as mktime settled it: where the zone skipped the whole day, the first
+    /// moment after the gap, on the next day.
+    std::tm Moment{};
+};
+
+LocalMidnight LocalMidnightOf(const runtime::Date& date)
 {
-    std::tm parts{};
+    LocalMidnight midnight;
+    std::tm& parts = midnight.Date;
     parts.tm_year = date.Year() - 1900;
     parts.tm_mon = date.Month() - 1;
     parts.tm_mday = date.Day();
     parts.tm_isdst = -1;
-    std::tm local = parts;
-    if (std::mktime(&local) != static_cast<std::time_t>(-1))
-        parts = local;
-    // A zone that skipped the whole day moves midnight into another one; the date stays the
-    // date picked.
+    midnight.Moment = parts;
+    if (std::mktime(&midnight.Moment) != static_cast<std::time_t>(-1))
+        parts = midnight.Moment;
+    // The date stays the date picked, though midnight moved into another day.
     const QDate day(date.Year(), date.Month(), date.Day());
     parts.tm_year = date.Year() - 1900;
     parts.tm_mon = date.Month() - 1;
     parts.tm_mday = date.Day();
     parts.tm_wday = day.dayOfWeek() % 7;
     parts.tm_yday = day.dayOfYear() - 1;
-    return parts;
+    return midnight;
 }
 
 // The length of the conversion that begins with the % at `at` (flags, a width, an E or O
@@ -87,10 +95,15 @@ QString OffsetWithColons(long offsetSeconds, qsizetype colons)
 }
 
 // The text of one conversion, or nothing when it is too long to print.
-std::optional<QString> ConvertedText(QStringView conversion, const std::tm& parts, const TimeLocale& locale)
+std::optional<QString> ConvertedText(QStringView conversion, const LocalMidnight& midnight, const TimeLocale& locale)
 {
+    const std::tm& parts = midnight.Date;
     if (const qsizetype colons = conversion.count(u':'); colons > 0)
         return OffsetWithColons(parts.tm_gmtoff, colons);
+    // strftime counts the seconds by asking mktime again, which finds no midnight on a day
+    // the zone skipped: the moment itself is asked instead.
+    if (conversion.back() == u's')
+        return locale.Convert(conversion.toLatin1(), midnight.Moment);
     QByteArray directive = conversion.toLatin1();
     // %O asks for the locale's own digits (Japanese writes 24 as 二十四); printed digits are ASCII.
     // %OB and %Ob stay: they name the month as it stands alone.
@@ -111,7 +124,7 @@ struct Rendering {
 Rendering StrftimeRendering(const runtime::Date& date, const QString& format)
 {
     const TimeLocale locale;
-    const std::tm parts = LocalMidnight(date);
+    const LocalMidnight midnight = LocalMidnightOf(date);
     Rendering rendering{QString(), false};
     for (qsizetype at = 0; at < format.size();) {
         const qsizetype length = format[at] == u'%' ? ConversionLength(format, at) : 0;
@@ -121,7 +134,7 @@ Rendering StrftimeRendering(const runtime::Date& date, const QString& format)
         }
         const QStringView conversion = QStringView(format).mid(at, length);
         at += length;
-        const std::optional<QString> text = ConvertedText(conversion, parts, locale);
+        const std::optional<QString> text = ConvertedText(conversion, midnight, locale);
         // Too wide to print, but a part of the date all the same.
         if (!text)
             return {std::nullopt, true};
