@@ -184,18 +184,6 @@
         <translation>جرى تجاهل ما ليس خيارًا: %1</translation>
     </message>
     <message>
-        <source>Place the window as yad does (ignored on Wayland).</source>
-        <translation>يضع النافذة كما يفعل yad (يُتجاهل في Wayland).</translation>
-    </message>
-    <message>
-        <source>Set up the window as yad&apos;s option of this name does.</source>
-        <translation>يهيئ النافذة كما يفعل خيار yad بالاسم نفسه.</translation>
-    </message>
-    <message>
-        <source>Set WM_CLASS on X11, or the app id on Wayland.</source>
-        <translation>يضبط WM_CLASS في X11 أو معرّف التطبيق في Wayland.</translation>
-    </message>
-    <message>
         <source>Add a button in place of Cancel and OK, repeatable. It ends with status ID and prints the date when ID is even; an ID that is no number is a command to run.</source>
         <translation>يضيف زرًّا بدلًا من إلغاء وحسنًا، ويمكن تكراره. ينتهي الزر بالحالة ID ويطبع التاريخ إن كان ID زوجيًّا؛ وأما ID الذي ليس عددًا فهو أمر يُشغَّل.</translation>
     </message>
@@ -230,6 +218,94 @@
     <message>
         <source>Print the date whichever button ends the dialog.</source>
         <translation>يطبع التاريخ أيًّا كان الزر الذي ينهي الحوار.</translation>
+    </message>
+    <message>
+        <source>--%1 &quot;%2&quot; is read as %3</source>
+        <translation>تُقرأ --%1 «%2» على أنها %3</translation>
+    </message>
+    <message>
+        <source>Open the window in the middle of the screen (not on Wayland).</source>
+        <translation>افتح النافذة في وسط الشاشة (ليس في Wayland).</translation>
+    </message>
+    <message>
+        <source>Open the window centred on the pointer, kept on the screen (not on Wayland).</source>
+        <translation>افتح النافذة متمركزة على المؤشر وضمن الشاشة (ليس في Wayland).</translation>
+    </message>
+    <message>
+        <source>Put the window&apos;s left edge X pixels from the screen&apos;s; a negative X counts from the right edge (not on Wayland).</source>
+        <translation>ضع الحافة اليسرى للنافذة على بعد X بكسل من حافة الشاشة؛ وتُحسب X السالبة من الحافة اليمنى (ليس في Wayland).</translation>
+    </message>
+    <message>
+        <source>Put the window&apos;s top edge Y pixels from the screen&apos;s; a negative Y counts from the bottom edge (not on Wayland).</source>
+        <translation>ضع الحافة العليا للنافذة على بعد Y بكسل من حافة الشاشة؛ وتُحسب Y السالبة من الحافة السفلى (ليس في Wayland).</translation>
+    </message>
+    <message>
+        <source>The window&apos;s least size and its place, as X11 writes them, such as 300x200-10+20 (the place not on Wayland).</source>
+        <translation>أصغر حجم للنافذة ومكانها كما يكتبهما X11، مثل 300x200-10+20 (المكان ليس في Wayland).</translation>
+    </message>
+    <message>
+        <source>Show the window without a title bar or frame.</source>
+        <translation>اعرض النافذة دون شريط عنوان أو إطار.</translation>
+    </message>
+    <message>
+        <source>Keep the window from being resized.</source>
+        <translation>امنع تغيير حجم النافذة.</translation>
+    </message>
+    <message>
+        <source>Keep the window above other windows.</source>
+        <translation>أبقِ النافذة فوق النوافذ الأخرى.</translation>
+    </message>
+    <message>
+        <source>Show the window on every workspace.</source>
+        <translation>اعرض النافذة في كل مساحات العمل.</translation>
+    </message>
+    <message>
+        <source>Leave the window out of the taskbar.</source>
+        <translation>لا تعرض النافذة في شريط المهام.</translation>
+    </message>
+    <message>
+        <source>Open the window maximized, its content in the middle.</source>
+        <translation>افتح النافذة مكبّرة ومحتواها في الوسط.</translation>
+    </message>
+    <message>
+        <source>Open the window full screen, its content in the middle.</source>
+        <translation>افتح النافذة بملء الشاشة ومحتواها في الوسط.</translation>
+    </message>
+    <message>
+        <source>Open the window without taking the keyboard focus.</source>
+        <translation>افتح النافذة دون أخذ تركيز لوحة المفاتيح.</translation>
+    </message>
+    <message>
+        <source>Show the window as a splash screen, which window managers show without a frame.</source>
+        <translation>اعرض النافذة كشاشة ترحيب، تعرضها مديرات النوافذ دون إطار.</translation>
+    </message>
+    <message>
+        <source>Decline, with status 1, when another window takes the keyboard focus.</source>
+        <translation>ارفض بالحالة 1 عندما تأخذ نافذة أخرى تركيز لوحة المفاتيح.</translation>
+    </message>
+    <message>
+        <source>Fit the window to its content with this many pixels around it (at most 500).</source>
+        <translation>لائم النافذة مع محتواها بهذا العدد من البكسلات حوله (500 على الأكثر).</translation>
+    </message>
+    <message>
+        <source>Write every text in this font&apos;s family and size, such as &quot;Sans Bold 12&quot;.</source>
+        <translation>اكتب كل نص بعائلة هذا الخط وحجمه، مثل «Sans Bold 12».</translation>
+    </message>
+    <message>
+        <source>With --timeout, show the time left as a bar on this side: top, bottom, left or right.</source>
+        <translation>مع --timeout، اعرض الوقت المتبقي شريطًا في هذا الجانب: top أو bottom أو left أو right.</translation>
+    </message>
+    <message>
+        <source>Write the window&apos;s X id on standard error, or into FILE, without a line&apos;s end (not on Wayland).</source>
+        <translation>اكتب معرّف X للنافذة دون نهاية سطر في الخطأ القياسي أو في FILE (ليس في Wayland).</translation>
+    </message>
+    <message>
+        <source>The class of the window&apos;s WM_CLASS on X11, and its app id on Wayland.</source>
+        <translation>صنف WM_CLASS للنافذة في X11، ومعرّف تطبيقها في Wayland.</translation>
+    </message>
+    <message>
+        <source>The instance name of the window&apos;s WM_CLASS on X11, and its app id on Wayland without --class.</source>
+        <translation>اسم مثيل WM_CLASS للنافذة في X11، ومعرّف تطبيقها في Wayland دون --class.</translation>
     </message>
     <message>
         <source>--%1 &quot;%2&quot; is not a date from %3 to %4 in the form YYYY-MM-DD, with or without a time in the form THH:MM</source>

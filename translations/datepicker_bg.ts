@@ -184,18 +184,6 @@
         <translation>пропуснато е това, което не е опция: %1</translation>
     </message>
     <message>
-        <source>Place the window as yad does (ignored on Wayland).</source>
-        <translation>Разполага прозореца както yad (пренебрегва се под Wayland).</translation>
-    </message>
-    <message>
-        <source>Set up the window as yad&apos;s option of this name does.</source>
-        <translation>Настройва прозореца както едноименната опция на yad.</translation>
-    </message>
-    <message>
-        <source>Set WM_CLASS on X11, or the app id on Wayland.</source>
-        <translation>Задава WM_CLASS под X11 или идентификатора на приложението под Wayland.</translation>
-    </message>
-    <message>
         <source>Add a button in place of Cancel and OK, repeatable. It ends with status ID and prints the date when ID is even; an ID that is no number is a command to run.</source>
         <translation>Добавя бутон на мястото на „Отказ“ и „Добре“, може да се повтаря. Той завършва с код ID и извежда датата, когато ID е четно; ID, което не е число, е команда за изпълнение.</translation>
     </message>
@@ -230,6 +218,94 @@
     <message>
         <source>Print the date whichever button ends the dialog.</source>
         <translation>Извежда датата, с който и бутон да завърши диалогът.</translation>
+    </message>
+    <message>
+        <source>--%1 &quot;%2&quot; is read as %3</source>
+        <translation>--%1 „%2“ се чете като %3</translation>
+    </message>
+    <message>
+        <source>Open the window in the middle of the screen (not on Wayland).</source>
+        <translation>Отваряне на прозореца в средата на екрана (не под Wayland).</translation>
+    </message>
+    <message>
+        <source>Open the window centred on the pointer, kept on the screen (not on Wayland).</source>
+        <translation>Отваряне на прозореца центриран върху показалеца, в рамките на екрана (не под Wayland).</translation>
+    </message>
+    <message>
+        <source>Put the window&apos;s left edge X pixels from the screen&apos;s; a negative X counts from the right edge (not on Wayland).</source>
+        <translation>Поставяне на левия край на прозореца на X пиксела от този на екрана; отрицателно X се брои от десния край (не под Wayland).</translation>
+    </message>
+    <message>
+        <source>Put the window&apos;s top edge Y pixels from the screen&apos;s; a negative Y counts from the bottom edge (not on Wayland).</source>
+        <translation>Поставяне на горния край на прозореца на Y пиксела от този на екрана; отрицателно Y се брои от долния край (не под Wayland).</translation>
+    </message>
+    <message>
+        <source>The window&apos;s least size and its place, as X11 writes them, such as 300x200-10+20 (the place not on Wayland).</source>
+        <translation>Най-малкият размер на прозореца и мястото му, записани както в X11, например 300x200-10+20 (мястото не под Wayland).</translation>
+    </message>
+    <message>
+        <source>Show the window without a title bar or frame.</source>
+        <translation>Показване на прозореца без заглавна лента и рамка.</translation>
+    </message>
+    <message>
+        <source>Keep the window from being resized.</source>
+        <translation>Без промяна на размера на прозореца.</translation>
+    </message>
+    <message>
+        <source>Keep the window above other windows.</source>
+        <translation>Задържане на прозореца над другите прозорци.</translation>
+    </message>
+    <message>
+        <source>Show the window on every workspace.</source>
+        <translation>Показване на прозореца във всяко работно пространство.</translation>
+    </message>
+    <message>
+        <source>Leave the window out of the taskbar.</source>
+        <translation>Без показване на прозореца в лентата на задачите.</translation>
+    </message>
+    <message>
+        <source>Open the window maximized, its content in the middle.</source>
+        <translation>Отваряне на прозореца максимизиран, със съдържанието в средата.</translation>
+    </message>
+    <message>
+        <source>Open the window full screen, its content in the middle.</source>
+        <translation>Отваряне на прозореца на цял екран, със съдържанието в средата.</translation>
+    </message>
+    <message>
+        <source>Open the window without taking the keyboard focus.</source>
+        <translation>Отваряне на прозореца, без да се поема фокусът на клавиатурата.</translation>
+    </message>
+    <message>
+        <source>Show the window as a splash screen, which window managers show without a frame.</source>
+        <translation>Показване на прозореца като начален екран, който мениджърите на прозорци показват без рамка.</translation>
+    </message>
+    <message>
+        <source>Decline, with status 1, when another window takes the keyboard focus.</source>
+        <translation>Отказ, със състояние 1, когато друг прозорец поеме фокуса на клавиатурата.</translation>
+    </message>
+    <message>
+        <source>Fit the window to its content with this many pixels around it (at most 500).</source>
+        <translation>Напасване на прозореца към съдържанието с толкова пиксела наоколо (най-много 500).</translation>
+    </message>
+    <message>
+        <source>Write every text in this font&apos;s family and size, such as &quot;Sans Bold 12&quot;.</source>
+        <translation>Писане на всеки текст със семейството и размера на този шрифт, например „Sans Bold 12“.</translation>
+    </message>
+    <message>
+        <source>With --timeout, show the time left as a bar on this side: top, bottom, left or right.</source>
+        <translation>С --timeout оставащото време се показва като лента от тази страна: top, bottom, left или right.</translation>
+    </message>
+    <message>
+        <source>Write the window&apos;s X id on standard error, or into FILE, without a line&apos;s end (not on Wayland).</source>
+        <translation>Записване на X идентификатора на прозореца без край на реда в стандартната грешка или във FILE (не под Wayland).</translation>
+    </message>
+    <message>
+        <source>The class of the window&apos;s WM_CLASS on X11, and its app id on Wayland.</source>
+        <translation>Класът от WM_CLASS на прозореца под X11 и идентификаторът му на приложение под Wayland.</translation>
+    </message>
+    <message>
+        <source>The instance name of the window&apos;s WM_CLASS on X11, and its app id on Wayland without --class.</source>
+        <translation>Името на екземпляра от WM_CLASS на прозореца под X11 и идентификаторът му на приложение под Wayland без --class.</translation>
     </message>
     <message>
         <source>--%1 &quot;%2&quot; is not a date from %3 to %4 in the form YYYY-MM-DD, with or without a time in the form THH:MM</source>

@@ -184,18 +184,6 @@
         <translation>s’ha ignorat el que no és cap opció: %1</translation>
     </message>
     <message>
-        <source>Place the window as yad does (ignored on Wayland).</source>
-        <translation>Col·loca la finestra com ho fa el yad (s’ignora al Wayland).</translation>
-    </message>
-    <message>
-        <source>Set up the window as yad&apos;s option of this name does.</source>
-        <translation>Configura la finestra com ho fa l’opció del yad amb aquest nom.</translation>
-    </message>
-    <message>
-        <source>Set WM_CLASS on X11, or the app id on Wayland.</source>
-        <translation>Estableix WM_CLASS a X11, o l’identificador de l’aplicació al Wayland.</translation>
-    </message>
-    <message>
         <source>Add a button in place of Cancel and OK, repeatable. It ends with status ID and prints the date when ID is even; an ID that is no number is a command to run.</source>
         <translation>Afegeix un botó en lloc de Cancel·la i D’acord; es pot repetir. Surt amb l’estat ID i escriu la data quan l’ID és parell; un ID que no és un nombre és una ordre per executar.</translation>
     </message>
@@ -230,6 +218,94 @@
     <message>
         <source>Print the date whichever button ends the dialog.</source>
         <translation>Escriu la data sigui quin sigui el botó que tanca el diàleg.</translation>
+    </message>
+    <message>
+        <source>--%1 &quot;%2&quot; is read as %3</source>
+        <translation>--%1 «%2» es llegeix com a %3</translation>
+    </message>
+    <message>
+        <source>Open the window in the middle of the screen (not on Wayland).</source>
+        <translation>Obre la finestra al mig de la pantalla (no a Wayland).</translation>
+    </message>
+    <message>
+        <source>Open the window centred on the pointer, kept on the screen (not on Wayland).</source>
+        <translation>Obre la finestra centrada al punter, dins de la pantalla (no a Wayland).</translation>
+    </message>
+    <message>
+        <source>Put the window&apos;s left edge X pixels from the screen&apos;s; a negative X counts from the right edge (not on Wayland).</source>
+        <translation>Posa la vora esquerra de la finestra a X píxels de la de la pantalla; una X negativa compta des de la vora dreta (no a Wayland).</translation>
+    </message>
+    <message>
+        <source>Put the window&apos;s top edge Y pixels from the screen&apos;s; a negative Y counts from the bottom edge (not on Wayland).</source>
+        <translation>Posa la vora superior de la finestra a Y píxels de la de la pantalla; una Y negativa compta des de la vora inferior (no a Wayland).</translation>
+    </message>
+    <message>
+        <source>The window&apos;s least size and its place, as X11 writes them, such as 300x200-10+20 (the place not on Wayland).</source>
+        <translation>La mida mínima de la finestra i la seva posició, tal com les escriu X11, per exemple 300x200-10+20 (la posició no a Wayland).</translation>
+    </message>
+    <message>
+        <source>Show the window without a title bar or frame.</source>
+        <translation>Mostra la finestra sense barra de títol ni marc.</translation>
+    </message>
+    <message>
+        <source>Keep the window from being resized.</source>
+        <translation>Impedeix que es canviï la mida de la finestra.</translation>
+    </message>
+    <message>
+        <source>Keep the window above other windows.</source>
+        <translation>Manté la finestra per sobre de les altres.</translation>
+    </message>
+    <message>
+        <source>Show the window on every workspace.</source>
+        <translation>Mostra la finestra a tots els espais de treball.</translation>
+    </message>
+    <message>
+        <source>Leave the window out of the taskbar.</source>
+        <translation>No mostris la finestra a la barra de tasques.</translation>
+    </message>
+    <message>
+        <source>Open the window maximized, its content in the middle.</source>
+        <translation>Obre la finestra maximitzada, amb el contingut al mig.</translation>
+    </message>
+    <message>
+        <source>Open the window full screen, its content in the middle.</source>
+        <translation>Obre la finestra a pantalla completa, amb el contingut al mig.</translation>
+    </message>
+    <message>
+        <source>Open the window without taking the keyboard focus.</source>
+        <translation>Obre la finestra sense prendre el focus del teclat.</translation>
+    </message>
+    <message>
+        <source>Show the window as a splash screen, which window managers show without a frame.</source>
+        <translation>Mostra la finestra com a pantalla de presentació, que els gestors de finestres mostren sense marc.</translation>
+    </message>
+    <message>
+        <source>Decline, with status 1, when another window takes the keyboard focus.</source>
+        <translation>Rebutja, amb l’estat 1, quan una altra finestra pren el focus del teclat.</translation>
+    </message>
+    <message>
+        <source>Fit the window to its content with this many pixels around it (at most 500).</source>
+        <translation>Ajusta la finestra al contingut amb aquests píxels al voltant (500 com a màxim).</translation>
+    </message>
+    <message>
+        <source>Write every text in this font&apos;s family and size, such as &quot;Sans Bold 12&quot;.</source>
+        <translation>Escriu cada text amb la família i la mida d’aquesta lletra, per exemple «Sans Bold 12».</translation>
+    </message>
+    <message>
+        <source>With --timeout, show the time left as a bar on this side: top, bottom, left or right.</source>
+        <translation>Amb --timeout, mostra el temps que queda com una barra en aquest costat: top, bottom, left o right.</translation>
+    </message>
+    <message>
+        <source>Write the window&apos;s X id on standard error, or into FILE, without a line&apos;s end (not on Wayland).</source>
+        <translation>Escriu l’identificador X de la finestra a la sortida d’error estàndard, o a FILE, sense final de línia (no a Wayland).</translation>
+    </message>
+    <message>
+        <source>The class of the window&apos;s WM_CLASS on X11, and its app id on Wayland.</source>
+        <translation>La classe del WM_CLASS de la finestra a X11, i el seu identificador d’aplicació a Wayland.</translation>
+    </message>
+    <message>
+        <source>The instance name of the window&apos;s WM_CLASS on X11, and its app id on Wayland without --class.</source>
+        <translation>El nom d’instància del WM_CLASS de la finestra a X11, i el seu identificador d’aplicació a Wayland sense --class.</translation>
     </message>
     <message>
         <source>--%1 &quot;%2&quot; is not a date from %3 to %4 in the form YYYY-MM-DD, with or without a time in the form THH:MM</source>

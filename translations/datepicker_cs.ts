@@ -184,18 +184,6 @@
         <translation>ignorováno, co není volba: %1</translation>
     </message>
     <message>
-        <source>Place the window as yad does (ignored on Wayland).</source>
-        <translation>Umístí okno stejně jako yad (ve Waylandu se ignoruje).</translation>
-    </message>
-    <message>
-        <source>Set up the window as yad&apos;s option of this name does.</source>
-        <translation>Nastaví okno stejně jako stejnojmenná volba yad.</translation>
-    </message>
-    <message>
-        <source>Set WM_CLASS on X11, or the app id on Wayland.</source>
-        <translation>Nastaví WM_CLASS v X11 nebo ID aplikace ve Waylandu.</translation>
-    </message>
-    <message>
         <source>Add a button in place of Cancel and OK, repeatable. It ends with status ID and prints the date when ID is even; an ID that is no number is a command to run.</source>
         <translation>Přidá tlačítko místo Zrušit a OK, lze opakovat. Skončí se stavem ID a vypíše datum, je-li ID sudé; ID, které není číslo, je příkaz ke spuštění.</translation>
     </message>
@@ -230,6 +218,94 @@
     <message>
         <source>Print the date whichever button ends the dialog.</source>
         <translation>Vypíše datum, ať dialog ukončí kterékoli tlačítko.</translation>
+    </message>
+    <message>
+        <source>--%1 &quot;%2&quot; is read as %3</source>
+        <translation>--%1 „%2“ se čte jako %3</translation>
+    </message>
+    <message>
+        <source>Open the window in the middle of the screen (not on Wayland).</source>
+        <translation>Otevřít okno uprostřed obrazovky (ne ve Waylandu).</translation>
+    </message>
+    <message>
+        <source>Open the window centred on the pointer, kept on the screen (not on Wayland).</source>
+        <translation>Otevřít okno vystředěné na ukazateli, v mezích obrazovky (ne ve Waylandu).</translation>
+    </message>
+    <message>
+        <source>Put the window&apos;s left edge X pixels from the screen&apos;s; a negative X counts from the right edge (not on Wayland).</source>
+        <translation>Umístit levý okraj okna X pixelů od okraje obrazovky; záporné X se počítá od pravého okraje (ne ve Waylandu).</translation>
+    </message>
+    <message>
+        <source>Put the window&apos;s top edge Y pixels from the screen&apos;s; a negative Y counts from the bottom edge (not on Wayland).</source>
+        <translation>Umístit horní okraj okna Y pixelů od okraje obrazovky; záporné Y se počítá od dolního okraje (ne ve Waylandu).</translation>
+    </message>
+    <message>
+        <source>The window&apos;s least size and its place, as X11 writes them, such as 300x200-10+20 (the place not on Wayland).</source>
+        <translation>Nejmenší velikost okna a jeho místo, zapsané jako v X11, například 300x200-10+20 (místo ne ve Waylandu).</translation>
+    </message>
+    <message>
+        <source>Show the window without a title bar or frame.</source>
+        <translation>Zobrazit okno bez záhlaví a rámu.</translation>
+    </message>
+    <message>
+        <source>Keep the window from being resized.</source>
+        <translation>Nedovolit změnu velikosti okna.</translation>
+    </message>
+    <message>
+        <source>Keep the window above other windows.</source>
+        <translation>Držet okno nad ostatními okny.</translation>
+    </message>
+    <message>
+        <source>Show the window on every workspace.</source>
+        <translation>Zobrazit okno na každé pracovní ploše.</translation>
+    </message>
+    <message>
+        <source>Leave the window out of the taskbar.</source>
+        <translation>Nezobrazovat okno na hlavním panelu.</translation>
+    </message>
+    <message>
+        <source>Open the window maximized, its content in the middle.</source>
+        <translation>Otevřít okno maximalizované, s obsahem uprostřed.</translation>
+    </message>
+    <message>
+        <source>Open the window full screen, its content in the middle.</source>
+        <translation>Otevřít okno na celou obrazovku, s obsahem uprostřed.</translation>
+    </message>
+    <message>
+        <source>Open the window without taking the keyboard focus.</source>
+        <translation>Otevřít okno bez převzetí fokusu klávesnice.</translation>
+    </message>
+    <message>
+        <source>Show the window as a splash screen, which window managers show without a frame.</source>
+        <translation>Zobrazit okno jako úvodní obrazovku, kterou správci oken zobrazují bez rámu.</translation>
+    </message>
+    <message>
+        <source>Decline, with status 1, when another window takes the keyboard focus.</source>
+        <translation>Odmítnout se stavem 1, když jiné okno převezme fokus klávesnice.</translation>
+    </message>
+    <message>
+        <source>Fit the window to its content with this many pixels around it (at most 500).</source>
+        <translation>Přizpůsobit okno obsahu s tolika pixely kolem (nejvýše 500).</translation>
+    </message>
+    <message>
+        <source>Write every text in this font&apos;s family and size, such as &quot;Sans Bold 12&quot;.</source>
+        <translation>Psát každý text rodinou a velikostí tohoto písma, například „Sans Bold 12“.</translation>
+    </message>
+    <message>
+        <source>With --timeout, show the time left as a bar on this side: top, bottom, left or right.</source>
+        <translation>S --timeout zobrazit zbývající čas jako pruh na této straně: top, bottom, left nebo right.</translation>
+    </message>
+    <message>
+        <source>Write the window&apos;s X id on standard error, or into FILE, without a line&apos;s end (not on Wayland).</source>
+        <translation>Zapsat X ID okna bez konce řádku na standardní chybový výstup nebo do FILE (ne ve Waylandu).</translation>
+    </message>
+    <message>
+        <source>The class of the window&apos;s WM_CLASS on X11, and its app id on Wayland.</source>
+        <translation>Třída WM_CLASS okna v X11 a jeho ID aplikace ve Waylandu.</translation>
+    </message>
+    <message>
+        <source>The instance name of the window&apos;s WM_CLASS on X11, and its app id on Wayland without --class.</source>
+        <translation>Název instance WM_CLASS okna v X11 a jeho ID aplikace ve Waylandu bez --class.</translation>
     </message>
     <message>
         <source>--%1 &quot;%2&quot; is not a date from %3 to %4 in the form YYYY-MM-DD, with or without a time in the form THH:MM</source>

@@ -184,18 +184,6 @@
         <translation>ignorerede det, der ikke er et tilvalg: %1</translation>
     </message>
     <message>
-        <source>Place the window as yad does (ignored on Wayland).</source>
-        <translation>Placer vinduet, som yad gør det (ignoreres under Wayland).</translation>
-    </message>
-    <message>
-        <source>Set up the window as yad&apos;s option of this name does.</source>
-        <translation>Indstil vinduet, som yads tilvalg af samme navn gør det.</translation>
-    </message>
-    <message>
-        <source>Set WM_CLASS on X11, or the app id on Wayland.</source>
-        <translation>Sæt WM_CLASS under X11 eller app-id’et under Wayland.</translation>
-    </message>
-    <message>
         <source>Add a button in place of Cancel and OK, repeatable. It ends with status ID and prints the date when ID is even; an ID that is no number is a command to run.</source>
         <translation>Tilføj en knap i stedet for Annuller og OK, kan gentages. Den afslutter med status ID og udskriver datoen, når ID er lige; et ID, der ikke er et tal, er en kommando, der skal køres.</translation>
     </message>
@@ -230,6 +218,94 @@
     <message>
         <source>Print the date whichever button ends the dialog.</source>
         <translation>Udskriv datoen, uanset hvilken knap der afslutter dialogen.</translation>
+    </message>
+    <message>
+        <source>--%1 &quot;%2&quot; is read as %3</source>
+        <translation>--%1 »%2« læses som %3</translation>
+    </message>
+    <message>
+        <source>Open the window in the middle of the screen (not on Wayland).</source>
+        <translation>Åbn vinduet midt på skærmen (ikke under Wayland).</translation>
+    </message>
+    <message>
+        <source>Open the window centred on the pointer, kept on the screen (not on Wayland).</source>
+        <translation>Åbn vinduet centreret om markøren, holdt på skærmen (ikke under Wayland).</translation>
+    </message>
+    <message>
+        <source>Put the window&apos;s left edge X pixels from the screen&apos;s; a negative X counts from the right edge (not on Wayland).</source>
+        <translation>Sæt vinduets venstre kant X pixel fra skærmens; et negativt X tæller fra højre kant (ikke under Wayland).</translation>
+    </message>
+    <message>
+        <source>Put the window&apos;s top edge Y pixels from the screen&apos;s; a negative Y counts from the bottom edge (not on Wayland).</source>
+        <translation>Sæt vinduets øverste kant Y pixel fra skærmens; et negativt Y tæller fra nederste kant (ikke under Wayland).</translation>
+    </message>
+    <message>
+        <source>The window&apos;s least size and its place, as X11 writes them, such as 300x200-10+20 (the place not on Wayland).</source>
+        <translation>Vinduets mindste størrelse og placering, som X11 skriver dem, fx 300x200-10+20 (placeringen ikke under Wayland).</translation>
+    </message>
+    <message>
+        <source>Show the window without a title bar or frame.</source>
+        <translation>Vis vinduet uden titellinje og ramme.</translation>
+    </message>
+    <message>
+        <source>Keep the window from being resized.</source>
+        <translation>Forhindr, at vinduets størrelse ændres.</translation>
+    </message>
+    <message>
+        <source>Keep the window above other windows.</source>
+        <translation>Hold vinduet over andre vinduer.</translation>
+    </message>
+    <message>
+        <source>Show the window on every workspace.</source>
+        <translation>Vis vinduet på alle arbejdsområder.</translation>
+    </message>
+    <message>
+        <source>Leave the window out of the taskbar.</source>
+        <translation>Vis ikke vinduet i proceslinjen.</translation>
+    </message>
+    <message>
+        <source>Open the window maximized, its content in the middle.</source>
+        <translation>Åbn vinduet maksimeret med indholdet i midten.</translation>
+    </message>
+    <message>
+        <source>Open the window full screen, its content in the middle.</source>
+        <translation>Åbn vinduet i fuld skærm med indholdet i midten.</translation>
+    </message>
+    <message>
+        <source>Open the window without taking the keyboard focus.</source>
+        <translation>Åbn vinduet uden at tage tastaturfokus.</translation>
+    </message>
+    <message>
+        <source>Show the window as a splash screen, which window managers show without a frame.</source>
+        <translation>Vis vinduet som en velkomstskærm, som vindueshåndteringer viser uden ramme.</translation>
+    </message>
+    <message>
+        <source>Decline, with status 1, when another window takes the keyboard focus.</source>
+        <translation>Afvis med status 1, når et andet vindue tager tastaturfokus.</translation>
+    </message>
+    <message>
+        <source>Fit the window to its content with this many pixels around it (at most 500).</source>
+        <translation>Tilpas vinduet til indholdet med så mange pixel omkring (højst 500).</translation>
+    </message>
+    <message>
+        <source>Write every text in this font&apos;s family and size, such as &quot;Sans Bold 12&quot;.</source>
+        <translation>Skriv al tekst i denne skrifttypes familie og størrelse, fx »Sans Bold 12«.</translation>
+    </message>
+    <message>
+        <source>With --timeout, show the time left as a bar on this side: top, bottom, left or right.</source>
+        <translation>Vis med --timeout den resterende tid som en bjælke i denne side: top, bottom, left eller right.</translation>
+    </message>
+    <message>
+        <source>Write the window&apos;s X id on standard error, or into FILE, without a line&apos;s end (not on Wayland).</source>
+        <translation>Skriv vinduets X-id uden linjeskift på standardfejl eller i FILE (ikke under Wayland).</translation>
+    </message>
+    <message>
+        <source>The class of the window&apos;s WM_CLASS on X11, and its app id on Wayland.</source>
+        <translation>Klassen i vinduets WM_CLASS under X11 og dets app-id under Wayland.</translation>
+    </message>
+    <message>
+        <source>The instance name of the window&apos;s WM_CLASS on X11, and its app id on Wayland without --class.</source>
+        <translation>Instansnavnet i vinduets WM_CLASS under X11 og dets app-id under Wayland uden --class.</translation>
     </message>
     <message>
         <source>--%1 &quot;%2&quot; is not a date from %3 to %4 in the form YYYY-MM-DD, with or without a time in the form THH:MM</source>

@@ -176,18 +176,6 @@
         <translation>ignoriert, was keine Option ist: %1</translation>
     </message>
     <message>
-        <source>Place the window as yad does (ignored on Wayland).</source>
-        <translation>Das Fenster platzieren, wie yad es tut (unter Wayland ignoriert).</translation>
-    </message>
-    <message>
-        <source>Set up the window as yad&apos;s option of this name does.</source>
-        <translation>Das Fenster einrichten, wie es die gleichnamige Option von yad tut.</translation>
-    </message>
-    <message>
-        <source>Set WM_CLASS on X11, or the app id on Wayland.</source>
-        <translation>WM_CLASS unter X11 oder die App-ID unter Wayland setzen.</translation>
-    </message>
-    <message>
         <source>--button &quot;%1&quot; ends with a status outside 0 to 255</source>
         <translation>--button „%1“ endet mit einem Status außerhalb von 0 bis 255</translation>
     </message>
@@ -230,6 +218,94 @@
     <message>
         <source>Print the date whichever button ends the dialog.</source>
         <translation>Das Datum ausgeben, mit welcher Schaltfläche der Dialog auch endet.</translation>
+    </message>
+    <message>
+        <source>--%1 &quot;%2&quot; is read as %3</source>
+        <translation>--%1 „%2“ wird als %3 gelesen</translation>
+    </message>
+    <message>
+        <source>Open the window in the middle of the screen (not on Wayland).</source>
+        <translation>Das Fenster in der Mitte des Bildschirms öffnen (nicht unter Wayland).</translation>
+    </message>
+    <message>
+        <source>Open the window centred on the pointer, kept on the screen (not on Wayland).</source>
+        <translation>Das Fenster um den Mauszeiger zentriert öffnen, auf dem Bildschirm gehalten (nicht unter Wayland).</translation>
+    </message>
+    <message>
+        <source>Put the window&apos;s left edge X pixels from the screen&apos;s; a negative X counts from the right edge (not on Wayland).</source>
+        <translation>Den linken Fensterrand X Pixel vom linken Bildschirmrand setzen; ein negatives X zählt vom rechten Rand (nicht unter Wayland).</translation>
+    </message>
+    <message>
+        <source>Put the window&apos;s top edge Y pixels from the screen&apos;s; a negative Y counts from the bottom edge (not on Wayland).</source>
+        <translation>Den oberen Fensterrand Y Pixel vom oberen Bildschirmrand setzen; ein negatives Y zählt vom unteren Rand (nicht unter Wayland).</translation>
+    </message>
+    <message>
+        <source>The window&apos;s least size and its place, as X11 writes them, such as 300x200-10+20 (the place not on Wayland).</source>
+        <translation>Die Mindestgröße und den Ort des Fensters, wie X11 sie schreibt, etwa 300x200-10+20 (den Ort nicht unter Wayland).</translation>
+    </message>
+    <message>
+        <source>Show the window without a title bar or frame.</source>
+        <translation>Das Fenster ohne Titelleiste und Rahmen zeigen.</translation>
+    </message>
+    <message>
+        <source>Keep the window from being resized.</source>
+        <translation>Die Größe des Fensters nicht ändern lassen.</translation>
+    </message>
+    <message>
+        <source>Keep the window above other windows.</source>
+        <translation>Das Fenster über anderen Fenstern halten.</translation>
+    </message>
+    <message>
+        <source>Show the window on every workspace.</source>
+        <translation>Das Fenster auf jeder Arbeitsfläche zeigen.</translation>
+    </message>
+    <message>
+        <source>Leave the window out of the taskbar.</source>
+        <translation>Das Fenster nicht in der Taskleiste zeigen.</translation>
+    </message>
+    <message>
+        <source>Open the window maximized, its content in the middle.</source>
+        <translation>Das Fenster maximiert öffnen, den Inhalt in der Mitte.</translation>
+    </message>
+    <message>
+        <source>Open the window full screen, its content in the middle.</source>
+        <translation>Das Fenster im Vollbild öffnen, den Inhalt in der Mitte.</translation>
+    </message>
+    <message>
+        <source>Open the window without taking the keyboard focus.</source>
+        <translation>Das Fenster öffnen, ohne den Tastaturfokus zu nehmen.</translation>
+    </message>
+    <message>
+        <source>Show the window as a splash screen, which window managers show without a frame.</source>
+        <translation>Das Fenster als Startbildschirm zeigen, den Fenstermanager ohne Rahmen zeigen.</translation>
+    </message>
+    <message>
+        <source>Decline, with status 1, when another window takes the keyboard focus.</source>
+        <translation>Ablehnen, mit Status 1, wenn ein anderes Fenster den Tastaturfokus nimmt.</translation>
+    </message>
+    <message>
+        <source>Fit the window to its content with this many pixels around it (at most 500).</source>
+        <translation>Das Fenster an seinen Inhalt anpassen, mit so vielen Pixeln rundum (höchstens 500).</translation>
+    </message>
+    <message>
+        <source>Write every text in this font&apos;s family and size, such as &quot;Sans Bold 12&quot;.</source>
+        <translation>Jeden Text in Familie und Größe dieser Schrift schreiben, etwa „Sans Bold 12“.</translation>
+    </message>
+    <message>
+        <source>With --timeout, show the time left as a bar on this side: top, bottom, left or right.</source>
+        <translation>Mit --timeout die verbleibende Zeit als Balken auf dieser Seite zeigen: top, bottom, left oder right.</translation>
+    </message>
+    <message>
+        <source>Write the window&apos;s X id on standard error, or into FILE, without a line&apos;s end (not on Wayland).</source>
+        <translation>Die X-ID des Fensters ohne Zeilenende auf die Standardfehlerausgabe oder in FILE schreiben (nicht unter Wayland).</translation>
+    </message>
+    <message>
+        <source>The class of the window&apos;s WM_CLASS on X11, and its app id on Wayland.</source>
+        <translation>Die Klasse von WM_CLASS des Fensters unter X11 und seine App-ID unter Wayland.</translation>
+    </message>
+    <message>
+        <source>The instance name of the window&apos;s WM_CLASS on X11, and its app id on Wayland without --class.</source>
+        <translation>Der Instanzname von WM_CLASS des Fensters unter X11 und seine App-ID unter Wayland ohne --class.</translation>
     </message>
     <message>
         <source>--%1 &quot;%2&quot; is not a date from %3 to %4 in the form YYYY-MM-DD, with or without a time in the form THH:MM</source>

@@ -176,18 +176,6 @@
         <translation>se ignora lo que no es una opción: %1</translation>
     </message>
     <message>
-        <source>Place the window as yad does (ignored on Wayland).</source>
-        <translation>Colocar la ventana como lo hace yad (se ignora en Wayland).</translation>
-    </message>
-    <message>
-        <source>Set up the window as yad&apos;s option of this name does.</source>
-        <translation>Configurar la ventana como lo hace la opción de yad del mismo nombre.</translation>
-    </message>
-    <message>
-        <source>Set WM_CLASS on X11, or the app id on Wayland.</source>
-        <translation>Establecer WM_CLASS en X11, o el id de aplicación en Wayland.</translation>
-    </message>
-    <message>
         <source>--button &quot;%1&quot; ends with a status outside 0 to 255</source>
         <translation>--button «%1» termina con un estado fuera de 0 a 255</translation>
     </message>
@@ -230,6 +218,94 @@
     <message>
         <source>Print the date whichever button ends the dialog.</source>
         <translation>Escribir la fecha sea cual sea el botón que termina el diálogo.</translation>
+    </message>
+    <message>
+        <source>--%1 &quot;%2&quot; is read as %3</source>
+        <translation>--%1 «%2» se lee como %3</translation>
+    </message>
+    <message>
+        <source>Open the window in the middle of the screen (not on Wayland).</source>
+        <translation>Abrir la ventana en el centro de la pantalla (no en Wayland).</translation>
+    </message>
+    <message>
+        <source>Open the window centred on the pointer, kept on the screen (not on Wayland).</source>
+        <translation>Abrir la ventana centrada en el puntero, dentro de la pantalla (no en Wayland).</translation>
+    </message>
+    <message>
+        <source>Put the window&apos;s left edge X pixels from the screen&apos;s; a negative X counts from the right edge (not on Wayland).</source>
+        <translation>Situar el borde izquierdo de la ventana a X píxeles del de la pantalla; una X negativa cuenta desde el borde derecho (no en Wayland).</translation>
+    </message>
+    <message>
+        <source>Put the window&apos;s top edge Y pixels from the screen&apos;s; a negative Y counts from the bottom edge (not on Wayland).</source>
+        <translation>Situar el borde superior de la ventana a Y píxeles del de la pantalla; una Y negativa cuenta desde el borde inferior (no en Wayland).</translation>
+    </message>
+    <message>
+        <source>The window&apos;s least size and its place, as X11 writes them, such as 300x200-10+20 (the place not on Wayland).</source>
+        <translation>El tamaño mínimo de la ventana y su posición, como los escribe X11, por ejemplo 300x200-10+20 (la posición no en Wayland).</translation>
+    </message>
+    <message>
+        <source>Show the window without a title bar or frame.</source>
+        <translation>Mostrar la ventana sin barra de título ni marco.</translation>
+    </message>
+    <message>
+        <source>Keep the window from being resized.</source>
+        <translation>Impedir que se cambie el tamaño de la ventana.</translation>
+    </message>
+    <message>
+        <source>Keep the window above other windows.</source>
+        <translation>Mantener la ventana por encima de las demás.</translation>
+    </message>
+    <message>
+        <source>Show the window on every workspace.</source>
+        <translation>Mostrar la ventana en todos los espacios de trabajo.</translation>
+    </message>
+    <message>
+        <source>Leave the window out of the taskbar.</source>
+        <translation>No mostrar la ventana en la barra de tareas.</translation>
+    </message>
+    <message>
+        <source>Open the window maximized, its content in the middle.</source>
+        <translation>Abrir la ventana maximizada, con su contenido en el centro.</translation>
+    </message>
+    <message>
+        <source>Open the window full screen, its content in the middle.</source>
+        <translation>Abrir la ventana a pantalla completa, con su contenido en el centro.</translation>
+    </message>
+    <message>
+        <source>Open the window without taking the keyboard focus.</source>
+        <translation>Abrir la ventana sin tomar el foco del teclado.</translation>
+    </message>
+    <message>
+        <source>Show the window as a splash screen, which window managers show without a frame.</source>
+        <translation>Mostrar la ventana como pantalla de bienvenida, que los gestores de ventanas muestran sin marco.</translation>
+    </message>
+    <message>
+        <source>Decline, with status 1, when another window takes the keyboard focus.</source>
+        <translation>Rechazar, con el estado 1, cuando otra ventana toma el foco del teclado.</translation>
+    </message>
+    <message>
+        <source>Fit the window to its content with this many pixels around it (at most 500).</source>
+        <translation>Ajustar la ventana a su contenido con tantos píxeles alrededor (500 como máximo).</translation>
+    </message>
+    <message>
+        <source>Write every text in this font&apos;s family and size, such as &quot;Sans Bold 12&quot;.</source>
+        <translation>Escribir todos los textos con la familia y el tamaño de esta fuente, por ejemplo «Sans Bold 12».</translation>
+    </message>
+    <message>
+        <source>With --timeout, show the time left as a bar on this side: top, bottom, left or right.</source>
+        <translation>Con --timeout, mostrar el tiempo restante como una barra en este lado: top, bottom, left o right.</translation>
+    </message>
+    <message>
+        <source>Write the window&apos;s X id on standard error, or into FILE, without a line&apos;s end (not on Wayland).</source>
+        <translation>Escribir el identificador X de la ventana en la salida de error estándar, o en FILE, sin fin de línea (no en Wayland).</translation>
+    </message>
+    <message>
+        <source>The class of the window&apos;s WM_CLASS on X11, and its app id on Wayland.</source>
+        <translation>La clase del WM_CLASS de la ventana en X11, y su id. de aplicación en Wayland.</translation>
+    </message>
+    <message>
+        <source>The instance name of the window&apos;s WM_CLASS on X11, and its app id on Wayland without --class.</source>
+        <translation>El nombre de instancia del WM_CLASS de la ventana en X11, y su id. de aplicación en Wayland sin --class.</translation>
     </message>
     <message>
         <source>--%1 &quot;%2&quot; is not a date from %3 to %4 in the form YYYY-MM-DD, with or without a time in the form THH:MM</source>

@@ -184,18 +184,6 @@
         <translation>آنچه گزینه نیست نادیده گرفته شد: %1</translation>
     </message>
     <message>
-        <source>Place the window as yad does (ignored on Wayland).</source>
-        <translation>پنجره را همان‌طور که yad می‌کند جای می‌دهد (در Wayland نادیده گرفته می‌شود).</translation>
-    </message>
-    <message>
-        <source>Set up the window as yad&apos;s option of this name does.</source>
-        <translation>پنجره را همان‌طور که گزینهٔ هم‌نام yad می‌کند تنظیم می‌کند.</translation>
-    </message>
-    <message>
-        <source>Set WM_CLASS on X11, or the app id on Wayland.</source>
-        <translation>در X11، WM_CLASS و در Wayland، شناسهٔ برنامه را تنظیم می‌کند.</translation>
-    </message>
-    <message>
         <source>Add a button in place of Cancel and OK, repeatable. It ends with status ID and prints the date when ID is even; an ID that is no number is a command to run.</source>
         <translation>دکمه‌ای به‌جای انصراف و تأیید می‌افزاید و می‌توان آن را تکرار کرد. این دکمه با وضعیت ID پایان می‌یابد و اگر ID زوج باشد تاریخ را چاپ می‌کند؛ ID‌ای که عدد نیست فرمانی برای اجراست.</translation>
     </message>
@@ -230,6 +218,94 @@
     <message>
         <source>Print the date whichever button ends the dialog.</source>
         <translation>با هر دکمه‌ای که گفت‌وگو پایان یابد، تاریخ را چاپ می‌کند.</translation>
+    </message>
+    <message>
+        <source>--%1 &quot;%2&quot; is read as %3</source>
+        <translation>--%1 «%2» به صورت %3 خوانده می‌شود</translation>
+    </message>
+    <message>
+        <source>Open the window in the middle of the screen (not on Wayland).</source>
+        <translation>پنجره را در وسط صفحه باز کن (نه در Wayland).</translation>
+    </message>
+    <message>
+        <source>Open the window centred on the pointer, kept on the screen (not on Wayland).</source>
+        <translation>پنجره را در مرکز نشانگر و درون صفحه باز کن (نه در Wayland).</translation>
+    </message>
+    <message>
+        <source>Put the window&apos;s left edge X pixels from the screen&apos;s; a negative X counts from the right edge (not on Wayland).</source>
+        <translation>لبهٔ چپ پنجره را X پیکسل از لبهٔ صفحه قرار بده؛ X منفی از لبهٔ راست شمرده می‌شود (نه در Wayland).</translation>
+    </message>
+    <message>
+        <source>Put the window&apos;s top edge Y pixels from the screen&apos;s; a negative Y counts from the bottom edge (not on Wayland).</source>
+        <translation>لبهٔ بالای پنجره را Y پیکسل از لبهٔ صفحه قرار بده؛ Y منفی از لبهٔ پایین شمرده می‌شود (نه در Wayland).</translation>
+    </message>
+    <message>
+        <source>The window&apos;s least size and its place, as X11 writes them, such as 300x200-10+20 (the place not on Wayland).</source>
+        <translation>کمترین اندازه و جای پنجره، آن‌گونه که X11 می‌نویسد، مانند 300x200-10+20 (جای پنجره نه در Wayland).</translation>
+    </message>
+    <message>
+        <source>Show the window without a title bar or frame.</source>
+        <translation>پنجره را بدون نوار عنوان و قاب نشان بده.</translation>
+    </message>
+    <message>
+        <source>Keep the window from being resized.</source>
+        <translation>نگذار اندازهٔ پنجره تغییر کند.</translation>
+    </message>
+    <message>
+        <source>Keep the window above other windows.</source>
+        <translation>پنجره را بالای پنجره‌های دیگر نگه دار.</translation>
+    </message>
+    <message>
+        <source>Show the window on every workspace.</source>
+        <translation>پنجره را در همهٔ فضاهای کاری نشان بده.</translation>
+    </message>
+    <message>
+        <source>Leave the window out of the taskbar.</source>
+        <translation>پنجره را در نوار وظیفه نشان نده.</translation>
+    </message>
+    <message>
+        <source>Open the window maximized, its content in the middle.</source>
+        <translation>پنجره را بیشینه و با محتوا در وسط باز کن.</translation>
+    </message>
+    <message>
+        <source>Open the window full screen, its content in the middle.</source>
+        <translation>پنجره را تمام‌صفحه و با محتوا در وسط باز کن.</translation>
+    </message>
+    <message>
+        <source>Open the window without taking the keyboard focus.</source>
+        <translation>پنجره را بدون گرفتن تمرکز صفحه‌کلید باز کن.</translation>
+    </message>
+    <message>
+        <source>Show the window as a splash screen, which window managers show without a frame.</source>
+        <translation>پنجره را به‌شکل صفحهٔ آغازین نشان بده که مدیران پنجره آن را بدون قاب نشان می‌دهند.</translation>
+    </message>
+    <message>
+        <source>Decline, with status 1, when another window takes the keyboard focus.</source>
+        <translation>وقتی پنجرهٔ دیگری تمرکز صفحه‌کلید را می‌گیرد، با وضعیت 1 رد کن.</translation>
+    </message>
+    <message>
+        <source>Fit the window to its content with this many pixels around it (at most 500).</source>
+        <translation>پنجره را با این تعداد پیکسل پیرامون محتوا، اندازهٔ آن کن (حداکثر 500).</translation>
+    </message>
+    <message>
+        <source>Write every text in this font&apos;s family and size, such as &quot;Sans Bold 12&quot;.</source>
+        <translation>همهٔ متن‌ها را با خانواده و اندازهٔ این قلم بنویس، مانند «Sans Bold 12».</translation>
+    </message>
+    <message>
+        <source>With --timeout, show the time left as a bar on this side: top, bottom, left or right.</source>
+        <translation>با --timeout، زمان باقی‌مانده را به‌صورت نواری در این سمت نشان بده: top، bottom، left یا right.</translation>
+    </message>
+    <message>
+        <source>Write the window&apos;s X id on standard error, or into FILE, without a line&apos;s end (not on Wayland).</source>
+        <translation>شناسهٔ X پنجره را بدون پایان خط در خروجی خطای استاندارد یا در FILE بنویس (نه در Wayland).</translation>
+    </message>
+    <message>
+        <source>The class of the window&apos;s WM_CLASS on X11, and its app id on Wayland.</source>
+        <translation>کلاس WM_CLASS پنجره در X11 و شناسهٔ برنامهٔ آن در Wayland.</translation>
+    </message>
+    <message>
+        <source>The instance name of the window&apos;s WM_CLASS on X11, and its app id on Wayland without --class.</source>
+        <translation>نام نمونهٔ WM_CLASS پنجره در X11 و شناسهٔ برنامهٔ آن در Wayland بدون --class.</translation>
     </message>
     <message>
         <source>--%1 &quot;%2&quot; is not a date from %3 to %4 in the form YYYY-MM-DD, with or without a time in the form THH:MM</source>

@@ -184,18 +184,6 @@
         <translation>ohitettiin se, mikä ei ole valitsin: %1</translation>
     </message>
     <message>
-        <source>Place the window as yad does (ignored on Wayland).</source>
-        <translation>Sijoita ikkuna kuten yad tekee (ohitetaan Waylandissa).</translation>
-    </message>
-    <message>
-        <source>Set up the window as yad&apos;s option of this name does.</source>
-        <translation>Aseta ikkuna kuten yadin samanniminen valitsin tekee.</translation>
-    </message>
-    <message>
-        <source>Set WM_CLASS on X11, or the app id on Wayland.</source>
-        <translation>Aseta WM_CLASS X11:ssä tai sovelluksen tunnus Waylandissa.</translation>
-    </message>
-    <message>
         <source>Add a button in place of Cancel and OK, repeatable. It ends with status ID and prints the date when ID is even; an ID that is no number is a command to run.</source>
         <translation>Lisää painike Peru- ja OK-painikkeiden tilalle, voi toistaa. Painike päättyy tilaan ID ja tulostaa päivämäärän, kun ID on parillinen; ID, joka ei ole luku, on suoritettava komento.</translation>
     </message>
@@ -230,6 +218,94 @@
     <message>
         <source>Print the date whichever button ends the dialog.</source>
         <translation>Tulosta päivämäärä, millä painikkeella tahansa valintaikkuna päättyy.</translation>
+    </message>
+    <message>
+        <source>--%1 &quot;%2&quot; is read as %3</source>
+        <translation>--%1 ”%2” luetaan arvona %3</translation>
+    </message>
+    <message>
+        <source>Open the window in the middle of the screen (not on Wayland).</source>
+        <translation>Avaa ikkuna näytön keskelle (ei Waylandissa).</translation>
+    </message>
+    <message>
+        <source>Open the window centred on the pointer, kept on the screen (not on Wayland).</source>
+        <translation>Avaa ikkuna osoittimen kohdalle keskitettynä, näytön sisällä (ei Waylandissa).</translation>
+    </message>
+    <message>
+        <source>Put the window&apos;s left edge X pixels from the screen&apos;s; a negative X counts from the right edge (not on Wayland).</source>
+        <translation>Aseta ikkunan vasen reuna X kuvapisteen päähän näytön vasemmasta reunasta; negatiivinen X lasketaan oikeasta reunasta (ei Waylandissa).</translation>
+    </message>
+    <message>
+        <source>Put the window&apos;s top edge Y pixels from the screen&apos;s; a negative Y counts from the bottom edge (not on Wayland).</source>
+        <translation>Aseta ikkunan yläreuna Y kuvapisteen päähän näytön yläreunasta; negatiivinen Y lasketaan alareunasta (ei Waylandissa).</translation>
+    </message>
+    <message>
+        <source>The window&apos;s least size and its place, as X11 writes them, such as 300x200-10+20 (the place not on Wayland).</source>
+        <translation>Ikkunan vähimmäiskoko ja paikka X11:n tapaan kirjoitettuna, esimerkiksi 300x200-10+20 (paikka ei Waylandissa).</translation>
+    </message>
+    <message>
+        <source>Show the window without a title bar or frame.</source>
+        <translation>Näytä ikkuna ilman otsikkopalkkia ja kehystä.</translation>
+    </message>
+    <message>
+        <source>Keep the window from being resized.</source>
+        <translation>Estä ikkunan koon muuttaminen.</translation>
+    </message>
+    <message>
+        <source>Keep the window above other windows.</source>
+        <translation>Pidä ikkuna muiden ikkunoiden päällä.</translation>
+    </message>
+    <message>
+        <source>Show the window on every workspace.</source>
+        <translation>Näytä ikkuna kaikilla työtiloilla.</translation>
+    </message>
+    <message>
+        <source>Leave the window out of the taskbar.</source>
+        <translation>Jätä ikkuna pois tehtäväpalkista.</translation>
+    </message>
+    <message>
+        <source>Open the window maximized, its content in the middle.</source>
+        <translation>Avaa ikkuna suurennettuna, sisältö keskellä.</translation>
+    </message>
+    <message>
+        <source>Open the window full screen, its content in the middle.</source>
+        <translation>Avaa ikkuna koko näytön tilassa, sisältö keskellä.</translation>
+    </message>
+    <message>
+        <source>Open the window without taking the keyboard focus.</source>
+        <translation>Avaa ikkuna ottamatta näppäimistön kohdistusta.</translation>
+    </message>
+    <message>
+        <source>Show the window as a splash screen, which window managers show without a frame.</source>
+        <translation>Näytä ikkuna aloitusruutuna, jonka ikkunamanagerit näyttävät ilman kehystä.</translation>
+    </message>
+    <message>
+        <source>Decline, with status 1, when another window takes the keyboard focus.</source>
+        <translation>Hylkää tilalla 1, kun toinen ikkuna ottaa näppäimistön kohdistuksen.</translation>
+    </message>
+    <message>
+        <source>Fit the window to its content with this many pixels around it (at most 500).</source>
+        <translation>Sovita ikkuna sisältöönsä näin monella kuvapisteellä ympärillä (enintään 500).</translation>
+    </message>
+    <message>
+        <source>Write every text in this font&apos;s family and size, such as &quot;Sans Bold 12&quot;.</source>
+        <translation>Kirjoita kaikki tekstit tämän fontin perheellä ja koolla, esimerkiksi ”Sans Bold 12”.</translation>
+    </message>
+    <message>
+        <source>With --timeout, show the time left as a bar on this side: top, bottom, left or right.</source>
+        <translation>Näytä --timeoutin kanssa jäljellä oleva aika palkkina tällä sivulla: top, bottom, left tai right.</translation>
+    </message>
+    <message>
+        <source>Write the window&apos;s X id on standard error, or into FILE, without a line&apos;s end (not on Wayland).</source>
+        <translation>Kirjoita ikkunan X-tunniste ilman rivinvaihtoa vakiovirhevirtaan tai tiedostoon FILE (ei Waylandissa).</translation>
+    </message>
+    <message>
+        <source>The class of the window&apos;s WM_CLASS on X11, and its app id on Wayland.</source>
+        <translation>Ikkunan WM_CLASSin luokka X11:ssä ja sen sovellustunniste Waylandissa.</translation>
+    </message>
+    <message>
+        <source>The instance name of the window&apos;s WM_CLASS on X11, and its app id on Wayland without --class.</source>
+        <translation>Ikkunan WM_CLASSin instanssinimi X11:ssä ja sen sovellustunniste Waylandissa ilman --classia.</translation>
     </message>
     <message>
         <source>--%1 &quot;%2&quot; is not a date from %3 to %4 in the form YYYY-MM-DD, with or without a time in the form THH:MM</source>

@@ -176,18 +176,6 @@
         <translation>ignoré ce qui n’est pas une option : %1</translation>
     </message>
     <message>
-        <source>Place the window as yad does (ignored on Wayland).</source>
-        <translation>Placer la fenêtre comme le fait yad (ignoré sous Wayland).</translation>
-    </message>
-    <message>
-        <source>Set up the window as yad&apos;s option of this name does.</source>
-        <translation>Régler la fenêtre comme le fait l’option de yad du même nom.</translation>
-    </message>
-    <message>
-        <source>Set WM_CLASS on X11, or the app id on Wayland.</source>
-        <translation>Définir WM_CLASS sous X11, ou l’identifiant d’application sous Wayland.</translation>
-    </message>
-    <message>
         <source>--button &quot;%1&quot; ends with a status outside 0 to 255</source>
         <translation>--button « %1 » se termine par un état hors de 0 à 255</translation>
     </message>
@@ -230,6 +218,94 @@
     <message>
         <source>Print the date whichever button ends the dialog.</source>
         <translation>Écrire la date quel que soit le bouton qui termine le dialogue.</translation>
+    </message>
+    <message>
+        <source>--%1 &quot;%2&quot; is read as %3</source>
+        <translation>--%1 « %2 » est lu comme %3</translation>
+    </message>
+    <message>
+        <source>Open the window in the middle of the screen (not on Wayland).</source>
+        <translation>Ouvrir la fenêtre au milieu de l’écran (pas sous Wayland).</translation>
+    </message>
+    <message>
+        <source>Open the window centred on the pointer, kept on the screen (not on Wayland).</source>
+        <translation>Ouvrir la fenêtre centrée sur le pointeur, gardée sur l’écran (pas sous Wayland).</translation>
+    </message>
+    <message>
+        <source>Put the window&apos;s left edge X pixels from the screen&apos;s; a negative X counts from the right edge (not on Wayland).</source>
+        <translation>Placer le bord gauche de la fenêtre à X pixels de celui de l’écran ; un X négatif compte depuis le bord droit (pas sous Wayland).</translation>
+    </message>
+    <message>
+        <source>Put the window&apos;s top edge Y pixels from the screen&apos;s; a negative Y counts from the bottom edge (not on Wayland).</source>
+        <translation>Placer le bord supérieur de la fenêtre à Y pixels de celui de l’écran ; un Y négatif compte depuis le bord inférieur (pas sous Wayland).</translation>
+    </message>
+    <message>
+        <source>The window&apos;s least size and its place, as X11 writes them, such as 300x200-10+20 (the place not on Wayland).</source>
+        <translation>La taille minimale de la fenêtre et sa place, écrites comme sous X11, par exemple 300x200-10+20 (la place pas sous Wayland).</translation>
+    </message>
+    <message>
+        <source>Show the window without a title bar or frame.</source>
+        <translation>Afficher la fenêtre sans barre de titre ni cadre.</translation>
+    </message>
+    <message>
+        <source>Keep the window from being resized.</source>
+        <translation>Empêcher le redimensionnement de la fenêtre.</translation>
+    </message>
+    <message>
+        <source>Keep the window above other windows.</source>
+        <translation>Garder la fenêtre au-dessus des autres fenêtres.</translation>
+    </message>
+    <message>
+        <source>Show the window on every workspace.</source>
+        <translation>Afficher la fenêtre sur tous les espaces de travail.</translation>
+    </message>
+    <message>
+        <source>Leave the window out of the taskbar.</source>
+        <translation>Ne pas afficher la fenêtre dans la barre des tâches.</translation>
+    </message>
+    <message>
+        <source>Open the window maximized, its content in the middle.</source>
+        <translation>Ouvrir la fenêtre maximisée, son contenu au milieu.</translation>
+    </message>
+    <message>
+        <source>Open the window full screen, its content in the middle.</source>
+        <translation>Ouvrir la fenêtre en plein écran, son contenu au milieu.</translation>
+    </message>
+    <message>
+        <source>Open the window without taking the keyboard focus.</source>
+        <translation>Ouvrir la fenêtre sans prendre le focus du clavier.</translation>
+    </message>
+    <message>
+        <source>Show the window as a splash screen, which window managers show without a frame.</source>
+        <translation>Afficher la fenêtre comme un écran de démarrage, que les gestionnaires de fenêtres affichent sans cadre.</translation>
+    </message>
+    <message>
+        <source>Decline, with status 1, when another window takes the keyboard focus.</source>
+        <translation>Refuser, avec le statut 1, quand une autre fenêtre prend le focus du clavier.</translation>
+    </message>
+    <message>
+        <source>Fit the window to its content with this many pixels around it (at most 500).</source>
+        <translation>Ajuster la fenêtre à son contenu avec autant de pixels autour (500 au plus).</translation>
+    </message>
+    <message>
+        <source>Write every text in this font&apos;s family and size, such as &quot;Sans Bold 12&quot;.</source>
+        <translation>Écrire chaque texte dans la famille et la taille de cette police, par exemple « Sans Bold 12 ».</translation>
+    </message>
+    <message>
+        <source>With --timeout, show the time left as a bar on this side: top, bottom, left or right.</source>
+        <translation>Avec --timeout, afficher le temps restant sous forme de barre de ce côté : top, bottom, left ou right.</translation>
+    </message>
+    <message>
+        <source>Write the window&apos;s X id on standard error, or into FILE, without a line&apos;s end (not on Wayland).</source>
+        <translation>Écrire l’identifiant X de la fenêtre sur la sortie d’erreur standard, ou dans FILE, sans fin de ligne (pas sous Wayland).</translation>
+    </message>
+    <message>
+        <source>The class of the window&apos;s WM_CLASS on X11, and its app id on Wayland.</source>
+        <translation>La classe du WM_CLASS de la fenêtre sous X11, et son identifiant d’application sous Wayland.</translation>
+    </message>
+    <message>
+        <source>The instance name of the window&apos;s WM_CLASS on X11, and its app id on Wayland without --class.</source>
+        <translation>Le nom d’instance du WM_CLASS de la fenêtre sous X11, et son identifiant d’application sous Wayland sans --class.</translation>
     </message>
     <message>
         <source>--%1 &quot;%2&quot; is not a date from %3 to %4 in the form YYYY-MM-DD, with or without a time in the form THH:MM</source>

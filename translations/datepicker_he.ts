@@ -184,18 +184,6 @@
         <translation>מה שאינו אפשרות לא נלקח בחשבון: %1</translation>
     </message>
     <message>
-        <source>Place the window as yad does (ignored on Wayland).</source>
-        <translation>מיקום החלון כפי ש־yad עושה זאת (אין לכך השפעה ב־Wayland).</translation>
-    </message>
-    <message>
-        <source>Set up the window as yad&apos;s option of this name does.</source>
-        <translation>הגדרת החלון כפי שעושה זאת האפשרות בשם זה של yad.</translation>
-    </message>
-    <message>
-        <source>Set WM_CLASS on X11, or the app id on Wayland.</source>
-        <translation>הגדרת WM_CLASS ב־X11, או מזהה היישום ב־Wayland.</translation>
-    </message>
-    <message>
         <source>Add a button in place of Cancel and OK, repeatable. It ends with status ID and prints the date when ID is even; an ID that is no number is a command to run.</source>
         <translation>הוספת כפתור במקום ביטול ואישור, ניתן לחזור על כך. הכפתור יוצא במצב ID ומדפיס את התאריך כאשר ID זוגי; ID שאינו מספר הוא פקודה להרצה.</translation>
     </message>
@@ -230,6 +218,94 @@
     <message>
         <source>Print the date whichever button ends the dialog.</source>
         <translation>הדפסת התאריך לא משנה איזה כפתור מסיים את תיבת הדו־שיח.</translation>
+    </message>
+    <message>
+        <source>--%1 &quot;%2&quot; is read as %3</source>
+        <translation>--%1 ”%2” נקרא כ־%3</translation>
+    </message>
+    <message>
+        <source>Open the window in the middle of the screen (not on Wayland).</source>
+        <translation>פתיחת החלון באמצע המסך (לא ב־Wayland).</translation>
+    </message>
+    <message>
+        <source>Open the window centred on the pointer, kept on the screen (not on Wayland).</source>
+        <translation>פתיחת החלון ממורכז על הסמן, בתוך המסך (לא ב־Wayland).</translation>
+    </message>
+    <message>
+        <source>Put the window&apos;s left edge X pixels from the screen&apos;s; a negative X counts from the right edge (not on Wayland).</source>
+        <translation>הצבת הקצה השמאלי של החלון X פיקסלים מזה של המסך; X שלילי נספר מהקצה הימני (לא ב־Wayland).</translation>
+    </message>
+    <message>
+        <source>Put the window&apos;s top edge Y pixels from the screen&apos;s; a negative Y counts from the bottom edge (not on Wayland).</source>
+        <translation>הצבת הקצה העליון של החלון Y פיקסלים מזה של המסך; Y שלילי נספר מהקצה התחתון (לא ב־Wayland).</translation>
+    </message>
+    <message>
+        <source>The window&apos;s least size and its place, as X11 writes them, such as 300x200-10+20 (the place not on Wayland).</source>
+        <translation>הגודל המזערי של החלון ומקומו, כפי ש־X11 כותב אותם, למשל 300x200-10+20 (המקום לא ב־Wayland).</translation>
+    </message>
+    <message>
+        <source>Show the window without a title bar or frame.</source>
+        <translation>הצגת החלון בלי שורת כותרת ומסגרת.</translation>
+    </message>
+    <message>
+        <source>Keep the window from being resized.</source>
+        <translation>מניעת שינוי גודל החלון.</translation>
+    </message>
+    <message>
+        <source>Keep the window above other windows.</source>
+        <translation>השארת החלון מעל חלונות אחרים.</translation>
+    </message>
+    <message>
+        <source>Show the window on every workspace.</source>
+        <translation>הצגת החלון בכל מרחבי העבודה.</translation>
+    </message>
+    <message>
+        <source>Leave the window out of the taskbar.</source>
+        <translation>השמטת החלון משורת המשימות.</translation>
+    </message>
+    <message>
+        <source>Open the window maximized, its content in the middle.</source>
+        <translation>פתיחת החלון מוגדל, עם התוכן באמצע.</translation>
+    </message>
+    <message>
+        <source>Open the window full screen, its content in the middle.</source>
+        <translation>פתיחת החלון במסך מלא, עם התוכן באמצע.</translation>
+    </message>
+    <message>
+        <source>Open the window without taking the keyboard focus.</source>
+        <translation>פתיחת החלון בלי לקחת את מיקוד המקלדת.</translation>
+    </message>
+    <message>
+        <source>Show the window as a splash screen, which window managers show without a frame.</source>
+        <translation>הצגת החלון כמסך פתיחה, שמנהלי חלונות מציגים בלי מסגרת.</translation>
+    </message>
+    <message>
+        <source>Decline, with status 1, when another window takes the keyboard focus.</source>
+        <translation>סירוב, עם מצב 1, כשחלון אחר לוקח את מיקוד המקלדת.</translation>
+    </message>
+    <message>
+        <source>Fit the window to its content with this many pixels around it (at most 500).</source>
+        <translation>התאמת החלון לתוכנו עם מספר פיקסלים זה מסביב (500 לכל היותר).</translation>
+    </message>
+    <message>
+        <source>Write every text in this font&apos;s family and size, such as &quot;Sans Bold 12&quot;.</source>
+        <translation>כתיבת כל טקסט במשפחה ובגודל של גופן זה, למשל ”Sans Bold 12”.</translation>
+    </message>
+    <message>
+        <source>With --timeout, show the time left as a bar on this side: top, bottom, left or right.</source>
+        <translation>עם --timeout, הצגת הזמן שנותר כפס בצד זה: top, bottom, left או right.</translation>
+    </message>
+    <message>
+        <source>Write the window&apos;s X id on standard error, or into FILE, without a line&apos;s end (not on Wayland).</source>
+        <translation>כתיבת מזהה ה־X של החלון בלי סוף שורה לפלט השגיאה התקני או ל־FILE (לא ב־Wayland).</translation>
+    </message>
+    <message>
+        <source>The class of the window&apos;s WM_CLASS on X11, and its app id on Wayland.</source>
+        <translation>המחלקה של WM_CLASS של החלון ב־X11, ומזהה היישום שלו ב־Wayland.</translation>
+    </message>
+    <message>
+        <source>The instance name of the window&apos;s WM_CLASS on X11, and its app id on Wayland without --class.</source>
+        <translation>שם המופע של WM_CLASS של החלון ב־X11, ומזהה היישום שלו ב־Wayland בלי --class.</translation>
     </message>
     <message>
         <source>--%1 &quot;%2&quot; is not a date from %3 to %4 in the form YYYY-MM-DD, with or without a time in the form THH:MM</source>

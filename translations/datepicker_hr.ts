@@ -184,18 +184,6 @@
         <translation>zanemareno ono što nije opcija: %1</translation>
     </message>
     <message>
-        <source>Place the window as yad does (ignored on Wayland).</source>
-        <translation>Postavlja prozor kao što to čini yad (zanemaruje se na Waylandu).</translation>
-    </message>
-    <message>
-        <source>Set up the window as yad&apos;s option of this name does.</source>
-        <translation>Uređuje prozor kao istoimena opcija programa yad.</translation>
-    </message>
-    <message>
-        <source>Set WM_CLASS on X11, or the app id on Wayland.</source>
-        <translation>Postavlja WM_CLASS na X11 ili ID aplikacije na Waylandu.</translation>
-    </message>
-    <message>
         <source>Add a button in place of Cancel and OK, repeatable. It ends with status ID and prints the date when ID is even; an ID that is no number is a command to run.</source>
         <translation>Dodaje tipku umjesto tipki Odustani i U redu, može se ponavljati. Završava sa statusom ID i ispisuje datum ako je ID paran; ID koji nije broj naredba je za pokretanje.</translation>
     </message>
@@ -230,6 +218,94 @@
     <message>
         <source>Print the date whichever button ends the dialog.</source>
         <translation>Ispisuje datum kojom god tipkom dijalog završi.</translation>
+    </message>
+    <message>
+        <source>--%1 &quot;%2&quot; is read as %3</source>
+        <translation>--%1 „%2“ čita se kao %3</translation>
+    </message>
+    <message>
+        <source>Open the window in the middle of the screen (not on Wayland).</source>
+        <translation>Otvori prozor na sredini zaslona (ne u Waylandu).</translation>
+    </message>
+    <message>
+        <source>Open the window centred on the pointer, kept on the screen (not on Wayland).</source>
+        <translation>Otvori prozor centriran na pokazivaču, unutar zaslona (ne u Waylandu).</translation>
+    </message>
+    <message>
+        <source>Put the window&apos;s left edge X pixels from the screen&apos;s; a negative X counts from the right edge (not on Wayland).</source>
+        <translation>Postavi lijevi rub prozora X piksela od ruba zaslona; negativan X broji se od desnog ruba (ne u Waylandu).</translation>
+    </message>
+    <message>
+        <source>Put the window&apos;s top edge Y pixels from the screen&apos;s; a negative Y counts from the bottom edge (not on Wayland).</source>
+        <translation>Postavi gornji rub prozora Y piksela od ruba zaslona; negativan Y broji se od donjeg ruba (ne u Waylandu).</translation>
+    </message>
+    <message>
+        <source>The window&apos;s least size and its place, as X11 writes them, such as 300x200-10+20 (the place not on Wayland).</source>
+        <translation>Najmanja veličina prozora i njegovo mjesto, zapisani kao u X11, na primjer 300x200-10+20 (mjesto ne u Waylandu).</translation>
+    </message>
+    <message>
+        <source>Show the window without a title bar or frame.</source>
+        <translation>Prikaži prozor bez naslovne trake i okvira.</translation>
+    </message>
+    <message>
+        <source>Keep the window from being resized.</source>
+        <translation>Ne dopuštaj promjenu veličine prozora.</translation>
+    </message>
+    <message>
+        <source>Keep the window above other windows.</source>
+        <translation>Drži prozor iznad drugih prozora.</translation>
+    </message>
+    <message>
+        <source>Show the window on every workspace.</source>
+        <translation>Prikaži prozor na svakom radnom prostoru.</translation>
+    </message>
+    <message>
+        <source>Leave the window out of the taskbar.</source>
+        <translation>Ne prikazuj prozor na traci zadataka.</translation>
+    </message>
+    <message>
+        <source>Open the window maximized, its content in the middle.</source>
+        <translation>Otvori prozor maksimiziran, sa sadržajem na sredini.</translation>
+    </message>
+    <message>
+        <source>Open the window full screen, its content in the middle.</source>
+        <translation>Otvori prozor preko cijelog zaslona, sa sadržajem na sredini.</translation>
+    </message>
+    <message>
+        <source>Open the window without taking the keyboard focus.</source>
+        <translation>Otvori prozor bez preuzimanja fokusa tipkovnice.</translation>
+    </message>
+    <message>
+        <source>Show the window as a splash screen, which window managers show without a frame.</source>
+        <translation>Prikaži prozor kao uvodni zaslon, koji upravitelji prozora prikazuju bez okvira.</translation>
+    </message>
+    <message>
+        <source>Decline, with status 1, when another window takes the keyboard focus.</source>
+        <translation>Odbij, sa statusom 1, kada drugi prozor preuzme fokus tipkovnice.</translation>
+    </message>
+    <message>
+        <source>Fit the window to its content with this many pixels around it (at most 500).</source>
+        <translation>Prilagodi prozor sadržaju s toliko piksela okolo (najviše 500).</translation>
+    </message>
+    <message>
+        <source>Write every text in this font&apos;s family and size, such as &quot;Sans Bold 12&quot;.</source>
+        <translation>Piši svaki tekst obitelji i veličinom ovog fonta, na primjer „Sans Bold 12“.</translation>
+    </message>
+    <message>
+        <source>With --timeout, show the time left as a bar on this side: top, bottom, left or right.</source>
+        <translation>Uz --timeout prikaži preostalo vrijeme kao traku na ovoj strani: top, bottom, left ili right.</translation>
+    </message>
+    <message>
+        <source>Write the window&apos;s X id on standard error, or into FILE, without a line&apos;s end (not on Wayland).</source>
+        <translation>Zapiši X ID prozora bez kraja retka na standardni izlaz za pogreške ili u FILE (ne u Waylandu).</translation>
+    </message>
+    <message>
+        <source>The class of the window&apos;s WM_CLASS on X11, and its app id on Wayland.</source>
+        <translation>Klasa WM_CLASS prozora u X11 i njegov ID aplikacije u Waylandu.</translation>
+    </message>
+    <message>
+        <source>The instance name of the window&apos;s WM_CLASS on X11, and its app id on Wayland without --class.</source>
+        <translation>Naziv instance WM_CLASS prozora u X11 i njegov ID aplikacije u Waylandu bez --class.</translation>
     </message>
     <message>
         <source>--%1 &quot;%2&quot; is not a date from %3 to %4 in the form YYYY-MM-DD, with or without a time in the form THH:MM</source>

@@ -184,18 +184,6 @@
         <translation>figyelmen kívül hagyva, ami nem kapcsoló: %1</translation>
     </message>
     <message>
-        <source>Place the window as yad does (ignored on Wayland).</source>
-        <translation>Úgy helyezi el az ablakot, ahogy a yad (Waylanden figyelmen kívül marad).</translation>
-    </message>
-    <message>
-        <source>Set up the window as yad&apos;s option of this name does.</source>
-        <translation>Úgy állítja be az ablakot, ahogy a yad azonos nevű kapcsolója.</translation>
-    </message>
-    <message>
-        <source>Set WM_CLASS on X11, or the app id on Wayland.</source>
-        <translation>Beállítja a WM_CLASS értékét X11 alatt, vagy az alkalmazásazonosítót Wayland alatt.</translation>
-    </message>
-    <message>
         <source>Add a button in place of Cancel and OK, repeatable. It ends with status ID and prints the date when ID is even; an ID that is no number is a command to run.</source>
         <translation>Gombot ad a Mégse és az OK helyett, többször is megadható. A gomb ID állapottal lép ki, és kiírja a dátumot, ha az ID páros; a nem szám ID futtatandó parancs.</translation>
     </message>
@@ -230,6 +218,94 @@
     <message>
         <source>Print the date whichever button ends the dialog.</source>
         <translation>Kiírja a dátumot, bármelyik gomb zárja is be a párbeszédablakot.</translation>
+    </message>
+    <message>
+        <source>--%1 &quot;%2&quot; is read as %3</source>
+        <translation>--%1 „%2” értéke %3 lesz</translation>
+    </message>
+    <message>
+        <source>Open the window in the middle of the screen (not on Wayland).</source>
+        <translation>Az ablak megnyitása a képernyő közepén (Waylanden nem).</translation>
+    </message>
+    <message>
+        <source>Open the window centred on the pointer, kept on the screen (not on Wayland).</source>
+        <translation>Az ablak megnyitása a mutatóra középre igazítva, a képernyőn belül (Waylanden nem).</translation>
+    </message>
+    <message>
+        <source>Put the window&apos;s left edge X pixels from the screen&apos;s; a negative X counts from the right edge (not on Wayland).</source>
+        <translation>Az ablak bal szélének elhelyezése X képpontra a képernyőétől; negatív X a jobb széltől számít (Waylanden nem).</translation>
+    </message>
+    <message>
+        <source>Put the window&apos;s top edge Y pixels from the screen&apos;s; a negative Y counts from the bottom edge (not on Wayland).</source>
+        <translation>Az ablak felső szélének elhelyezése Y képpontra a képernyőétől; negatív Y az alsó széltől számít (Waylanden nem).</translation>
+    </message>
+    <message>
+        <source>The window&apos;s least size and its place, as X11 writes them, such as 300x200-10+20 (the place not on Wayland).</source>
+        <translation>Az ablak legkisebb mérete és helye, ahogy az X11 írja, például 300x200-10+20 (a hely Waylanden nem).</translation>
+    </message>
+    <message>
+        <source>Show the window without a title bar or frame.</source>
+        <translation>Az ablak megjelenítése címsor és keret nélkül.</translation>
+    </message>
+    <message>
+        <source>Keep the window from being resized.</source>
+        <translation>Az ablak átméretezésének tiltása.</translation>
+    </message>
+    <message>
+        <source>Keep the window above other windows.</source>
+        <translation>Az ablak a többi ablak fölött tartása.</translation>
+    </message>
+    <message>
+        <source>Show the window on every workspace.</source>
+        <translation>Az ablak megjelenítése minden munkaterületen.</translation>
+    </message>
+    <message>
+        <source>Leave the window out of the taskbar.</source>
+        <translation>Az ablak kihagyása a tálcáról.</translation>
+    </message>
+    <message>
+        <source>Open the window maximized, its content in the middle.</source>
+        <translation>Az ablak megnyitása teljes méretben, a tartalommal középen.</translation>
+    </message>
+    <message>
+        <source>Open the window full screen, its content in the middle.</source>
+        <translation>Az ablak megnyitása teljes képernyőn, a tartalommal középen.</translation>
+    </message>
+    <message>
+        <source>Open the window without taking the keyboard focus.</source>
+        <translation>Az ablak megnyitása a billentyűzetfókusz átvétele nélkül.</translation>
+    </message>
+    <message>
+        <source>Show the window as a splash screen, which window managers show without a frame.</source>
+        <translation>Az ablak megjelenítése indítóképernyőként, amelyet az ablakkezelők keret nélkül mutatnak.</translation>
+    </message>
+    <message>
+        <source>Decline, with status 1, when another window takes the keyboard focus.</source>
+        <translation>Elutasítás 1-es állapottal, amikor egy másik ablak átveszi a billentyűzetfókuszt.</translation>
+    </message>
+    <message>
+        <source>Fit the window to its content with this many pixels around it (at most 500).</source>
+        <translation>Az ablak igazítása a tartalmához, ennyi képponttal körülötte (legfeljebb 500).</translation>
+    </message>
+    <message>
+        <source>Write every text in this font&apos;s family and size, such as &quot;Sans Bold 12&quot;.</source>
+        <translation>Minden szöveg írása e betűtípus családjával és méretével, például „Sans Bold 12”.</translation>
+    </message>
+    <message>
+        <source>With --timeout, show the time left as a bar on this side: top, bottom, left or right.</source>
+        <translation>A --timeout mellett a hátralévő idő sávként ezen az oldalon: top, bottom, left vagy right.</translation>
+    </message>
+    <message>
+        <source>Write the window&apos;s X id on standard error, or into FILE, without a line&apos;s end (not on Wayland).</source>
+        <translation>Az ablak X-azonosítójának kiírása sorvég nélkül a szabványos hibakimenetre vagy a FILE fájlba (Waylanden nem).</translation>
+    </message>
+    <message>
+        <source>The class of the window&apos;s WM_CLASS on X11, and its app id on Wayland.</source>
+        <translation>Az ablak WM_CLASS osztálya X11-en, és alkalmazásazonosítója Waylanden.</translation>
+    </message>
+    <message>
+        <source>The instance name of the window&apos;s WM_CLASS on X11, and its app id on Wayland without --class.</source>
+        <translation>Az ablak WM_CLASS példányneve X11-en, és alkalmazásazonosítója Waylanden --class nélkül.</translation>
     </message>
     <message>
         <source>--%1 &quot;%2&quot; is not a date from %3 to %4 in the form YYYY-MM-DD, with or without a time in the form THH:MM</source>

@@ -176,18 +176,6 @@
         <translation>ignorato ciò che non è un’opzione: %1</translation>
     </message>
     <message>
-        <source>Place the window as yad does (ignored on Wayland).</source>
-        <translation>Posiziona la finestra come fa yad (ignorata su Wayland).</translation>
-    </message>
-    <message>
-        <source>Set up the window as yad&apos;s option of this name does.</source>
-        <translation>Imposta la finestra come fa l’opzione di yad con lo stesso nome.</translation>
-    </message>
-    <message>
-        <source>Set WM_CLASS on X11, or the app id on Wayland.</source>
-        <translation>Imposta WM_CLASS su X11, o l’id dell’applicazione su Wayland.</translation>
-    </message>
-    <message>
         <source>--button &quot;%1&quot; ends with a status outside 0 to 255</source>
         <translation>--button «%1» termina con uno stato fuori da 0 a 255</translation>
     </message>
@@ -230,6 +218,94 @@
     <message>
         <source>Print the date whichever button ends the dialog.</source>
         <translation>Stampa la data qualunque sia il pulsante che chiude la finestra di dialogo.</translation>
+    </message>
+    <message>
+        <source>--%1 &quot;%2&quot; is read as %3</source>
+        <translation>--%1 «%2» viene letto come %3</translation>
+    </message>
+    <message>
+        <source>Open the window in the middle of the screen (not on Wayland).</source>
+        <translation>Aprire la finestra al centro dello schermo (non su Wayland).</translation>
+    </message>
+    <message>
+        <source>Open the window centred on the pointer, kept on the screen (not on Wayland).</source>
+        <translation>Aprire la finestra centrata sul puntatore, tenuta sullo schermo (non su Wayland).</translation>
+    </message>
+    <message>
+        <source>Put the window&apos;s left edge X pixels from the screen&apos;s; a negative X counts from the right edge (not on Wayland).</source>
+        <translation>Porre il bordo sinistro della finestra a X pixel da quello dello schermo; una X negativa conta dal bordo destro (non su Wayland).</translation>
+    </message>
+    <message>
+        <source>Put the window&apos;s top edge Y pixels from the screen&apos;s; a negative Y counts from the bottom edge (not on Wayland).</source>
+        <translation>Porre il bordo superiore della finestra a Y pixel da quello dello schermo; una Y negativa conta dal bordo inferiore (non su Wayland).</translation>
+    </message>
+    <message>
+        <source>The window&apos;s least size and its place, as X11 writes them, such as 300x200-10+20 (the place not on Wayland).</source>
+        <translation>La dimensione minima della finestra e la sua posizione, come le scrive X11, per esempio 300x200-10+20 (la posizione non su Wayland).</translation>
+    </message>
+    <message>
+        <source>Show the window without a title bar or frame.</source>
+        <translation>Mostrare la finestra senza barra del titolo né cornice.</translation>
+    </message>
+    <message>
+        <source>Keep the window from being resized.</source>
+        <translation>Impedire il ridimensionamento della finestra.</translation>
+    </message>
+    <message>
+        <source>Keep the window above other windows.</source>
+        <translation>Tenere la finestra sopra le altre finestre.</translation>
+    </message>
+    <message>
+        <source>Show the window on every workspace.</source>
+        <translation>Mostrare la finestra in ogni area di lavoro.</translation>
+    </message>
+    <message>
+        <source>Leave the window out of the taskbar.</source>
+        <translation>Non mostrare la finestra nella barra delle applicazioni.</translation>
+    </message>
+    <message>
+        <source>Open the window maximized, its content in the middle.</source>
+        <translation>Aprire la finestra massimizzata, con il contenuto al centro.</translation>
+    </message>
+    <message>
+        <source>Open the window full screen, its content in the middle.</source>
+        <translation>Aprire la finestra a schermo intero, con il contenuto al centro.</translation>
+    </message>
+    <message>
+        <source>Open the window without taking the keyboard focus.</source>
+        <translation>Aprire la finestra senza prendere il focus della tastiera.</translation>
+    </message>
+    <message>
+        <source>Show the window as a splash screen, which window managers show without a frame.</source>
+        <translation>Mostrare la finestra come schermata iniziale, che i gestori di finestre mostrano senza cornice.</translation>
+    </message>
+    <message>
+        <source>Decline, with status 1, when another window takes the keyboard focus.</source>
+        <translation>Rifiutare, con stato 1, quando un’altra finestra prende il focus della tastiera.</translation>
+    </message>
+    <message>
+        <source>Fit the window to its content with this many pixels around it (at most 500).</source>
+        <translation>Adattare la finestra al contenuto con questo numero di pixel attorno (al massimo 500).</translation>
+    </message>
+    <message>
+        <source>Write every text in this font&apos;s family and size, such as &quot;Sans Bold 12&quot;.</source>
+        <translation>Scrivere ogni testo con la famiglia e la dimensione di questo carattere, per esempio «Sans Bold 12».</translation>
+    </message>
+    <message>
+        <source>With --timeout, show the time left as a bar on this side: top, bottom, left or right.</source>
+        <translation>Con --timeout, mostrare il tempo rimanente come una barra su questo lato: top, bottom, left o right.</translation>
+    </message>
+    <message>
+        <source>Write the window&apos;s X id on standard error, or into FILE, without a line&apos;s end (not on Wayland).</source>
+        <translation>Scrivere l’ID X della finestra sullo standard error, o in FILE, senza fine riga (non su Wayland).</translation>
+    </message>
+    <message>
+        <source>The class of the window&apos;s WM_CLASS on X11, and its app id on Wayland.</source>
+        <translation>La classe del WM_CLASS della finestra su X11, e il suo ID applicazione su Wayland.</translation>
+    </message>
+    <message>
+        <source>The instance name of the window&apos;s WM_CLASS on X11, and its app id on Wayland without --class.</source>
+        <translation>Il nome di istanza del WM_CLASS della finestra su X11, e il suo ID applicazione su Wayland senza --class.</translation>
     </message>
     <message>
         <source>--%1 &quot;%2&quot; is not a date from %3 to %4 in the form YYYY-MM-DD, with or without a time in the form THH:MM</source>

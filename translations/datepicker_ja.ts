@@ -184,18 +184,6 @@
         <translation>オプションではないものを無視しました: %1</translation>
     </message>
     <message>
-        <source>Place the window as yad does (ignored on Wayland).</source>
-        <translation>yad と同じようにウィンドウを配置します (Wayland では無視されます)。</translation>
-    </message>
-    <message>
-        <source>Set up the window as yad&apos;s option of this name does.</source>
-        <translation>yad の同名のオプションと同じようにウィンドウを設定します。</translation>
-    </message>
-    <message>
-        <source>Set WM_CLASS on X11, or the app id on Wayland.</source>
-        <translation>X11 では WM_CLASS を、Wayland ではアプリ ID を設定します。</translation>
-    </message>
-    <message>
         <source>Add a button in place of Cancel and OK, repeatable. It ends with status ID and prints the date when ID is even; an ID that is no number is a command to run.</source>
         <translation>キャンセルと OK の代わりにボタンを追加します。繰り返し指定できます。ボタンはステータス ID で終了し、ID が偶数のときは日付を出力します。数値でない ID は実行するコマンドです。</translation>
     </message>
@@ -230,6 +218,94 @@
     <message>
         <source>Print the date whichever button ends the dialog.</source>
         <translation>どのボタンでダイアログを終了しても日付を出力します。</translation>
+    </message>
+    <message>
+        <source>--%1 &quot;%2&quot; is read as %3</source>
+        <translation>--%1「%2」は %3 として読み取られます</translation>
+    </message>
+    <message>
+        <source>Open the window in the middle of the screen (not on Wayland).</source>
+        <translation>ウィンドウを画面の中央に開きます (Wayland では無効)。</translation>
+    </message>
+    <message>
+        <source>Open the window centred on the pointer, kept on the screen (not on Wayland).</source>
+        <translation>ウィンドウをポインターを中心に、画面内に収めて開きます (Wayland では無効)。</translation>
+    </message>
+    <message>
+        <source>Put the window&apos;s left edge X pixels from the screen&apos;s; a negative X counts from the right edge (not on Wayland).</source>
+        <translation>ウィンドウの左端を画面の左端から X ピクセルに置きます。負の X は右端から数えます (Wayland では無効)。</translation>
+    </message>
+    <message>
+        <source>Put the window&apos;s top edge Y pixels from the screen&apos;s; a negative Y counts from the bottom edge (not on Wayland).</source>
+        <translation>ウィンドウの上端を画面の上端から Y ピクセルに置きます。負の Y は下端から数えます (Wayland では無効)。</translation>
+    </message>
+    <message>
+        <source>The window&apos;s least size and its place, as X11 writes them, such as 300x200-10+20 (the place not on Wayland).</source>
+        <translation>ウィンドウの最小サイズと位置を X11 の書き方で指定します。例: 300x200-10+20 (位置は Wayland では無効)。</translation>
+    </message>
+    <message>
+        <source>Show the window without a title bar or frame.</source>
+        <translation>ウィンドウをタイトルバーと枠なしで表示します。</translation>
+    </message>
+    <message>
+        <source>Keep the window from being resized.</source>
+        <translation>ウィンドウのサイズを変更できないようにします。</translation>
+    </message>
+    <message>
+        <source>Keep the window above other windows.</source>
+        <translation>ウィンドウを他のウィンドウより前面に保ちます。</translation>
+    </message>
+    <message>
+        <source>Show the window on every workspace.</source>
+        <translation>ウィンドウをすべてのワークスペースに表示します。</translation>
+    </message>
+    <message>
+        <source>Leave the window out of the taskbar.</source>
+        <translation>ウィンドウをタスクバーに表示しません。</translation>
+    </message>
+    <message>
+        <source>Open the window maximized, its content in the middle.</source>
+        <translation>ウィンドウを最大化して開き、内容を中央に置きます。</translation>
+    </message>
+    <message>
+        <source>Open the window full screen, its content in the middle.</source>
+        <translation>ウィンドウを全画面で開き、内容を中央に置きます。</translation>
+    </message>
+    <message>
+        <source>Open the window without taking the keyboard focus.</source>
+        <translation>キーボードフォーカスを取らずにウィンドウを開きます。</translation>
+    </message>
+    <message>
+        <source>Show the window as a splash screen, which window managers show without a frame.</source>
+        <translation>ウィンドウをスプラッシュ画面として表示します。ウィンドウマネージャーは枠なしで表示します。</translation>
+    </message>
+    <message>
+        <source>Decline, with status 1, when another window takes the keyboard focus.</source>
+        <translation>別のウィンドウがキーボードフォーカスを取ると、ステータス 1 で拒否します。</translation>
+    </message>
+    <message>
+        <source>Fit the window to its content with this many pixels around it (at most 500).</source>
+        <translation>ウィンドウを内容に合わせ、周囲にこのピクセル数の余白を取ります (最大 500)。</translation>
+    </message>
+    <message>
+        <source>Write every text in this font&apos;s family and size, such as &quot;Sans Bold 12&quot;.</source>
+        <translation>すべてのテキストをこのフォントのファミリーとサイズで書きます。例:「Sans Bold 12」。</translation>
+    </message>
+    <message>
+        <source>With --timeout, show the time left as a bar on this side: top, bottom, left or right.</source>
+        <translation>--timeout と共に、残り時間をこの辺のバーで表示します: top、bottom、left、right。</translation>
+    </message>
+    <message>
+        <source>Write the window&apos;s X id on standard error, or into FILE, without a line&apos;s end (not on Wayland).</source>
+        <translation>ウィンドウの X ID を改行なしで標準エラー出力または FILE に書き出します (Wayland では無効)。</translation>
+    </message>
+    <message>
+        <source>The class of the window&apos;s WM_CLASS on X11, and its app id on Wayland.</source>
+        <translation>X11 ではウィンドウの WM_CLASS のクラス、Wayland ではアプリ ID。</translation>
+    </message>
+    <message>
+        <source>The instance name of the window&apos;s WM_CLASS on X11, and its app id on Wayland without --class.</source>
+        <translation>X11 ではウィンドウの WM_CLASS のインスタンス名、--class がないとき Wayland ではアプリ ID。</translation>
     </message>
     <message>
         <source>--%1 &quot;%2&quot; is not a date from %3 to %4 in the form YYYY-MM-DD, with or without a time in the form THH:MM</source>

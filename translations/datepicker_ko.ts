@@ -184,18 +184,6 @@
         <translation>옵션이 아닌 것을 무시했습니다: %1</translation>
     </message>
     <message>
-        <source>Place the window as yad does (ignored on Wayland).</source>
-        <translation>yad와 같은 방식으로 창을 배치합니다(Wayland에서는 무시됨).</translation>
-    </message>
-    <message>
-        <source>Set up the window as yad&apos;s option of this name does.</source>
-        <translation>yad의 같은 이름 옵션과 같은 방식으로 창을 설정합니다.</translation>
-    </message>
-    <message>
-        <source>Set WM_CLASS on X11, or the app id on Wayland.</source>
-        <translation>X11에서는 WM_CLASS를, Wayland에서는 앱 ID를 설정합니다.</translation>
-    </message>
-    <message>
         <source>Add a button in place of Cancel and OK, repeatable. It ends with status ID and prints the date when ID is even; an ID that is no number is a command to run.</source>
         <translation>취소와 확인 대신 단추를 추가하며, 여러 번 지정할 수 있습니다. 단추는 상태 ID로 끝나고 ID가 짝수이면 날짜를 출력합니다. 숫자가 아닌 ID는 실행할 명령입니다.</translation>
     </message>
@@ -230,6 +218,94 @@
     <message>
         <source>Print the date whichever button ends the dialog.</source>
         <translation>어느 단추로 대화 상자를 끝내든 날짜를 출력합니다.</translation>
+    </message>
+    <message>
+        <source>--%1 &quot;%2&quot; is read as %3</source>
+        <translation>--%1 “%2”은(는) %3(으)로 읽힙니다</translation>
+    </message>
+    <message>
+        <source>Open the window in the middle of the screen (not on Wayland).</source>
+        <translation>창을 화면 가운데에 엽니다(Wayland에서는 안 됨).</translation>
+    </message>
+    <message>
+        <source>Open the window centred on the pointer, kept on the screen (not on Wayland).</source>
+        <translation>창을 포인터 중심에 화면 안으로 엽니다(Wayland에서는 안 됨).</translation>
+    </message>
+    <message>
+        <source>Put the window&apos;s left edge X pixels from the screen&apos;s; a negative X counts from the right edge (not on Wayland).</source>
+        <translation>창의 왼쪽 가장자리를 화면 가장자리에서 X픽셀에 둡니다. 음수 X는 오른쪽 가장자리부터 셉니다(Wayland에서는 안 됨).</translation>
+    </message>
+    <message>
+        <source>Put the window&apos;s top edge Y pixels from the screen&apos;s; a negative Y counts from the bottom edge (not on Wayland).</source>
+        <translation>창의 위쪽 가장자리를 화면 가장자리에서 Y픽셀에 둡니다. 음수 Y는 아래쪽 가장자리부터 셉니다(Wayland에서는 안 됨).</translation>
+    </message>
+    <message>
+        <source>The window&apos;s least size and its place, as X11 writes them, such as 300x200-10+20 (the place not on Wayland).</source>
+        <translation>X11 형식으로 쓴 창의 최소 크기와 위치, 예: 300x200-10+20(위치는 Wayland에서는 안 됨).</translation>
+    </message>
+    <message>
+        <source>Show the window without a title bar or frame.</source>
+        <translation>창을 제목 표시줄과 테두리 없이 표시합니다.</translation>
+    </message>
+    <message>
+        <source>Keep the window from being resized.</source>
+        <translation>창 크기를 바꿀 수 없게 합니다.</translation>
+    </message>
+    <message>
+        <source>Keep the window above other windows.</source>
+        <translation>창을 다른 창 위에 유지합니다.</translation>
+    </message>
+    <message>
+        <source>Show the window on every workspace.</source>
+        <translation>창을 모든 작업 공간에 표시합니다.</translation>
+    </message>
+    <message>
+        <source>Leave the window out of the taskbar.</source>
+        <translation>창을 작업 표시줄에 표시하지 않습니다.</translation>
+    </message>
+    <message>
+        <source>Open the window maximized, its content in the middle.</source>
+        <translation>창을 최대화하여 열고 내용을 가운데에 둡니다.</translation>
+    </message>
+    <message>
+        <source>Open the window full screen, its content in the middle.</source>
+        <translation>창을 전체 화면으로 열고 내용을 가운데에 둡니다.</translation>
+    </message>
+    <message>
+        <source>Open the window without taking the keyboard focus.</source>
+        <translation>키보드 포커스를 가져가지 않고 창을 엽니다.</translation>
+    </message>
+    <message>
+        <source>Show the window as a splash screen, which window managers show without a frame.</source>
+        <translation>창을 시작 화면으로 표시합니다. 창 관리자는 이를 테두리 없이 표시합니다.</translation>
+    </message>
+    <message>
+        <source>Decline, with status 1, when another window takes the keyboard focus.</source>
+        <translation>다른 창이 키보드 포커스를 가져가면 상태 1로 거절합니다.</translation>
+    </message>
+    <message>
+        <source>Fit the window to its content with this many pixels around it (at most 500).</source>
+        <translation>창을 내용에 맞추고 둘레에 이만큼의 픽셀을 둡니다(최대 500).</translation>
+    </message>
+    <message>
+        <source>Write every text in this font&apos;s family and size, such as &quot;Sans Bold 12&quot;.</source>
+        <translation>모든 텍스트를 이 글꼴의 패밀리와 크기로 씁니다. 예: “Sans Bold 12”.</translation>
+    </message>
+    <message>
+        <source>With --timeout, show the time left as a bar on this side: top, bottom, left or right.</source>
+        <translation>--timeout과 함께 남은 시간을 이쪽의 막대로 표시합니다: top, bottom, left 또는 right.</translation>
+    </message>
+    <message>
+        <source>Write the window&apos;s X id on standard error, or into FILE, without a line&apos;s end (not on Wayland).</source>
+        <translation>창의 X ID를 줄 끝 없이 표준 오류 또는 FILE에 씁니다(Wayland에서는 안 됨).</translation>
+    </message>
+    <message>
+        <source>The class of the window&apos;s WM_CLASS on X11, and its app id on Wayland.</source>
+        <translation>X11에서 창의 WM_CLASS 클래스, Wayland에서 앱 ID.</translation>
+    </message>
+    <message>
+        <source>The instance name of the window&apos;s WM_CLASS on X11, and its app id on Wayland without --class.</source>
+        <translation>X11에서 창의 WM_CLASS 인스턴스 이름, --class가 없을 때 Wayland에서 앱 ID.</translation>
     </message>
     <message>
         <source>--%1 &quot;%2&quot; is not a date from %3 to %4 in the form YYYY-MM-DD, with or without a time in the form THH:MM</source>

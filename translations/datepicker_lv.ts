@@ -184,18 +184,6 @@
         <translation>ignorēts tas, kas nav opcija: %1</translation>
     </message>
     <message>
-        <source>Place the window as yad does (ignored on Wayland).</source>
-        <translation>Novietot logu tāpat, kā to dara yad (Wayland vidē ignorē).</translation>
-    </message>
-    <message>
-        <source>Set up the window as yad&apos;s option of this name does.</source>
-        <translation>Iestatīt logu tāpat, kā to dara tāda paša nosaukuma yad opcija.</translation>
-    </message>
-    <message>
-        <source>Set WM_CLASS on X11, or the app id on Wayland.</source>
-        <translation>Iestatīt WM_CLASS X11 vidē vai lietotnes ID Wayland vidē.</translation>
-    </message>
-    <message>
         <source>Add a button in place of Cancel and OK, repeatable. It ends with status ID and prints the date when ID is even; an ID that is no number is a command to run.</source>
         <translation>Pievienot pogu pogu Atcelt un Labi vietā, var atkārtot. Tā beidz ar statusu ID un izvada datumu, ja ID ir pāra skaitlis; ID, kas nav skaitlis, ir izpildāma komanda.</translation>
     </message>
@@ -230,6 +218,94 @@
     <message>
         <source>Print the date whichever button ends the dialog.</source>
         <translation>Izvadīt datumu neatkarīgi no tā, kura poga beidz dialogu.</translation>
+    </message>
+    <message>
+        <source>--%1 &quot;%2&quot; is read as %3</source>
+        <translation>--%1 “%2” tiek nolasīts kā %3</translation>
+    </message>
+    <message>
+        <source>Open the window in the middle of the screen (not on Wayland).</source>
+        <translation>Atvērt logu ekrāna vidū (ne Wayland vidē).</translation>
+    </message>
+    <message>
+        <source>Open the window centred on the pointer, kept on the screen (not on Wayland).</source>
+        <translation>Atvērt logu centrētu uz rādītāja, ekrāna robežās (ne Wayland vidē).</translation>
+    </message>
+    <message>
+        <source>Put the window&apos;s left edge X pixels from the screen&apos;s; a negative X counts from the right edge (not on Wayland).</source>
+        <translation>Novietot loga kreiso malu X pikseļu attālumā no ekrāna malas; negatīvs X skaitās no labās malas (ne Wayland vidē).</translation>
+    </message>
+    <message>
+        <source>Put the window&apos;s top edge Y pixels from the screen&apos;s; a negative Y counts from the bottom edge (not on Wayland).</source>
+        <translation>Novietot loga augšējo malu Y pikseļu attālumā no ekrāna malas; negatīvs Y skaitās no apakšējās malas (ne Wayland vidē).</translation>
+    </message>
+    <message>
+        <source>The window&apos;s least size and its place, as X11 writes them, such as 300x200-10+20 (the place not on Wayland).</source>
+        <translation>Loga mazākais izmērs un vieta, pierakstīti kā X11, piemēram, 300x200-10+20 (vieta ne Wayland vidē).</translation>
+    </message>
+    <message>
+        <source>Show the window without a title bar or frame.</source>
+        <translation>Rādīt logu bez virsraksta joslas un rāmja.</translation>
+    </message>
+    <message>
+        <source>Keep the window from being resized.</source>
+        <translation>Neļaut mainīt loga izmēru.</translation>
+    </message>
+    <message>
+        <source>Keep the window above other windows.</source>
+        <translation>Turēt logu virs citiem logiem.</translation>
+    </message>
+    <message>
+        <source>Show the window on every workspace.</source>
+        <translation>Rādīt logu visās darbvietās.</translation>
+    </message>
+    <message>
+        <source>Leave the window out of the taskbar.</source>
+        <translation>Nerādīt logu uzdevumjoslā.</translation>
+    </message>
+    <message>
+        <source>Open the window maximized, its content in the middle.</source>
+        <translation>Atvērt logu maksimizētu, ar saturu vidū.</translation>
+    </message>
+    <message>
+        <source>Open the window full screen, its content in the middle.</source>
+        <translation>Atvērt logu pilnekrānā, ar saturu vidū.</translation>
+    </message>
+    <message>
+        <source>Open the window without taking the keyboard focus.</source>
+        <translation>Atvērt logu, neņemot tastatūras fokusu.</translation>
+    </message>
+    <message>
+        <source>Show the window as a splash screen, which window managers show without a frame.</source>
+        <translation>Rādīt logu kā sākuma ekrānu, ko logu pārvaldnieki rāda bez rāmja.</translation>
+    </message>
+    <message>
+        <source>Decline, with status 1, when another window takes the keyboard focus.</source>
+        <translation>Atteikt ar statusu 1, kad cits logs paņem tastatūras fokusu.</translation>
+    </message>
+    <message>
+        <source>Fit the window to its content with this many pixels around it (at most 500).</source>
+        <translation>Pielāgot logu saturam ar tik pikseļiem apkārt (ne vairāk kā 500).</translation>
+    </message>
+    <message>
+        <source>Write every text in this font&apos;s family and size, such as &quot;Sans Bold 12&quot;.</source>
+        <translation>Rakstīt katru tekstu ar šī fonta saimi un izmēru, piemēram, “Sans Bold 12”.</translation>
+    </message>
+    <message>
+        <source>With --timeout, show the time left as a bar on this side: top, bottom, left or right.</source>
+        <translation>Ar --timeout rādīt atlikušo laiku kā joslu šajā pusē: top, bottom, left vai right.</translation>
+    </message>
+    <message>
+        <source>Write the window&apos;s X id on standard error, or into FILE, without a line&apos;s end (not on Wayland).</source>
+        <translation>Ierakstīt loga X ID bez rindas beigām standarta kļūdu izvadē vai FILE (ne Wayland vidē).</translation>
+    </message>
+    <message>
+        <source>The class of the window&apos;s WM_CLASS on X11, and its app id on Wayland.</source>
+        <translation>Loga WM_CLASS klase X11 vidē un tā lietotnes ID Wayland vidē.</translation>
+    </message>
+    <message>
+        <source>The instance name of the window&apos;s WM_CLASS on X11, and its app id on Wayland without --class.</source>
+        <translation>Loga WM_CLASS instances nosaukums X11 vidē un tā lietotnes ID Wayland vidē bez --class.</translation>
     </message>
     <message>
         <source>--%1 &quot;%2&quot; is not a date from %3 to %4 in the form YYYY-MM-DD, with or without a time in the form THH:MM</source>

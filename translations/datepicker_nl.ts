@@ -176,18 +176,6 @@
         <translation>genegeerd wat geen optie is: %1</translation>
     </message>
     <message>
-        <source>Place the window as yad does (ignored on Wayland).</source>
-        <translation>Het venster plaatsen zoals yad dat doet (genegeerd onder Wayland).</translation>
-    </message>
-    <message>
-        <source>Set up the window as yad&apos;s option of this name does.</source>
-        <translation>Het venster instellen zoals de gelijknamige optie van yad dat doet.</translation>
-    </message>
-    <message>
-        <source>Set WM_CLASS on X11, or the app id on Wayland.</source>
-        <translation>WM_CLASS instellen onder X11, of de app-id onder Wayland.</translation>
-    </message>
-    <message>
         <source>--button &quot;%1&quot; ends with a status outside 0 to 255</source>
         <translation>--button ‘%1’ eindigt met een status buiten 0 tot 255</translation>
     </message>
@@ -230,6 +218,94 @@
     <message>
         <source>Print the date whichever button ends the dialog.</source>
         <translation>De datum schrijven, met welke knop het dialoogvenster ook eindigt.</translation>
+    </message>
+    <message>
+        <source>--%1 &quot;%2&quot; is read as %3</source>
+        <translation>--%1 ‘%2’ wordt gelezen als %3</translation>
+    </message>
+    <message>
+        <source>Open the window in the middle of the screen (not on Wayland).</source>
+        <translation>Het venster midden op het scherm openen (niet onder Wayland).</translation>
+    </message>
+    <message>
+        <source>Open the window centred on the pointer, kept on the screen (not on Wayland).</source>
+        <translation>Het venster gecentreerd op de aanwijzer openen, binnen het scherm (niet onder Wayland).</translation>
+    </message>
+    <message>
+        <source>Put the window&apos;s left edge X pixels from the screen&apos;s; a negative X counts from the right edge (not on Wayland).</source>
+        <translation>De linkerrand van het venster X pixels van die van het scherm plaatsen; een negatieve X telt vanaf de rechterrand (niet onder Wayland).</translation>
+    </message>
+    <message>
+        <source>Put the window&apos;s top edge Y pixels from the screen&apos;s; a negative Y counts from the bottom edge (not on Wayland).</source>
+        <translation>De bovenrand van het venster Y pixels van die van het scherm plaatsen; een negatieve Y telt vanaf de onderrand (niet onder Wayland).</translation>
+    </message>
+    <message>
+        <source>The window&apos;s least size and its place, as X11 writes them, such as 300x200-10+20 (the place not on Wayland).</source>
+        <translation>De minimale grootte en de plaats van het venster, zoals X11 ze schrijft, bijvoorbeeld 300x200-10+20 (de plaats niet onder Wayland).</translation>
+    </message>
+    <message>
+        <source>Show the window without a title bar or frame.</source>
+        <translation>Het venster zonder titelbalk of rand tonen.</translation>
+    </message>
+    <message>
+        <source>Keep the window from being resized.</source>
+        <translation>Het venster niet van grootte laten veranderen.</translation>
+    </message>
+    <message>
+        <source>Keep the window above other windows.</source>
+        <translation>Het venster boven andere vensters houden.</translation>
+    </message>
+    <message>
+        <source>Show the window on every workspace.</source>
+        <translation>Het venster op elke werkruimte tonen.</translation>
+    </message>
+    <message>
+        <source>Leave the window out of the taskbar.</source>
+        <translation>Het venster niet in de taakbalk tonen.</translation>
+    </message>
+    <message>
+        <source>Open the window maximized, its content in the middle.</source>
+        <translation>Het venster gemaximaliseerd openen, de inhoud in het midden.</translation>
+    </message>
+    <message>
+        <source>Open the window full screen, its content in the middle.</source>
+        <translation>Het venster schermvullend openen, de inhoud in het midden.</translation>
+    </message>
+    <message>
+        <source>Open the window without taking the keyboard focus.</source>
+        <translation>Het venster openen zonder de toetsenbordfocus te nemen.</translation>
+    </message>
+    <message>
+        <source>Show the window as a splash screen, which window managers show without a frame.</source>
+        <translation>Het venster als opstartscherm tonen, dat vensterbeheerders zonder rand tonen.</translation>
+    </message>
+    <message>
+        <source>Decline, with status 1, when another window takes the keyboard focus.</source>
+        <translation>Weigeren, met status 1, wanneer een ander venster de toetsenbordfocus neemt.</translation>
+    </message>
+    <message>
+        <source>Fit the window to its content with this many pixels around it (at most 500).</source>
+        <translation>Het venster aan de inhoud aanpassen met zoveel pixels eromheen (hoogstens 500).</translation>
+    </message>
+    <message>
+        <source>Write every text in this font&apos;s family and size, such as &quot;Sans Bold 12&quot;.</source>
+        <translation>Elke tekst in de familie en grootte van dit lettertype schrijven, bijvoorbeeld ‘Sans Bold 12’.</translation>
+    </message>
+    <message>
+        <source>With --timeout, show the time left as a bar on this side: top, bottom, left or right.</source>
+        <translation>Met --timeout de resterende tijd als balk aan deze kant tonen: top, bottom, left of right.</translation>
+    </message>
+    <message>
+        <source>Write the window&apos;s X id on standard error, or into FILE, without a line&apos;s end (not on Wayland).</source>
+        <translation>De X-id van het venster zonder regeleinde naar standaardfout of naar FILE schrijven (niet onder Wayland).</translation>
+    </message>
+    <message>
+        <source>The class of the window&apos;s WM_CLASS on X11, and its app id on Wayland.</source>
+        <translation>De klasse van de WM_CLASS van het venster onder X11, en zijn app-id onder Wayland.</translation>
+    </message>
+    <message>
+        <source>The instance name of the window&apos;s WM_CLASS on X11, and its app id on Wayland without --class.</source>
+        <translation>De instantienaam van de WM_CLASS van het venster onder X11, en zijn app-id onder Wayland zonder --class.</translation>
     </message>
     <message>
         <source>--%1 &quot;%2&quot; is not a date from %3 to %4 in the form YYYY-MM-DD, with or without a time in the form THH:MM</source>

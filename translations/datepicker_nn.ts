@@ -184,18 +184,6 @@
         <translation>ignorerte det som ikkje er eit val: %1</translation>
     </message>
     <message>
-        <source>Place the window as yad does (ignored on Wayland).</source>
-        <translation>Plasser vindauget slik yad gjer (vert ignorert under Wayland).</translation>
-    </message>
-    <message>
-        <source>Set up the window as yad&apos;s option of this name does.</source>
-        <translation>Set opp vindauget slik valet med same namn i yad gjer.</translation>
-    </message>
-    <message>
-        <source>Set WM_CLASS on X11, or the app id on Wayland.</source>
-        <translation>Set WM_CLASS under X11, eller app-ID-en under Wayland.</translation>
-    </message>
-    <message>
         <source>Add a button in place of Cancel and OK, repeatable. It ends with status ID and prints the date when ID is even; an ID that is no number is a command to run.</source>
         <translation>Legg til ein knapp i staden for Avbryt og OK, kan gjentakast. Han avsluttar med status ID og skriv ut datoen når ID er eit partal; ein ID som ikkje er eit tal, er ein kommando som skal køyrast.</translation>
     </message>
@@ -230,6 +218,94 @@
     <message>
         <source>Print the date whichever button ends the dialog.</source>
         <translation>Skriv ut datoen same kva knapp som avsluttar dialogen.</translation>
+    </message>
+    <message>
+        <source>--%1 &quot;%2&quot; is read as %3</source>
+        <translation>--%1 «%2» vert lese som %3</translation>
+    </message>
+    <message>
+        <source>Open the window in the middle of the screen (not on Wayland).</source>
+        <translation>Opna vindauget midt på skjermen (ikkje under Wayland).</translation>
+    </message>
+    <message>
+        <source>Open the window centred on the pointer, kept on the screen (not on Wayland).</source>
+        <translation>Opna vindauget sentrert på peikaren, halde på skjermen (ikkje under Wayland).</translation>
+    </message>
+    <message>
+        <source>Put the window&apos;s left edge X pixels from the screen&apos;s; a negative X counts from the right edge (not on Wayland).</source>
+        <translation>Set den venstre kanten til vindauget X pikslar frå skjermen sin; ein negativ X tel frå høgre kant (ikkje under Wayland).</translation>
+    </message>
+    <message>
+        <source>Put the window&apos;s top edge Y pixels from the screen&apos;s; a negative Y counts from the bottom edge (not on Wayland).</source>
+        <translation>Set den øvre kanten til vindauget Y pikslar frå skjermen sin; ein negativ Y tel frå nedre kant (ikkje under Wayland).</translation>
+    </message>
+    <message>
+        <source>The window&apos;s least size and its place, as X11 writes them, such as 300x200-10+20 (the place not on Wayland).</source>
+        <translation>Den minste storleiken og plassen til vindauget, slik X11 skriv dei, til dømes 300x200-10+20 (plassen ikkje under Wayland).</translation>
+    </message>
+    <message>
+        <source>Show the window without a title bar or frame.</source>
+        <translation>Vis vindauget utan tittellinje og ramme.</translation>
+    </message>
+    <message>
+        <source>Keep the window from being resized.</source>
+        <translation>Hindra at storleiken på vindauget vert endra.</translation>
+    </message>
+    <message>
+        <source>Keep the window above other windows.</source>
+        <translation>Hald vindauget over andre vindauge.</translation>
+    </message>
+    <message>
+        <source>Show the window on every workspace.</source>
+        <translation>Vis vindauget på alle arbeidsområde.</translation>
+    </message>
+    <message>
+        <source>Leave the window out of the taskbar.</source>
+        <translation>Ikkje vis vindauget i oppgåvelinja.</translation>
+    </message>
+    <message>
+        <source>Open the window maximized, its content in the middle.</source>
+        <translation>Opna vindauget maksimert, med innhaldet i midten.</translation>
+    </message>
+    <message>
+        <source>Open the window full screen, its content in the middle.</source>
+        <translation>Opna vindauget i fullskjerm, med innhaldet i midten.</translation>
+    </message>
+    <message>
+        <source>Open the window without taking the keyboard focus.</source>
+        <translation>Opna vindauget utan å ta tastaturfokuset.</translation>
+    </message>
+    <message>
+        <source>Show the window as a splash screen, which window managers show without a frame.</source>
+        <translation>Vis vindauget som ein velkomstskjerm, som vindaugshandsamarar viser utan ramme.</translation>
+    </message>
+    <message>
+        <source>Decline, with status 1, when another window takes the keyboard focus.</source>
+        <translation>Avslå, med status 1, når eit anna vindauge tek tastaturfokuset.</translation>
+    </message>
+    <message>
+        <source>Fit the window to its content with this many pixels around it (at most 500).</source>
+        <translation>Tilpass vindauget til innhaldet med så mange pikslar rundt (høgst 500).</translation>
+    </message>
+    <message>
+        <source>Write every text in this font&apos;s family and size, such as &quot;Sans Bold 12&quot;.</source>
+        <translation>Skriv all tekst i familien og storleiken til denne skrifta, til dømes «Sans Bold 12».</translation>
+    </message>
+    <message>
+        <source>With --timeout, show the time left as a bar on this side: top, bottom, left or right.</source>
+        <translation>Med --timeout, vis tida som er att som ei stong på denne sida: top, bottom, left eller right.</translation>
+    </message>
+    <message>
+        <source>Write the window&apos;s X id on standard error, or into FILE, without a line&apos;s end (not on Wayland).</source>
+        <translation>Skriv X-ID-en til vindauget utan linjeskift på standardfeil eller i FILE (ikkje under Wayland).</translation>
+    </message>
+    <message>
+        <source>The class of the window&apos;s WM_CLASS on X11, and its app id on Wayland.</source>
+        <translation>Klassen i WM_CLASS til vindauget under X11, og app-ID-en til det under Wayland.</translation>
+    </message>
+    <message>
+        <source>The instance name of the window&apos;s WM_CLASS on X11, and its app id on Wayland without --class.</source>
+        <translation>Instansnamnet i WM_CLASS til vindauget under X11, og app-ID-en til det under Wayland utan --class.</translation>
     </message>
     <message>
         <source>--%1 &quot;%2&quot; is not a date from %3 to %4 in the form YYYY-MM-DD, with or without a time in the form THH:MM</source>

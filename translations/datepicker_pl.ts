@@ -176,18 +176,6 @@
         <translation>pominięto to, co nie jest opcją: %1</translation>
     </message>
     <message>
-        <source>Place the window as yad does (ignored on Wayland).</source>
-        <translation>Umieść okno tak jak yad (pomijane w Wayland).</translation>
-    </message>
-    <message>
-        <source>Set up the window as yad&apos;s option of this name does.</source>
-        <translation>Ustaw okno tak jak opcja yad o tej samej nazwie.</translation>
-    </message>
-    <message>
-        <source>Set WM_CLASS on X11, or the app id on Wayland.</source>
-        <translation>Ustaw WM_CLASS w X11 lub identyfikator aplikacji w Wayland.</translation>
-    </message>
-    <message>
         <source>--button &quot;%1&quot; ends with a status outside 0 to 255</source>
         <translation>--button „%1” kończy się statusem spoza zakresu od 0 do 255</translation>
     </message>
@@ -230,6 +218,94 @@
     <message>
         <source>Print the date whichever button ends the dialog.</source>
         <translation>Wypisz datę bez względu na to, który przycisk kończy okno dialogowe.</translation>
+    </message>
+    <message>
+        <source>--%1 &quot;%2&quot; is read as %3</source>
+        <translation>--%1 „%2” jest odczytywane jako %3</translation>
+    </message>
+    <message>
+        <source>Open the window in the middle of the screen (not on Wayland).</source>
+        <translation>Otwórz okno na środku ekranu (nie w Wayland).</translation>
+    </message>
+    <message>
+        <source>Open the window centred on the pointer, kept on the screen (not on Wayland).</source>
+        <translation>Otwórz okno wyśrodkowane na wskaźniku, w obrębie ekranu (nie w Wayland).</translation>
+    </message>
+    <message>
+        <source>Put the window&apos;s left edge X pixels from the screen&apos;s; a negative X counts from the right edge (not on Wayland).</source>
+        <translation>Ustaw lewą krawędź okna X pikseli od krawędzi ekranu; ujemne X liczy się od prawej krawędzi (nie w Wayland).</translation>
+    </message>
+    <message>
+        <source>Put the window&apos;s top edge Y pixels from the screen&apos;s; a negative Y counts from the bottom edge (not on Wayland).</source>
+        <translation>Ustaw górną krawędź okna Y pikseli od krawędzi ekranu; ujemne Y liczy się od dolnej krawędzi (nie w Wayland).</translation>
+    </message>
+    <message>
+        <source>The window&apos;s least size and its place, as X11 writes them, such as 300x200-10+20 (the place not on Wayland).</source>
+        <translation>Najmniejszy rozmiar okna i jego położenie, zapisane jak w X11, na przykład 300x200-10+20 (położenie nie w Wayland).</translation>
+    </message>
+    <message>
+        <source>Show the window without a title bar or frame.</source>
+        <translation>Pokaż okno bez paska tytułu i ramki.</translation>
+    </message>
+    <message>
+        <source>Keep the window from being resized.</source>
+        <translation>Nie pozwalaj zmieniać rozmiaru okna.</translation>
+    </message>
+    <message>
+        <source>Keep the window above other windows.</source>
+        <translation>Utrzymuj okno nad innymi oknami.</translation>
+    </message>
+    <message>
+        <source>Show the window on every workspace.</source>
+        <translation>Pokaż okno na każdym obszarze roboczym.</translation>
+    </message>
+    <message>
+        <source>Leave the window out of the taskbar.</source>
+        <translation>Nie pokazuj okna na pasku zadań.</translation>
+    </message>
+    <message>
+        <source>Open the window maximized, its content in the middle.</source>
+        <translation>Otwórz okno zmaksymalizowane, z zawartością na środku.</translation>
+    </message>
+    <message>
+        <source>Open the window full screen, its content in the middle.</source>
+        <translation>Otwórz okno na pełnym ekranie, z zawartością na środku.</translation>
+    </message>
+    <message>
+        <source>Open the window without taking the keyboard focus.</source>
+        <translation>Otwórz okno bez przejmowania fokusu klawiatury.</translation>
+    </message>
+    <message>
+        <source>Show the window as a splash screen, which window managers show without a frame.</source>
+        <translation>Pokaż okno jako ekran powitalny, który menedżery okien pokazują bez ramki.</translation>
+    </message>
+    <message>
+        <source>Decline, with status 1, when another window takes the keyboard focus.</source>
+        <translation>Odrzuć, ze statusem 1, gdy inne okno przejmie fokus klawiatury.</translation>
+    </message>
+    <message>
+        <source>Fit the window to its content with this many pixels around it (at most 500).</source>
+        <translation>Dopasuj okno do zawartości z tyloma pikselami wokół (najwyżej 500).</translation>
+    </message>
+    <message>
+        <source>Write every text in this font&apos;s family and size, such as &quot;Sans Bold 12&quot;.</source>
+        <translation>Pisz każdy tekst rodziną i rozmiarem tej czcionki, na przykład „Sans Bold 12”.</translation>
+    </message>
+    <message>
+        <source>With --timeout, show the time left as a bar on this side: top, bottom, left or right.</source>
+        <translation>Z --timeout pokaż pozostały czas jako pasek po tej stronie: top, bottom, left lub right.</translation>
+    </message>
+    <message>
+        <source>Write the window&apos;s X id on standard error, or into FILE, without a line&apos;s end (not on Wayland).</source>
+        <translation>Zapisz identyfikator X okna bez końca wiersza na standardowe wyjście błędów lub do FILE (nie w Wayland).</translation>
+    </message>
+    <message>
+        <source>The class of the window&apos;s WM_CLASS on X11, and its app id on Wayland.</source>
+        <translation>Klasa WM_CLASS okna w X11 i jego identyfikator aplikacji w Wayland.</translation>
+    </message>
+    <message>
+        <source>The instance name of the window&apos;s WM_CLASS on X11, and its app id on Wayland without --class.</source>
+        <translation>Nazwa instancji WM_CLASS okna w X11 i jego identyfikator aplikacji w Wayland bez --class.</translation>
     </message>
     <message>
         <source>--%1 &quot;%2&quot; is not a date from %3 to %4 in the form YYYY-MM-DD, with or without a time in the form THH:MM</source>

@@ -176,18 +176,6 @@
         <translation>ignorado o que não é uma opção: %1</translation>
     </message>
     <message>
-        <source>Place the window as yad does (ignored on Wayland).</source>
-        <translation>Posiciona a janela como o yad faz (ignorada no Wayland).</translation>
-    </message>
-    <message>
-        <source>Set up the window as yad&apos;s option of this name does.</source>
-        <translation>Configura a janela como a opção do yad de mesmo nome faz.</translation>
-    </message>
-    <message>
-        <source>Set WM_CLASS on X11, or the app id on Wayland.</source>
-        <translation>Define WM_CLASS no X11, ou o id do aplicativo no Wayland.</translation>
-    </message>
-    <message>
         <source>--button &quot;%1&quot; ends with a status outside 0 to 255</source>
         <translation>--button &quot;%1&quot; termina com um status fora de 0 a 255</translation>
     </message>
@@ -230,6 +218,94 @@
     <message>
         <source>Print the date whichever button ends the dialog.</source>
         <translation>Imprime a data seja qual for o botão que encerra o diálogo.</translation>
+    </message>
+    <message>
+        <source>--%1 &quot;%2&quot; is read as %3</source>
+        <translation>--%1 &quot;%2&quot; é lido como %3</translation>
+    </message>
+    <message>
+        <source>Open the window in the middle of the screen (not on Wayland).</source>
+        <translation>Abrir a janela no meio da tela (não no Wayland).</translation>
+    </message>
+    <message>
+        <source>Open the window centred on the pointer, kept on the screen (not on Wayland).</source>
+        <translation>Abrir a janela centralizada no ponteiro, mantida na tela (não no Wayland).</translation>
+    </message>
+    <message>
+        <source>Put the window&apos;s left edge X pixels from the screen&apos;s; a negative X counts from the right edge (not on Wayland).</source>
+        <translation>Colocar a borda esquerda da janela a X pixels da borda da tela; um X negativo conta a partir da borda direita (não no Wayland).</translation>
+    </message>
+    <message>
+        <source>Put the window&apos;s top edge Y pixels from the screen&apos;s; a negative Y counts from the bottom edge (not on Wayland).</source>
+        <translation>Colocar a borda superior da janela a Y pixels da borda da tela; um Y negativo conta a partir da borda inferior (não no Wayland).</translation>
+    </message>
+    <message>
+        <source>The window&apos;s least size and its place, as X11 writes them, such as 300x200-10+20 (the place not on Wayland).</source>
+        <translation>O tamanho mínimo da janela e sua posição, como o X11 os escreve, por exemplo 300x200-10+20 (a posição não no Wayland).</translation>
+    </message>
+    <message>
+        <source>Show the window without a title bar or frame.</source>
+        <translation>Mostrar a janela sem barra de título nem moldura.</translation>
+    </message>
+    <message>
+        <source>Keep the window from being resized.</source>
+        <translation>Impedir que a janela seja redimensionada.</translation>
+    </message>
+    <message>
+        <source>Keep the window above other windows.</source>
+        <translation>Manter a janela acima das outras janelas.</translation>
+    </message>
+    <message>
+        <source>Show the window on every workspace.</source>
+        <translation>Mostrar a janela em todos os espaços de trabalho.</translation>
+    </message>
+    <message>
+        <source>Leave the window out of the taskbar.</source>
+        <translation>Deixar a janela fora da barra de tarefas.</translation>
+    </message>
+    <message>
+        <source>Open the window maximized, its content in the middle.</source>
+        <translation>Abrir a janela maximizada, com o conteúdo no meio.</translation>
+    </message>
+    <message>
+        <source>Open the window full screen, its content in the middle.</source>
+        <translation>Abrir a janela em tela cheia, com o conteúdo no meio.</translation>
+    </message>
+    <message>
+        <source>Open the window without taking the keyboard focus.</source>
+        <translation>Abrir a janela sem tomar o foco do teclado.</translation>
+    </message>
+    <message>
+        <source>Show the window as a splash screen, which window managers show without a frame.</source>
+        <translation>Mostrar a janela como tela de abertura, que os gerenciadores de janelas mostram sem moldura.</translation>
+    </message>
+    <message>
+        <source>Decline, with status 1, when another window takes the keyboard focus.</source>
+        <translation>Recusar, com status 1, quando outra janela toma o foco do teclado.</translation>
+    </message>
+    <message>
+        <source>Fit the window to its content with this many pixels around it (at most 500).</source>
+        <translation>Ajustar a janela ao conteúdo com esta quantidade de pixels em volta (no máximo 500).</translation>
+    </message>
+    <message>
+        <source>Write every text in this font&apos;s family and size, such as &quot;Sans Bold 12&quot;.</source>
+        <translation>Escrever todos os textos com a família e o tamanho desta fonte, por exemplo &quot;Sans Bold 12&quot;.</translation>
+    </message>
+    <message>
+        <source>With --timeout, show the time left as a bar on this side: top, bottom, left or right.</source>
+        <translation>Com --timeout, mostrar o tempo restante como uma barra deste lado: top, bottom, left ou right.</translation>
+    </message>
+    <message>
+        <source>Write the window&apos;s X id on standard error, or into FILE, without a line&apos;s end (not on Wayland).</source>
+        <translation>Escrever o ID X da janela na saída de erro padrão, ou em FILE, sem fim de linha (não no Wayland).</translation>
+    </message>
+    <message>
+        <source>The class of the window&apos;s WM_CLASS on X11, and its app id on Wayland.</source>
+        <translation>A classe do WM_CLASS da janela no X11, e seu ID de aplicativo no Wayland.</translation>
+    </message>
+    <message>
+        <source>The instance name of the window&apos;s WM_CLASS on X11, and its app id on Wayland without --class.</source>
+        <translation>O nome da instância do WM_CLASS da janela no X11, e seu ID de aplicativo no Wayland sem --class.</translation>
     </message>
     <message>
         <source>--%1 &quot;%2&quot; is not a date from %3 to %4 in the form YYYY-MM-DD, with or without a time in the form THH:MM</source>

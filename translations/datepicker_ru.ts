@@ -176,18 +176,6 @@
         <translation>проигнорировано то, что не является параметром: %1</translation>
     </message>
     <message>
-        <source>Place the window as yad does (ignored on Wayland).</source>
-        <translation>Размещает окно так же, как yad (игнорируется в Wayland).</translation>
-    </message>
-    <message>
-        <source>Set up the window as yad&apos;s option of this name does.</source>
-        <translation>Настраивает окно так же, как одноимённый параметр yad.</translation>
-    </message>
-    <message>
-        <source>Set WM_CLASS on X11, or the app id on Wayland.</source>
-        <translation>Задаёт WM_CLASS в X11 или идентификатор приложения в Wayland.</translation>
-    </message>
-    <message>
         <source>--button &quot;%1&quot; ends with a status outside 0 to 255</source>
         <translation>--button «%1» завершается с кодом вне диапазона от 0 до 255</translation>
     </message>
@@ -230,6 +218,94 @@
     <message>
         <source>Print the date whichever button ends the dialog.</source>
         <translation>Выводить дату, какой бы кнопкой ни завершился диалог.</translation>
+    </message>
+    <message>
+        <source>--%1 &quot;%2&quot; is read as %3</source>
+        <translation>--%1 «%2» читается как %3</translation>
+    </message>
+    <message>
+        <source>Open the window in the middle of the screen (not on Wayland).</source>
+        <translation>Открыть окно в центре экрана (не в Wayland).</translation>
+    </message>
+    <message>
+        <source>Open the window centred on the pointer, kept on the screen (not on Wayland).</source>
+        <translation>Открыть окно по центру указателя, в пределах экрана (не в Wayland).</translation>
+    </message>
+    <message>
+        <source>Put the window&apos;s left edge X pixels from the screen&apos;s; a negative X counts from the right edge (not on Wayland).</source>
+        <translation>Поместить левый край окна в X пикселях от края экрана; отрицательное X отсчитывается от правого края (не в Wayland).</translation>
+    </message>
+    <message>
+        <source>Put the window&apos;s top edge Y pixels from the screen&apos;s; a negative Y counts from the bottom edge (not on Wayland).</source>
+        <translation>Поместить верхний край окна в Y пикселях от края экрана; отрицательное Y отсчитывается от нижнего края (не в Wayland).</translation>
+    </message>
+    <message>
+        <source>The window&apos;s least size and its place, as X11 writes them, such as 300x200-10+20 (the place not on Wayland).</source>
+        <translation>Наименьший размер окна и его место, записанные как в X11, например 300x200-10+20 (место не в Wayland).</translation>
+    </message>
+    <message>
+        <source>Show the window without a title bar or frame.</source>
+        <translation>Показать окно без заголовка и рамки.</translation>
+    </message>
+    <message>
+        <source>Keep the window from being resized.</source>
+        <translation>Не давать менять размер окна.</translation>
+    </message>
+    <message>
+        <source>Keep the window above other windows.</source>
+        <translation>Держать окно поверх других окон.</translation>
+    </message>
+    <message>
+        <source>Show the window on every workspace.</source>
+        <translation>Показывать окно на всех рабочих столах.</translation>
+    </message>
+    <message>
+        <source>Leave the window out of the taskbar.</source>
+        <translation>Не показывать окно на панели задач.</translation>
+    </message>
+    <message>
+        <source>Open the window maximized, its content in the middle.</source>
+        <translation>Открыть окно развёрнутым, содержимое в центре.</translation>
+    </message>
+    <message>
+        <source>Open the window full screen, its content in the middle.</source>
+        <translation>Открыть окно во весь экран, содержимое в центре.</translation>
+    </message>
+    <message>
+        <source>Open the window without taking the keyboard focus.</source>
+        <translation>Открыть окно, не забирая фокус клавиатуры.</translation>
+    </message>
+    <message>
+        <source>Show the window as a splash screen, which window managers show without a frame.</source>
+        <translation>Показать окно как заставку, которую оконные менеджеры показывают без рамки.</translation>
+    </message>
+    <message>
+        <source>Decline, with status 1, when another window takes the keyboard focus.</source>
+        <translation>Отказаться, с кодом 1, когда другое окно забирает фокус клавиатуры.</translation>
+    </message>
+    <message>
+        <source>Fit the window to its content with this many pixels around it (at most 500).</source>
+        <translation>Подогнать окно к содержимому с таким числом пикселей вокруг (не более 500).</translation>
+    </message>
+    <message>
+        <source>Write every text in this font&apos;s family and size, such as &quot;Sans Bold 12&quot;.</source>
+        <translation>Писать весь текст семейством и размером этого шрифта, например «Sans Bold 12».</translation>
+    </message>
+    <message>
+        <source>With --timeout, show the time left as a bar on this side: top, bottom, left or right.</source>
+        <translation>С --timeout показывать оставшееся время полосой с этой стороны: top, bottom, left или right.</translation>
+    </message>
+    <message>
+        <source>Write the window&apos;s X id on standard error, or into FILE, without a line&apos;s end (not on Wayland).</source>
+        <translation>Записать X-идентификатор окна без конца строки в стандартный поток ошибок или в FILE (не в Wayland).</translation>
+    </message>
+    <message>
+        <source>The class of the window&apos;s WM_CLASS on X11, and its app id on Wayland.</source>
+        <translation>Класс в WM_CLASS окна в X11 и его идентификатор приложения в Wayland.</translation>
+    </message>
+    <message>
+        <source>The instance name of the window&apos;s WM_CLASS on X11, and its app id on Wayland without --class.</source>
+        <translation>Имя экземпляра в WM_CLASS окна в X11 и его идентификатор приложения в Wayland без --class.</translation>
     </message>
     <message>
         <source>--%1 &quot;%2&quot; is not a date from %3 to %4 in the form YYYY-MM-DD, with or without a time in the form THH:MM</source>

@@ -184,18 +184,6 @@
         <translation>ignorované, čo nie je voľba: %1</translation>
     </message>
     <message>
-        <source>Place the window as yad does (ignored on Wayland).</source>
-        <translation>Umiestni okno rovnako ako yad (vo Waylande sa ignoruje).</translation>
-    </message>
-    <message>
-        <source>Set up the window as yad&apos;s option of this name does.</source>
-        <translation>Nastaví okno rovnako ako rovnomenná voľba yad.</translation>
-    </message>
-    <message>
-        <source>Set WM_CLASS on X11, or the app id on Wayland.</source>
-        <translation>Nastaví WM_CLASS v X11 alebo ID aplikácie vo Waylande.</translation>
-    </message>
-    <message>
         <source>Add a button in place of Cancel and OK, repeatable. It ends with status ID and prints the date when ID is even; an ID that is no number is a command to run.</source>
         <translation>Pridá tlačidlo namiesto Zrušiť a OK, možno opakovať. Skončí so stavom ID a vypíše dátum, ak je ID párne; ID, ktoré nie je číslo, je príkaz na spustenie.</translation>
     </message>
@@ -230,6 +218,94 @@
     <message>
         <source>Print the date whichever button ends the dialog.</source>
         <translation>Vypíše dátum, nech dialóg ukončí ktorékoľvek tlačidlo.</translation>
+    </message>
+    <message>
+        <source>--%1 &quot;%2&quot; is read as %3</source>
+        <translation>--%1 „%2“ sa číta ako %3</translation>
+    </message>
+    <message>
+        <source>Open the window in the middle of the screen (not on Wayland).</source>
+        <translation>Otvoriť okno v strede obrazovky (nie vo Waylande).</translation>
+    </message>
+    <message>
+        <source>Open the window centred on the pointer, kept on the screen (not on Wayland).</source>
+        <translation>Otvoriť okno vycentrované na ukazovateli, v rámci obrazovky (nie vo Waylande).</translation>
+    </message>
+    <message>
+        <source>Put the window&apos;s left edge X pixels from the screen&apos;s; a negative X counts from the right edge (not on Wayland).</source>
+        <translation>Umiestniť ľavý okraj okna X pixelov od okraja obrazovky; záporné X sa počíta od pravého okraja (nie vo Waylande).</translation>
+    </message>
+    <message>
+        <source>Put the window&apos;s top edge Y pixels from the screen&apos;s; a negative Y counts from the bottom edge (not on Wayland).</source>
+        <translation>Umiestniť horný okraj okna Y pixelov od okraja obrazovky; záporné Y sa počíta od dolného okraja (nie vo Waylande).</translation>
+    </message>
+    <message>
+        <source>The window&apos;s least size and its place, as X11 writes them, such as 300x200-10+20 (the place not on Wayland).</source>
+        <translation>Najmenšia veľkosť okna a jeho miesto, zapísané ako v X11, napríklad 300x200-10+20 (miesto nie vo Waylande).</translation>
+    </message>
+    <message>
+        <source>Show the window without a title bar or frame.</source>
+        <translation>Zobraziť okno bez záhlavia a rámu.</translation>
+    </message>
+    <message>
+        <source>Keep the window from being resized.</source>
+        <translation>Nedovoliť zmenu veľkosti okna.</translation>
+    </message>
+    <message>
+        <source>Keep the window above other windows.</source>
+        <translation>Držať okno nad ostatnými oknami.</translation>
+    </message>
+    <message>
+        <source>Show the window on every workspace.</source>
+        <translation>Zobraziť okno na každej pracovnej ploche.</translation>
+    </message>
+    <message>
+        <source>Leave the window out of the taskbar.</source>
+        <translation>Nezobrazovať okno na paneli úloh.</translation>
+    </message>
+    <message>
+        <source>Open the window maximized, its content in the middle.</source>
+        <translation>Otvoriť okno maximalizované, s obsahom v strede.</translation>
+    </message>
+    <message>
+        <source>Open the window full screen, its content in the middle.</source>
+        <translation>Otvoriť okno na celú obrazovku, s obsahom v strede.</translation>
+    </message>
+    <message>
+        <source>Open the window without taking the keyboard focus.</source>
+        <translation>Otvoriť okno bez prevzatia fokusu klávesnice.</translation>
+    </message>
+    <message>
+        <source>Show the window as a splash screen, which window managers show without a frame.</source>
+        <translation>Zobraziť okno ako úvodnú obrazovku, ktorú správcovia okien zobrazujú bez rámu.</translation>
+    </message>
+    <message>
+        <source>Decline, with status 1, when another window takes the keyboard focus.</source>
+        <translation>Odmietnuť so stavom 1, keď iné okno prevezme fokus klávesnice.</translation>
+    </message>
+    <message>
+        <source>Fit the window to its content with this many pixels around it (at most 500).</source>
+        <translation>Prispôsobiť okno obsahu s toľkými pixelmi okolo (najviac 500).</translation>
+    </message>
+    <message>
+        <source>Write every text in this font&apos;s family and size, such as &quot;Sans Bold 12&quot;.</source>
+        <translation>Písať každý text rodinou a veľkosťou tohto písma, napríklad „Sans Bold 12“.</translation>
+    </message>
+    <message>
+        <source>With --timeout, show the time left as a bar on this side: top, bottom, left or right.</source>
+        <translation>S --timeout zobraziť zostávajúci čas ako pruh na tejto strane: top, bottom, left alebo right.</translation>
+    </message>
+    <message>
+        <source>Write the window&apos;s X id on standard error, or into FILE, without a line&apos;s end (not on Wayland).</source>
+        <translation>Zapísať X ID okna bez konca riadka na štandardný chybový výstup alebo do FILE (nie vo Waylande).</translation>
+    </message>
+    <message>
+        <source>The class of the window&apos;s WM_CLASS on X11, and its app id on Wayland.</source>
+        <translation>Trieda WM_CLASS okna v X11 a jeho ID aplikácie vo Waylande.</translation>
+    </message>
+    <message>
+        <source>The instance name of the window&apos;s WM_CLASS on X11, and its app id on Wayland without --class.</source>
+        <translation>Názov inštancie WM_CLASS okna v X11 a jeho ID aplikácie vo Waylande bez --class.</translation>
     </message>
     <message>
         <source>--%1 &quot;%2&quot; is not a date from %3 to %4 in the form YYYY-MM-DD, with or without a time in the form THH:MM</source>

@@ -184,18 +184,6 @@
         <translation>seçenek olmayan öğe yok sayıldı: %1</translation>
     </message>
     <message>
-        <source>Place the window as yad does (ignored on Wayland).</source>
-        <translation>Pencereyi yad’in yaptığı gibi yerleştirir (Wayland’de yok sayılır).</translation>
-    </message>
-    <message>
-        <source>Set up the window as yad&apos;s option of this name does.</source>
-        <translation>Pencereyi yad’in aynı adlı seçeneği gibi ayarlar.</translation>
-    </message>
-    <message>
-        <source>Set WM_CLASS on X11, or the app id on Wayland.</source>
-        <translation>X11’de WM_CLASS’ı, Wayland’de uygulama kimliğini ayarlar.</translation>
-    </message>
-    <message>
         <source>Add a button in place of Cancel and OK, repeatable. It ends with status ID and prints the date when ID is even; an ID that is no number is a command to run.</source>
         <translation>İptal ve Tamam yerine bir düğme ekler, yinelenebilir. Düğme ID durumuyla çıkar ve ID çift olduğunda tarihi yazdırır; sayı olmayan bir ID çalıştırılacak bir komuttur.</translation>
     </message>
@@ -230,6 +218,94 @@
     <message>
         <source>Print the date whichever button ends the dialog.</source>
         <translation>İletişim kutusu hangi düğmeyle kapanırsa kapansın tarihi yazdırır.</translation>
+    </message>
+    <message>
+        <source>--%1 &quot;%2&quot; is read as %3</source>
+        <translation>--%1 “%2” %3 olarak okunur</translation>
+    </message>
+    <message>
+        <source>Open the window in the middle of the screen (not on Wayland).</source>
+        <translation>Pencereyi ekranın ortasında aç (Wayland’de değil).</translation>
+    </message>
+    <message>
+        <source>Open the window centred on the pointer, kept on the screen (not on Wayland).</source>
+        <translation>Pencereyi işaretçiye ortalanmış, ekranın içinde aç (Wayland’de değil).</translation>
+    </message>
+    <message>
+        <source>Put the window&apos;s left edge X pixels from the screen&apos;s; a negative X counts from the right edge (not on Wayland).</source>
+        <translation>Pencerenin sol kenarını ekranınkinden X piksel uzağa koy; negatif X sağ kenardan sayılır (Wayland’de değil).</translation>
+    </message>
+    <message>
+        <source>Put the window&apos;s top edge Y pixels from the screen&apos;s; a negative Y counts from the bottom edge (not on Wayland).</source>
+        <translation>Pencerenin üst kenarını ekranınkinden Y piksel uzağa koy; negatif Y alt kenardan sayılır (Wayland’de değil).</translation>
+    </message>
+    <message>
+        <source>The window&apos;s least size and its place, as X11 writes them, such as 300x200-10+20 (the place not on Wayland).</source>
+        <translation>Pencerenin en küçük boyutu ve yeri, X11’in yazdığı gibi, örneğin 300x200-10+20 (yer Wayland’de değil).</translation>
+    </message>
+    <message>
+        <source>Show the window without a title bar or frame.</source>
+        <translation>Pencereyi başlık çubuğu ve çerçeve olmadan göster.</translation>
+    </message>
+    <message>
+        <source>Keep the window from being resized.</source>
+        <translation>Pencerenin yeniden boyutlandırılmasını engelle.</translation>
+    </message>
+    <message>
+        <source>Keep the window above other windows.</source>
+        <translation>Pencereyi diğer pencerelerin üstünde tut.</translation>
+    </message>
+    <message>
+        <source>Show the window on every workspace.</source>
+        <translation>Pencereyi her çalışma alanında göster.</translation>
+    </message>
+    <message>
+        <source>Leave the window out of the taskbar.</source>
+        <translation>Pencereyi görev çubuğunda gösterme.</translation>
+    </message>
+    <message>
+        <source>Open the window maximized, its content in the middle.</source>
+        <translation>Pencereyi büyütülmüş, içeriği ortada olarak aç.</translation>
+    </message>
+    <message>
+        <source>Open the window full screen, its content in the middle.</source>
+        <translation>Pencereyi tam ekran, içeriği ortada olarak aç.</translation>
+    </message>
+    <message>
+        <source>Open the window without taking the keyboard focus.</source>
+        <translation>Pencereyi klavye odağını almadan aç.</translation>
+    </message>
+    <message>
+        <source>Show the window as a splash screen, which window managers show without a frame.</source>
+        <translation>Pencereyi, pencere yöneticilerinin çerçevesiz gösterdiği bir açılış ekranı olarak göster.</translation>
+    </message>
+    <message>
+        <source>Decline, with status 1, when another window takes the keyboard focus.</source>
+        <translation>Başka bir pencere klavye odağını aldığında 1 durumuyla reddet.</translation>
+    </message>
+    <message>
+        <source>Fit the window to its content with this many pixels around it (at most 500).</source>
+        <translation>Pencereyi içeriğine, çevresinde bu kadar piksel bırakarak uydur (en çok 500).</translation>
+    </message>
+    <message>
+        <source>Write every text in this font&apos;s family and size, such as &quot;Sans Bold 12&quot;.</source>
+        <translation>Her metni bu yazı tipinin ailesi ve boyutuyla yaz, örneğin “Sans Bold 12”.</translation>
+    </message>
+    <message>
+        <source>With --timeout, show the time left as a bar on this side: top, bottom, left or right.</source>
+        <translation>--timeout ile kalan süreyi bu kenarda bir çubuk olarak göster: top, bottom, left veya right.</translation>
+    </message>
+    <message>
+        <source>Write the window&apos;s X id on standard error, or into FILE, without a line&apos;s end (not on Wayland).</source>
+        <translation>Pencerenin X kimliğini satır sonu olmadan standart hataya veya FILE dosyasına yaz (Wayland’de değil).</translation>
+    </message>
+    <message>
+        <source>The class of the window&apos;s WM_CLASS on X11, and its app id on Wayland.</source>
+        <translation>Pencerenin X11’deki WM_CLASS sınıfı ve Wayland’deki uygulama kimliği.</translation>
+    </message>
+    <message>
+        <source>The instance name of the window&apos;s WM_CLASS on X11, and its app id on Wayland without --class.</source>
+        <translation>Pencerenin X11’deki WM_CLASS örnek adı ve --class olmadan Wayland’deki uygulama kimliği.</translation>
     </message>
     <message>
         <source>--%1 &quot;%2&quot; is not a date from %3 to %4 in the form YYYY-MM-DD, with or without a time in the form THH:MM</source>

@@ -184,18 +184,6 @@
         <translation>проігноровано те, що не є параметром: %1</translation>
     </message>
     <message>
-        <source>Place the window as yad does (ignored on Wayland).</source>
-        <translation>Розмістити вікно так, як це робить yad (у Wayland ігнорується).</translation>
-    </message>
-    <message>
-        <source>Set up the window as yad&apos;s option of this name does.</source>
-        <translation>Налаштувати вікно так, як однойменний параметр yad.</translation>
-    </message>
-    <message>
-        <source>Set WM_CLASS on X11, or the app id on Wayland.</source>
-        <translation>Задати WM_CLASS в X11 або ідентифікатор програми у Wayland.</translation>
-    </message>
-    <message>
         <source>Add a button in place of Cancel and OK, repeatable. It ends with status ID and prints the date when ID is even; an ID that is no number is a command to run.</source>
         <translation>Додати кнопку замість «Скасувати» і «Гаразд», можна повторювати. Вона завершує роботу з кодом ID і виводить дату, якщо ID парний; ID, що не є числом, — команда для запуску.</translation>
     </message>
@@ -230,6 +218,94 @@
     <message>
         <source>Print the date whichever button ends the dialog.</source>
         <translation>Виводити дату, хоч би якою кнопкою завершився діалог.</translation>
+    </message>
+    <message>
+        <source>--%1 &quot;%2&quot; is read as %3</source>
+        <translation>--%1 «%2» читається як %3</translation>
+    </message>
+    <message>
+        <source>Open the window in the middle of the screen (not on Wayland).</source>
+        <translation>Відкрити вікно посередині екрана (не у Wayland).</translation>
+    </message>
+    <message>
+        <source>Open the window centred on the pointer, kept on the screen (not on Wayland).</source>
+        <translation>Відкрити вікно по центру вказівника, у межах екрана (не у Wayland).</translation>
+    </message>
+    <message>
+        <source>Put the window&apos;s left edge X pixels from the screen&apos;s; a negative X counts from the right edge (not on Wayland).</source>
+        <translation>Розмістити лівий край вікна за X пікселів від краю екрана; від’ємне X відлічується від правого краю (не у Wayland).</translation>
+    </message>
+    <message>
+        <source>Put the window&apos;s top edge Y pixels from the screen&apos;s; a negative Y counts from the bottom edge (not on Wayland).</source>
+        <translation>Розмістити верхній край вікна за Y пікселів від краю екрана; від’ємне Y відлічується від нижнього краю (не у Wayland).</translation>
+    </message>
+    <message>
+        <source>The window&apos;s least size and its place, as X11 writes them, such as 300x200-10+20 (the place not on Wayland).</source>
+        <translation>Найменший розмір вікна та його місце, записані як у X11, наприклад 300x200-10+20 (місце не у Wayland).</translation>
+    </message>
+    <message>
+        <source>Show the window without a title bar or frame.</source>
+        <translation>Показати вікно без смуги заголовка й рамки.</translation>
+    </message>
+    <message>
+        <source>Keep the window from being resized.</source>
+        <translation>Не давати змінювати розмір вікна.</translation>
+    </message>
+    <message>
+        <source>Keep the window above other windows.</source>
+        <translation>Тримати вікно над іншими вікнами.</translation>
+    </message>
+    <message>
+        <source>Show the window on every workspace.</source>
+        <translation>Показувати вікно на всіх робочих просторах.</translation>
+    </message>
+    <message>
+        <source>Leave the window out of the taskbar.</source>
+        <translation>Не показувати вікно на панелі завдань.</translation>
+    </message>
+    <message>
+        <source>Open the window maximized, its content in the middle.</source>
+        <translation>Відкрити вікно розгорнутим, із вмістом посередині.</translation>
+    </message>
+    <message>
+        <source>Open the window full screen, its content in the middle.</source>
+        <translation>Відкрити вікно на весь екран, із вмістом посередині.</translation>
+    </message>
+    <message>
+        <source>Open the window without taking the keyboard focus.</source>
+        <translation>Відкрити вікно, не забираючи фокус клавіатури.</translation>
+    </message>
+    <message>
+        <source>Show the window as a splash screen, which window managers show without a frame.</source>
+        <translation>Показати вікно як заставку, яку менеджери вікон показують без рамки.</translation>
+    </message>
+    <message>
+        <source>Decline, with status 1, when another window takes the keyboard focus.</source>
+        <translation>Відмовитися, зі статусом 1, коли інше вікно забирає фокус клавіатури.</translation>
+    </message>
+    <message>
+        <source>Fit the window to its content with this many pixels around it (at most 500).</source>
+        <translation>Припасувати вікно до вмісту з такою кількістю пікселів довкола (не більше 500).</translation>
+    </message>
+    <message>
+        <source>Write every text in this font&apos;s family and size, such as &quot;Sans Bold 12&quot;.</source>
+        <translation>Писати весь текст родиною й розміром цього шрифту, наприклад «Sans Bold 12».</translation>
+    </message>
+    <message>
+        <source>With --timeout, show the time left as a bar on this side: top, bottom, left or right.</source>
+        <translation>З --timeout показувати залишок часу смугою з цього боку: top, bottom, left або right.</translation>
+    </message>
+    <message>
+        <source>Write the window&apos;s X id on standard error, or into FILE, without a line&apos;s end (not on Wayland).</source>
+        <translation>Записати X-ідентифікатор вікна без кінця рядка у стандартний потік помилок або у FILE (не у Wayland).</translation>
+    </message>
+    <message>
+        <source>The class of the window&apos;s WM_CLASS on X11, and its app id on Wayland.</source>
+        <translation>Клас у WM_CLASS вікна в X11 і його ідентифікатор застосунку у Wayland.</translation>
+    </message>
+    <message>
+        <source>The instance name of the window&apos;s WM_CLASS on X11, and its app id on Wayland without --class.</source>
+        <translation>Назва екземпляра у WM_CLASS вікна в X11 і його ідентифікатор застосунку у Wayland без --class.</translation>
     </message>
     <message>
         <source>--%1 &quot;%2&quot; is not a date from %3 to %4 in the form YYYY-MM-DD, with or without a time in the form THH:MM</source>

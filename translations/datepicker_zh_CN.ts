@@ -184,18 +184,6 @@
         <translation>已忽略非选项内容：%1</translation>
     </message>
     <message>
-        <source>Place the window as yad does (ignored on Wayland).</source>
-        <translation>像 yad 一样放置窗口（在 Wayland 上忽略）。</translation>
-    </message>
-    <message>
-        <source>Set up the window as yad&apos;s option of this name does.</source>
-        <translation>像 yad 的同名选项一样设置窗口。</translation>
-    </message>
-    <message>
-        <source>Set WM_CLASS on X11, or the app id on Wayland.</source>
-        <translation>在 X11 上设置 WM_CLASS，在 Wayland 上设置应用 ID。</translation>
-    </message>
-    <message>
         <source>Add a button in place of Cancel and OK, repeatable. It ends with status ID and prints the date when ID is even; an ID that is no number is a command to run.</source>
         <translation>添加一个按钮代替“取消”和“确定”，可重复使用。按钮以状态 ID 退出，ID 为偶数时输出日期；不是数字的 ID 是要运行的命令。</translation>
     </message>
@@ -230,6 +218,94 @@
     <message>
         <source>Print the date whichever button ends the dialog.</source>
         <translation>无论用哪个按钮结束对话框都输出日期。</translation>
+    </message>
+    <message>
+        <source>--%1 &quot;%2&quot; is read as %3</source>
+        <translation>--%1 “%2”读作 %3</translation>
+    </message>
+    <message>
+        <source>Open the window in the middle of the screen (not on Wayland).</source>
+        <translation>在屏幕中央打开窗口（Wayland 下无效）。</translation>
+    </message>
+    <message>
+        <source>Open the window centred on the pointer, kept on the screen (not on Wayland).</source>
+        <translation>以指针为中心打开窗口，并保持在屏幕内（Wayland 下无效）。</translation>
+    </message>
+    <message>
+        <source>Put the window&apos;s left edge X pixels from the screen&apos;s; a negative X counts from the right edge (not on Wayland).</source>
+        <translation>将窗口左边缘放在距屏幕左边缘 X 像素处；负的 X 从右边缘算起（Wayland 下无效）。</translation>
+    </message>
+    <message>
+        <source>Put the window&apos;s top edge Y pixels from the screen&apos;s; a negative Y counts from the bottom edge (not on Wayland).</source>
+        <translation>将窗口上边缘放在距屏幕上边缘 Y 像素处；负的 Y 从下边缘算起（Wayland 下无效）。</translation>
+    </message>
+    <message>
+        <source>The window&apos;s least size and its place, as X11 writes them, such as 300x200-10+20 (the place not on Wayland).</source>
+        <translation>窗口的最小尺寸和位置，按 X11 的写法，例如 300x200-10+20（位置在 Wayland 下无效）。</translation>
+    </message>
+    <message>
+        <source>Show the window without a title bar or frame.</source>
+        <translation>显示不带标题栏和边框的窗口。</translation>
+    </message>
+    <message>
+        <source>Keep the window from being resized.</source>
+        <translation>不允许调整窗口大小。</translation>
+    </message>
+    <message>
+        <source>Keep the window above other windows.</source>
+        <translation>使窗口保持在其他窗口之上。</translation>
+    </message>
+    <message>
+        <source>Show the window on every workspace.</source>
+        <translation>在每个工作区显示窗口。</translation>
+    </message>
+    <message>
+        <source>Leave the window out of the taskbar.</source>
+        <translation>不在任务栏中显示窗口。</translation>
+    </message>
+    <message>
+        <source>Open the window maximized, its content in the middle.</source>
+        <translation>以最大化方式打开窗口，内容居中。</translation>
+    </message>
+    <message>
+        <source>Open the window full screen, its content in the middle.</source>
+        <translation>以全屏方式打开窗口，内容居中。</translation>
+    </message>
+    <message>
+        <source>Open the window without taking the keyboard focus.</source>
+        <translation>打开窗口而不获取键盘焦点。</translation>
+    </message>
+    <message>
+        <source>Show the window as a splash screen, which window managers show without a frame.</source>
+        <translation>将窗口显示为启动画面，窗口管理器会不带边框地显示它。</translation>
+    </message>
+    <message>
+        <source>Decline, with status 1, when another window takes the keyboard focus.</source>
+        <translation>当另一个窗口获得键盘焦点时，以状态 1 拒绝。</translation>
+    </message>
+    <message>
+        <source>Fit the window to its content with this many pixels around it (at most 500).</source>
+        <translation>使窗口贴合内容，四周留出这么多像素（最多 500）。</translation>
+    </message>
+    <message>
+        <source>Write every text in this font&apos;s family and size, such as &quot;Sans Bold 12&quot;.</source>
+        <translation>以此字体的字族和大小书写所有文字，例如“Sans Bold 12”。</translation>
+    </message>
+    <message>
+        <source>With --timeout, show the time left as a bar on this side: top, bottom, left or right.</source>
+        <translation>配合 --timeout，在这一侧以进度条显示剩余时间：top、bottom、left 或 right。</translation>
+    </message>
+    <message>
+        <source>Write the window&apos;s X id on standard error, or into FILE, without a line&apos;s end (not on Wayland).</source>
+        <translation>将窗口的 X ID 不带换行地写到标准错误或 FILE（Wayland 下无效）。</translation>
+    </message>
+    <message>
+        <source>The class of the window&apos;s WM_CLASS on X11, and its app id on Wayland.</source>
+        <translation>X11 下窗口 WM_CLASS 的类名，Wayland 下的应用 ID。</translation>
+    </message>
+    <message>
+        <source>The instance name of the window&apos;s WM_CLASS on X11, and its app id on Wayland without --class.</source>
+        <translation>X11 下窗口 WM_CLASS 的实例名，未给出 --class 时为 Wayland 下的应用 ID。</translation>
     </message>
     <message>
         <source>--%1 &quot;%2&quot; is not a date from %3 to %4 in the form YYYY-MM-DD, with or without a time in the form THH:MM</source>

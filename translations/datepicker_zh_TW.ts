@@ -184,18 +184,6 @@
         <translation>已忽略非選項的內容：%1</translation>
     </message>
     <message>
-        <source>Place the window as yad does (ignored on Wayland).</source>
-        <translation>像 yad 一樣擺放視窗（在 Wayland 上會忽略）。</translation>
-    </message>
-    <message>
-        <source>Set up the window as yad&apos;s option of this name does.</source>
-        <translation>像 yad 的同名選項一樣設定視窗。</translation>
-    </message>
-    <message>
-        <source>Set WM_CLASS on X11, or the app id on Wayland.</source>
-        <translation>在 X11 上設定 WM_CLASS，在 Wayland 上設定應用程式 ID。</translation>
-    </message>
-    <message>
         <source>Add a button in place of Cancel and OK, repeatable. It ends with status ID and prints the date when ID is even; an ID that is no number is a command to run.</source>
         <translation>新增按鈕取代「取消」和「確定」，可重複使用。按鈕會以狀態 ID 結束，ID 為偶數時輸出日期；不是數字的 ID 則是要執行的指令。</translation>
     </message>
@@ -230,6 +218,94 @@
     <message>
         <source>Print the date whichever button ends the dialog.</source>
         <translation>無論用哪個按鈕結束對話框，都會輸出日期。</translation>
+    </message>
+    <message>
+        <source>--%1 &quot;%2&quot; is read as %3</source>
+        <translation>--%1「%2」讀作 %3</translation>
+    </message>
+    <message>
+        <source>Open the window in the middle of the screen (not on Wayland).</source>
+        <translation>在螢幕中央開啟視窗（Wayland 下無效）。</translation>
+    </message>
+    <message>
+        <source>Open the window centred on the pointer, kept on the screen (not on Wayland).</source>
+        <translation>以指標為中心開啟視窗，並保持在螢幕內（Wayland 下無效）。</translation>
+    </message>
+    <message>
+        <source>Put the window&apos;s left edge X pixels from the screen&apos;s; a negative X counts from the right edge (not on Wayland).</source>
+        <translation>將視窗左緣放在距螢幕左緣 X 像素處；負的 X 從右緣算起（Wayland 下無效）。</translation>
+    </message>
+    <message>
+        <source>Put the window&apos;s top edge Y pixels from the screen&apos;s; a negative Y counts from the bottom edge (not on Wayland).</source>
+        <translation>將視窗上緣放在距螢幕上緣 Y 像素處；負的 Y 從下緣算起（Wayland 下無效）。</translation>
+    </message>
+    <message>
+        <source>The window&apos;s least size and its place, as X11 writes them, such as 300x200-10+20 (the place not on Wayland).</source>
+        <translation>視窗的最小尺寸和位置，依 X11 的寫法，例如 300x200-10+20（位置在 Wayland 下無效）。</translation>
+    </message>
+    <message>
+        <source>Show the window without a title bar or frame.</source>
+        <translation>顯示沒有標題列和邊框的視窗。</translation>
+    </message>
+    <message>
+        <source>Keep the window from being resized.</source>
+        <translation>不允許調整視窗大小。</translation>
+    </message>
+    <message>
+        <source>Keep the window above other windows.</source>
+        <translation>讓視窗保持在其他視窗之上。</translation>
+    </message>
+    <message>
+        <source>Show the window on every workspace.</source>
+        <translation>在每個工作區顯示視窗。</translation>
+    </message>
+    <message>
+        <source>Leave the window out of the taskbar.</source>
+        <translation>不在工作列中顯示視窗。</translation>
+    </message>
+    <message>
+        <source>Open the window maximized, its content in the middle.</source>
+        <translation>以最大化方式開啟視窗，內容置中。</translation>
+    </message>
+    <message>
+        <source>Open the window full screen, its content in the middle.</source>
+        <translation>以全螢幕方式開啟視窗，內容置中。</translation>
+    </message>
+    <message>
+        <source>Open the window without taking the keyboard focus.</source>
+        <translation>開啟視窗而不取得鍵盤焦點。</translation>
+    </message>
+    <message>
+        <source>Show the window as a splash screen, which window managers show without a frame.</source>
+        <translation>將視窗顯示為啟動畫面，視窗管理員會以無邊框方式顯示它。</translation>
+    </message>
+    <message>
+        <source>Decline, with status 1, when another window takes the keyboard focus.</source>
+        <translation>當另一個視窗取得鍵盤焦點時，以狀態 1 拒絕。</translation>
+    </message>
+    <message>
+        <source>Fit the window to its content with this many pixels around it (at most 500).</source>
+        <translation>讓視窗貼合內容，四周留下這麼多像素（最多 500）。</translation>
+    </message>
+    <message>
+        <source>Write every text in this font&apos;s family and size, such as &quot;Sans Bold 12&quot;.</source>
+        <translation>以此字型的字族和大小書寫所有文字，例如「Sans Bold 12」。</translation>
+    </message>
+    <message>
+        <source>With --timeout, show the time left as a bar on this side: top, bottom, left or right.</source>
+        <translation>搭配 --timeout，在這一側以進度列顯示剩餘時間：top、bottom、left 或 right。</translation>
+    </message>
+    <message>
+        <source>Write the window&apos;s X id on standard error, or into FILE, without a line&apos;s end (not on Wayland).</source>
+        <translation>將視窗的 X ID 不帶換行地寫到標準錯誤或 FILE（Wayland 下無效）。</translation>
+    </message>
+    <message>
+        <source>The class of the window&apos;s WM_CLASS on X11, and its app id on Wayland.</source>
+        <translation>X11 下視窗 WM_CLASS 的類別名稱，Wayland 下的應用程式 ID。</translation>
+    </message>
+    <message>
+        <source>The instance name of the window&apos;s WM_CLASS on X11, and its app id on Wayland without --class.</source>
+        <translation>X11 下視窗 WM_CLASS 的實例名稱，未指定 --class 時為 Wayland 下的應用程式 ID。</translation>
     </message>
     <message>
         <source>--%1 &quot;%2&quot; is not a date from %3 to %4 in the form YYYY-MM-DD, with or without a time in the form THH:MM</source>

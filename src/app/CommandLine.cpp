@@ -16,7 +16,9 @@
 
 #include <algorithm>
 #include <climits>
+#include <iterator>
 #include <tuple>
+#include <vector>
 
 namespace app {
 
@@ -107,20 +109,74 @@ void AddOptionTable(QCommandLineParser& parser)
     }
 }
 
-/// The arguments with each option whose value may be left out, when it stands alone, given an empty
-/// value ("--print-xid" as "--print-xid="), so that the parser does not take the next argument as
-/// its value.
-QStringList WithOptionalValuesGiven(QStringList arguments)
+bool IsNamedIn(const QString& name, const char* const* first, const char* const* last)
 {
-    for (const OptionDeclaration& option : OptionTable()) {
-        if (option.Need != ValueNeed::Optional)
+    return std::any_of(first, last, [&](const char* option) { return name == QLatin1String(option); });
+}
+
+/// An argument that begins with a dash, as the parser will read it.
+struct OptionWord {
+    /// The picker's option of that name, or nullptr (Qt's own, or one nobody knows).
+    const OptionDeclaration* Declaration = nullptr;
+    /// Whether any option of the picker's or Qt's has that name.
+    bool Known = false;
+    /// Whether the value is the next argument: the option needs one and has no "=value".
+    bool ValueFollows = false;
+};
+
+OptionWord ReadOptionWord(const QString& argument)
+{
+    const QString name = argument.mid(argument.startsWith(u"--") ? 2 : 1).section(u'=', 0, 0);
+    OptionWord word;
+    word.Declaration = FindOption(name);
+    const bool qtTakesValue = IsNamedIn(name, std::begin(QtValueOptions), std::end(QtValueOptions));
+    word.Known = word.Declaration || qtTakesValue || name == u"help-all" ||
+                 IsNamedIn(name, std::begin(QtFlagOptions), std::end(QtFlagOptions));
+    const OptionDeclaration* option = word.Declaration;
+    const bool needsValue = qtTakesValue || (option && option->ValueName && option->Need == ValueNeed::Required);
+    word.ValueFollows = needsValue && !argument.contains(u'=');
+    return word;
+}
+
+/// The arguments as the parser is to read them, and the unknown options taken out of them.
+struct PreparedArguments {
+    QStringList Arguments;
+    QStringList PassedOver;
+};
+
+/// Walks the options as the parser will, stepping over the value after an option that needs one.
+/// An option whose value may be left out is given an empty one when it stands alone
+/// ("--print-xid" as "--print-xid="), so that the parser does not take the next argument as its
+/// value. In a call that uses one of yad's own options, an option that no dialog knows (a script's
+/// typo) is taken out, as yad passes over it; in zenity's calls the parser refuses it, as zenity does.
+PreparedArguments PrepareArguments(const QStringList& arguments)
+{
+    PreparedArguments prepared;
+    std::vector<qsizetype> unknown;
+    bool callsYad = false;
+    qsizetype at = 0;
+    for (; at < arguments.size() && arguments[at] != u"--"; ++at) {
+        const QString& argument = arguments[at];
+        if (at == 0 || argument.size() < 2 || !argument.startsWith(u'-')) {
+            prepared.Arguments << argument;
             continue;
-        const QString name = QLatin1String(option.Name);
-        for (QString& argument : arguments)
-            if (argument == QStringLiteral("--") + name || argument == QStringLiteral("-") + name)
-                argument += u'=';
+        }
+        const OptionWord word = ReadOptionWord(argument);
+        if (!word.Known)
+            unknown.push_back(prepared.Arguments.size());
+        callsYad = callsYad || (word.Declaration && word.Declaration->Group == OptionGroup::OnlyYad);
+        const bool standsAlone =
+            word.Declaration && word.Declaration->Need == ValueNeed::Optional && !argument.contains(u'=');
+        prepared.Arguments << (standsAlone ? argument + u'=' : argument);
+        if (word.ValueFollows && at + 1 < arguments.size())
+            prepared.Arguments << arguments[++at];
     }
-    return arguments;
+    // After "--" every argument is a word, not an option.
+    prepared.Arguments += arguments.mid(at);
+    if (callsYad)
+        for (auto index = unknown.rbegin(); index != unknown.rend(); ++index)
+            prepared.PassedOver.prepend(prepared.Arguments.takeAt(*index));
+    return prepared;
 }
 
 QString Description()
@@ -160,6 +216,9 @@ public:
         }
         return {};
     }
+
+    /// What was read otherwise than written, one line each (a position's trailing text).
+    const QStringList& Warnings() const { return warnings_; }
 
 private:
     bool IsSet(const char* name) const { return parser_.isSet(QString::fromLatin1(name)); }
@@ -324,6 +383,24 @@ private:
         return isNumber ? std::optional<int>(value) : std::nullopt;
     }
 
+    /// The whole number a value begins with, as yad reads a position: "30--title=x", a script's
+    /// missing space, is 30 and a warning. Nothing when it begins with no number.
+    std::optional<int> ReadLeadingInteger(const char* name)
+    {
+        static const QRegularExpression leadingNumber(QStringLiteral("^[+-]?\\d+"));
+        const QString value = Value(name);
+        const QString number = leadingNumber.match(value).captured();
+        bool isNumber = false;
+        const int read = number.toInt(&isNumber);
+        if (!isNumber)
+            return std::nullopt;
+        if (number.size() < value.size())
+            warnings_ << QCoreApplication::translate("CommandLine", "--%1 \"%2\" is read as %3")
+                             .arg(QLatin1String(name), value)
+                             .arg(read);
+        return read;
+    }
+
     QString NotOneOf(const char* name, const QString& choices) const
     {
         return QCoreApplication::translate("CommandLine", "--%1 \"%2\" is not one of %3")
@@ -382,7 +459,7 @@ private:
         for (const auto& [name, position] : {std::pair{"posx", &options_.posX}, std::pair{"posy", &options_.posY}}) {
             if (!IsSet(name))
                 continue;
-            *position = ReadInteger(name);
+            *position = ReadLeadingInteger(name);
             if (!*position)
                 return NotAnInteger(name);
         }
@@ -423,6 +500,7 @@ private:
 
     const QCommandLineParser& parser_;
     PickerOptions& options_;
+    QStringList warnings_;
 };
 
 } // namespace
@@ -441,7 +519,8 @@ CommandLine ParseCommandLine(const QStringList& arguments)
     AddOptionTable(parser);
     AcceptQtOptions(parser);
 
-    if (!parser.parse(WithOptionalValuesGiven(arguments)))
+    const PreparedArguments prepared = PrepareArguments(arguments);
+    if (!parser.parse(prepared.Arguments))
         return Refused(parser.errorText());
     // --help-all shows the same help: the window system's own options stay out of it.
     if (parser.isSet(QStringLiteral("help")) || parser.isSet(QStringLiteral("help-all")))
@@ -455,19 +534,21 @@ CommandLine ParseCommandLine(const QStringList& arguments)
             {}};
     // Other calendar dialogs pass over words that are no options ("--width=500 height=50"); their
     // scripts run on, with a warning.
-    QString warning;
     if (!parser.positionalArguments().isEmpty() && !parser.isSet(QStringLiteral("calendar")))
         return Refused(QCoreApplication::translate("CommandLine", "Unexpected argument '%1'.")
                            .arg(parser.positionalArguments().first()));
-    if (!parser.positionalArguments().isEmpty())
-        warning = QStringLiteral("%1: %2\n").arg(
-            QCoreApplication::applicationName(),
-            QCoreApplication::translate("CommandLine", "ignored what is no option: %1")
-                .arg(parser.positionalArguments().join(u' ')));
+    QStringList warnings;
+    if (const QStringList ignored = prepared.PassedOver + parser.positionalArguments(); !ignored.isEmpty())
+        warnings << QCoreApplication::translate("CommandLine", "ignored what is no option: %1").arg(ignored.join(u' '));
 
     PickerOptions options;
-    if (const QString problem = OptionReader(parser, options).Read(); !problem.isEmpty())
+    OptionReader reader(parser, options);
+    if (const QString problem = reader.Read(); !problem.isEmpty())
         return Refused(problem);
+    warnings += reader.Warnings();
+    QString warning;
+    for (const QString& line : warnings)
+        warning += QStringLiteral("%1: %2\n").arg(QCoreApplication::applicationName(), line);
     return {CommandLineOutcome::Run, options, {}, warning, WindowSystemArguments(parser)};
 }
 

@@ -5,6 +5,7 @@
 
 #include <QFile>
 
+#include <cerrno>
 #include <clocale>
 #include <ctime>
 #include <optional>
@@ -35,6 +36,12 @@ std::optional<DescribedDay> ReadLine(const QByteArray& line, const QByteArray& f
 
 std::map<runtime::Date, QString> ReadDateDetails(const QString& path, const QString& format, QString& problem)
 {
+    // Qt warns of an empty name on standard error before it fails; what it says of a missing file
+    // makes the one line instead.
+    if (path.isEmpty()) {
+        problem = qt_error_string(ENOENT);
+        return {};
+    }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
         problem = file.errorString();

@@ -2,13 +2,13 @@
 
 #include "app/ExitStatus.h"
 #include "platform/HostWindow.h"
+#include "runtime/ErrorLines.h"
 
 #include <QCoreApplication>
 #include <QStringList>
 #include <QtGlobal>
 
 #include <atomic>
-#include <cstdio>
 #include <cstdlib>
 #include <unistd.h>
 #include <utility>
@@ -55,8 +55,7 @@ QByteArray Line(const QString& reason)
     if (failing.test_and_set())
         for (;;)
             ::pause();
-    const QByteArray line = Line(reason);
-    [[maybe_unused]] const ssize_t written = ::write(STDERR_FILENO, line.constData(), static_cast<size_t>(line.size()));
+    runtime::WriteErrorLines(Line(reason).toStdString());
     ::_exit(app::Failed);
 }
 
@@ -78,13 +77,11 @@ bool TellsOfBrokenConnection(const QString& text)
     return text.contains(QLatin1String("connection broke")) || text.contains(QLatin1String("connection experienced a fatal error"));
 }
 
+// On to where Qt's messages go when no dialog is failing.
 void PassOn(QtMsgType type, const QMessageLogContext& context, const QString& text)
 {
-    if (const QtMessageHandler previous = TheGuard().Previous) {
+    if (const QtMessageHandler previous = TheGuard().Previous)
         previous(type, context, text);
-        return;
-    }
-    std::fprintf(stderr, "%s\n", qFormatLogMessage(type, context, text).toLocal8Bit().constData());
 }
 
 void HandleMessage(QtMsgType type, const QMessageLogContext& context, const QString& text)
@@ -113,11 +110,7 @@ void ExitWhileOpen()
 
 } // namespace
 
-void Report(const QString& reason)
-{
-    std::fputs(Line(reason).constData(), stderr);
-    std::fflush(stderr);
-}
+void Report(const QString& reason) { runtime::WriteErrorLines(Line(reason).toStdString()); }
 
 QString MissingDisplay(const QStringList& arguments)
 {

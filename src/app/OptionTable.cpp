@@ -34,11 +34,11 @@ QStringList Wrapped(const QString& text, qsizetype width)
     return lines;
 }
 
-QString GroupHelp(OptionGroup group, qsizetype namesWidth)
+QString GroupHelp(std::initializer_list<OptionGroup> groups, qsizetype namesWidth)
 {
     QString text;
     for (const OptionDeclaration& option : OptionTable()) {
-        if (option.Group != group)
+        if (std::find(groups.begin(), groups.end(), option.Group) == groups.end())
             continue;
         const QString names = QStringLiteral("  ") + Names(option);
         const QStringList lines =
@@ -51,11 +51,6 @@ QString GroupHelp(OptionGroup group, qsizetype namesWidth)
 }
 
 const char* const Ignored = QT_TRANSLATE_NOOP("CommandLine", "Accepted and ignored.");
-// Texts that several of yad's window options share: the README's option table says what each does.
-const char* const PlacesWindow = QT_TRANSLATE_NOOP("CommandLine", "Place the window as yad does (ignored on Wayland).");
-const char* const ShapesWindow =
-    QT_TRANSLATE_NOOP("CommandLine", "Set up the window as yad's option of this name does.");
-const char* const NamesWindow = QT_TRANSLATE_NOOP("CommandLine", "Set WM_CLASS on X11, or the app id on Wayland.");
 
 } // namespace
 
@@ -142,65 +137,123 @@ const std::vector<OptionDeclaration>& OptionTable()
          QT_TRANSLATE_NOOP("CommandLine",
                            "Add a button in place of Cancel and OK, repeatable. It ends with status ID and "
                            "prints the date when ID is even; an ID that is no number is a command to run."),
-         OtherCalendars},
+         OnlyYad},
         {"no-buttons", nullptr, nullptr,
-         QT_TRANSLATE_NOOP("CommandLine", "Show no buttons; Enter accepts and Escape declines."), OtherCalendars},
+         QT_TRANSLATE_NOOP("CommandLine", "Show no buttons; Enter accepts and Escape declines."), OnlyYad},
         {"extra-button", nullptr, "TEXT",
          QT_TRANSLATE_NOOP("CommandLine",
                            "Add a button after OK that prints its caption and ends with status 1, repeatable."),
          OtherCalendars},
         {"show-weeks", nullptr, nullptr,
          QT_TRANSLATE_NOOP("CommandLine", "Show the ISO week of the selected date under the header."),
-         OtherCalendars},
+         OnlyYad},
         {"details", nullptr, "FILE",
          QT_TRANSLATE_NOOP("CommandLine",
                            "Describe days with the lines \"DATE TEXT\" of this file, DATE in the "
                            "--date-format; such days are bold."),
-         OtherCalendars, ValueCompletion::File},
+         OnlyYad, ValueCompletion::File},
         {"text-align", nullptr, "ALIGN",
-         QT_TRANSLATE_NOOP("CommandLine", "Align the lines of --text: left, center, right or fill."), OtherCalendars},
+         QT_TRANSLATE_NOOP("CommandLine", "Align the lines of --text: left, center, right or fill."), OnlyYad},
         {"no-escape", nullptr, nullptr, QT_TRANSLATE_NOOP("CommandLine", "Escape does not end the dialog."),
-         OtherCalendars},
+         OnlyYad},
         {"escape-ok", nullptr, nullptr, QT_TRANSLATE_NOOP("CommandLine", "Escape accepts the date as OK does."),
-         OtherCalendars},
+         OnlyYad},
         {"always-print-result", nullptr, nullptr,
-         QT_TRANSLATE_NOOP("CommandLine", "Print the date whichever button ends the dialog."), OtherCalendars},
-        {"response", nullptr, "STATUS", Ignored, OtherCalendars},
-        {"image", nullptr, "IMAGE", Ignored, OtherCalendars, ValueCompletion::File},
-        {"image-on-top", nullptr, nullptr, Ignored, OtherCalendars},
-        {"icon-theme", nullptr, "THEME", Ignored, OtherCalendars},
-        {"expander", nullptr, "TEXT", Ignored, OtherCalendars, ValueCompletion::Nothing, ValueNeed::Optional},
-        {"selectable-labels", nullptr, nullptr, Ignored, OtherCalendars},
-        {"kill-parent", nullptr, "SIGNAL", Ignored, OtherCalendars, ValueCompletion::Nothing, ValueNeed::Optional},
-        {"tabnum", nullptr, "NUMBER", Ignored, OtherCalendars},
-        {"plug", nullptr, "KEY", Ignored, OtherCalendars},
-        {"theme", nullptr, "THEME", Ignored, OtherCalendars, ValueCompletion::Nothing, ValueNeed::Optional},
-        {"buttons-layout", nullptr, "LAYOUT", Ignored, OtherCalendars},
+         QT_TRANSLATE_NOOP("CommandLine", "Print the date whichever button ends the dialog."), OnlyYad},
+        {"response", nullptr, "STATUS", Ignored, OnlyYad},
+        {"image", nullptr, "IMAGE", Ignored, OnlyYad, ValueCompletion::File},
+        {"image-on-top", nullptr, nullptr, Ignored, OnlyYad},
+        {"icon-theme", nullptr, "THEME", Ignored, OnlyYad},
+        {"expander", nullptr, "TEXT", Ignored, OnlyYad, ValueCompletion::Nothing, ValueNeed::Optional},
+        {"selectable-labels", nullptr, nullptr, Ignored, OnlyYad},
+        {"kill-parent", nullptr, "SIGNAL", Ignored, OnlyYad, ValueCompletion::Nothing, ValueNeed::Optional},
+        {"tabnum", nullptr, "NUMBER", Ignored, OnlyYad},
+        {"plug", nullptr, "KEY", Ignored, OnlyYad},
+        {"theme", nullptr, "THEME", Ignored, OnlyYad, ValueCompletion::Nothing, ValueNeed::Optional},
+        {"buttons-layout", nullptr, "LAYOUT", Ignored, OnlyYad},
 
         // yad's window options.
-        {"center", nullptr, nullptr, PlacesWindow, OtherCalendars},
-        {"mouse", nullptr, nullptr, PlacesWindow, OtherCalendars},
-        {"posx", nullptr, "X", PlacesWindow, OtherCalendars},
-        {"posy", nullptr, "Y", PlacesWindow, OtherCalendars},
-        {"geometry", nullptr, "WxH+X+Y", PlacesWindow, OtherCalendars},
-        {"undecorated", nullptr, nullptr, ShapesWindow, OtherCalendars},
-        {"fixed", nullptr, nullptr, ShapesWindow, OtherCalendars},
-        {"on-top", nullptr, nullptr, ShapesWindow, OtherCalendars},
-        {"sticky", nullptr, nullptr, ShapesWindow, OtherCalendars},
-        {"skip-taskbar", nullptr, nullptr, ShapesWindow, OtherCalendars},
-        {"maximized", nullptr, nullptr, ShapesWindow, OtherCalendars},
-        {"fullscreen", nullptr, nullptr, ShapesWindow, OtherCalendars},
-        {"no-focus", nullptr, nullptr, ShapesWindow, OtherCalendars},
-        {"splash", nullptr, nullptr, ShapesWindow, OtherCalendars},
-        {"close-on-unfocus", nullptr, nullptr, ShapesWindow, OtherCalendars},
-        {"borders", nullptr, "PIXELS", ShapesWindow, OtherCalendars},
-        {"fontname", nullptr, "FONT", ShapesWindow, OtherCalendars},
-        {"timeout-indicator", nullptr, "SIDE", ShapesWindow, OtherCalendars},
-        {"print-xid", nullptr, "FILE", ShapesWindow, OtherCalendars, ValueCompletion::File, ValueNeed::Optional},
-        {"class", nullptr, "CLASS", NamesWindow, OtherCalendars},
-        {"name", nullptr, "NAME", NamesWindow, OtherCalendars},
+        {"center", nullptr, nullptr,
+         QT_TRANSLATE_NOOP("CommandLine", "Open the window in the middle of the screen (not on Wayland)."),
+         OnlyYad},
+        {"mouse", nullptr, nullptr,
+         QT_TRANSLATE_NOOP("CommandLine",
+                           "Open the window centred on the pointer, kept on the screen (not on Wayland)."),
+         OnlyYad},
+        {"posx", nullptr, "X",
+         QT_TRANSLATE_NOOP("CommandLine",
+                           "Put the window's left edge X pixels from the screen's; a negative X counts from the "
+                           "right edge (not on Wayland)."),
+         OnlyYad},
+        {"posy", nullptr, "Y",
+         QT_TRANSLATE_NOOP("CommandLine",
+                           "Put the window's top edge Y pixels from the screen's; a negative Y counts from the "
+                           "bottom edge (not on Wayland)."),
+         OnlyYad},
+        {"geometry", nullptr, "WxH+X+Y",
+         QT_TRANSLATE_NOOP("CommandLine",
+                           "The window's least size and its place, as X11 writes them, such as 300x200-10+20 (the "
+                           "place not on Wayland)."),
+         OnlyYad},
+        {"undecorated", nullptr, nullptr,
+         QT_TRANSLATE_NOOP("CommandLine", "Show the window without a title bar or frame."),
+         OnlyYad},
+        {"fixed", nullptr, nullptr, QT_TRANSLATE_NOOP("CommandLine", "Keep the window from being resized."), OnlyYad},
+        {"on-top", nullptr, nullptr, QT_TRANSLATE_NOOP("CommandLine", "Keep the window above other windows."), OnlyYad},
+        {"sticky", nullptr, nullptr, QT_TRANSLATE_NOOP("CommandLine", "Show the window on every workspace."), OnlyYad},
+        {"skip-taskbar", nullptr, nullptr, QT_TRANSLATE_NOOP("CommandLine", "Leave the window out of the taskbar."),
+         OnlyYad},
+        {"maximized", nullptr, nullptr,
+         QT_TRANSLATE_NOOP("CommandLine", "Open the window maximized, its content in the middle."),
+         OnlyYad},
+        {"fullscreen", nullptr, nullptr,
+         QT_TRANSLATE_NOOP("CommandLine", "Open the window full screen, its content in the middle."),
+         OnlyYad},
+        {"no-focus", nullptr, nullptr,
+         QT_TRANSLATE_NOOP("CommandLine", "Open the window without taking the keyboard focus."),
+         OnlyYad},
+        {"splash", nullptr, nullptr,
+         QT_TRANSLATE_NOOP("CommandLine",
+                           "Show the window as a splash screen, which window managers show without a frame."),
+         OnlyYad},
+        {"close-on-unfocus", nullptr, nullptr,
+         QT_TRANSLATE_NOOP("CommandLine", "Decline, with status 1, when another window takes the keyboard focus."),
+         OnlyYad},
+        {"borders", nullptr, "PIXELS",
+         QT_TRANSLATE_NOOP("CommandLine",
+                           "Fit the window to its content with this many pixels around it (at most 500)."),
+         OnlyYad},
+        {"fontname", nullptr, "FONT",
+         QT_TRANSLATE_NOOP("CommandLine", "Write every text in this font's family and size, such as \"Sans Bold 12\"."),
+         OnlyYad},
+        {"timeout-indicator", nullptr, "SIDE",
+         QT_TRANSLATE_NOOP("CommandLine",
+                           "With --timeout, show the time left as a bar on this side: top, bottom, left or right."),
+         OnlyYad},
+        {"print-xid", nullptr, "FILE",
+         QT_TRANSLATE_NOOP("CommandLine",
+                           "Write the window's X id on standard error, or into FILE, without a line's end (not on "
+                           "Wayland)."),
+         OnlyYad, ValueCompletion::File, ValueNeed::Optional},
+        {"class", nullptr, "CLASS",
+         QT_TRANSLATE_NOOP("CommandLine", "The class of the window's WM_CLASS on X11, and its app id on Wayland."),
+         OtherCalendars},
+        {"name", nullptr, "NAME",
+         QT_TRANSLATE_NOOP("CommandLine",
+                           "The instance name of the window's WM_CLASS on X11, and its app id on Wayland "
+                           "without --class."),
+         OtherCalendars},
     };
     return table;
+}
+
+const OptionDeclaration* FindOption(const QString& name)
+{
+    const auto named = [&](const OptionDeclaration& option) {
+        return name == QLatin1String(option.Name) || (option.ShortName && name == QLatin1String(option.ShortName));
+    };
+    const auto found = std::find_if(OptionTable().begin(), OptionTable().end(), named);
+    return found == OptionTable().end() ? nullptr : &*found;
 }
 
 QString HelpText(const QString& description)
@@ -211,9 +264,9 @@ QString HelpText(const QString& description)
     namesWidth = std::min<qsizetype>(namesWidth, 30);
     return QCoreApplication::translate("CommandLine", "Usage: %1 [options]").arg(QCoreApplication::applicationName()) +
            QStringLiteral("\n%1\n\n").arg(description) +
-        QCoreApplication::translate("CommandLine", "Options:") + u'\n' + GroupHelp(OptionGroup::Picker, namesWidth) +
+        QCoreApplication::translate("CommandLine", "Options:") + u'\n' + GroupHelp({OptionGroup::Picker}, namesWidth) +
         u'\n' + QCoreApplication::translate("CommandLine", "Options of other calendar dialogs:") + u'\n' +
-        GroupHelp(OptionGroup::OtherCalendars, namesWidth);
+        GroupHelp({OptionGroup::OtherCalendars, OptionGroup::OnlyYad}, namesWidth);
 }
 
 QString BashCompletion()

@@ -12,6 +12,8 @@ enum class OptionGroup {
     Picker,
     /// The options of other calendar dialogs, taken so that their scripts run unchanged.
     OtherCalendars,
+    /// Those that only yad has, which zenity refuses; --help lists them with the other dialogs'.
+    OnlyYad,
 };
 
 /// What a shell may complete after an option that takes a value.
@@ -42,6 +44,9 @@ struct OptionDeclaration {
 
 /// Every option, in the order --help lists them.
 const std::vector<OptionDeclaration>& OptionTable();
+
+/// The option of this long or one-letter name, without dashes, or nullptr.
+const OptionDeclaration* FindOption(const QString& name);
 
 /// The help text: the usage line, the description, and the options by group.
 QString HelpText(const QString& description);

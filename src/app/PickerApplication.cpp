@@ -3,9 +3,11 @@
 #include "app/DialogFailure.h"
 #include "app/ExitStatus.h"
 #include "app/PrintedDate.h"
+#include "app/QtMessages.h"
 #include "app/StandardOutput.h"
 #include "app/Translations.h"
 #include "app/FontDescription.h"
+#include "app/LocaleCodeset.h"
 #include "app/WindowOptions.h"
 
 #include "markup/MarkupLabel.h"
@@ -14,6 +16,7 @@
 #include "platform/Screen.h"
 #include "runtime/Clock.h"
 #include "runtime/ClockStyle.h"
+#include "runtime/ErrorLines.h"
 #include "runtime/Locale.h"
 #include "window/AppFonts.h"
 #include "window/Form1.h"
@@ -29,8 +32,6 @@
 #include <climits>
 
 #include <cerrno>
-#include <cstdio>
-#include <cstring>
 #include <exception>
 #include <vector>
 
@@ -75,8 +76,7 @@ void WriteWindowId(platform::HostWindow& window, const QString& fileName)
     if (id.isEmpty())
         return;
     if (fileName.isEmpty()) {
-        std::fputs(qPrintable(id), stderr);
-        std::fflush(stderr);
+        runtime::WriteErrorText(id.toStdString());
         return;
     }
     QFile file(fileName);
@@ -113,10 +113,11 @@ void ApplyButtons(Form1& form, const app::PickerOptions& options, const std::vec
         const app::ScriptButton& button = row[static_cast<size_t>(index)];
         // As in yad, the command's output goes where the dialog's own goes.
         if (!QProcess::startDetached(QStringLiteral("/bin/sh"), {QStringLiteral("-c"), button.command}))
-            std::fputs(
-                qPrintable(QCoreApplication::translate("RunPicker", "%1: the command \"%2\" could not be started\n")
-                               .arg(QCoreApplication::applicationName(), button.command)),
-                stderr);
+            runtime::WriteErrorLines(
+                QCoreApplication::translate("RunPicker", "%1: the command \"%2\" could not be started\n")
+                    .arg(QCoreApplication::applicationName(), button.command)
+                    .toLocal8Bit()
+                    .toStdString());
     });
 }
 
@@ -187,7 +188,7 @@ int WriteText(const std::optional<QString>& date)
 {
     // A date too wide to print is told in the system's words, as a failed write is.
     return WrittenStatus(
-        date ? standardoutput::Write(date->toUtf8() + '\n') : QString::fromLocal8Bit(std::strerror(EOVERFLOW)),
+        date ? standardoutput::Write(date->toUtf8() + '\n') : app::SystemErrorText(EOVERFLOW),
         QCoreApplication::translate("RunPicker", "the date could not be written: %1"));
 }
 
@@ -245,7 +246,8 @@ bool EndOnTimeout(Form1& form)
 int RunPicker(const app::PickerOptions& options, const std::function<void(Form1&)>& onShown)
 {
     QApplication::setApplicationName("datepicker");
-    QGuiApplication::setDesktopFileName("datepicker");
+    // The app id on Wayland, naming the desktop entry; X11 keeps the class datepicker.
+    QGuiApplication::setDesktopFileName(QStringLiteral(DATEPICKER_APP_ID));
     InstallFontSubstitutions();
     translations::UseLanguage(runtime::CurrentLocale());
     markup::MarkupLabel::RegisterProgId();
@@ -288,6 +290,7 @@ int RunPicker(const app::PickerOptions& options, const std::function<void(Form1&
 
 int StartPicker(int& argc, char** argv, const std::function<void(Form1&)>& onShown)
 {
+    qtmessages::Route();
     app::DescribeApplication();
     standardoutput::HoldStandardStreams();
     app::CommandLine commandLine;
@@ -297,6 +300,10 @@ int StartPicker(int& argc, char** argv, const std::function<void(Form1&)>& onSho
         const QCoreApplication reader(argc, argv);
         translations::UseLanguage(QLocale::system());
         commandLine = app::ParseCommandLine(QCoreApplication::arguments());
+        // Answered while the user's language is loaded, so that a failure to write it is told
+        // in that language too.
+        if (commandLine.outcome == app::CommandLineOutcome::Inform)
+            return Inform(commandLine.text);
         if (commandLine.outcome == app::CommandLineOutcome::Run) {
             if (const QString missing = dialogfailure::MissingDisplay(commandLine.windowSystemArguments);
                 !missing.isEmpty()) {
@@ -306,16 +313,11 @@ int StartPicker(int& argc, char** argv, const std::function<void(Form1&)>& onSho
             dialogfailure::GuardStart();
         }
     }
-    switch (commandLine.outcome) {
-    case app::CommandLineOutcome::Inform:
-        return Inform(commandLine.text);
-    case app::CommandLineOutcome::Refuse:
-        std::fputs(qPrintable(commandLine.text), stderr);
+    if (commandLine.outcome == app::CommandLineOutcome::Refuse) {
+        runtime::WriteErrorLines(commandLine.text.toLocal8Bit().toStdString());
         return app::Refused;
-    case app::CommandLineOutcome::Run:
-        std::fputs(qPrintable(commandLine.warning), stderr);
-        break;
     }
+    runtime::WriteErrorLines(commandLine.warning.toLocal8Bit().toStdString());
     WindowSystemCommandLine windowSystem(argc > 0 ? argv[0] : "datepicker", commandLine.windowSystemArguments);
     QApplication application(windowSystem.Count, windowSystem.Pointers.data());
     dialogfailure::StartSucceeded();

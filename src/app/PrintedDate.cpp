@@ -25,27 +25,36 @@ QString WithAsciiDigits(QString text)
     return text;
 }
 
+// What strftime writes: the date picked at its local time, and the moment that time is.
+struct LocalMoment {
+    /// The date picked, with the zone of its moment.
+    std::tm Date{};
+    /// The moment itself: at midnight as mktime settled it, where the zone skipped the whole day
+    /// the first moment after the gap, on the next day.
+    std::tm Moment{};
+};
+
 // The date at 00:00:00 local time, as other date dialogs print its time of day (%s, %H) and
 // as GNU date names its zone (%z, %Z).
-std::tm LocalMidnight(const runtime::Date& date)
+LocalMoment LocalMidnightOf(const runtime::Date& date)
 {
-    std::tm parts{};
+    LocalMoment midnight;
+    std::tm& parts = midnight.Date;
     parts.tm_year = date.Year() - 1900;
     parts.tm_mon = date.Month() - 1;
     parts.tm_mday = date.Day();
     parts.tm_isdst = -1;
-    std::tm local = parts;
-    if (std::mktime(&local) != static_cast<std::time_t>(-1))
-        parts = local;
-    // A zone that skipped the whole day moves midnight into another one; the date stays the
-    // date picked.
+    midnight.Moment = parts;
+    if (std::mktime(&midnight.Moment) != static_cast<std::time_t>(-1))
+        parts = midnight.Moment;
+    // The date stays the date picked, though midnight moved into another day.
     const QDate day(date.Year(), date.Month(), date.Day());
     parts.tm_year = date.Year() - 1900;
     parts.tm_mon = date.Month() - 1;
     parts.tm_mday = date.Day();
     parts.tm_wday = day.dayOfWeek() % 7;
     parts.tm_yday = day.dayOfYear() - 1;
-    return parts;
+    return midnight;
 }
 
 // The length of the conversion that begins with the % at `at` (flags, a width, an E or O
@@ -89,10 +98,15 @@ QString OffsetWithColons(long offsetSeconds, qsizetype colons)
 }
 
 // The text of one conversion, or nothing when it is too long to print.
-std::optional<QString> ConvertedText(QStringView conversion, const std::tm& parts, const TimeLocale& locale)
+std::optional<QString> ConvertedText(QStringView conversion, const LocalMoment& midnight, const TimeLocale& locale)
 {
+    const std::tm& parts = midnight.Date;
     if (const qsizetype colons = conversion.count(u':'); colons > 0)
         return OffsetWithColons(parts.tm_gmtoff, colons);
+    // strftime counts the seconds by asking mktime again, which finds no midnight on a day
+    // the zone skipped: the moment itself is asked instead.
+    if (conversion.back() == u's')
+        return locale.Convert(conversion.toLatin1(), midnight.Moment);
     QByteArray directive = conversion.toLatin1();
     // %O asks for the locale's own digits (Japanese writes 24 as 二十四); printed digits are ASCII.
     // %OB and %Ob stay: they name the month as it stands alone.
@@ -110,7 +124,7 @@ struct Rendering {
 
 // The format's literal text as it stands, each conversion as the C library writes it in the
 // user's LC_TIME, one at a time: no limit on the whole, no text taken for the format's own.
-Rendering StrftimeRendering(const std::tm& parts, const QString& format)
+Rendering StrftimeRendering(const LocalMoment& midnight, const QString& format)
 {
     const TimeLocale locale;
     Rendering rendering{QString(), false};
@@ -122,7 +136,7 @@ Rendering StrftimeRendering(const std::tm& parts, const QString& format)
         }
         const QStringView conversion = QStringView(format).mid(at, length);
         at += length;
-        const std::optional<QString> text = ConvertedText(conversion, parts, locale);
+        const std::optional<QString> text = ConvertedText(conversion, midnight, locale);
         // Too wide to print, but a part of the date all the same.
         if (!text)
             return {std::nullopt, true};
@@ -143,7 +157,7 @@ QString PrintedDate(const runtime::Date& date, const QString& format, const QLoc
 
 std::optional<QString> StrftimeDate(const runtime::Date& date, const QString& format)
 {
-    return StrftimeRendering(LocalMidnight(date), format).Text;
+    return StrftimeRendering(LocalMidnightOf(date), format).Text;
 }
 
 QString PrintedDateTime(const runtime::WallTime& time, const QString& format, const QLocale& locale)
@@ -154,15 +168,16 @@ QString PrintedDateTime(const runtime::WallTime& time, const QString& format, co
 
 std::optional<QString> StrftimeDateTime(const runtime::WallTime& time, const QString& format)
 {
+    // The moment the wall time first shows is one that exists: its own parts serve for both.
     const std::optional<std::tm> parts = runtime::LocalParts(time);
-    return parts ? StrftimeRendering(*parts, format).Text : std::nullopt;
+    return parts ? StrftimeRendering({*parts, *parts}, format).Text : std::nullopt;
 }
 
 QString StrftimeFormatProblem(const QString& format)
 {
     // Whether a conversion writes anything depends on the locale, not on the date (%p is empty in
     // German): any date tells.
-    if (StrftimeRendering(LocalMidnight(runtime::Date::FromParts(2024, 8, 10)), format).NamesTheDate)
+    if (StrftimeRendering(LocalMidnightOf(runtime::Date::FromParts(2024, 8, 10)), format).NamesTheDate)
         return {};
     return QCoreApplication::translate("CommandLine",
                                        "--date-format \"%1\" writes no part of the date; give a strftime "

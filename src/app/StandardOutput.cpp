@@ -1,8 +1,9 @@
 #include "app/StandardOutput.h"
 
+#include "app/LocaleCodeset.h"
+
 #include <cerrno>
 #include <csignal>
-#include <cstring>
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -14,8 +15,6 @@ bool& StandardOutputMissing()
     static bool missing = false;
     return missing;
 }
-
-QString SystemError(int number) { return QString::fromLocal8Bit(std::strerror(number)); }
 
 } // namespace
 
@@ -36,7 +35,7 @@ void HoldStandardStreams()
 QString Write(const QByteArray& text)
 {
     if (StandardOutputMissing())
-        return SystemError(EBADF);
+        return app::SystemErrorText(EBADF);
     // A reader that has gone away is a failure to write, not a reason to die of SIGPIPE.
     std::signal(SIGPIPE, SIG_IGN);
     const char* next = text.constData();
@@ -46,7 +45,7 @@ QString Write(const QByteArray& text)
         if (written < 0 && errno == EINTR)
             continue;
         if (written <= 0)
-            return SystemError(written < 0 ? errno : EIO);
+            return app::SystemErrorText(written < 0 ? errno : EIO);
         next += written;
         left -= static_cast<size_t>(written);
     }

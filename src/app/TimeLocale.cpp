@@ -1,8 +1,8 @@
 #include "app/TimeLocale.h"
 
-#include <cstdint>
+#include "app/LocaleCodeset.h"
+
 #include <cstdlib>
-#include <iconv.h>
 #include <langinfo.h>
 #include <vector>
 
@@ -20,8 +20,6 @@ const char* TimeLocaleName()
             return name;
     return "C";
 }
-
-bool IsUtf8(const std::string& codeset) { return codeset == "UTF-8" || codeset == "utf8"; }
 
 } // namespace
 
@@ -55,24 +53,6 @@ std::optional<QString> TimeLocale::Convert(const QByteArray& conversion, const s
     return std::nullopt;
 }
 
-QString TimeLocale::Decoded(const char* bytes, size_t length) const
-{
-    if (length == 0 || IsUtf8(codeset_))
-        return QString::fromUtf8(bytes, static_cast<qsizetype>(length));
-    const iconv_t toUtf8 = ::iconv_open("UTF-8", codeset_.c_str());
-    if (toUtf8 == reinterpret_cast<iconv_t>(static_cast<intptr_t>(-1)))
-        return QString::fromUtf8(bytes, static_cast<qsizetype>(length));
-    // No codeset needs more than four UTF-8 bytes for one of its bytes.
-    std::vector<char> utf8(length * 4);
-    char* in = const_cast<char*>(bytes);
-    size_t inLeft = length;
-    char* out = utf8.data();
-    size_t outLeft = utf8.size();
-    const size_t converted = ::iconv(toUtf8, &in, &inLeft, &out, &outLeft);
-    ::iconv_close(toUtf8);
-    if (converted == static_cast<size_t>(-1))
-        return QString::fromUtf8(bytes, static_cast<qsizetype>(length));
-    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size() - outLeft));
-}
+QString TimeLocale::Decoded(const char* bytes, size_t length) const { return FromCodeset(bytes, length, codeset_); }
 
 } // namespace app

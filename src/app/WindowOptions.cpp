@@ -7,9 +7,12 @@ namespace {
 
 platform::EdgeOffset OffsetOf(int position) { return {position < 0 ? -position : position, position < 0}; }
 
-platform::EdgeOffset OffsetOf(const QString& sign, const QString& digits)
+// Nothing when the digits overflow, as --posx and --posy refuse them.
+std::optional<platform::EdgeOffset> OffsetOf(const QString& sign, const QString& digits)
 {
-    return {digits.toInt(), sign == QLatin1String("-")};
+    bool isNumber = false;
+    const int offset = digits.toInt(&isNumber);
+    return isNumber ? std::optional<platform::EdgeOffset>({offset, sign == QLatin1String("-")}) : std::nullopt;
 }
 
 } // namespace
@@ -29,6 +32,8 @@ std::optional<WindowGeometry> ParseWindowGeometry(const QString& text)
     if (parts.hasCaptured(3)) {
         geometry.X = OffsetOf(parts.captured(3), parts.captured(4));
         geometry.Y = OffsetOf(parts.captured(5), parts.captured(6));
+        if (!geometry.X || !geometry.Y)
+            return std::nullopt;
     }
     return geometry;
 }

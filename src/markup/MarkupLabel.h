@@ -84,10 +84,9 @@ public:
     int32_t CursorId() const { return cursorId_; }
     /// The number of the last error a handler raised, 0 when none did.
     int LastHandlerError() const { return lastHandlerError_; }
-    /// The font and colour that text takes where its element sets none of its own.
-    TextDefaults Defaults() const;
 
 private:
+    TextDefaults Defaults() const;
     void ChangedEverywhere();
     void CollectChangedArea(Element& element);
     void PaintBand(QPainter& painter, const QRegion& area, const TextDefaults& defaults);

@@ -4,6 +4,7 @@
 #include "platform/LatinKeys.h"
 #include "platform/Messages.h"
 #include "platform/Screen.h"
+#include "runtime/ErrorLines.h"
 #include "runtime/Locale.h"
 
 #include <QAbstractNativeEventFilter>
@@ -23,7 +24,6 @@
 #include <QWheelEvent>
 #include <QWindow>
 
-#include <cstdio>
 #include <exception>
 #include <utility>
 
@@ -32,7 +32,7 @@
 namespace platform {
 namespace {
 
-void Complain(const QString& line) { std::fprintf(stderr, "%s\n", line.toLocal8Bit().constData()); }
+void Complain(const QString& line) { runtime::WriteErrorLines(line.toLocal8Bit().toStdString()); }
 
 std::function<void()>& WindowLostHandler()
 {

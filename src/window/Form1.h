@@ -250,8 +250,6 @@ protected:
     markup::ElementPtr BuildDateNote();
     /// Writes the note for the selected date, and marks the described days in the day column.
     void ShowDateNote();
-    /// Widens the header to its longest date where that is wider than the frame.
-    void ReserveHeaderWidth(const markup::ElementPtr& frame);
     /// Grows the label, and with it the window, to hold the prompt, the note, the button row and
     /// any least size, the header and frame keeping their places to each other.
     void FitLabel(const std::shared_ptr<markup::TextBlock>& prompt, const markup::ElementPtr& note,

@@ -11,13 +11,10 @@
 #include "platform/Screen.h"
 #include "runtime/Checked.h"
 #include "runtime/Clock.h"
-#include "runtime/Locale.h"
 #include "window/FormDesign.h"
 
-#include <QFontMetricsF>
 #include <QGuiApplication>
 
-#include <algorithm>
 #include <array>
 #include <cmath>
 
@@ -98,29 +95,7 @@ void Form1::BuildLayout()
     const runtime::Date start = startDate_.value_or(runtime::Today());
     SetDate(start.Month(), start.Day(), start.Year());
     // Sized only now: until the cells show dates they hold a placeholder of another width.
-    ReserveHeaderWidth(frame);
     FitLabel(prompt, note, frame, buttonRow);
-}
-
-// The design's English header always fits above its frame; another language's long form may
-// not. Then the header gets the room of its longest date once, so that it is never cut and the
-// frame below it does not change width from one date to the next.
-void Form1::ReserveHeaderWidth(const markup::ElementPtr& frame)
-{
-    if (runtime::WritesDatesInEnglish())
-        return;
-    const QFontMetricsF metrics(dateHeader_->EffectiveFont(markupLabel1_->Defaults()));
-    qreal widest = 0;
-    // Seven days in a row in every month: each weekday's name beside each month's, every day with
-    // two digits, and the time where the header shows one.
-    for (int month = 1; month <= 12; ++month)
-        for (int day = 22; day <= 28; ++day)
-            widest = std::max(widest, metrics.horizontalAdvance(QString::fromStdString(
-                                          HeaderText(runtime::Date::FromParts(2026, month, day)))));
-    markupLabel1_->UpdateLayout();
-    const QMarginsF margin = markup::MarginsOf(dateHeader_->Margin());
-    if (widest + margin.left() + margin.right() > frame->DesiredSize().width())
-        dateHeader_->SetWidth(std::ceil(widest));
 }
 
 std::shared_ptr<markup::TextBlock> Form1::BuildPrompt()
@@ -149,9 +124,8 @@ markup::ElementPtr Form1::PromptText() const
 void Form1::FitLabel(const std::shared_ptr<markup::TextBlock>& prompt, const markup::ElementPtr& note,
                      const markup::ElementPtr& frame, const markup::ElementPtr& buttonRow)
 {
-    const bool headerWidened = !std::isnan(dateHeader_->Width());
-    if (!prompt && !note && !buttonRow && !headerWidened && minimumClientSize_.width() <= 0 &&
-        minimumClientSize_.height() <= 0 && !borders_ && fontScale_ == 1.0)
+    if (!prompt && !note && !buttonRow && minimumClientSize_.width() <= 0 && minimumClientSize_.height() <= 0 && !borders_ &&
+        fontScale_ == 1.0)
         return;
     markupLabel1_->UpdateLayout();
     // The frame's width does not depend on the prompt or the note, so it can be read first; each

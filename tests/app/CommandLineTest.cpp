@@ -1,9 +1,11 @@
 #include "app/CommandLine.h"
+#include "app/OptionTable.h"
 #include "support/TestEnvironment.h"
 
 #include <QTemporaryFile>
 
 #include <initializer_list>
+#include <map>
 #include <optional>
 
 namespace {
@@ -13,6 +15,25 @@ QString DateText(const std::optional<runtime::Date>& date)
     return date ? QString::asprintf("%04d-%02d-%02d", date->Year(), date->Month(), date->Day()) : QStringLiteral("-");
 }
 
+QString& QtMessages()
+{
+    static QString said;
+    return said;
+}
+
+// The command line read, and whatever Qt said meanwhile after " qt: ".
+app::CommandLine Read(const QStringList& line)
+{
+    QtMessages().clear();
+    const QtMessageHandler previous =
+        qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString& text) {
+            QtMessages() += QStringLiteral(" qt: ") + text;
+        });
+    app::CommandLine read = app::ParseCommandLine(line);
+    qInstallMessageHandler(previous);
+    return read;
+}
+
 // What the picker makes of a command line, in one line: the options it runs with, or what it prints
 // instead.
 QString Outcome(std::initializer_list<const char*> arguments)
@@ -20,10 +41,10 @@ QString Outcome(std::initializer_list<const char*> arguments)
     QStringList line{QStringLiteral("datepicker")};
     for (const char* argument : arguments)
         line << QString::fromUtf8(argument);
-    const app::CommandLine read = app::ParseCommandLine(line);
+    const app::CommandLine read = Read(line);
     switch (read.outcome) {
     case app::CommandLineOutcome::Refuse:
-        return QStringLiteral("exit 2: ") + read.text.trimmed();
+        return QStringLiteral("exit 2: ") + read.text.trimmed() + QtMessages();
     case app::CommandLineOutcome::Inform:
         return QStringLiteral("exit 0: ") + read.text.section('\n', 0, 0);
     case app::CommandLineOutcome::Run:
@@ -84,7 +105,8 @@ QString Outcome(std::initializer_list<const char*> arguments)
         outcome += QStringLiteral(" time %1/%2/%3 step %4")
                        .arg(minute(options.startMinute), minute(options.minMinute), minute(options.maxMinute))
                        .arg(options.minuteStep);
-    return outcome + (read.warning.isEmpty() ? QString() : QStringLiteral(" warning ") + read.warning.trimmed());
+    return outcome + (read.warning.isEmpty() ? QString() : QStringLiteral(" warning ") + read.warning.trimmed()) +
+           QtMessages();
 }
 
 const char* const BadDate = "is not a date from 1000-01-01 to 9997-12-31 in the form YYYY-MM-DD";
@@ -256,6 +278,23 @@ TEST(CommandLine, ReadsEveryOptionAndRefusesBadValuesWithOneLine)
         {{"--details=/nonexistent"},
          "exit 2: datepicker: --details \"/nonexistent\" cannot be read: No such file or directory"},
         {{"--posx=x"}, "exit 2: datepicker: --posx \"x\" is not a whole number"},
+        {{"--posy= 7"}, "exit 2: datepicker: --posy \" 7\" is not a whole number"},
+        {{"--geometry", "300x200+99999999999+50"},
+         "exit 2: datepicker: --geometry \"300x200+99999999999+50\" is not of the form WxH+X+Y"},
+        {{"--details="}, "exit 2: datepicker: --details \"\" cannot be read: No such file or directory"},
+        // yad reads the number a position begins with: a script's missing space costs a warning.
+        {{"--format", "d", "--posy=30--title=calendar", "--posx", "+12px"},
+         "start - min - max - format d at 12,30 warning datepicker: --posx \"+12px\" is read as 12\n"
+         "datepicker: --posy \"30--title=calendar\" is read as 30"},
+        // A value is a value, even one that names an option whose own value may be left out.
+        {{"--title", "--theme", "--text", "--print-xid", "--print-xid"},
+         "start - min - max - format yyyy-MM-dd title --theme prompt --print-xid xid ''"},
+        // yad passes over options it does not know, zenity refuses them: so does the picker in a
+        // call that uses none of yad's own options.
+        {{"--calendar", "--format", "d", "--heigth=380", "--mouse", "--text", "--frob", "-wide", "stray", "--", "--x"},
+         "start - min - max - format d print prompt --frob mouse warning datepicker: ignored what is no option: "
+         "--heigth=380 -wide stray --x"},
+        {{"--calendar", "--heigth=380", "--title", "--mouse"}, "exit 2: datepicker: Unknown option 'heigth'."},
         {{"--geometry=300x"}, "exit 2: datepicker: --geometry \"300x\" is not of the form WxH+X+Y"},
         {{"--geometry="}, "exit 2: datepicker: --geometry \"\" is not of the form WxH+X+Y"},
         {{"--borders=-1"}, "exit 2: datepicker: --borders \"-1\" is not a whole number from 0 up"},
@@ -274,7 +313,7 @@ TEST(CommandLine, ReadsEveryOptionAndRefusesBadValuesWithOneLine)
         QStringList shown;
         for (const char* argument : c.arguments)
             shown << argument;
-        EXPECT_EQ(Outcome(c.arguments), c.outcome) << shown.join(' ').toStdString();
+        EXPECT_EQ(Outcome(c.arguments).toStdString(), c.outcome.toStdString()) << shown.join(' ').toStdString();
     }
 }
 
@@ -294,4 +333,16 @@ TEST(CommandLine, ReadsTheDescriptionsOfDaysAndPassesOverLinesItCannotRead)
     EXPECT_EQ(Outcome({"--date-format=%Y-%m-%d", "--details", path.constData()}),
               "start - min - max - format yyyy-MM-dd date-format %Y-%m-%d detail 2026-12-08=Dentist & co\nand then "
               "lunch detail 2026-12-11=Party");
+}
+
+// --help tells what each option does: no two options that do something share a description.
+TEST(CommandLine, DescribesEachOptionOnItsOwn)
+{
+    std::map<std::string_view, const char*> describedBy;
+    for (const app::OptionDeclaration& option : app::OptionTable()) {
+        if (std::string_view(option.Description) == "Accepted and ignored.")
+            continue;
+        const auto [first, isNew] = describedBy.emplace(option.Description, option.Name);
+        EXPECT_TRUE(isNew) << "--" << option.Name << " is described as --" << first->second << " is";
+    }
 }

@@ -49,6 +49,12 @@ TEST(PrintedDate, FollowsAStrftimeFormatInTheUsersLanguage)
     for (const auto& c : cases)
         EXPECT_EQ(app::StrftimeDate(Ymd(2024, 2, 29), c.format).value_or("(too wide)").toStdString(), c.printed)
             << c.format;
+    // Samoa skipped the 30th of December 2011 (23:59:59 on the 29th, then the 31st): its time is
+    // the first moment after the gap, as GNU date gives it.
+    ::setenv("TZ", "Pacific/Apia", 1);
+    ::tzset();
+    EXPECT_EQ(app::StrftimeDate(Ymd(2011, 12, 30), "%F %s %12s").value_or("").toStdString(),
+              "2011-12-30 1325239200   1325239200");
     // Output has no length limit: each conversion is written on its own.
     EXPECT_EQ(app::StrftimeDate(Ymd(2024, 2, 29), QString("%A").repeated(20000)).value_or("").size(), 10 * 20000);
 }

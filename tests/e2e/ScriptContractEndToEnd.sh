@@ -84,6 +84,33 @@ for option in --help --version; do
   expect 3 "" "datepicker: the text could not be written: No space left on device" "$option on a full disk is a failure"
 done
 
+# A failure is the picker's one line, in the user's language and in UTF-8, with the system's
+# words decoded from the locale's codeset; Qt's warnings (no XDG_RUNTIME_DIR, no compose table
+# for ISO-8859-1) stay out of it unless QT_LOGGING_RULES asks for them.
+full="Auf dem Gerät ist kein Speicherplatz mehr verfügbar"
+for rules in "" "*.warning=true"; do
+  env -u XDG_RUNTIME_DIR QT_LOGGING_RULES="$rules" LC_ALL=de_DE.ISO-8859-1 "$picker" --calendar --date 2024-09-25 \
+    >/dev/full 2>"$work/err" &
+  picker_pid=$!
+  press Form1 Return
+  if [ -z "$rules" ]; then
+    expect 3 "" "datepicker: das Datum konnte nicht geschrieben werden: $full" "a German failure on a full disk"
+  else
+    expect 3 "" - "QT_LOGGING_RULES=$rules shows Qt's warnings"
+    grep -q '^QStandardPaths: XDG_RUNTIME_DIR' "$work/err" ||
+      { echo "FAIL: QT_LOGGING_RULES=$rules leaves Qt's warnings out: '$(cat "$work/err")'"; failed=1; }
+  fi
+done
+LC_ALL=de_DE.UTF-8 "$picker" --help >/dev/full 2>"$work/err" &
+picker_pid=$!
+expect 3 "" "datepicker: der Text konnte nicht geschrieben werden: $full" "--help on a full disk fails in German"
+# yad's window id has no line's end; the failure after it starts its own line.
+"$picker" --print --print-xid --date 2024-09-25 2>"$work/err" >"$work/out" &
+picker_pid=$!
+window=$(wait_for_window Form1) && sleep 0.3 && xdotool windowclose "$window"
+expect 3 "" "$(printf '0x%X\ndatepicker: the window was destroyed by another program' "${window:-0}")" \
+  "--print-xid, then a failure: the failure starts a line"
+
 # Only the window system's own options reach it: not a value that looks like one, nor --icon.
 run -- --print --date 2024-09-25 --text -platform --title Hello --icon /nonexistent.png
 press Hello Return

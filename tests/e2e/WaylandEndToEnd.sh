@@ -106,6 +106,8 @@ focused() { [ "$(window_rect "$1" | cut -d' ' -f6)" = True ]; }
 wait_until focused "Date of birth" || { echo "FAIL: no window titled Date of birth has the focus"; exit 1; }
 sleep 0.3
 dialog_place=$(window_rect "Date of birth" | cut -d' ' -f1-4)
+app_id=$(sed -n 's/^set(DATEPICKER_APP_ID \(.*\))$/\1/p' "$(dirname "$0")/../../CMakeLists.txt")
+check "the app id names the desktop entry, $app_id" [ "$(window_rect "Date of birth" | cut -d' ' -f7)" = "$app_id" ]
 keys -k Return
 ended() { ! kill -0 "$picker_pid" 2>/dev/null; }
 wait_until ended || kill "$picker_pid" # still open: the check fails on its status

@@ -16,11 +16,9 @@ check() {
 }
 window_shows() { wait_for_window Form1 >/dev/null; }
 
-check "the desktop entry is valid" desktop-file-validate packaging/datepicker.desktop
-# The id stays the program's name, as the desktop entry and the binary are named: the project
-# owns no domain to build a reverse-domain id from.
-check "the metainfo is valid" appstreamcli validate --no-net --override=cid-desktopapp-is-not-rdns=info \
-  packaging/datepicker.metainfo.xml
+id=$(sed -n 's/^set(DATEPICKER_APP_ID \(.*\))$/\1/p' CMakeLists.txt)
+check "the desktop entry is valid" desktop-file-validate "packaging/$id.desktop"
+check "the metainfo is valid, without a warning" appstreamcli validate --no-net --pedantic "packaging/$id.metainfo.xml"
 check "lintian finds no errors or warnings" lintian --fail-on error,warning "$package"
 
 dpkg-deb -x "$package" "$work/root"
