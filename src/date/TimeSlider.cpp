@@ -65,7 +65,19 @@ TimeSlider::TimeSlider(slider::TimeSetup setup) : setup_(std::move(setup))
 bool TimeSlider::Takes(const WallTime& time) const
 {
     return time.Minute >= 0 && time.Minute < MinutesPerDay && time.Minute % setup_.MinuteStep == 0 &&
-           setup_.First <= time && time <= setup_.Last && runtime::LocalInstant(time).has_value();
+           setup_.First <= time && time <= setup_.Last && ClockShows(time);
+}
+
+bool TimeSlider::ClockShows(const WallTime& time) const
+{
+    // Almost every day keeps one offset from its first minute to its last, and then shows every
+    // time; the zone is asked minute by minute only on the days it puts the clock forward or back.
+    if (!offsetChanges_ || offsetChanges_->first != time.Day) {
+        const std::optional<std::tm> first = runtime::LocalParts({time.Day, 0});
+        const std::optional<std::tm> last = runtime::LocalParts({time.Day, MinutesPerDay - 1});
+        offsetChanges_ = {time.Day, !first || !last || first->tm_gmtoff != last->tm_gmtoff};
+    }
+    return !offsetChanges_->second || runtime::LocalInstant(time).has_value();
 }
 
 void TimeSlider::SetTime(const WallTime& time)

@@ -10,6 +10,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace slider {
@@ -79,9 +80,13 @@ public:
 
 private:
     void WriteTexts();
+    /// Whether the local clock shows `time`; asked of the zone only on a day its offset changes.
+    bool ClockShows(const runtime::WallTime& time) const;
 
     slider::TimeSetup setup_;
     std::optional<runtime::WallTime> selected_;
     std::array<std::shared_ptr<markup::Grid>, slider::TimeColumnCount> grids_;
     std::function<void(const runtime::WallTime&)> changed_;
+    // The last day asked about, and whether the zone's offset changes on it.
+    mutable std::optional<std::pair<runtime::Date, bool>> offsetChanges_;
 };

@@ -56,8 +56,9 @@ struct ButtonDescription {
 /// What Escape does in the window.
 enum class EscapeKey { Decline, Accept, Nothing };
 
-/// The picker window: a header with the selected date, three slider columns and two panels
-/// of special-date links, all drawn by the markup label MarkupLabel1.
+/// The picker window: a header with the selected date, three slider columns (and, where asked,
+/// the time columns after them) and two panels of special-date links, all drawn by the markup
+/// label MarkupLabel1.
 /// Its date can be copied and pasted with keys or from a context menu, and typed into a column.
 /// Its public handlers are also reached by name: "CellClicked", "SpecialDateClicked" and
 /// "DialogButtonClicked" from the markup label, "MouseWheel" from the wheel hook.
