@@ -4,8 +4,6 @@
 #include <QDBusMessage>
 #include <QDBusPendingCallWatcher>
 #include <QDBusVariant>
-#include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
@@ -39,6 +37,26 @@ QDBusPendingCall Ask(const QString& method, std::chrono::milliseconds timeout)
     return QDBusConnection::sessionBus().asyncCall(question, static_cast<int>(timeout.count()));
 }
 
+// What became of a question to the portal.
+enum class Reply { Answered, OldPortal, NoAnswer, NoValue };
+
+Reply ReplyOf(const QDBusPendingCall& call, ColorScheme& scheme)
+{
+    if (!call.isError()) {
+        const QList<QVariant> arguments = call.reply().arguments();
+        const auto answered = arguments.isEmpty() ? std::nullopt : SchemeOfPortalValue(arguments.first());
+        scheme = answered.value_or(ColorScheme::Light);
+        return Reply::Answered;
+    }
+    switch (call.error().type()) {
+    case QDBusError::UnknownMethod: return Reply::OldPortal;
+    case QDBusError::NoReply:
+    case QDBusError::Timeout:
+    case QDBusError::TimedOut: return Reply::NoAnswer;
+    default: return Reply::NoValue;
+    }
+}
+
 // GTK 4's file first, as GTK 4 programs read it, then GTK 3's.
 ColorScheme GtkPreference()
 {
@@ -53,62 +71,43 @@ ColorScheme GtkPreference()
 
 ColorSchemePreference::ColorSchemePreference()
 {
-    if (SessionBusNamed() && QDBusConnection::sessionBus().isConnected())
-        question_ = Ask(QStringLiteral("ReadOne"), Patience);
+    if (!SessionBusNamed() || !QDBusConnection::sessionBus().isConnected())
+        return;
+    // Listening first, so that no change is lost between the answer and the listening.
+    FollowChanges();
+    asked_.start();
+    question_ = Ask(QStringLiteral("ReadOne"), Patience);
 }
 
 ColorScheme ColorSchemePreference::Await()
 {
     if (!question_)
         return GtkPreference();
-    QElapsedTimer waited;
-    waited.start();
     // The call's own timeout bounds the wait.
     question_->waitForFinished();
     ColorScheme scheme = ColorScheme::Light;
     Reply reply = ReplyOf(*question_, scheme);
     if (reply == Reply::OldPortal) {
         // A portal older than ReadOne has only Read, within what is left of the patience.
-        const auto left = std::max(Patience - std::chrono::milliseconds(waited.elapsed()), std::chrono::milliseconds(1));
+        const auto left = std::max(Patience - std::chrono::milliseconds(asked_.elapsed()), std::chrono::milliseconds(1));
         question_ = Ask(QStringLiteral("Read"), left);
         question_->waitForFinished();
         reply = ReplyOf(*question_, scheme);
     }
     question_.reset();
-    if (reply == Reply::NoPortal)
-        return GtkPreference();
-    FollowChanges();
     if (reply == Reply::Answered)
         return scheme;
-    // A slow portal is asked again; its answer, when it comes, counts as a change.
+    // A slow portal is asked again; its answer, when it comes, counts as a change. Without a
+    // portal, or without the setting, GTK's file may still say.
     if (reply == Reply::NoAnswer)
         AskLater(QStringLiteral("ReadOne"));
     return GtkPreference();
 }
 
-ColorSchemePreference::Reply ColorSchemePreference::ReplyOf(const QDBusPendingCall& call, ColorScheme& scheme) const
-{
-    if (!call.isError()) {
-        const QList<QVariant> arguments = call.reply().arguments();
-        const auto answered = arguments.isEmpty() ? std::nullopt : SchemeOfPortalValue(arguments.first());
-        scheme = answered.value_or(ColorScheme::Light);
-        return Reply::Answered;
-    }
-    switch (call.error().type()) {
-    case QDBusError::UnknownMethod: return Reply::OldPortal;
-    case QDBusError::ServiceUnknown: return Reply::NoPortal;
-    case QDBusError::NoReply:
-    case QDBusError::Timeout:
-    case QDBusError::TimedOut: return Reply::NoAnswer;
-    default: return Reply::NoValue;
-    }
-}
-
 void ColorSchemePreference::FollowChanges()
 {
-    if (following_)
-        return;
-    following_ = true;
+    // The slot's parameter types are looked up by name, which Qt knows only once registered.
+    qRegisterMetaType<QDBusVariant>();
     QDBusConnection::sessionBus().connect(PortalService, PortalPath, SettingsInterface, QStringLiteral("SettingChanged"),
                                           {AppearanceGroup, ColorSchemeKey}, QString(), this,
                                           SLOT(SettingChanged(QString, QString, QDBusVariant)));

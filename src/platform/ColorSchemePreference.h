@@ -3,6 +3,7 @@
 #include "platform/SystemColors.h"
 
 #include <QDBusPendingCall>
+#include <QElapsedTimer>
 #include <QObject>
 #include <QString>
 
@@ -36,15 +37,13 @@ private slots:
     void SettingChanged(const QString& group, const QString& key, const QDBusVariant& value);
 
 private:
-    enum class Reply { Answered, OldPortal, NoPortal, NoAnswer, NoValue };
-    Reply ReplyOf(const QDBusPendingCall& call, ColorScheme& scheme) const;
     void FollowChanges();
     void AskLater(const QString& method);
     void Tell(ColorScheme scheme);
 
     std::optional<QDBusPendingCall> question_;
+    QElapsedTimer asked_;
     std::function<void(ColorScheme)> listener_;
-    bool following_ = false;
 };
 
 /// The scheme a portal's colour-scheme value asks for: dark for 1, light for 0 (no preference)
