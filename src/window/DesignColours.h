@@ -25,8 +25,8 @@ struct Colours {
 constexpr Colours LightColours{Rgb(80, 96, 112),  Rgb(128, 160, 192), Rgb(32, 80, 128),
                                Rgb(128, 64, 64),  Rgb(112, 128, 144), Rgb(64, 80, 96),
                                Rgb(0, 0, 0),      Rgb(0, 0, 0),       Rgb(50, 70, 80)};
-constexpr Colours DarkColours{Rgb(176, 192, 210), Rgb(128, 160, 192), Rgb(120, 170, 230),
-                              Rgb(220, 110, 110), Rgb(196, 204, 214), Rgb(226, 232, 240),
+constexpr Colours DarkColours{Rgb(176, 192, 210), Rgb(140, 172, 210), Rgb(120, 170, 230),
+                              Rgb(220, 110, 110), Rgb(204, 211, 220), Rgb(226, 232, 240),
                               Rgb(255, 255, 255), Rgb(255, 255, 255), Rgb(130, 186, 240)};
 
 /// The colours of `scheme`.
