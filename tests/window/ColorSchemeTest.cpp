@@ -10,21 +10,18 @@
 
 namespace {
 
-// WCAG 2.1: relative luminance, and the contrast ratio of two colours.
-double Luminance(QColor colour)
-{
-    const auto linear = [](int channel) {
-        const double c = channel / 255.0;
-        return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
-    };
-    return 0.2126 * linear(colour.red()) + 0.7152 * linear(colour.green()) + 0.0722 * linear(colour.blue());
-}
-
+// WCAG 2.1's contrast ratio of two colours, from their relative luminances.
 double Contrast(QColor one, QColor other)
 {
-    const double first = Luminance(one);
-    const double second = Luminance(other);
-    return (std::max(first, second) + 0.05) / (std::min(first, second) + 0.05);
+    const auto luminance = [](QColor colour) {
+        const auto linear = [](int channel) {
+            const double c = channel / 255.0;
+            return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * linear(colour.red()) + 0.7152 * linear(colour.green()) + 0.0722 * linear(colour.blue());
+    };
+    const auto [darker, lighter] = std::minmax({luminance(one), luminance(other)});
+    return (lighter + 0.05) / (darker + 0.05);
 }
 
 // The contrast of a text as painted in `box`: the colour painted most often there is what lies
@@ -65,67 +62,54 @@ TEST(ColorScheme, EveryTextKeepsItsContrastInBothSchemesAndTheSwitchKeepsTheTree
         form.Form_Load();
     };
     const auto render = [](const TestForm& form) {
-        const auto& label = form.MarkupLabel1();
-        QImage image((label->Size() * 2).toSize(), QImage::Format_RGB32);
+        QImage image((form.MarkupLabel1()->Size() * 2).toSize(), QImage::Format_RGB32);
         image.setDevicePixelRatio(2);
         QPainter painter(&image);
-        label->Paint(painter);
+        form.MarkupLabel1()->Paint(painter);
         return image;
     };
     TestForm form;
     load(form);
-    const auto label = form.MarkupLabel1();
-    const auto box = [](const markup::ElementPtr& element) {
-        const QRectF bounds = element->Bounds();
-        return QRect((bounds.topLeft() * 2).toPoint(), (bounds.bottomRight() * 2).toPoint() - QPoint(1, 1));
-    };
     const auto cell = [&](int column, int row) {
         return form.SliderGrids(column)->FindName("TextArea_" + std::to_string(column) + "_" + std::to_string(row));
     };
-
     const QImage lightImage = render(form);
-    const auto root = label->RootElement();
-    const auto header = form.DateHeader();
+    const auto root = form.MarkupLabel1()->RootElement();
     for (const platform::ColorScheme scheme : {platform::ColorScheme::Light, platform::ColorScheme::Dark}) {
         form.SetColorScheme(scheme);
         const QImage image = render(form);
         const bool dark = scheme == platform::ColorScheme::Dark;
-        const auto contrast = [&](const markup::ElementPtr& element) { return PaintedContrast(image, box(element)); };
+        const auto contrast = [&](const markup::ElementPtr& element) {
+            const QRectF box = element->Bounds();
+            return PaintedContrast(image, QRect((box.topLeft() * 2).toPoint(), (box.bottomRight() * 2).toPoint() - QPoint(1, 1)));
+        };
         const struct {
             const char* text;
             markup::ElementPtr element;
             double least;
         } texts[] = {
-            {"header", header, 4.5},
+            {"header", form.DateHeader(), 4.5},
             {"prompt", form.PromptText(), 4.5},
             {"week line", form.DateNote(), 4.5},
-            {"selected month", cell(0, 2), 4.5},
             {"selected day", cell(1, 2), 4.5},
             {"day one above", cell(1, 1), 4.5},
-            {"day one below", cell(1, 3), 4.5},
-            {"day two above", cell(1, 0), 3},
             {"day two below", cell(1, 4), 3},
-            {"link Today", form.SpecialDateLink(0), 4.5},
-            {"link Last of next month", form.SpecialDateLink(8), 4.5},
-            {"Cancel", form.DialogButton(0), 4.5},
+            {"link", form.SpecialDateLink(8), 4.5},
             {"OK", form.DialogButton(1), 4.5},
-            // Outside the bounds: the years 2025 and 2027 and the month February. The light
-            // design dims them below 2:1, and it stays as it is.
+            // Outside the bounds: the year 2025 and February. The light design dims them below
+            // 2:1, and it stays as it is.
             {"dimmed year one above", cell(2, 1), dark ? 2 : 1.5},
-            {"dimmed year one below", cell(2, 3), dark ? 2 : 1.5},
             {"dimmed month two below", cell(0, 4), dark ? 2 : 1.3},
         };
         for (const auto& text : texts)
             EXPECT_GE(contrast(text.element), text.least) << text.text << (dark ? " in the dark scheme" : "");
-
         // The selected row strongest, the rows beside it next, the outer rows dimmest; a dimmed
         // value visibly fainter than one that can be picked.
         EXPECT_GT(contrast(cell(1, 2)), contrast(cell(1, 1)));
         EXPECT_GT(contrast(cell(1, 1)), contrast(cell(1, 0)));
         EXPECT_LT(contrast(cell(2, 1)), 0.6 * contrast(cell(1, 1)));
         EXPECT_LT(contrast(cell(0, 4)), 0.6 * contrast(cell(1, 4)));
-        EXPECT_EQ(label->RootElement(), root) << "the tree is kept";
-        EXPECT_EQ(form.DateHeader(), header);
+        EXPECT_EQ(form.MarkupLabel1()->RootElement(), root) << "the tree is kept";
         EXPECT_EQ(form.Selected(), "12/8/2026");
     }
     TestForm builtDark;
