@@ -61,7 +61,6 @@ void Form1::BuildLayout()
     const auto frame = As<markup::Border>(context->CreateObject("Border"));
     frame->SetCornerRadius(context->CreateThicknessObject(7, 7, 7, 7));
     frame->SetPadding(context->CreateThicknessObject(5, 5, 5, 5));
-    frame->SetName("Frame");
     ColourFrame(*frame);
     frame->SetBorderThickness(CreateThickness(1, 1, 1, 1));
 
@@ -108,7 +107,9 @@ void Form1::RecolourLayout()
     for (const markup::ElementPtr& text : {markup::ElementPtr(dateHeader_), PromptText()})
         if (const auto block = As<markup::TextBlock>(text))
             block->SetForeground(context->CreateSolidBrush(design::CurrentColours().Text));
-    if (const auto frame = As<markup::Border>(markupLabel1_->RootElement()->FindName("Frame")))
+    // The frame holds the row of the columns and the links.
+    const markup::Element* sliderRow = SliderGrids(0) ? SliderGrids(0)->Parent() : nullptr;
+    if (auto* frame = dynamic_cast<markup::Border*>(sliderRow ? sliderRow->Parent() : nullptr))
         ColourFrame(*frame);
 }
 

@@ -108,7 +108,6 @@ void Form1::BuildSliderColumn(int32_t column)
 
     if (column < 2) {
         const auto separator = As<markup::Border>(context->CreateObject("Border"));
-        separator->SetName("Separator_" + std::to_string(column));
         separator->SetBorderBrush(SeparatorBrush());
         separator->SetBorderThickness(CreateThickness(0, 0, 1, 0));
         grid->Children().Add(separator);
@@ -215,8 +214,10 @@ void Form1::RecolourSliderColumns()
         const auto& grid = SliderGrids(column);
         if (!grid)
             continue;
-        if (const auto separator = As<markup::Border>(grid->FindName("Separator_" + std::to_string(column))))
-            separator->SetBorderBrush(SeparatorBrush());
+        // The separator is the grid's first child, the one border without a name.
+        const auto first = std::dynamic_pointer_cast<markup::Border>(grid->Children().Item(0));
+        if (column < 2 && first && first->Name().empty())
+            first->SetBorderBrush(SeparatorBrush());
         for (int32_t row = 0; row < slider::RowCount; ++row) {
             if (const auto background = As<markup::Border>(grid->FindName(CellName("Border_", column, row))))
                 background->SetBackground(RowBackground(row));
