@@ -264,6 +264,8 @@ int RunPicker(const app::PickerOptions& options, const std::function<void(Form1&
     try {
         form.Form_Load();
     } catch (const std::exception& failure) {
+        // The message box, too, takes the desktop's colours.
+        platform::UseColorScheme(colorScheme.Await());
         ReportBuildFailure(QString::fromStdString(runtime::FailureText(failure)), options);
         return app::Failed;
     }
