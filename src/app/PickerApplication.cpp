@@ -11,6 +11,7 @@
 #include "app/WindowOptions.h"
 
 #include "markup/MarkupLabel.h"
+#include "platform/ColorSchemePreference.h"
 #include "platform/HostWindow.h"
 #include "platform/ProcessEnd.h"
 #include "platform/Screen.h"
@@ -233,6 +234,21 @@ int EndWithButton(const Form1& form, const app::PickerOptions& options, const ap
     return written == app::Accepted ? button.status : written;
 }
 
+// The window opens in the desktop's scheme, without a first frame in the other one, and follows
+// every later change.
+void FollowColorScheme(Form1& form, platform::ColorSchemePreference& preference)
+{
+    const auto use = [&form](platform::ColorScheme scheme) {
+        try {
+            form.SetColorScheme(scheme);
+        } catch (const std::exception&) {
+            // The window keeps the colours it has.
+        }
+    };
+    use(preference.Await());
+    preference.SetChangeListener(use);
+}
+
 } // namespace
 
 bool EndOnTimeout(Form1& form)
@@ -251,6 +267,8 @@ int RunPicker(const app::PickerOptions& options, const std::function<void(Form1&
     InstallFontSubstitutions();
     translations::UseLanguage(runtime::CurrentLocale());
     markup::MarkupLabel::RegisterProgId();
+    // The desktop answers while the window is built.
+    platform::ColorSchemePreference colorScheme;
 
     Form1 form;
     const std::vector<app::ScriptButton> row = app::DialogButtonRow(
@@ -259,9 +277,12 @@ int RunPicker(const app::PickerOptions& options, const std::function<void(Form1&
     try {
         form.Form_Load();
     } catch (const std::exception& failure) {
+        // The message box, too, takes the desktop's colours.
+        platform::UseColorScheme(colorScheme.Await());
         ReportBuildFailure(QString::fromStdString(runtime::FailureText(failure)), options);
         return app::Failed;
     }
+    FollowColorScheme(form, colorScheme);
     form.Show();
     if (options.printXid && form.Host())
         WriteWindowId(*form.Host(), *options.printXid);

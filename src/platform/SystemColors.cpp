@@ -7,6 +7,8 @@
 
 #include <array>
 #include <memory>
+#include <optional>
+#include <utility>
 
 namespace platform {
 namespace {
@@ -51,8 +53,8 @@ constexpr std::array<PaletteEntry, 31> Table = {{
     {QPalette::Window},                   // 30 menu bar
 }};
 
-// The design colours were chosen for a light background, so the system colours come from Qt's
-// own light palette, the same whatever palette or theme the desktop sets.
+// The design colours were chosen for a light background, so in the light scheme the system
+// colours come from Qt's own light palette, the same whatever palette or theme the desktop sets.
 const QPalette& LightPalette()
 {
     static const QPalette light = [] {
@@ -62,20 +64,94 @@ const QPalette& LightPalette()
     return light;
 }
 
+ColorScheme& SchemeInUse()
+{
+    static ColorScheme scheme = ColorScheme::Light;
+    return scheme;
+}
+
+// The application's palette before the dark scheme replaced it, to go back to.
+std::optional<QPalette>& DesktopPalette()
+{
+    static std::optional<QPalette> palette;
+    return palette;
+}
+
+void UseApplicationPalette(ColorScheme scheme)
+{
+    if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
+        return;
+    if (scheme == ColorScheme::Dark) {
+        if (!DesktopPalette())
+            DesktopPalette() = QGuiApplication::palette();
+        QGuiApplication::setPalette(DarkPalette());
+    } else if (DesktopPalette()) {
+        QGuiApplication::setPalette(*std::exchange(DesktopPalette(), std::nullopt));
+    }
+}
+
 } // namespace
+
+void UseColorScheme(ColorScheme scheme)
+{
+    if (scheme == SchemeInUse())
+        return;
+    SchemeInUse() = scheme;
+    UseApplicationPalette(scheme);
+}
+
+ColorScheme ColorSchemeInUse() { return SchemeInUse(); }
+
+const QPalette& DarkPalette()
+{
+    static const QPalette dark = [] {
+        QPalette palette;
+        const auto set = [&](QPalette::ColorRole role, QColor colour, QColor disabled = QColor()) {
+            palette.setColor(role, colour);
+            palette.setColor(QPalette::Disabled, role, disabled.isValid() ? disabled : colour);
+        };
+        const QColor text(232, 232, 234);
+        const QColor greyText(128, 128, 132);
+        set(QPalette::Window, QColor(45, 45, 48));
+        set(QPalette::WindowText, text, greyText);
+        set(QPalette::Base, QColor(30, 30, 32));
+        set(QPalette::AlternateBase, QColor(40, 40, 43));
+        set(QPalette::Text, text, greyText);
+        set(QPalette::PlaceholderText, greyText);
+        set(QPalette::Button, QColor(52, 52, 56));
+        set(QPalette::ButtonText, text, greyText);
+        set(QPalette::BrightText, QColor(255, 110, 110));
+        set(QPalette::Light, QColor(80, 80, 86));
+        set(QPalette::Midlight, QColor(66, 66, 70));
+        set(QPalette::Mid, QColor(40, 40, 43));
+        set(QPalette::Dark, QColor(22, 22, 24));
+        set(QPalette::Shadow, QColor(0, 0, 0));
+        set(QPalette::Highlight, QColor(70, 150, 235), QColor(70, 70, 74));
+        set(QPalette::HighlightedText, QColor(255, 255, 255));
+        set(QPalette::ToolTipBase, QColor(52, 52, 56));
+        set(QPalette::ToolTipText, text);
+        set(QPalette::Link, QColor(120, 180, 245));
+        set(QPalette::LinkVisited, QColor(180, 150, 240));
+        return palette;
+    }();
+    return dark;
+}
 
 uint32_t GetSysColor(int index)
 {
     if (index < 0 || index >= static_cast<int>(Table.size()) || Table[static_cast<size_t>(index)].Role == QPalette::NoRole)
         return 0;
     const PaletteEntry entry = Table[static_cast<size_t>(index)];
-    const QColor colour = LightPalette().color(entry.Group, entry.Role);
+    const QPalette& palette = SchemeInUse() == ColorScheme::Dark ? DarkPalette() : LightPalette();
+    const QColor colour = palette.color(entry.Group, entry.Role);
     return static_cast<uint32_t>(colour.red()) | (static_cast<uint32_t>(colour.green()) << 8) |
            (static_cast<uint32_t>(colour.blue()) << 16);
 }
 
 QColor DesktopHighlight()
 {
+    if (SchemeInUse() == ColorScheme::Dark)
+        return DarkPalette().color(QPalette::Active, QPalette::Highlight);
     // Without a running application there is no desktop palette; Qt's default one stands in.
     const QPalette palette = qobject_cast<QGuiApplication*>(QCoreApplication::instance()) ? QGuiApplication::palette()
                                                                                           : QPalette();

@@ -7,11 +7,10 @@
 
 #include "markup/Grid.h"
 #include "markup/modXaml.h"
-#include "window/FormDesign.h"
+#include "window/DesignColours.h"
 
 #include <QDate>
 
-using design::Rgb;
 using markup::As;
 
 namespace {
@@ -41,7 +40,7 @@ markup::ElementPtr Form1::BuildDateNote()
     note->SetMargin(context->CreateThicknessObject(4, 0, 0, 4));
     const auto lineOf = [&](const std::string& text) {
         const auto line = As<markup::TextBlock>(context->CreateObject("TextBlock"));
-        line->SetForeground(context->CreateSolidBrush(Rgb(80, 96, 112)));
+        line->SetForeground(context->CreateSolidBrush(design::CurrentColours().Text));
         line->SetFontSize(modXaml::PointsToPixels(8));
         line->SetTextWrapping(markup::Wrap);
         line->SetText(text);
@@ -59,6 +58,16 @@ markup::ElementPtr Form1::BuildDateNote()
     for (const QString& text : sizing)
         lineOf(text.toStdString())->SetVisibility(markup::Hidden);
     return note;
+}
+
+void Form1::RecolourDateNote()
+{
+    const auto note = As<markup::Grid>(DateNote());
+    if (!note)
+        return;
+    const auto context = markupLabel1_->MarkupContext();
+    for (const markup::ElementPtr& line : note->Children())
+        As<markup::TextBlock>(line)->SetForeground(context->CreateSolidBrush(design::CurrentColours().Text));
 }
 
 markup::ElementPtr Form1::DateNote() const

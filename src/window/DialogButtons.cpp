@@ -12,22 +12,28 @@
 #include "markup/modXaml.h"
 #include "platform/HostWindow.h"
 #include "runtime/Checked.h"
-#include "window/FormDesign.h"
+#include "window/DesignColours.h"
 #include "window/SenderName.h"
 
 #include <QCoreApplication>
 
-using design::Rgb;
 using markup::As;
 using modXaml::CreateBrush;
 using modXaml::CreateThickness;
 
 namespace {
 
-constexpr int32_t ButtonColour = Rgb(128, 160, 192); // the frame's
 // The button's background transparency: plain as the frame, then stronger under the pointer
 // and while pressed.
 constexpr float StateTransparency[] = {90, 75, 60};
+
+// In the frame's colour; the default button has the stronger outline.
+void ColourButton(markup::Border& button, int state, bool isDefault)
+{
+    const int32_t colour = design::CurrentColours().Frame;
+    button.SetBackground(CreateBrush(colour, StateTransparency[state]));
+    button.SetBorderBrush(CreateBrush(colour, isDefault ? 0 : 50));
+}
 
 const char* const CancelCaption = QT_TRANSLATE_NOOP("Form1", "Cancel");
 const char* const OkCaption = QT_TRANSLATE_NOOP("Form1", "OK");
@@ -90,8 +96,7 @@ markup::ElementPtr Form1::BuildDialogButtons()
         // all buttons keep one size.
         const int32_t outline = index == defaultButton_ ? 2 : 1;
         button->SetPadding(CreateThickness(15 - outline, 3 - outline, 15 - outline, 3 - outline));
-        button->SetBackground(CreateBrush(ButtonColour, StateTransparency[0]));
-        button->SetBorderBrush(CreateBrush(ButtonColour, index == defaultButton_ ? 0 : 50));
+        ColourButton(*button, 0, index == defaultButton_);
         button->SetBorderThickness(CreateThickness(outline, outline, outline, outline));
         button->SetMargin(CreateThickness(index == 0 ? 0 : 6, 0, 0, 0));
         button->AddHandler(markup::ClickEvent, "DialogButtonClicked");
@@ -166,11 +171,18 @@ void Form1::ShowDialogButtonStates()
         if (state == buttonStates_[static_cast<size_t>(index)])
             continue;
         buttonStates_[static_cast<size_t>(index)] = state;
-        button->SetBackground(CreateBrush(ButtonColour, StateTransparency[state]));
+        ColourButton(*button, state, index == defaultButton_);
     }
     // The window shows the tip of the button under the pointer as its own, and none elsewhere.
     if (host_ && !buttonStates_.empty())
         host_->setToolTip(QString::fromStdString(tooltip));
+}
+
+void Form1::RecolourDialogButtons()
+{
+    for (int32_t index = 0; index < std::ssize(buttonStates_); ++index)
+        if (const auto button = As<markup::Border>(DialogButton(index)))
+            ColourButton(*button, buttonStates_[static_cast<size_t>(index)], index == defaultButton_);
 }
 
 int32_t Form1::FocusStopCount() const

@@ -4,6 +4,7 @@
 #include "date/DateSlider.h"
 #include "date/TimeSlider.h"
 #include "markup/MarkupLabel.h"
+#include "platform/SystemColors.h"
 #include "platform/WindowPlacement.h"
 #include "platform/WindowStyle.h"
 #include "platform/WindowSystem.h"
@@ -149,6 +150,9 @@ public:
     void SetCloseOnUnfocus(bool close) { closeOnUnfocus_ = close; }
     /// How the user ended the window.
     DialogResult Result() const { return result_; }
+    /// Paints the window in the light or the dark colours from now on: the brushes of its tree
+    /// change and it repaints; the tree and the selected date stay as they are.
+    void SetColorScheme(platform::ColorScheme scheme);
     /// Ends the window with `result` and closes it, as OK and Cancel do; once it has a result,
     /// nothing changes it.
     void EndDialog(DialogResult result);
@@ -314,6 +318,12 @@ private:
     QPoint TimeoutIndicatorShift() const;
     void StartTimeoutIndicator();
     void PaintTimeoutIndicator(QPainter& painter) const;
+    // Each gives its part of the tree the brushes of the colour scheme in use.
+    void RecolourLayout();
+    void RecolourSliderColumns();
+    void RecolourLinks();
+    void RecolourDateNote();
+    void RecolourDialogButtons();
 
     markup::MarkupLabelPtr markupLabel1_;
     QFont font_;

@@ -11,17 +11,26 @@
 #include "platform/Screen.h"
 #include "runtime/Checked.h"
 #include "runtime/Clock.h"
-#include "window/FormDesign.h"
+#include "window/DesignColours.h"
 
 #include <QGuiApplication>
 
 #include <array>
 #include <cmath>
 
-using design::Rgb;
 using markup::As;
 using modXaml::CreateBrush;
 using modXaml::CreateThickness;
+
+namespace {
+
+void ColourFrame(markup::Border& frame)
+{
+    frame.SetBackground(CreateBrush(design::CurrentColours().Frame, design::FrameFillTransparency));
+    frame.SetBorderBrush(CreateBrush(design::CurrentColours().Frame, design::FrameBorderTransparency));
+}
+
+} // namespace
 
 void Form1::BuildLayout()
 {
@@ -41,7 +50,7 @@ void Form1::BuildLayout()
 
     dateHeader_ = As<markup::TextBlock>(context->CreateObject("TextBlock"));
     dateHeader_->SetMargin(context->CreateThicknessObject(4, 0, 0, 4));
-    dateHeader_->SetForeground(context->CreateSolidBrush(Rgb(80, 96, 112)));
+    dateHeader_->SetForeground(context->CreateSolidBrush(design::CurrentColours().Text));
     dateHeader_->SetFontSize(TextPixels(8));
     dateHeader_->SetFontWeight(700);
     root->Children().Add(dateHeader_);
@@ -52,8 +61,7 @@ void Form1::BuildLayout()
     const auto frame = As<markup::Border>(context->CreateObject("Border"));
     frame->SetCornerRadius(context->CreateThicknessObject(7, 7, 7, 7));
     frame->SetPadding(context->CreateThicknessObject(5, 5, 5, 5));
-    frame->SetBackground(CreateBrush(Rgb(128, 160, 192), 90));
-    frame->SetBorderBrush(CreateBrush(Rgb(128, 160, 192), 50));
+    ColourFrame(*frame);
     frame->SetBorderThickness(CreateThickness(1, 1, 1, 1));
 
     const auto sliderRow = As<markup::StackPanel>(context->CreateObject("StackPanel"));
@@ -98,6 +106,18 @@ void Form1::BuildLayout()
     FitLabel(prompt, note, frame, buttonRow);
 }
 
+void Form1::RecolourLayout()
+{
+    const auto context = markupLabel1_->MarkupContext();
+    for (const markup::ElementPtr& text : {markup::ElementPtr(dateHeader_), PromptText()})
+        if (const auto block = As<markup::TextBlock>(text))
+            block->SetForeground(context->CreateSolidBrush(design::CurrentColours().Text));
+    // The frame holds the row of the columns and the links.
+    const markup::Element* sliderRow = SliderGrids(0) ? SliderGrids(0)->Parent() : nullptr;
+    if (auto* frame = dynamic_cast<markup::Border*>(sliderRow ? sliderRow->Parent() : nullptr))
+        ColourFrame(*frame);
+}
+
 std::shared_ptr<markup::TextBlock> Form1::BuildPrompt()
 {
     if (prompt_.empty())
@@ -107,7 +127,7 @@ std::shared_ptr<markup::TextBlock> Form1::BuildPrompt()
     const auto prompt = As<markup::TextBlock>(context->CreateObject("TextBlock"));
     prompt->SetName("PromptText");
     prompt->SetMargin(context->CreateThicknessObject(4, 0, 0, 6));
-    prompt->SetForeground(context->CreateSolidBrush(Rgb(80, 96, 112)));
+    prompt->SetForeground(context->CreateSolidBrush(design::CurrentColours().Text));
     prompt->SetFontSize(TextPixels(8));
     prompt->SetTextWrapping(markup::Wrap);
     prompt->SetTextAlignment(promptAlignment_);

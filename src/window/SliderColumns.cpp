@@ -11,7 +11,7 @@
 #include "runtime/ClockStyle.h"
 #include "runtime/Locale.h"
 #include "runtime/RuntimeError.h"
-#include "window/FormDesign.h"
+#include "window/DesignColours.h"
 
 #include <QFontMetricsF>
 
@@ -19,7 +19,6 @@
 #include <array>
 #include <vector>
 
-using design::Rgb;
 using markup::As;
 using modXaml::CreateBrush;
 using modXaml::CreateThickness;
@@ -37,18 +36,30 @@ struct RowStyle {
 // Symmetric about the middle row: the further from it, the smaller, paler and fainter.
 RowStyle StyleOfRow(int32_t row)
 {
+    const design::Colours& colours = design::CurrentColours();
     switch (row) {
     case 0:
-    case 4: return {7, Rgb(32, 80, 128), 95, Rgb(112, 128, 144), 0};
+    case 4: return {7, colours.RowTint, 95, colours.OuterRowText, 0};
     case 1:
-    case 3: return {8, Rgb(32, 80, 128), 90, Rgb(64, 80, 96), 0};
-    case 2: return {12, Rgb(128, 64, 64), 75, Rgb(0, 0, 0), 0};
+    case 3: return {8, colours.RowTint, 90, colours.NearRowText, 0};
+    case 2: return {12, colours.SelectedTint, 75, colours.SelectedRowText, 0};
     default: return {0, 0, 0, 0, 0};
     }
 }
 
 // How transparent the text of a value outside the bounds is drawn.
 constexpr float DimmedTransparency = 70;
+
+markup::SolidColorBrushPtr TextBrush(int32_t row, bool dimmed)
+{
+    const RowStyle style = StyleOfRow(row);
+    return CreateBrush(style.Foreground, dimmed ? DimmedTransparency : style.ForegroundTransparency);
+}
+
+markup::SolidColorBrushPtr SeparatorBrush()
+{
+    return CreateBrush(design::CurrentColours().Separator, design::SeparatorTransparency);
+}
 
 std::string CellName(const char* prefix, int32_t column, int32_t row)
 {
@@ -86,11 +97,7 @@ markup::SolidColorBrushPtr Form1::RowBackground(int32_t row) const
     return CreateBrush(style.Background, style.BackgroundTransparency);
 }
 
-markup::SolidColorBrushPtr Form1::RowForeground(int32_t row) const
-{
-    const RowStyle style = StyleOfRow(row);
-    return CreateBrush(style.Foreground, style.ForegroundTransparency);
-}
+markup::SolidColorBrushPtr Form1::RowForeground(int32_t row) const { return TextBrush(row, false); }
 
 int32_t Form1::ColumnAlignment(int32_t column) const
 {
@@ -111,7 +118,7 @@ void Form1::BuildSliderColumn(int32_t column)
     // from its neighbour.
     if (HasSeparatorAfter(column)) {
         const auto separator = As<markup::Border>(context->CreateObject("Border"));
-        separator->SetBorderBrush(CreateBrush(0, 90));
+        separator->SetBorderBrush(SeparatorBrush());
         separator->SetBorderThickness(CreateThickness(0, 0, 1, 0));
         grid->Children().Add(separator);
         grid->SetRowSpan(separator, 5);
@@ -231,6 +238,27 @@ void Form1::ShowRefusedValues()
     }
 }
 
+// Every column shown, of the date and of the time, takes the scheme's colours.
+void Form1::RecolourSliderColumns()
+{
+    for (int32_t stop = 0; stop < ColumnStopCount(); ++stop) {
+        const int32_t column = ColumnAtStop(stop);
+        const auto grid = std::dynamic_pointer_cast<markup::Grid>(ColumnGrid(column));
+        if (!grid)
+            continue;
+        // The separator is the grid's first child, the one border without a name.
+        const auto first = std::dynamic_pointer_cast<markup::Border>(grid->Children().Item(0));
+        if (HasSeparatorAfter(column) && first && first->Name().empty())
+            first->SetBorderBrush(SeparatorBrush());
+        for (int32_t row = 0; row < slider::RowCount; ++row) {
+            if (const auto background = As<markup::Border>(grid->FindName(CellName("Border_", column, row))))
+                background->SetBackground(RowBackground(row));
+            if (const auto text = As<markup::TextBlock>(grid->FindName(CellName("TextArea_", column, row))))
+                text->SetForeground(TextBrush(row, dimmed_[column * slider::RowCount + row]));
+        }
+    }
+}
+
 // A time the bounds exclude or the local clock skips that day is dimmed as well.
 void Form1::ShowRefusedTimes()
 {
@@ -249,6 +277,5 @@ void Form1::ShowCellRefused(int32_t column, int32_t row, bool refused)
     if (refused == shown || !text)
         return;
     shown = refused;
-    const RowStyle style = StyleOfRow(row);
-    text->SetForeground(CreateBrush(style.Foreground, refused ? DimmedTransparency : style.ForegroundTransparency));
+    text->SetForeground(TextBrush(row, refused));
 }

@@ -7,18 +7,12 @@
 #include "markup/modXaml.h"
 #include "runtime/Checked.h"
 #include "runtime/Clock.h"
-#include "window/FormDesign.h"
+#include "window/DesignColours.h"
 #include "window/SenderName.h"
 #include "window/SpecialDates.h"
 
 using markup::As;
 using runtime::Date;
-
-namespace {
-
-constexpr int32_t LinkColour = design::Rgb(50, 70, 80);
-
-} // namespace
 
 int32_t Form1::LinkColumnOf(int32_t index) const { return index >= 0 && index <= 2 ? 0 : 1; }
 
@@ -54,7 +48,7 @@ markup::ElementPtr Form1::CreateSpecialDateLink(int32_t index)
     const auto link = As<markup::Hyperlink>(context->CreateObject("Hyperlink"));
     link->SetName("SpecialDate_" + std::to_string(index));
     link->AddHandler(markup::ClickEvent, "SpecialDateClicked");
-    link->SetForeground(context->CreateSolidBrush(LinkColour));
+    link->SetForeground(context->CreateSolidBrush(design::CurrentColours().Link));
 
     const auto run = As<markup::Run>(context->CreateObject("Run"));
     run->SetText(modXaml::EscapeXaml(SpecialDateCaption(index)));
@@ -62,6 +56,14 @@ markup::ElementPtr Form1::CreateSpecialDateLink(int32_t index)
     link->Inlines().Add(run);
     block->Inlines().Add(link);
     return block;
+}
+
+void Form1::RecolourLinks()
+{
+    const auto context = markupLabel1_->MarkupContext();
+    for (int32_t index = 0; index <= 8; ++index)
+        if (const auto link = As<markup::Hyperlink>(SpecialDateLink(index)))
+            link->SetForeground(context->CreateSolidBrush(design::CurrentColours().Link));
 }
 
 void Form1::SpecialDateClicked(const markup::ElementPtr& Sender, const std::any&)

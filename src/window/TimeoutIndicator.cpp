@@ -4,8 +4,10 @@
 
 #include "window/Form1.h"
 
+#include "markup/Colours.h"
 #include "platform/HostWindow.h"
 #include "runtime/Clock.h"
+#include "window/DesignColours.h"
 
 #include <QPainter>
 #include <QTimer>
@@ -88,5 +90,5 @@ void Form1::PaintTimeoutIndicator(QPainter& painter) const
     else
         bar.setTop(strip.bottom() + 1 - strip.height() * left);
     // The colour of the frame around the columns.
-    painter.fillRect(bar, QColor(128, 160, 192));
+    painter.fillRect(bar, markup::DesignColour(design::CurrentColours().Frame));
 }

@@ -122,7 +122,7 @@ TEST(Messages, ParametersPackSignedWords)
     EXPECT_EQ(HighWord(wheel), 65416);
 }
 
-TEST(SystemColours, TextColoursStandOutFromTheirBackgroundsAndUnknownIndexesAreBlack)
+TEST(SystemColours, TextColoursStandOutFromTheirBackgroundsAndUnknownIndexesAreBlackInBothSchemes)
 {
     auto lightness = [](int index) {
         const uint32_t bgr = GetSysColor(index);
@@ -133,8 +133,13 @@ TEST(SystemColours, TextColoursStandOutFromTheirBackgroundsAndUnknownIndexesAreB
         int text;
         int background;
     } pairs[] = {{7, 4}, {8, 5}, {9, 2}, {18, 15}, {19, 3}, {23, 24}, {14, 13}};
-    for (const auto& pair : pairs)
-        EXPECT_GT(std::abs(lightness(pair.text) - lightness(pair.background)), 100) << pair.text << " on " << pair.background;
-    for (int outside : {-1, 25, 31, 0xFFFFFF})
-        EXPECT_EQ(GetSysColor(outside), 0u) << outside;
+    for (const ColorScheme scheme : {ColorScheme::Dark, ColorScheme::Light}) {
+        UseColorScheme(scheme);
+        for (const auto& pair : pairs)
+            EXPECT_GT(std::abs(lightness(pair.text) - lightness(pair.background)), 100) << pair.text << " on " << pair.background;
+        for (int outside : {-1, 25, 31, 0xFFFFFF})
+            EXPECT_EQ(GetSysColor(outside), 0u) << outside;
+        // The window's background is what tells the schemes apart.
+        EXPECT_EQ(lightness(COLOR_WINDOW) > 128, scheme == ColorScheme::Light);
+    }
 }

@@ -8,9 +8,13 @@
 
 #include <gtest/gtest.h>
 
-// Every test runs headless, in English, at 96 dpi, on a fixed day.
+// Every test runs headless, in English, at 96 dpi, on a fixed day, and in the light colours
+// whatever the desktop prefers.
 int main(int argc, char** argv)
 {
+    qunsetenv("DBUS_SESSION_BUS_ADDRESS");
+    qunsetenv("XDG_RUNTIME_DIR");
+    qputenv("XDG_CONFIG_HOME", "/nonexistent");
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
