@@ -24,6 +24,13 @@ QString WithoutTrailingSpaces(const QString& text)
     return text.left(length);
 }
 
+// Wrapping breaks a line only after the spaces that end a word: at the last space before
+// another word on the same line.
+bool EndsWord(QStringView text, qsizetype at)
+{
+    return text[at] == u' ' && at + 1 < text.size() && text[at + 1] != u' ' && text[at + 1] != u'\n';
+}
+
 } // namespace
 
 TextBlock::TextBlock()
@@ -168,8 +175,7 @@ qreal TextBlock::BreakLines(const QFontMetricsF& metrics, qreal maxWidth)
         qsizetype start = 0;
         for (qsizetype at = 0; at <= text.size(); ++at) {
             const bool lineEnd = at == text.size() || text[at] == u'\n';
-            const bool wordEnd = wrapping && !lineEnd && text[at] == u' ' && at + 1 < text.size() &&
-                                 text[at + 1] != u' ' && text[at + 1] != u'\n';
+            const bool wordEnd = wrapping && !lineEnd && EndsWord(text, at);
             if (!lineEnd && !wordEnd)
                 continue;
             const qsizetype end = wordEnd ? at + 1 : at;
@@ -344,6 +350,58 @@ void TextBlock::PaintContent(QPainter& painter, const TextDefaults& defaults) co
         painter.setPen(colour);
         painter.drawText(PlaceOf(segment, content).topLeft() + QPointF(0, ascent_), segment.Text);
     }
+}
+
+namespace {
+
+// The widths of a text's characters, summed: without the kerning of shaped text, which moves
+// a line's width by a few pixels at most, and cheap to find for many texts.
+qreal CharacterWidths(QStringView text, const QFontMetricsF& metrics, MeasuredWidths& widths)
+{
+    qreal sum = 0;
+    for (const QChar character : text) {
+        auto found = widths.Characters.constFind(character.unicode());
+        if (found == widths.Characters.constEnd())
+            found = widths.Characters.insert(character.unicode(), metrics.horizontalAdvance(character));
+        sum += *found;
+    }
+    return sum;
+}
+
+// The pieces and the rule of BreakLines, for one line of text in one style: a word goes on a
+// new line when its ink would pass the width, unless it starts the line.
+int WrappedLines(QStringView line, qreal width, const QFontMetricsF& metrics, MeasuredWidths& widths)
+{
+    int lines = 1;
+    qreal x = 0;
+    qsizetype start = 0;
+    for (qsizetype at = 0; at <= line.size(); ++at) {
+        const bool wordEnd = at < line.size() && EndsWord(line, at);
+        if (at < line.size() && !wordEnd)
+            continue;
+        const qsizetype end = wordEnd ? at + 1 : at;
+        const QStringView piece = line.sliced(start, end - start);
+        qsizetype ink = piece.size();
+        while (ink > 0 && piece[ink - 1] == u' ')
+            --ink;
+        if (x > 0 && x + CharacterWidths(piece.first(ink), metrics, widths) > width) {
+            ++lines;
+            x = 0;
+        }
+        x += CharacterWidths(piece, metrics, widths);
+        start = end;
+    }
+    return lines;
+}
+
+} // namespace
+
+int WrappedLineCount(const QString& text, qreal width, const QFontMetricsF& metrics, MeasuredWidths& widths)
+{
+    int lines = 0;
+    for (const QStringView line : QStringView(text).split(u'\n'))
+        lines += WrappedLines(line, width, metrics, widths);
+    return lines;
 }
 
 } // namespace markup

@@ -227,6 +227,8 @@ protected:
     markup::ElementPtr BuildDateNote();
     /// Writes the note for the selected date, and marks the described days in the day column.
     void ShowDateNote();
+    /// Once the note has its width, keeps in it the room of the tallest text it can show.
+    void SizeDateNote();
     /// Grows the label, and with it the window, to hold the prompt, the note, the button row and
     /// any least size, the header and frame keeping their places to each other.
     void FitLabel(const std::shared_ptr<markup::TextBlock>& prompt, const markup::ElementPtr& note,
@@ -286,6 +288,7 @@ private:
     bool showWeeks_ = false;
     std::map<runtime::Date, std::string> dayDescriptions_;
     std::shared_ptr<markup::TextBlock> dateNoteText_;
+    std::shared_ptr<markup::TextBlock> dateNoteSizing_;
     std::vector<ButtonDescription> dialogButtons_;
     int32_t defaultButton_ = -1;
     bool enterAccepts_ = false;

@@ -206,3 +206,28 @@ TEST(ScriptDialog, TheNoteUnderTheHeaderFollowsTheDateAndDescribedDaysAreBold)
     EXPECT_LE(form.DateNote()->Bounds().bottom(), form.SliderGrids(1)->Bounds().top());
     form.Form_Unload();
 }
+
+TEST(ScriptDialog, AFileOfManyDescriptionsKeepsTheNoteSmallAndTallEnough)
+{
+    TestForm form;
+    std::map<runtime::Date, std::string> descriptions;
+    const runtime::Date first = runtime::Date::FromParts(2000, 1, 1);
+    for (int32_t day = 0; day < 3000; ++day)
+        descriptions.emplace(first.AddDays(day), "Day " + std::to_string(day));
+    const runtime::Date tallest = first.AddDays(1500);
+    descriptions[tallest] = "A description long enough to wrap over several lines of the note " + std::string(40, 'x') +
+                            " under the header, " + std::string(30, 'y') + " and then some";
+    form.SetDayDescriptions(descriptions);
+    form.SetStartDate(first);
+    form.Form_Load();
+    form.Show();
+    form.MarkupLabel1()->UpdateLayout();
+    EXPECT_LE(std::dynamic_pointer_cast<markup::Grid>(form.DateNote())->Children().Count(), 2)
+        << "the note holds the shown text and one for its room, whatever the file's length";
+    const QRectF note = form.DateNote()->Bounds();
+    form.Select(tallest.Month(), tallest.Day(), tallest.Year());
+    form.MarkupLabel1()->UpdateLayout();
+    EXPECT_EQ(form.DateNote()->Bounds(), note) << "the longest description fits the room kept from the start";
+    form.Form_Unload();
+}
+
