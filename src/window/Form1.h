@@ -44,10 +44,11 @@ enum class ButtonPress {
     /// Leaves the window open and tells the handler set with SetButtonHandler.
     Notify,
 };
-/// One button below the frame: its caption (empty: the translated Cancel or OK, after what it
-/// does), what pressing it does, and the tip shown while the pointer rests on it (empty: none).
+/// One button below the frame: its caption (none: the translated Cancel or OK, after what it
+/// does; an empty one shows no text), what pressing it does, and the tip shown while the
+/// pointer rests on it (empty: none).
 struct ButtonDescription {
-    std::string Caption;
+    std::optional<std::string> Caption;
     ButtonPress Press = ButtonPress::Accept;
     std::string Tooltip{};
 };
