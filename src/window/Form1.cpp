@@ -217,8 +217,9 @@ LRESULT Form1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         EndDialog(DialogResult::Cancel);
         return 0;
     case WM_ACTIVATE:
+        // Whatever Escape is set to do, nobody accepted the date by looking elsewhere.
         if (closeOnUnfocus_ && wParam == WA_INACTIVE)
-            HandleKeyDown(VK_ESCAPE);
+            EndDialog(DialogResult::Cancel);
         return 0;
     default:
         HandlePointer(message, lParam);

@@ -135,7 +135,7 @@ public:
     double TimeLeftFraction() const;
     /// How the window presents itself to the window manager and where it opens; set before Show.
     void SetWindowStyle(platform::WindowStyle style, platform::WindowPlacement placement);
-    /// Ends the window as Escape does when it loses the keyboard focus.
+    /// Ends the window as Cancel does when it loses the keyboard focus, whatever Escape does.
     void SetCloseOnUnfocus(bool close) { closeOnUnfocus_ = close; }
     /// How the user ended the window.
     DialogResult Result() const { return result_; }
