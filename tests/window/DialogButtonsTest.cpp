@@ -231,3 +231,36 @@ TEST(ScriptDialog, AFileOfManyDescriptionsKeepsTheNoteSmallAndTallEnough)
     form.Form_Unload();
 }
 
+TEST(ScriptDialog, CtrlEnterAcceptsAnyDialogFromAnywhereButLeavesThePlainWindowOpen)
+{
+    struct Case {
+        const char* Window;
+        std::vector<ButtonDescription> Buttons;
+        bool EnterAccepts;
+        int Tabs;
+        DialogResult Result;
+    };
+    const Case cases[] = {
+        {"plain", {}, false, 0, DialogResult::None},
+        {"no buttons", {}, true, 0, DialogResult::Ok},
+        {"Cancel and OK on Cancel", {{std::nullopt, ButtonPress::Decline}, {std::nullopt}}, true, 13, DialogResult::Ok},
+        {"own row", {{"gtk-cancel", ButtonPress::Decline}, {"Run", ButtonPress::Notify}}, false, 0, DialogResult::Ok},
+        {"own row on a command", {{"Run", ButtonPress::Notify}}, false, 13, DialogResult::Ok},
+    };
+    for (const Case& each : cases) {
+        TestForm form;
+        form.SetDialogButtons(each.Buttons, -1);
+        form.SetEnterAccepts(each.EnterAccepts);
+        form.Form_Load();
+        form.Show();
+        for (int tab = 0; tab < each.Tabs; ++tab)
+            SendMessageA(form.hWnd(), WM_KEYDOWN, VK_TAB, 1);
+        SetModifierKeys(false, true);
+        SendMessageA(form.hWnd(), WM_KEYDOWN, VK_RETURN, 1);
+        SetModifierKeys(false, false);
+        EXPECT_EQ(form.Result(), each.Result) << each.Window;
+        EXPECT_EQ(form.PressedButton(), -1) << each.Window << ": no button was pressed";
+        form.Form_Unload();
+    }
+}
+
