@@ -1,3 +1,5 @@
+#include "platform/Clipboard.h"
+#include "platform/ContextMenu.h"
 #include "platform/Keyboard.h"
 #include "platform/Messages.h"
 #include "support/PickerInvariants.h"
@@ -142,6 +144,7 @@ TEST_F(Keyboard, TypedDigitsAndMonthNamesSelectInTheFocusedColumn)
         {"en", 2, "2024-02-29", "2023", "2/28/2023"}, {"en", 2, "2024-02-29", "198", "2/29/2024"},
         {"en", 2, "2024-02-29", "0999", "2/29/2024"}, {"en", 2, "2024-02-29", "19|87", "2/29/2024"},
         {"en", 2, "2024-02-29", "19>87", "2/29/2024"}, {"en", 2, "2024-02-29", "20233", "2/28/2023"},
+        {"en", 2, "2024-02-29", "19~87", "2/29/2024"}, {"en", 2, "2024-02-29", "19=87", "2/29/2024"},
         {"en", 2, "2024-02-29", "1987x", "2/28/1987"}, {"en", 2, "2024-02-29", "19\b987", "2/28/1987"},
         {"en", 1, "2024-02-10", "1", "2/1/2024"},      {"en", 1, "2024-02-10", "15", "2/15/2024"},
         {"en", 1, "2024-02-10", "45", "2/5/2024"},     {"en", 1, "2024-02-10", "1|5", "2/5/2024"},
@@ -157,6 +160,8 @@ TEST_F(Keyboard, TypedDigitsAndMonthNamesSelectInTheFocusedColumn)
     };
     int64_t now = 0;
     runtime::UseMilliseconds([&now] { return now; });
+    UseContextMenu([](int, int, const std::vector<std::string>&, const std::vector<bool>&) { return -1; });
+    UseClipboard([](const std::string&) {});
     for (const auto& c : cases) {
         runtime::UseLocale(QLocale(c.language));
         TestForm each;
@@ -167,8 +172,13 @@ TEST_F(Keyboard, TypedDigitsAndMonthNamesSelectInTheFocusedColumn)
             SendMessageA(each.hWnd(), WM_KEYDOWN, VK_TAB, 1);
         for (const uint character : QString::fromUtf8(c.keys).toUcs4()) {
             now += character == '|' ? 1001 : 100;
+            // Right, the Menu key and the Copy key between characters.
             if (character == '>')
                 SendMessageA(each.hWnd(), WM_KEYDOWN, VK_RIGHT, 1);
+            else if (character == '~')
+                SendMessageA(each.hWnd(), WM_CONTEXTMENU, 0, ContextMenuFromKeyboard);
+            else if (character == '=')
+                SendMessageA(each.hWnd(), WM_APPCOMMAND, 0, MakeAppCommandLParam(APPCOMMAND_COPY));
             else if (character != '|')
                 SendMessageA(each.hWnd(), WM_CHAR, character, 1);
         }
@@ -176,6 +186,8 @@ TEST_F(Keyboard, TypedDigitsAndMonthNamesSelectInTheFocusedColumn)
     }
     runtime::UseLocale(QLocale(QLocale::English, QLocale::UnitedStates));
     runtime::UseMilliseconds(nullptr);
+    UseContextMenu(nullptr);
+    UseClipboard(nullptr);
 
     form.Select(6, 10, 2025);
     form.SetSelectableRange({Ymd(2000, 1, 1), Ymd(2030, 12, 31)});
