@@ -317,7 +317,7 @@ private:
     bool repaintScheduled_ = false;
     int32_t focusIndex_ = -1;
     // What has been typed into a column: the characters, the column, when the last one came
-    // (runtime::Milliseconds), the date selected before the first, whose other columns
+    // (platform::GetMessageTime), the date selected before the first, whose other columns
     // each selection keeps ("aug" must not lose the 31st on its way through April), and the
     // date the last one left selected.
     struct TypedEntry {

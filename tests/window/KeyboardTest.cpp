@@ -1,5 +1,6 @@
 #include "platform/Clipboard.h"
 #include "platform/ContextMenu.h"
+#include "platform/HostWindow.h"
 #include "platform/Keyboard.h"
 #include "platform/Messages.h"
 #include "support/PickerInvariants.h"
@@ -8,7 +9,9 @@
 #include "runtime/Locale.h"
 #include "window/TestForm.h"
 
+#include <QCoreApplication>
 #include <QDate>
+#include <QKeyEvent>
 #include <QLocale>
 
 using namespace platform;
@@ -195,4 +198,36 @@ TEST_F(Keyboard, TypedDigitsAndMonthNamesSelectInTheFocusedColumn)
     for (const char character : std::string("1999"))
         SendMessageA(form.hWnd(), WM_CHAR, static_cast<WPARAM>(character), 1);
     EXPECT_EQ(form.Selected(), "6/10/2025") << "a year outside the bounds is refused";
+}
+
+TEST(TypedKeys, ThePauseIsTimedAsTheKeysWereTypedNotAsTheyArrived)
+{
+    const struct {
+        int64_t typedApart;
+        int64_t arrivedApart;
+        const char* selected;
+    } cases[] = {
+        {1300, 0, "2/5/2024"},   // a pause, but delivered together
+        {50, 1300, "2/15/2024"}, // typed together, but delivered late
+    };
+    int64_t now = 0;
+    runtime::UseMilliseconds([&now] { return now; });
+    for (const auto& c : cases) {
+        TestForm form;
+        form.Form_Load();
+        form.Show();
+        form.Select(2, 10, 2024);
+        for (int tab = 0; tab < 2; ++tab)
+            SendMessageA(form.hWnd(), WM_KEYDOWN, VK_TAB, 1);
+        QKeyEvent one(QEvent::KeyPress, Qt::Key_1, Qt::NoModifier, "1");
+        one.setTimestamp(50000);
+        QCoreApplication::sendEvent(form.Host(), &one);
+        now += c.arrivedApart;
+        QKeyEvent five(QEvent::KeyPress, Qt::Key_5, Qt::NoModifier, "5");
+        five.setTimestamp(50000 + c.typedApart);
+        QCoreApplication::sendEvent(form.Host(), &five);
+        EXPECT_EQ(form.Selected(), c.selected) << "typed " << c.typedApart << " ms apart";
+        form.Form_Unload();
+    }
+    runtime::UseMilliseconds(nullptr);
 }
