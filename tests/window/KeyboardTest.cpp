@@ -11,7 +11,9 @@
 
 #include <QCoreApplication>
 #include <QDate>
+#include <QImage>
 #include <QKeyEvent>
+#include <QPainter>
 #include <QLocale>
 
 using namespace platform;
@@ -230,4 +232,33 @@ TEST(TypedKeys, ThePauseIsTimedAsTheKeysWereTypedNotAsTheyArrived)
         form.Form_Unload();
     }
     runtime::UseMilliseconds(nullptr);
+}
+
+TEST(FocusRing, MovingItAtAnyScaleFactorLeavesNoTrace)
+{
+    for (const qreal scale : {1.0, 1.5, 2.0}) {
+        TestForm form;
+        form.Form_Load();
+        const markup::MarkupLabelPtr& label = form.MarkupLabel1();
+        const QRect all(QPoint(0, 0), label->Size().toSize());
+        const auto paint = [&](QImage& image, const QRegion& area) {
+            QPainter painter(&image);
+            label->Paint(painter, area);
+        };
+        QImage partial((QSizeF(all.size()) * scale).toSize(), QImage::Format_ARGB32);
+        partial.setDevicePixelRatio(scale);
+        SendMessageA(form.hWnd(), WM_KEYDOWN, VK_TAB, 1);
+        label->TakeChangedArea();
+        paint(partial, all);
+        // The ring painted whole on the month column, then moved by repaints of what changed.
+        for (int tab = 0; tab < 4; ++tab) {
+            SendMessageA(form.hWnd(), WM_KEYDOWN, VK_TAB, 1);
+            paint(partial, label->TakeChangedArea());
+        }
+        QImage full(partial.size(), QImage::Format_ARGB32);
+        full.setDevicePixelRatio(scale);
+        paint(full, all);
+        EXPECT_EQ(partial, full) << "scale " << scale;
+        form.Form_Unload();
+    }
 }
