@@ -6,6 +6,8 @@
 #include <langinfo.h>
 #include <vector>
 
+#include <QStringDecoder>
+
 namespace app {
 namespace {
 
@@ -73,6 +75,46 @@ QString TimeLocale::Decoded(const char* bytes, size_t length) const
     if (converted == static_cast<size_t>(-1))
         return QString::fromUtf8(bytes, static_cast<qsizetype>(length));
     return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size() - outLeft));
+}
+
+QByteArray TimeLocale::Encoded(const QString& text) const
+{
+    const QByteArray utf8 = text.toUtf8();
+    if (utf8.isEmpty() || IsUtf8(codeset_))
+        return utf8;
+    const iconv_t fromUtf8 = ::iconv_open(codeset_.c_str(), "UTF-8");
+    if (fromUtf8 == reinterpret_cast<iconv_t>(static_cast<intptr_t>(-1)))
+        return utf8;
+    // No codeset needs more bytes for a character than UTF-8 does, give or take a shift state.
+    std::vector<char> encoded(static_cast<size_t>(utf8.size()) * 2 + 8);
+    char* in = const_cast<char*>(utf8.constData());
+    size_t inLeft = static_cast<size_t>(utf8.size());
+    char* out = encoded.data();
+    size_t outLeft = encoded.size();
+    // A character the codeset cannot write ends what can be matched; what came before stays.
+    ::iconv(fromUtf8, &in, &inLeft, &out, &outLeft);
+    ::iconv_close(fromUtf8);
+    return QByteArray(encoded.data(), static_cast<qsizetype>(encoded.size() - outLeft));
+}
+
+QString TimeLocale::DecodedLine(const QByteArray& bytes) const
+{
+    QStringDecoder fromUtf8(QStringDecoder::Utf8);
+    const QString text = fromUtf8(bytes);
+    return fromUtf8.hasError() ? Decoded(bytes.constData(), static_cast<size_t>(bytes.size())) : text;
+}
+
+std::optional<std::pair<std::tm, qsizetype>> TimeLocale::ReadDate(const QString& text, const QString& format) const
+{
+    const QByteArray encoded = Encoded(text);
+    const QByteArray pattern = Encoded(format);
+    std::tm parts{};
+    const char* rest = locale_ ? ::strptime_l(encoded.constData(), pattern.constData(), &parts, locale_)
+                               : ::strptime(encoded.constData(), pattern.constData(), &parts);
+    if (!rest)
+        return std::nullopt;
+    const auto taken = static_cast<size_t>(rest - encoded.constData());
+    return std::pair{parts, Decoded(encoded.constData(), taken).size()};
 }
 
 } // namespace app
