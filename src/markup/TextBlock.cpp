@@ -4,7 +4,10 @@
 #include "markup/Inlines.h"
 
 #include <QFontMetricsF>
+#include <QGlyphRun>
 #include <QPainter>
+#include <QRawFont>
+#include <QTextLayout>
 
 #include <algorithm>
 #include <cmath>
@@ -337,19 +340,45 @@ void TextBlock::PaintContent(QPainter& painter, const TextDefaults& defaults) co
     // The line's direction is the base direction of the bidirectional algorithm within each
     // segment: digits inside Arabic text, or a Latin name inside it, then read as they should.
     painter.setLayoutDirection(IsRightToLeft() ? Qt::RightToLeft : Qt::LeftToRight);
+    painter.setFont(font);
     for (const Segment& segment : segments_) {
         if (!segment.Shown())
             continue;
-        QFont segmentFont = font;
-        QColor colour = blockColour;
-        if (segment.Link) {
-            segmentFont.setUnderline(true);
-            colour = segment.Link->Foreground() ? BrushColour(segment.Link->Foreground()->Color()) : DefaultLinkColour;
-        }
-        painter.setFont(segmentFont);
+        const QColor colour = !segment.Link                ? blockColour
+                              : segment.Link->Foreground() ? BrushColour(segment.Link->Foreground()->Color())
+                                                           : DefaultLinkColour;
+        const QPointF baseline = PlaceOf(segment, content).topLeft() + QPointF(0, ascent_);
         painter.setPen(colour);
-        painter.drawText(PlaceOf(segment, content).topLeft() + QPointF(0, ascent_), segment.Text);
+        painter.drawText(baseline, segment.Text);
+        if (segment.Link)
+            PaintUnderline(painter, baseline, segment, colour);
     }
+}
+
+// A link's underline lies where the fonts that draw its glyphs put theirs: the lowest of them,
+// and as thick as the thickest. A font that stands in for letters the block's font lacks
+// (Chinese, Japanese, Korean) may reach further below the baseline than the block's font, whose
+// underline would then run into its glyphs. The line is placed as Qt places its own.
+void TextBlock::PaintUnderline(QPainter& painter, QPointF baseline, const Segment& segment, const QColor& colour) const
+{
+    const QFontMetricsF metrics(font_);
+    qreal offset = metrics.underlinePos();
+    qreal thickness = metrics.lineWidth();
+    QTextLayout layout(segment.Text, font_);
+    layout.beginLayout();
+    layout.createLine();
+    layout.endLayout();
+    for (const QGlyphRun& run : layout.glyphRuns()) {
+        offset = std::max(offset, run.rawFont().underlinePosition());
+        thickness = std::max(thickness, run.rawFont().lineThickness());
+    }
+    // Kept off the glyphs above it by rounding down, and within the descent.
+    qreal below = std::ceil(offset) + 0.5;
+    if (offset <= metrics.descent())
+        below = std::min(below, metrics.descent() - 0.5);
+    painter.setPen(QPen(colour, thickness, Qt::SolidLine, Qt::FlatCap));
+    const qreal y = baseline.y() + below;
+    painter.drawLine(QLineF(std::floor(baseline.x()), y, std::floor(baseline.x() + segment.Width), y));
 }
 
 namespace {

@@ -80,6 +80,7 @@ private:
     // Where a segment lies in the content box: lines start at its left edge, or at its right
     // edge right to left.
     QRectF PlaceOf(const Segment& segment, const QRectF& content) const;
+    void PaintUnderline(QPainter& painter, QPointF baseline, const Segment& segment, const QColor& colour) const;
 
     float fontSize_ = 0;
     int32_t fontWeight_ = 400;

@@ -263,3 +263,35 @@ TEST_F(Painting, SystemColoursStayLightUnderADarkDesktopButTheFocusRingFollowsIt
     EXPECT_GT(darkText, 20) << "the button text stays dark";
     EXPECT_EQ(image.pixelColor(text->Bounds().toAlignedRect().topLeft()), QColor(255, 128, 0));
 }
+
+TEST_F(Painting, ALinksUnderlinePassesBelowTheGlyphsOfEveryScript)
+{
+    // Captions whose glyphs come from a font that stands in for the label's, and reach lower.
+    for (const char* caption : {"Tomorrow", "今日", "오늘", "첫날", "明日"}) {
+        auto links = Make<TextBlock>("TextBlock");
+        auto link = Make<Hyperlink>("Hyperlink");
+        auto run = Make<markup::Run>("Run");
+        run->SetText(caption);
+        link->Inlines().Add(run);
+        link->SetForeground(context->CreateSolidBrush(0x000000));
+        links->Inlines().Add(link);
+        // The window's font, whose underline lies close below the baseline.
+        links->SetFontFamily("Open Sans");
+        links->SetFontSize(11);
+        links->SetHorizontalAlignment(AlignStart);
+        links->SetVerticalAlignment(AlignStart);
+        const QImage image = Render(links, 120, 40);
+        const QRect box = link->Bounds().toAlignedRect();
+        const auto darkInRow = [&](int y) {
+            int count = 0;
+            for (int x = box.left(); x <= box.right(); ++x)
+                count += qGray(image.pixel(x, y)) < 128 ? 1 : 0;
+            return count;
+        };
+        int underline = image.height() - 1;
+        while (underline > 0 && darkInRow(underline) < box.width() * 3 / 4)
+            --underline;
+        ASSERT_GT(underline, box.top()) << caption << ": no underline";
+        EXPECT_EQ(darkInRow(underline - 1), 0) << caption << ": the underline touches the glyphs";
+    }
+}
