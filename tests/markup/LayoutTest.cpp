@@ -209,30 +209,3 @@ TEST_F(Layout, TextAlignmentMovesEachLineWithinTheBlocksWidth)
     }
     EXPECT_THROW(text->SetTextAlignment(AlignStretch), std::exception);
 }
-
-TEST_F(Layout, CountedLinesAreTheLinesTheLayoutBreaks)
-{
-    struct Case {
-        const char* Text;
-        int Width;
-    };
-    const Case cases[] = {
-        {"One line", 300},   {"Two words", 40},         {"a b c d e f g h i j k l m n o p", 30},
-        {"Ends in spaces   ", 60}, {"Line\nand  two  spaces apart", 70}, {"\n\nAfterEmptyLines", 20},
-        {"Averyveryverylongwordthatpassestheedge and more", 50},
-    };
-    auto text = Make<TextBlock>("TextBlock");
-    text->SetTextWrapping(Wrap);
-    text->SetHorizontalAlignment(AlignStart);
-    text->SetVerticalAlignment(AlignStart);
-    MeasuredWidths measured;
-    for (const Case& each : cases) {
-        text->SetText(each.Text);
-        text->SetWidth(each.Width);
-        Show(text, 400, 400);
-        const QFontMetricsF metrics(text->MeasuredFont());
-        const int counted = WrappedLineCount(each.Text, each.Width, metrics, measured);
-        EXPECT_EQ(text->DesiredSize().height(), std::ceil(metrics.height() + (counted - 1) * metrics.lineSpacing()))
-            << each.Text << " at " << each.Width;
-    }
-}

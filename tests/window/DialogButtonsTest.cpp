@@ -211,56 +211,18 @@ TEST(ScriptDialog, AFileOfManyDescriptionsKeepsTheNoteSmallAndTallEnough)
 {
     TestForm form;
     std::map<runtime::Date, std::string> descriptions;
-    const runtime::Date first = runtime::Date::FromParts(2000, 1, 1);
     for (int32_t day = 0; day < 3000; ++day)
-        descriptions.emplace(first.AddDays(day), "Day " + std::to_string(day));
-    const runtime::Date tallest = first.AddDays(1500);
-    descriptions[tallest] = "A description long enough to wrap over several lines of the note " + std::string(40, 'x') +
-                            " under the header, " + std::string(30, 'y') + " and then some";
+        descriptions.emplace(Ymd(2000, 1, 1).AddDays(day), "Day " + std::to_string(day));
+    descriptions[Ymd(2004, 2, 29)] = "Long enough to wrap over several lines " + std::string(60, 'x') + " and then some";
     form.SetDayDescriptions(descriptions);
-    form.SetStartDate(first);
     form.Form_Load();
     form.Show();
     form.MarkupLabel1()->UpdateLayout();
-    EXPECT_LE(std::dynamic_pointer_cast<markup::Grid>(form.DateNote())->Children().Count(), 2)
-        << "the note holds the shown text and one for its room, whatever the file's length";
+    EXPECT_EQ(std::dynamic_pointer_cast<markup::Grid>(form.DateNote())->Children().Count(), 2)
+        << "the shown text and one that keeps the room, whatever the file's length";
     const QRectF note = form.DateNote()->Bounds();
-    form.Select(tallest.Month(), tallest.Day(), tallest.Year());
+    form.Select(2, 29, 2004);
     form.MarkupLabel1()->UpdateLayout();
     EXPECT_EQ(form.DateNote()->Bounds(), note) << "the longest description fits the room kept from the start";
     form.Form_Unload();
 }
-
-TEST(ScriptDialog, CtrlEnterAcceptsAnyDialogFromAnywhereButLeavesThePlainWindowOpen)
-{
-    struct Case {
-        const char* Window;
-        std::vector<ButtonDescription> Buttons;
-        bool EnterAccepts;
-        int Tabs;
-        DialogResult Result;
-    };
-    const Case cases[] = {
-        {"plain", {}, false, 0, DialogResult::None},
-        {"no buttons", {}, true, 0, DialogResult::Ok},
-        {"Cancel and OK on Cancel", {{std::nullopt, ButtonPress::Decline}, {std::nullopt}}, true, 13, DialogResult::Ok},
-        {"own row", {{"gtk-cancel", ButtonPress::Decline}, {"Run", ButtonPress::Notify}}, false, 0, DialogResult::Ok},
-        {"own row on a command", {{"Run", ButtonPress::Notify}}, false, 13, DialogResult::Ok},
-    };
-    for (const Case& each : cases) {
-        TestForm form;
-        form.SetDialogButtons(each.Buttons, -1);
-        form.SetEnterAccepts(each.EnterAccepts);
-        form.Form_Load();
-        form.Show();
-        for (int tab = 0; tab < each.Tabs; ++tab)
-            SendMessageA(form.hWnd(), WM_KEYDOWN, VK_TAB, 1);
-        SetModifierKeys(false, true);
-        SendMessageA(form.hWnd(), WM_KEYDOWN, VK_RETURN, 1);
-        SetModifierKeys(false, false);
-        EXPECT_EQ(form.Result(), each.Result) << each.Window;
-        EXPECT_EQ(form.PressedButton(), -1) << each.Window << ": no button was pressed";
-        form.Form_Unload();
-    }
-}
-

@@ -16,6 +16,9 @@
 #include <QPainter>
 #include <QLocale>
 
+#include <array>
+#include <tuple>
+
 using namespace platform;
 
 namespace {
@@ -202,63 +205,51 @@ TEST_F(Keyboard, TypedDigitsAndMonthNamesSelectInTheFocusedColumn)
     EXPECT_EQ(form.Selected(), "6/10/2025") << "a year outside the bounds is refused";
 }
 
+// "1" and "5" typed, each pair a number of milliseconds apart and delivered another number apart.
 TEST(TypedKeys, ThePauseIsTimedAsTheKeysWereTypedNotAsTheyArrived)
 {
-    const struct {
-        int64_t typedApart;
-        int64_t arrivedApart;
-        const char* selected;
-    } cases[] = {
-        {1300, 0, "2/5/2024"},   // a pause, but delivered together
-        {50, 1300, "2/15/2024"}, // typed together, but delivered late
-    };
     int64_t now = 0;
     runtime::UseMilliseconds([&now] { return now; });
-    for (const auto& c : cases) {
+    for (const auto& [typedApart, arrivedApart, selected] : {std::tuple{1300, 0, "2/5/2024"}, {50, 1300, "2/15/2024"}}) {
         TestForm form;
         form.Form_Load();
         form.Show();
         form.Select(2, 10, 2024);
-        for (int tab = 0; tab < 2; ++tab)
-            SendMessageA(form.hWnd(), WM_KEYDOWN, VK_TAB, 1);
-        QKeyEvent one(QEvent::KeyPress, Qt::Key_1, Qt::NoModifier, "1");
-        one.setTimestamp(50000);
-        QCoreApplication::sendEvent(form.Host(), &one);
-        now += c.arrivedApart;
-        QKeyEvent five(QEvent::KeyPress, Qt::Key_5, Qt::NoModifier, "5");
-        five.setTimestamp(50000 + c.typedApart);
-        QCoreApplication::sendEvent(form.Host(), &five);
-        EXPECT_EQ(form.Selected(), c.selected) << "typed " << c.typedApart << " ms apart";
+        SendMessageA(form.hWnd(), WM_KEYDOWN, VK_TAB, 1);
+        SendMessageA(form.hWnd(), WM_KEYDOWN, VK_TAB, 1);
+        for (const auto& [key, typedAt] : {std::pair{Qt::Key_1, 0}, {Qt::Key_5, typedApart}}) {
+            QKeyEvent event(QEvent::KeyPress, key, Qt::NoModifier, QString(QChar(key)));
+            event.setTimestamp(static_cast<quint64>(50000 + typedAt));
+            QCoreApplication::sendEvent(form.Host(), &event);
+            now += arrivedApart;
+        }
+        EXPECT_EQ(form.Selected(), selected) << "typed " << typedApart << " ms apart";
         form.Form_Unload();
     }
     runtime::UseMilliseconds(nullptr);
 }
 
+// The ring painted whole on the month column, then moved by repaints of what changed only.
 TEST(FocusRing, MovingItAtAnyScaleFactorLeavesNoTrace)
 {
     for (const qreal scale : {1.0, 1.5, 2.0}) {
         TestForm form;
         form.Form_Load();
         const markup::MarkupLabelPtr& label = form.MarkupLabel1();
-        const QRect all(QPoint(0, 0), label->Size().toSize());
-        const auto paint = [&](QImage& image, const QRegion& area) {
-            QPainter painter(&image);
-            label->Paint(painter, area);
-        };
-        QImage partial((QSizeF(all.size()) * scale).toSize(), QImage::Format_ARGB32);
-        partial.setDevicePixelRatio(scale);
-        SendMessageA(form.hWnd(), WM_KEYDOWN, VK_TAB, 1);
-        label->TakeChangedArea();
-        paint(partial, all);
-        // The ring painted whole on the month column, then moved by repaints of what changed.
-        for (int tab = 0; tab < 4; ++tab) {
-            SendMessageA(form.hWnd(), WM_KEYDOWN, VK_TAB, 1);
-            paint(partial, label->TakeChangedArea());
+        std::array<QImage, 2> images; // repainted in part, then whole
+        for (QImage& image : images) {
+            image = QImage((label->Size() * scale).toSize(), QImage::Format_ARGB32);
+            image.setDevicePixelRatio(scale);
         }
-        QImage full(partial.size(), QImage::Format_ARGB32);
-        full.setDevicePixelRatio(scale);
-        paint(full, all);
-        EXPECT_EQ(partial, full) << "scale " << scale;
+        for (int tab = 0; tab < 5; ++tab) {
+            SendMessageA(form.hWnd(), WM_KEYDOWN, VK_TAB, 1);
+            QPainter painter(&images[0]);
+            tab == 0 ? label->Paint(painter) : label->Paint(painter, label->TakeChangedArea());
+        }
+        QPainter whole(&images[1]);
+        label->Paint(whole);
+        whole.end();
+        EXPECT_EQ(images[0], images[1]) << "scale " << scale;
         form.Form_Unload();
     }
 }
