@@ -1,12 +1,12 @@
 #include "app/DateDetails.h"
 
 #include "app/PromptText.h"
+#include "app/TimeLocale.h"
 #include "date/SliderValues.h"
 
 #include <QFile>
 
 #include <cerrno>
-#include <clocale>
 #include <ctime>
 #include <optional>
 
@@ -18,15 +18,16 @@ struct DescribedDay {
     QString Description;
 };
 
-std::optional<DescribedDay> ReadLine(const QByteArray& line, const QByteArray& format)
+// The line is decoded once, as a whole, and its date read from the text as the picker prints it.
+std::optional<DescribedDay> ReadLine(const QString& line, const QString& format, const TimeLocale& locale)
 {
-    std::tm parts{};
-    const char* rest = ::strptime(line.constData(), format.constData(), &parts);
-    if (!rest)
+    const auto date = locale.ReadDate(line, format);
+    if (!date)
         return std::nullopt;
+    const std::tm& parts = date->first;
     const std::optional<runtime::Date> day =
         slider::SelectableDate(parts.tm_year + 1900, parts.tm_mon + 1, parts.tm_mday);
-    const QString description = PromptText(QString::fromUtf8(rest).trimmed(), TextMarkup::Pango).trimmed();
+    const QString description = PromptText(line.mid(date->second).trimmed(), TextMarkup::Pango).trimmed();
     if (!day || description.isEmpty())
         return std::nullopt;
     return DescribedDay{*day, description};
@@ -48,11 +49,11 @@ std::map<runtime::Date, QString> ReadDateDetails(const QString& path, const QStr
         return {};
     }
     // The month and weekday names of the user's LC_TIME, as the dates are printed.
-    std::setlocale(LC_TIME, "");
-    const QByteArray pattern = format.toLocal8Bit();
+    const TimeLocale locale;
     std::map<runtime::Date, QString> details;
     while (!file.atEnd()) {
-        const std::optional<DescribedDay> line = ReadLine(file.readLine().trimmed(), pattern);
+        const std::optional<DescribedDay> line =
+            ReadLine(locale.DecodedLine(file.readLine().trimmed()), format, locale);
         if (!line)
             continue;
         QString& description = details[line->Day];

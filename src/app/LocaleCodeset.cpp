@@ -35,6 +35,25 @@ QString FromCodeset(const char* bytes, size_t length, const std::string& codeset
     return AsUtf8(utf8.data(), utf8.size() - outLeft);
 }
 
+QByteArray ToCodeset(const QString& text, const std::string& codeset)
+{
+    const QByteArray utf8 = text.toUtf8();
+    if (utf8.isEmpty() || IsUtf8(codeset))
+        return utf8;
+    const iconv_t fromUtf8 = ::iconv_open(codeset.c_str(), "UTF-8");
+    if (fromUtf8 == reinterpret_cast<iconv_t>(static_cast<intptr_t>(-1)))
+        return utf8;
+    // No codeset needs more bytes for a character than UTF-8 does, give or take a shift state.
+    std::vector<char> encoded(static_cast<size_t>(utf8.size()) * 2 + 8);
+    char* in = const_cast<char*>(utf8.constData());
+    size_t inLeft = static_cast<size_t>(utf8.size());
+    char* out = encoded.data();
+    size_t outLeft = encoded.size();
+    ::iconv(fromUtf8, &in, &inLeft, &out, &outLeft);
+    ::iconv_close(fromUtf8);
+    return QByteArray(encoded.data(), static_cast<qsizetype>(encoded.size() - outLeft));
+}
+
 QString SystemErrorText(int number)
 {
     // strerror writes in the codeset of LC_CTYPE, which the application object set from the

@@ -100,7 +100,11 @@ void ApplyButtons(Form1& form, const app::PickerOptions& options, const std::vec
             const ButtonPress press = !button.command.isEmpty() ? ButtonPress::Notify
                                       : isCancel                ? ButtonPress::Decline
                                                                 : ButtonPress::Accept;
-            descriptions.push_back({button.caption.toStdString(), press, button.tooltip.toStdString()});
+            // An empty --ok-label or --cancel-label keeps the translated caption; an empty caption
+            // of a button of the script's own shows no text, as in zenity and yad.
+            const bool ownCaption = !options.buttons.empty() || descriptions.size() >= 2 || !button.caption.isEmpty();
+            descriptions.push_back({ownCaption ? std::optional(button.caption.toStdString()) : std::nullopt, press,
+                                    button.tooltip.toStdString()});
         }
         // A row of the script's own has no default button: Enter presses the one with the focus,
         // as in yad, where the calendar keeps Enter for itself.

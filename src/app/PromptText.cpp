@@ -8,6 +8,9 @@ namespace {
 // Backslash escapes as shells leave them in a quoted argument: \n and \t, and \\ for a backslash.
 QString WithEscapesDecoded(const QString& text)
 {
+    // A --details file passes every line through here.
+    if (!text.contains(u'\\'))
+        return text;
     QString decoded;
     for (qsizetype at = 0; at < text.size(); ++at) {
         const QChar next = at + 1 < text.size() ? text[at + 1] : QChar();
@@ -47,7 +50,11 @@ QString WithoutMarkup(const QString& text)
     static const QRegularExpression tag(QStringLiteral(
         R"(<(?:[A-Za-z_][\w.:-]*(?:\s+[A-Za-z_][\w.:-]*\s*=\s*(?:"[^"]*"|'[^']*'))*\s*/?|/[A-Za-z_][\w.:-]*\s*)>)"));
     static const QRegularExpression entity(QStringLiteral("&(#?[A-Za-z0-9]+);"));
+    if (!text.contains(u'<') && !text.contains(u'&'))
+        return text;
     QString plain = QString(text).remove(tag);
+    if (!plain.contains(u'&'))
+        return plain;
     QString decoded;
     qsizetype from = 0;
     for (const QRegularExpressionMatch& match : entity.globalMatch(plain)) {

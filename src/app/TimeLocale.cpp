@@ -6,6 +6,8 @@
 #include <langinfo.h>
 #include <vector>
 
+#include <QStringDecoder>
+
 namespace app {
 namespace {
 
@@ -54,5 +56,27 @@ std::optional<QString> TimeLocale::Convert(const QByteArray& conversion, const s
 }
 
 QString TimeLocale::Decoded(const char* bytes, size_t length) const { return FromCodeset(bytes, length, codeset_); }
+
+QByteArray TimeLocale::Encoded(const QString& text) const { return ToCodeset(text, codeset_); }
+
+QString TimeLocale::DecodedLine(const QByteArray& bytes) const
+{
+    QStringDecoder fromUtf8(QStringDecoder::Utf8);
+    const QString text = fromUtf8(bytes);
+    return fromUtf8.hasError() ? Decoded(bytes.constData(), static_cast<size_t>(bytes.size())) : text;
+}
+
+std::optional<std::pair<std::tm, qsizetype>> TimeLocale::ReadDate(const QString& text, const QString& format) const
+{
+    const QByteArray encoded = Encoded(text);
+    const QByteArray pattern = Encoded(format);
+    std::tm parts{};
+    const char* rest = locale_ ? ::strptime_l(encoded.constData(), pattern.constData(), &parts, locale_)
+                               : ::strptime(encoded.constData(), pattern.constData(), &parts);
+    if (!rest)
+        return std::nullopt;
+    const auto taken = static_cast<size_t>(rest - encoded.constData());
+    return std::pair{parts, Decoded(encoded.constData(), taken).size()};
+}
 
 } // namespace app

@@ -7,6 +7,7 @@
 #include <locale.h>
 #include <optional>
 #include <string>
+#include <utility>
 
 namespace app {
 
@@ -24,8 +25,18 @@ public:
     /// it is longer than any printed date should be.
     std::optional<QString> Convert(const QByteArray& conversion, const std::tm& parts) const;
 
+    /// Reads a date written in the strftime `format` at the start of `text`, as strptime reads it
+    /// in this locale, whatever its codeset. Gives the date's parts and how many characters of
+    /// `text` it took, or nothing when `text` does not begin with such a date.
+    std::optional<std::pair<std::tm, qsizetype>> ReadDate(const QString& text, const QString& format) const;
+    /// `bytes` read as UTF-8 when they are valid UTF-8, as the picker writes, else in the
+    /// locale's codeset.
+    QString DecodedLine(const QByteArray& bytes) const;
+
 private:
     QString Decoded(const char* bytes, size_t length) const;
+    // As much of the start of `text` as the codeset can write.
+    QByteArray Encoded(const QString& text) const;
 
     locale_t locale_ = nullptr;
     std::string codeset_;

@@ -169,12 +169,13 @@ void MarkupLabel::SetFocusElement(const ElementPtr& element)
 {
     if (element == focus_)
         return;
-    // The ring lies inside the element's box, so repainting both boxes moves it.
+    // The ring's pen is centred on the box's edge: at a scale factor above 1 it reaches a device
+    // pixel outside the box, so a pixel around both boxes is repainted with them.
     if (focus_)
-        changedArea_ += focus_->Bounds().toAlignedRect();
+        changedArea_ += focus_->Bounds().toAlignedRect().adjusted(-1, -1, 1, 1);
     focus_ = element;
     if (focus_)
-        changedArea_ += focus_->Bounds().toAlignedRect();
+        changedArea_ += focus_->Bounds().toAlignedRect().adjusted(-1, -1, 1, 1);
     Invalidate();
 }
 

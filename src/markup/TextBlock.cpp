@@ -4,7 +4,10 @@
 #include "markup/Inlines.h"
 
 #include <QFontMetricsF>
+#include <QGlyphRun>
 #include <QPainter>
+#include <QRawFont>
+#include <QTextLayout>
 
 #include <algorithm>
 #include <cmath>
@@ -22,6 +25,13 @@ QString WithoutTrailingSpaces(const QString& text)
     while (length > 0 && text[length - 1] == u' ')
         --length;
     return text.left(length);
+}
+
+// Wrapping breaks a line only after the spaces that end a word: at the last space before
+// another word on the same line.
+bool EndsWord(QStringView text, qsizetype at)
+{
+    return text[at] == u' ' && at + 1 < text.size() && text[at + 1] != u' ' && text[at + 1] != u'\n';
 }
 
 } // namespace
@@ -168,8 +178,7 @@ qreal TextBlock::BreakLines(const QFontMetricsF& metrics, qreal maxWidth)
         qsizetype start = 0;
         for (qsizetype at = 0; at <= text.size(); ++at) {
             const bool lineEnd = at == text.size() || text[at] == u'\n';
-            const bool wordEnd = wrapping && !lineEnd && text[at] == u' ' && at + 1 < text.size() &&
-                                 text[at + 1] != u' ' && text[at + 1] != u'\n';
+            const bool wordEnd = wrapping && !lineEnd && EndsWord(text, at);
             if (!lineEnd && !wordEnd)
                 continue;
             const qsizetype end = wordEnd ? at + 1 : at;
@@ -331,19 +340,97 @@ void TextBlock::PaintContent(QPainter& painter, const TextDefaults& defaults) co
     // The line's direction is the base direction of the bidirectional algorithm within each
     // segment: digits inside Arabic text, or a Latin name inside it, then read as they should.
     painter.setLayoutDirection(IsRightToLeft() ? Qt::RightToLeft : Qt::LeftToRight);
+    painter.setFont(font);
     for (const Segment& segment : segments_) {
         if (!segment.Shown())
             continue;
-        QFont segmentFont = font;
-        QColor colour = blockColour;
-        if (segment.Link) {
-            segmentFont.setUnderline(true);
-            colour = segment.Link->Foreground() ? BrushColour(segment.Link->Foreground()->Color()) : DefaultLinkColour;
-        }
-        painter.setFont(segmentFont);
+        const QColor colour = !segment.Link                ? blockColour
+                              : segment.Link->Foreground() ? BrushColour(segment.Link->Foreground()->Color())
+                                                           : DefaultLinkColour;
+        const QPointF baseline = PlaceOf(segment, content).topLeft() + QPointF(0, ascent_);
         painter.setPen(colour);
-        painter.drawText(PlaceOf(segment, content).topLeft() + QPointF(0, ascent_), segment.Text);
+        painter.drawText(baseline, segment.Text);
+        if (segment.Link)
+            PaintUnderline(painter, baseline, segment, colour);
     }
+}
+
+// A link's underline lies where the fonts that draw its glyphs put theirs: the lowest of them,
+// and as thick as the thickest. A font that stands in for letters the block's font lacks
+// (Chinese, Japanese, Korean) may reach further below the baseline than the block's font, whose
+// underline would then run into its glyphs. The line is placed as Qt places its own.
+void TextBlock::PaintUnderline(QPainter& painter, QPointF baseline, const Segment& segment, const QColor& colour) const
+{
+    const QFontMetricsF metrics(font_);
+    qreal offset = metrics.underlinePos();
+    qreal thickness = metrics.lineWidth();
+    QTextLayout layout(segment.Text, font_);
+    layout.beginLayout();
+    layout.createLine();
+    layout.endLayout();
+    for (const QGlyphRun& run : layout.glyphRuns()) {
+        offset = std::max(offset, run.rawFont().underlinePosition());
+        thickness = std::max(thickness, run.rawFont().lineThickness());
+    }
+    // Kept off the glyphs above it by rounding down, and within the descent.
+    qreal below = std::ceil(offset) + 0.5;
+    if (offset <= metrics.descent())
+        below = std::min(below, metrics.descent() - 0.5);
+    painter.setPen(QPen(colour, thickness, Qt::SolidLine, Qt::FlatCap));
+    const qreal y = baseline.y() + below;
+    painter.drawLine(QLineF(std::floor(baseline.x()), y, std::floor(baseline.x() + segment.Width), y));
+}
+
+namespace {
+
+// The widths of a text's characters, summed: without the kerning of shaped text, which moves
+// a line's width by a few pixels at most, and cheap to find for many texts.
+qreal CharacterWidths(QStringView text, const QFontMetricsF& metrics, MeasuredWidths& widths)
+{
+    qreal sum = 0;
+    for (const QChar character : text) {
+        auto found = widths.Characters.constFind(character.unicode());
+        if (found == widths.Characters.constEnd())
+            found = widths.Characters.insert(character.unicode(), metrics.horizontalAdvance(character));
+        sum += *found;
+    }
+    return sum;
+}
+
+// The pieces and the rule of BreakLines, for one line of text in one style: a word goes on a
+// new line when its ink would pass the width, unless it starts the line.
+int WrappedLines(QStringView line, qreal width, const QFontMetricsF& metrics, MeasuredWidths& widths)
+{
+    int lines = 1;
+    qreal x = 0;
+    qsizetype start = 0;
+    for (qsizetype at = 0; at <= line.size(); ++at) {
+        const bool wordEnd = at < line.size() && EndsWord(line, at);
+        if (at < line.size() && !wordEnd)
+            continue;
+        const qsizetype end = wordEnd ? at + 1 : at;
+        const QStringView piece = line.sliced(start, end - start);
+        qsizetype ink = piece.size();
+        while (ink > 0 && piece[ink - 1] == u' ')
+            --ink;
+        if (x > 0 && x + CharacterWidths(piece.first(ink), metrics, widths) > width) {
+            ++lines;
+            x = 0;
+        }
+        x += CharacterWidths(piece, metrics, widths);
+        start = end;
+    }
+    return lines;
+}
+
+} // namespace
+
+int WrappedLineCount(const QString& text, qreal width, const QFontMetricsF& metrics, MeasuredWidths& widths)
+{
+    int lines = 0;
+    for (const QStringView line : QStringView(text).split(u'\n'))
+        lines += WrappedLines(line, width, metrics, widths);
+    return lines;
 }
 
 } // namespace markup

@@ -4,6 +4,7 @@
 #include "markup/SolidColorBrush.h"
 
 #include <QFontMetricsF>
+#include <QHash>
 #include <QString>
 
 namespace markup {
@@ -50,6 +51,8 @@ public:
     void ForEachChild(const std::function<void(const ElementPtr&)>& visit) const override;
     /// The font the block is drawn in, given the label's defaults.
     QFont EffectiveFont(const TextDefaults& defaults) const;
+    /// The font of the last measure, in which the block is painted.
+    const QFont& MeasuredFont() const { return font_; }
 
 protected:
     QSizeF MeasureContent(QSizeF available, const TextDefaults& defaults) override;
@@ -77,6 +80,7 @@ private:
     // Where a segment lies in the content box: lines start at its left edge, or at its right
     // edge right to left.
     QRectF PlaceOf(const Segment& segment, const QRectF& content) const;
+    void PaintUnderline(QPainter& painter, QPointF baseline, const Segment& segment, const QColor& colour) const;
 
     float fontSize_ = 0;
     int32_t fontWeight_ = 400;
@@ -95,5 +99,16 @@ private:
     int32_t textAlignment_ = AlignStart;
     std::vector<qreal> lineOffsets_; // how far each line moves right for its alignment
 };
+
+/// The widths of the characters that WrappedLineCount measured, for the next text in the same font.
+struct MeasuredWidths {
+    QHash<char16_t, qreal> Characters;
+};
+
+/// How many lines plain `text` takes in a wrapping TextBlock whose content is `width` wide,
+/// drawn with `metrics`, broken as its layout breaks them but with each character's own width,
+/// without kerning: close enough to find the tallest of many texts, at little more than the
+/// cost of reading their characters.
+int WrappedLineCount(const QString& text, qreal width, const QFontMetricsF& metrics, MeasuredWidths& widths);
 
 } // namespace markup

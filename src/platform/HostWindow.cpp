@@ -9,6 +9,7 @@
 
 #include <QAbstractNativeEventFilter>
 #include <QApplication>
+#include <QScopeGuard>
 #include <QCloseEvent>
 #include <QContextMenuEvent>
 #include <QCoreApplication>
@@ -216,6 +217,9 @@ int CommandKeyOf(const QKeyEvent& event)
 
 void HostWindow::keyPressEvent(QKeyEvent* event)
 {
+    // The key's messages carry the time it was typed; a window system that gives none gives 0.
+    SetMessageTime(event->timestamp() ? std::optional<int64_t>(event->timestamp()) : std::nullopt);
+    const auto untimed = qScopeGuard([] { SetMessageTime(std::nullopt); });
     if (SendCommandKey(*event) || SendTypedText(*event))
         return;
     const int virtualKey = VirtualKeyOf(CommandKeyOf(*event));

@@ -1,5 +1,7 @@
 #include "platform/Keyboard.h"
 
+#include "runtime/Clock.h"
+
 namespace platform {
 namespace {
 
@@ -12,6 +14,12 @@ Modifiers& Held()
 {
     static Modifiers held;
     return held;
+}
+
+std::optional<int64_t>& KeyEventTime()
+{
+    static std::optional<int64_t> time;
+    return time;
 }
 
 } // namespace
@@ -27,5 +35,9 @@ int16_t GetKeyState(int virtualKey)
 }
 
 void SetModifierKeys(bool shift, bool control) { Held() = {shift, control}; }
+
+int64_t GetMessageTime() { return KeyEventTime().value_or(runtime::Milliseconds()); }
+
+void SetMessageTime(std::optional<int64_t> milliseconds) { KeyEventTime() = milliseconds; }
 
 } // namespace platform

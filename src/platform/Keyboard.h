@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 
 /// Virtual-key codes of key messages, and the state of the modifier keys.
 namespace platform {
@@ -28,5 +29,11 @@ constexpr int VK_V = 0x56;
 int16_t GetKeyState(int virtualKey);
 /// Records which modifier keys are held, as the window learns it from its key events.
 void SetModifierKeys(bool shift, bool control);
+/// When the key message being handled was typed, in milliseconds: the time the window system
+/// gave its key event, or runtime::Milliseconds() for a message that no timed key event brought.
+/// A slow connection to the display delivers keys late, but not with later times.
+int64_t GetMessageTime();
+/// Records the window system's time of the key event whose messages follow, or none.
+void SetMessageTime(std::optional<int64_t> milliseconds);
 
 } // namespace platform

@@ -1,7 +1,8 @@
 // A line under the header for a script's dialog: the ISO 8601 week of the selected date
 // (--show-weeks) and the description a script gave for the selected day (--details). It keeps
 // the room of its tallest text, so the window does not change size as the date moves. The days
-// that have a description are bold in the day column.
+// that have a description are bold in the day column. A date change looks up one description
+// and the five days shown, so a file of any length costs nothing per step.
 
 #include "window/Form1.h"
 
@@ -10,6 +11,7 @@
 #include "window/DesignColours.h"
 
 #include <QDate>
+#include <QFontMetricsF>
 
 using markup::As;
 
@@ -48,15 +50,10 @@ markup::ElementPtr Form1::BuildDateNote()
         return line;
     };
     dateNoteText_ = lineOf("");
-    // Hidden, but their space is kept: the note is as tall as its tallest text.
-    QStringList sizing;
-    const QString week = showWeeks_ ? tr("Week %1").arg(WidestWeek) : QString();
-    if (showWeeks_)
-        sizing << week;
-    for (const auto& [day, description] : dayDescriptions_)
-        sizing << (week.isEmpty() ? QString() : week + u'\n') + QString::fromStdString(description);
-    for (const QString& text : sizing)
-        lineOf(text.toStdString())->SetVisibility(markup::Hidden);
+    // Hidden, but its space is kept: the note is as tall as the tallest text it can show, which
+    // SizeDateNote writes here once the note's width is known.
+    dateNoteSizing_ = lineOf(showWeeks_ ? tr("Week %1").arg(WidestWeek).toStdString() : std::string());
+    dateNoteSizing_->SetVisibility(markup::Hidden);
     return note;
 }
 
@@ -68,6 +65,29 @@ void Form1::RecolourDateNote()
     const auto context = markupLabel1_->MarkupContext();
     for (const markup::ElementPtr& line : note->Children())
         As<markup::TextBlock>(line)->SetForeground(context->CreateSolidBrush(design::CurrentColours().Text));
+}
+
+void Form1::SizeDateNote()
+{
+    if (!dateNoteSizing_ || dayDescriptions_.empty())
+        return;
+    // One pass over the descriptions, counting lines rather than laying each one out: a
+    // script's file may describe every day of a century. Only the tallest is laid out.
+    const QFontMetricsF metrics(dateNoteSizing_->MeasuredFont());
+    const qreal width = DateNote()->Width();
+    markup::MeasuredWidths measured;
+    int mostLines = 0;
+    QString tallest;
+    for (const auto& [day, description] : dayDescriptions_) {
+        const QString text = QString::fromStdString(description);
+        const int lines = markup::WrappedLineCount(text, width, metrics, measured);
+        if (lines > mostLines) {
+            mostLines = lines;
+            tallest = text;
+        }
+    }
+    const QString week = showWeeks_ ? tr("Week %1").arg(WidestWeek) + u'\n' : QString();
+    dateNoteSizing_->SetText((week + tallest).toStdString());
 }
 
 markup::ElementPtr Form1::DateNote() const

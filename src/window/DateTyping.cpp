@@ -84,8 +84,10 @@ void Form1::HandleChar(char32_t character)
         typed_ = {};
         return;
     }
-    const int64_t now = runtime::Milliseconds();
-    if (typed_.Column != column || now - typed_.LastAt > EntryPauseMs) {
+    // The pause is timed between the keys as they were typed, not as they were delivered. A
+    // time from another clock (an input method's text has none of its own) starts afresh.
+    const int64_t now = platform::GetMessageTime();
+    if (typed_.Column != column || now - typed_.LastAt > EntryPauseMs || now < typed_.LastAt) {
         typed_ = {{}, column, now, SelectedTriple(), SelectedTriple(), SelectedTime().Minute};
     } else if (typed_.Left != SelectedTriple()) {
         // A click, a wheel turn or a link changed the date between two characters: the entry

@@ -46,7 +46,7 @@ void Form1::SetButtons(FormButtons buttons)
 {
     buttons_ = buttons;
     if (buttons == FormButtons::CancelOk)
-        SetDialogButtons({{"", ButtonPress::Decline}, {"", ButtonPress::Accept}}, 1);
+        SetDialogButtons({{std::nullopt, ButtonPress::Decline}, {std::nullopt, ButtonPress::Accept}}, 1);
     else
         SetDialogButtons({}, -1);
     enterAccepts_ = buttons == FormButtons::CancelOk;
@@ -73,8 +73,8 @@ std::string Form1::DialogButtonCaption(int32_t index) const
 {
     const ButtonDescription& button =
         dialogButtons_[static_cast<size_t>(runtime::CheckedIndex(index, std::ssize(dialogButtons_)))];
-    if (!button.Caption.empty())
-        return button.Caption;
+    if (button.Caption)
+        return *button.Caption;
     return QCoreApplication::translate("Form1", button.Press == ButtonPress::Decline ? CancelCaption : OkCaption)
         .toStdString();
 }

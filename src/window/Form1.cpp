@@ -207,20 +207,25 @@ LRESULT Form1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_PASTE:
         PasteDate();
         return 0;
+    // The Copy and Menu keys, and Shift+F10, arrive as commands; like any other key they end
+    // what was being typed into a column.
     case WM_APPCOMMAND:
+        typed_ = {};
         if (AppCommandOf(lParam) != APPCOMMAND_COPY)
             return 0;
         CopyDate(CopyForm::AsShown);
         return 1;
     case WM_CONTEXTMENU:
+        typed_ = {};
         ShowContextMenu(lParam);
         return 0;
     case WM_CLOSE:
         EndDialog(DialogResult::Cancel);
         return 0;
     case WM_ACTIVATE:
+        // Whatever Escape is set to do, nobody accepted the date by looking elsewhere.
         if (closeOnUnfocus_ && wParam == WA_INACTIVE)
-            HandleKeyDown(VK_ESCAPE);
+            EndDialog(DialogResult::Cancel);
         return 0;
     default:
         HandlePointer(message, lParam);

@@ -47,10 +47,11 @@ enum class ButtonPress {
     /// Leaves the window open and tells the handler set with SetButtonHandler.
     Notify,
 };
-/// One button below the frame: its caption (empty: the translated Cancel or OK, after what it
-/// does), what pressing it does, and the tip shown while the pointer rests on it (empty: none).
+/// One button below the frame: its caption (none: the translated Cancel or OK, after what it
+/// does; an empty one shows no text), what pressing it does, and the tip shown while the
+/// pointer rests on it (empty: none).
 struct ButtonDescription {
-    std::string Caption;
+    std::optional<std::string> Caption;
     ButtonPress Press = ButtonPress::Accept;
     std::string Tooltip{};
 };
@@ -146,7 +147,7 @@ public:
     double TimeLeftFraction() const;
     /// How the window presents itself to the window manager and where it opens; set before Show.
     void SetWindowStyle(platform::WindowStyle style, platform::WindowPlacement placement);
-    /// Ends the window as Escape does when it loses the keyboard focus.
+    /// Ends the window as Cancel does when it loses the keyboard focus, whatever Escape does.
     void SetCloseOnUnfocus(bool close) { closeOnUnfocus_ = close; }
     /// How the user ended the window.
     DialogResult Result() const { return result_; }
@@ -255,6 +256,8 @@ protected:
     markup::ElementPtr BuildDateNote();
     /// Writes the note for the selected date, and marks the described days in the day column.
     void ShowDateNote();
+    /// Once the note has its width, keeps in it the room of the tallest text it can show.
+    void SizeDateNote();
     /// Grows the label, and with it the window, to hold the prompt, the note, the button row and
     /// any least size, the header and frame keeping their places to each other.
     void FitLabel(const std::shared_ptr<markup::TextBlock>& prompt, const markup::ElementPtr& note,
@@ -335,6 +338,7 @@ private:
     bool showWeeks_ = false;
     std::map<runtime::Date, std::string> dayDescriptions_;
     std::shared_ptr<markup::TextBlock> dateNoteText_;
+    std::shared_ptr<markup::TextBlock> dateNoteSizing_;
     std::vector<ButtonDescription> dialogButtons_;
     int32_t defaultButton_ = -1;
     bool enterAccepts_ = false;
@@ -363,7 +367,7 @@ private:
     bool repaintScheduled_ = false;
     int32_t focusIndex_ = -1;
     // What has been typed into a column: the characters, the column, when the last one came
-    // (runtime::Milliseconds), the date selected before the first, whose other columns
+    // (platform::GetMessageTime), the date selected before the first, whose other columns
     // each selection keeps ("aug" must not lose the 31st on its way through April), and the
     // date the last one left selected.
     struct TypedEntry {

@@ -2,7 +2,8 @@
 // the nine links and the dialog buttons; keys over a column step it, Home selects today,
 // Enter or Space on a link or a button acts as a click. In a dialog Enter elsewhere presses the
 // default button, or accepts where the dialog shows none; with a row of buttons of its own and
-// none the default, it does nothing there, as other dialogs' calendars do. Escape cancels, and
+// none the default, it does nothing there, as other dialogs' calendars do. Ctrl+Enter accepts
+// a dialog from anywhere. Escape cancels, and
 // closes the window, unless the dialog says otherwise. Ctrl+C copies the date as the header shows it and
 // Ctrl+Shift+C in ISO form; Ctrl+V and Shift+Insert paste a date. Every change of the date
 // still goes through SetDate.
@@ -102,7 +103,11 @@ void Form1::HandleKeyDown(int virtualKey)
             break;
         case VK_RETURN:
         case VK_SPACE:
-            if (focus >= firstLink && focus < firstButton)
+            // In a dialog Ctrl+Enter accepts wherever the focus is, whatever buttons it shows, as
+            // scripts written for other dialogs expect.
+            if (virtualKey == VK_RETURN && control && (enterAccepts_ || !dialogButtons_.empty()))
+                EndDialog(DialogResult::Ok);
+            else if (focus >= firstLink && focus < firstButton)
                 ActivateLink(focus - firstLink);
             else if (focus >= firstButton)
                 PressDialogButton(focus - firstButton);

@@ -156,6 +156,7 @@ void Form1::FitLabel(const std::shared_ptr<markup::TextBlock>& prompt, const mar
         const QMarginsF margin = markup::MarginsOf(wrapped->Margin());
         wrapped->SetWidth(std::max<qreal>(0, frame->DesiredSize().width() - margin.left() - margin.right()));
     }
+    SizeDateNote();
     if (prompt || note)
         markupLabel1_->UpdateLayout();
 

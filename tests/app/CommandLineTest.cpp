@@ -346,3 +346,22 @@ TEST(CommandLine, DescribesEachOptionOnItsOwn)
         EXPECT_TRUE(isNew) << "--" << option.Name << " is described as --" << first->second << " is";
     }
 }
+
+// Each line is read one way, as a whole: as UTF-8, as the picker prints, or else in the
+// locale's codeset.
+TEST(CommandLine, ReadsTheDescriptionsOfDaysAsThePickerPrintsTheDatesInAnyCodeset)
+{
+    QTemporaryFile details;
+    ASSERT_TRUE(details.open());
+    details.write("05 M\xc3\xa4rz 2024 In UTF-8 \xc3\xbc\n06 M\xe4rz 2024 In Latin-1 \xfc\n");
+    details.close();
+    const QByteArray userLocale = qgetenv("LC_ALL");
+    const char* const utf8Line = " detail 2024-03-05=In UTF-8 \xc3\xbc";
+    for (const auto& [locale, read] : {std::pair{"de_DE.UTF-8", std::string(utf8Line)},
+                                       {"de_DE.ISO-8859-1", utf8Line + std::string(" detail 2024-03-06=In Latin-1 \xc3\xbc")}}) {
+        qputenv("LC_ALL", locale);
+        const QString outcome = Outcome({"--date-format=%d %B %Y", "--details", details.fileName().toUtf8().constData()});
+        EXPECT_EQ(outcome.mid(outcome.indexOf(" detail")).toStdString(), read) << locale;
+    }
+    qputenv("LC_ALL", userLocale);
+}

@@ -2,7 +2,8 @@
 # Drives the real picker in a virtual X server with real clicks and wheel turns, and checks
 # that each one changes the window and that its opposite brings the first picture back. Then
 # copies the date with real keys and from the context menu, and reads the X clipboard back
-# while the picker still owns it; types a year into its column and pastes a date from xclip.
+# while the picker still owns it; types a year into its column and pastes a date from xclip,
+# and from a clipboard owner that never answers.
 # Usage: PickerEndToEnd.sh <picker binary> <layout probe binary> <scripts folder>
 set -euo pipefail
 picker=$1
@@ -93,6 +94,18 @@ check "a year typed into its column selects it" [ "$(clipboard | cut -c1-5)" = "
 echo " 2024-02-29 " | xclip -i -selection clipboard
 xdotool key ctrl+v ctrl+shift+c
 check "Ctrl+V selects the date on the clipboard" [ "$(clipboard)" = "2024-02-29" ]
+# A clipboard owner that never answers holds Ctrl+V up for about a second, then the window takes
+# the next key (Qt's own reading waits fifteen seconds and more for such an owner).
+"$(dirname "$probe")/silent_clipboard_owner" >"$work/owner" &
+owner_pid=$!
+wait_until test -s "$work/owner"
+started=$(date +%s%N)
+xdotool key ctrl+v ctrl+shift+c
+wait_until eval '[ "$(timeout 1 xclip -o -selection clipboard 2>/dev/null)" = 2024-02-29 ]' || true
+waited_ms=$(( ($(date +%s%N) - started) / 1000000 ))
+echo "Ctrl+V with a silent clipboard owner, then Ctrl+Shift+C: copied after $waited_ms ms"
+check "a clipboard owner that never answers does not freeze the window" [ "$waited_ms" -lt 5000 ]
+stop_process "$owner_pid"
 
 check "the picker is still running" kill -0 "$picker_pid"
 check "nothing was written to standard output" [ ! -s "$work/stdout" ]

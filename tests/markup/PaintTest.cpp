@@ -263,3 +263,32 @@ TEST_F(Painting, SystemColoursStayLightUnderADarkDesktopButTheFocusRingFollowsIt
     EXPECT_GT(darkText, 20) << "the button text stays dark";
     EXPECT_EQ(image.pixelColor(text->Bounds().toAlignedRect().topLeft()), QColor(255, 128, 0));
 }
+
+// Under captions whose glyphs come from a font standing in for the window's, and reach lower.
+TEST_F(Painting, ALinksUnderlinePassesBelowTheGlyphsOfEveryScript)
+{
+    for (const char* caption : {"Tomorrow", "今日", "오늘", "첫날", "明日"}) {
+        auto links = Make<TextBlock>("TextBlock");
+        auto link = Make<Hyperlink>("Hyperlink");
+        auto run = Make<markup::Run>("Run");
+        run->SetText(caption);
+        link->Inlines().Add(run);
+        link->SetForeground(context->CreateSolidBrush(0x000000));
+        links->Inlines().Add(link);
+        links->SetFontFamily("Open Sans");
+        links->SetFontSize(11);
+        links->SetVerticalAlignment(AlignStart);
+        const QImage image = Render(links, 120, 40);
+        const QRect box = link->Bounds().toAlignedRect();
+        const auto darkInRow = [&](int y) {
+            int count = 0;
+            for (int x = box.left(); x <= box.right(); ++x)
+                count += qGray(image.pixel(x, y)) < 128 ? 1 : 0;
+            return count;
+        };
+        int underline = image.height() - 1;
+        while (underline > box.top() && darkInRow(underline) < box.width() * 3 / 4)
+            --underline;
+        EXPECT_EQ(darkInRow(underline - 1), 0) << caption << ": the underline touches the glyphs, or there is none";
+    }
+}

@@ -206,3 +206,23 @@ TEST(ScriptDialog, TheNoteUnderTheHeaderFollowsTheDateAndDescribedDaysAreBold)
     EXPECT_LE(form.DateNote()->Bounds().bottom(), form.SliderGrids(1)->Bounds().top());
     form.Form_Unload();
 }
+
+TEST(ScriptDialog, AFileOfManyDescriptionsKeepsTheNoteSmallAndTallEnough)
+{
+    TestForm form;
+    std::map<runtime::Date, std::string> descriptions;
+    for (int32_t day = 0; day < 3000; ++day)
+        descriptions.emplace(Ymd(2000, 1, 1).AddDays(day), "Day " + std::to_string(day));
+    descriptions[Ymd(2004, 2, 29)] = "Long enough to wrap over several lines " + std::string(60, 'x') + " and then some";
+    form.SetDayDescriptions(descriptions);
+    form.Form_Load();
+    form.Show();
+    form.MarkupLabel1()->UpdateLayout();
+    EXPECT_EQ(std::dynamic_pointer_cast<markup::Grid>(form.DateNote())->Children().Count(), 2)
+        << "the shown text and one that keeps the room, whatever the file's length";
+    const QRectF note = form.DateNote()->Bounds();
+    form.Select(2, 29, 2004);
+    form.MarkupLabel1()->UpdateLayout();
+    EXPECT_EQ(form.DateNote()->Bounds(), note) << "the longest description fits the room kept from the start";
+    form.Form_Unload();
+}

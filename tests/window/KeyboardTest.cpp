@@ -1,3 +1,6 @@
+#include "platform/Clipboard.h"
+#include "platform/ContextMenu.h"
+#include "platform/HostWindow.h"
 #include "platform/Keyboard.h"
 #include "platform/Messages.h"
 #include "support/PickerInvariants.h"
@@ -6,8 +9,15 @@
 #include "runtime/Locale.h"
 #include "window/TestForm.h"
 
+#include <QCoreApplication>
 #include <QDate>
+#include <QImage>
+#include <QKeyEvent>
+#include <QPainter>
 #include <QLocale>
+
+#include <array>
+#include <tuple>
 
 using namespace platform;
 
@@ -144,6 +154,7 @@ TEST_F(Keyboard, TypedDigitsAndMonthNamesSelectInTheFocusedColumn)
         {"en", 2, "2024-02-29", "2023", "2/28/2023"}, {"en", 2, "2024-02-29", "198", "2/29/2024"},
         {"en", 2, "2024-02-29", "0999", "2/29/2024"}, {"en", 2, "2024-02-29", "19|87", "2/29/2024"},
         {"en", 2, "2024-02-29", "19>87", "2/29/2024"}, {"en", 2, "2024-02-29", "20233", "2/28/2023"},
+        {"en", 2, "2024-02-29", "19~87", "2/29/2024"}, {"en", 2, "2024-02-29", "19=87", "2/29/2024"},
         {"en", 2, "2024-02-29", "1987x", "2/28/1987"}, {"en", 2, "2024-02-29", "19\b987", "2/28/1987"},
         {"en", 1, "2024-02-10", "1", "2/1/2024"},      {"en", 1, "2024-02-10", "15", "2/15/2024"},
         {"en", 1, "2024-02-10", "45", "2/5/2024"},     {"en", 1, "2024-02-10", "1|5", "2/5/2024"},
@@ -159,6 +170,8 @@ TEST_F(Keyboard, TypedDigitsAndMonthNamesSelectInTheFocusedColumn)
     };
     int64_t now = 0;
     runtime::UseMilliseconds([&now] { return now; });
+    UseContextMenu([](int, int, const std::vector<std::string>&, const std::vector<bool>&) { return -1; });
+    UseClipboard([](const std::string&) {});
     for (const auto& c : cases) {
         runtime::UseLocale(QLocale(c.language));
         TestForm each;
@@ -171,8 +184,13 @@ TEST_F(Keyboard, TypedDigitsAndMonthNamesSelectInTheFocusedColumn)
             SendMessageA(each.hWnd(), WM_KEYDOWN, VK_TAB, 1);
         for (const uint character : QString::fromUtf8(c.keys).toUcs4()) {
             now += character == '|' ? 1001 : 100;
+            // Right, the Menu key and the Copy key between characters.
             if (character == '>')
                 SendMessageA(each.hWnd(), WM_KEYDOWN, VK_RIGHT, 1);
+            else if (character == '~')
+                SendMessageA(each.hWnd(), WM_CONTEXTMENU, 0, ContextMenuFromKeyboard);
+            else if (character == '=')
+                SendMessageA(each.hWnd(), WM_APPCOMMAND, 0, MakeAppCommandLParam(APPCOMMAND_COPY));
             else if (character != '|')
                 SendMessageA(each.hWnd(), WM_CHAR, character, 1);
         }
@@ -180,6 +198,8 @@ TEST_F(Keyboard, TypedDigitsAndMonthNamesSelectInTheFocusedColumn)
     }
     runtime::UseLocale(QLocale(QLocale::English, QLocale::UnitedStates));
     runtime::UseMilliseconds(nullptr);
+    UseContextMenu(nullptr);
+    UseClipboard(nullptr);
 
     form.Select(6, 10, 2025);
     form.SetSelectableRange({Ymd(2000, 1, 1), Ymd(2030, 12, 31)});
@@ -187,4 +207,53 @@ TEST_F(Keyboard, TypedDigitsAndMonthNamesSelectInTheFocusedColumn)
     for (const char character : std::string("1999"))
         SendMessageA(form.hWnd(), WM_CHAR, static_cast<WPARAM>(character), 1);
     EXPECT_EQ(form.Selected(), "6/10/2025") << "a year outside the bounds is refused";
+}
+
+// "1" and "5" typed, each pair a number of milliseconds apart and delivered another number apart.
+TEST(TypedKeys, ThePauseIsTimedAsTheKeysWereTypedNotAsTheyArrived)
+{
+    int64_t now = 0;
+    runtime::UseMilliseconds([&now] { return now; });
+    for (const auto& [typedApart, arrivedApart, selected] : {std::tuple{1300, 0, "2/5/2024"}, {50, 1300, "2/15/2024"}}) {
+        TestForm form;
+        form.Form_Load();
+        form.Show();
+        form.Select(2, 10, 2024);
+        SendMessageA(form.hWnd(), WM_KEYDOWN, VK_TAB, 1);
+        SendMessageA(form.hWnd(), WM_KEYDOWN, VK_TAB, 1);
+        for (const auto& [key, typedAt] : {std::pair{Qt::Key_1, 0}, {Qt::Key_5, typedApart}}) {
+            QKeyEvent event(QEvent::KeyPress, key, Qt::NoModifier, QString(QChar(key)));
+            event.setTimestamp(static_cast<quint64>(50000 + typedAt));
+            QCoreApplication::sendEvent(form.Host(), &event);
+            now += arrivedApart;
+        }
+        EXPECT_EQ(form.Selected(), selected) << "typed " << typedApart << " ms apart";
+        form.Form_Unload();
+    }
+    runtime::UseMilliseconds(nullptr);
+}
+
+// The ring painted whole on the month column, then moved by repaints of what changed only.
+TEST(FocusRing, MovingItAtAnyScaleFactorLeavesNoTrace)
+{
+    for (const qreal scale : {1.0, 1.5, 2.0}) {
+        TestForm form;
+        form.Form_Load();
+        const markup::MarkupLabelPtr& label = form.MarkupLabel1();
+        std::array<QImage, 2> images; // repainted in part, then whole
+        for (QImage& image : images) {
+            image = QImage((label->Size() * scale).toSize(), QImage::Format_ARGB32);
+            image.setDevicePixelRatio(scale);
+        }
+        for (int tab = 0; tab < 5; ++tab) {
+            SendMessageA(form.hWnd(), WM_KEYDOWN, VK_TAB, 1);
+            QPainter painter(&images[0]);
+            tab == 0 ? label->Paint(painter) : label->Paint(painter, label->TakeChangedArea());
+        }
+        QPainter whole(&images[1]);
+        label->Paint(whole);
+        whole.end();
+        EXPECT_EQ(images[0], images[1]) << "scale " << scale;
+        form.Form_Unload();
+    }
 }

@@ -5,6 +5,7 @@
 #include "window/TestForm.h"
 
 #include <cmath>
+#include <tuple>
 
 using namespace platform;
 
@@ -55,15 +56,22 @@ TEST(WindowFrame, TheTimeoutBarTakesItsOwnStripAndShrinksToNothing)
 
 TEST(WindowFrame, LosingTheFocusEndsTheWindowOnlyWhenAsked)
 {
-    for (const bool closeOnUnfocus : {false, true}) {
+    // Whatever Escape does, losing the focus declines: nobody accepted the date.
+    const std::tuple<bool, EscapeKey, DialogResult> cases[] = {
+        {false, EscapeKey::Decline, DialogResult::None},  {true, EscapeKey::Decline, DialogResult::Cancel},
+        {true, EscapeKey::Accept, DialogResult::Cancel}, {true, EscapeKey::Nothing, DialogResult::Cancel},
+    };
+    for (const auto& [closeOnUnfocus, escape, result] : cases) {
         TestForm form;
+        form.SetButtons(FormButtons::CancelOk);
+        form.SetEscapeKey(escape);
         form.SetCloseOnUnfocus(closeOnUnfocus);
         form.Form_Load();
         form.Show();
         SendMessageA(form.hWnd(), WM_ACTIVATE, WA_ACTIVE, 0);
         EXPECT_EQ(form.Result(), DialogResult::None);
         SendMessageA(form.hWnd(), WM_ACTIVATE, WA_INACTIVE, 0);
-        EXPECT_EQ(form.Result(), closeOnUnfocus ? DialogResult::Cancel : DialogResult::None);
+        EXPECT_EQ(form.Result(), result) << closeOnUnfocus << " " << static_cast<int>(escape);
         form.Form_Unload();
     }
 }

@@ -1,0 +1,26 @@
+#include "app/PickerApplication.h"
+#include "window/Form1.h"
+
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+// An empty caption of the script's own shows no text; an empty --ok-label keeps OK.
+TEST(RunPicker, ShowsEachButtonsCaptionAsGivenEvenEmpty)
+{
+    const std::pair<const char*, const char*> cases[] = {
+        {"--ok-label= --cancel-label=", "Cancel|OK"}, {"--extra-button=More --extra-button=", "Cancel|OK|More|"},
+        {"--button=:1 --button=gtk-ok:0", "|OK"},     {"--button=_Go:0", "Go"},
+    };
+    for (const auto& [arguments, expected] : cases) {
+        const app::CommandLine read =
+            app::ParseCommandLine(QStringLiteral("datepicker --calendar %1").arg(arguments).split(u' '));
+        std::string captions;
+        RunPicker(read.options, [&](Form1& form) {
+            for (int32_t index = 0; form.DialogButton(index); ++index)
+                captions += (index ? "|" : "") + form.DialogButtonCaption(index);
+            QTimer::singleShot(0, [&form] { form.EndDialog(DialogResult::Cancel); });
+        });
+        EXPECT_EQ(captions, expected) << arguments;
+    }
+}
