@@ -140,6 +140,6 @@ wait_until ended || kill "$picker_pid"
 status=0
 wait "$picker_pid" || status=$?
 picker_pid=""
-check "a compositor that goes away ends the dialog with 3, one line and nothing printed (status $status)" \
+check "a compositor that goes away ends the dialog with 3, one line and nothing printed (status $status, wrote '$(cat "$work/stdout")', told '$(cat "$work/picker.log")')" \
   [ "$status:$(cat "$work/stdout"):$(cat "$work/picker.log")" = "3::datepicker: the connection to the display was lost" ]
 exit $failed
