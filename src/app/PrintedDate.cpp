@@ -1,6 +1,7 @@
 #include "app/PrintedDate.h"
 
 #include "app/TimeLocale.h"
+#include "runtime/Locale.h"
 
 #include <QCoreApplication>
 #include <QDate>
@@ -14,16 +15,6 @@
 namespace app {
 
 namespace {
-
-// Some languages write their own digits (Arabic-Indic, Devanagari, ...); names never hold digits,
-// so every digit can be written as its ASCII one.
-QString WithAsciiDigits(QString text)
-{
-    for (QChar& character : text)
-        if (const int value = character.digitValue(); value >= 0 && character.unicode() > 0x7F)
-            character = QChar(u'0' + value);
-    return text;
-}
 
 // What strftime writes: the date picked at its local time, and the moment that time is.
 struct LocalMoment {
@@ -144,7 +135,7 @@ Rendering StrftimeRendering(const LocalMoment& midnight, const QString& format)
         if (!QStringLiteral("%nt").contains(conversion.back()) && !text->trimmed().isEmpty())
             rendering.NamesTheDate = true;
     }
-    rendering.Text = WithAsciiDigits(*rendering.Text);
+    rendering.Text = runtime::WithAsciiDigits(*rendering.Text);
     return rendering;
 }
 
@@ -152,7 +143,7 @@ Rendering StrftimeRendering(const LocalMoment& midnight, const QString& format)
 
 QString PrintedDate(const runtime::Date& date, const QString& format, const QLocale& locale)
 {
-    return WithAsciiDigits(locale.toString(QDate(date.Year(), date.Month(), date.Day()), format));
+    return runtime::WithAsciiDigits(locale.toString(QDate(date.Year(), date.Month(), date.Day()), format));
 }
 
 std::optional<QString> StrftimeDate(const runtime::Date& date, const QString& format)
@@ -163,7 +154,7 @@ std::optional<QString> StrftimeDate(const runtime::Date& date, const QString& fo
 QString PrintedDateTime(const runtime::WallTime& time, const QString& format, const QLocale& locale)
 {
     const QDate day(time.Day.Year(), time.Day.Month(), time.Day.Day());
-    return WithAsciiDigits(locale.toString(QDateTime(day, QTime(time.Hour(), time.MinuteOfHour())), format));
+    return runtime::WithAsciiDigits(locale.toString(QDateTime(day, QTime(time.Hour(), time.MinuteOfHour())), format));
 }
 
 std::optional<QString> StrftimeDateTime(const runtime::WallTime& time, const QString& format)

@@ -1,6 +1,7 @@
 #include "app/TimeLocale.h"
 
 #include "app/LocaleCodeset.h"
+#include "runtime/Locale.h"
 
 #include <cstdlib>
 #include <langinfo.h>
@@ -14,21 +15,12 @@ namespace {
 // A width such as %2000000000Y would ask for gigabytes; no conversion of a date needs a mebibyte.
 constexpr size_t LongestConversion = size_t{1} << 20;
 
-// The locale's name as the C library looks it up for LC_TIME.
-const char* TimeLocaleName()
-{
-    for (const char* variable : {"LC_ALL", "LC_TIME", "LANG"})
-        if (const char* name = std::getenv(variable); name && *name)
-            return name;
-    return "C";
-}
-
 } // namespace
 
 TimeLocale::TimeLocale()
 {
     // The codeset belongs to LC_CTYPE: taken from the same locale, it is the one the names are in.
-    locale_ = ::newlocale(LC_TIME_MASK | LC_CTYPE_MASK, TimeLocaleName(), nullptr);
+    locale_ = ::newlocale(LC_TIME_MASK | LC_CTYPE_MASK, runtime::TimeLocaleName().c_str(), nullptr);
     if (!locale_)
         locale_ = ::newlocale(LC_TIME_MASK | LC_CTYPE_MASK, "C", nullptr);
     codeset_ = locale_ ? ::nl_langinfo_l(CODESET, locale_) : "ANSI_X3.4-1968";

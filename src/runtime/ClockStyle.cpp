@@ -31,14 +31,6 @@ QString ShortTimeFormat(const QLocale& locale)
     return format.remove(seconds);
 }
 
-QString WithAsciiDigits(QString text)
-{
-    for (QChar& character : text)
-        if (const int value = character.digitValue(); value >= 0 && character.unicode() > 0x7F)
-            character = QChar(u'0' + value);
-    return text;
-}
-
 } // namespace
 
 ClockStyle CurrentClockStyle()

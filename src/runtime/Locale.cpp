@@ -31,10 +31,7 @@ QLocale::Language DateLanguage()
 {
     if (PinnedLocale())
         return PinnedLocale()->language();
-    for (const char* variable : {"LC_ALL", "LC_TIME", "LANG"})
-        if (const QString name = qEnvironmentVariable(variable); !name.isEmpty())
-            return QLocale(name).language();
-    return QLocale::C;
+    return QLocale(QString::fromStdString(TimeLocaleName())).language();
 }
 
 // Where the first letter of a date field (d, M or y) stands in a QLocale date format, quoted
@@ -51,14 +48,6 @@ qsizetype FieldPosition(const QString& format, QChar field)
     return -1;
 }
 
-// Digits of every script as ASCII ones, as the columns show them.
-QString WithAsciiDigits(QString text)
-{
-    for (QChar& character : text)
-        if (character.category() == QChar::Number_DecimalDigit)
-            character = QChar(u'0' + character.digitValue());
-    return text;
-}
 
 } // namespace
 
@@ -72,6 +61,22 @@ std::string WeekdayName(int weekday)
 {
     CheckRange(weekday, 7);
     return CurrentLocale().dayName(weekday, QLocale::LongFormat).toStdString();
+}
+
+std::string TimeLocaleName()
+{
+    for (const char* variable : {"LC_ALL", "LC_TIME", "LANG"})
+        if (const QByteArray name = qgetenv(variable); !name.isEmpty())
+            return name.toStdString();
+    return "C";
+}
+
+QString WithAsciiDigits(QString text)
+{
+    for (QChar& character : text)
+        if (const int value = character.digitValue(); value >= 0 && character.unicode() > 0x7F)
+            character = QChar(u'0' + value);
+    return text;
 }
 
 bool WritesDatesInEnglish()

@@ -6,6 +6,7 @@
 #include <string>
 
 class QLocale;
+class QString;
 
 namespace runtime {
 
@@ -25,6 +26,13 @@ std::string LongDateText(int year, int month, int day);
 /// The columns (0 months, 1 days, 2 years) in the order the language's short date form writes
 /// them: {1, 0, 2} for "dd.MM.yy", {2, 0, 1} for "yyyy/MM/dd". Months, days, years in English.
 std::array<int32_t, 3> DateFieldOrder();
+
+/// The locale's name that LC_ALL, LC_TIME or LANG gives, in this order, as the C library looks
+/// up the names of dates; "C" when none is set.
+std::string TimeLocaleName();
+/// `text` with the digits of every script (Arabic-Indic, Devanagari, ...) written as ASCII ones,
+/// as the picker shows and prints every number.
+QString WithAsciiDigits(QString text);
 
 /// Pins the locale the names come from; the user's own locale is used otherwise.
 void UseLocale(const QLocale& locale);
