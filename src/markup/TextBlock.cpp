@@ -262,6 +262,9 @@ QSizeF TextBlock::MeasureContent(QSizeF available, const TextDefaults& defaults)
     lineSpacing_ = metrics.lineSpacing();
     const QMarginsF padding = MarginsOf(padding_);
     const qreal width = BreakLines(metrics, available.width() - padding.left() - padding.right());
+    for (Segment& segment : segments_)
+        if (segment.Link)
+            PlaceUnderline(segment, metrics);
     const qreal height = lineHeight_ + (lineCount_ - 1) * lineSpacing_;
     return QSizeF(std::ceil(width), std::ceil(height)).grownBy(padding);
 }
@@ -359,9 +362,8 @@ void TextBlock::PaintContent(QPainter& painter, const TextDefaults& defaults) co
 // and as thick as the thickest. A font that stands in for letters the block's font lacks
 // (Chinese, Japanese, Korean) may reach further below the baseline than the block's font, whose
 // underline would then run into its glyphs. The line is placed as Qt places its own.
-void TextBlock::PaintUnderline(QPainter& painter, QPointF baseline, const Segment& segment, const QColor& colour) const
+void TextBlock::PlaceUnderline(Segment& segment, const QFontMetricsF& metrics) const
 {
-    const QFontMetricsF metrics(font_);
     qreal offset = metrics.underlinePos();
     qreal thickness = metrics.lineWidth();
     QTextLayout layout(segment.Text, font_);
@@ -376,8 +378,14 @@ void TextBlock::PaintUnderline(QPainter& painter, QPointF baseline, const Segmen
     qreal below = std::ceil(offset) + 0.5;
     if (offset <= metrics.descent())
         below = std::min(below, metrics.descent() - 0.5);
-    painter.setPen(QPen(colour, thickness, Qt::SolidLine, Qt::FlatCap));
-    const qreal y = baseline.y() + below;
+    segment.UnderlineBelow = below;
+    segment.UnderlineThickness = thickness;
+}
+
+void TextBlock::PaintUnderline(QPainter& painter, QPointF baseline, const Segment& segment, const QColor& colour) const
+{
+    painter.setPen(QPen(colour, segment.UnderlineThickness, Qt::SolidLine, Qt::FlatCap));
+    const qreal y = baseline.y() + segment.UnderlineBelow;
     painter.drawLine(QLineF(std::floor(baseline.x()), y, std::floor(baseline.x() + segment.Width), y));
 }
 

@@ -70,6 +70,9 @@ private:
         qreal Width;
         qreal X = 0; // from the edge of the content where its line starts
         int Line = 0;
+        // A link's underline: how far below the baseline its middle lies, and how thick it is.
+        qreal UnderlineBelow = 0;
+        qreal UnderlineThickness = 0;
         bool Shown() const;
     };
     void CollectSegments(const QFontMetricsF& metrics);
@@ -80,6 +83,8 @@ private:
     // Where a segment lies in the content box: lines start at its left edge, or at its right
     // edge right to left.
     QRectF PlaceOf(const Segment& segment, const QRectF& content) const;
+    // Finds where a link segment's underline lies, once per layout rather than once per paint.
+    void PlaceUnderline(Segment& segment, const QFontMetricsF& metrics) const;
     void PaintUnderline(QPainter& painter, QPointF baseline, const Segment& segment, const QColor& colour) const;
 
     float fontSize_ = 0;
