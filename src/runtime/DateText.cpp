@@ -185,7 +185,7 @@ std::optional<WallTime> LocalWallTime(const IsoDateTime& written)
     utc.tm_mday = written.Written.Day.Day();
     utc.tm_hour = written.Written.Hour();
     utc.tm_min = written.Written.MinuteOfHour();
-    // A leap second belongs to the minute it ends.
+    // A leap second (:60) is the last second of its minute.
     utc.tm_sec = std::min(written.Second, 59);
     return FirstWallTimeAt(static_cast<int64_t>(timegm(&utc)) - *written.OffsetSeconds);
 }
