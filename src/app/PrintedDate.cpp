@@ -154,7 +154,17 @@ std::optional<QString> StrftimeDate(const runtime::Date& date, const QString& fo
 QString PrintedDateTime(const runtime::WallTime& time, const QString& format, const QLocale& locale)
 {
     const QDate day(time.Day.Year(), time.Day.Month(), time.Day.Day());
-    return runtime::WithAsciiDigits(locale.toString(QDateTime(day, QTime(time.Hour(), time.MinuteOfHour())), format));
+    const QTime clock(time.Hour(), time.MinuteOfHour());
+    // Built from the wall time, Qt takes a time shown twice as its second occurrence. The moment
+    // the clock first shows it names the zone ("t") of the time picked, as %Z does, wherever Qt
+    // reads that moment as the same wall time.
+    QDateTime moment(day, clock);
+    if (const std::optional<int64_t> instant = runtime::LocalInstant(time)) {
+        const QDateTime first = QDateTime::fromSecsSinceEpoch(*instant, Qt::LocalTime);
+        if (first.date() == day && first.time() == clock)
+            moment = first;
+    }
+    return runtime::WithAsciiDigits(locale.toString(moment, format));
 }
 
 std::optional<QString> StrftimeDateTime(const runtime::WallTime& time, const QString& format)

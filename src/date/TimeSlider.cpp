@@ -48,6 +48,15 @@ int32_t CycleLength(int32_t column, int32_t minuteStep)
     return column == slider::HourColumn ? 24 : column == slider::MinuteColumn ? MinutesPerHour / minuteStep : 2;
 }
 
+// Whether the row `distance` rows from the selected one would show a value that a nearer row
+// already shows, in a column of `cycle` values (two periods, or four minutes by 15). Rows are
+// filled outward from the selection, the next value below before the previous one above, so
+// that every value is shown once: by 15 from 00, the rows read "", 45, 00, 15, 30.
+bool RepeatsNearerRow(int32_t distance, int32_t cycle)
+{
+    return distance > 0 ? 2 * distance > cycle : -2 * distance >= cycle;
+}
+
 } // namespace
 
 TimeSlider::TimeSlider(slider::TimeSetup setup) : setup_(std::move(setup))
@@ -110,8 +119,7 @@ int32_t TimeSlider::CellValue(int32_t column, int32_t row) const
     TimeIndex(column);
     const int32_t distance = runtime::CheckedIndex(row, slider::RowCount) - slider::SelectedRow();
     const int32_t minute = selected_ ? selected_->Minute : 0;
-    // Two periods fill only the rows next to the selected one.
-    if (column == slider::PeriodColumn && (distance < -1 || distance > 1))
+    if (RepeatsNearerRow(distance, CycleLength(column, setup_.MinuteStep)))
         return NoValue;
     const int32_t shown = Moved(minute, column, distance, setup_.MinuteStep);
     switch (column) {

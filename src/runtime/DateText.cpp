@@ -7,6 +7,8 @@
 #include <QRegularExpression>
 #include <QString>
 
+#include <algorithm>
+#include <ctime>
 #include <vector>
 
 namespace runtime {
@@ -38,25 +40,48 @@ QString WithoutDirectionMarks(QString text)
     return text;
 }
 
-// A time after the date is ignored, but only a time: hours 00..23, minutes 00..59, seconds
-// 00..60 (a leap second), and a zone offset of hours and minutes.
+// Only a time of day: hours 00..23, minutes 00..59, seconds 00..60 (a leap second), and a zone
+// offset of hours and minutes.
 bool IsTimeOfDay(const QRegularExpressionMatch& match)
 {
     const auto part = [&](int index) { return match.captured(index).isEmpty() ? 0 : match.captured(index).toInt(); };
-    return part(4) < 24 && part(5) < 60 && part(6) <= 60 && part(7) < 24 && part(8) < 60;
+    return part(4) < 24 && part(5) < 60 && part(6) <= 60 && part(9) < 24 && part(10) < 60;
+}
+
+// What an ISO 8601 text writes: a date, and maybe a time after it.
+struct IsoParts {
+    IsoDateTime Parts;
+    bool HasTime = false;
+};
+
+// An offset of "+01", "+0100" or "-00:30" in seconds east of UTC, from its sign, hours and minutes.
+int32_t OffsetSeconds(const QString& sign, const QString& hours, const QString& minutes)
+{
+    const int32_t size = (hours.toInt() * MinutesPerHour + minutes.toInt()) * 60;
+    return sign == u'-' ? -size : size;
 }
 
 // ASCII digits only: a regular expression's \d would also take other scripts' digits, which
 // toInt does not read.
-std::optional<Date> FromIso(const QString& text)
+std::optional<IsoParts> FromIso(const QString& text)
 {
-    static const QRegularExpression iso(QStringLiteral(
+    static const QRegularExpression pattern(QStringLiteral(
         "^([0-9]{4})-([0-9]{2})-([0-9]{2})"
-        "(?:[T ]([0-9]{2}):([0-9]{2})(?::([0-9]{2})(?:[.,][0-9]+)?)?(?:Z|[+-]([0-9]{2})(?::?([0-9]{2}))?)?)?$"));
-    const QRegularExpressionMatch match = iso.match(text);
+        "(?:[T ]([0-9]{2}):([0-9]{2})(?::([0-9]{2})(?:[.,][0-9]+)?)? ?(?:(Z)|([+-])([0-9]{2})(?::?([0-9]{2}))?)?)?$"));
+    const QRegularExpressionMatch match = pattern.match(text);
     if (!match.hasMatch() || !IsTimeOfDay(match))
         return std::nullopt;
-    return DateOf(match.captured(1).toInt(), match.captured(2).toInt(), match.captured(3).toInt());
+    const std::optional<Date> day = DateOf(match.captured(1).toInt(), match.captured(2).toInt(), match.captured(3).toInt());
+    if (!day)
+        return std::nullopt;
+    IsoParts iso{{{*day, match.captured(4).toInt() * MinutesPerHour + match.captured(5).toInt()},
+                  match.captured(6).toInt(), std::nullopt},
+                 match.hasCaptured(4)};
+    if (match.hasCaptured(7))
+        iso.Parts.OffsetSeconds = 0;
+    else if (match.hasCaptured(8))
+        iso.Parts.OffsetSeconds = OffsetSeconds(match.captured(8), match.captured(9), match.captured(10));
+    return iso;
 }
 
 // The header's own form, "Tuesday December 8, 2026" or "2026年12月8日火曜日": the text must read
@@ -137,11 +162,32 @@ std::optional<Date> DateFromText(const std::string& text)
     const QString trimmed = WithoutDirectionMarks(QString::fromStdString(text)).trimmed();
     if (trimmed.isEmpty())
         return std::nullopt;
-    if (const std::optional<Date> date = FromIso(trimmed))
-        return date;
+    if (const std::optional<IsoParts> iso = FromIso(trimmed))
+        return iso->Parts.Written.Day;
     if (const std::optional<Date> date = FromHeader(trimmed))
         return date;
     return FromFormats(trimmed);
+}
+
+std::optional<IsoDateTime> IsoDateTimeFromText(const std::string& text)
+{
+    const std::optional<IsoParts> iso = FromIso(WithoutDirectionMarks(QString::fromStdString(text)).trimmed());
+    return iso && iso->HasTime ? std::optional(iso->Parts) : std::nullopt;
+}
+
+std::optional<WallTime> LocalWallTime(const IsoDateTime& written)
+{
+    if (!written.OffsetSeconds)
+        return written.Written;
+    std::tm utc{};
+    utc.tm_year = written.Written.Day.Year() - 1900;
+    utc.tm_mon = written.Written.Day.Month() - 1;
+    utc.tm_mday = written.Written.Day.Day();
+    utc.tm_hour = written.Written.Hour();
+    utc.tm_min = written.Written.MinuteOfHour();
+    // A leap second (:60) is the last second of its minute.
+    utc.tm_sec = std::min(written.Second, 59);
+    return FirstWallTimeAt(static_cast<int64_t>(timegm(&utc)) - *written.OffsetSeconds);
 }
 
 std::string FoldedForMatching(const std::string& text)

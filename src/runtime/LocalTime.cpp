@@ -70,4 +70,17 @@ std::optional<std::tm> LocalParts(const WallTime& time)
     return local;
 }
 
+std::optional<WallTime> FirstWallTimeAt(int64_t instant)
+{
+    const std::time_t moment = static_cast<std::time_t>(instant);
+    std::tm local{};
+    if (!localtime_r(&moment, &local) || local.tm_year + 1900 < Date::MinYear || local.tm_year + 1900 > Date::MaxYear)
+        return std::nullopt;
+    const WallTime time{Date::FromParts(local.tm_year + 1900, local.tm_mon + 1, local.tm_mday),
+                        local.tm_hour * MinutesPerHour + local.tm_min};
+    if (LocalInstant(time) != instant - local.tm_sec)
+        return std::nullopt;
+    return time;
+}
+
 } // namespace runtime

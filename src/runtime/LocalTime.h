@@ -35,4 +35,9 @@ std::optional<int64_t> LocalInstant(const WallTime& time);
 /// daylight saving flag of that moment, for strftime; nothing when the clock skips it.
 std::optional<std::tm> LocalParts(const WallTime& time);
 
+/// The wall time the local clock shows, to the minute, at `instant` (seconds since 1970 UTC);
+/// nothing when that is not the first moment of its minute that the clock shows it (a time shown
+/// twice, seen the second time) or the day lies outside the calendar.
+std::optional<WallTime> FirstWallTimeAt(int64_t instant);
+
 } // namespace runtime

@@ -245,7 +245,10 @@ public:
     }
     QVariant maximumValue() const override
     {
-        return column_ == slider::HourColumn ? (TwelveHours() ? 12 : 23) : column_ == slider::MinuteColumn ? 59 : 1;
+        // The last minute is the last step of the hour: 45 by 15.
+        if (column_ == slider::MinuteColumn)
+            return runtime::MinutesPerHour - Time().Setup().MinuteStep;
+        return column_ == slider::HourColumn ? (TwelveHours() ? 12 : 23) : 1;
     }
     QVariant minimumValue() const override { return TwelveHours() ? 1 : 0; }
     QVariant minimumStepSize() const override

@@ -12,6 +12,7 @@
 #include "platform/Messages.h"
 #include "runtime/ClockStyle.h"
 #include "runtime/DateText.h"
+#include "runtime/LocalTime.h"
 #include "runtime/RuntimeError.h"
 
 #include <vector>
@@ -125,11 +126,16 @@ QPoint Form1::ContextMenuPosition(LPARAM at) const
 }
 
 // The date on the clipboard and the time after it, if the text has one the window would take:
-// "2026-12-06T21:05", "2026-12-06 21:05", or the header's form. The time goes down to the step
-// before it, as a start does.
+// "2026-12-06T21:05", "2026-12-06 21:05", with seconds or a zone ("2026-12-06T21:05:30Z"), or the
+// header's form. The time goes down to the step before it, as a start does. A time that the
+// window cannot take, or a moment that the local clock cannot name, takes nothing of the text.
 std::optional<runtime::WallTime> Form1::PastableTime() const
 {
     const std::string text = GetClipboardText();
+    if (const std::optional<runtime::IsoDateTime> written = runtime::IsoDateTimeFromText(text)) {
+        const std::optional<runtime::WallTime> local = runtime::LocalWallTime(*written);
+        return local ? TakenTime(local->Day, local->Minute) : std::nullopt;
+    }
     std::optional<runtime::Date> date;
     std::optional<int32_t> minute;
     // The time is what follows the last space or "T" after which the rest reads as a time.
@@ -143,8 +149,14 @@ std::optional<runtime::WallTime> Form1::PastableTime() const
         date = runtime::DateFromText(text);
     if (!date)
         return std::nullopt;
+    return TakenTime(*date, minute);
+}
+
+// `date` at `minute` down to the step, or at the time kept without one, if the window takes it.
+std::optional<runtime::WallTime> Form1::TakenTime(const runtime::Date& date, std::optional<int32_t> minute) const
+{
     try {
-        const runtime::Date day = slider::SelectedDateFor(date->Month(), date->Day(), date->Year(), SelectableRange());
+        const runtime::Date day = slider::SelectedDateFor(date.Month(), date.Day(), date.Year(), SelectableRange());
         const int32_t kept = SelectedTime().Minute;
         const runtime::WallTime time{day, minute ? *minute - *minute % time_->Setup().MinuteStep : kept};
         if (minute && !time_->Takes(time))

@@ -1,10 +1,10 @@
 // Typing a value into the focused column. Characters typed within a second of each other form
 // one entry: four digits select a year; digits select a day, a month, an hour or a minute as
 // soon as they name one; letters select the first month (or AM/PM) whose name, as the column
-// shows it, begins with them, in any case and without regard to accents, and the same letter
-// again moves on to the next name that begins with it, as list boxes do. Backspace takes back
-// the last character and selects what remains. Every change of the date goes through SetDate,
-// and of the time through the time columns' SetTime.
+// shows it, begins with them, in any case and without regard to accents ("a" and "p" in every
+// language too), and the same letter again moves on to the next name that begins with it, as
+// list boxes do. Backspace takes back the last character and selects what remains. Every change
+// of the date goes through SetDate, and of the time through the time columns' SetTime.
 
 #include "window/Form1.h"
 
@@ -19,6 +19,7 @@
 #include <QChar>
 #include <QString>
 
+#include <algorithm>
 #include <array>
 #include <vector>
 
@@ -54,17 +55,24 @@ std::string Utf8(const std::u32string& characters)
     return QString::fromUcs4(characters.data(), static_cast<qsizetype>(characters.size())).toStdString();
 }
 
-// The names a column can be typed by: the months, or the two halves of the day.
-std::vector<std::string> NamesOf(int32_t column)
+// The names a column can be typed by, each value's in turn: the months, or the two halves of
+// the day. A half of the day also answers to "AM" and "PM", so that "a" and "p" select it on
+// every 12-hour clock, whatever words and script the language writes it in.
+std::vector<std::vector<std::string>> NamesOf(int32_t column)
 {
-    std::vector<std::string> names;
+    std::vector<std::vector<std::string>> names;
     if (column == slider::MonthColumn)
         for (int32_t month = 1; month <= 12; ++month)
-            names.push_back(runtime::FoldedForMatching(runtime::MonthName(month)));
+            names.push_back({runtime::FoldedForMatching(runtime::MonthName(month))});
     else
         for (int32_t period = 0; period < 2; ++period)
-            names.push_back(runtime::FoldedForMatching(runtime::PeriodName(period)));
+            names.push_back({runtime::FoldedForMatching(runtime::PeriodName(period)), period == 0 ? "am" : "pm"});
     return names;
+}
+
+bool AnyStartsWith(const std::vector<std::string>& names, const std::string& typed)
+{
+    return std::any_of(names.begin(), names.end(), [&](const std::string& name) { return name.starts_with(typed); });
 }
 
 } // namespace
@@ -199,7 +207,7 @@ bool Form1::SelectTypedName(int32_t column)
 {
     const std::string typed = runtime::FoldedForMatching(Utf8(typed_.Characters));
     const std::array<int32_t, slider::ColumnCount>& start = typed_.Start;
-    const std::vector<std::string> names = NamesOf(column);
+    const std::vector<std::vector<std::string>> names = NamesOf(column);
     const auto select = [&](int32_t index) {
         if (column == slider::MonthColumn)
             SetDate(index + 1, start[slider::DayColumn], start[slider::YearColumn]);
@@ -208,7 +216,7 @@ bool Form1::SelectTypedName(int32_t column)
     };
     const int32_t count = static_cast<int32_t>(names.size());
     for (int32_t index = 0; index < count; ++index) {
-        if (names[static_cast<size_t>(index)].starts_with(typed)) {
+        if (AnyStartsWith(names[static_cast<size_t>(index)], typed)) {
             select(index);
             return true;
         }
@@ -223,7 +231,7 @@ bool Form1::SelectTypedName(int32_t column)
                                                            : SelectedTime().Minute / (12 * 60);
     for (int32_t step = 1; step <= count; ++step) {
         const int32_t index = (selected + step) % count;
-        if (names[static_cast<size_t>(index)].starts_with(first)) {
+        if (AnyStartsWith(names[static_cast<size_t>(index)], first)) {
             select(index);
             return true;
         }

@@ -283,6 +283,7 @@ private:
     void SelectNow();
     bool SelectTypedTime(int32_t column);
     std::optional<runtime::WallTime> PastableTime() const;
+    std::optional<runtime::WallTime> TakenTime(const runtime::Date& date, std::optional<int32_t> minute) const;
     void PasteDateAndTime();
     std::string IsoText() const;
     void ShowRefusedTimes();

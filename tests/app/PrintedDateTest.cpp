@@ -81,4 +81,5 @@ TEST(PrintedDate, WritesTheTimeWithTheOffsetOfItsMoment)
         EXPECT_EQ(app::StrftimeDateTime(c.time, c.format).value_or("(skipped)").toStdString(), c.printed) << c.format;
     EXPECT_EQ(app::PrintedDateTime({Ymd(2026, 12, 6), 21 * 60 + 5}, "yyyy-MM-dd HH:mm h AP").toStdString(),
               "2026-12-06 21:05 9 PM");
+    EXPECT_EQ(app::PrintedDateTime({Ymd(2026, 10, 25), 2 * 60 + 30}, "HH:mm t").toStdString(), "02:30 CEST");
 }

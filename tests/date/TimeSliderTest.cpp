@@ -132,3 +132,22 @@ TEST(TimeSlider, FindsTheNearestTimeItTakes)
     ASSERT_TRUE(fallBack.has_value());
     EXPECT_EQ(fallBack->tm_gmtoff, 7200);
 }
+
+// A column of fewer values than rows shows each once, outward from the selection, below first.
+TEST(TimeSlider, ShowsEveryValueOfAColumnOnce)
+{
+    const struct {
+        int step, column, selected;
+        const char* rows;
+    } cases[] = {{30, slider::MinuteColumn, 30, "||30|00|"}, {20, slider::MinuteColumn, 20, "|00|20|40|"},
+                 {15, slider::MinuteColumn, 0, "|45|00|15|30"}, {12, slider::MinuteColumn, 0, "36|48|00|12|24"},
+                 {1, slider::PeriodColumn, Minute(9, 5), "||AM|PM|"}, {1, slider::PeriodColumn, Minute(21, 5), "||PM|AM|"}};
+    for (const auto& c : cases) {
+        TimeSlider time({c.step, runtime::ClockStyle{true}, {Ymd(1000, 1, 1), 0}, {Ymd(9997, 12, 31), 1439}});
+        time.SetTime({Ymd(2026, 12, 6), c.selected});
+        std::string rows;
+        for (int row = 0; row < 5; ++row)
+            rows += (row > 0 ? "|" : "") + time.CellText(c.column, row);
+        EXPECT_EQ(rows, c.rows) << c.step << " " << c.column;
+    }
+}

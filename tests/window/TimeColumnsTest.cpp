@@ -4,11 +4,13 @@
 #include "platform/Keyboard.h"
 #include "platform/Messages.h"
 #include "runtime/Clock.h"
+#include "runtime/Locale.h"
 #include "support/TestEnvironment.h"
 #include "window/TestForm.h"
 
 #include <QAccessible>
 #include <QAccessibleValueInterface>
+#include <QLocale>
 
 #include <functional>
 
@@ -18,6 +20,8 @@ using namespace platform;
 // 2026 at 9:05 PM, the moment now 10:42 AM; each case starts afresh and ends in one ISO text.
 TEST(TimeColumns, KeysPastesAndTheMenuChangeTheTimeAndCopyIt)
 {
+    ::setenv("TZ", "Europe/Berlin", 1);
+    ::tzset();
     runtime::UseMinuteOfDay([] { return 10 * 60 + 42; });
     std::string clipboard;
     UseClipboardSource([&] { return clipboard; });
@@ -59,6 +63,11 @@ TEST(TimeColumns, KeysPastesAndTheMenuChangeTheTimeAndCopyIt)
         {"a pasted date keeps the time", [&](TestForm& f) { paste(f, "2026-12-25"); }, "2026-12-25T21:05"},
         {"a pasted time that is no time changes nothing", [&](TestForm& f) { paste(f, "2026-12-24 25:30"); },
          "2026-12-06T21:05"},
+        {"seconds select their minute", [&](TestForm& f) { paste(f, "2027-01-15 07:45:59.9"); }, "2027-01-15T07:45"},
+        {"a zone its moment", [&](TestForm& f) { paste(f, "2027-01-15T23:30-05:00"); }, "2027-01-16T05:30"},
+        {"UTC", [&](TestForm& f) { paste(f, "2026-10-25T00:30Z"); }, "2026-10-25T02:30"},
+        {"a repeated time seen the second time", [&](TestForm& f) { paste(f, "2026-10-25T01:30Z"); }, "2026-12-06T21:05"},
+        {"a skipped time", [&](TestForm& f) { paste(f, "2026-03-29T02:30:00"); }, "2026-12-06T21:05"},
         {"Now selects today at the time of the moment", [&](TestForm& f) { pick(f, 4); }, "2026-12-07T10:42"},
     };
     for (const auto& c : cases) {
@@ -77,6 +86,8 @@ TEST(TimeColumns, KeysPastesAndTheMenuChangeTheTimeAndCopyIt)
     }
     UseClipboardSource(nullptr);
     runtime::UseMinuteOfDay(nullptr);
+    ::unsetenv("TZ");
+    ::tzset();
 }
 
 // Screen readers read the time columns as spin buttons after the date's, named and valued.
@@ -97,7 +108,29 @@ TEST(TimeColumns, ReadAsNamedSpinButtonsAfterTheDate)
         EXPECT_EQ(spin->text(QAccessible::Name), names[part]);
         EXPECT_EQ(spin->text(QAccessible::Value), values[part]);
     }
+    EXPECT_EQ(window->child(5)->valueInterface()->maximumValue().toInt(), 45) << "the last step of the hour";
     window->child(5)->valueInterface()->setCurrentValue(45);
     EXPECT_EQ(form.SelectedTime().Minute, 21 * 60 + 45);
     form.Form_Unload();
+}
+
+// In every 12-hour language "a" and "p" select the morning and the afternoon, as its own words do.
+TEST(TimeColumns, AAndPSelectTheHalfOfTheDayInEveryLanguage)
+{
+    const struct {
+        const char* language;
+        char32_t typed;
+        int from, to;
+    } cases[] = {{"ko_KR", U'a', 21, 9}, {"zh_TW", U'P', 9, 21}, {"ar_EG", U'a', 21, 9}, {"ar_EG", U'p', 9, 21}};
+    for (const auto& c : cases) {
+        runtime::UseLocale(QLocale(c.language));
+        TestForm form;
+        form.SetTimeColumns({1, runtime::CurrentClockStyle(), {Ymd(1000, 1, 1), 0}, {Ymd(9997, 12, 31), 1439}}, c.from * 60);
+        form.Form_Load();
+        for (int tab = 0; tab < 6 && form.FocusedColumn() != slider::PeriodColumn; ++tab)
+            SendMessageA(form.hWnd(), WM_KEYDOWN, VK_TAB, 1);
+        SendMessageA(form.hWnd(), WM_CHAR, c.typed, 1);
+        EXPECT_EQ(form.SelectedTime().Hour(), c.to) << c.language << " typed " << static_cast<uint32_t>(c.typed);
+    }
+    runtime::UseLocale(QLocale(QLocale::English, QLocale::UnitedStates));
 }
