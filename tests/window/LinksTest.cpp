@@ -106,3 +106,57 @@ TEST_F(Links, AClickOnTheWindowReachesTheHandlerByName)
     EXPECT_EQ(form.Selected(), "1/1/2026");
     EXPECT_EQ(form.DateHeader()->Text(), "Thursday January 1, 2026");
 }
+
+// With bounds, a link whose date lies outside them is dimmed and its click changes nothing;
+// without bounds every link keeps the design's colour. Resting on a link names its date.
+TEST(LinkBounds, LinksOutsideTheBoundsAreDimmedAndEachNamesItsDate)
+{
+    const FixedToday today(Ymd(2026, 12, 9));
+    const auto dimmedLinks = [](const TestForm& form) {
+        std::string dimmed;
+        for (int index = 0; index < 9; ++index)
+            dimmed += static_cast<uint32_t>(
+                          std::dynamic_pointer_cast<Hyperlink>(form.SpecialDateLink(index))->Foreground()->Color()) >>
+                                  24 ==
+                              0xFF
+                          ? '-'
+                          : 'x';
+        return dimmed;
+    };
+    TestForm unbounded;
+    unbounded.Form_Load();
+    EXPECT_EQ(dimmedLinks(unbounded), "---------");
+
+    TestForm bounded;
+    bounded.SetSelectableRange({Ymd(2026, 12, 10), Ymd(2026, 12, 31)});
+    bounded.SetStartDate(Ymd(2026, 12, 20));
+    bounded.Form_Load();
+    EXPECT_EQ(dimmedLinks(bounded), "x-xx-xxxx");
+    const auto click = [&bounded](int index) {
+        bounded.MarkupLabel1()->UpdateLayout();
+        const QPointF at = bounded.SpecialDateLink(index)->Bounds().center();
+        bounded.MarkupLabel1()->MouseDown(at);
+        bounded.MarkupLabel1()->MouseUp(at);
+    };
+    click(2);
+    EXPECT_EQ(bounded.Selected(), "12/20/2026") << "a click on a dimmed link changes nothing";
+    click(1);
+    EXPECT_EQ(bounded.Selected(), "12/10/2026");
+
+    const struct {
+        int link;
+        std::string tip;
+    } rests[] = {
+        {1, "Tomorrow, Thursday December 10, 2026"},
+        {2, "Yesterday, Tuesday December 8, 2026"},
+        {-1, ""},
+    };
+    for (const auto& rest : rests) {
+        bounded.MarkupLabel1()->UpdateLayout();
+        bounded.MarkupLabel1()->MouseMove(rest.link >= 0 ? bounded.SpecialDateLink(rest.link)->Bounds().center()
+                                                         : QPointF(1, 1));
+        EXPECT_EQ(bounded.PointerTip(), rest.tip) << "link " << rest.link;
+    }
+    bounded.Form_Unload();
+    unbounded.Form_Unload();
+}
