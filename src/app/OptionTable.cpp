@@ -64,7 +64,8 @@ QString IgnoredHelp()
             names << QStringLiteral("--") + QLatin1String(option.Name);
     const QString text =
         QCoreApplication::translate("CommandLine", "Accepted and ignored: %1.").arg(names.join(QStringLiteral(", ")));
-    return QStringLiteral("  ") + Wrapped(text, HelpWidth - 4).join(QStringLiteral("\n    ")) + u'\n';
+    // A paragraph of its own, unindented, so that no line of it reads as an option's.
+    return u'\n' + Wrapped(text, HelpWidth).join(u'\n') + u'\n';
 }
 
 // One call a script can start from, and where the rest is told.
