@@ -2,7 +2,6 @@
 #include "app/OptionTable.h"
 #include "support/TestEnvironment.h"
 
-#include <QRegularExpression>
 #include <QTemporaryFile>
 
 #include <initializer_list>
@@ -384,15 +383,12 @@ TEST(CommandLine, ReadsTheDescriptionsOfDaysAsThePickerPrintsTheDatesInAnyCodese
 TEST(CommandLine, HelpGathersTheIgnoredOptionsAndEndsWithAnExample)
 {
     const QString help = Read({QStringLiteral("datepicker"), QStringLiteral("--help")}).text;
-    const QString ignored = help.section(QStringLiteral("Accepted and ignored: "), 1).section(u'.', 0, 0);
+    const QString ignored = help.section(QStringLiteral("Accepted and ignored: "), 1).section(u'.', 0, 0) + u',';
     EXPECT_EQ(help.count(QStringLiteral("Accepted and ignored")), 1);
-    for (const app::OptionDeclaration& option : app::OptionTable()) {
-        const bool isIgnored = std::string_view(option.Description) == "Accepted and ignored.";
-        EXPECT_EQ(ignored.contains(QRegularExpression(QStringLiteral("--%1(,|$)").arg(option.Name))), isIgnored)
+    for (const app::OptionDeclaration& option : app::OptionTable())
+        EXPECT_EQ(ignored.contains(QStringLiteral("--%1,").arg(option.Name)),
+                  std::string_view(option.Description) == "Accepted and ignored.")
             << option.Name;
-    }
-    const QStringList ending = help.trimmed().split(u'\n').mid(help.trimmed().count(u'\n') - 3);
-    EXPECT_EQ(ending.value(0), "Examples:");
-    EXPECT_TRUE(ending.value(1).startsWith("  $ day=$(datepicker --print")) << ending.value(1).toStdString();
-    EXPECT_TRUE(ending.value(3).endsWith("man datepicker")) << ending.value(3).toStdString();
+    EXPECT_TRUE(help.endsWith("Examples:\n  $ day=$(datepicker --print --title \"Delivery day\") || exit 1\n\n"
+                              "The keys, the exit statuses and more: man datepicker\n"));
 }

@@ -30,23 +30,16 @@ TEST(RunPicker, ShowsEachButtonsCaptionAsGivenEvenEmpty)
 TEST(RunPicker, TitlesADialogByWhatItAsksFor)
 {
     const std::pair<const char*, const char*> cases[] = {
-        {"", "Form1"},
-        {"--print", "Select a date"},
-        {"--calendar", "Select a date"},
-        {"--calendar --time", "Select a date and time"},
-        {"--time", "Select a date and time"},
-        {"--print --title=Delivery", "Delivery"},
-        {"--title=Datumsauswahl", "Datumsauswahl"},
-    };
+        {"", "Form1"}, {"--print", "Select a date"}, {"--calendar", "Select a date"},
+        {"--calendar --time", "Select a date and time"}, {"--time", "Select a date and time"},
+        {"--print --title=Delivery", "Delivery"}, {"--title=Date", "Date"}};
     for (const auto& [arguments, expected] : cases) {
-        QStringList line{QStringLiteral("datepicker")};
-        if (*arguments)
-            line += QString::fromLatin1(arguments).split(u' ');
         std::string caption;
-        RunPicker(app::ParseCommandLine(line).options, [&](Form1& form) {
-            caption = form.Caption();
-            QTimer::singleShot(0, [&form] { form.EndDialog(DialogResult::Cancel); });
-        });
+        RunPicker(app::ParseCommandLine(QStringLiteral("datepicker %1").arg(arguments).split(u' ', Qt::SkipEmptyParts)).options,
+                  [&](Form1& form) {
+                      caption = form.Caption();
+                      QTimer::singleShot(0, [&form] { form.EndDialog(DialogResult::Cancel); });
+                  });
         EXPECT_EQ(caption, expected) << arguments;
     }
 }

@@ -100,29 +100,22 @@ TEST_F(Keyboard, UpAndDownStepTheFocusedColumnWithinItsCycle)
 // first, and the focus ring shows from then on; Tab still starts on that column.
 TEST(FirstKey, ActsOnTheColumnTheLanguageWritesFirst)
 {
-    const struct {
-        const char* language;
-        int key;
-        const char* typed;
-        const char* selected;
-    } cases[] = {
-        {"en_US", VK_DOWN, "", "7/10/2025"}, {"en_US", VK_UP, "", "5/10/2025"},
-        {"de_DE", VK_DOWN, "", "6/11/2025"}, {"ja_JP", VK_DOWN, "", "6/10/2026"},
-        {"ja_JP", 0, "1987", "6/10/1987"},  {"en_US", 0, "aug", "8/10/2025"},
-        {"en_US", VK_TAB, "", "6/10/2025"},
-    };
-    for (const auto& c : cases) {
-        runtime::UseLocale(QLocale(c.language));
+    const std::tuple<const char*, int, const char*, const char*> cases[] = {
+        {"en_US", VK_DOWN, "", "7/10/2025"}, {"en_US", VK_UP, "", "5/10/2025"},   {"de_DE", VK_DOWN, "", "6/11/2025"},
+        {"ja_JP", VK_DOWN, "", "6/10/2026"}, {"ja_JP", 0, "1987", "6/10/1987"}, {"en_US", 0, "aug", "8/10/2025"},
+        {"en_US", VK_TAB, "", "6/10/2025"}};
+    for (const auto& [language, key, typed, selected] : cases) {
+        runtime::UseLocale(QLocale(language));
         TestForm each;
         each.Form_Load();
         each.Select(6, 10, 2025);
         EXPECT_EQ(each.MarkupLabel1()->FocusElement(), nullptr) << "no ring before a key";
-        if (c.key)
-            SendMessageA(each.hWnd(), WM_KEYDOWN, static_cast<WPARAM>(c.key), 1);
-        for (const char* character = c.typed; *character; ++character)
+        if (key)
+            SendMessageA(each.hWnd(), WM_KEYDOWN, static_cast<WPARAM>(key), 1);
+        for (const char* character = typed; *character; ++character)
             SendMessageA(each.hWnd(), WM_CHAR, static_cast<WPARAM>(*character), 1);
-        EXPECT_EQ(each.Selected(), c.selected) << c.language << " key " << c.key << " typed " << c.typed;
-        EXPECT_EQ(each.MarkupLabel1()->FocusElement(), each.ColumnGrid(each.ColumnAtStop(0))) << c.language;
+        EXPECT_EQ(each.Selected(), selected) << language << " key " << key << " typed " << typed;
+        EXPECT_EQ(each.MarkupLabel1()->FocusElement(), each.ColumnGrid(each.ColumnAtStop(0))) << language;
     }
     runtime::UseLocale(QLocale(QLocale::English, QLocale::UnitedStates));
 }

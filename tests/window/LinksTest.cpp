@@ -112,51 +112,34 @@ TEST_F(Links, AClickOnTheWindowReachesTheHandlerByName)
 TEST(LinkBounds, LinksOutsideTheBoundsAreDimmedAndEachNamesItsDate)
 {
     const FixedToday today(Ymd(2026, 12, 9));
-    const auto dimmedLinks = [](const TestForm& form) {
-        std::string dimmed;
-        for (int index = 0; index < 9; ++index)
-            dimmed += static_cast<uint32_t>(
-                          std::dynamic_pointer_cast<Hyperlink>(form.SpecialDateLink(index))->Foreground()->Color()) >>
-                                  24 ==
-                              0xFF
-                          ? '-'
-                          : 'x';
-        return dimmed;
-    };
-    TestForm unbounded;
-    unbounded.Form_Load();
-    EXPECT_EQ(dimmedLinks(unbounded), "---------");
-
-    TestForm bounded;
+    TestForm unbounded, bounded;
     bounded.SetSelectableRange({Ymd(2026, 12, 10), Ymd(2026, 12, 31)});
     bounded.SetStartDate(Ymd(2026, 12, 20));
-    bounded.Form_Load();
-    EXPECT_EQ(dimmedLinks(bounded), "x-xx-xxxx");
-    const auto click = [&bounded](int index) {
-        bounded.MarkupLabel1()->UpdateLayout();
-        const QPointF at = bounded.SpecialDateLink(index)->Bounds().center();
-        bounded.MarkupLabel1()->MouseDown(at);
-        bounded.MarkupLabel1()->MouseUp(at);
-    };
-    click(2);
-    EXPECT_EQ(bounded.Selected(), "12/20/2026") << "a click on a dimmed link changes nothing";
-    click(1);
-    EXPECT_EQ(bounded.Selected(), "12/10/2026");
-
-    const struct {
-        int link;
-        std::string tip;
-    } rests[] = {
-        {1, "Tomorrow, Thursday December 10, 2026"},
-        {2, "Yesterday, Tuesday December 8, 2026"},
-        {-1, ""},
-    };
-    for (const auto& rest : rests) {
-        bounded.MarkupLabel1()->UpdateLayout();
-        bounded.MarkupLabel1()->MouseMove(rest.link >= 0 ? bounded.SpecialDateLink(rest.link)->Bounds().center()
-                                                         : QPointF(1, 1));
-        EXPECT_EQ(bounded.PointerTip(), rest.tip) << "link " << rest.link;
+    for (auto [form, dimmed] : {std::pair{&unbounded, "---------"}, std::pair{&bounded, "x-xx-xxxx"}}) {
+        form->Form_Load();
+        std::string shown;
+        for (int index = 0; index < 9; ++index)
+            shown += static_cast<uint32_t>(As<Hyperlink>(form->SpecialDateLink(index))->Foreground()->Color()) < 0xFF000000u
+                         ? 'x'
+                         : '-';
+        EXPECT_EQ(shown, dimmed);
     }
-    bounded.Form_Unload();
-    unbounded.Form_Unload();
+    // A click on dimmed Yesterday, a rest on it and on Tomorrow, then a click on Tomorrow.
+    const std::tuple<int, bool, std::string, const char*> steps[] = {
+        {2, true, "Yesterday, Tuesday December 8, 2026", "12/20/2026"},
+        {1, false, "Tomorrow, Thursday December 10, 2026", "12/20/2026"},
+        {1, true, "Tomorrow, Thursday December 10, 2026", "12/10/2026"}};
+    for (const auto& [link, click, tip, selected] : steps) {
+        bounded.MarkupLabel1()->UpdateLayout();
+        const QPointF at = bounded.SpecialDateLink(link)->Bounds().center();
+        bounded.MarkupLabel1()->MouseMove(at);
+        EXPECT_EQ(bounded.PointerTip(), tip);
+        if (click) {
+            bounded.MarkupLabel1()->MouseDown(at);
+            bounded.MarkupLabel1()->MouseUp(at);
+        }
+        EXPECT_EQ(bounded.Selected(), selected) << "link " << link;
+    }
+    bounded.MarkupLabel1()->MouseMove(QPointF(1, 1));
+    EXPECT_EQ(bounded.PointerTip(), "");
 }
