@@ -19,11 +19,9 @@ done <<'CASES'
 --print-xid = pi|picked.txt
 --print-xid |
 --kill-p|--kill-parent= (no space)
---expander = |
 --text-align |left center right fill
 --text-align = ce|center
 --timeout-indicator b|bottom
 --details |picked.txt
---title = |
 CASES
 exit "$failed"
