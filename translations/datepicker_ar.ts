@@ -32,10 +32,6 @@
         <translation>آخر تاريخ يمكن اختياره.</translation>
     </message>
     <message>
-        <source>The window title (default Form1).</source>
-        <translation>عنوان النافذة (الافتراضي Form1).</translation>
-    </message>
-    <message>
         <source>Unexpected argument &apos;%1&apos;.</source>
         <translation>وسيط غير متوقع «%1».</translation>
     </message>
@@ -46,10 +42,6 @@
     <message>
         <source>--format is empty; give a Qt date format such as yyyy-MM-dd</source>
         <translation>--format فارغ؛ حدّد صيغة تاريخ Qt مثل yyyy-MM-dd</translation>
-    </message>
-    <message>
-        <source>--format &quot;%1&quot; holds a %; --format takes a Qt date format such as yyyy-MM-dd, not the %Y-%m-%d of strftime</source>
-        <translation>--format «%1» يحوي %؛ يأخذ --format صيغة تاريخ Qt مثل yyyy-MM-dd، لا صيغة %Y-%m-%d الخاصة بـ strftime</translation>
     </message>
     <message>
         <source>--format &quot;%1&quot; opens a quote that it does not close</source>
@@ -136,10 +128,6 @@
         <translation>أصغر ارتفاع للنافذة بالبكسل.</translation>
     </message>
     <message>
-        <source>Accepted and ignored.</source>
-        <translation>يُقبل ويُتجاهل.</translation>
-    </message>
-    <message>
         <source>Options:</source>
         <translation>خيارات:</translation>
     </message>
@@ -178,10 +166,6 @@
     <message>
         <source>--%1 &quot;%2&quot; is not a whole number from 0 up</source>
         <translation>--%1 «%2» ليس عددًا صحيحًا من 0 فما فوق</translation>
-    </message>
-    <message>
-        <source>ignored what is no option: %1</source>
-        <translation>جرى تجاهل ما ليس خيارًا: %1</translation>
     </message>
     <message>
         <source>Add a button in place of Cancel and OK, repeatable. It ends with status ID and prints the date when ID is even; an ID that is no number is a command to run.</source>
@@ -326,6 +310,46 @@
     <message>
         <source>With --time, offer only every so many minutes (1 to 30, dividing 60).</source>
         <translation>مع --time، يعرض فقط الدقائق التي هي مضاعفات هذا العدد (من 1 إلى 30، من قواسم 60).</translation>
+    </message>
+    <message>
+        <source>--%1 &quot;%2&quot; holds a time of day, which needs --time; without it give a date in the form YYYY-MM-DD</source>
+        <translation>--%1 «%2» يحوي وقتًا من اليوم، وهذا يتطلب --time؛ من دونه أعطِ تاريخًا بالصيغة YYYY-MM-DD</translation>
+    </message>
+    <message>
+        <source>ignored these words, which are not options: %1</source>
+        <translation>جرى تجاهل هذه الكلمات لأنها ليست خيارات: %1</translation>
+    </message>
+    <message>
+        <source>Accepted and ignored: %1.</source>
+        <translation>مقبولة ومتجاهَلة: %1.</translation>
+    </message>
+    <message>
+        <source>Examples:</source>
+        <translation>أمثلة:</translation>
+    </message>
+    <message>
+        <source>Delivery day</source>
+        <translation>يوم التسليم</translation>
+    </message>
+    <message>
+        <source>The keys, the exit statuses and more: man %1</source>
+        <translation>المفاتيح وحالات الخروج والمزيد: man %1</translation>
+    </message>
+    <message>
+        <source>The window title (default &quot;Select a date&quot; in a dialog, Form1 in the window alone).</source>
+        <translation>عنوان النافذة (الافتراضي «اختر تاريخًا» في مربع حوار، وForm1 في النافذة وحدها).</translation>
+    </message>
+    <message>
+        <source>--format &quot;%1&quot; holds a %, but --format takes a Qt date format such as yyyy-MM-dd; for strftime&apos;s % fields use --date-format &quot;%1&quot;</source>
+        <translation>--format «%1» يحوي %، لكن --format يأخذ صيغة تاريخ Qt مثل yyyy-MM-dd؛ لحقول % الخاصة بـ strftime استخدم --date-format «%1»</translation>
+    </message>
+    <message>
+        <source>unknown option %1 (see --help)</source>
+        <translation>خيار غير معروف %1 (انظر --help)</translation>
+    </message>
+    <message>
+        <source>unknown option %1; did you mean %2? (see --help)</source>
+        <translation>خيار غير معروف %1؛ هل تقصد %2؟ (انظر --help)</translation>
     </message>
 </context>
 <context>
@@ -484,6 +508,14 @@
     <message>
         <source>the text could not be written: %1</source>
         <translation>تعذّرت كتابة النص: %1</translation>
+    </message>
+    <message>
+        <source>Select a date and time</source>
+        <translation>اختر تاريخًا ووقتًا</translation>
+    </message>
+    <message>
+        <source>Select a date</source>
+        <translation>اختر تاريخًا</translation>
     </message>
 </context>
 <context>

@@ -32,10 +32,6 @@
         <translation>Последната дата, която може да бъде избрана.</translation>
     </message>
     <message>
-        <source>The window title (default Form1).</source>
-        <translation>Заглавието на прозореца (стандартно Form1).</translation>
-    </message>
-    <message>
         <source>Unexpected argument &apos;%1&apos;.</source>
         <translation>Неочакван аргумент „%1“.</translation>
     </message>
@@ -46,10 +42,6 @@
     <message>
         <source>--format is empty; give a Qt date format such as yyyy-MM-dd</source>
         <translation>--format е празен; задайте формат за дата на Qt, например yyyy-MM-dd</translation>
-    </message>
-    <message>
-        <source>--format &quot;%1&quot; holds a %; --format takes a Qt date format such as yyyy-MM-dd, not the %Y-%m-%d of strftime</source>
-        <translation>--format „%1“ съдържа %; --format приема формат за дата на Qt, например yyyy-MM-dd, а не %Y-%m-%d на strftime</translation>
     </message>
     <message>
         <source>--format &quot;%1&quot; opens a quote that it does not close</source>
@@ -136,10 +128,6 @@
         <translation>Най-малката височина на прозореца в пиксели.</translation>
     </message>
     <message>
-        <source>Accepted and ignored.</source>
-        <translation>Приема се и се пренебрегва.</translation>
-    </message>
-    <message>
         <source>Options:</source>
         <translation>Опции:</translation>
     </message>
@@ -178,10 +166,6 @@
     <message>
         <source>--%1 &quot;%2&quot; is not a whole number from 0 up</source>
         <translation>--%1 „%2“ не е цяло число от 0 нагоре</translation>
-    </message>
-    <message>
-        <source>ignored what is no option: %1</source>
-        <translation>пропуснато е това, което не е опция: %1</translation>
     </message>
     <message>
         <source>Add a button in place of Cancel and OK, repeatable. It ends with status ID and prints the date when ID is even; an ID that is no number is a command to run.</source>
@@ -326,6 +310,46 @@
     <message>
         <source>With --time, offer only every so many minutes (1 to 30, dividing 60).</source>
         <translation>С --time предлага само минути, кратни на това число (от 1 до 30, делител на 60).</translation>
+    </message>
+    <message>
+        <source>--%1 &quot;%2&quot; holds a time of day, which needs --time; without it give a date in the form YYYY-MM-DD</source>
+        <translation>--%1 „%2“ съдържа час, което изисква --time; без него задайте дата във вида YYYY-MM-DD</translation>
+    </message>
+    <message>
+        <source>ignored these words, which are not options: %1</source>
+        <translation>пропуснати са тези думи, които не са опции: %1</translation>
+    </message>
+    <message>
+        <source>Accepted and ignored: %1.</source>
+        <translation>Приемат се и се пропускат: %1.</translation>
+    </message>
+    <message>
+        <source>Examples:</source>
+        <translation>Примери:</translation>
+    </message>
+    <message>
+        <source>Delivery day</source>
+        <translation>Ден на доставка</translation>
+    </message>
+    <message>
+        <source>The keys, the exit statuses and more: man %1</source>
+        <translation>Клавишите, изходните кодове и още: man %1</translation>
+    </message>
+    <message>
+        <source>The window title (default &quot;Select a date&quot; in a dialog, Form1 in the window alone).</source>
+        <translation>Заглавието на прозореца (стандартно „Изберете дата“ в диалог, Form1 в самостоятелния прозорец).</translation>
+    </message>
+    <message>
+        <source>--format &quot;%1&quot; holds a %, but --format takes a Qt date format such as yyyy-MM-dd; for strftime&apos;s % fields use --date-format &quot;%1&quot;</source>
+        <translation>--format „%1“ съдържа %, но --format приема формат за дата на Qt, например yyyy-MM-dd; за полетата с % на strftime използвайте --date-format „%1“</translation>
+    </message>
+    <message>
+        <source>unknown option %1 (see --help)</source>
+        <translation>непозната опция %1 (вижте --help)</translation>
+    </message>
+    <message>
+        <source>unknown option %1; did you mean %2? (see --help)</source>
+        <translation>непозната опция %1; имахте предвид %2? (вижте --help)</translation>
     </message>
 </context>
 <context>
@@ -484,6 +508,14 @@
     <message>
         <source>the text could not be written: %1</source>
         <translation>текстът не можа да бъде записан: %1</translation>
+    </message>
+    <message>
+        <source>Select a date and time</source>
+        <translation>Изберете дата и час</translation>
+    </message>
+    <message>
+        <source>Select a date</source>
+        <translation>Изберете дата</translation>
     </message>
 </context>
 <context>

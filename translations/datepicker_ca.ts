@@ -32,10 +32,6 @@
         <translation>L’última data que es pot triar.</translation>
     </message>
     <message>
-        <source>The window title (default Form1).</source>
-        <translation>El títol de la finestra (per defecte Form1).</translation>
-    </message>
-    <message>
         <source>Unexpected argument &apos;%1&apos;.</source>
         <translation>Argument inesperat «%1».</translation>
     </message>
@@ -46,10 +42,6 @@
     <message>
         <source>--format is empty; give a Qt date format such as yyyy-MM-dd</source>
         <translation>--format és buit; doneu un format de data de Qt com ara yyyy-MM-dd</translation>
-    </message>
-    <message>
-        <source>--format &quot;%1&quot; holds a %; --format takes a Qt date format such as yyyy-MM-dd, not the %Y-%m-%d of strftime</source>
-        <translation>--format «%1» conté un %; --format pren un format de data de Qt com ara yyyy-MM-dd, no el %Y-%m-%d de strftime</translation>
     </message>
     <message>
         <source>--format &quot;%1&quot; opens a quote that it does not close</source>
@@ -136,10 +128,6 @@
         <translation>L’alçada mínima de la finestra en píxels.</translation>
     </message>
     <message>
-        <source>Accepted and ignored.</source>
-        <translation>S’accepta i s’ignora.</translation>
-    </message>
-    <message>
         <source>Options:</source>
         <translation>Opcions:</translation>
     </message>
@@ -178,10 +166,6 @@
     <message>
         <source>--%1 &quot;%2&quot; is not a whole number from 0 up</source>
         <translation>--%1 «%2» no és un nombre enter de 0 en amunt</translation>
-    </message>
-    <message>
-        <source>ignored what is no option: %1</source>
-        <translation>s’ha ignorat el que no és cap opció: %1</translation>
     </message>
     <message>
         <source>Add a button in place of Cancel and OK, repeatable. It ends with status ID and prints the date when ID is even; an ID that is no number is a command to run.</source>
@@ -326,6 +310,46 @@
     <message>
         <source>With --time, offer only every so many minutes (1 to 30, dividing 60).</source>
         <translation>Amb --time, ofereix només els minuts múltiples d’aquest nombre (de l’1 al 30, divisor de 60).</translation>
+    </message>
+    <message>
+        <source>--%1 &quot;%2&quot; holds a time of day, which needs --time; without it give a date in the form YYYY-MM-DD</source>
+        <translation>--%1 «%2» conté una hora del dia, que necessita --time; sense aquesta opció doneu una data en la forma YYYY-MM-DD</translation>
+    </message>
+    <message>
+        <source>ignored these words, which are not options: %1</source>
+        <translation>s’han ignorat aquestes paraules, que no són opcions: %1</translation>
+    </message>
+    <message>
+        <source>Accepted and ignored: %1.</source>
+        <translation>S’accepten i s’ignoren: %1.</translation>
+    </message>
+    <message>
+        <source>Examples:</source>
+        <translation>Exemples:</translation>
+    </message>
+    <message>
+        <source>Delivery day</source>
+        <translation>Dia de lliurament</translation>
+    </message>
+    <message>
+        <source>The keys, the exit statuses and more: man %1</source>
+        <translation>Les tecles, els estats de sortida i més: man %1</translation>
+    </message>
+    <message>
+        <source>The window title (default &quot;Select a date&quot; in a dialog, Form1 in the window alone).</source>
+        <translation>El títol de la finestra (per defecte «Seleccioneu una data» en un diàleg, Form1 en la finestra sola).</translation>
+    </message>
+    <message>
+        <source>--format &quot;%1&quot; holds a %, but --format takes a Qt date format such as yyyy-MM-dd; for strftime&apos;s % fields use --date-format &quot;%1&quot;</source>
+        <translation>--format «%1» conté un %, però --format pren un format de data de Qt com ara yyyy-MM-dd; per als camps % de strftime useu --date-format «%1»</translation>
+    </message>
+    <message>
+        <source>unknown option %1 (see --help)</source>
+        <translation>opció desconeguda %1 (vegeu --help)</translation>
+    </message>
+    <message>
+        <source>unknown option %1; did you mean %2? (see --help)</source>
+        <translation>opció desconeguda %1; volíeu dir %2? (vegeu --help)</translation>
     </message>
 </context>
 <context>
@@ -484,6 +508,14 @@
     <message>
         <source>the text could not be written: %1</source>
         <translation>no s’ha pogut escriure el text: %1</translation>
+    </message>
+    <message>
+        <source>Select a date and time</source>
+        <translation>Seleccioneu una data i una hora</translation>
+    </message>
+    <message>
+        <source>Select a date</source>
+        <translation>Seleccioneu una data</translation>
     </message>
 </context>
 <context>

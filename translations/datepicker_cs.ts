@@ -32,10 +32,6 @@
         <translation>Poslední datum, které lze vybrat.</translation>
     </message>
     <message>
-        <source>The window title (default Form1).</source>
-        <translation>Titulek okna (výchozí Form1).</translation>
-    </message>
-    <message>
         <source>Unexpected argument &apos;%1&apos;.</source>
         <translation>Neočekávaný argument „%1“.</translation>
     </message>
@@ -46,10 +42,6 @@
     <message>
         <source>--format is empty; give a Qt date format such as yyyy-MM-dd</source>
         <translation>--format je prázdný; zadejte formát data Qt, například yyyy-MM-dd</translation>
-    </message>
-    <message>
-        <source>--format &quot;%1&quot; holds a %; --format takes a Qt date format such as yyyy-MM-dd, not the %Y-%m-%d of strftime</source>
-        <translation>--format „%1“ obsahuje %; --format přijímá formát data Qt, například yyyy-MM-dd, nikoli %Y-%m-%d ze strftime</translation>
     </message>
     <message>
         <source>--format &quot;%1&quot; opens a quote that it does not close</source>
@@ -136,10 +128,6 @@
         <translation>Nejmenší výška okna v pixelech.</translation>
     </message>
     <message>
-        <source>Accepted and ignored.</source>
-        <translation>Přijato a ignorováno.</translation>
-    </message>
-    <message>
         <source>Options:</source>
         <translation>Volby:</translation>
     </message>
@@ -178,10 +166,6 @@
     <message>
         <source>--%1 &quot;%2&quot; is not a whole number from 0 up</source>
         <translation>--%1 „%2“ není celé číslo od 0 výše</translation>
-    </message>
-    <message>
-        <source>ignored what is no option: %1</source>
-        <translation>ignorováno, co není volba: %1</translation>
     </message>
     <message>
         <source>Add a button in place of Cancel and OK, repeatable. It ends with status ID and prints the date when ID is even; an ID that is no number is a command to run.</source>
@@ -326,6 +310,46 @@
     <message>
         <source>With --time, offer only every so many minutes (1 to 30, dividing 60).</source>
         <translation>S --time nabízí jen minuty, které jsou násobkem tohoto čísla (1 až 30, dělitel 60).</translation>
+    </message>
+    <message>
+        <source>--%1 &quot;%2&quot; holds a time of day, which needs --time; without it give a date in the form YYYY-MM-DD</source>
+        <translation>--%1 „%2“ obsahuje denní čas, který vyžaduje --time; bez něj zadejte datum ve tvaru YYYY-MM-DD</translation>
+    </message>
+    <message>
+        <source>ignored these words, which are not options: %1</source>
+        <translation>ignorována tato slova, která nejsou volbami: %1</translation>
+    </message>
+    <message>
+        <source>Accepted and ignored: %1.</source>
+        <translation>Přijímáno a ignorováno: %1.</translation>
+    </message>
+    <message>
+        <source>Examples:</source>
+        <translation>Příklady:</translation>
+    </message>
+    <message>
+        <source>Delivery day</source>
+        <translation>Den doručení</translation>
+    </message>
+    <message>
+        <source>The keys, the exit statuses and more: man %1</source>
+        <translation>Klávesy, návratové kódy a další: man %1</translation>
+    </message>
+    <message>
+        <source>The window title (default &quot;Select a date&quot; in a dialog, Form1 in the window alone).</source>
+        <translation>Titulek okna (výchozí „Vyberte datum“ v dialogu, Form1 v samotném okně).</translation>
+    </message>
+    <message>
+        <source>--format &quot;%1&quot; holds a %, but --format takes a Qt date format such as yyyy-MM-dd; for strftime&apos;s % fields use --date-format &quot;%1&quot;</source>
+        <translation>--format „%1“ obsahuje %, ale --format přijímá formát data Qt, například yyyy-MM-dd; pro pole % ze strftime použijte --date-format „%1“</translation>
+    </message>
+    <message>
+        <source>unknown option %1 (see --help)</source>
+        <translation>neznámá volba %1 (viz --help)</translation>
+    </message>
+    <message>
+        <source>unknown option %1; did you mean %2? (see --help)</source>
+        <translation>neznámá volba %1; mysleli jste %2? (viz --help)</translation>
     </message>
 </context>
 <context>
@@ -484,6 +508,14 @@
     <message>
         <source>the text could not be written: %1</source>
         <translation>text se nepodařilo zapsat: %1</translation>
+    </message>
+    <message>
+        <source>Select a date and time</source>
+        <translation>Vyberte datum a čas</translation>
+    </message>
+    <message>
+        <source>Select a date</source>
+        <translation>Vyberte datum</translation>
     </message>
 </context>
 <context>

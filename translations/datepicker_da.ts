@@ -32,10 +32,6 @@
         <translation>Den sidste dato, der kan vælges.</translation>
     </message>
     <message>
-        <source>The window title (default Form1).</source>
-        <translation>Vinduets titel (standard Form1).</translation>
-    </message>
-    <message>
         <source>Unexpected argument &apos;%1&apos;.</source>
         <translation>Uventet argument »%1«.</translation>
     </message>
@@ -46,10 +42,6 @@
     <message>
         <source>--format is empty; give a Qt date format such as yyyy-MM-dd</source>
         <translation>--format er tom; angiv et Qt-datoformat som yyyy-MM-dd</translation>
-    </message>
-    <message>
-        <source>--format &quot;%1&quot; holds a %; --format takes a Qt date format such as yyyy-MM-dd, not the %Y-%m-%d of strftime</source>
-        <translation>--format »%1« indeholder et %; --format tager et Qt-datoformat som yyyy-MM-dd, ikke strftimes %Y-%m-%d</translation>
     </message>
     <message>
         <source>--format &quot;%1&quot; opens a quote that it does not close</source>
@@ -136,10 +128,6 @@
         <translation>Vinduets mindste højde i pixel.</translation>
     </message>
     <message>
-        <source>Accepted and ignored.</source>
-        <translation>Accepteres og ignoreres.</translation>
-    </message>
-    <message>
         <source>Options:</source>
         <translation>Tilvalg:</translation>
     </message>
@@ -178,10 +166,6 @@
     <message>
         <source>--%1 &quot;%2&quot; is not a whole number from 0 up</source>
         <translation>--%1 »%2« er ikke et heltal fra 0 og op</translation>
-    </message>
-    <message>
-        <source>ignored what is no option: %1</source>
-        <translation>ignorerede det, der ikke er et tilvalg: %1</translation>
     </message>
     <message>
         <source>Add a button in place of Cancel and OK, repeatable. It ends with status ID and prints the date when ID is even; an ID that is no number is a command to run.</source>
@@ -326,6 +310,46 @@
     <message>
         <source>With --time, offer only every so many minutes (1 to 30, dividing 60).</source>
         <translation>Tilbyd med --time kun minutter, der er et multiplum af dette tal (1 til 30, går op i 60).</translation>
+    </message>
+    <message>
+        <source>--%1 &quot;%2&quot; holds a time of day, which needs --time; without it give a date in the form YYYY-MM-DD</source>
+        <translation>--%1 »%2« indeholder et klokkeslæt, som kræver --time; uden det skal du angive en dato på formen YYYY-MM-DD</translation>
+    </message>
+    <message>
+        <source>ignored these words, which are not options: %1</source>
+        <translation>ignorerede disse ord, som ikke er tilvalg: %1</translation>
+    </message>
+    <message>
+        <source>Accepted and ignored: %1.</source>
+        <translation>Accepteres og ignoreres: %1.</translation>
+    </message>
+    <message>
+        <source>Examples:</source>
+        <translation>Eksempler:</translation>
+    </message>
+    <message>
+        <source>Delivery day</source>
+        <translation>Leveringsdag</translation>
+    </message>
+    <message>
+        <source>The keys, the exit statuses and more: man %1</source>
+        <translation>Tasterne, afslutningsstatusserne og mere: man %1</translation>
+    </message>
+    <message>
+        <source>The window title (default &quot;Select a date&quot; in a dialog, Form1 in the window alone).</source>
+        <translation>Vinduets titel (standard »Vælg en dato« i en dialog, Form1 i vinduet alene).</translation>
+    </message>
+    <message>
+        <source>--format &quot;%1&quot; holds a %, but --format takes a Qt date format such as yyyy-MM-dd; for strftime&apos;s % fields use --date-format &quot;%1&quot;</source>
+        <translation>--format »%1« indeholder et %, men --format tager et Qt-datoformat som yyyy-MM-dd; brug --date-format »%1« til strftimes %-felter</translation>
+    </message>
+    <message>
+        <source>unknown option %1 (see --help)</source>
+        <translation>ukendt tilvalg %1 (se --help)</translation>
+    </message>
+    <message>
+        <source>unknown option %1; did you mean %2? (see --help)</source>
+        <translation>ukendt tilvalg %1; mente du %2? (se --help)</translation>
     </message>
 </context>
 <context>
@@ -484,6 +508,14 @@
     <message>
         <source>the text could not be written: %1</source>
         <translation>teksten kunne ikke skrives: %1</translation>
+    </message>
+    <message>
+        <source>Select a date and time</source>
+        <translation>Vælg en dato og et klokkeslæt</translation>
+    </message>
+    <message>
+        <source>Select a date</source>
+        <translation>Vælg en dato</translation>
     </message>
 </context>
 <context>

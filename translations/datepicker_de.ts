@@ -32,10 +32,6 @@
         <translation>Das letzte Datum, das gewählt werden kann.</translation>
     </message>
     <message>
-        <source>The window title (default Form1).</source>
-        <translation>Der Fenstertitel (Standard Form1).</translation>
-    </message>
-    <message>
         <source>Unexpected argument &apos;%1&apos;.</source>
         <translation>Unerwartetes Argument „%1“.</translation>
     </message>
@@ -46,10 +42,6 @@
     <message>
         <source>--format is empty; give a Qt date format such as yyyy-MM-dd</source>
         <translation>--format ist leer; bitte ein Qt-Datumsformat wie yyyy-MM-dd angeben</translation>
-    </message>
-    <message>
-        <source>--format &quot;%1&quot; holds a %; --format takes a Qt date format such as yyyy-MM-dd, not the %Y-%m-%d of strftime</source>
-        <translation>--format „%1“ enthält ein %; --format erwartet ein Qt-Datumsformat wie yyyy-MM-dd, nicht das %Y-%m-%d von strftime</translation>
     </message>
     <message>
         <source>--format &quot;%1&quot; opens a quote that it does not close</source>
@@ -136,10 +128,6 @@
         <translation>Die kleinste Höhe des Fensters in Pixeln.</translation>
     </message>
     <message>
-        <source>Accepted and ignored.</source>
-        <translation>Angenommen und ignoriert.</translation>
-    </message>
-    <message>
         <source>Options:</source>
         <translation>Optionen:</translation>
     </message>
@@ -170,10 +158,6 @@
     <message>
         <source>--%1 &quot;%2&quot; is not a whole number from 0 up</source>
         <translation>--%1 „%2“ ist keine ganze Zahl ab 0</translation>
-    </message>
-    <message>
-        <source>ignored what is no option: %1</source>
-        <translation>ignoriert, was keine Option ist: %1</translation>
     </message>
     <message>
         <source>--button &quot;%1&quot; ends with a status outside 0 to 255</source>
@@ -326,6 +310,46 @@
     <message>
         <source>With --time, offer only every so many minutes (1 to 30, dividing 60).</source>
         <translation>Bietet mit --time nur Minuten an, die ein Vielfaches dieser Zahl sind (1 bis 30, Teiler von 60).</translation>
+    </message>
+    <message>
+        <source>--%1 &quot;%2&quot; holds a time of day, which needs --time; without it give a date in the form YYYY-MM-DD</source>
+        <translation>--%1 „%2“ enthält eine Uhrzeit, die --time verlangt; ohne --time geben Sie ein Datum im Format YYYY-MM-DD an</translation>
+    </message>
+    <message>
+        <source>ignored these words, which are not options: %1</source>
+        <translation>diese Wörter, die keine Optionen sind, wurden ignoriert: %1</translation>
+    </message>
+    <message>
+        <source>Accepted and ignored: %1.</source>
+        <translation>Angenommen und ignoriert: %1.</translation>
+    </message>
+    <message>
+        <source>Examples:</source>
+        <translation>Beispiele:</translation>
+    </message>
+    <message>
+        <source>Delivery day</source>
+        <translation>Liefertag</translation>
+    </message>
+    <message>
+        <source>The keys, the exit statuses and more: man %1</source>
+        <translation>Die Tasten, die Exit-Status und mehr: man %1</translation>
+    </message>
+    <message>
+        <source>The window title (default &quot;Select a date&quot; in a dialog, Form1 in the window alone).</source>
+        <translation>Der Fenstertitel (Standard „Datum auswählen“ in einem Dialog, Form1 im Fenster allein).</translation>
+    </message>
+    <message>
+        <source>--format &quot;%1&quot; holds a %, but --format takes a Qt date format such as yyyy-MM-dd; for strftime&apos;s % fields use --date-format &quot;%1&quot;</source>
+        <translation>--format „%1“ enthält ein %, aber --format erwartet ein Qt-Datumsformat wie yyyy-MM-dd; für die %-Felder von strftime nehmen Sie --date-format „%1“</translation>
+    </message>
+    <message>
+        <source>unknown option %1 (see --help)</source>
+        <translation>unbekannte Option %1 (siehe --help)</translation>
+    </message>
+    <message>
+        <source>unknown option %1; did you mean %2? (see --help)</source>
+        <translation>unbekannte Option %1; meinten Sie %2? (siehe --help)</translation>
     </message>
 </context>
 <context>
@@ -484,6 +508,14 @@
 </source>
         <translation>%1: der Befehl „%2“ konnte nicht gestartet werden
 </translation>
+    </message>
+    <message>
+        <source>Select a date and time</source>
+        <translation>Datum und Uhrzeit auswählen</translation>
+    </message>
+    <message>
+        <source>Select a date</source>
+        <translation>Datum auswählen</translation>
     </message>
 </context>
 <context>

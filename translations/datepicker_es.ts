@@ -32,10 +32,6 @@
         <translation>La última fecha que se puede elegir.</translation>
     </message>
     <message>
-        <source>The window title (default Form1).</source>
-        <translation>El título de la ventana (por defecto Form1).</translation>
-    </message>
-    <message>
         <source>Unexpected argument &apos;%1&apos;.</source>
         <translation>Argumento inesperado «%1».</translation>
     </message>
@@ -46,10 +42,6 @@
     <message>
         <source>--format is empty; give a Qt date format such as yyyy-MM-dd</source>
         <translation>--format está vacío; indique un formato de fecha de Qt como yyyy-MM-dd</translation>
-    </message>
-    <message>
-        <source>--format &quot;%1&quot; holds a %; --format takes a Qt date format such as yyyy-MM-dd, not the %Y-%m-%d of strftime</source>
-        <translation>--format «%1» contiene un %; --format espera un formato de fecha de Qt como yyyy-MM-dd, no el %Y-%m-%d de strftime</translation>
     </message>
     <message>
         <source>--format &quot;%1&quot; opens a quote that it does not close</source>
@@ -136,10 +128,6 @@
         <translation>El alto mínimo de la ventana en píxeles.</translation>
     </message>
     <message>
-        <source>Accepted and ignored.</source>
-        <translation>Aceptada e ignorada.</translation>
-    </message>
-    <message>
         <source>Options:</source>
         <translation>Opciones:</translation>
     </message>
@@ -170,10 +158,6 @@
     <message>
         <source>--%1 &quot;%2&quot; is not a whole number from 0 up</source>
         <translation>--%1 «%2» no es un número entero a partir de 0</translation>
-    </message>
-    <message>
-        <source>ignored what is no option: %1</source>
-        <translation>se ignora lo que no es una opción: %1</translation>
     </message>
     <message>
         <source>--button &quot;%1&quot; ends with a status outside 0 to 255</source>
@@ -326,6 +310,46 @@
     <message>
         <source>With --time, offer only every so many minutes (1 to 30, dividing 60).</source>
         <translation>Con --time, ofrece solo los minutos múltiplos de este número (del 1 al 30, divisor de 60).</translation>
+    </message>
+    <message>
+        <source>--%1 &quot;%2&quot; holds a time of day, which needs --time; without it give a date in the form YYYY-MM-DD</source>
+        <translation>--%1 «%2» contiene una hora del día, que necesita --time; sin esa opción indique una fecha con el formato YYYY-MM-DD</translation>
+    </message>
+    <message>
+        <source>ignored these words, which are not options: %1</source>
+        <translation>se ignoran estas palabras, que no son opciones: %1</translation>
+    </message>
+    <message>
+        <source>Accepted and ignored: %1.</source>
+        <translation>Se aceptan y se ignoran: %1.</translation>
+    </message>
+    <message>
+        <source>Examples:</source>
+        <translation>Ejemplos:</translation>
+    </message>
+    <message>
+        <source>Delivery day</source>
+        <translation>Día de entrega</translation>
+    </message>
+    <message>
+        <source>The keys, the exit statuses and more: man %1</source>
+        <translation>Las teclas, los estados de salida y más: man %1</translation>
+    </message>
+    <message>
+        <source>The window title (default &quot;Select a date&quot; in a dialog, Form1 in the window alone).</source>
+        <translation>El título de la ventana (por defecto «Seleccione una fecha» en un diálogo, Form1 en la ventana sola).</translation>
+    </message>
+    <message>
+        <source>--format &quot;%1&quot; holds a %, but --format takes a Qt date format such as yyyy-MM-dd; for strftime&apos;s % fields use --date-format &quot;%1&quot;</source>
+        <translation>--format «%1» contiene un %, pero --format espera un formato de fecha de Qt como yyyy-MM-dd; para los campos % de strftime use --date-format «%1»</translation>
+    </message>
+    <message>
+        <source>unknown option %1 (see --help)</source>
+        <translation>opción desconocida %1 (vea --help)</translation>
+    </message>
+    <message>
+        <source>unknown option %1; did you mean %2? (see --help)</source>
+        <translation>opción desconocida %1; ¿quiso decir %2? (vea --help)</translation>
     </message>
 </context>
 <context>
@@ -484,6 +508,14 @@
 </source>
         <translation>%1: no se pudo iniciar la orden «%2»
 </translation>
+    </message>
+    <message>
+        <source>Select a date and time</source>
+        <translation>Seleccione una fecha y una hora</translation>
+    </message>
+    <message>
+        <source>Select a date</source>
+        <translation>Seleccione una fecha</translation>
     </message>
 </context>
 <context>

@@ -32,10 +32,6 @@
         <translation>آخرین تاریخی که می‌توان انتخاب کرد.</translation>
     </message>
     <message>
-        <source>The window title (default Form1).</source>
-        <translation>عنوان پنجره (پیش‌فرض Form1).</translation>
-    </message>
-    <message>
         <source>Unexpected argument &apos;%1&apos;.</source>
         <translation>آرگومان غیرمنتظره: «%1».</translation>
     </message>
@@ -46,10 +42,6 @@
     <message>
         <source>--format is empty; give a Qt date format such as yyyy-MM-dd</source>
         <translation>--format خالی است؛ یک قالب تاریخ Qt مانند yyyy-MM-dd بدهید</translation>
-    </message>
-    <message>
-        <source>--format &quot;%1&quot; holds a %; --format takes a Qt date format such as yyyy-MM-dd, not the %Y-%m-%d of strftime</source>
-        <translation>--format «%1» یک % دارد؛ --format قالب تاریخ Qt مانند yyyy-MM-dd می‌گیرد، نه %Y-%m-%d در strftime</translation>
     </message>
     <message>
         <source>--format &quot;%1&quot; opens a quote that it does not close</source>
@@ -136,10 +128,6 @@
         <translation>کمترین بلندی پنجره به پیکسل.</translation>
     </message>
     <message>
-        <source>Accepted and ignored.</source>
-        <translation>پذیرفته و نادیده گرفته می‌شود.</translation>
-    </message>
-    <message>
         <source>Options:</source>
         <translation>گزینه‌ها:</translation>
     </message>
@@ -178,10 +166,6 @@
     <message>
         <source>--%1 &quot;%2&quot; is not a whole number from 0 up</source>
         <translation>--%1 «%2» عدد صحیحِ 0 یا بیشتر نیست</translation>
-    </message>
-    <message>
-        <source>ignored what is no option: %1</source>
-        <translation>آنچه گزینه نیست نادیده گرفته شد: %1</translation>
     </message>
     <message>
         <source>Add a button in place of Cancel and OK, repeatable. It ends with status ID and prints the date when ID is even; an ID that is no number is a command to run.</source>
@@ -326,6 +310,46 @@
     <message>
         <source>With --time, offer only every so many minutes (1 to 30, dividing 60).</source>
         <translation>با --time فقط دقیقه‌هایی را پیشنهاد می‌کند که مضرب این عدد باشند (1 تا 30، مقسوم‌علیه 60).</translation>
+    </message>
+    <message>
+        <source>--%1 &quot;%2&quot; holds a time of day, which needs --time; without it give a date in the form YYYY-MM-DD</source>
+        <translation>--%1 «%2» زمانی از روز دارد که به --time نیاز دارد؛ بدون آن تاریخی در قالب YYYY-MM-DD بدهید</translation>
+    </message>
+    <message>
+        <source>ignored these words, which are not options: %1</source>
+        <translation>این واژه‌ها که گزینه نیستند نادیده گرفته شدند: %1</translation>
+    </message>
+    <message>
+        <source>Accepted and ignored: %1.</source>
+        <translation>پذیرفته و نادیده گرفته می‌شوند: %1.</translation>
+    </message>
+    <message>
+        <source>Examples:</source>
+        <translation>نمونه‌ها:</translation>
+    </message>
+    <message>
+        <source>Delivery day</source>
+        <translation>روز تحویل</translation>
+    </message>
+    <message>
+        <source>The keys, the exit statuses and more: man %1</source>
+        <translation>کلیدها، وضعیت‌های خروج و بیشتر: man %1</translation>
+    </message>
+    <message>
+        <source>The window title (default &quot;Select a date&quot; in a dialog, Form1 in the window alone).</source>
+        <translation>عنوان پنجره (پیش‌فرض «یک تاریخ انتخاب کنید» در گفتگو، Form1 در پنجرهٔ تنها).</translation>
+    </message>
+    <message>
+        <source>--format &quot;%1&quot; holds a %, but --format takes a Qt date format such as yyyy-MM-dd; for strftime&apos;s % fields use --date-format &quot;%1&quot;</source>
+        <translation>--format «%1» یک % دارد، اما --format قالب تاریخ Qt مانند yyyy-MM-dd می‌گیرد؛ برای فیلدهای % در strftime از --date-format «%1» استفاده کنید</translation>
+    </message>
+    <message>
+        <source>unknown option %1 (see --help)</source>
+        <translation>گزینهٔ ناشناخته %1 (--help را ببینید)</translation>
+    </message>
+    <message>
+        <source>unknown option %1; did you mean %2? (see --help)</source>
+        <translation>گزینهٔ ناشناخته %1؛ منظورتان %2 بود؟ (--help را ببینید)</translation>
     </message>
 </context>
 <context>
@@ -484,6 +508,14 @@
     <message>
         <source>the text could not be written: %1</source>
         <translation>متن نوشته نشد: %1</translation>
+    </message>
+    <message>
+        <source>Select a date and time</source>
+        <translation>یک تاریخ و زمان انتخاب کنید</translation>
+    </message>
+    <message>
+        <source>Select a date</source>
+        <translation>یک تاریخ انتخاب کنید</translation>
     </message>
 </context>
 <context>

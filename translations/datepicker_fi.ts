@@ -32,10 +32,6 @@
         <translation>Viimeinen päivämäärä, jonka voi valita.</translation>
     </message>
     <message>
-        <source>The window title (default Form1).</source>
-        <translation>Ikkunan otsikko (oletus Form1).</translation>
-    </message>
-    <message>
         <source>Unexpected argument &apos;%1&apos;.</source>
         <translation>Odottamaton argumentti ”%1”.</translation>
     </message>
@@ -46,10 +42,6 @@
     <message>
         <source>--format is empty; give a Qt date format such as yyyy-MM-dd</source>
         <translation>--format on tyhjä; anna Qt:n päivämäärämuoto, kuten yyyy-MM-dd</translation>
-    </message>
-    <message>
-        <source>--format &quot;%1&quot; holds a %; --format takes a Qt date format such as yyyy-MM-dd, not the %Y-%m-%d of strftime</source>
-        <translation>--format ”%1” sisältää merkin %; --format ottaa Qt:n päivämäärämuodon, kuten yyyy-MM-dd, ei strftimen muotoa %Y-%m-%d</translation>
     </message>
     <message>
         <source>--format &quot;%1&quot; opens a quote that it does not close</source>
@@ -136,10 +128,6 @@
         <translation>Ikkunan pienin korkeus pikseleinä.</translation>
     </message>
     <message>
-        <source>Accepted and ignored.</source>
-        <translation>Hyväksytään ja ohitetaan.</translation>
-    </message>
-    <message>
         <source>Options:</source>
         <translation>Valitsimet:</translation>
     </message>
@@ -178,10 +166,6 @@
     <message>
         <source>--%1 &quot;%2&quot; is not a whole number from 0 up</source>
         <translation>--%1 ”%2” ei ole 0 tai suurempi kokonaisluku</translation>
-    </message>
-    <message>
-        <source>ignored what is no option: %1</source>
-        <translation>ohitettiin se, mikä ei ole valitsin: %1</translation>
     </message>
     <message>
         <source>Add a button in place of Cancel and OK, repeatable. It ends with status ID and prints the date when ID is even; an ID that is no number is a command to run.</source>
@@ -326,6 +310,46 @@
     <message>
         <source>With --time, offer only every so many minutes (1 to 30, dividing 60).</source>
         <translation>Tarjoa --time-valitsimen kanssa vain minuutit, jotka ovat tämän luvun monikertoja (1–30, luvun 60 tekijä).</translation>
+    </message>
+    <message>
+        <source>--%1 &quot;%2&quot; holds a time of day, which needs --time; without it give a date in the form YYYY-MM-DD</source>
+        <translation>--%1 ”%2” sisältää kellonajan, joka vaatii valitsimen --time; ilman sitä anna päivämäärä muodossa YYYY-MM-DD</translation>
+    </message>
+    <message>
+        <source>ignored these words, which are not options: %1</source>
+        <translation>ohitettiin nämä sanat, jotka eivät ole valitsimia: %1</translation>
+    </message>
+    <message>
+        <source>Accepted and ignored: %1.</source>
+        <translation>Hyväksytään ja ohitetaan: %1.</translation>
+    </message>
+    <message>
+        <source>Examples:</source>
+        <translation>Esimerkkejä:</translation>
+    </message>
+    <message>
+        <source>Delivery day</source>
+        <translation>Toimituspäivä</translation>
+    </message>
+    <message>
+        <source>The keys, the exit statuses and more: man %1</source>
+        <translation>Näppäimet, paluuarvot ja muuta: man %1</translation>
+    </message>
+    <message>
+        <source>The window title (default &quot;Select a date&quot; in a dialog, Form1 in the window alone).</source>
+        <translation>Ikkunan otsikko (oletus ”Valitse päivämäärä” valintaikkunassa, Form1 pelkässä ikkunassa).</translation>
+    </message>
+    <message>
+        <source>--format &quot;%1&quot; holds a %, but --format takes a Qt date format such as yyyy-MM-dd; for strftime&apos;s % fields use --date-format &quot;%1&quot;</source>
+        <translation>--format ”%1” sisältää merkin %, mutta --format ottaa Qt:n päivämäärämuodon, kuten yyyy-MM-dd; strftimen %-kentille käytä valitsinta --date-format ”%1”</translation>
+    </message>
+    <message>
+        <source>unknown option %1 (see --help)</source>
+        <translation>tuntematon valitsin %1 (katso --help)</translation>
+    </message>
+    <message>
+        <source>unknown option %1; did you mean %2? (see --help)</source>
+        <translation>tuntematon valitsin %1; tarkoititko %2? (katso --help)</translation>
     </message>
 </context>
 <context>
@@ -484,6 +508,14 @@
     <message>
         <source>the text could not be written: %1</source>
         <translation>tekstiä ei voitu kirjoittaa: %1</translation>
+    </message>
+    <message>
+        <source>Select a date and time</source>
+        <translation>Valitse päivämäärä ja kellonaika</translation>
+    </message>
+    <message>
+        <source>Select a date</source>
+        <translation>Valitse päivämäärä</translation>
     </message>
 </context>
 <context>

@@ -32,10 +32,6 @@
         <translation>La dernière date qui peut être choisie.</translation>
     </message>
     <message>
-        <source>The window title (default Form1).</source>
-        <translation>Le titre de la fenêtre (par défaut Form1).</translation>
-    </message>
-    <message>
         <source>Unexpected argument &apos;%1&apos;.</source>
         <translation>Argument inattendu «&#xa0;%1&#xa0;».</translation>
     </message>
@@ -46,10 +42,6 @@
     <message>
         <source>--format is empty; give a Qt date format such as yyyy-MM-dd</source>
         <translation>--format est vide&#xa0;; indiquez un format de date Qt tel que yyyy-MM-dd</translation>
-    </message>
-    <message>
-        <source>--format &quot;%1&quot; holds a %; --format takes a Qt date format such as yyyy-MM-dd, not the %Y-%m-%d of strftime</source>
-        <translation>--format « %1 » contient un % ; --format attend un format de date Qt comme yyyy-MM-dd, pas le %Y-%m-%d de strftime</translation>
     </message>
     <message>
         <source>--format &quot;%1&quot; opens a quote that it does not close</source>
@@ -136,10 +128,6 @@
         <translation>La hauteur minimale de la fenêtre en pixels.</translation>
     </message>
     <message>
-        <source>Accepted and ignored.</source>
-        <translation>Accepté et ignoré.</translation>
-    </message>
-    <message>
         <source>Options:</source>
         <translation>Options :</translation>
     </message>
@@ -170,10 +158,6 @@
     <message>
         <source>--%1 &quot;%2&quot; is not a whole number from 0 up</source>
         <translation>--%1 « %2 » n’est pas un nombre entier à partir de 0</translation>
-    </message>
-    <message>
-        <source>ignored what is no option: %1</source>
-        <translation>ignoré ce qui n’est pas une option : %1</translation>
     </message>
     <message>
         <source>--button &quot;%1&quot; ends with a status outside 0 to 255</source>
@@ -326,6 +310,46 @@
     <message>
         <source>With --time, offer only every so many minutes (1 to 30, dividing 60).</source>
         <translation>Avec --time, ne propose que les minutes multiples de ce nombre (de 1 à 30, diviseur de 60).</translation>
+    </message>
+    <message>
+        <source>--%1 &quot;%2&quot; holds a time of day, which needs --time; without it give a date in the form YYYY-MM-DD</source>
+        <translation>--%1 « %2 » contient une heure, qui demande --time ; sans elle, donnez une date au format YYYY-MM-DD</translation>
+    </message>
+    <message>
+        <source>ignored these words, which are not options: %1</source>
+        <translation>ignoré ces mots, qui ne sont pas des options : %1</translation>
+    </message>
+    <message>
+        <source>Accepted and ignored: %1.</source>
+        <translation>Acceptées et ignorées : %1.</translation>
+    </message>
+    <message>
+        <source>Examples:</source>
+        <translation>Exemples :</translation>
+    </message>
+    <message>
+        <source>Delivery day</source>
+        <translation>Jour de livraison</translation>
+    </message>
+    <message>
+        <source>The keys, the exit statuses and more: man %1</source>
+        <translation>Les touches, les codes de sortie et plus encore : man %1</translation>
+    </message>
+    <message>
+        <source>The window title (default &quot;Select a date&quot; in a dialog, Form1 in the window alone).</source>
+        <translation>Le titre de la fenêtre (par défaut « Choisir une date » dans un dialogue, Form1 dans la fenêtre seule).</translation>
+    </message>
+    <message>
+        <source>--format &quot;%1&quot; holds a %, but --format takes a Qt date format such as yyyy-MM-dd; for strftime&apos;s % fields use --date-format &quot;%1&quot;</source>
+        <translation>--format « %1 » contient un %, mais --format attend un format de date Qt comme yyyy-MM-dd ; pour les champs % de strftime, utilisez --date-format « %1 »</translation>
+    </message>
+    <message>
+        <source>unknown option %1 (see --help)</source>
+        <translation>option inconnue %1 (voir --help)</translation>
+    </message>
+    <message>
+        <source>unknown option %1; did you mean %2? (see --help)</source>
+        <translation>option inconnue %1 ; vouliez-vous dire %2 ? (voir --help)</translation>
     </message>
 </context>
 <context>
@@ -484,6 +508,14 @@
 </source>
         <translation>%1 : la commande « %2 » n’a pas pu être lancée
 </translation>
+    </message>
+    <message>
+        <source>Select a date and time</source>
+        <translation>Choisir une date et une heure</translation>
+    </message>
+    <message>
+        <source>Select a date</source>
+        <translation>Choisir une date</translation>
     </message>
 </context>
 <context>

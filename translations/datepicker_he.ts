@@ -32,10 +32,6 @@
         <translation>התאריך האחרון שאפשר לבחור.</translation>
     </message>
     <message>
-        <source>The window title (default Form1).</source>
-        <translation>כותרת החלון (ברירת המחדל Form1).</translation>
-    </message>
-    <message>
         <source>Unexpected argument &apos;%1&apos;.</source>
         <translation>ארגומנט לא צפוי ”%1”.</translation>
     </message>
@@ -46,10 +42,6 @@
     <message>
         <source>--format is empty; give a Qt date format such as yyyy-MM-dd</source>
         <translation>--format ריק; יש לתת תבנית תאריך של Qt כגון yyyy-MM-dd</translation>
-    </message>
-    <message>
-        <source>--format &quot;%1&quot; holds a %; --format takes a Qt date format such as yyyy-MM-dd, not the %Y-%m-%d of strftime</source>
-        <translation>--format ”%1” מכיל %; --format מקבל תבנית תאריך של Qt כגון yyyy-MM-dd, לא את %Y-%m-%d של strftime</translation>
     </message>
     <message>
         <source>--format &quot;%1&quot; opens a quote that it does not close</source>
@@ -136,10 +128,6 @@
         <translation>הגובה הקטן ביותר של החלון בפיקסלים.</translation>
     </message>
     <message>
-        <source>Accepted and ignored.</source>
-        <translation>מתקבל ומתעלמים ממנו.</translation>
-    </message>
-    <message>
         <source>Options:</source>
         <translation>אפשרויות:</translation>
     </message>
@@ -178,10 +166,6 @@
     <message>
         <source>--%1 &quot;%2&quot; is not a whole number from 0 up</source>
         <translation>--%1 ”%2” אינו מספר שלם מ־0 ומעלה</translation>
-    </message>
-    <message>
-        <source>ignored what is no option: %1</source>
-        <translation>מה שאינו אפשרות לא נלקח בחשבון: %1</translation>
     </message>
     <message>
         <source>Add a button in place of Cancel and OK, repeatable. It ends with status ID and prints the date when ID is even; an ID that is no number is a command to run.</source>
@@ -326,6 +310,46 @@
     <message>
         <source>With --time, offer only every so many minutes (1 to 30, dividing 60).</source>
         <translation>עם --time, להציע רק דקות שהן כפולות של מספר זה (1 עד 30, מחלק של 60).</translation>
+    </message>
+    <message>
+        <source>--%1 &quot;%2&quot; holds a time of day, which needs --time; without it give a date in the form YYYY-MM-DD</source>
+        <translation>--%1 ”%2” מכיל שעה ביום, שדורשת --time; בלעדיו יש לתת תאריך בתבנית YYYY-MM-DD</translation>
+    </message>
+    <message>
+        <source>ignored these words, which are not options: %1</source>
+        <translation>המילים האלה אינן אפשרויות ולא נלקחו בחשבון: %1</translation>
+    </message>
+    <message>
+        <source>Accepted and ignored: %1.</source>
+        <translation>מתקבלות ולא נלקחות בחשבון: %1.</translation>
+    </message>
+    <message>
+        <source>Examples:</source>
+        <translation>דוגמאות:</translation>
+    </message>
+    <message>
+        <source>Delivery day</source>
+        <translation>יום המסירה</translation>
+    </message>
+    <message>
+        <source>The keys, the exit statuses and more: man %1</source>
+        <translation>המקשים, מצבי היציאה ועוד: man %1</translation>
+    </message>
+    <message>
+        <source>The window title (default &quot;Select a date&quot; in a dialog, Form1 in the window alone).</source>
+        <translation>כותרת החלון (ברירת המחדל ”בחירת תאריך” בתיבת דו־שיח, Form1 בחלון לבדו).</translation>
+    </message>
+    <message>
+        <source>--format &quot;%1&quot; holds a %, but --format takes a Qt date format such as yyyy-MM-dd; for strftime&apos;s % fields use --date-format &quot;%1&quot;</source>
+        <translation>--format ”%1” מכיל %, אבל --format מקבל תבנית תאריך של Qt כגון yyyy-MM-dd; לשדות % של strftime יש להשתמש ב־--date-format ”%1”</translation>
+    </message>
+    <message>
+        <source>unknown option %1 (see --help)</source>
+        <translation>אפשרות לא מוכרת %1 (ראו --help)</translation>
+    </message>
+    <message>
+        <source>unknown option %1; did you mean %2? (see --help)</source>
+        <translation>אפשרות לא מוכרת %1; האם התכוונת ל־%2? (ראו --help)</translation>
     </message>
 </context>
 <context>
@@ -484,6 +508,14 @@
     <message>
         <source>the text could not be written: %1</source>
         <translation>לא ניתן היה לכתוב את הטקסט: %1</translation>
+    </message>
+    <message>
+        <source>Select a date and time</source>
+        <translation>בחירת תאריך ושעה</translation>
+    </message>
+    <message>
+        <source>Select a date</source>
+        <translation>בחירת תאריך</translation>
     </message>
 </context>
 <context>

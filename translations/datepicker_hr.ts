@@ -32,10 +32,6 @@
         <translation>Zadnji datum koji se može odabrati.</translation>
     </message>
     <message>
-        <source>The window title (default Form1).</source>
-        <translation>Naslov prozora (zadano Form1).</translation>
-    </message>
-    <message>
         <source>Unexpected argument &apos;%1&apos;.</source>
         <translation>Neočekivani argument „%1“.</translation>
     </message>
@@ -46,10 +42,6 @@
     <message>
         <source>--format is empty; give a Qt date format such as yyyy-MM-dd</source>
         <translation>--format je prazan; navedite Qt oblik datuma, na primjer yyyy-MM-dd</translation>
-    </message>
-    <message>
-        <source>--format &quot;%1&quot; holds a %; --format takes a Qt date format such as yyyy-MM-dd, not the %Y-%m-%d of strftime</source>
-        <translation>--format „%1“ sadrži %; --format prima Qt oblik datuma, na primjer yyyy-MM-dd, a ne %Y-%m-%d iz strftime</translation>
     </message>
     <message>
         <source>--format &quot;%1&quot; opens a quote that it does not close</source>
@@ -136,10 +128,6 @@
         <translation>Najmanja visina prozora u pikselima.</translation>
     </message>
     <message>
-        <source>Accepted and ignored.</source>
-        <translation>Prihvaća se i zanemaruje.</translation>
-    </message>
-    <message>
         <source>Options:</source>
         <translation>Opcije:</translation>
     </message>
@@ -178,10 +166,6 @@
     <message>
         <source>--%1 &quot;%2&quot; is not a whole number from 0 up</source>
         <translation>--%1 „%2“ nije cijeli broj od 0 naviše</translation>
-    </message>
-    <message>
-        <source>ignored what is no option: %1</source>
-        <translation>zanemareno ono što nije opcija: %1</translation>
     </message>
     <message>
         <source>Add a button in place of Cancel and OK, repeatable. It ends with status ID and prints the date when ID is even; an ID that is no number is a command to run.</source>
@@ -326,6 +310,46 @@
     <message>
         <source>With --time, offer only every so many minutes (1 to 30, dividing 60).</source>
         <translation>Uz --time nudi samo minute koje su višekratnik ovog broja (od 1 do 30, djelitelj broja 60).</translation>
+    </message>
+    <message>
+        <source>--%1 &quot;%2&quot; holds a time of day, which needs --time; without it give a date in the form YYYY-MM-DD</source>
+        <translation>--%1 „%2“ sadrži doba dana, za koje treba --time; bez toga zadajte datum u obliku YYYY-MM-DD</translation>
+    </message>
+    <message>
+        <source>ignored these words, which are not options: %1</source>
+        <translation>zanemarene su ove riječi, koje nisu opcije: %1</translation>
+    </message>
+    <message>
+        <source>Accepted and ignored: %1.</source>
+        <translation>Prihvaćeno i zanemareno: %1.</translation>
+    </message>
+    <message>
+        <source>Examples:</source>
+        <translation>Primjeri:</translation>
+    </message>
+    <message>
+        <source>Delivery day</source>
+        <translation>Dan isporuke</translation>
+    </message>
+    <message>
+        <source>The keys, the exit statuses and more: man %1</source>
+        <translation>Tipke, izlazni statusi i više: man %1</translation>
+    </message>
+    <message>
+        <source>The window title (default &quot;Select a date&quot; in a dialog, Form1 in the window alone).</source>
+        <translation>Naslov prozora (zadano „Odaberite datum” u dijalogu, Form1 u samom prozoru).</translation>
+    </message>
+    <message>
+        <source>--format &quot;%1&quot; holds a %, but --format takes a Qt date format such as yyyy-MM-dd; for strftime&apos;s % fields use --date-format &quot;%1&quot;</source>
+        <translation>--format „%1“ sadrži %, ali --format prima Qt oblik datuma, na primjer yyyy-MM-dd; za % polja iz strftime koristite --date-format „%1“</translation>
+    </message>
+    <message>
+        <source>unknown option %1 (see --help)</source>
+        <translation>nepoznata opcija %1 (pogledajte --help)</translation>
+    </message>
+    <message>
+        <source>unknown option %1; did you mean %2? (see --help)</source>
+        <translation>nepoznata opcija %1; jeste li mislili %2? (pogledajte --help)</translation>
     </message>
 </context>
 <context>
@@ -484,6 +508,14 @@
     <message>
         <source>the text could not be written: %1</source>
         <translation>tekst nije bilo moguće zapisati: %1</translation>
+    </message>
+    <message>
+        <source>Select a date and time</source>
+        <translation>Odaberite datum i vrijeme</translation>
+    </message>
+    <message>
+        <source>Select a date</source>
+        <translation>Odaberite datum</translation>
     </message>
 </context>
 <context>

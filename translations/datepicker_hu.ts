@@ -32,10 +32,6 @@
         <translation>Az utolsó választható dátum.</translation>
     </message>
     <message>
-        <source>The window title (default Form1).</source>
-        <translation>Az ablak címe (alapértelmezés Form1).</translation>
-    </message>
-    <message>
         <source>Unexpected argument &apos;%1&apos;.</source>
         <translation>Váratlan argumentum: „%1”.</translation>
     </message>
@@ -46,10 +42,6 @@
     <message>
         <source>--format is empty; give a Qt date format such as yyyy-MM-dd</source>
         <translation>A --format üres; adjon meg egy Qt dátumformátumot, például yyyy-MM-dd</translation>
-    </message>
-    <message>
-        <source>--format &quot;%1&quot; holds a %; --format takes a Qt date format such as yyyy-MM-dd, not the %Y-%m-%d of strftime</source>
-        <translation>A --format „%1” %-jelet tartalmaz; a --format Qt dátumformátumot vár, például yyyy-MM-dd, nem a strftime %Y-%m-%d alakját</translation>
     </message>
     <message>
         <source>--format &quot;%1&quot; opens a quote that it does not close</source>
@@ -136,10 +128,6 @@
         <translation>Az ablak legkisebb magassága képpontban.</translation>
     </message>
     <message>
-        <source>Accepted and ignored.</source>
-        <translation>Elfogadva és figyelmen kívül hagyva.</translation>
-    </message>
-    <message>
         <source>Options:</source>
         <translation>Kapcsolók:</translation>
     </message>
@@ -178,10 +166,6 @@
     <message>
         <source>--%1 &quot;%2&quot; is not a whole number from 0 up</source>
         <translation>--%1 „%2” nem 0 vagy annál nagyobb egész szám</translation>
-    </message>
-    <message>
-        <source>ignored what is no option: %1</source>
-        <translation>figyelmen kívül hagyva, ami nem kapcsoló: %1</translation>
     </message>
     <message>
         <source>Add a button in place of Cancel and OK, repeatable. It ends with status ID and prints the date when ID is even; an ID that is no number is a command to run.</source>
@@ -326,6 +310,46 @@
     <message>
         <source>With --time, offer only every so many minutes (1 to 30, dividing 60).</source>
         <translation>A --time mellett csak e szám többszöröseit kínálja percként (1 és 30 között, a 60 osztója).</translation>
+    </message>
+    <message>
+        <source>--%1 &quot;%2&quot; holds a time of day, which needs --time; without it give a date in the form YYYY-MM-DD</source>
+        <translation>A --%1 „%2” napszakot is tartalmaz, ehhez --time kell; anélkül YYYY-MM-DD alakú dátumot adjon meg</translation>
+    </message>
+    <message>
+        <source>ignored these words, which are not options: %1</source>
+        <translation>figyelmen kívül hagyva ezek a szavak, amelyek nem kapcsolók: %1</translation>
+    </message>
+    <message>
+        <source>Accepted and ignored: %1.</source>
+        <translation>Elfogadva és figyelmen kívül hagyva: %1.</translation>
+    </message>
+    <message>
+        <source>Examples:</source>
+        <translation>Példák:</translation>
+    </message>
+    <message>
+        <source>Delivery day</source>
+        <translation>Szállítás napja</translation>
+    </message>
+    <message>
+        <source>The keys, the exit statuses and more: man %1</source>
+        <translation>A billentyűk, a kilépési kódok és más: man %1</translation>
+    </message>
+    <message>
+        <source>The window title (default &quot;Select a date&quot; in a dialog, Form1 in the window alone).</source>
+        <translation>Az ablak címe (alapértelmezés párbeszédablakban „Dátum kiválasztása”, az önálló ablakban Form1).</translation>
+    </message>
+    <message>
+        <source>--format &quot;%1&quot; holds a %, but --format takes a Qt date format such as yyyy-MM-dd; for strftime&apos;s % fields use --date-format &quot;%1&quot;</source>
+        <translation>A --format „%1” %-jelet tartalmaz, de a --format Qt dátumformátumot vár, például yyyy-MM-dd; a strftime %-mezőihez a --date-format „%1” való</translation>
+    </message>
+    <message>
+        <source>unknown option %1 (see --help)</source>
+        <translation>ismeretlen kapcsoló: %1 (lásd: --help)</translation>
+    </message>
+    <message>
+        <source>unknown option %1; did you mean %2? (see --help)</source>
+        <translation>ismeretlen kapcsoló: %1; erre gondolt: %2? (lásd: --help)</translation>
     </message>
 </context>
 <context>
@@ -484,6 +508,14 @@
     <message>
         <source>the text could not be written: %1</source>
         <translation>a szöveg nem írható ki: %1</translation>
+    </message>
+    <message>
+        <source>Select a date and time</source>
+        <translation>Dátum és idő kiválasztása</translation>
+    </message>
+    <message>
+        <source>Select a date</source>
+        <translation>Dátum kiválasztása</translation>
     </message>
 </context>
 <context>

@@ -32,10 +32,6 @@
         <translation>L’ultima data che si può scegliere.</translation>
     </message>
     <message>
-        <source>The window title (default Form1).</source>
-        <translation>Il titolo della finestra (predefinito Form1).</translation>
-    </message>
-    <message>
         <source>Unexpected argument &apos;%1&apos;.</source>
         <translation>Argomento inatteso «%1».</translation>
     </message>
@@ -46,10 +42,6 @@
     <message>
         <source>--format is empty; give a Qt date format such as yyyy-MM-dd</source>
         <translation>--format è vuoto; indicare un formato di data Qt come yyyy-MM-dd</translation>
-    </message>
-    <message>
-        <source>--format &quot;%1&quot; holds a %; --format takes a Qt date format such as yyyy-MM-dd, not the %Y-%m-%d of strftime</source>
-        <translation>--format «%1» contiene un %; --format accetta un formato di data Qt come yyyy-MM-dd, non il %Y-%m-%d di strftime</translation>
     </message>
     <message>
         <source>--format &quot;%1&quot; opens a quote that it does not close</source>
@@ -136,10 +128,6 @@
         <translation>L’altezza minima della finestra in pixel.</translation>
     </message>
     <message>
-        <source>Accepted and ignored.</source>
-        <translation>Accettata e ignorata.</translation>
-    </message>
-    <message>
         <source>Options:</source>
         <translation>Opzioni:</translation>
     </message>
@@ -170,10 +158,6 @@
     <message>
         <source>--%1 &quot;%2&quot; is not a whole number from 0 up</source>
         <translation>--%1 «%2» non è un numero intero da 0 in su</translation>
-    </message>
-    <message>
-        <source>ignored what is no option: %1</source>
-        <translation>ignorato ciò che non è un’opzione: %1</translation>
     </message>
     <message>
         <source>--button &quot;%1&quot; ends with a status outside 0 to 255</source>
@@ -326,6 +310,46 @@
     <message>
         <source>With --time, offer only every so many minutes (1 to 30, dividing 60).</source>
         <translation>Con --time, offre solo i minuti multipli di questo numero (da 1 a 30, divisore di 60).</translation>
+    </message>
+    <message>
+        <source>--%1 &quot;%2&quot; holds a time of day, which needs --time; without it give a date in the form YYYY-MM-DD</source>
+        <translation>--%1 «%2» contiene un’ora del giorno, che richiede --time; senza di essa indica una data nel formato YYYY-MM-DD</translation>
+    </message>
+    <message>
+        <source>ignored these words, which are not options: %1</source>
+        <translation>ignorate queste parole, che non sono opzioni: %1</translation>
+    </message>
+    <message>
+        <source>Accepted and ignored: %1.</source>
+        <translation>Accettate e ignorate: %1.</translation>
+    </message>
+    <message>
+        <source>Examples:</source>
+        <translation>Esempi:</translation>
+    </message>
+    <message>
+        <source>Delivery day</source>
+        <translation>Giorno di consegna</translation>
+    </message>
+    <message>
+        <source>The keys, the exit statuses and more: man %1</source>
+        <translation>I tasti, gli stati di uscita e altro: man %1</translation>
+    </message>
+    <message>
+        <source>The window title (default &quot;Select a date&quot; in a dialog, Form1 in the window alone).</source>
+        <translation>Il titolo della finestra (predefinito «Seleziona una data» in una finestra di dialogo, Form1 nella finestra da sola).</translation>
+    </message>
+    <message>
+        <source>--format &quot;%1&quot; holds a %, but --format takes a Qt date format such as yyyy-MM-dd; for strftime&apos;s % fields use --date-format &quot;%1&quot;</source>
+        <translation>--format «%1» contiene un %, ma --format accetta un formato di data Qt come yyyy-MM-dd; per i campi % di strftime usa --date-format «%1»</translation>
+    </message>
+    <message>
+        <source>unknown option %1 (see --help)</source>
+        <translation>opzione sconosciuta %1 (vedi --help)</translation>
+    </message>
+    <message>
+        <source>unknown option %1; did you mean %2? (see --help)</source>
+        <translation>opzione sconosciuta %1; forse intendevi %2? (vedi --help)</translation>
     </message>
 </context>
 <context>
@@ -484,6 +508,14 @@
 </source>
         <translation>%1: impossibile avviare il comando «%2»
 </translation>
+    </message>
+    <message>
+        <source>Select a date and time</source>
+        <translation>Seleziona una data e un’ora</translation>
+    </message>
+    <message>
+        <source>Select a date</source>
+        <translation>Seleziona una data</translation>
     </message>
 </context>
 <context>

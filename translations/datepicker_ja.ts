@@ -32,10 +32,6 @@
         <translation>選択できる最後の日付です。</translation>
     </message>
     <message>
-        <source>The window title (default Form1).</source>
-        <translation>ウィンドウのタイトル (既定値 Form1) です。</translation>
-    </message>
-    <message>
         <source>Unexpected argument &apos;%1&apos;.</source>
         <translation>予期しない引数「%1」です。</translation>
     </message>
@@ -46,10 +42,6 @@
     <message>
         <source>--format is empty; give a Qt date format such as yyyy-MM-dd</source>
         <translation>--format が空です。yyyy-MM-dd などの Qt の日付書式を指定してください</translation>
-    </message>
-    <message>
-        <source>--format &quot;%1&quot; holds a %; --format takes a Qt date format such as yyyy-MM-dd, not the %Y-%m-%d of strftime</source>
-        <translation>--format「%1」に % が含まれています。--format には strftime の %Y-%m-%d ではなく、yyyy-MM-dd などの Qt の日付書式を指定します</translation>
     </message>
     <message>
         <source>--format &quot;%1&quot; opens a quote that it does not close</source>
@@ -136,10 +128,6 @@
         <translation>ウィンドウの最小の高さ (ピクセル) です。</translation>
     </message>
     <message>
-        <source>Accepted and ignored.</source>
-        <translation>受け付けますが無視します。</translation>
-    </message>
-    <message>
         <source>Options:</source>
         <translation>オプション:</translation>
     </message>
@@ -178,10 +166,6 @@
     <message>
         <source>--%1 &quot;%2&quot; is not a whole number from 0 up</source>
         <translation>--%1「%2」は 0 以上の整数ではありません</translation>
-    </message>
-    <message>
-        <source>ignored what is no option: %1</source>
-        <translation>オプションではないものを無視しました: %1</translation>
     </message>
     <message>
         <source>Add a button in place of Cancel and OK, repeatable. It ends with status ID and prints the date when ID is even; an ID that is no number is a command to run.</source>
@@ -326,6 +310,46 @@
     <message>
         <source>With --time, offer only every so many minutes (1 to 30, dividing 60).</source>
         <translation>--time とともに、この数の倍数の分だけを選べるようにします（1 から 30 まで、60 の約数）。</translation>
+    </message>
+    <message>
+        <source>--%1 &quot;%2&quot; holds a time of day, which needs --time; without it give a date in the form YYYY-MM-DD</source>
+        <translation>--%1「%2」には時刻が含まれていますが、時刻には --time が必要です。--time なしでは YYYY-MM-DD 形式の日付を指定してください</translation>
+    </message>
+    <message>
+        <source>ignored these words, which are not options: %1</source>
+        <translation>オプションではない次の語を無視しました: %1</translation>
+    </message>
+    <message>
+        <source>Accepted and ignored: %1.</source>
+        <translation>受け付けますが無視します: %1。</translation>
+    </message>
+    <message>
+        <source>Examples:</source>
+        <translation>例:</translation>
+    </message>
+    <message>
+        <source>Delivery day</source>
+        <translation>配達日</translation>
+    </message>
+    <message>
+        <source>The keys, the exit statuses and more: man %1</source>
+        <translation>キー、終了ステータスなどの詳細: man %1</translation>
+    </message>
+    <message>
+        <source>The window title (default &quot;Select a date&quot; in a dialog, Form1 in the window alone).</source>
+        <translation>ウィンドウのタイトル (既定値はダイアログでは「日付の選択」、ウィンドウ単体では Form1) です。</translation>
+    </message>
+    <message>
+        <source>--format &quot;%1&quot; holds a %, but --format takes a Qt date format such as yyyy-MM-dd; for strftime&apos;s % fields use --date-format &quot;%1&quot;</source>
+        <translation>--format「%1」に % が含まれていますが、--format には yyyy-MM-dd などの Qt の日付書式を指定します。strftime の % フィールドには --date-format「%1」を使ってください</translation>
+    </message>
+    <message>
+        <source>unknown option %1 (see --help)</source>
+        <translation>不明なオプション %1 です (--help を参照)</translation>
+    </message>
+    <message>
+        <source>unknown option %1; did you mean %2? (see --help)</source>
+        <translation>不明なオプション %1 です。%2 のことですか? (--help を参照)</translation>
     </message>
 </context>
 <context>
@@ -484,6 +508,14 @@
     <message>
         <source>the text could not be written: %1</source>
         <translation>テキストを書き込めませんでした: %1</translation>
+    </message>
+    <message>
+        <source>Select a date and time</source>
+        <translation>日付と時刻の選択</translation>
+    </message>
+    <message>
+        <source>Select a date</source>
+        <translation>日付の選択</translation>
     </message>
 </context>
 <context>

@@ -32,10 +32,6 @@
         <translation>선택할 수 있는 마지막 날짜입니다.</translation>
     </message>
     <message>
-        <source>The window title (default Form1).</source>
-        <translation>창 제목입니다(기본값 Form1).</translation>
-    </message>
-    <message>
         <source>Unexpected argument &apos;%1&apos;.</source>
         <translation>예상하지 못한 인수 “%1”.</translation>
     </message>
@@ -46,10 +42,6 @@
     <message>
         <source>--format is empty; give a Qt date format such as yyyy-MM-dd</source>
         <translation>--format이 비어 있습니다. yyyy-MM-dd 같은 Qt 날짜 형식을 지정하십시오</translation>
-    </message>
-    <message>
-        <source>--format &quot;%1&quot; holds a %; --format takes a Qt date format such as yyyy-MM-dd, not the %Y-%m-%d of strftime</source>
-        <translation>--format “%1”에 %가 있습니다. --format은 strftime의 %Y-%m-%d가 아니라 yyyy-MM-dd 같은 Qt 날짜 형식을 받습니다</translation>
     </message>
     <message>
         <source>--format &quot;%1&quot; opens a quote that it does not close</source>
@@ -136,10 +128,6 @@
         <translation>창의 최소 높이(픽셀)입니다.</translation>
     </message>
     <message>
-        <source>Accepted and ignored.</source>
-        <translation>받아들이지만 무시합니다.</translation>
-    </message>
-    <message>
         <source>Options:</source>
         <translation>옵션:</translation>
     </message>
@@ -178,10 +166,6 @@
     <message>
         <source>--%1 &quot;%2&quot; is not a whole number from 0 up</source>
         <translation>--%1 “%2”은(는) 0 이상의 정수가 아닙니다</translation>
-    </message>
-    <message>
-        <source>ignored what is no option: %1</source>
-        <translation>옵션이 아닌 것을 무시했습니다: %1</translation>
     </message>
     <message>
         <source>Add a button in place of Cancel and OK, repeatable. It ends with status ID and prints the date when ID is even; an ID that is no number is a command to run.</source>
@@ -326,6 +310,46 @@
     <message>
         <source>With --time, offer only every so many minutes (1 to 30, dividing 60).</source>
         <translation>--time과 함께 쓰면 이 수의 배수인 분만 제공합니다(1에서 30 사이, 60의 약수).</translation>
+    </message>
+    <message>
+        <source>--%1 &quot;%2&quot; holds a time of day, which needs --time; without it give a date in the form YYYY-MM-DD</source>
+        <translation>--%1 “%2”에 시각이 있으며, 시각에는 --time이 필요합니다. --time 없이 YYYY-MM-DD 형식의 날짜를 지정하십시오</translation>
+    </message>
+    <message>
+        <source>ignored these words, which are not options: %1</source>
+        <translation>옵션이 아닌 다음 단어를 무시했습니다: %1</translation>
+    </message>
+    <message>
+        <source>Accepted and ignored: %1.</source>
+        <translation>받아들이지만 무시합니다: %1.</translation>
+    </message>
+    <message>
+        <source>Examples:</source>
+        <translation>예:</translation>
+    </message>
+    <message>
+        <source>Delivery day</source>
+        <translation>배송일</translation>
+    </message>
+    <message>
+        <source>The keys, the exit statuses and more: man %1</source>
+        <translation>키, 종료 상태 등 자세한 내용: man %1</translation>
+    </message>
+    <message>
+        <source>The window title (default &quot;Select a date&quot; in a dialog, Form1 in the window alone).</source>
+        <translation>창 제목입니다(기본값은 대화 상자에서 “날짜 선택”, 창만 열 때 Form1).</translation>
+    </message>
+    <message>
+        <source>--format &quot;%1&quot; holds a %, but --format takes a Qt date format such as yyyy-MM-dd; for strftime&apos;s % fields use --date-format &quot;%1&quot;</source>
+        <translation>--format “%1”에 %가 있지만 --format은 yyyy-MM-dd 같은 Qt 날짜 형식을 받습니다. strftime의 % 필드에는 --date-format “%1”을 사용하십시오</translation>
+    </message>
+    <message>
+        <source>unknown option %1 (see --help)</source>
+        <translation>알 수 없는 옵션 %1 (--help 참조)</translation>
+    </message>
+    <message>
+        <source>unknown option %1; did you mean %2? (see --help)</source>
+        <translation>알 수 없는 옵션 %1. %2을(를) 의미했습니까? (--help 참조)</translation>
     </message>
 </context>
 <context>
@@ -484,6 +508,14 @@
     <message>
         <source>the text could not be written: %1</source>
         <translation>텍스트를 쓸 수 없습니다: %1</translation>
+    </message>
+    <message>
+        <source>Select a date and time</source>
+        <translation>날짜와 시간 선택</translation>
+    </message>
+    <message>
+        <source>Select a date</source>
+        <translation>날짜 선택</translation>
     </message>
 </context>
 <context>

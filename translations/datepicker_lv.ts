@@ -32,10 +32,6 @@
         <translation>Pēdējais datums, ko var izvēlēties.</translation>
     </message>
     <message>
-        <source>The window title (default Form1).</source>
-        <translation>Loga virsraksts (noklusējums Form1).</translation>
-    </message>
-    <message>
         <source>Unexpected argument &apos;%1&apos;.</source>
         <translation>Negaidīts arguments “%1”.</translation>
     </message>
@@ -46,10 +42,6 @@
     <message>
         <source>--format is empty; give a Qt date format such as yyyy-MM-dd</source>
         <translation>--format ir tukšs; norādiet Qt datuma formātu, piemēram, yyyy-MM-dd</translation>
-    </message>
-    <message>
-        <source>--format &quot;%1&quot; holds a %; --format takes a Qt date format such as yyyy-MM-dd, not the %Y-%m-%d of strftime</source>
-        <translation>--format “%1” satur %; --format pieņem Qt datuma formātu, piemēram, yyyy-MM-dd, nevis strftime %Y-%m-%d</translation>
     </message>
     <message>
         <source>--format &quot;%1&quot; opens a quote that it does not close</source>
@@ -136,10 +128,6 @@
         <translation>Loga mazākais augstums pikseļos.</translation>
     </message>
     <message>
-        <source>Accepted and ignored.</source>
-        <translation>Tiek pieņemts un ignorēts.</translation>
-    </message>
-    <message>
         <source>Options:</source>
         <translation>Opcijas:</translation>
     </message>
@@ -178,10 +166,6 @@
     <message>
         <source>--%1 &quot;%2&quot; is not a whole number from 0 up</source>
         <translation>--%1 “%2” nav vesels skaitlis no 0 uz augšu</translation>
-    </message>
-    <message>
-        <source>ignored what is no option: %1</source>
-        <translation>ignorēts tas, kas nav opcija: %1</translation>
     </message>
     <message>
         <source>Add a button in place of Cancel and OK, repeatable. It ends with status ID and prints the date when ID is even; an ID that is no number is a command to run.</source>
@@ -326,6 +310,46 @@
     <message>
         <source>With --time, offer only every so many minutes (1 to 30, dividing 60).</source>
         <translation>Ar --time piedāvāt tikai minūtes, kas ir šī skaitļa daudzkārtņi (no 1 līdz 30, skaitļa 60 dalītājs).</translation>
+    </message>
+    <message>
+        <source>--%1 &quot;%2&quot; holds a time of day, which needs --time; without it give a date in the form YYYY-MM-DD</source>
+        <translation>--%1 “%2” satur diennakts laiku, kam vajag --time; bez tā norādiet datumu formātā YYYY-MM-DD</translation>
+    </message>
+    <message>
+        <source>ignored these words, which are not options: %1</source>
+        <translation>ignorēti šie vārdi, kas nav opcijas: %1</translation>
+    </message>
+    <message>
+        <source>Accepted and ignored: %1.</source>
+        <translation>Pieņemtas un ignorētas: %1.</translation>
+    </message>
+    <message>
+        <source>Examples:</source>
+        <translation>Piemēri:</translation>
+    </message>
+    <message>
+        <source>Delivery day</source>
+        <translation>Piegādes diena</translation>
+    </message>
+    <message>
+        <source>The keys, the exit statuses and more: man %1</source>
+        <translation>Taustiņi, izejas statusi un vairāk: man %1</translation>
+    </message>
+    <message>
+        <source>The window title (default &quot;Select a date&quot; in a dialog, Form1 in the window alone).</source>
+        <translation>Loga virsraksts (noklusējums dialogā “Izvēlieties datumu”, atsevišķā logā Form1).</translation>
+    </message>
+    <message>
+        <source>--format &quot;%1&quot; holds a %, but --format takes a Qt date format such as yyyy-MM-dd; for strftime&apos;s % fields use --date-format &quot;%1&quot;</source>
+        <translation>--format “%1” satur %, bet --format pieņem Qt datuma formātu, piemēram, yyyy-MM-dd; strftime % laukiem lietojiet --date-format “%1”</translation>
+    </message>
+    <message>
+        <source>unknown option %1 (see --help)</source>
+        <translation>nezināma opcija %1 (skatiet --help)</translation>
+    </message>
+    <message>
+        <source>unknown option %1; did you mean %2? (see --help)</source>
+        <translation>nezināma opcija %1; vai domājāt %2? (skatiet --help)</translation>
     </message>
 </context>
 <context>
@@ -484,6 +508,14 @@
     <message>
         <source>the text could not be written: %1</source>
         <translation>tekstu nevarēja ierakstīt: %1</translation>
+    </message>
+    <message>
+        <source>Select a date and time</source>
+        <translation>Izvēlieties datumu un laiku</translation>
+    </message>
+    <message>
+        <source>Select a date</source>
+        <translation>Izvēlieties datumu</translation>
     </message>
 </context>
 <context>

@@ -32,10 +32,6 @@
         <translation>De laatste datum die gekozen kan worden.</translation>
     </message>
     <message>
-        <source>The window title (default Form1).</source>
-        <translation>De venstertitel (standaard Form1).</translation>
-    </message>
-    <message>
         <source>Unexpected argument &apos;%1&apos;.</source>
         <translation>Onverwacht argument ‘%1’.</translation>
     </message>
@@ -46,10 +42,6 @@
     <message>
         <source>--format is empty; give a Qt date format such as yyyy-MM-dd</source>
         <translation>--format is leeg; geef een Qt-datumnotatie op, zoals yyyy-MM-dd</translation>
-    </message>
-    <message>
-        <source>--format &quot;%1&quot; holds a %; --format takes a Qt date format such as yyyy-MM-dd, not the %Y-%m-%d of strftime</source>
-        <translation>--format ‘%1’ bevat een %; --format verwacht een Qt-datumnotatie zoals yyyy-MM-dd, niet de %Y-%m-%d van strftime</translation>
     </message>
     <message>
         <source>--format &quot;%1&quot; opens a quote that it does not close</source>
@@ -136,10 +128,6 @@
         <translation>De kleinste hoogte van het venster in pixels.</translation>
     </message>
     <message>
-        <source>Accepted and ignored.</source>
-        <translation>Geaccepteerd en genegeerd.</translation>
-    </message>
-    <message>
         <source>Options:</source>
         <translation>Opties:</translation>
     </message>
@@ -170,10 +158,6 @@
     <message>
         <source>--%1 &quot;%2&quot; is not a whole number from 0 up</source>
         <translation>--%1 ‘%2’ is geen geheel getal vanaf 0</translation>
-    </message>
-    <message>
-        <source>ignored what is no option: %1</source>
-        <translation>genegeerd wat geen optie is: %1</translation>
     </message>
     <message>
         <source>--button &quot;%1&quot; ends with a status outside 0 to 255</source>
@@ -326,6 +310,46 @@
     <message>
         <source>With --time, offer only every so many minutes (1 to 30, dividing 60).</source>
         <translation>Biedt met --time alleen minuten aan die een veelvoud van dit getal zijn (1 tot en met 30, deler van 60).</translation>
+    </message>
+    <message>
+        <source>--%1 &quot;%2&quot; holds a time of day, which needs --time; without it give a date in the form YYYY-MM-DD</source>
+        <translation>--%1 ‘%2’ bevat een tijdstip, dat --time vereist; geef zonder --time een datum in de vorm YYYY-MM-DD</translation>
+    </message>
+    <message>
+        <source>ignored these words, which are not options: %1</source>
+        <translation>deze woorden genegeerd, want het zijn geen opties: %1</translation>
+    </message>
+    <message>
+        <source>Accepted and ignored: %1.</source>
+        <translation>Geaccepteerd en genegeerd: %1.</translation>
+    </message>
+    <message>
+        <source>Examples:</source>
+        <translation>Voorbeelden:</translation>
+    </message>
+    <message>
+        <source>Delivery day</source>
+        <translation>Leverdag</translation>
+    </message>
+    <message>
+        <source>The keys, the exit statuses and more: man %1</source>
+        <translation>De toetsen, de afsluitstatussen en meer: man %1</translation>
+    </message>
+    <message>
+        <source>The window title (default &quot;Select a date&quot; in a dialog, Form1 in the window alone).</source>
+        <translation>De venstertitel (standaard ‘Kies een datum’ in een dialoogvenster, Form1 in het venster alleen).</translation>
+    </message>
+    <message>
+        <source>--format &quot;%1&quot; holds a %, but --format takes a Qt date format such as yyyy-MM-dd; for strftime&apos;s % fields use --date-format &quot;%1&quot;</source>
+        <translation>--format ‘%1’ bevat een %, maar --format verwacht een Qt-datumnotatie zoals yyyy-MM-dd; gebruik voor de %-velden van strftime --date-format ‘%1’</translation>
+    </message>
+    <message>
+        <source>unknown option %1 (see --help)</source>
+        <translation>onbekende optie %1 (zie --help)</translation>
+    </message>
+    <message>
+        <source>unknown option %1; did you mean %2? (see --help)</source>
+        <translation>onbekende optie %1; bedoelde u %2? (zie --help)</translation>
     </message>
 </context>
 <context>
@@ -484,6 +508,14 @@
 </source>
         <translation>%1: de opdracht ‘%2’ kon niet worden gestart
 </translation>
+    </message>
+    <message>
+        <source>Select a date and time</source>
+        <translation>Kies een datum en tijd</translation>
+    </message>
+    <message>
+        <source>Select a date</source>
+        <translation>Kies een datum</translation>
     </message>
 </context>
 <context>

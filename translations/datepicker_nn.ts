@@ -32,10 +32,6 @@
         <translation>Den siste datoen som kan veljast.</translation>
     </message>
     <message>
-        <source>The window title (default Form1).</source>
-        <translation>Tittelen på vindauget (standard Form1).</translation>
-    </message>
-    <message>
         <source>Unexpected argument &apos;%1&apos;.</source>
         <translation>Uventa argument «%1».</translation>
     </message>
@@ -46,10 +42,6 @@
     <message>
         <source>--format is empty; give a Qt date format such as yyyy-MM-dd</source>
         <translation>--format er tomt; gje eit Qt-datoformat som yyyy-MM-dd</translation>
-    </message>
-    <message>
-        <source>--format &quot;%1&quot; holds a %; --format takes a Qt date format such as yyyy-MM-dd, not the %Y-%m-%d of strftime</source>
-        <translation>--format «%1» inneheld eit %; --format tek eit Qt-datoformat som yyyy-MM-dd, ikkje %Y-%m-%d frå strftime</translation>
     </message>
     <message>
         <source>--format &quot;%1&quot; opens a quote that it does not close</source>
@@ -136,10 +128,6 @@
         <translation>Minste høgd på vindauget i pikslar.</translation>
     </message>
     <message>
-        <source>Accepted and ignored.</source>
-        <translation>Vert godteke og oversett.</translation>
-    </message>
-    <message>
         <source>Options:</source>
         <translation>Val:</translation>
     </message>
@@ -178,10 +166,6 @@
     <message>
         <source>--%1 &quot;%2&quot; is not a whole number from 0 up</source>
         <translation>--%1 «%2» er ikkje eit heiltal frå 0 og oppover</translation>
-    </message>
-    <message>
-        <source>ignored what is no option: %1</source>
-        <translation>ignorerte det som ikkje er eit val: %1</translation>
     </message>
     <message>
         <source>Add a button in place of Cancel and OK, repeatable. It ends with status ID and prints the date when ID is even; an ID that is no number is a command to run.</source>
@@ -326,6 +310,46 @@
     <message>
         <source>With --time, offer only every so many minutes (1 to 30, dividing 60).</source>
         <translation>Tilby med --time berre minutt som er eit multiplum av dette talet (1 til 30, går opp i 60).</translation>
+    </message>
+    <message>
+        <source>--%1 &quot;%2&quot; holds a time of day, which needs --time; without it give a date in the form YYYY-MM-DD</source>
+        <translation>--%1 «%2» inneheld eit klokkeslett, som krev --time; utan det må du gje ein dato på forma YYYY-MM-DD</translation>
+    </message>
+    <message>
+        <source>ignored these words, which are not options: %1</source>
+        <translation>ignorerte desse orda, som ikkje er val: %1</translation>
+    </message>
+    <message>
+        <source>Accepted and ignored: %1.</source>
+        <translation>Godteke og ignorerte: %1.</translation>
+    </message>
+    <message>
+        <source>Examples:</source>
+        <translation>Døme:</translation>
+    </message>
+    <message>
+        <source>Delivery day</source>
+        <translation>Leveringsdag</translation>
+    </message>
+    <message>
+        <source>The keys, the exit statuses and more: man %1</source>
+        <translation>Tastane, avslutningsstatusane og meir: man %1</translation>
+    </message>
+    <message>
+        <source>The window title (default &quot;Select a date&quot; in a dialog, Form1 in the window alone).</source>
+        <translation>Tittelen på vindauget (standard «Vel ein dato» i ein dialog, Form1 i vindauget åleine).</translation>
+    </message>
+    <message>
+        <source>--format &quot;%1&quot; holds a %, but --format takes a Qt date format such as yyyy-MM-dd; for strftime&apos;s % fields use --date-format &quot;%1&quot;</source>
+        <translation>--format «%1» inneheld eit %, men --format tek eit Qt-datoformat som yyyy-MM-dd; bruk --date-format «%1» for %-felta til strftime</translation>
+    </message>
+    <message>
+        <source>unknown option %1 (see --help)</source>
+        <translation>ukjent val %1 (sjå --help)</translation>
+    </message>
+    <message>
+        <source>unknown option %1; did you mean %2? (see --help)</source>
+        <translation>ukjent val %1; meinte du %2? (sjå --help)</translation>
     </message>
 </context>
 <context>
@@ -484,6 +508,14 @@
     <message>
         <source>the text could not be written: %1</source>
         <translation>teksten kunne ikkje skrivast: %1</translation>
+    </message>
+    <message>
+        <source>Select a date and time</source>
+        <translation>Vel ein dato og eit klokkeslett</translation>
+    </message>
+    <message>
+        <source>Select a date</source>
+        <translation>Vel ein dato</translation>
     </message>
 </context>
 <context>

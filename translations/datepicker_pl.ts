@@ -32,10 +32,6 @@
         <translation>Ostatnia data, którą można wybrać.</translation>
     </message>
     <message>
-        <source>The window title (default Form1).</source>
-        <translation>Tytuł okna (domyślnie Form1).</translation>
-    </message>
-    <message>
         <source>Unexpected argument &apos;%1&apos;.</source>
         <translation>Nieoczekiwany argument „%1”.</translation>
     </message>
@@ -46,10 +42,6 @@
     <message>
         <source>--format is empty; give a Qt date format such as yyyy-MM-dd</source>
         <translation>--format jest pusty; podaj format daty Qt, np. yyyy-MM-dd</translation>
-    </message>
-    <message>
-        <source>--format &quot;%1&quot; holds a %; --format takes a Qt date format such as yyyy-MM-dd, not the %Y-%m-%d of strftime</source>
-        <translation>--format „%1” zawiera %; --format przyjmuje format daty Qt, taki jak yyyy-MM-dd, a nie %Y-%m-%d ze strftime</translation>
     </message>
     <message>
         <source>--format &quot;%1&quot; opens a quote that it does not close</source>
@@ -136,10 +128,6 @@
         <translation>Najmniejsza wysokość okna w pikselach.</translation>
     </message>
     <message>
-        <source>Accepted and ignored.</source>
-        <translation>Przyjmowana i pomijana.</translation>
-    </message>
-    <message>
         <source>Options:</source>
         <translation>Opcje:</translation>
     </message>
@@ -170,10 +158,6 @@
     <message>
         <source>--%1 &quot;%2&quot; is not a whole number from 0 up</source>
         <translation>--%1 „%2” nie jest liczbą całkowitą od 0 wzwyż</translation>
-    </message>
-    <message>
-        <source>ignored what is no option: %1</source>
-        <translation>pominięto to, co nie jest opcją: %1</translation>
     </message>
     <message>
         <source>--button &quot;%1&quot; ends with a status outside 0 to 255</source>
@@ -326,6 +310,46 @@
     <message>
         <source>With --time, offer only every so many minutes (1 to 30, dividing 60).</source>
         <translation>Z --time oferuje tylko minuty będące wielokrotnością tej liczby (od 1 do 30, dzielnik 60).</translation>
+    </message>
+    <message>
+        <source>--%1 &quot;%2&quot; holds a time of day, which needs --time; without it give a date in the form YYYY-MM-DD</source>
+        <translation>--%1 „%2” zawiera godzinę, która wymaga --time; bez tej opcji podaj datę w postaci YYYY-MM-DD</translation>
+    </message>
+    <message>
+        <source>ignored these words, which are not options: %1</source>
+        <translation>pominięto te słowa, które nie są opcjami: %1</translation>
+    </message>
+    <message>
+        <source>Accepted and ignored: %1.</source>
+        <translation>Przyjmowane i pomijane: %1.</translation>
+    </message>
+    <message>
+        <source>Examples:</source>
+        <translation>Przykłady:</translation>
+    </message>
+    <message>
+        <source>Delivery day</source>
+        <translation>Dzień dostawy</translation>
+    </message>
+    <message>
+        <source>The keys, the exit statuses and more: man %1</source>
+        <translation>Klawisze, kody wyjścia i więcej: man %1</translation>
+    </message>
+    <message>
+        <source>The window title (default &quot;Select a date&quot; in a dialog, Form1 in the window alone).</source>
+        <translation>Tytuł okna (domyślnie „Wybierz datę” w oknie dialogowym, Form1 w samym oknie).</translation>
+    </message>
+    <message>
+        <source>--format &quot;%1&quot; holds a %, but --format takes a Qt date format such as yyyy-MM-dd; for strftime&apos;s % fields use --date-format &quot;%1&quot;</source>
+        <translation>--format „%1” zawiera %, ale --format przyjmuje format daty Qt, taki jak yyyy-MM-dd; dla pól % ze strftime użyj --date-format „%1”</translation>
+    </message>
+    <message>
+        <source>unknown option %1 (see --help)</source>
+        <translation>nieznana opcja %1 (zob. --help)</translation>
+    </message>
+    <message>
+        <source>unknown option %1; did you mean %2? (see --help)</source>
+        <translation>nieznana opcja %1; czy chodziło o %2? (zob. --help)</translation>
     </message>
 </context>
 <context>
@@ -484,6 +508,14 @@
 </source>
         <translation>%1: nie można uruchomić polecenia „%2”
 </translation>
+    </message>
+    <message>
+        <source>Select a date and time</source>
+        <translation>Wybierz datę i godzinę</translation>
+    </message>
+    <message>
+        <source>Select a date</source>
+        <translation>Wybierz datę</translation>
     </message>
 </context>
 <context>

@@ -32,10 +32,6 @@
         <translation>A última data que pode ser escolhida.</translation>
     </message>
     <message>
-        <source>The window title (default Form1).</source>
-        <translation>O título da janela (padrão Form1).</translation>
-    </message>
-    <message>
         <source>Unexpected argument &apos;%1&apos;.</source>
         <translation>Argumento inesperado “%1”.</translation>
     </message>
@@ -46,10 +42,6 @@
     <message>
         <source>--format is empty; give a Qt date format such as yyyy-MM-dd</source>
         <translation>--format está vazio; informe um formato de data do Qt como yyyy-MM-dd</translation>
-    </message>
-    <message>
-        <source>--format &quot;%1&quot; holds a %; --format takes a Qt date format such as yyyy-MM-dd, not the %Y-%m-%d of strftime</source>
-        <translation>--format &quot;%1&quot; contém um %; --format espera um formato de data do Qt como yyyy-MM-dd, não o %Y-%m-%d do strftime</translation>
     </message>
     <message>
         <source>--format &quot;%1&quot; opens a quote that it does not close</source>
@@ -136,10 +128,6 @@
         <translation>A altura mínima da janela em pixels.</translation>
     </message>
     <message>
-        <source>Accepted and ignored.</source>
-        <translation>Aceita e ignorada.</translation>
-    </message>
-    <message>
         <source>Options:</source>
         <translation>Opções:</translation>
     </message>
@@ -170,10 +158,6 @@
     <message>
         <source>--%1 &quot;%2&quot; is not a whole number from 0 up</source>
         <translation>--%1 &quot;%2&quot; não é um número inteiro a partir de 0</translation>
-    </message>
-    <message>
-        <source>ignored what is no option: %1</source>
-        <translation>ignorado o que não é uma opção: %1</translation>
     </message>
     <message>
         <source>--button &quot;%1&quot; ends with a status outside 0 to 255</source>
@@ -326,6 +310,46 @@
     <message>
         <source>With --time, offer only every so many minutes (1 to 30, dividing 60).</source>
         <translation>Com --time, oferece apenas os minutos múltiplos deste número (de 1 a 30, divisor de 60).</translation>
+    </message>
+    <message>
+        <source>--%1 &quot;%2&quot; holds a time of day, which needs --time; without it give a date in the form YYYY-MM-DD</source>
+        <translation>--%1 “%2” contém uma hora do dia, que exige --time; sem ela, informe uma data no formato YYYY-MM-DD</translation>
+    </message>
+    <message>
+        <source>ignored these words, which are not options: %1</source>
+        <translation>ignoradas estas palavras, que não são opções: %1</translation>
+    </message>
+    <message>
+        <source>Accepted and ignored: %1.</source>
+        <translation>Aceitas e ignoradas: %1.</translation>
+    </message>
+    <message>
+        <source>Examples:</source>
+        <translation>Exemplos:</translation>
+    </message>
+    <message>
+        <source>Delivery day</source>
+        <translation>Dia da entrega</translation>
+    </message>
+    <message>
+        <source>The keys, the exit statuses and more: man %1</source>
+        <translation>As teclas, os status de saída e mais: man %1</translation>
+    </message>
+    <message>
+        <source>The window title (default &quot;Select a date&quot; in a dialog, Form1 in the window alone).</source>
+        <translation>O título da janela (padrão “Selecione uma data” em um diálogo, Form1 na janela sozinha).</translation>
+    </message>
+    <message>
+        <source>--format &quot;%1&quot; holds a %, but --format takes a Qt date format such as yyyy-MM-dd; for strftime&apos;s % fields use --date-format &quot;%1&quot;</source>
+        <translation>--format “%1” contém um %, mas --format espera um formato de data do Qt como yyyy-MM-dd; para os campos % do strftime use --date-format “%1”</translation>
+    </message>
+    <message>
+        <source>unknown option %1 (see --help)</source>
+        <translation>opção desconhecida %1 (veja --help)</translation>
+    </message>
+    <message>
+        <source>unknown option %1; did you mean %2? (see --help)</source>
+        <translation>opção desconhecida %1; você quis dizer %2? (veja --help)</translation>
     </message>
 </context>
 <context>
@@ -484,6 +508,14 @@
 </source>
         <translation>%1: o comando &quot;%2&quot; não pôde ser iniciado
 </translation>
+    </message>
+    <message>
+        <source>Select a date and time</source>
+        <translation>Selecione uma data e uma hora</translation>
+    </message>
+    <message>
+        <source>Select a date</source>
+        <translation>Selecione uma data</translation>
     </message>
 </context>
 <context>

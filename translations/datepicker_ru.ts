@@ -32,10 +32,6 @@
         <translation>Последняя дата, которую можно выбрать.</translation>
     </message>
     <message>
-        <source>The window title (default Form1).</source>
-        <translation>Заголовок окна (по умолчанию Form1).</translation>
-    </message>
-    <message>
         <source>Unexpected argument &apos;%1&apos;.</source>
         <translation>Неожиданный аргумент «%1».</translation>
     </message>
@@ -46,10 +42,6 @@
     <message>
         <source>--format is empty; give a Qt date format such as yyyy-MM-dd</source>
         <translation>--format пуст; укажите формат даты Qt, например yyyy-MM-dd</translation>
-    </message>
-    <message>
-        <source>--format &quot;%1&quot; holds a %; --format takes a Qt date format such as yyyy-MM-dd, not the %Y-%m-%d of strftime</source>
-        <translation>--format «%1» содержит %; --format принимает формат даты Qt, например yyyy-MM-dd, а не %Y-%m-%d из strftime</translation>
     </message>
     <message>
         <source>--format &quot;%1&quot; opens a quote that it does not close</source>
@@ -136,10 +128,6 @@
         <translation>Наименьшая высота окна в пикселях.</translation>
     </message>
     <message>
-        <source>Accepted and ignored.</source>
-        <translation>Принимается и игнорируется.</translation>
-    </message>
-    <message>
         <source>Options:</source>
         <translation>Параметры:</translation>
     </message>
@@ -170,10 +158,6 @@
     <message>
         <source>--%1 &quot;%2&quot; is not a whole number from 0 up</source>
         <translation>--%1 «%2» не является целым числом от 0 и выше</translation>
-    </message>
-    <message>
-        <source>ignored what is no option: %1</source>
-        <translation>проигнорировано то, что не является параметром: %1</translation>
     </message>
     <message>
         <source>--button &quot;%1&quot; ends with a status outside 0 to 255</source>
@@ -326,6 +310,46 @@
     <message>
         <source>With --time, offer only every so many minutes (1 to 30, dividing 60).</source>
         <translation>С --time предлагать только минуты, кратные этому числу (от 1 до 30, делитель 60).</translation>
+    </message>
+    <message>
+        <source>--%1 &quot;%2&quot; holds a time of day, which needs --time; without it give a date in the form YYYY-MM-DD</source>
+        <translation>--%1 «%2» содержит время суток, для которого нужен --time; без него укажите дату в формате YYYY-MM-DD</translation>
+    </message>
+    <message>
+        <source>ignored these words, which are not options: %1</source>
+        <translation>проигнорированы слова, которые не являются параметрами: %1</translation>
+    </message>
+    <message>
+        <source>Accepted and ignored: %1.</source>
+        <translation>Принимаются и игнорируются: %1.</translation>
+    </message>
+    <message>
+        <source>Examples:</source>
+        <translation>Примеры:</translation>
+    </message>
+    <message>
+        <source>Delivery day</source>
+        <translation>День доставки</translation>
+    </message>
+    <message>
+        <source>The keys, the exit statuses and more: man %1</source>
+        <translation>Клавиши, коды завершения и многое другое: man %1</translation>
+    </message>
+    <message>
+        <source>The window title (default &quot;Select a date&quot; in a dialog, Form1 in the window alone).</source>
+        <translation>Заголовок окна (по умолчанию «Выберите дату» в диалоге, Form1 в отдельном окне).</translation>
+    </message>
+    <message>
+        <source>--format &quot;%1&quot; holds a %, but --format takes a Qt date format such as yyyy-MM-dd; for strftime&apos;s % fields use --date-format &quot;%1&quot;</source>
+        <translation>--format «%1» содержит %, но --format принимает формат даты Qt, например yyyy-MM-dd; для полей % из strftime используйте --date-format «%1»</translation>
+    </message>
+    <message>
+        <source>unknown option %1 (see --help)</source>
+        <translation>неизвестный параметр %1 (см. --help)</translation>
+    </message>
+    <message>
+        <source>unknown option %1; did you mean %2? (see --help)</source>
+        <translation>неизвестный параметр %1; возможно, имелся в виду %2? (см. --help)</translation>
     </message>
 </context>
 <context>
@@ -484,6 +508,14 @@
 </source>
         <translation>%1: не удалось запустить команду «%2»
 </translation>
+    </message>
+    <message>
+        <source>Select a date and time</source>
+        <translation>Выберите дату и время</translation>
+    </message>
+    <message>
+        <source>Select a date</source>
+        <translation>Выберите дату</translation>
     </message>
 </context>
 <context>

@@ -32,10 +32,6 @@
         <translation>Posledný dátum, ktorý možno vybrať.</translation>
     </message>
     <message>
-        <source>The window title (default Form1).</source>
-        <translation>Titulok okna (predvolený Form1).</translation>
-    </message>
-    <message>
         <source>Unexpected argument &apos;%1&apos;.</source>
         <translation>Neočakávaný argument „%1“.</translation>
     </message>
@@ -46,10 +42,6 @@
     <message>
         <source>--format is empty; give a Qt date format such as yyyy-MM-dd</source>
         <translation>--format je prázdny; zadajte formát dátumu Qt, napríklad yyyy-MM-dd</translation>
-    </message>
-    <message>
-        <source>--format &quot;%1&quot; holds a %; --format takes a Qt date format such as yyyy-MM-dd, not the %Y-%m-%d of strftime</source>
-        <translation>--format „%1“ obsahuje %; --format prijíma formát dátumu Qt, napríklad yyyy-MM-dd, nie %Y-%m-%d zo strftime</translation>
     </message>
     <message>
         <source>--format &quot;%1&quot; opens a quote that it does not close</source>
@@ -136,10 +128,6 @@
         <translation>Najmenšia výška okna v pixeloch.</translation>
     </message>
     <message>
-        <source>Accepted and ignored.</source>
-        <translation>Prijaté a ignorované.</translation>
-    </message>
-    <message>
         <source>Options:</source>
         <translation>Voľby:</translation>
     </message>
@@ -178,10 +166,6 @@
     <message>
         <source>--%1 &quot;%2&quot; is not a whole number from 0 up</source>
         <translation>--%1 „%2“ nie je celé číslo od 0 vyššie</translation>
-    </message>
-    <message>
-        <source>ignored what is no option: %1</source>
-        <translation>ignorované, čo nie je voľba: %1</translation>
     </message>
     <message>
         <source>Add a button in place of Cancel and OK, repeatable. It ends with status ID and prints the date when ID is even; an ID that is no number is a command to run.</source>
@@ -326,6 +310,46 @@
     <message>
         <source>With --time, offer only every so many minutes (1 to 30, dividing 60).</source>
         <translation>S --time ponúka len minúty, ktoré sú násobkom tohto čísla (1 až 30, deliteľ 60).</translation>
+    </message>
+    <message>
+        <source>--%1 &quot;%2&quot; holds a time of day, which needs --time; without it give a date in the form YYYY-MM-DD</source>
+        <translation>--%1 „%2“ obsahuje čas dňa, ktorý vyžaduje --time; bez neho zadajte dátum v tvare YYYY-MM-DD</translation>
+    </message>
+    <message>
+        <source>ignored these words, which are not options: %1</source>
+        <translation>ignorované tieto slová, ktoré nie sú voľbami: %1</translation>
+    </message>
+    <message>
+        <source>Accepted and ignored: %1.</source>
+        <translation>Prijímané a ignorované: %1.</translation>
+    </message>
+    <message>
+        <source>Examples:</source>
+        <translation>Príklady:</translation>
+    </message>
+    <message>
+        <source>Delivery day</source>
+        <translation>Deň doručenia</translation>
+    </message>
+    <message>
+        <source>The keys, the exit statuses and more: man %1</source>
+        <translation>Klávesy, návratové kódy a ďalšie: man %1</translation>
+    </message>
+    <message>
+        <source>The window title (default &quot;Select a date&quot; in a dialog, Form1 in the window alone).</source>
+        <translation>Titulok okna (predvolený „Vyberte dátum“ v dialógu, Form1 v samotnom okne).</translation>
+    </message>
+    <message>
+        <source>--format &quot;%1&quot; holds a %, but --format takes a Qt date format such as yyyy-MM-dd; for strftime&apos;s % fields use --date-format &quot;%1&quot;</source>
+        <translation>--format „%1“ obsahuje %, ale --format prijíma formát dátumu Qt, napríklad yyyy-MM-dd; pre polia % zo strftime použite --date-format „%1“</translation>
+    </message>
+    <message>
+        <source>unknown option %1 (see --help)</source>
+        <translation>neznáma voľba %1 (pozri --help)</translation>
+    </message>
+    <message>
+        <source>unknown option %1; did you mean %2? (see --help)</source>
+        <translation>neznáma voľba %1; mysleli ste %2? (pozri --help)</translation>
     </message>
 </context>
 <context>
@@ -484,6 +508,14 @@
     <message>
         <source>the text could not be written: %1</source>
         <translation>text sa nepodarilo zapísať: %1</translation>
+    </message>
+    <message>
+        <source>Select a date and time</source>
+        <translation>Vyberte dátum a čas</translation>
+    </message>
+    <message>
+        <source>Select a date</source>
+        <translation>Vyberte dátum</translation>
     </message>
 </context>
 <context>

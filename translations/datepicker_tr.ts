@@ -32,10 +32,6 @@
         <translation>Seçilebilecek son tarih.</translation>
     </message>
     <message>
-        <source>The window title (default Form1).</source>
-        <translation>Pencere başlığı (varsayılan Form1).</translation>
-    </message>
-    <message>
         <source>Unexpected argument &apos;%1&apos;.</source>
         <translation>Beklenmeyen argüman “%1”.</translation>
     </message>
@@ -46,10 +42,6 @@
     <message>
         <source>--format is empty; give a Qt date format such as yyyy-MM-dd</source>
         <translation>--format boş; yyyy-MM-dd gibi bir Qt tarih biçimi verin</translation>
-    </message>
-    <message>
-        <source>--format &quot;%1&quot; holds a %; --format takes a Qt date format such as yyyy-MM-dd, not the %Y-%m-%d of strftime</source>
-        <translation>--format “%1” bir % içeriyor; --format, strftime’ın %Y-%m-%d biçimini değil, yyyy-MM-dd gibi bir Qt tarih biçimini alır</translation>
     </message>
     <message>
         <source>--format &quot;%1&quot; opens a quote that it does not close</source>
@@ -136,10 +128,6 @@
         <translation>Pencerenin piksel cinsinden en küçük yüksekliği.</translation>
     </message>
     <message>
-        <source>Accepted and ignored.</source>
-        <translation>Kabul edilir ve yok sayılır.</translation>
-    </message>
-    <message>
         <source>Options:</source>
         <translation>Seçenekler:</translation>
     </message>
@@ -178,10 +166,6 @@
     <message>
         <source>--%1 &quot;%2&quot; is not a whole number from 0 up</source>
         <translation>--%1 “%2”, 0 veya daha büyük bir tam sayı değil</translation>
-    </message>
-    <message>
-        <source>ignored what is no option: %1</source>
-        <translation>seçenek olmayan öğe yok sayıldı: %1</translation>
     </message>
     <message>
         <source>Add a button in place of Cancel and OK, repeatable. It ends with status ID and prints the date when ID is even; an ID that is no number is a command to run.</source>
@@ -326,6 +310,46 @@
     <message>
         <source>With --time, offer only every so many minutes (1 to 30, dividing 60).</source>
         <translation>--time ile yalnızca bu sayının katı olan dakikaları sunar (1 ile 30 arası, 60’ın böleni).</translation>
+    </message>
+    <message>
+        <source>--%1 &quot;%2&quot; holds a time of day, which needs --time; without it give a date in the form YYYY-MM-DD</source>
+        <translation>--%1 “%2” bir saat içeriyor, bu da --time gerektirir; onsuz YYYY-MM-DD biçiminde bir tarih verin</translation>
+    </message>
+    <message>
+        <source>ignored these words, which are not options: %1</source>
+        <translation>seçenek olmayan bu sözcükler yok sayıldı: %1</translation>
+    </message>
+    <message>
+        <source>Accepted and ignored: %1.</source>
+        <translation>Kabul edilir ve yok sayılır: %1.</translation>
+    </message>
+    <message>
+        <source>Examples:</source>
+        <translation>Örnekler:</translation>
+    </message>
+    <message>
+        <source>Delivery day</source>
+        <translation>Teslim günü</translation>
+    </message>
+    <message>
+        <source>The keys, the exit statuses and more: man %1</source>
+        <translation>Tuşlar, çıkış durumları ve fazlası: man %1</translation>
+    </message>
+    <message>
+        <source>The window title (default &quot;Select a date&quot; in a dialog, Form1 in the window alone).</source>
+        <translation>Pencere başlığı (varsayılan, bir iletişim kutusunda “Bir tarih seçin”, tek başına pencerede Form1).</translation>
+    </message>
+    <message>
+        <source>--format &quot;%1&quot; holds a %, but --format takes a Qt date format such as yyyy-MM-dd; for strftime&apos;s % fields use --date-format &quot;%1&quot;</source>
+        <translation>--format “%1” bir % içeriyor, ancak --format yyyy-MM-dd gibi bir Qt tarih biçimi alır; strftime’ın % alanları için --date-format “%1” kullanın</translation>
+    </message>
+    <message>
+        <source>unknown option %1 (see --help)</source>
+        <translation>bilinmeyen seçenek %1 (bkz. --help)</translation>
+    </message>
+    <message>
+        <source>unknown option %1; did you mean %2? (see --help)</source>
+        <translation>bilinmeyen seçenek %1; %2 mi demek istediniz? (bkz. --help)</translation>
     </message>
 </context>
 <context>
@@ -484,6 +508,14 @@
     <message>
         <source>the text could not be written: %1</source>
         <translation>metin yazılamadı: %1</translation>
+    </message>
+    <message>
+        <source>Select a date and time</source>
+        <translation>Bir tarih ve saat seçin</translation>
+    </message>
+    <message>
+        <source>Select a date</source>
+        <translation>Bir tarih seçin</translation>
     </message>
 </context>
 <context>

@@ -32,10 +32,6 @@
         <translation>Остання дата, яку можна вибрати.</translation>
     </message>
     <message>
-        <source>The window title (default Form1).</source>
-        <translation>Заголовок вікна (типово Form1).</translation>
-    </message>
-    <message>
         <source>Unexpected argument &apos;%1&apos;.</source>
         <translation>Неочікуваний аргумент «%1».</translation>
     </message>
@@ -46,10 +42,6 @@
     <message>
         <source>--format is empty; give a Qt date format such as yyyy-MM-dd</source>
         <translation>--format порожній; вкажіть формат дати Qt, наприклад yyyy-MM-dd</translation>
-    </message>
-    <message>
-        <source>--format &quot;%1&quot; holds a %; --format takes a Qt date format such as yyyy-MM-dd, not the %Y-%m-%d of strftime</source>
-        <translation>--format «%1» містить %; --format приймає формат дати Qt, наприклад yyyy-MM-dd, а не %Y-%m-%d зі strftime</translation>
     </message>
     <message>
         <source>--format &quot;%1&quot; opens a quote that it does not close</source>
@@ -136,10 +128,6 @@
         <translation>Найменша висота вікна в пікселях.</translation>
     </message>
     <message>
-        <source>Accepted and ignored.</source>
-        <translation>Приймається й ігнорується.</translation>
-    </message>
-    <message>
         <source>Options:</source>
         <translation>Параметри:</translation>
     </message>
@@ -178,10 +166,6 @@
     <message>
         <source>--%1 &quot;%2&quot; is not a whole number from 0 up</source>
         <translation>--%1 «%2» — не ціле число від 0 і більше</translation>
-    </message>
-    <message>
-        <source>ignored what is no option: %1</source>
-        <translation>проігноровано те, що не є параметром: %1</translation>
     </message>
     <message>
         <source>Add a button in place of Cancel and OK, repeatable. It ends with status ID and prints the date when ID is even; an ID that is no number is a command to run.</source>
@@ -326,6 +310,46 @@
     <message>
         <source>With --time, offer only every so many minutes (1 to 30, dividing 60).</source>
         <translation>З --time пропонувати лише хвилини, кратні цьому числу (від 1 до 30, дільник 60).</translation>
+    </message>
+    <message>
+        <source>--%1 &quot;%2&quot; holds a time of day, which needs --time; without it give a date in the form YYYY-MM-DD</source>
+        <translation>--%1 «%2» містить час доби, для якого потрібен --time; без нього вкажіть дату у форматі YYYY-MM-DD</translation>
+    </message>
+    <message>
+        <source>ignored these words, which are not options: %1</source>
+        <translation>проігноровано слова, які не є параметрами: %1</translation>
+    </message>
+    <message>
+        <source>Accepted and ignored: %1.</source>
+        <translation>Приймаються й ігноруються: %1.</translation>
+    </message>
+    <message>
+        <source>Examples:</source>
+        <translation>Приклади:</translation>
+    </message>
+    <message>
+        <source>Delivery day</source>
+        <translation>День доставки</translation>
+    </message>
+    <message>
+        <source>The keys, the exit statuses and more: man %1</source>
+        <translation>Клавіші, коди завершення та інше: man %1</translation>
+    </message>
+    <message>
+        <source>The window title (default &quot;Select a date&quot; in a dialog, Form1 in the window alone).</source>
+        <translation>Заголовок вікна (типово «Виберіть дату» в діалозі, Form1 в окремому вікні).</translation>
+    </message>
+    <message>
+        <source>--format &quot;%1&quot; holds a %, but --format takes a Qt date format such as yyyy-MM-dd; for strftime&apos;s % fields use --date-format &quot;%1&quot;</source>
+        <translation>--format «%1» містить %, але --format приймає формат дати Qt, наприклад yyyy-MM-dd; для полів % зі strftime використовуйте --date-format «%1»</translation>
+    </message>
+    <message>
+        <source>unknown option %1 (see --help)</source>
+        <translation>невідомий параметр %1 (див. --help)</translation>
+    </message>
+    <message>
+        <source>unknown option %1; did you mean %2? (see --help)</source>
+        <translation>невідомий параметр %1; можливо, ви мали на увазі %2? (див. --help)</translation>
     </message>
 </context>
 <context>
@@ -484,6 +508,14 @@
     <message>
         <source>the text could not be written: %1</source>
         <translation>не вдалося записати текст: %1</translation>
+    </message>
+    <message>
+        <source>Select a date and time</source>
+        <translation>Виберіть дату й час</translation>
+    </message>
+    <message>
+        <source>Select a date</source>
+        <translation>Виберіть дату</translation>
     </message>
 </context>
 <context>

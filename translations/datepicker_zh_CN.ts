@@ -32,10 +32,6 @@
         <translation>可以选择的最晚日期。</translation>
     </message>
     <message>
-        <source>The window title (default Form1).</source>
-        <translation>窗口标题（默认为 Form1）。</translation>
-    </message>
-    <message>
         <source>Unexpected argument &apos;%1&apos;.</source>
         <translation>意外的参数“%1”。</translation>
     </message>
@@ -46,10 +42,6 @@
     <message>
         <source>--format is empty; give a Qt date format such as yyyy-MM-dd</source>
         <translation>--format 为空；请给出 Qt 日期格式，例如 yyyy-MM-dd</translation>
-    </message>
-    <message>
-        <source>--format &quot;%1&quot; holds a %; --format takes a Qt date format such as yyyy-MM-dd, not the %Y-%m-%d of strftime</source>
-        <translation>--format “%1”含有 %；--format 接受 Qt 日期格式，例如 yyyy-MM-dd，而不是 strftime 的 %Y-%m-%d</translation>
     </message>
     <message>
         <source>--format &quot;%1&quot; opens a quote that it does not close</source>
@@ -136,10 +128,6 @@
         <translation>窗口的最小高度（像素）。</translation>
     </message>
     <message>
-        <source>Accepted and ignored.</source>
-        <translation>接受但忽略。</translation>
-    </message>
-    <message>
         <source>Options:</source>
         <translation>选项：</translation>
     </message>
@@ -178,10 +166,6 @@
     <message>
         <source>--%1 &quot;%2&quot; is not a whole number from 0 up</source>
         <translation>--%1 “%2”不是大于或等于 0 的整数</translation>
-    </message>
-    <message>
-        <source>ignored what is no option: %1</source>
-        <translation>已忽略非选项内容：%1</translation>
     </message>
     <message>
         <source>Add a button in place of Cancel and OK, repeatable. It ends with status ID and prints the date when ID is even; an ID that is no number is a command to run.</source>
@@ -326,6 +310,46 @@
     <message>
         <source>With --time, offer only every so many minutes (1 to 30, dividing 60).</source>
         <translation>与 --time 一起使用时，只提供该数倍数的分钟（1 到 30，且能整除 60）。</translation>
+    </message>
+    <message>
+        <source>--%1 &quot;%2&quot; holds a time of day, which needs --time; without it give a date in the form YYYY-MM-DD</source>
+        <translation>--%1 “%2”含有一天中的时间，这需要 --time；没有 --time 时请给出 YYYY-MM-DD 格式的日期</translation>
+    </message>
+    <message>
+        <source>ignored these words, which are not options: %1</source>
+        <translation>已忽略以下非选项的词：%1</translation>
+    </message>
+    <message>
+        <source>Accepted and ignored: %1.</source>
+        <translation>接受但忽略：%1。</translation>
+    </message>
+    <message>
+        <source>Examples:</source>
+        <translation>示例：</translation>
+    </message>
+    <message>
+        <source>Delivery day</source>
+        <translation>交付日</translation>
+    </message>
+    <message>
+        <source>The keys, the exit statuses and more: man %1</source>
+        <translation>按键、退出状态及更多内容：man %1</translation>
+    </message>
+    <message>
+        <source>The window title (default &quot;Select a date&quot; in a dialog, Form1 in the window alone).</source>
+        <translation>窗口标题（对话框中默认为“选择日期”，单独的窗口默认为 Form1）。</translation>
+    </message>
+    <message>
+        <source>--format &quot;%1&quot; holds a %, but --format takes a Qt date format such as yyyy-MM-dd; for strftime&apos;s % fields use --date-format &quot;%1&quot;</source>
+        <translation>--format “%1”含有 %，但 --format 接受 Qt 日期格式，例如 yyyy-MM-dd；strftime 的 % 字段请使用 --date-format “%1”</translation>
+    </message>
+    <message>
+        <source>unknown option %1 (see --help)</source>
+        <translation>未知选项 %1（参见 --help）</translation>
+    </message>
+    <message>
+        <source>unknown option %1; did you mean %2? (see --help)</source>
+        <translation>未知选项 %1；您是指 %2 吗？（参见 --help）</translation>
     </message>
 </context>
 <context>
@@ -484,6 +508,14 @@
     <message>
         <source>the text could not be written: %1</source>
         <translation>无法写入文本：%1</translation>
+    </message>
+    <message>
+        <source>Select a date and time</source>
+        <translation>选择日期和时间</translation>
+    </message>
+    <message>
+        <source>Select a date</source>
+        <translation>选择日期</translation>
     </message>
 </context>
 <context>

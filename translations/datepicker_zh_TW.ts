@@ -32,10 +32,6 @@
         <translation>可以選擇的最晚日期。</translation>
     </message>
     <message>
-        <source>The window title (default Form1).</source>
-        <translation>視窗標題（預設為 Form1）。</translation>
-    </message>
-    <message>
         <source>Unexpected argument &apos;%1&apos;.</source>
         <translation>未預期的引數「%1」。</translation>
     </message>
@@ -46,10 +42,6 @@
     <message>
         <source>--format is empty; give a Qt date format such as yyyy-MM-dd</source>
         <translation>--format 是空的；請提供 Qt 日期格式，例如 yyyy-MM-dd</translation>
-    </message>
-    <message>
-        <source>--format &quot;%1&quot; holds a %; --format takes a Qt date format such as yyyy-MM-dd, not the %Y-%m-%d of strftime</source>
-        <translation>--format「%1」含有 %；--format 接受 Qt 日期格式，例如 yyyy-MM-dd，而不是 strftime 的 %Y-%m-%d</translation>
     </message>
     <message>
         <source>--format &quot;%1&quot; opens a quote that it does not close</source>
@@ -136,10 +128,6 @@
         <translation>視窗的最小高度（像素）。</translation>
     </message>
     <message>
-        <source>Accepted and ignored.</source>
-        <translation>接受但忽略。</translation>
-    </message>
-    <message>
         <source>Options:</source>
         <translation>選項：</translation>
     </message>
@@ -178,10 +166,6 @@
     <message>
         <source>--%1 &quot;%2&quot; is not a whole number from 0 up</source>
         <translation>--%1「%2」不是大於或等於 0 的整數</translation>
-    </message>
-    <message>
-        <source>ignored what is no option: %1</source>
-        <translation>已忽略非選項的內容：%1</translation>
     </message>
     <message>
         <source>Add a button in place of Cancel and OK, repeatable. It ends with status ID and prints the date when ID is even; an ID that is no number is a command to run.</source>
@@ -326,6 +310,46 @@
     <message>
         <source>With --time, offer only every so many minutes (1 to 30, dividing 60).</source>
         <translation>與 --time 一起使用時，只提供該數倍數的分鐘（1 到 30，且能整除 60）。</translation>
+    </message>
+    <message>
+        <source>--%1 &quot;%2&quot; holds a time of day, which needs --time; without it give a date in the form YYYY-MM-DD</source>
+        <translation>--%1「%2」含有一天中的時間，這需要 --time；沒有 --time 時請提供 YYYY-MM-DD 格式的日期</translation>
+    </message>
+    <message>
+        <source>ignored these words, which are not options: %1</source>
+        <translation>已忽略以下非選項的字詞：%1</translation>
+    </message>
+    <message>
+        <source>Accepted and ignored: %1.</source>
+        <translation>接受但忽略：%1。</translation>
+    </message>
+    <message>
+        <source>Examples:</source>
+        <translation>範例：</translation>
+    </message>
+    <message>
+        <source>Delivery day</source>
+        <translation>交貨日</translation>
+    </message>
+    <message>
+        <source>The keys, the exit statuses and more: man %1</source>
+        <translation>按鍵、結束狀態及更多內容：man %1</translation>
+    </message>
+    <message>
+        <source>The window title (default &quot;Select a date&quot; in a dialog, Form1 in the window alone).</source>
+        <translation>視窗標題（對話框中預設為「選擇日期」，單獨的視窗預設為 Form1）。</translation>
+    </message>
+    <message>
+        <source>--format &quot;%1&quot; holds a %, but --format takes a Qt date format such as yyyy-MM-dd; for strftime&apos;s % fields use --date-format &quot;%1&quot;</source>
+        <translation>--format「%1」含有 %，但 --format 接受 Qt 日期格式，例如 yyyy-MM-dd；strftime 的 % 欄位請使用 --date-format「%1」</translation>
+    </message>
+    <message>
+        <source>unknown option %1 (see --help)</source>
+        <translation>未知的選項 %1（參見 --help）</translation>
+    </message>
+    <message>
+        <source>unknown option %1; did you mean %2? (see --help)</source>
+        <translation>未知的選項 %1；您是指 %2 嗎？（參見 --help）</translation>
     </message>
 </context>
 <context>
@@ -484,6 +508,14 @@
     <message>
         <source>the text could not be written: %1</source>
         <translation>無法寫入文字：%1</translation>
+    </message>
+    <message>
+        <source>Select a date and time</source>
+        <translation>選擇日期和時間</translation>
+    </message>
+    <message>
+        <source>Select a date</source>
+        <translation>選擇日期</translation>
     </message>
 </context>
 <context>

@@ -4,6 +4,7 @@
 #include "app/OptionTable.h"
 #include "app/PrintedDate.h"
 #include "app/PromptText.h"
+#include "app/UnknownOption.h"
 #include "app/WindowOptions.h"
 #include "date/SliderValues.h"
 #include "runtime/Clock.h"
@@ -56,6 +57,12 @@ QString BadDate(const QString& option, const QString& value, TimeOfDay timeOfDay
                                            "--%1 \"%2\" is not a date from %3 to %4 in the form YYYY-MM-DD, "
                                            "with or without a time in the form THH:MM")
             .arg(option, value, first, last);
+    // A time of day where none is taken is the likelier slip than a bad date.
+    if (ReadDate(value, TimeOfDay::Accepted))
+        return QCoreApplication::translate("CommandLine",
+                                           "--%1 \"%2\" holds a time of day, which needs --time; without it give "
+                                           "a date in the form YYYY-MM-DD")
+            .arg(option, value);
     return QCoreApplication::translate("CommandLine", "--%1 \"%2\" is not a date from %3 to %4 in the form YYYY-MM-DD")
         .arg(option, value, first, last);
 }
@@ -521,7 +528,9 @@ CommandLine ParseCommandLine(const QStringList& arguments)
 
     const PreparedArguments prepared = PrepareArguments(arguments);
     if (!parser.parse(prepared.Arguments))
-        return Refused(parser.errorText());
+        return Refused(parser.unknownOptionNames().isEmpty()
+                           ? parser.errorText()
+                           : UnknownOptionText(parser.unknownOptionNames().first(), prepared.Arguments));
     // --help-all shows the same help: the window system's own options stay out of it.
     if (parser.isSet(QStringLiteral("help")) || parser.isSet(QStringLiteral("help-all")))
         return {CommandLineOutcome::Inform, {}, HelpText(Description()), {}, {}};
@@ -539,7 +548,8 @@ CommandLine ParseCommandLine(const QStringList& arguments)
                            .arg(parser.positionalArguments().first()));
     QStringList warnings;
     if (const QStringList ignored = prepared.PassedOver + parser.positionalArguments(); !ignored.isEmpty())
-        warnings << QCoreApplication::translate("CommandLine", "ignored what is no option: %1").arg(ignored.join(u' '));
+        warnings << QCoreApplication::translate("CommandLine", "ignored these words, which are not options: %1")
+                        .arg(ignored.join(u' '));
 
     PickerOptions options;
     OptionReader reader(parser, options);

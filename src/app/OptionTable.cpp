@@ -10,6 +10,9 @@ namespace {
 
 constexpr qsizetype HelpWidth = 79;
 
+// The description of the options taken only so that other dialogs' scripts run unchanged.
+const char* const Ignored = "Accepted and ignored.";
+
 // The names as --help writes them: "-h, --help" or "--date-format FORMAT".
 QString Names(const OptionDeclaration& option)
 {
@@ -34,11 +37,14 @@ QStringList Wrapped(const QString& text, qsizetype width)
     return lines;
 }
 
+// The ignored options are listed by name only, together, after the others.
+bool IsIgnored(const OptionDeclaration& option) { return option.Description == Ignored; }
+
 QString GroupHelp(std::initializer_list<OptionGroup> groups, qsizetype namesWidth)
 {
     QString text;
     for (const OptionDeclaration& option : OptionTable()) {
-        if (std::find(groups.begin(), groups.end(), option.Group) == groups.end())
+        if (std::find(groups.begin(), groups.end(), option.Group) == groups.end() || IsIgnored(option))
             continue;
         const QString names = QStringLiteral("  ") + Names(option);
         const QStringList lines =
@@ -50,7 +56,29 @@ QString GroupHelp(std::initializer_list<OptionGroup> groups, qsizetype namesWidt
     return text;
 }
 
-const char* const Ignored = QT_TRANSLATE_NOOP("CommandLine", "Accepted and ignored.");
+QString IgnoredHelp()
+{
+    QStringList names;
+    for (const OptionDeclaration& option : OptionTable())
+        if (IsIgnored(option))
+            names << QStringLiteral("--") + QLatin1String(option.Name);
+    const QString text =
+        QCoreApplication::translate("CommandLine", "Accepted and ignored: %1.").arg(names.join(QStringLiteral(", ")));
+    // A paragraph of its own, unindented, so that no line of it reads as an option's.
+    return u'\n' + Wrapped(text, HelpWidth).join(u'\n') + u'\n';
+}
+
+// One call a script can start from, and where the rest is told.
+QString HelpEnding()
+{
+    return u'\n' + QCoreApplication::translate("CommandLine", "Examples:") +
+           QStringLiteral("\n  $ day=$(datepicker --print --title \"%1\") || exit 1\n\n")
+               .arg(QCoreApplication::translate("CommandLine", "Delivery day")) +
+           // The page is the package's, whatever the program is called.
+           QCoreApplication::translate("CommandLine", "The keys, the exit statuses and more: man %1")
+               .arg(QStringLiteral("datepicker")) +
+           u'\n';
+}
 
 } // namespace
 
@@ -79,7 +107,10 @@ const std::vector<OptionDeclaration>& OptionTable()
          Picker},
         {"max-date", nullptr, "YYYY-MM-DD", QT_TRANSLATE_NOOP("CommandLine", "The last date that may be picked."),
          Picker},
-        {"title", nullptr, "TEXT", QT_TRANSLATE_NOOP("CommandLine", "The window title (default Form1)."), Picker},
+        {"title", nullptr, "TEXT",
+         QT_TRANSLATE_NOOP("CommandLine",
+                           "The window title (default \"Select a date\" in a dialog, Form1 in the window alone)."),
+         Picker},
         {"time", nullptr, nullptr,
          QT_TRANSLATE_NOOP("CommandLine",
                            "Pick a time of day too, and print it after the date (default format yyyy-MM-dd "
@@ -124,13 +155,13 @@ const std::vector<OptionDeclaration>& OptionTable()
          OtherCalendars},
         {"height", nullptr, "HEIGHT", QT_TRANSLATE_NOOP("CommandLine", "The window's least height in pixels."),
          OtherCalendars},
-        {"modal", nullptr, nullptr, QT_TRANSLATE_NOOP("CommandLine", "Accepted and ignored."), OtherCalendars},
-        {"attach", nullptr, "WINDOW", QT_TRANSLATE_NOOP("CommandLine", "Accepted and ignored."), OtherCalendars},
-        {"window-icon", nullptr, "ICON", QT_TRANSLATE_NOOP("CommandLine", "Accepted and ignored."), OtherCalendars,
+        {"modal", nullptr, nullptr, Ignored, OtherCalendars},
+        {"attach", nullptr, "WINDOW", Ignored, OtherCalendars},
+        {"window-icon", nullptr, "ICON", Ignored, OtherCalendars,
          ValueCompletion::File},
-        {"icon", nullptr, "ICON", QT_TRANSLATE_NOOP("CommandLine", "Accepted and ignored."), OtherCalendars,
+        {"icon", nullptr, "ICON", Ignored, OtherCalendars,
          ValueCompletion::File},
-        {"icon-name", nullptr, "ICON", QT_TRANSLATE_NOOP("CommandLine", "Accepted and ignored."), OtherCalendars},
+        {"icon-name", nullptr, "ICON", Ignored, OtherCalendars},
 
         // yad's options of the dialog's content and buttons.
         {"button", nullptr, "LABEL:ID",
@@ -153,7 +184,8 @@ const std::vector<OptionDeclaration>& OptionTable()
                            "--date-format; such days are bold."),
          OnlyYad, ValueCompletion::File},
         {"text-align", nullptr, "ALIGN",
-         QT_TRANSLATE_NOOP("CommandLine", "Align the lines of --text: left, center, right or fill."), OnlyYad},
+         QT_TRANSLATE_NOOP("CommandLine", "Align the lines of --text: left, center, right or fill."), OnlyYad,
+         ValueCompletion::Choices, ValueNeed::Required, "left center right fill"},
         {"no-escape", nullptr, nullptr, QT_TRANSLATE_NOOP("CommandLine", "Escape does not end the dialog."),
          OnlyYad},
         {"escape-ok", nullptr, nullptr, QT_TRANSLATE_NOOP("CommandLine", "Escape accepts the date as OK does."),
@@ -229,7 +261,7 @@ const std::vector<OptionDeclaration>& OptionTable()
         {"timeout-indicator", nullptr, "SIDE",
          QT_TRANSLATE_NOOP("CommandLine",
                            "With --timeout, show the time left as a bar on this side: top, bottom, left or right."),
-         OnlyYad},
+         OnlyYad, ValueCompletion::Choices, ValueNeed::Required, "top bottom left right"},
         {"print-xid", nullptr, "FILE",
          QT_TRANSLATE_NOOP("CommandLine",
                            "Write the window's X id on standard error, or into FILE, without a line's end (not on "
@@ -266,23 +298,34 @@ QString HelpText(const QString& description)
            QStringLiteral("\n%1\n\n").arg(description) +
         QCoreApplication::translate("CommandLine", "Options:") + u'\n' + GroupHelp({OptionGroup::Picker}, namesWidth) +
         u'\n' + QCoreApplication::translate("CommandLine", "Options of other calendar dialogs:") + u'\n' +
-        GroupHelp({OptionGroup::OtherCalendars, OptionGroup::OnlyYad}, namesWidth);
+        GroupHelp({OptionGroup::OtherCalendars, OptionGroup::OnlyYad}, namesWidth) + IgnoredHelp() + HelpEnding();
 }
 
 QString BashCompletion()
 {
     QStringList words;
-    QStringList withValue;
     QStringList withFile;
+    QStringList withValue;
+    QString withChoices;
     for (const OptionDeclaration& option : OptionTable()) {
         const QString name = QStringLiteral("--") + QLatin1String(option.Name);
-        words << name;
+        // An option whose value may be left out takes one only after "=": the next word is not
+        // its value.
+        const bool optional = option.Need == ValueNeed::Optional;
+        words << (optional ? name + u'=' : name);
         if (option.ShortName)
             words << QStringLiteral("-") + QLatin1String(option.ShortName);
+        if (!option.ValueName)
+            continue;
+        const QString patterns = optional ? name + u'=' : QStringLiteral("%1|%1=").arg(name);
         if (option.Completion == ValueCompletion::File)
-            withFile << name;
-        else if (option.ValueName)
-            withValue << name;
+            withFile << patterns;
+        else if (option.Completion == ValueCompletion::Choices)
+            withChoices += QStringLiteral("    %1)\n        mapfile -t COMPREPLY < <(compgen -W \"%2\" -- \"$cur\")\n"
+                                          "        return ;;\n")
+                               .arg(patterns, QLatin1String(option.Choices));
+        else
+            withValue << patterns;
     }
     return QStringLiteral("# bash completion for datepicker, made from its option table "
                           "when it is built.\n"
@@ -290,19 +333,28 @@ QString BashCompletion()
                           "{\n"
                           "    local cur=${COMP_WORDS[COMP_CWORD]} "
                           "prev=${COMP_WORDS[COMP_CWORD-1]}\n"
+                          "    # \"=\" breaks words: \"--option=value\" arrives as three, and prev becomes\n"
+                          "    # \"--option=\" and cur the value.\n"
+                          "    if [[ $cur == = ]]; then\n"
+                          "        prev+== cur=\n"
+                          "    elif [[ $prev == = && COMP_CWORD -gt 1 ]]; then\n"
+                          "        prev=${COMP_WORDS[COMP_CWORD-2]}=\n"
+                          "    fi\n"
                           "    case $prev in\n"
                           "    %1)\n"
                           "        compopt -o filenames\n"
                           "        mapfile -t COMPREPLY < <(compgen -f -- \"$cur\")\n"
                           "        return ;;\n"
-                          "    %2)\n"
+                          "%2"
+                          "    %3)\n"
                           "        return ;;\n"
                           "    esac\n"
-                          "    [[ $cur == -* ]] && mapfile -t COMPREPLY < <(compgen -W "
-                          "\"%3\" -- \"$cur\")\n"
+                          "    [[ $cur == -* ]] || return\n"
+                          "    mapfile -t COMPREPLY < <(compgen -W \"%4\" -- \"$cur\")\n"
+                          "    [[ ${#COMPREPLY[@]} -eq 1 && ${COMPREPLY[0]} == *= ]] && compopt -o nospace\n"
                           "}\n"
                           "complete -F _datepicker datepicker\n")
-        .arg(withFile.join(u'|'), withValue.join(u'|'), words.join(u' '));
+        .arg(withFile.join(u'|'), withChoices, withValue.join(u'|'), words.join(u' '));
 }
 
 } // namespace app

@@ -16,8 +16,9 @@ enum class OptionGroup {
     OnlyYad,
 };
 
-/// What a shell may complete after an option that takes a value.
-enum class ValueCompletion { Nothing, File };
+/// What a shell may complete after an option that takes a value: nothing, a file name, or one
+/// of the option's Choices.
+enum class ValueCompletion { Nothing, File, Choices };
 
 /// Whether an option's value must be given.
 enum class ValueNeed {
@@ -40,6 +41,9 @@ struct OptionDeclaration {
     OptionGroup Group;
     ValueCompletion Completion = ValueCompletion::Nothing;
     ValueNeed Need = ValueNeed::Required;
+    /// The values a shell offers with ValueCompletion::Choices, separated by spaces; an option
+    /// that takes one of a few words lists them here, so that the completion offers them.
+    const char* Choices = nullptr;
 };
 
 /// Every option, in the order --help lists them.

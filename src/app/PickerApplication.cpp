@@ -126,11 +126,21 @@ void ApplyButtons(Form1& form, const app::PickerOptions& options, const std::vec
     });
 }
 
+// The title asked for; a dialog without one says what it asks for, and the window alone keeps
+// the design's "Form1".
+QString WindowTitle(const app::PickerOptions& options)
+{
+    if (!options.title.isEmpty() || (!options.print && !options.time))
+        return options.title;
+    return options.time ? QCoreApplication::translate("RunPicker", "Select a date and time")
+                        : QCoreApplication::translate("RunPicker", "Select a date");
+}
+
 // The options that shape the window; the date bounds narrow what SetDate accepts.
 void ApplyOptions(Form1& form, const app::PickerOptions& options, const std::vector<app::ScriptButton>& row)
 {
-    if (!options.title.isEmpty())
-        form.SetCaption(options.title.toStdString());
+    if (const QString title = WindowTitle(options); !title.isEmpty())
+        form.SetCaption(title.toStdString());
     if (options.print)
         ApplyButtons(form, options, row);
     form.SetPrompt(options.prompt.toStdString());

@@ -208,8 +208,8 @@ QString DateFormatProblem(const QString& format, FormatFields fields)
     }
     if (hasPercent)
         return QCoreApplication::translate("CommandLine",
-                                           "--format \"%1\" holds a %; --format takes a Qt date format "
-                                           "such as yyyy-MM-dd, not the %Y-%m-%d of strftime")
+                                           "--format \"%1\" holds a %, but --format takes a Qt date format "
+                                           "such as yyyy-MM-dd; for strftime's % fields use --date-format \"%1\"")
             .arg(format);
     if (quoted)
         return QCoreApplication::translate("CommandLine", "--format \"%1\" opens a quote that it does not close")

@@ -1,6 +1,7 @@
 #include "platform/ContextMenu.h"
 
 #include <QApplication>
+#include <QKeySequence>
 #include <QMenu>
 
 namespace platform {
@@ -14,19 +15,22 @@ ContextMenuFunction& InstalledMenu()
 
 } // namespace
 
-int ShowContextMenu(int x, int y, const std::vector<std::string>& entries, const std::vector<bool>& enabled)
+int ShowContextMenu(int x, int y, const std::vector<MenuEntry>& entries)
 {
-    std::vector<bool> flags = enabled;
-    flags.resize(entries.size(), true);
     if (const auto& menu = InstalledMenu())
-        return menu(x, y, entries, flags);
+        return menu(x, y, entries);
     if (!qobject_cast<QApplication*>(QCoreApplication::instance()))
         return -1;
     QMenu menu;
-    for (std::size_t index = 0; index < entries.size(); ++index) {
+    for (const MenuEntry& entry : entries) {
         // An ampersand in a month's name must show, not mark a mnemonic.
-        QAction* action = menu.addAction(QString::fromStdString(entries[index]).replace('&', QLatin1String("&&")));
-        action->setEnabled(flags[index]);
+        QString text = QString::fromStdString(entry.Text).replace('&', QLatin1String("&&"));
+        // After a tab the menu shows the keys in their own column; they are only shown, as the
+        // window handles the keys itself.
+        if (!entry.Shortcut.empty())
+            text += u'\t' + QKeySequence::fromString(QString::fromStdString(entry.Shortcut), QKeySequence::PortableText)
+                                .toString(QKeySequence::NativeText);
+        menu.addAction(text)->setEnabled(entry.Enabled);
     }
     const QAction* picked = menu.exec(QPoint(x, y));
     return picked ? static_cast<int>(menu.actions().indexOf(picked)) : -1;

@@ -7,15 +7,21 @@
 /// Small pop-up menus of plain entries.
 namespace platform {
 
-/// Shows `entries` as a menu at screen point (x, y) and waits until the user picks one or
-/// closes the menu; returns the index picked, or -1 when none was. An entry whose flag in
-/// `enabled` is false is shown greyed and cannot be picked; a missing flag counts as true.
-int ShowContextMenu(int x, int y, const std::vector<std::string>& entries, const std::vector<bool>& enabled = {});
+/// One entry of a menu: its text, the keys that do the same written as "Ctrl+Shift+C" (empty:
+/// none), shown beside it in the desktop's words, and whether it can be picked (if not, it is
+/// shown greyed).
+struct MenuEntry {
+    std::string Text;
+    std::string Shortcut{};
+    bool Enabled = true;
+};
 
-/// What stands in for the menu: it gets the position, the entries and their enabled flags
-/// (one per entry) and returns the pick.
-using ContextMenuFunction =
-    std::function<int(int x, int y, const std::vector<std::string>& entries, const std::vector<bool>& enabled)>;
+/// Shows `entries` as a menu at screen point (x, y) and waits until the user picks one or
+/// closes the menu; returns the index picked, or -1 when none was.
+int ShowContextMenu(int x, int y, const std::vector<MenuEntry>& entries);
+
+/// What stands in for the menu: it gets the position and the entries and returns the pick.
+using ContextMenuFunction = std::function<int(int x, int y, const std::vector<MenuEntry>& entries)>;
 /// Replaces the desktop's menu; an empty function restores it.
 void UseContextMenu(ContextMenuFunction menu);
 

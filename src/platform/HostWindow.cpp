@@ -22,6 +22,7 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QShowEvent>
+#include <QToolTip>
 #include <QWheelEvent>
 #include <QWindow>
 
@@ -214,6 +215,16 @@ int CommandKeyOf(const QKeyEvent& event)
 }
 
 } // namespace
+
+void HostWindow::SetPointerTip(const QString& tip)
+{
+    if (tip == toolTip())
+        return;
+    // A tip shown for one link must not go on naming it over the next.
+    if (QToolTip::isVisible())
+        QToolTip::hideText();
+    setToolTip(tip);
+}
 
 void HostWindow::keyPressEvent(QKeyEvent* event)
 {

@@ -31,6 +31,9 @@ public:
     void SetPaintFunction(PaintFunction paint) { paint_ = std::move(paint); }
     /// Fills the outer rectangle, frame and title bar included, in screen coordinates.
     bool OuterRectangle(RECT& rect) const;
+    /// The tip shown while the pointer rests on the window; a shown tip that no longer holds
+    /// goes at once. The empty text shows none.
+    void SetPointerTip(const QString& tip);
     /// Closes the window for good, as the window's procedure decides after WM_CLOSE.
     void Destroy();
     /// Asks the window system for `style` and for the place of `placement`, once the window has

@@ -22,7 +22,7 @@ using namespace platform;
 namespace {
 
 // The context menu's entries, in the order it shows them; Now only beside time columns.
-enum MenuEntry { CopyAsShownEntry, CopyIsoEntry, PasteEntry, TodayEntry, NowEntry };
+enum MenuPick { CopyAsShownEntry, CopyIsoEntry, PasteEntry, TodayEntry, NowEntry };
 
 bool FromKeyboard(LPARAM at)
 {
@@ -77,19 +77,19 @@ void Form1::ShowContextMenu(LPARAM at)
 {
     if (!DateHeader())
         return;
-    std::vector<std::string> entries = {
-        tr("Copy “%1”").arg(QString::fromStdString(DateHeader()->Text())).toStdString(),
-        tr("Copy %1").arg(QString::fromStdString(IsoText())).toStdString(),
-        tr("Paste date").toStdString(),
-        tr("Today").toStdString(),
+    // Each entry shows the key that does the same.
+    std::vector<platform::MenuEntry> entries = {
+        {tr("Copy “%1”").arg(QString::fromStdString(DateHeader()->Text())).toStdString(), "Ctrl+C"},
+        {tr("Copy %1").arg(QString::fromStdString(IsoText())).toStdString(), "Ctrl+Shift+C"},
+        {tr("Paste date").toStdString(), "Ctrl+V",
+         time_ ? PastableTime().has_value() : PastableDate().has_value()},
+        {tr("Today").toStdString(), "Home"},
     };
     if (time_)
-        entries.push_back(tr("Now").toStdString());
-    std::vector<bool> enabled(entries.size(), true);
-    enabled[PasteEntry] = time_ ? PastableTime().has_value() : PastableDate().has_value();
+        entries.push_back({tr("Now").toStdString()});
     const QPoint position = ContextMenuPosition(at);
     // The menu has returned before anything is done, so its own event loop never sees a failure.
-    switch (platform::ShowContextMenu(position.x(), position.y(), entries, enabled)) {
+    switch (platform::ShowContextMenu(position.x(), position.y(), entries)) {
     case CopyAsShownEntry:
         CopyDate(CopyForm::AsShown);
         break;

@@ -87,6 +87,8 @@ std::array<int32_t, slider::ColumnCount> Form1::SelectedTriple() const
 
 void Form1::HandleChar(char32_t character)
 {
+    // Text from an input method comes without a key before it.
+    PlaceFocusForKey();
     const int32_t column = FocusedColumn();
     if (column < 0) {
         typed_ = {};

@@ -42,5 +42,7 @@ inline const Colours& CurrentColours() { return ColoursOf(platform::ColorSchemeI
 constexpr float FrameFillTransparency = 90;
 constexpr float FrameBorderTransparency = 50;
 constexpr float SeparatorTransparency = 90;
+/// How transparent a value or a link outside the bounds is drawn.
+constexpr float DimmedTransparency = 70;
 
 } // namespace design

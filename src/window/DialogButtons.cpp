@@ -160,22 +160,16 @@ void Form1::EndDialog(DialogResult result)
 
 void Form1::ShowDialogButtonStates()
 {
-    std::string tooltip;
     for (int32_t index = 0; index < std::ssize(buttonStates_); ++index) {
         const auto button = std::dynamic_pointer_cast<markup::Border>(DialogButton(index));
         if (!button)
             return;
-        if (button->IsMouseOver())
-            tooltip = dialogButtons_[static_cast<size_t>(index)].Tooltip;
         const int state = !button->IsMouseOver() ? 0 : markupLabel1_->PressedElement() == button ? 2 : 1;
         if (state == buttonStates_[static_cast<size_t>(index)])
             continue;
         buttonStates_[static_cast<size_t>(index)] = state;
         ColourButton(*button, state, index == defaultButton_);
     }
-    // The window shows the tip of the button under the pointer as its own, and none elsewhere.
-    if (host_ && !buttonStates_.empty())
-        host_->setToolTip(QString::fromStdString(tooltip));
 }
 
 void Form1::RecolourDialogButtons()

@@ -179,6 +179,7 @@ void Form1::SelectionChanged(const slider::CellGrid& previous)
     if (time_)
         FitTimeToDate();
     ShowRefusedValues();
+    ShowRefusedLinks();
     ShowDateNote();
     accessibility::AnnounceSelection(*this, previous);
 }
@@ -256,4 +257,7 @@ void Form1::HandlePointer(UINT message, LPARAM lParam)
     }
     ShowCursorOfLabel();
     ShowDialogButtonStates();
+    // The window shows the tip of the link or button under the pointer as its own.
+    if (host_)
+        host_->SetPointerTip(QString::fromStdString(PointerTip()));
 }

@@ -178,6 +178,9 @@ public:
     /// What link `index` says and selects today: "Tomorrow, Monday December 7, 2026", or only
     /// its caption when that date lies outside the calendar.
     std::string SpecialDateDescription(int32_t index) const;
+    /// The tip shown while the pointer rests on the window: what the link under it selects, the
+    /// tip of the dialog button under it, or the empty text.
+    std::string PointerTip() const;
     /// Dialog button `index` (with CancelOk 0 Cancel, 1 OK), or nothing when the window has none.
     markup::ElementPtr DialogButton(int32_t index) const;
     /// The caption of dialog button `index`: the one set, or the default in the user's language.
@@ -305,6 +308,8 @@ private:
     std::optional<runtime::Date> PastableDate() const;
     void PasteDate();
     void ShowRefusedValues();
+    void ShowRefusedLinks();
+    markup::SolidColorBrushPtr LinkBrush(bool dimmed) const;
     void HandlePointer(platform::UINT message, platform::LPARAM lParam);
     /// The two forms in which the selected date is copied.
     enum class CopyForm { AsShown, Iso };
@@ -312,6 +317,7 @@ private:
     void ShowContextMenu(platform::LPARAM at);
     QPoint ContextMenuPosition(platform::LPARAM at) const;
     void SetFocusIndex(int32_t index);
+    void PlaceFocusForKey();
     void AnnounceFocus();
     void ScheduleRepaint();
     void Paint(QPainter& painter, const QRegion& area);
@@ -382,6 +388,8 @@ private:
     TypedEntry typed_;
     // Which cells (column by column, rows 0..4) show a value drawn dimmed as out of bounds.
     std::array<bool, (slider::ColumnCount + slider::TimeColumnCount) * slider::RowCount> dimmed_{};
+    // Which of the nine links are drawn dimmed as out of bounds.
+    std::array<bool, 9> dimmedLinks_{};
     std::unique_ptr<TimeSlider> time_;
     int32_t startMinute_ = 0;
     platform::HWND hWnd_ = 0;

@@ -55,10 +55,21 @@ void Form1::SetFocusIndex(int32_t index)
     AnnounceFocus();
 }
 
+// Until Tab or a key has placed the focus, a key acts on the first column, as if it had the
+// focus; the ring shows from that key on, so nothing changes on screen before a key is pressed.
+void Form1::PlaceFocusForKey()
+{
+    if (focusIndex_ < 0)
+        SetFocusIndex(0);
+}
+
 void Form1::HandleKeyDown(int virtualKey)
 {
     const bool shift = GetKeyState(VK_SHIFT) < 0;
     const bool control = GetKeyState(VK_CONTROL) < 0;
+    // Tab places the focus itself: forwards on the first column, backwards on the last stop.
+    if (virtualKey != VK_TAB)
+        PlaceFocusForKey();
     const int32_t focus = focusIndex_;
     const int32_t column = FocusedColumn();
     const int32_t firstLink = ColumnStopCount();

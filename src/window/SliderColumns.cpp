@@ -47,13 +47,10 @@ RowStyle StyleOfRow(int32_t row)
     }
 }
 
-// How transparent the text of a value outside the bounds is drawn.
-constexpr float DimmedTransparency = 70;
-
 markup::SolidColorBrushPtr TextBrush(int32_t row, bool dimmed)
 {
     const RowStyle style = StyleOfRow(row);
-    return CreateBrush(style.Foreground, dimmed ? DimmedTransparency : style.ForegroundTransparency);
+    return CreateBrush(style.Foreground, dimmed ? design::DimmedTransparency : style.ForegroundTransparency);
 }
 
 markup::SolidColorBrushPtr SeparatorBrush()

@@ -5,8 +5,10 @@
 
 #include "markup/Inlines.h"
 #include "markup/modXaml.h"
+#include "platform/Cursors.h"
 #include "runtime/Checked.h"
 #include "runtime/Clock.h"
+#include "runtime/RuntimeError.h"
 #include "window/DesignColours.h"
 #include "window/SenderName.h"
 #include "window/SpecialDates.h"
@@ -60,10 +62,53 @@ markup::ElementPtr Form1::CreateSpecialDateLink(int32_t index)
 
 void Form1::RecolourLinks()
 {
-    const auto context = markupLabel1_->MarkupContext();
     for (int32_t index = 0; index <= 8; ++index)
         if (const auto link = As<markup::Hyperlink>(SpecialDateLink(index)))
-            link->SetForeground(context->CreateSolidBrush(design::CurrentColours().Link));
+            link->SetForeground(LinkBrush(dimmedLinks_[static_cast<size_t>(index)]));
+}
+
+markup::SolidColorBrushPtr Form1::LinkBrush(bool dimmed) const
+{
+    const int32_t colour = design::CurrentColours().Link;
+    return dimmed ? modXaml::CreateBrush(colour, design::DimmedTransparency)
+                  : markupLabel1_->MarkupContext()->CreateSolidBrush(colour);
+}
+
+// With bounds set, a link whose date lies outside them is dimmed, as such values are, and shows
+// the arrow: its click changes nothing. Without bounds every link stays as designed.
+void Form1::ShowRefusedLinks()
+{
+    const slider::DateRange range = SelectableRange();
+    const slider::DateRange all = slider::SelectableYears();
+    if (range.First == all.First && range.Last == all.Last)
+        return;
+    const Date today = runtime::Today();
+    for (int32_t index = 0; index <= 8; ++index) {
+        bool refused = true;
+        try {
+            const Date date = SpecialDate(index, today);
+            refused = date < range.First || range.Last < date;
+        } catch (const runtime::RuntimeError&) {
+        }
+        const auto link = As<markup::Hyperlink>(SpecialDateLink(index));
+        bool& shown = dimmedLinks_[static_cast<size_t>(index)];
+        if (!link || refused == shown)
+            continue;
+        shown = refused;
+        link->SetForeground(LinkBrush(refused));
+        link->SetCursor(refused ? platform::IDC_ARROW : 0);
+    }
+}
+
+std::string Form1::PointerTip() const
+{
+    for (int32_t index = 0; index <= 8; ++index)
+        if (const markup::ElementPtr link = SpecialDateLink(index); link && link->IsMouseOver())
+            return SpecialDateDescription(index);
+    for (int32_t index = 0; index < std::ssize(dialogButtons_); ++index)
+        if (const markup::ElementPtr button = DialogButton(index); button && button->IsMouseOver())
+            return dialogButtons_[static_cast<size_t>(index)].Tooltip;
+    return {};
 }
 
 void Form1::SpecialDateClicked(const markup::ElementPtr& Sender, const std::any&)

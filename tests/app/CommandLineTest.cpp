@@ -149,9 +149,11 @@ TEST(CommandLine, ReadsEveryOptionAndRefusesBadValuesWithOneLine)
          "exit 2: datepicker: --format is empty; give a Qt date format such as "
          "yyyy-MM-dd"},
         {{"--format", "%Y-%m-%d"},
-         "exit 2: datepicker: --format \"%Y-%m-%d\" holds a %; --format takes a "
-         "Qt date format "
-         "such as yyyy-MM-dd, not the %Y-%m-%d of strftime"},
+         "exit 2: datepicker: --format \"%Y-%m-%d\" holds a %, but --format takes a Qt date format such as "
+         "yyyy-MM-dd; for strftime's % fields use --date-format \"%Y-%m-%d\""},
+        {{"--max-date", "2026-12-06 10:00", "--print"},
+         "exit 2: datepicker: --max-date \"2026-12-06 10:00\" holds a time of day, which needs --time; without "
+         "it give a date in the form YYYY-MM-DD"},
         {{"--format", "'"},
          "exit 2: datepicker: --format \"'\" opens a quote that it does not "
          "close"},
@@ -226,7 +228,9 @@ TEST(CommandLine, ReadsEveryOptionAndRefusesBadValuesWithOneLine)
          "exit 2: datepicker: day 366 of month 1 of year 9997 is not a date from 1000-01-01 to 9997-12-31"},
         {{"--timeout", "0"}, "exit 2: datepicker: --timeout \"0\" is not a whole number from 1 up"},
         // A time of day only with --time; a start before the first bound starts at its time.
-        {{"--date", "2026-12-06T09:37"}, QString("exit 2: datepicker: --date \"2026-12-06T09:37\" ") + BadDate},
+        {{"--date", "2026-12-06T09:37"},
+         "exit 2: datepicker: --date \"2026-12-06T09:37\" holds a time of day, which needs --time; without it give a "
+         "date in the form YYYY-MM-DD"},
         {{"--time", "--date", "2026-12-06 09:37", "--minute-step", "15", "--max-date", "2026-12-08"},
          "start 2026-12-06 min - max 2026-12-08 format yyyy-MM-dd HH:mm time 577/-/- step 15"},
         {{"--time", "--date", "2024-01-15T10:00", "--min-date", "2024-06-01T09:00"},
@@ -244,13 +248,19 @@ TEST(CommandLine, ReadsEveryOptionAndRefusesBadValuesWithOneLine)
         {{"--time", "--minute-step", "15", "--min-date", "2026-12-06T23:50", "--max-date", "2026-12-06T23:55"},
          "exit 2: datepicker: --min-date 2026-12-06T23:50 lies after --max-date 2026-12-06T23:55"},
         {{"--width", "-5"}, "exit 2: datepicker: --width \"-5\" is not a whole number from 1 up"},
-        {{"--frobnicate"}, "exit 2: datepicker: Unknown option 'frobnicate'."},
+        // An unknown option is named as written, with the option a slip of typing most likely meant.
+        {{"--frobnicate"}, "exit 2: datepicker: unknown option --frobnicate (see --help)"},
+        {{"--titel=x"}, "exit 2: datepicker: unknown option --titel; did you mean --title? (see --help)"},
+        {{"-mindate", "2026-01-01"}, "exit 2: datepicker: unknown option -mindate; did you mean --min-date? (see --help)"},
+        {{"--cal"}, "exit 2: datepicker: unknown option --cal; did you mean --calendar? (see --help)"},
+        {{"--prnt"}, "exit 2: datepicker: unknown option --prnt; did you mean --print? (see --help)"},
         {{"--date"}, "exit 2: datepicker: Missing value after '--date'."},
         {{"2024-02-29"}, "exit 2: datepicker: Unexpected argument '2024-02-29'."},
         {{"--print", "height=50"}, "exit 2: datepicker: Unexpected argument 'height=50'."},
         // Under --calendar, words that are no options are passed over, as other calendar dialogs do.
         {{"--calendar", "--format", "d.M.yy", "height=50", "x"},
-         "start - min - max - format d.M.yy print warning datepicker: ignored what is no option: height=50 x"},
+         "start - min - max - format d.M.yy print warning datepicker: ignored these words, which are not options: "
+         "height=50 x"},
         // yad's window options; --print-xid standing alone does not take the next word as its file.
         {{"--format", "d", "--center", "--mouse", "--undecorated", "--fixed", "--on-top", "--sticky",
           "--skip-taskbar", "--maximized", "--fullscreen", "--no-focus", "--splash", "--close-on-unfocus",
@@ -292,9 +302,10 @@ TEST(CommandLine, ReadsEveryOptionAndRefusesBadValuesWithOneLine)
         // yad passes over options it does not know, zenity refuses them: so does the picker in a
         // call that uses none of yad's own options.
         {{"--calendar", "--format", "d", "--heigth=380", "--mouse", "--text", "--frob", "-wide", "stray", "--", "--x"},
-         "start - min - max - format d print prompt --frob mouse warning datepicker: ignored what is no option: "
-         "--heigth=380 -wide stray --x"},
-        {{"--calendar", "--heigth=380", "--title", "--mouse"}, "exit 2: datepicker: Unknown option 'heigth'."},
+         "start - min - max - format d print prompt --frob mouse warning datepicker: ignored these words, which are "
+         "not options: --heigth=380 -wide stray --x"},
+        {{"--calendar", "--heigth=380", "--title", "--mouse"},
+         "exit 2: datepicker: unknown option --heigth; did you mean --height? (see --help)"},
         {{"--geometry=300x"}, "exit 2: datepicker: --geometry \"300x\" is not of the form WxH+X+Y"},
         {{"--geometry="}, "exit 2: datepicker: --geometry \"\" is not of the form WxH+X+Y"},
         {{"--borders=-1"}, "exit 2: datepicker: --borders \"-1\" is not a whole number from 0 up"},
@@ -364,4 +375,19 @@ TEST(CommandLine, ReadsTheDescriptionsOfDaysAsThePickerPrintsTheDatesInAnyCodese
         EXPECT_EQ(outcome.mid(outcome.indexOf(" detail")).toStdString(), read) << locale;
     }
     qputenv("LC_ALL", userLocale);
+}
+
+// The options taken only for other dialogs' scripts share one entry that names each of them; the
+// help ends with an example and where to read more.
+TEST(CommandLine, HelpGathersTheIgnoredOptionsAndEndsWithAnExample)
+{
+    const QString help = Read({QStringLiteral("datepicker"), QStringLiteral("--help")}).text;
+    const QString ignored = help.section(QStringLiteral("Accepted and ignored: "), 1).section(u'.', 0, 0) + u',';
+    EXPECT_EQ(help.count(QStringLiteral("Accepted and ignored")), 1);
+    for (const app::OptionDeclaration& option : app::OptionTable())
+        EXPECT_EQ(ignored.contains(QStringLiteral("--%1,").arg(option.Name)),
+                  std::string_view(option.Description) == "Accepted and ignored.")
+            << option.Name;
+    EXPECT_TRUE(help.endsWith("Examples:\n  $ day=$(datepicker --print --title \"Delivery day\") || exit 1\n\n"
+                              "The keys, the exit statuses and more: man datepicker\n"));
 }

@@ -24,3 +24,22 @@ TEST(RunPicker, ShowsEachButtonsCaptionAsGivenEvenEmpty)
         EXPECT_EQ(captions, expected) << arguments;
     }
 }
+
+// A dialog is titled by what it asks for, unless the script names it; the window alone keeps
+// the design's title.
+TEST(RunPicker, TitlesADialogByWhatItAsksFor)
+{
+    const std::pair<const char*, const char*> cases[] = {
+        {"", "Form1"}, {"--print", "Select a date"}, {"--calendar", "Select a date"},
+        {"--calendar --time", "Select a date and time"}, {"--time", "Select a date and time"},
+        {"--print --title=Delivery", "Delivery"}, {"--title=Date", "Date"}};
+    for (const auto& [arguments, expected] : cases) {
+        std::string caption;
+        RunPicker(app::ParseCommandLine(QStringLiteral("datepicker %1").arg(arguments).split(u' ', Qt::SkipEmptyParts)).options,
+                  [&](Form1& form) {
+                      caption = form.Caption();
+                      QTimer::singleShot(0, [&form] { form.EndDialog(DialogResult::Cancel); });
+                  });
+        EXPECT_EQ(caption, expected) << arguments;
+    }
+}

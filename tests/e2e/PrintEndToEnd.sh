@@ -44,7 +44,7 @@ finish() {
   fi
 }
 
-start Form1 --print --date 2024-02-29
+start "Select a date" --print --date 2024-02-29
 keys Tab Tab Tab Down Return
 finish 0 2025-02-28 "a year on from 29 February by keys, then Enter, prints 28 February and ends with 0"
 
@@ -52,12 +52,12 @@ start "Date of birth" --print --date 2024-02-29 --title "Date of birth"
 keys Escape
 finish 1 "" "Escape prints nothing and ends with 1"
 
-start Form1 --print --date 2024-02-29 --format dd.MM.yyyy
+start "Select a date" --print --date 2024-02-29 --format dd.MM.yyyy
 point DialogButton_1
 xdotool click 1
 finish 0 29.02.2024 "a click on OK prints the date in the format asked for"
 
-start Form1 --print --date 2024-03-13 --max-date 2024-03-15
+start "Select a date" --print --date 2024-03-13 --max-date 2024-03-15
 point TextArea_1_2
 for _ in 1 2 3 4; do xdotool click 5; sleep 0.1; done
 xdotool click 4
@@ -66,14 +66,14 @@ keys Return
 finish 0 2024-03-14 "the wheel stops at the last date allowed, and turns back from there"
 
 # Typing goes on from a date that a click or a wheel turn changed between two keys.
-start Form1 --print --date 2024-08-10
+start "Select a date" --print --date 2024-08-10
 keys Tab Tab 1
 point TextArea_0_3
 xdotool click 1
 keys 5 Return
 finish 0 2024-09-15 "a click on September between typing 1 and 5 into the day column selects the 15th of September"
 
-start Form1 --print --date 2024-08-10
+start "Select a date" --print --date 2024-08-10
 keys Tab Tab 1
 point TextArea_0_2
 xdotool click 5
@@ -82,19 +82,19 @@ finish 0 2024-09-15 "a wheel turn to September between typing 1 and 5 selects th
 
 # A compose sequence reaches typing: j, then û composed of Compose ^ u, begins "juin" (without
 # the û, "j" stays on janvier). French puts the month second.
-LANG=fr_FR.UTF-8 LC_ALL= start Form1 --print --date 2024-08-10
+LANG=fr_FR.UTF-8 LC_ALL= start "Choisir une date" --print --date 2024-08-10
 keys Tab Tab j Multi_key asciicircum u Return
 finish 0 2024-06-10 "a composed character is typed into the month column"
 
 # Backspace selects what remains of the entry, and the day from before once nothing does.
-start Form1 --print --date 2024-08-10
+start "Select a date" --print --date 2024-08-10
 keys Tab Tab 3 1 BackSpace Return
 finish 0 2024-08-03 "31 and Backspace selects the 3rd"
-start Form1 --print --date 2024-08-10
+start "Select a date" --print --date 2024-08-10
 keys Tab Tab 3 1 BackSpace BackSpace Return
 finish 0 2024-08-10 "31 and two Backspaces bring back the 10th"
 
-start Form1 --print --date 2024-02-29 --timeout 3
+start "Select a date" --print --date 2024-02-29 --timeout 3
 xdotool windowclose "$window"
 finish 3 "" "a window destroyed by another program ends the dialog with 3 at once, printing nothing"
 grep -qx "datepicker: the window was destroyed by another program" "$work/err" ||
@@ -102,16 +102,16 @@ grep -qx "datepicker: the window was destroyed by another program" "$work/err" |
 
 # German reads a date day first and Japanese year first: the wheel over the leftmost column
 # steps the day, or the year, and the header reads as the language writes a date.
-for case in "de_DE.UTF-8 TextArea_1_2 2024-03-14 Donnerstag, 14. März 2024" \
-            "ja_JP.UTF-8 TextArea_2_2 2025-03-13 2025年3月13日木曜日"; do
-  read -r locale leftmost printed header <<<"$case"
+for case in "de_DE.UTF-8 Datum.ausw.+hlen TextArea_1_2 2024-03-14 Donnerstag, 14. März 2024" \
+            "ja_JP.UTF-8 日付の選択 TextArea_2_2 2025-03-13 2025年3月13日木曜日"; do
+  read -r locale title leftmost printed header <<<"$case"
   while read -r name x y; do at[$name]="$x $y"; done < <(LANG=$locale LC_ALL= QT_QPA_PLATFORM=xcb "$probe" --print \
     TextArea_0_2 TextArea_1_2 TextArea_2_2)
   for name in TextArea_0_2 TextArea_1_2 TextArea_2_2; do
     [ "${at[$name]% *}" -ge "${at[$leftmost]% *}" ] ||
       { echo "FAIL: under $locale $leftmost is not the leftmost column"; failed=1; }
   done
-  LANG=$locale LC_ALL= start Form1 --print --date 2024-03-13
+  LANG=$locale LC_ALL= start "$title" --print --date 2024-03-13
   point "$leftmost" && xdotool click 5
   keys ctrl+c
   [ "$(xclip -o -selection clipboard)" = "$header" ] ||
@@ -129,7 +129,7 @@ while read -r name x y; do at[$name]="$x $y"; done < <(QT_QPA_PLATFORM=xcb "$pro
 descending() { while [ $# -gt 1 ]; do [ "${at[$1]% *}" -gt "${at[$2]% *}" ] || return 1; shift; done; }
 descending TextArea_1_2 TextArea_0_2 TextArea_2_2 TextArea_3_2 TextArea_4_2 TextArea_5_2 SpecialDate_0 SpecialDate_3 ||
   { echo "FAIL: from the right the columns and links do not come day, month, year, hour, minute, AM/PM, links"; failed=1; }
-start Form1 --print --time --date 2024-03-13T21:05
+start "اختر تاريخًا ووقتًا" --print --time --date 2024-03-13T21:05
 point Border_1_3 && xdotool click 1
 point TextArea_2_2 && xdotool click 5
 point TextArea_4_2 && xdotool click 4

@@ -53,11 +53,11 @@ expect 3 "" "datepicker: cannot open a window: no display (DISPLAY and WAYLAND_D
   "no display: status 3 and one line, no abort"
 
 run -- --print --date 2024-09-25
-press Form1 Return
+press "Select a date" Return
 expect 0 2024-09-25 - "Enter prints the date and ends with 0"
 
 run -- --print --date 2024-09-25
-press Form1 Escape
+press "Select a date" Escape
 expect 1 "" - "Escape prints nothing and ends with 1"
 
 run -- --date 2024-09-25
@@ -70,12 +70,12 @@ expect 5 "" - "without --print too, a timeout ends with 5 and prints nothing"
 "$picker" --print --date 2024-09-25 >/dev/full 2>"$work/err" &
 picker_pid=$!
 : >"$work/out"
-press Form1 Return
+press "Select a date" Return
 expect 3 "" "datepicker: the date could not be written: No space left on device" "a full disk is a failure"
 
 "$picker" --print --date 2024-09-25 >&- 2>"$work/err" &
 picker_pid=$!
-press Form1 Return
+press "Select a date" Return
 expect 3 "" "datepicker: the date could not be written: Bad file descriptor" "a closed standard output is a failure"
 
 for option in --help --version; do
@@ -92,7 +92,7 @@ for rules in "" "*.warning=true"; do
   env -u XDG_RUNTIME_DIR QT_LOGGING_RULES="$rules" LC_ALL=de_DE.ISO-8859-1 "$picker" --calendar --date 2024-09-25 \
     >/dev/full 2>"$work/err" &
   picker_pid=$!
-  press Form1 Return
+  press "Datum ausw.+hlen" Return
   if [ -z "$rules" ]; then
     expect 3 "" "datepicker: das Datum konnte nicht geschrieben werden: $full" "a German failure on a full disk"
   else
@@ -107,7 +107,7 @@ expect 3 "" "datepicker: der Text konnte nicht geschrieben werden: $full" "--hel
 # yad's window id has no line's end; the failure after it starts its own line.
 "$picker" --print --print-xid --date 2024-09-25 2>"$work/err" >"$work/out" &
 picker_pid=$!
-window=$(wait_for_window Form1) && sleep 0.3 && xdotool windowclose "$window"
+window=$(wait_for_window "Select a date") && sleep 0.3 && xdotool windowclose "$window"
 expect 3 "" "$(printf '0x%X\ndatepicker: the window was destroyed by another program' "${window:-0}")" \
   "--print-xid, then a failure: the failure starts a line"
 
@@ -117,7 +117,7 @@ press Hello Return
 expect 0 2024-09-25 - "an option's value is not read as the window system's option"
 
 run -u DISPLAY -- --print --date 2024-09-25 -display "$DISPLAY"
-press Form1 Return
+press "Select a date" Return
 expect 0 2024-09-25 - "-display opens the dialog where DISPLAY is unset"
 
 run -- --print --date 2024-09-25 --width 40000 --height 40000 --timeout 1
@@ -126,17 +126,17 @@ expect 5 2024-09-25 - "a size beyond the screen is held to it, and the timeout s
 # The C library's names in a locale that is not UTF-8 are written as the rest, in UTF-8, and
 # as Qt's own names are; its own digits (Japanese 二十四 for 24) as ASCII.
 run LC_ALL=de_DE.ISO-8859-1 -- --calendar --date 2024-03-10 --date-format "%B %A"
-press Form1 Return
+press "Datum ausw.+hlen" Return
 expect 0 "März Sonntag" - "an ISO-8859-1 LC_TIME prints its names in UTF-8"
 run LC_ALL=de_DE.ISO-8859-1 -- --calendar --date 2024-03-10 --format "MMMM dddd"
-press Form1 Return
+press "Datum ausw.+hlen" Return
 expect 0 "März Sonntag" - "--format prints the same names as --date-format"
 run LC_ALL=ja_JP.UTF-8 -- --calendar --date 2024-08-10 --date-format %Oy-%Om-%Od
-press Form1 Return
+press "日付の選択" Return
 expect 0 24-08-10 - "%O writes ASCII digits under Japanese"
 
 run LANG=ar_EG.UTF-8 LC_ALL= -- --print --date 2024-09-25
-press Form1 Return
+press "اختر تاريخًا" Return
 expect 0 2024-09-25 - "an Arabic locale prints ASCII ISO 8601"
 
 # libfaketime and the sanitizers' runtime may hang each other while the process starts, so
@@ -185,7 +185,7 @@ expect 0 "" - "the copying window closes with Escape"
 
 # Last, as it takes the display away.
 run -- --print --date 2024-09-25
-wait_for_window Form1 >/dev/null
+wait_for_window "Select a date" >/dev/null
 stop_xvfb
 expect 3 "" "datepicker: the connection to the display was lost" "a display that goes away: 3 and nothing printed"
 

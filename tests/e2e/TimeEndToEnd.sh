@@ -20,7 +20,7 @@ probe() {
 start() {
   "$picker" "$@" >"$work/out" 2>"$work/err" &
   picker_pid=$!
-  window=$(wait_for_window Form1) || { echo "FAIL: no window"; exit 1; }
+  window=$(wait_for_window "(Select a date and time|Datum und Uhrzeit ausw.+hlen)") || { echo "FAIL: no window"; exit 1; }
   sleep 0.3
 }
 keys() { xdotool windowfocus --sync "$window" key --delay 100 "$@"; }

@@ -41,4 +41,12 @@ page=$work/root/usr/share/man/man1/datepicker.1.gz
 check "the manual page renders without warnings" \
   bash -c '[ -z "$(MANWIDTH=80 man --warnings -l "$1" 2>&1 >"$2")" ] && grep -q -- "--version" "$2"' \
   _ "$page" "$work/page.txt"
+# Each thing once: the description is the page's own, the statuses stand under EXIT STATUS only.
+check "the manual page has its own description, the statuses once, ENVIRONMENT and SEE ALSO" \
+  bash -c '! grep -q "Pick a date in a small window" "$1" && [ "$(grep -ci "command line was refused" "$1")" = 1 ] &&
+           for word in TZ WAYLAND_DISPLAY QT_LOGGING_RULES "yad(1)" "strftime(3)"; do grep -qw -- "$word" "$1"; done' \
+  _ "$work/page.txt"
+release=$(grep -om1 '<release version="[^"]*" date="[^"]*"' "packaging/$id.metainfo.xml" | cut -d'"' -f4)
+check "the changelog is dated as the metainfo's release" \
+  bash -c 'zcat "$1" | grep -m1 "^ -- " | grep -q "$(date -u -R -d "$2")"' _ "$work/root/usr/share/doc/datepicker/changelog.gz" "$release"
 exit "$failed"

@@ -94,7 +94,7 @@ TEST(ColorScheme, EveryTextKeepsItsContrastInBothSchemesAndTheSwitchKeepsTheTree
             {"selected day", cell(1, 2), 4.5},
             {"day one above", cell(1, 1), 4.5},
             {"day two below", cell(1, 4), 3},
-            {"link", form.SpecialDateLink(8), 4.5},
+            {"link", form.SpecialDateLink(7), 4.5},
             {"OK", form.DialogButton(1), 4.5},
             // Outside the bounds: the year 2025 and February. The light design dims them below
             // 2:1, and it stays as it is.
@@ -108,6 +108,7 @@ TEST(ColorScheme, EveryTextKeepsItsContrastInBothSchemesAndTheSwitchKeepsTheTree
         EXPECT_GT(contrast(cell(1, 2)), contrast(cell(1, 1)));
         EXPECT_GT(contrast(cell(1, 1)), contrast(cell(1, 0)));
         EXPECT_LT(contrast(cell(2, 1)), 0.6 * contrast(cell(1, 1)));
+        EXPECT_LT(contrast(form.SpecialDateLink(8)), 0.6 * contrast(form.SpecialDateLink(7))) << "a link past the bounds";
         EXPECT_LT(contrast(cell(0, 4)), 0.6 * contrast(cell(1, 4)));
         EXPECT_EQ(form.MarkupLabel1()->RootElement(), root) << "the tree is kept";
         EXPECT_EQ(form.Selected(), "12/8/2026");

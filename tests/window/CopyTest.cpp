@@ -30,10 +30,14 @@ protected:
         form.Form_Load();
         UseClipboard([this](const std::string& text) { copied.push_back(text); });
         UseClipboardSource([this] { return clipboard; });
-        UseContextMenu([this](int x, int y, const Texts& entries, const std::vector<bool>& enabled) {
+        UseContextMenu([this](int x, int y, const std::vector<MenuEntry>& entries) {
             menuAt = {x, y};
-            menuEntries = entries;
-            menuEnabled = enabled;
+            menuEntries.clear();
+            menuEnabled.clear();
+            for (const MenuEntry& entry : entries) {
+                menuEntries.push_back(entry.Shortcut.empty() ? entry.Text : entry.Text + " | " + entry.Shortcut);
+                menuEnabled.push_back(entry.Enabled);
+            }
             return pick;
         });
     }
@@ -90,11 +94,12 @@ TEST_F(Copying, CopyKeysAndMenuEntriesCopyTheHeaderTextOrTheIsoDate)
                                       << " pick " << c.pick;
         EXPECT_EQ(form.Selected(), c.selected) << c.message << " pick " << c.pick;
     }
-    EXPECT_EQ(menuEntries, (Texts{"Copy “Sunday December 6, 2026”", "Copy 2026-12-06", "Paste date", "Today"}));
+    EXPECT_EQ(menuEntries, (Texts{"Copy “Sunday December 6, 2026” | Ctrl+C", "Copy 2026-12-06 | Ctrl+Shift+C",
+                                  "Paste date | Ctrl+V", "Today | Home"}));
     EXPECT_EQ(menuAt, QPoint(-30, 400)) << "the menu opens where the pointer is, on any screen";
 
+    // Ctrl+C placed the focus on the first column; Tab moves it to the second.
     SetModifierKeys(false, false);
-    SendMessageA(form.hWnd(), WM_KEYDOWN, VK_TAB, 1);
     SendMessageA(form.hWnd(), WM_KEYDOWN, VK_TAB, 1);
     SendMessageA(form.hWnd(), WM_CONTEXTMENU, 0, ContextMenuFromKeyboard);
     EXPECT_TRUE(form.SliderGrids(1)->Bounds().translated(form.LabelPosition()).contains(menuAt))

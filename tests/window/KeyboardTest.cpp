@@ -94,9 +94,30 @@ TEST_F(Keyboard, UpAndDownStepTheFocusedColumnWithinItsCycle)
         SendMessageA(each.hWnd(), WM_KEYDOWN, static_cast<WPARAM>(c.key), 1);
         EXPECT_EQ(each.Selected(), c.selected) << c.column;
     }
-    form.Select(6, 10, 2025);
-    Press(VK_DOWN);
-    EXPECT_EQ(form.Selected(), "6/10/2025") << "without focus the arrows do nothing";
+}
+
+// Until the focus is placed, a key or a typed character acts on the column the language writes
+// first, and the focus ring shows from then on; Tab still starts on that column.
+TEST(FirstKey, ActsOnTheColumnTheLanguageWritesFirst)
+{
+    const std::tuple<const char*, int, const char*, const char*> cases[] = {
+        {"en_US", VK_DOWN, "", "7/10/2025"}, {"en_US", VK_UP, "", "5/10/2025"},   {"de_DE", VK_DOWN, "", "6/11/2025"},
+        {"ja_JP", VK_DOWN, "", "6/10/2026"}, {"ja_JP", 0, "1987", "6/10/1987"}, {"en_US", 0, "aug", "8/10/2025"},
+        {"en_US", VK_TAB, "", "6/10/2025"}};
+    for (const auto& [language, key, typed, selected] : cases) {
+        runtime::UseLocale(QLocale(language));
+        TestForm each;
+        each.Form_Load();
+        each.Select(6, 10, 2025);
+        EXPECT_EQ(each.MarkupLabel1()->FocusElement(), nullptr) << "no ring before a key";
+        if (key)
+            SendMessageA(each.hWnd(), WM_KEYDOWN, static_cast<WPARAM>(key), 1);
+        for (const char* character = typed; *character; ++character)
+            SendMessageA(each.hWnd(), WM_CHAR, static_cast<WPARAM>(*character), 1);
+        EXPECT_EQ(each.Selected(), selected) << language << " key " << key << " typed " << typed;
+        EXPECT_EQ(each.MarkupLabel1()->FocusElement(), each.ColumnGrid(each.ColumnAtStop(0))) << language;
+    }
+    runtime::UseLocale(QLocale(QLocale::English, QLocale::UnitedStates));
 }
 
 TEST_F(Keyboard, PageKeysStepTenYearsInTheYearColumnOnly)
@@ -127,7 +148,9 @@ TEST_F(Keyboard, HomeSelectsTodayAndEnterOrSpaceClickTheFocusedLink)
     form.Select(6, 10, 2025);
     Press(VK_HOME);
     EXPECT_EQ(form.Selected(), "12/7/2026");
-    FocusColumn(4); // link 1, "Tomorrow"
+    // Home placed the focus on the first column; four Tabs on reach link 1, "Tomorrow".
+    for (int tab = 0; tab < 4; ++tab)
+        Press(VK_TAB);
     Press(VK_RETURN);
     EXPECT_EQ(form.Selected(), "12/8/2026");
     Press(VK_TAB);
@@ -170,7 +193,7 @@ TEST_F(Keyboard, TypedDigitsAndMonthNamesSelectInTheFocusedColumn)
     };
     int64_t now = 0;
     runtime::UseMilliseconds([&now] { return now; });
-    UseContextMenu([](int, int, const std::vector<std::string>&, const std::vector<bool>&) { return -1; });
+    UseContextMenu([](int, int, const std::vector<MenuEntry>&) { return -1; });
     UseClipboard([](const std::string&) {});
     for (const auto& c : cases) {
         runtime::UseLocale(QLocale(c.language));

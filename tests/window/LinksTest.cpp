@@ -106,3 +106,40 @@ TEST_F(Links, AClickOnTheWindowReachesTheHandlerByName)
     EXPECT_EQ(form.Selected(), "1/1/2026");
     EXPECT_EQ(form.DateHeader()->Text(), "Thursday January 1, 2026");
 }
+
+// With bounds, a link whose date lies outside them is dimmed and its click changes nothing;
+// without bounds every link keeps the design's colour. Resting on a link names its date.
+TEST(LinkBounds, LinksOutsideTheBoundsAreDimmedAndEachNamesItsDate)
+{
+    const FixedToday today(Ymd(2026, 12, 9));
+    TestForm unbounded, bounded;
+    bounded.SetSelectableRange({Ymd(2026, 12, 10), Ymd(2026, 12, 31)});
+    bounded.SetStartDate(Ymd(2026, 12, 20));
+    for (auto [form, dimmed] : {std::pair{&unbounded, "---------"}, std::pair{&bounded, "x-xx-xxxx"}}) {
+        form->Form_Load();
+        std::string shown;
+        for (int index = 0; index < 9; ++index)
+            shown += static_cast<uint32_t>(As<Hyperlink>(form->SpecialDateLink(index))->Foreground()->Color()) < 0xFF000000u
+                         ? 'x'
+                         : '-';
+        EXPECT_EQ(shown, dimmed);
+    }
+    // A click on dimmed Yesterday, a rest on it and on Tomorrow, then a click on Tomorrow.
+    const std::tuple<int, bool, std::string, const char*> steps[] = {
+        {2, true, "Yesterday, Tuesday December 8, 2026", "12/20/2026"},
+        {1, false, "Tomorrow, Thursday December 10, 2026", "12/20/2026"},
+        {1, true, "Tomorrow, Thursday December 10, 2026", "12/10/2026"}};
+    for (const auto& [link, click, tip, selected] : steps) {
+        bounded.MarkupLabel1()->UpdateLayout();
+        const QPointF at = bounded.SpecialDateLink(link)->Bounds().center();
+        bounded.MarkupLabel1()->MouseMove(at);
+        EXPECT_EQ(bounded.PointerTip(), tip);
+        if (click) {
+            bounded.MarkupLabel1()->MouseDown(at);
+            bounded.MarkupLabel1()->MouseUp(at);
+        }
+        EXPECT_EQ(bounded.Selected(), selected) << "link " << link;
+    }
+    bounded.MarkupLabel1()->MouseMove(QPointF(1, 1));
+    EXPECT_EQ(bounded.PointerTip(), "");
+}

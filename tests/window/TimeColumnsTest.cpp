@@ -40,7 +40,7 @@ TEST(TimeColumns, KeysPastesAndTheMenuChangeTheTimeAndCopyIt)
         key(form, VK_V, false, true);
     };
     const auto pick = [](TestForm& form, int entry) {
-        UseContextMenu([entry](int, int, const std::vector<std::string>&, const std::vector<bool>&) { return entry; });
+        UseContextMenu([entry](int, int, const std::vector<MenuEntry>&) { return entry; });
         SendMessageA(form.hWnd(), WM_CONTEXTMENU, 0, MakeLParam(-1, -1));
         UseContextMenu(nullptr);
     };
