@@ -105,6 +105,12 @@ for rules in "" "*.warning=true"; do
       { echo "FAIL: QT_LOGGING_RULES=$rules leaves Qt's warnings out: '$(cat "$work/err")'"; failed=1; }
   fi
 done
+# Where Qt gives the reason, the picker says it in the user's language too.
+run LC_ALL=de_DE.UTF-8 DISPLAY=:9999 -- --calendar
+expect 3 "" "datepicker: kann kein Fenster öffnen: keine Verbindung zur Anzeige :9999" "no X server, in German"
+run LC_ALL=de_DE.UTF-8 DISPLAY= QT_QPA_PLATFORM=wayland WAYLAND_DISPLAY=none -- --calendar
+expect 3 "" "datepicker: kann kein Fenster öffnen: keine Verbindung zur Wayland-Anzeige: Datei oder Verzeichnis nicht gefunden" \
+  "no compositor, in German"
 LC_ALL=de_DE.UTF-8 "$picker" --help >/dev/full 2>"$work/err" &
 picker_pid=$!
 expect 3 "" "datepicker: der Text konnte nicht geschrieben werden: $full" "--help on a full disk fails in German"
