@@ -370,6 +370,22 @@
         <source>the window was destroyed by another program</source>
         <translation>دمّر برنامج آخر النافذة</translation>
     </message>
+    <message>
+        <source>could not connect to display %1</source>
+        <translation>تعذّر الاتصال بالشاشة %1</translation>
+    </message>
+    <message>
+        <source>could not connect to the Wayland display: %1</source>
+        <translation>تعذّر الاتصال بشاشة Wayland: %1</translation>
+    </message>
+    <message>
+        <source>there is no window system named &quot;%1&quot;</source>
+        <translation>لا يوجد نظام نوافذ باسم &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>the window system &quot;%1&quot; could not be loaded</source>
+        <translation>تعذّر تحميل نظام النوافذ &quot;%1&quot;</translation>
+    </message>
 </context>
 <context>
     <name>Form1</name>

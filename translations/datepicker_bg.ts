@@ -370,6 +370,22 @@
         <source>the window was destroyed by another program</source>
         <translation>прозорецът беше унищожен от друга програма</translation>
     </message>
+    <message>
+        <source>could not connect to display %1</source>
+        <translation>не може да се свърже с дисплея %1</translation>
+    </message>
+    <message>
+        <source>could not connect to the Wayland display: %1</source>
+        <translation>не може да се свърже с дисплея на Wayland: %1</translation>
+    </message>
+    <message>
+        <source>there is no window system named &quot;%1&quot;</source>
+        <translation>няма прозоречна система с име „%1“</translation>
+    </message>
+    <message>
+        <source>the window system &quot;%1&quot; could not be loaded</source>
+        <translation>прозоречната система „%1“ не може да бъде заредена</translation>
+    </message>
 </context>
 <context>
     <name>Form1</name>

@@ -370,6 +370,22 @@
         <source>the window was destroyed by another program</source>
         <translation>un altre programa ha destruït la finestra</translation>
     </message>
+    <message>
+        <source>could not connect to display %1</source>
+        <translation>no s’ha pogut connectar amb la pantalla %1</translation>
+    </message>
+    <message>
+        <source>could not connect to the Wayland display: %1</source>
+        <translation>no s’ha pogut connectar amb la pantalla de Wayland: %1</translation>
+    </message>
+    <message>
+        <source>there is no window system named &quot;%1&quot;</source>
+        <translation>no hi ha cap sistema de finestres anomenat «%1»</translation>
+    </message>
+    <message>
+        <source>the window system &quot;%1&quot; could not be loaded</source>
+        <translation>no s’ha pogut carregar el sistema de finestres «%1»</translation>
+    </message>
 </context>
 <context>
     <name>Form1</name>

@@ -370,6 +370,22 @@
         <source>the window was destroyed by another program</source>
         <translation>okno bylo zničeno jiným programem</translation>
     </message>
+    <message>
+        <source>could not connect to display %1</source>
+        <translation>nelze se připojit k displeji %1</translation>
+    </message>
+    <message>
+        <source>could not connect to the Wayland display: %1</source>
+        <translation>nelze se připojit k displeji Wayland: %1</translation>
+    </message>
+    <message>
+        <source>there is no window system named &quot;%1&quot;</source>
+        <translation>okenní systém „%1“ neexistuje</translation>
+    </message>
+    <message>
+        <source>the window system &quot;%1&quot; could not be loaded</source>
+        <translation>okenní systém „%1“ nelze načíst</translation>
+    </message>
 </context>
 <context>
     <name>Form1</name>

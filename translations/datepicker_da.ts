@@ -370,6 +370,22 @@
         <source>the window was destroyed by another program</source>
         <translation>vinduet blev ødelagt af et andet program</translation>
     </message>
+    <message>
+        <source>could not connect to display %1</source>
+        <translation>kunne ikke forbinde til skærmen %1</translation>
+    </message>
+    <message>
+        <source>could not connect to the Wayland display: %1</source>
+        <translation>kunne ikke forbinde til Wayland-skærmen: %1</translation>
+    </message>
+    <message>
+        <source>there is no window system named &quot;%1&quot;</source>
+        <translation>der er intet vinduessystem ved navn “%1”</translation>
+    </message>
+    <message>
+        <source>the window system &quot;%1&quot; could not be loaded</source>
+        <translation>vinduessystemet “%1” kunne ikke indlæses</translation>
+    </message>
 </context>
 <context>
     <name>Form1</name>

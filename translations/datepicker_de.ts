@@ -370,6 +370,22 @@
         <source>the window was destroyed by another program</source>
         <translation>das Fenster wurde von einem anderen Programm zerstört</translation>
     </message>
+    <message>
+        <source>could not connect to display %1</source>
+        <translation>keine Verbindung zur Anzeige %1</translation>
+    </message>
+    <message>
+        <source>could not connect to the Wayland display: %1</source>
+        <translation>keine Verbindung zur Wayland-Anzeige: %1</translation>
+    </message>
+    <message>
+        <source>there is no window system named &quot;%1&quot;</source>
+        <translation>es gibt kein Fenstersystem namens „%1“</translation>
+    </message>
+    <message>
+        <source>the window system &quot;%1&quot; could not be loaded</source>
+        <translation>das Fenstersystem „%1“ konnte nicht geladen werden</translation>
+    </message>
 </context>
 <context>
     <name>Form1</name>

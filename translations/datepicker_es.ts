@@ -370,6 +370,22 @@
         <source>the window was destroyed by another program</source>
         <translation>otro programa destruyó la ventana</translation>
     </message>
+    <message>
+        <source>could not connect to display %1</source>
+        <translation>no se pudo conectar con la pantalla %1</translation>
+    </message>
+    <message>
+        <source>could not connect to the Wayland display: %1</source>
+        <translation>no se pudo conectar con la pantalla de Wayland: %1</translation>
+    </message>
+    <message>
+        <source>there is no window system named &quot;%1&quot;</source>
+        <translation>no hay ningún sistema de ventanas llamado «%1»</translation>
+    </message>
+    <message>
+        <source>the window system &quot;%1&quot; could not be loaded</source>
+        <translation>no se pudo cargar el sistema de ventanas «%1»</translation>
+    </message>
 </context>
 <context>
     <name>Form1</name>

@@ -370,6 +370,22 @@
         <source>the window was destroyed by another program</source>
         <translation>برنامهٔ دیگری پنجره را از بین برد</translation>
     </message>
+    <message>
+        <source>could not connect to display %1</source>
+        <translation>اتصال به نمایشگر %1 ممکن نشد</translation>
+    </message>
+    <message>
+        <source>could not connect to the Wayland display: %1</source>
+        <translation>اتصال به نمایشگر Wayland ممکن نشد: %1</translation>
+    </message>
+    <message>
+        <source>there is no window system named &quot;%1&quot;</source>
+        <translation>هیچ سیستم پنجره‌ای به نام «%1» وجود ندارد</translation>
+    </message>
+    <message>
+        <source>the window system &quot;%1&quot; could not be loaded</source>
+        <translation>سیستم پنجره «%1» بارگذاری نشد</translation>
+    </message>
 </context>
 <context>
     <name>Form1</name>

@@ -370,6 +370,22 @@
         <source>the window was destroyed by another program</source>
         <translation>toinen ohjelma tuhosi ikkunan</translation>
     </message>
+    <message>
+        <source>could not connect to display %1</source>
+        <translation>yhteyttä näyttöön %1 ei saatu</translation>
+    </message>
+    <message>
+        <source>could not connect to the Wayland display: %1</source>
+        <translation>yhteyttä Wayland-näyttöön ei saatu: %1</translation>
+    </message>
+    <message>
+        <source>there is no window system named &quot;%1&quot;</source>
+        <translation>ikkunajärjestelmää nimeltä ”%1” ei ole</translation>
+    </message>
+    <message>
+        <source>the window system &quot;%1&quot; could not be loaded</source>
+        <translation>ikkunajärjestelmää ”%1” ei voitu ladata</translation>
+    </message>
 </context>
 <context>
     <name>Form1</name>

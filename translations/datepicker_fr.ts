@@ -370,6 +370,22 @@
         <source>the window was destroyed by another program</source>
         <translation>la fenêtre a été détruite par un autre programme</translation>
     </message>
+    <message>
+        <source>could not connect to display %1</source>
+        <translation>impossible de se connecter à l’affichage %1</translation>
+    </message>
+    <message>
+        <source>could not connect to the Wayland display: %1</source>
+        <translation>impossible de se connecter à l’affichage Wayland : %1</translation>
+    </message>
+    <message>
+        <source>there is no window system named &quot;%1&quot;</source>
+        <translation>aucun système de fenêtres ne s’appelle « %1 »</translation>
+    </message>
+    <message>
+        <source>the window system &quot;%1&quot; could not be loaded</source>
+        <translation>le système de fenêtres « %1 » n’a pas pu être chargé</translation>
+    </message>
 </context>
 <context>
     <name>Form1</name>

@@ -370,6 +370,22 @@
         <source>the window was destroyed by another program</source>
         <translation>החלון הושמד על ידי תכנית אחרת</translation>
     </message>
+    <message>
+        <source>could not connect to display %1</source>
+        <translation>לא ניתן להתחבר לתצוגה %1</translation>
+    </message>
+    <message>
+        <source>could not connect to the Wayland display: %1</source>
+        <translation>לא ניתן להתחבר לתצוגת Wayland: %1</translation>
+    </message>
+    <message>
+        <source>there is no window system named &quot;%1&quot;</source>
+        <translation>אין מערכת חלונות בשם „%1”</translation>
+    </message>
+    <message>
+        <source>the window system &quot;%1&quot; could not be loaded</source>
+        <translation>לא ניתן לטעון את מערכת החלונות „%1”</translation>
+    </message>
 </context>
 <context>
     <name>Form1</name>

@@ -370,6 +370,22 @@
         <source>the window was destroyed by another program</source>
         <translation>prozor je uništio drugi program</translation>
     </message>
+    <message>
+        <source>could not connect to display %1</source>
+        <translation>povezivanje sa zaslonom %1 nije uspjelo</translation>
+    </message>
+    <message>
+        <source>could not connect to the Wayland display: %1</source>
+        <translation>povezivanje sa zaslonom Wayland nije uspjelo: %1</translation>
+    </message>
+    <message>
+        <source>there is no window system named &quot;%1&quot;</source>
+        <translation>ne postoji sustav prozora naziva „%1”</translation>
+    </message>
+    <message>
+        <source>the window system &quot;%1&quot; could not be loaded</source>
+        <translation>sustav prozora „%1” nije moguće učitati</translation>
+    </message>
 </context>
 <context>
     <name>Form1</name>

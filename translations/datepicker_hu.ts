@@ -370,6 +370,22 @@
         <source>the window was destroyed by another program</source>
         <translation>az ablakot egy másik program megszüntette</translation>
     </message>
+    <message>
+        <source>could not connect to display %1</source>
+        <translation>nem sikerült csatlakozni a(z) %1 kijelzőhöz</translation>
+    </message>
+    <message>
+        <source>could not connect to the Wayland display: %1</source>
+        <translation>nem sikerült csatlakozni a Wayland-kijelzőhöz: %1</translation>
+    </message>
+    <message>
+        <source>there is no window system named &quot;%1&quot;</source>
+        <translation>nincs „%1” nevű ablakozó rendszer</translation>
+    </message>
+    <message>
+        <source>the window system &quot;%1&quot; could not be loaded</source>
+        <translation>a(z) „%1” ablakozó rendszer nem tölthető be</translation>
+    </message>
 </context>
 <context>
     <name>Form1</name>

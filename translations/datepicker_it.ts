@@ -370,6 +370,22 @@
         <source>the window was destroyed by another program</source>
         <translation>la finestra è stata distrutta da un altro programma</translation>
     </message>
+    <message>
+        <source>could not connect to display %1</source>
+        <translation>impossibile connettersi al display %1</translation>
+    </message>
+    <message>
+        <source>could not connect to the Wayland display: %1</source>
+        <translation>impossibile connettersi al display Wayland: %1</translation>
+    </message>
+    <message>
+        <source>there is no window system named &quot;%1&quot;</source>
+        <translation>non esiste un sistema di finestre chiamato «%1»</translation>
+    </message>
+    <message>
+        <source>the window system &quot;%1&quot; could not be loaded</source>
+        <translation>impossibile caricare il sistema di finestre «%1»</translation>
+    </message>
 </context>
 <context>
     <name>Form1</name>

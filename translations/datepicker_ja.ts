@@ -370,6 +370,22 @@
         <source>the window was destroyed by another program</source>
         <translation>ウィンドウが別のプログラムによって破棄されました</translation>
     </message>
+    <message>
+        <source>could not connect to display %1</source>
+        <translation>ディスプレイ %1 に接続できません</translation>
+    </message>
+    <message>
+        <source>could not connect to the Wayland display: %1</source>
+        <translation>Wayland ディスプレイに接続できません: %1</translation>
+    </message>
+    <message>
+        <source>there is no window system named &quot;%1&quot;</source>
+        <translation>「%1」という名前のウィンドウシステムはありません</translation>
+    </message>
+    <message>
+        <source>the window system &quot;%1&quot; could not be loaded</source>
+        <translation>ウィンドウシステム「%1」を読み込めません</translation>
+    </message>
 </context>
 <context>
     <name>Form1</name>

@@ -370,6 +370,22 @@
         <source>the window was destroyed by another program</source>
         <translation>다른 프로그램이 창을 없앴습니다</translation>
     </message>
+    <message>
+        <source>could not connect to display %1</source>
+        <translation>디스플레이 %1에 연결할 수 없습니다</translation>
+    </message>
+    <message>
+        <source>could not connect to the Wayland display: %1</source>
+        <translation>Wayland 디스플레이에 연결할 수 없습니다: %1</translation>
+    </message>
+    <message>
+        <source>there is no window system named &quot;%1&quot;</source>
+        <translation>&quot;%1&quot;(이)라는 창 시스템이 없습니다</translation>
+    </message>
+    <message>
+        <source>the window system &quot;%1&quot; could not be loaded</source>
+        <translation>창 시스템 &quot;%1&quot;을(를) 불러올 수 없습니다</translation>
+    </message>
 </context>
 <context>
     <name>Form1</name>

@@ -370,6 +370,22 @@
         <source>the window was destroyed by another program</source>
         <translation>logu iznīcināja cita programma</translation>
     </message>
+    <message>
+        <source>could not connect to display %1</source>
+        <translation>nevar savienoties ar displeju %1</translation>
+    </message>
+    <message>
+        <source>could not connect to the Wayland display: %1</source>
+        <translation>nevar savienoties ar Wayland displeju: %1</translation>
+    </message>
+    <message>
+        <source>there is no window system named &quot;%1&quot;</source>
+        <translation>nav logu sistēmas ar nosaukumu “%1”</translation>
+    </message>
+    <message>
+        <source>the window system &quot;%1&quot; could not be loaded</source>
+        <translation>logu sistēmu “%1” nevar ielādēt</translation>
+    </message>
 </context>
 <context>
     <name>Form1</name>

@@ -370,6 +370,22 @@
         <source>the window was destroyed by another program</source>
         <translation>het venster is door een ander programma vernietigd</translation>
     </message>
+    <message>
+        <source>could not connect to display %1</source>
+        <translation>kan geen verbinding maken met beeldscherm %1</translation>
+    </message>
+    <message>
+        <source>could not connect to the Wayland display: %1</source>
+        <translation>kan geen verbinding maken met het Wayland-beeldscherm: %1</translation>
+    </message>
+    <message>
+        <source>there is no window system named &quot;%1&quot;</source>
+        <translation>er is geen venstersysteem met de naam ‘%1’</translation>
+    </message>
+    <message>
+        <source>the window system &quot;%1&quot; could not be loaded</source>
+        <translation>het venstersysteem ‘%1’ kon niet worden geladen</translation>
+    </message>
 </context>
 <context>
     <name>Form1</name>

@@ -370,6 +370,22 @@
         <source>the window was destroyed by another program</source>
         <translation>vindauget vart øydelagt av eit anna program</translation>
     </message>
+    <message>
+        <source>could not connect to display %1</source>
+        <translation>kunne ikkje kopla til skjermen %1</translation>
+    </message>
+    <message>
+        <source>could not connect to the Wayland display: %1</source>
+        <translation>kunne ikkje kopla til Wayland-skjermen: %1</translation>
+    </message>
+    <message>
+        <source>there is no window system named &quot;%1&quot;</source>
+        <translation>det finst ikkje noko vindaugssystem som heiter «%1»</translation>
+    </message>
+    <message>
+        <source>the window system &quot;%1&quot; could not be loaded</source>
+        <translation>vindaugssystemet «%1» kunne ikkje lastast</translation>
+    </message>
 </context>
 <context>
     <name>Form1</name>

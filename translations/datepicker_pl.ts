@@ -370,6 +370,22 @@
         <source>the window was destroyed by another program</source>
         <translation>okno zostało zniszczone przez inny program</translation>
     </message>
+    <message>
+        <source>could not connect to display %1</source>
+        <translation>nie można połączyć się z ekranem %1</translation>
+    </message>
+    <message>
+        <source>could not connect to the Wayland display: %1</source>
+        <translation>nie można połączyć się z ekranem Wayland: %1</translation>
+    </message>
+    <message>
+        <source>there is no window system named &quot;%1&quot;</source>
+        <translation>nie ma systemu okien o nazwie „%1”</translation>
+    </message>
+    <message>
+        <source>the window system &quot;%1&quot; could not be loaded</source>
+        <translation>nie można wczytać systemu okien „%1”</translation>
+    </message>
 </context>
 <context>
     <name>Form1</name>

@@ -370,6 +370,22 @@
         <source>the window was destroyed by another program</source>
         <translation>a janela foi destruída por outro programa</translation>
     </message>
+    <message>
+        <source>could not connect to display %1</source>
+        <translation>não foi possível conectar à tela %1</translation>
+    </message>
+    <message>
+        <source>could not connect to the Wayland display: %1</source>
+        <translation>não foi possível conectar à tela do Wayland: %1</translation>
+    </message>
+    <message>
+        <source>there is no window system named &quot;%1&quot;</source>
+        <translation>não existe sistema de janelas chamado “%1”</translation>
+    </message>
+    <message>
+        <source>the window system &quot;%1&quot; could not be loaded</source>
+        <translation>não foi possível carregar o sistema de janelas “%1”</translation>
+    </message>
 </context>
 <context>
     <name>Form1</name>

@@ -370,6 +370,22 @@
         <source>the window was destroyed by another program</source>
         <translation>окно было уничтожено другой программой</translation>
     </message>
+    <message>
+        <source>could not connect to display %1</source>
+        <translation>не удалось подключиться к дисплею %1</translation>
+    </message>
+    <message>
+        <source>could not connect to the Wayland display: %1</source>
+        <translation>не удалось подключиться к дисплею Wayland: %1</translation>
+    </message>
+    <message>
+        <source>there is no window system named &quot;%1&quot;</source>
+        <translation>нет оконной системы с именем «%1»</translation>
+    </message>
+    <message>
+        <source>the window system &quot;%1&quot; could not be loaded</source>
+        <translation>не удалось загрузить оконную систему «%1»</translation>
+    </message>
 </context>
 <context>
     <name>Form1</name>

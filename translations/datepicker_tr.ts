@@ -370,6 +370,22 @@
         <source>the window was destroyed by another program</source>
         <translation>pencere başka bir program tarafından yok edildi</translation>
     </message>
+    <message>
+        <source>could not connect to display %1</source>
+        <translation>%1 ekranına bağlanılamadı</translation>
+    </message>
+    <message>
+        <source>could not connect to the Wayland display: %1</source>
+        <translation>Wayland ekranına bağlanılamadı: %1</translation>
+    </message>
+    <message>
+        <source>there is no window system named &quot;%1&quot;</source>
+        <translation>“%1” adında bir pencere sistemi yok</translation>
+    </message>
+    <message>
+        <source>the window system &quot;%1&quot; could not be loaded</source>
+        <translation>“%1” pencere sistemi yüklenemedi</translation>
+    </message>
 </context>
 <context>
     <name>Form1</name>

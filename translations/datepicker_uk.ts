@@ -370,6 +370,22 @@
         <source>the window was destroyed by another program</source>
         <translation>вікно знищила інша програма</translation>
     </message>
+    <message>
+        <source>could not connect to display %1</source>
+        <translation>не вдалося під’єднатися до дисплея %1</translation>
+    </message>
+    <message>
+        <source>could not connect to the Wayland display: %1</source>
+        <translation>не вдалося під’єднатися до дисплея Wayland: %1</translation>
+    </message>
+    <message>
+        <source>there is no window system named &quot;%1&quot;</source>
+        <translation>немає віконної системи з назвою «%1»</translation>
+    </message>
+    <message>
+        <source>the window system &quot;%1&quot; could not be loaded</source>
+        <translation>не вдалося завантажити віконну систему «%1»</translation>
+    </message>
 </context>
 <context>
     <name>Form1</name>

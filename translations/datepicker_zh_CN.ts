@@ -370,6 +370,22 @@
         <source>the window was destroyed by another program</source>
         <translation>窗口已被其他程序销毁</translation>
     </message>
+    <message>
+        <source>could not connect to display %1</source>
+        <translation>无法连接到显示 %1</translation>
+    </message>
+    <message>
+        <source>could not connect to the Wayland display: %1</source>
+        <translation>无法连接到 Wayland 显示: %1</translation>
+    </message>
+    <message>
+        <source>there is no window system named &quot;%1&quot;</source>
+        <translation>没有名为“%1”的窗口系统</translation>
+    </message>
+    <message>
+        <source>the window system &quot;%1&quot; could not be loaded</source>
+        <translation>无法加载窗口系统“%1”</translation>
+    </message>
 </context>
 <context>
     <name>Form1</name>

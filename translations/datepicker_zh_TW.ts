@@ -370,6 +370,22 @@
         <source>the window was destroyed by another program</source>
         <translation>視窗已被其他程式銷毀</translation>
     </message>
+    <message>
+        <source>could not connect to display %1</source>
+        <translation>無法連線到顯示 %1</translation>
+    </message>
+    <message>
+        <source>could not connect to the Wayland display: %1</source>
+        <translation>無法連線到 Wayland 顯示: %1</translation>
+    </message>
+    <message>
+        <source>there is no window system named &quot;%1&quot;</source>
+        <translation>沒有名為「%1」的視窗系統</translation>
+    </message>
+    <message>
+        <source>the window system &quot;%1&quot; could not be loaded</source>
+        <translation>無法載入視窗系統「%1」</translation>
+    </message>
 </context>
 <context>
     <name>Form1</name>

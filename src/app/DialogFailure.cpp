@@ -1,15 +1,18 @@
 #include "app/DialogFailure.h"
 
 #include "app/ExitStatus.h"
+#include "app/LocaleCodeset.h"
 #include "platform/HostWindow.h"
 #include "runtime/ErrorLines.h"
 
 #include <QCoreApplication>
+#include <QRegularExpression>
 #include <QStringList>
 #include <QtGlobal>
 
 #include <atomic>
 #include <cstdlib>
+#include <cstring>
 #include <unistd.h>
 #include <utility>
 #include <vector>
@@ -23,6 +26,13 @@ struct HeldMessage {
     QString Text;
 };
 
+// A reason Qt gives for a window system that cannot start, in Qt's English words, and the
+// picker's words for it in the user's language.
+struct KnownReason {
+    QRegularExpression QtWords;
+    QString Translated;
+};
+
 struct Guard {
     bool Starting = false;
     bool DialogOpen = false;
@@ -30,6 +40,7 @@ struct Guard {
     std::vector<HeldMessage> Held;
     // Translated while the language is loaded: a failing start has no translator left.
     QString CannotOpen;
+    std::vector<KnownReason> Reasons;
     QString DisplayLost;
     QString WindowLost;
 };
@@ -61,12 +72,40 @@ QByteArray Line(const QString& reason)
 
 bool Unset(const char* variable) { return qEnvironmentVariableIsEmpty(variable); }
 
-// Why the window system could not start: the first thing Qt said about it.
+std::vector<KnownReason> KnownReasons()
+{
+    const auto known = [](const char* qtWords, const char* translated) {
+        return KnownReason{QRegularExpression(QLatin1String(qtWords)),
+                           QCoreApplication::translate("DialogFailure", translated)};
+    };
+    return {known(R"re(^could not connect to display (.*)$)re", QT_TRANSLATE_NOOP("DialogFailure", "could not connect to display %1")),
+            known(R"re(^Failed to create wl_display \((.*)\)$)re",
+                  QT_TRANSLATE_NOOP("DialogFailure", "could not connect to the Wayland display: %1")),
+            known(R"re(^Could not find the Qt platform plugin "(.*)" in ".*"$)re",
+                  QT_TRANSLATE_NOOP("DialogFailure", "there is no window system named \"%1\"")),
+            known(R"re(^Could not load the Qt platform plugin "(.*)" in ".*" even though it was found\.$)re",
+                  QT_TRANSLATE_NOOP("DialogFailure", "the window system \"%1\" could not be loaded"))};
+}
+
+// The C library's English words for an error, which Qt passes on, in the user's language.
+QString SystemWords(const QString& english)
+{
+    for (int number = 1; number < 256; ++number)
+        if (const char* words = ::strerrordesc_np(number); words && english == QLatin1String(words))
+            return app::SystemErrorText(number);
+    return english;
+}
+
+// Why the window system could not start: the first thing Qt said about it, in the picker's
+// words where it knows the reason.
 QString StartFailure(const QString& fatal)
 {
     const Guard& guard = TheGuard();
-    const QString said = guard.Held.empty() ? fatal : guard.Held.front().Text;
-    return guard.CannotOpen.arg(said.section(u'\n', 0, 0).trimmed());
+    const QString said = (guard.Held.empty() ? fatal : guard.Held.front().Text).section(u'\n', 0, 0).trimmed();
+    for (const KnownReason& reason : guard.Reasons)
+        if (const QRegularExpressionMatch match = reason.QtWords.match(said); match.hasMatch())
+            return guard.CannotOpen.arg(reason.Translated.arg(SystemWords(match.captured(1))));
+    return guard.CannotOpen.arg(said);
 }
 
 QString CannotOpenWindow() { return QCoreApplication::translate("DialogFailure", "cannot open a window: %1"); }
@@ -127,6 +166,7 @@ void GuardStart()
 {
     Guard& guard = TheGuard();
     guard.CannotOpen = CannotOpenWindow();
+    guard.Reasons = KnownReasons();
     guard.DisplayLost = QCoreApplication::translate("DialogFailure", "the connection to the display was lost");
     guard.WindowLost = QCoreApplication::translate("DialogFailure", "the window was destroyed by another program");
     guard.Starting = true;

@@ -117,7 +117,11 @@ void ApplyButtons(Form1& form, const app::PickerOptions& options, const std::vec
     form.SetButtonHandler([row](int32_t index) {
         const app::ScriptButton& button = row[static_cast<size_t>(index)];
         // As in yad, the command's output goes where the dialog's own goes.
-        if (!QProcess::startDetached(QStringLiteral("/bin/sh"), {QStringLiteral("-c"), button.command}))
+        bool started = false;
+        runtime::WithStandardErrorInherited([&] {
+            started = QProcess::startDetached(QStringLiteral("/bin/sh"), {QStringLiteral("-c"), button.command});
+        });
+        if (!started)
             runtime::WriteErrorLines(
                 QCoreApplication::translate("RunPicker", "%1: the command \"%2\" could not be started\n")
                     .arg(QCoreApplication::applicationName(), button.command)
@@ -325,9 +329,9 @@ int RunPicker(const app::PickerOptions& options, const std::function<void(Form1&
 
 int StartPicker(int& argc, char** argv, const std::function<void(Form1&)>& onShown)
 {
+    standardoutput::HoldStandardStreams();
     qtmessages::Route();
     app::DescribeApplication();
-    standardoutput::HoldStandardStreams();
     app::CommandLine commandLine;
     {
         // The command line is read before any window system is reached, so --help, --version and a

@@ -24,7 +24,10 @@ void DropAllButFatal(QtMsgType type, const QMessageLogContext& context, const QS
 
 void Route()
 {
-    qInstallMessageHandler(!qEnvironmentVariableIsEmpty("QT_LOGGING_RULES") ? &Write : &DropAllButFatal);
+    const bool shown = !qEnvironmentVariableIsEmpty("QT_LOGGING_RULES");
+    qInstallMessageHandler(shown ? &Write : &DropAllButFatal);
+    if (!shown)
+        runtime::KeepStandardErrorForOwnLines();
 }
 
 } // namespace qtmessages

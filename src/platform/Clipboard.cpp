@@ -1,5 +1,7 @@
 #include "platform/Clipboard.h"
 
+#include "platform/WaylandClipboard.h"
+
 #include <QAbstractNativeEventFilter>
 #include <QClipboard>
 #include <QDeadlineTimer>
@@ -22,6 +24,9 @@ namespace {
 // freezes the window for half a minute. The picker wants text only: it asks for UTF-8 text, then
 // Latin-1 text, and waits at most this long in all, while the window goes on painting.
 constexpr int ClipboardWaitMs = 1000;
+// Qt reads the whole of what the clipboard holds, however large. A date in any form the picker
+// reads is far shorter than this; a longer text is no date and is not read further.
+constexpr size_t ClipboardTextLimit = 512;
 
 xcb_atom_t Atom(xcb_connection_t* connection, const char* name)
 {
@@ -77,10 +82,13 @@ private:
 
 std::string ReadProperty(xcb_connection_t* connection, xcb_window_t window, xcb_atom_t property, xcb_atom_t type)
 {
+    // In 32-bit units: one byte more than the limit shows a text beyond it.
+    const uint32_t units = ClipboardTextLimit / 4 + 1;
     xcb_get_property_reply_t* reply = xcb_get_property_reply(
-        connection, xcb_get_property(connection, 1, window, property, XCB_GET_PROPERTY_TYPE_ANY, 0, 1 << 16), nullptr);
+        connection, xcb_get_property(connection, 1, window, property, XCB_GET_PROPERTY_TYPE_ANY, 0, units), nullptr);
     std::string text;
-    if (reply && reply->type == type && reply->format == 8) {
+    if (reply && reply->type == type && reply->format == 8 && reply->bytes_after == 0 &&
+        static_cast<size_t>(xcb_get_property_value_length(reply)) <= ClipboardTextLimit) {
         const auto* bytes = static_cast<const char*>(xcb_get_property_value(reply));
         text.assign(bytes, static_cast<size_t>(xcb_get_property_value_length(reply)));
     }
@@ -155,6 +163,10 @@ std::string GetClipboardText()
         return source();
     if (const std::optional<std::string> text = OthersX11ClipboardText())
         return *text;
+    if (qGuiApp && !QGuiApplication::clipboard()->ownsClipboard())
+        if (std::optional<std::string> text =
+                WaylandClipboardText(ClipboardTextLimit, std::chrono::milliseconds(ClipboardWaitMs)))
+            return *text;
     return qGuiApp ? QGuiApplication::clipboard()->text().toStdString() : std::string();
 }
 

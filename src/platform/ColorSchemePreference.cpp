@@ -1,14 +1,17 @@
 #include "platform/ColorSchemePreference.h"
 
+#include "platform/SessionBusProbe.h"
+
 #include <QDBusConnection>
 #include <QDBusMessage>
-#include <QDBusPendingCallWatcher>
 #include <QDBusVariant>
 #include <QFile>
-#include <QFileInfo>
 #include <QStandardPaths>
 
-#include <algorithm>
+#include <atomic>
+#include <condition_variable>
+#include <mutex>
+#include <thread>
 
 namespace platform {
 namespace {
@@ -19,42 +22,37 @@ const QString SettingsInterface = QStringLiteral("org.freedesktop.portal.Setting
 const QString AppearanceGroup = QStringLiteral("org.freedesktop.appearance");
 const QString ColorSchemeKey = QStringLiteral("color-scheme");
 
-// Asking for the session bus where none is named would make D-Bus launch one.
-bool SessionBusNamed()
+void FollowChanges(QDBusConnection& bus)
 {
-    if (!qEnvironmentVariableIsEmpty("DBUS_SESSION_BUS_ADDRESS"))
-        return true;
-    const QString runtimeFolder = qEnvironmentVariable("XDG_RUNTIME_DIR");
-    return !runtimeFolder.isEmpty() && QFileInfo::exists(runtimeFolder + QStringLiteral("/bus"));
+    // The slot's parameter types are looked up by name, which Qt knows only once registered.
+    qRegisterMetaType<QDBusVariant>();
+    bus.connect(PortalService, PortalPath, SettingsInterface, QStringLiteral("SettingChanged"),
+                {AppearanceGroup, ColorSchemeKey}, QString(), &PortalSettingListener::Instance(),
+                SLOT(SettingChanged(QString, QString, QDBusVariant)));
 }
 
-QDBusPendingCall Ask(const QString& method, std::chrono::milliseconds timeout)
+// What the portal answers, or nothing where none answers. A value it answers that is no
+// colour scheme is no preference. Read, the older method, wraps the value in one more variant
+// than ReadOne does.
+std::optional<ColorScheme> PortalPreference(QDBusConnection& bus)
 {
-    QDBusMessage question = QDBusMessage::createMethodCall(PortalService, PortalPath, SettingsInterface, method);
-    question << AppearanceGroup << ColorSchemeKey;
-    // A portal that does not run is not started for this: the bus answers at once that none is there.
-    question.setAutoStartService(false);
-    return QDBusConnection::sessionBus().asyncCall(question, static_cast<int>(timeout.count()));
-}
-
-// What became of a question to the portal.
-enum class Reply { Answered, OldPortal, NoAnswer, NoValue };
-
-Reply ReplyOf(const QDBusPendingCall& call, ColorScheme& scheme)
-{
-    if (!call.isError()) {
-        const QList<QVariant> arguments = call.reply().arguments();
-        const auto answered = arguments.isEmpty() ? std::nullopt : SchemeOfPortalValue(arguments.first());
-        scheme = answered.value_or(ColorScheme::Light);
-        return Reply::Answered;
+    for (const auto& [method, variants] : {std::pair{"ReadOne", 1}, std::pair{"Read", 2}}) {
+        QDBusMessage question =
+            QDBusMessage::createMethodCall(PortalService, PortalPath, SettingsInterface, QLatin1String(method));
+        question << AppearanceGroup << ColorSchemeKey;
+        // A portal that does not run is not started for this: the bus answers at once that none is there.
+        question.setAutoStartService(false);
+        const QDBusMessage reply = bus.call(question);
+        if (reply.type() != QDBusMessage::ErrorMessage) {
+            const QList<QVariant> arguments = reply.arguments();
+            const auto scheme = arguments.isEmpty() ? std::nullopt : SchemeOfPortalValue(arguments.first(), variants);
+            return scheme.value_or(ColorScheme::Light);
+        }
+        // Only a portal older than ReadOne is asked again.
+        if (reply.errorName() != QLatin1String("org.freedesktop.DBus.Error.UnknownMethod"))
+            return std::nullopt;
     }
-    switch (call.error().type()) {
-    case QDBusError::UnknownMethod: return Reply::OldPortal;
-    case QDBusError::NoReply:
-    case QDBusError::Timeout:
-    case QDBusError::TimedOut: return Reply::NoAnswer;
-    default: return Reply::NoValue;
-    }
+    return std::nullopt;
 }
 
 // GTK 4's file first, as GTK 4 programs read it, then GTK 3's.
@@ -67,91 +65,140 @@ ColorScheme GtkPreference()
     return ColorScheme::Light;
 }
 
+// Questions to the bus that have not come back; see SessionBusQuestionPending.
+std::atomic<int> PendingQuestions{0};
+
+} // namespace
+
+// What the worker learned, shared with the window's thread, which may have gone on without it.
+struct ColorSchemePreference::Answer {
+    std::mutex Mutex;
+    std::condition_variable Came;
+    bool BusAnswered = false;
+    bool Known = false;
+    std::optional<ColorScheme> Scheme;
+    // The window opened without it: an answer that still comes counts as a change.
+    bool Late = false;
+};
+
+namespace {
+
+void Finish(ColorSchemePreference::Answer& answer, std::optional<ColorScheme> scheme)
+{
+    const std::lock_guard lock(answer.Mutex);
+    answer.Known = true;
+    answer.Scheme = scheme;
+    answer.Came.notify_all();
+    if (answer.Late && scheme) {
+        PortalSettingListener* listener = &PortalSettingListener::Instance();
+        QMetaObject::invokeMethod(listener, [listener, scheme] { listener->Tell(*scheme); }, Qt::QueuedConnection);
+    }
+}
+
+void Answered(ColorSchemePreference::Answer& answer)
+{
+    const std::lock_guard lock(answer.Mutex);
+    answer.BusAnswered = true;
+}
+
+// Runs beside the window: connecting to the bus waits as long as the bus does, which may be for
+// ever when it takes connections and never answers. The connection is the question's own, made
+// with the address as it was, which the window may have hidden meanwhile.
+void AskOnBus(const std::shared_ptr<ColorSchemePreference::Answer>& answer, const QString& address)
+{
+    if (!SessionBusAnswers(address)) {
+        Finish(*answer, std::nullopt);
+        --PendingQuestions;
+        return;
+    }
+    Answered(*answer);
+    QDBusConnection bus = QDBusConnection::connectToBus(address, QStringLiteral("datepicker-color-scheme"));
+    std::optional<ColorScheme> scheme;
+    if (bus.isConnected()) {
+        // Listening first, so that no change is lost between the answer and the listening.
+        FollowChanges(bus);
+        scheme = PortalPreference(bus);
+    }
+    Finish(*answer, scheme);
+    --PendingQuestions;
+}
+
 } // namespace
 
 ColorSchemePreference::ColorSchemePreference()
 {
-    if (!SessionBusNamed() || !QDBusConnection::sessionBus().isConnected())
+    // Asking for the session bus where none is named would make D-Bus launch one.
+    const QString address = SessionBusAddress();
+    if (address.isEmpty())
         return;
-    // Listening first, so that no change is lost between the answer and the listening.
-    FollowChanges();
     asked_.start();
-    question_ = Ask(QStringLiteral("ReadOne"), Patience);
+    answer_ = std::make_shared<Answer>();
+    // Made on the window's thread, where the announcements are to arrive.
+    PortalSettingListener::Instance();
+    ++PendingQuestions;
+    std::thread([answer = answer_, address] { AskOnBus(answer, address); }).detach();
 }
+
+ColorSchemePreference::~ColorSchemePreference() { PortalSettingListener::Instance().Listener = {}; }
 
 ColorScheme ColorSchemePreference::Await()
 {
-    if (!question_)
+    if (!answer_)
         return GtkPreference();
-    // The call's own timeout bounds the wait.
-    question_->waitForFinished();
-    ColorScheme scheme = ColorScheme::Light;
-    Reply reply = ReplyOf(*question_, scheme);
-    if (reply == Reply::OldPortal) {
-        // A portal older than ReadOne has only Read, within what is left of the patience.
-        const auto left = std::max(Patience - std::chrono::milliseconds(asked_.elapsed()), std::chrono::milliseconds(1));
-        question_ = Ask(QStringLiteral("Read"), left);
-        question_->waitForFinished();
-        reply = ReplyOf(*question_, scheme);
-    }
-    question_.reset();
-    if (reply == Reply::Answered)
-        return scheme;
-    // A slow portal is asked again; its answer, when it comes, counts as a change. Without a
-    // portal, or without the setting, GTK's file may still say.
-    if (reply == Reply::NoAnswer)
-        AskLater(QStringLiteral("ReadOne"));
+    std::unique_lock lock(answer_->Mutex);
+    const auto left = Patience - std::chrono::milliseconds(asked_.elapsed());
+    if (answer_->Came.wait_for(lock, left, [this] { return answer_->Known; }) && answer_->Scheme)
+        return *answer_->Scheme;
+    answer_->Late = !answer_->Known;
+    // Qt's accessibility connects to the session bus on the window's thread, and would wait for
+    // a silent one for ever.
+    if (!answer_->BusAnswered)
+        HideSessionBus();
+    // Without a portal, or without the setting, GTK's file may still say.
     return GtkPreference();
 }
 
-void ColorSchemePreference::FollowChanges()
+void ColorSchemePreference::SetChangeListener(std::function<void(ColorScheme)> listener)
 {
-    // The slot's parameter types are looked up by name, which Qt knows only once registered.
-    qRegisterMetaType<QDBusVariant>();
-    QDBusConnection::sessionBus().connect(PortalService, PortalPath, SettingsInterface, QStringLiteral("SettingChanged"),
-                                          {AppearanceGroup, ColorSchemeKey}, QString(), this,
-                                          SLOT(SettingChanged(QString, QString, QDBusVariant)));
+    PortalSettingListener::Instance().Listener = std::move(listener);
 }
 
-void ColorSchemePreference::AskLater(const QString& method)
+bool SessionBusQuestionPending() { return PendingQuestions > 0; }
+
+PortalSettingListener& PortalSettingListener::Instance()
 {
-    auto* watcher = new QDBusPendingCallWatcher(Ask(method, std::chrono::milliseconds(-1)), this);
-    connect(watcher, &QDBusPendingCallWatcher::finished, this, [this, watcher, method] {
-        watcher->deleteLater();
-        ColorScheme scheme = ColorScheme::Light;
-        const Reply reply = ReplyOf(*watcher, scheme);
-        if (reply == Reply::Answered)
-            Tell(scheme);
-        else if (reply == Reply::OldPortal && method != QLatin1String("Read"))
-            AskLater(QStringLiteral("Read"));
-    });
+    // Never destroyed: the bus's thread may still hold it when the process ends.
+    static auto* listener = new PortalSettingListener;
+    return *listener;
 }
 
-void ColorSchemePreference::SettingChanged(const QString& group, const QString& key, const QDBusVariant& value)
+void PortalSettingListener::Tell(ColorScheme scheme)
+{
+    if (Listener)
+        Listener(scheme);
+}
+
+void PortalSettingListener::SettingChanged(const QString& group, const QString& key, const QDBusVariant& value)
 {
     if (group != AppearanceGroup || key != ColorSchemeKey)
         return;
-    if (const auto scheme = SchemeOfPortalValue(value.variant()))
+    // The signal's own variant is the one the slot takes off.
+    if (const auto scheme = SchemeOfPortalValue(value.variant(), 0))
         Tell(*scheme);
 }
 
-void ColorSchemePreference::Tell(ColorScheme scheme)
-{
-    if (listener_)
-        listener_(scheme);
-}
-
-std::optional<ColorScheme> SchemeOfPortalValue(const QVariant& value)
+std::optional<ColorScheme> SchemeOfPortalValue(const QVariant& value, int variants)
 {
     QVariant inner = value;
-    // Read, the older method, wraps the value in one more variant than ReadOne does.
-    while (inner.metaType() == QMetaType::fromType<QDBusVariant>())
+    for (int taken = 0; taken < variants; ++taken) {
+        if (inner.metaType() != QMetaType::fromType<QDBusVariant>())
+            return std::nullopt;
         inner = qvariant_cast<QDBusVariant>(inner).variant();
-    bool number = false;
-    const uint preference = inner.toUInt(&number);
-    if (!number || inner.metaType() == QMetaType::fromType<QString>())
+    }
+    // Any other type, however near (a uint64, a boolean), is a portal that means something else.
+    if (inner.metaType() != QMetaType::fromType<uint>())
         return std::nullopt;
-    return preference == 1 ? ColorScheme::Dark : ColorScheme::Light;
+    return inner.toUInt() == 1 ? ColorScheme::Dark : ColorScheme::Light;
 }
 
 std::optional<ColorScheme> SchemeOfGtkSettings(const QString& folder)

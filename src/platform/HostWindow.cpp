@@ -4,6 +4,7 @@
 #include "platform/LatinKeys.h"
 #include "platform/Messages.h"
 #include "platform/Screen.h"
+#include "platform/WaylandClipboard.h"
 #include "runtime/ErrorLines.h"
 #include "runtime/Locale.h"
 
@@ -349,6 +350,8 @@ void HostWindow::showEvent(QShowEvent* event)
     QWidget::showEvent(event);
     if (QWindow* native = windowHandle())
         native->installEventFilter(this);
+    // Before the window has the focus, at which the compositor tells what the clipboard holds.
+    FollowWaylandClipboard();
     if (!destroyedWatch_ && QGuiApplication::platformName() == QLatin1String("xcb")) {
         destroyedWatch_ = std::make_unique<DestroyedWindowWatch>(*this);
         QCoreApplication::instance()->installNativeEventFilter(destroyedWatch_.get());

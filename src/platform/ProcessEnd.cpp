@@ -1,7 +1,7 @@
 #include "platform/ProcessEnd.h"
 
+#include "platform/ColorSchemePreference.h"
 #include "platform/Screen.h"
-
 
 #include <cstdio>
 #include <cstdlib>
@@ -14,7 +14,9 @@ int EndOfWindowSystemRun(int status)
     // connection: the display's destructor waits for its event thread, which stays blocked in
     // libwayland's reading of events. A script would wait for the picker for ever. The window
     // is closed and the compositor frees what the connection held, so the process may end here.
-    if (!OnWayland())
+    // So it may where a session bus never answered: closing Qt's bus connections waits for the
+    // connection still being made.
+    if (!OnWayland() && !SessionBusQuestionPending())
         return status;
     std::fflush(nullptr);
     std::_Exit(status);

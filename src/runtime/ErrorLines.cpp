@@ -2,8 +2,21 @@
 
 #include <atomic>
 #include <cerrno>
+#include <fcntl.h>
 #include <string>
 #include <unistd.h>
+
+#ifdef __has_feature
+#if __has_feature(address_sanitizer)
+#define DATEPICKER_SANITIZED
+#endif
+#endif
+#if defined(__SANITIZE_ADDRESS__) && !defined(DATEPICKER_SANITIZED)
+#define DATEPICKER_SANITIZED
+#endif
+#ifdef DATEPICKER_SANITIZED
+#include <sanitizer/common_interface_defs.h>
+#endif
 
 namespace runtime {
 namespace {
@@ -15,10 +28,18 @@ std::atomic<bool>& LineOpen()
     return open;
 }
 
+// Where the picker's own lines go: standard error, kept under another number once file
+// descriptor 2 leads nowhere.
+std::atomic<int>& OwnLines()
+{
+    static std::atomic<int> descriptor{STDERR_FILENO};
+    return descriptor;
+}
+
 void WriteAll(std::string_view text)
 {
     while (!text.empty()) {
-        const ssize_t written = ::write(STDERR_FILENO, text.data(), text.size());
+        const ssize_t written = ::write(OwnLines(), text.data(), text.size());
         if (written < 0 && errno == EINTR)
             continue;
         if (written <= 0)
@@ -46,6 +67,38 @@ void WriteErrorText(std::string_view text)
         return;
     WriteAll(text);
     LineOpen() = text.back() != '\n';
+}
+
+void KeepStandardErrorForOwnLines()
+{
+    if (OwnLines() != STDERR_FILENO)
+        return;
+    const int own = ::fcntl(STDERR_FILENO, F_DUPFD_CLOEXEC, STDERR_FILENO + 1);
+    const int nowhere = ::open("/dev/null", O_WRONLY | O_CLOEXEC);
+    if (own >= 0 && nowhere >= 0 && ::dup2(nowhere, STDERR_FILENO) == STDERR_FILENO) {
+        OwnLines() = own;
+#ifdef DATEPICKER_SANITIZED
+        // A sanitizer's report is no library's complaint: it is what a test must show.
+        __sanitizer_set_report_fd(reinterpret_cast<void*>(static_cast<intptr_t>(own)));
+#endif
+    } else if (own >= 0) {
+        ::close(own);
+    }
+    if (nowhere >= 0)
+        ::close(nowhere);
+}
+
+void WithStandardErrorInherited(const std::function<void()>& start)
+{
+    const int own = OwnLines();
+    const int nowhere = own == STDERR_FILENO ? -1 : ::fcntl(STDERR_FILENO, F_DUPFD_CLOEXEC, STDERR_FILENO + 1);
+    if (nowhere >= 0)
+        ::dup2(own, STDERR_FILENO);
+    start();
+    if (nowhere >= 0) {
+        ::dup2(nowhere, STDERR_FILENO);
+        ::close(nowhere);
+    }
 }
 
 } // namespace runtime

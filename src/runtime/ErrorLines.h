@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string_view>
 
 // Standard error as a script reads it: line by line. yad writes the window's id there without
@@ -13,5 +14,14 @@ void WriteErrorLines(std::string_view lines);
 
 /// Writes `text` on standard error as it stands, without a line's end.
 void WriteErrorText(std::string_view text);
+
+/// From now on only what is written here reaches standard error: the libraries below Qt
+/// (fontconfig, Xlib, ...) write their complaints to file descriptor 2, which then leads
+/// nowhere, so that they add no lines to the picker's one line of a failure.
+void KeepStandardErrorForOwnLines();
+
+/// Runs `start`, which starts another program, with file descriptor 2 on standard error again
+/// for the program to inherit.
+void WithStandardErrorInherited(const std::function<void()>& start);
 
 } // namespace runtime

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Runs the real picker beside a stand-in desktop portal on a private session bus: it opens in
 # the scheme the portal prefers and follows a change while open, reads an older portal and
-# GTK's settings file, is not held back by a portal that never answers, and looks the same
-# whenever nothing prefers dark. Usage: ColorSchemeEndToEnd.sh <picker> <scripts folder>
+# GTK's settings file, is not held back by a portal or a bus that never answers, and looks the
+# same whenever nothing prefers dark. Usage: ColorSchemeEndToEnd.sh <picker> <scripts folder>
 set -euo pipefail
 picker=$1
 source "$2/xvfb-session"
@@ -13,7 +13,10 @@ mkdir -m 700 "$XDG_RUNTIME_DIR"
 dbus-daemon --session --nofork --print-address=3 3>"$work/bus" 2>/dev/null &
 bus_pid=$!
 portal_pid=""
-trap 'stop_process "$portal_pid"; stop_process "$bus_pid"; end_xvfb_with_scratch' EXIT
+stopped_bus_pid=""
+# A stopped process ends only by SIGKILL.
+trap 'stop_process "$portal_pid"; stop_process "$bus_pid"; kill -KILL $stopped_bus_pid 2>/dev/null || true
+  end_xvfb_with_scratch' EXIT
 wait_until test -s "$work/bus"
 
 # open [mode scheme]: the picker, on the bus beside a stand-in portal when one is named.
@@ -66,6 +69,36 @@ shot silent
 check "and leaves it light" same light silent
 kill -USR2 "$portal_pid"; shot silent_switched
 check "though its changes are followed" same dark silent_switched
+close
+
+# A bus that takes connections and then says nothing, with a portal that prefers dark on it.
+dbus-daemon --session --nofork --print-address=3 3>"$work/stopped_bus" 2>/dev/null &
+stopped_bus_pid=$!
+wait_until test -s "$work/stopped_bus"
+export DBUS_SESSION_BUS_ADDRESS
+DBUS_SESSION_BUS_ADDRESS=$(head -n1 "$work/stopped_bus")
+/usr/bin/python3 "$here/StandInPortal.py" current 1 >"$work/portal" 2>&1 &
+portal_pid=$!
+wait_until grep -q ready "$work/portal"
+kill -STOP "$stopped_bus_pid"
+ended() { ! kill -0 "$picker_pid" 2>/dev/null; }
+for bus_goes_on in no yes; do
+  "$picker" --calendar --timeout 3 >/dev/null 2>>"$work/picker.log" &
+  picker_pid=$!
+  window=$(wait_for_window Form1) || window=""
+  check "a stopped bus does not hold the window back" [ -n "$window" ]
+  if [ "$bus_goes_on" = yes ]; then
+    shot stopped
+    check "the window opens light meanwhile" light stopped
+    kill -CONT "$stopped_bus_pid"
+    shot went_on
+    check "and turns dark when the bus goes on and the portal answers" dark went_on
+  fi
+  wait_until ended || kill -KILL "$picker_pid"
+  status=0
+  wait "$picker_pid" || status=$?
+  check "nor the end of the dialog (status $status)" [ "$status" = 5 ]
+done
 close
 
 mkdir -p "$XDG_CONFIG_HOME/gtk-3.0"

@@ -94,6 +94,10 @@ check "a year typed into its column selects it" [ "$(clipboard | cut -c1-5)" = "
 echo " 2024-02-29 " | xclip -i -selection clipboard
 xdotool key ctrl+v ctrl+shift+c
 check "Ctrl+V selects the date on the clipboard" [ "$(clipboard)" = "2024-02-29" ]
+# A text longer than any date is not read, and changes nothing.
+{ printf 2024-03-01; head -c 1000 /dev/zero | tr '\0' ' '; } | xclip -i -selection clipboard
+xdotool key ctrl+v ctrl+shift+c
+check "Ctrl+V over a date followed by 1000 spaces changes nothing" [ "$(clipboard)" = "2024-02-29" ]
 # A clipboard owner that never answers holds Ctrl+V up for about a second, then the window takes
 # the next key (Qt's own reading waits fifteen seconds and more for such an owner).
 "$(dirname "$probe")/silent_clipboard_owner" >"$work/owner" &

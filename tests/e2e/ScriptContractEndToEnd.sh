@@ -86,21 +86,31 @@ done
 
 # A failure is the picker's one line, in the user's language and in UTF-8, with the system's
 # words decoded from the locale's codeset; Qt's warnings (no XDG_RUNTIME_DIR, no compose table
-# for ISO-8859-1) stay out of it unless QT_LOGGING_RULES asks for them.
+# for ISO-8859-1) and fontconfig's (a font folder without a cache it can write) stay out of it
+# unless QT_LOGGING_RULES asks for them.
 full="Auf dem Gerät ist kein Speicherplatz mehr verfügbar"
+mkdir "$work/fonts"
+cp /usr/share/fonts/truetype/dejavu/DejaVuSans.ttf "$work/fonts"
+printf '<fontconfig><dir>%s</dir><cachedir>/dev/null/cache</cachedir></fontconfig>\n' "$work/fonts" >"$work/fonts.conf"
 for rules in "" "*.warning=true"; do
-  env -u XDG_RUNTIME_DIR QT_LOGGING_RULES="$rules" LC_ALL=de_DE.ISO-8859-1 "$picker" --calendar --date 2024-09-25 \
-    >/dev/full 2>"$work/err" &
+  env -u XDG_RUNTIME_DIR QT_LOGGING_RULES="$rules" LC_ALL=de_DE.ISO-8859-1 FONTCONFIG_FILE="$work/fonts.conf" \
+    "$picker" --calendar --date 2024-09-25 >/dev/full 2>"$work/err" &
   picker_pid=$!
   press "Datum ausw.+hlen" Return
   if [ -z "$rules" ]; then
     expect 3 "" "datepicker: das Datum konnte nicht geschrieben werden: $full" "a German failure on a full disk"
   else
-    expect 3 "" - "QT_LOGGING_RULES=$rules shows Qt's warnings"
-    grep -q '^QStandardPaths: XDG_RUNTIME_DIR' "$work/err" ||
+    expect 3 "" - "QT_LOGGING_RULES=$rules shows Qt's and fontconfig's warnings"
+    grep -q '^QStandardPaths: XDG_RUNTIME_DIR' "$work/err" && grep -q '^Fontconfig error' "$work/err" ||
       { echo "FAIL: QT_LOGGING_RULES=$rules leaves Qt's warnings out: '$(cat "$work/err")'"; failed=1; }
   fi
 done
+# Where Qt gives the reason, the picker says it in the user's language too.
+run LC_ALL=de_DE.UTF-8 DISPLAY=:9999 -- --calendar
+expect 3 "" "datepicker: kann kein Fenster öffnen: keine Verbindung zur Anzeige :9999" "no X server, in German"
+run LC_ALL=de_DE.UTF-8 DISPLAY= QT_QPA_PLATFORM=wayland WAYLAND_DISPLAY=none -- --calendar
+expect 3 "" "datepicker: kann kein Fenster öffnen: keine Verbindung zur Wayland-Anzeige: Datei oder Verzeichnis nicht gefunden" \
+  "no compositor, in German"
 LC_ALL=de_DE.UTF-8 "$picker" --help >/dev/full 2>"$work/err" &
 picker_pid=$!
 expect 3 "" "datepicker: der Text konnte nicht geschrieben werden: $full" "--help on a full disk fails in German"
@@ -110,6 +120,12 @@ picker_pid=$!
 window=$(wait_for_window "Select a date") && sleep 0.3 && xdotool windowclose "$window"
 expect 3 "" "$(printf '0x%X\ndatepicker: the window was destroyed by another program' "${window:-0}")" \
   "--print-xid, then a failure: the failure starts a line"
+
+# What a button's command writes on standard error reaches it, as the picker's own lines do.
+run -- --calendar --date 2024-09-25 --date-format %F --button="Say:echo said >&2" --button=gtk-ok:0
+# shellcheck disable=SC2046 # one word a key
+press Form1 $(printf 'Tab %.0s' $(seq 13)) Return Tab Return
+expect 0 2024-09-25 said "a button's command writes on standard error"
 
 # Only the window system's own options reach it: not a value that looks like one, nor --icon.
 run -- --print --date 2024-09-25 --text -platform --title Hello --icon /nonexistent.png

@@ -95,6 +95,18 @@ cursor press button5
 sleep 0.3
 check "after a menu opened over the year, the wheel turns the day column under the pointer" [ "$(iso_copy)" = "$next_day" ]
 
+# A paste takes a date from the clipboard; 100 MB there are no date, and are not read whole.
+as_session wl-copy 2025-01-02
+keys -M ctrl v -m ctrl
+check "Ctrl+V pastes the date on the Wayland clipboard" [ "$(iso_copy)" = 2025-01-02 ]
+head -c 100000000 /dev/zero | tr '\0' x >"$work/large"
+as_session sh -c 'wl-copy <"$1"' sh "$work/large"
+keys -M ctrl v -m ctrl
+pasted=$(iso_copy | head -c 40)
+peak=$(awk '/^VmHWM/ {print $2}' "/proc/$picker_pid/status")
+unchanged_and_small() { [ "$pasted" = 2025-01-02 ] && [ "$peak" -lt 150000 ]; }
+check "a paste of 100 MB changes nothing and does not read them (got '$pasted', peak $peak kB)" unchanged_and_small
+
 running_silently() { [ ! -s "$work/stdout" ] && kill -0 "$picker_pid"; }
 check "the picker is still running and has written nothing" running_silently
 stop_process "$picker_pid"
