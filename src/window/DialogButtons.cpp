@@ -173,9 +173,7 @@ void Form1::ShowDialogButtonStates()
         buttonStates_[static_cast<size_t>(index)] = state;
         ColourButton(*button, state, index == defaultButton_);
     }
-    // The window shows the tip of the button under the pointer as its own, and none elsewhere.
-    if (host_ && !buttonStates_.empty())
-        host_->setToolTip(QString::fromStdString(tooltip));
+    ShowTooltip(tooltip);
 }
 
 void Form1::RecolourDialogButtons()

@@ -2,9 +2,14 @@
 #include "app/OptionTable.h"
 #include "support/TestEnvironment.h"
 
+#include <QTemporaryDir>
 #include <QTemporaryFile>
 
+#include <fstream>
 #include <initializer_list>
+#include <thread>
+
+#include <sys/stat.h>
 #include <map>
 #include <optional>
 
@@ -333,6 +338,23 @@ TEST(CommandLine, ReadsTheDescriptionsOfDaysAndPassesOverLinesItCannotRead)
     EXPECT_EQ(Outcome({"--date-format=%Y-%m-%d", "--details", path.constData()}),
               "start - min - max - format yyyy-MM-dd date-format %Y-%m-%d detail 2026-12-08=Dentist & co\nand then "
               "lunch detail 2026-12-11=Party");
+}
+
+// A file that does not end, or not soon, is refused within about a second rather than holding
+// up the window; a pipe whose writer comes in time is read.
+TEST(CommandLine, RefusesADescriptionsFileThatDoesNotEndInTime)
+{
+    QTemporaryDir folder;
+    const std::string pipe = folder.filePath("pipe").toStdString();
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    const auto outcome = [&](const char* path) {
+        return Outcome({"--date-format=%F", "--details", path}).toStdString();
+    };
+    EXPECT_EQ(outcome(pipe.c_str()), "exit 2: datepicker: --details \"" + pipe + "\" cannot be read: it did not end within a second");
+    EXPECT_EQ(outcome("/dev/zero"), "exit 2: datepicker: --details \"/dev/zero\" cannot be read: it is larger than 64 MiB");
+    std::thread writer([&] { std::ofstream(pipe) << "2026-12-08 Dentist\n"; });
+    EXPECT_EQ(outcome(pipe.c_str()), "start - min - max - format yyyy-MM-dd date-format %F detail 2026-12-08=Dentist");
+    writer.join();
 }
 
 // --help tells what each option does: no two options that do something share a description.
