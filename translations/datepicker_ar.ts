@@ -327,6 +327,14 @@
         <source>With --time, offer only every so many minutes (1 to 30, dividing 60).</source>
         <translation>مع --time، يعرض فقط الدقائق التي هي مضاعفات هذا العدد (من 1 إلى 30، من قواسم 60).</translation>
     </message>
+    <message>
+        <source>it did not end within a second</source>
+        <translation>لم ينتهِ خلال ثانية</translation>
+    </message>
+    <message>
+        <source>it is larger than %1 MiB</source>
+        <translation>حجمه أكبر من %1 ميبيبايت</translation>
+    </message>
 </context>
 <context>
     <name>DialogFailure</name>
@@ -436,6 +444,10 @@
     <message>
         <source>Now</source>
         <translation>الآن</translation>
+    </message>
+    <message>
+        <source>and %1 more</source>
+        <translation>و%1 أخرى</translation>
     </message>
 </context>
 <context>

@@ -327,6 +327,14 @@
         <source>With --time, offer only every so many minutes (1 to 30, dividing 60).</source>
         <translation>С --time предлага само минути, кратни на това число (от 1 до 30, делител на 60).</translation>
     </message>
+    <message>
+        <source>it did not end within a second</source>
+        <translation>не свърши в рамките на секунда</translation>
+    </message>
+    <message>
+        <source>it is larger than %1 MiB</source>
+        <translation>по-голям е от %1 MiB</translation>
+    </message>
 </context>
 <context>
     <name>DialogFailure</name>
@@ -436,6 +444,10 @@
     <message>
         <source>Now</source>
         <translation>Сега</translation>
+    </message>
+    <message>
+        <source>and %1 more</source>
+        <translation>и още %1</translation>
     </message>
 </context>
 <context>

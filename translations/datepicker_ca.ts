@@ -327,6 +327,14 @@
         <source>With --time, offer only every so many minutes (1 to 30, dividing 60).</source>
         <translation>Amb --time, ofereix només els minuts múltiples d’aquest nombre (de l’1 al 30, divisor de 60).</translation>
     </message>
+    <message>
+        <source>it did not end within a second</source>
+        <translation>no ha acabat en un segon</translation>
+    </message>
+    <message>
+        <source>it is larger than %1 MiB</source>
+        <translation>és més gran de %1 MiB</translation>
+    </message>
 </context>
 <context>
     <name>DialogFailure</name>
@@ -436,6 +444,10 @@
     <message>
         <source>Now</source>
         <translation>Ara</translation>
+    </message>
+    <message>
+        <source>and %1 more</source>
+        <translation>i %1 més</translation>
     </message>
 </context>
 <context>

@@ -327,6 +327,14 @@
         <source>With --time, offer only every so many minutes (1 to 30, dividing 60).</source>
         <translation>S --time nabízí jen minuty, které jsou násobkem tohoto čísla (1 až 30, dělitel 60).</translation>
     </message>
+    <message>
+        <source>it did not end within a second</source>
+        <translation>neskončil do jedné sekundy</translation>
+    </message>
+    <message>
+        <source>it is larger than %1 MiB</source>
+        <translation>je větší než %1 MiB</translation>
+    </message>
 </context>
 <context>
     <name>DialogFailure</name>
@@ -436,6 +444,10 @@
     <message>
         <source>Now</source>
         <translation>Nyní</translation>
+    </message>
+    <message>
+        <source>and %1 more</source>
+        <translation>a dalších %1</translation>
     </message>
 </context>
 <context>

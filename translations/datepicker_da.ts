@@ -327,6 +327,14 @@
         <source>With --time, offer only every so many minutes (1 to 30, dividing 60).</source>
         <translation>Tilbyd med --time kun minutter, der er et multiplum af dette tal (1 til 30, går op i 60).</translation>
     </message>
+    <message>
+        <source>it did not end within a second</source>
+        <translation>den sluttede ikke inden for et sekund</translation>
+    </message>
+    <message>
+        <source>it is larger than %1 MiB</source>
+        <translation>den er større end %1 MiB</translation>
+    </message>
 </context>
 <context>
     <name>DialogFailure</name>
@@ -436,6 +444,10 @@
     <message>
         <source>Now</source>
         <translation>Nu</translation>
+    </message>
+    <message>
+        <source>and %1 more</source>
+        <translation>og %1 mere</translation>
     </message>
 </context>
 <context>

@@ -327,6 +327,14 @@
         <source>With --time, offer only every so many minutes (1 to 30, dividing 60).</source>
         <translation>Bietet mit --time nur Minuten an, die ein Vielfaches dieser Zahl sind (1 bis 30, Teiler von 60).</translation>
     </message>
+    <message>
+        <source>it did not end within a second</source>
+        <translation>sie endete nicht innerhalb einer Sekunde</translation>
+    </message>
+    <message>
+        <source>it is larger than %1 MiB</source>
+        <translation>sie ist größer als %1 MiB</translation>
+    </message>
 </context>
 <context>
     <name>DialogFailure</name>
@@ -436,6 +444,10 @@
     <message>
         <source>Now</source>
         <translation>Jetzt</translation>
+    </message>
+    <message>
+        <source>and %1 more</source>
+        <translation>und %1 weitere</translation>
     </message>
 </context>
 <context>

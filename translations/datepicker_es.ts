@@ -327,6 +327,14 @@
         <source>With --time, offer only every so many minutes (1 to 30, dividing 60).</source>
         <translation>Con --time, ofrece solo los minutos múltiplos de este número (del 1 al 30, divisor de 60).</translation>
     </message>
+    <message>
+        <source>it did not end within a second</source>
+        <translation>no terminó en un segundo</translation>
+    </message>
+    <message>
+        <source>it is larger than %1 MiB</source>
+        <translation>ocupa más de %1 MiB</translation>
+    </message>
 </context>
 <context>
     <name>DialogFailure</name>
@@ -436,6 +444,10 @@
     <message>
         <source>Now</source>
         <translation>Ahora</translation>
+    </message>
+    <message>
+        <source>and %1 more</source>
+        <translation>y %1 más</translation>
     </message>
 </context>
 <context>

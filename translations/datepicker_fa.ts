@@ -327,6 +327,14 @@
         <source>With --time, offer only every so many minutes (1 to 30, dividing 60).</source>
         <translation>با --time فقط دقیقه‌هایی را پیشنهاد می‌کند که مضرب این عدد باشند (1 تا 30، مقسوم‌علیه 60).</translation>
     </message>
+    <message>
+        <source>it did not end within a second</source>
+        <translation>در یک ثانیه به پایان نرسید</translation>
+    </message>
+    <message>
+        <source>it is larger than %1 MiB</source>
+        <translation>بزرگ‌تر از %1 مبی‌بایت است</translation>
+    </message>
 </context>
 <context>
     <name>DialogFailure</name>
@@ -436,6 +444,10 @@
     <message>
         <source>Now</source>
         <translation>اکنون</translation>
+    </message>
+    <message>
+        <source>and %1 more</source>
+        <translation>و %1 مورد دیگر</translation>
     </message>
 </context>
 <context>

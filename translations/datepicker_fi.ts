@@ -327,6 +327,14 @@
         <source>With --time, offer only every so many minutes (1 to 30, dividing 60).</source>
         <translation>Tarjoa --time-valitsimen kanssa vain minuutit, jotka ovat tämän luvun monikertoja (1–30, luvun 60 tekijä).</translation>
     </message>
+    <message>
+        <source>it did not end within a second</source>
+        <translation>se ei päättynyt sekunnissa</translation>
+    </message>
+    <message>
+        <source>it is larger than %1 MiB</source>
+        <translation>se on suurempi kuin %1 MiB</translation>
+    </message>
 </context>
 <context>
     <name>DialogFailure</name>
@@ -436,6 +444,10 @@
     <message>
         <source>Now</source>
         <translation>Nyt</translation>
+    </message>
+    <message>
+        <source>and %1 more</source>
+        <translation>ja %1 muuta</translation>
     </message>
 </context>
 <context>

@@ -327,6 +327,14 @@
         <source>With --time, offer only every so many minutes (1 to 30, dividing 60).</source>
         <translation>Avec --time, ne propose que les minutes multiples de ce nombre (de 1 à 30, diviseur de 60).</translation>
     </message>
+    <message>
+        <source>it did not end within a second</source>
+        <translation>il ne s’est pas terminé en une seconde</translation>
+    </message>
+    <message>
+        <source>it is larger than %1 MiB</source>
+        <translation>il dépasse %1 Mio</translation>
+    </message>
 </context>
 <context>
     <name>DialogFailure</name>
@@ -436,6 +444,10 @@
     <message>
         <source>Now</source>
         <translation>Maintenant</translation>
+    </message>
+    <message>
+        <source>and %1 more</source>
+        <translation>et %1 de plus</translation>
     </message>
 </context>
 <context>

@@ -327,6 +327,14 @@
         <source>With --time, offer only every so many minutes (1 to 30, dividing 60).</source>
         <translation>עם --time, להציע רק דקות שהן כפולות של מספר זה (1 עד 30, מחלק של 60).</translation>
     </message>
+    <message>
+        <source>it did not end within a second</source>
+        <translation>הוא לא הסתיים תוך שנייה</translation>
+    </message>
+    <message>
+        <source>it is larger than %1 MiB</source>
+        <translation>הוא גדול מ־%1 MiB</translation>
+    </message>
 </context>
 <context>
     <name>DialogFailure</name>
@@ -436,6 +444,10 @@
     <message>
         <source>Now</source>
         <translation>עכשיו</translation>
+    </message>
+    <message>
+        <source>and %1 more</source>
+        <translation>ועוד %1</translation>
     </message>
 </context>
 <context>

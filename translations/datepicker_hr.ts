@@ -327,6 +327,14 @@
         <source>With --time, offer only every so many minutes (1 to 30, dividing 60).</source>
         <translation>Uz --time nudi samo minute koje su višekratnik ovog broja (od 1 do 30, djelitelj broja 60).</translation>
     </message>
+    <message>
+        <source>it did not end within a second</source>
+        <translation>nije završila unutar sekunde</translation>
+    </message>
+    <message>
+        <source>it is larger than %1 MiB</source>
+        <translation>veća je od %1 MiB</translation>
+    </message>
 </context>
 <context>
     <name>DialogFailure</name>
@@ -436,6 +444,10 @@
     <message>
         <source>Now</source>
         <translation>Sada</translation>
+    </message>
+    <message>
+        <source>and %1 more</source>
+        <translation>i još %1</translation>
     </message>
 </context>
 <context>

@@ -327,6 +327,14 @@
         <source>With --time, offer only every so many minutes (1 to 30, dividing 60).</source>
         <translation>A --time mellett csak e szám többszöröseit kínálja percként (1 és 30 között, a 60 osztója).</translation>
     </message>
+    <message>
+        <source>it did not end within a second</source>
+        <translation>nem ért véget egy másodpercen belül</translation>
+    </message>
+    <message>
+        <source>it is larger than %1 MiB</source>
+        <translation>nagyobb, mint %1 MiB</translation>
+    </message>
 </context>
 <context>
     <name>DialogFailure</name>
@@ -436,6 +444,10 @@
     <message>
         <source>Now</source>
         <translation>Most</translation>
+    </message>
+    <message>
+        <source>and %1 more</source>
+        <translation>és még %1</translation>
     </message>
 </context>
 <context>

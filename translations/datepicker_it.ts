@@ -327,6 +327,14 @@
         <source>With --time, offer only every so many minutes (1 to 30, dividing 60).</source>
         <translation>Con --time, offre solo i minuti multipli di questo numero (da 1 a 30, divisore di 60).</translation>
     </message>
+    <message>
+        <source>it did not end within a second</source>
+        <translation>non è terminato entro un secondo</translation>
+    </message>
+    <message>
+        <source>it is larger than %1 MiB</source>
+        <translation>è più grande di %1 MiB</translation>
+    </message>
 </context>
 <context>
     <name>DialogFailure</name>
@@ -436,6 +444,10 @@
     <message>
         <source>Now</source>
         <translation>Adesso</translation>
+    </message>
+    <message>
+        <source>and %1 more</source>
+        <translation>e altri %1</translation>
     </message>
 </context>
 <context>

@@ -327,6 +327,14 @@
         <source>With --time, offer only every so many minutes (1 to 30, dividing 60).</source>
         <translation>--time とともに、この数の倍数の分だけを選べるようにします（1 から 30 まで、60 の約数）。</translation>
     </message>
+    <message>
+        <source>it did not end within a second</source>
+        <translation>1 秒以内に終わりませんでした</translation>
+    </message>
+    <message>
+        <source>it is larger than %1 MiB</source>
+        <translation>%1 MiB を超えています</translation>
+    </message>
 </context>
 <context>
     <name>DialogFailure</name>
@@ -436,6 +444,10 @@
     <message>
         <source>Now</source>
         <translation>現在</translation>
+    </message>
+    <message>
+        <source>and %1 more</source>
+        <translation>ほか %1 件</translation>
     </message>
 </context>
 <context>

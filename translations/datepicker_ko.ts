@@ -327,6 +327,14 @@
         <source>With --time, offer only every so many minutes (1 to 30, dividing 60).</source>
         <translation>--time과 함께 쓰면 이 수의 배수인 분만 제공합니다(1에서 30 사이, 60의 약수).</translation>
     </message>
+    <message>
+        <source>it did not end within a second</source>
+        <translation>1초 안에 끝나지 않았습니다</translation>
+    </message>
+    <message>
+        <source>it is larger than %1 MiB</source>
+        <translation>%1MiB보다 큽니다</translation>
+    </message>
 </context>
 <context>
     <name>DialogFailure</name>
@@ -436,6 +444,10 @@
     <message>
         <source>Now</source>
         <translation>지금</translation>
+    </message>
+    <message>
+        <source>and %1 more</source>
+        <translation>외 %1개</translation>
     </message>
 </context>
 <context>

@@ -327,6 +327,14 @@
         <source>With --time, offer only every so many minutes (1 to 30, dividing 60).</source>
         <translation>Ar --time piedāvāt tikai minūtes, kas ir šī skaitļa daudzkārtņi (no 1 līdz 30, skaitļa 60 dalītājs).</translation>
     </message>
+    <message>
+        <source>it did not end within a second</source>
+        <translation>tas nebeidzās vienas sekundes laikā</translation>
+    </message>
+    <message>
+        <source>it is larger than %1 MiB</source>
+        <translation>tas ir lielāks par %1 MiB</translation>
+    </message>
 </context>
 <context>
     <name>DialogFailure</name>
@@ -436,6 +444,10 @@
     <message>
         <source>Now</source>
         <translation>Tagad</translation>
+    </message>
+    <message>
+        <source>and %1 more</source>
+        <translation>un vēl %1</translation>
     </message>
 </context>
 <context>

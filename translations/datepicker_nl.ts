@@ -327,6 +327,14 @@
         <source>With --time, offer only every so many minutes (1 to 30, dividing 60).</source>
         <translation>Biedt met --time alleen minuten aan die een veelvoud van dit getal zijn (1 tot en met 30, deler van 60).</translation>
     </message>
+    <message>
+        <source>it did not end within a second</source>
+        <translation>het eindigde niet binnen een seconde</translation>
+    </message>
+    <message>
+        <source>it is larger than %1 MiB</source>
+        <translation>het is groter dan %1 MiB</translation>
+    </message>
 </context>
 <context>
     <name>DialogFailure</name>
@@ -436,6 +444,10 @@
     <message>
         <source>Now</source>
         <translation>Nu</translation>
+    </message>
+    <message>
+        <source>and %1 more</source>
+        <translation>en nog %1</translation>
     </message>
 </context>
 <context>

@@ -327,6 +327,14 @@
         <source>With --time, offer only every so many minutes (1 to 30, dividing 60).</source>
         <translation>Tilby med --time berre minutt som er eit multiplum av dette talet (1 til 30, går opp i 60).</translation>
     </message>
+    <message>
+        <source>it did not end within a second</source>
+        <translation>ho vart ikkje ferdig innan eit sekund</translation>
+    </message>
+    <message>
+        <source>it is larger than %1 MiB</source>
+        <translation>ho er større enn %1 MiB</translation>
+    </message>
 </context>
 <context>
     <name>DialogFailure</name>
@@ -436,6 +444,10 @@
     <message>
         <source>Now</source>
         <translation>No</translation>
+    </message>
+    <message>
+        <source>and %1 more</source>
+        <translation>og %1 til</translation>
     </message>
 </context>
 <context>

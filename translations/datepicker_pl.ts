@@ -327,6 +327,14 @@
         <source>With --time, offer only every so many minutes (1 to 30, dividing 60).</source>
         <translation>Z --time oferuje tylko minuty będące wielokrotnością tej liczby (od 1 do 30, dzielnik 60).</translation>
     </message>
+    <message>
+        <source>it did not end within a second</source>
+        <translation>nie skończył się w ciągu sekundy</translation>
+    </message>
+    <message>
+        <source>it is larger than %1 MiB</source>
+        <translation>jest większy niż %1 MiB</translation>
+    </message>
 </context>
 <context>
     <name>DialogFailure</name>
@@ -436,6 +444,10 @@
     <message>
         <source>Now</source>
         <translation>Teraz</translation>
+    </message>
+    <message>
+        <source>and %1 more</source>
+        <translation>i jeszcze %1</translation>
     </message>
 </context>
 <context>

@@ -327,6 +327,14 @@
         <source>With --time, offer only every so many minutes (1 to 30, dividing 60).</source>
         <translation>Com --time, oferece apenas os minutos múltiplos deste número (de 1 a 30, divisor de 60).</translation>
     </message>
+    <message>
+        <source>it did not end within a second</source>
+        <translation>ele não terminou em um segundo</translation>
+    </message>
+    <message>
+        <source>it is larger than %1 MiB</source>
+        <translation>ele é maior que %1 MiB</translation>
+    </message>
 </context>
 <context>
     <name>DialogFailure</name>
@@ -436,6 +444,10 @@
     <message>
         <source>Now</source>
         <translation>Agora</translation>
+    </message>
+    <message>
+        <source>and %1 more</source>
+        <translation>e mais %1</translation>
     </message>
 </context>
 <context>

@@ -327,6 +327,14 @@
         <source>With --time, offer only every so many minutes (1 to 30, dividing 60).</source>
         <translation>С --time предлагать только минуты, кратные этому числу (от 1 до 30, делитель 60).</translation>
     </message>
+    <message>
+        <source>it did not end within a second</source>
+        <translation>он не закончился за секунду</translation>
+    </message>
+    <message>
+        <source>it is larger than %1 MiB</source>
+        <translation>он больше %1 МиБ</translation>
+    </message>
 </context>
 <context>
     <name>DialogFailure</name>
@@ -436,6 +444,10 @@
     <message>
         <source>Now</source>
         <translation>Сейчас</translation>
+    </message>
+    <message>
+        <source>and %1 more</source>
+        <translation>и ещё %1</translation>
     </message>
 </context>
 <context>

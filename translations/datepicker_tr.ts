@@ -327,6 +327,14 @@
         <source>With --time, offer only every so many minutes (1 to 30, dividing 60).</source>
         <translation>--time ile yalnızca bu sayının katı olan dakikaları sunar (1 ile 30 arası, 60’ın böleni).</translation>
     </message>
+    <message>
+        <source>it did not end within a second</source>
+        <translation>bir saniye içinde sona ermedi</translation>
+    </message>
+    <message>
+        <source>it is larger than %1 MiB</source>
+        <translation>%1 MiB’tan büyük</translation>
+    </message>
 </context>
 <context>
     <name>DialogFailure</name>
@@ -436,6 +444,10 @@
     <message>
         <source>Now</source>
         <translation>Şimdi</translation>
+    </message>
+    <message>
+        <source>and %1 more</source>
+        <translation>ve %1 tane daha</translation>
     </message>
 </context>
 <context>

@@ -327,6 +327,14 @@
         <source>With --time, offer only every so many minutes (1 to 30, dividing 60).</source>
         <translation>З --time пропонувати лише хвилини, кратні цьому числу (від 1 до 30, дільник 60).</translation>
     </message>
+    <message>
+        <source>it did not end within a second</source>
+        <translation>він не закінчився за секунду</translation>
+    </message>
+    <message>
+        <source>it is larger than %1 MiB</source>
+        <translation>він більший за %1 МіБ</translation>
+    </message>
 </context>
 <context>
     <name>DialogFailure</name>
@@ -436,6 +444,10 @@
     <message>
         <source>Now</source>
         <translation>Зараз</translation>
+    </message>
+    <message>
+        <source>and %1 more</source>
+        <translation>і ще %1</translation>
     </message>
 </context>
 <context>

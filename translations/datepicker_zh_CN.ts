@@ -327,6 +327,14 @@
         <source>With --time, offer only every so many minutes (1 to 30, dividing 60).</source>
         <translation>与 --time 一起使用时，只提供该数倍数的分钟（1 到 30，且能整除 60）。</translation>
     </message>
+    <message>
+        <source>it did not end within a second</source>
+        <translation>一秒内未读完</translation>
+    </message>
+    <message>
+        <source>it is larger than %1 MiB</source>
+        <translation>大于 %1 MiB</translation>
+    </message>
 </context>
 <context>
     <name>DialogFailure</name>
@@ -436,6 +444,10 @@
     <message>
         <source>Now</source>
         <translation>现在</translation>
+    </message>
+    <message>
+        <source>and %1 more</source>
+        <translation>另有 %1 条</translation>
     </message>
 </context>
 <context>

@@ -327,6 +327,14 @@
         <source>With --time, offer only every so many minutes (1 to 30, dividing 60).</source>
         <translation>與 --time 一起使用時，只提供該數倍數的分鐘（1 到 30，且能整除 60）。</translation>
     </message>
+    <message>
+        <source>it did not end within a second</source>
+        <translation>一秒內未讀完</translation>
+    </message>
+    <message>
+        <source>it is larger than %1 MiB</source>
+        <translation>大於 %1 MiB</translation>
+    </message>
 </context>
 <context>
     <name>DialogFailure</name>
@@ -436,6 +444,10 @@
     <message>
         <source>Now</source>
         <translation>現在</translation>
+    </message>
+    <message>
+        <source>and %1 more</source>
+        <translation>另有 %1 則</translation>
     </message>
 </context>
 <context>

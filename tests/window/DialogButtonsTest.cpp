@@ -226,3 +226,50 @@ TEST(ScriptDialog, AFileOfManyDescriptionsKeepsTheNoteSmallAndTallEnough)
     EXPECT_EQ(form.DateNote()->Bounds(), note) << "the longest description fits the room kept from the start";
     form.Form_Unload();
 }
+
+// However long a prompt or a day's description, the window stays small enough for the screen:
+// the note shows a few lines and how many more there are, and the prompt, or a line too long for
+// the note, ends in an ellipsis, while screen readers get the prompt whole.
+TEST(ScriptDialog, LongPromptsAndDescriptionsKeepTheWindowSmall)
+{
+    std::string words;
+    for (int word = 0; word < 20000; ++word)
+        words += "word" + std::to_string(word % 10) + ' ';
+    std::string fiftyLines;
+    for (int line = 0; line < 50; ++line)
+        fiftyLines += (line ? "\n" : "") + ("Appointment " + std::to_string(line));
+    const runtime::Date selected = Ymd(2024, 9, 25);
+    const struct {
+        const char* name;
+        std::string prompt;
+        std::map<runtime::Date, std::string> descriptions;
+        std::string note; // the note's text; "cut" where it must end in an ellipsis
+    } cases[] = {
+        {"long prompt", words, {}, ""},
+        {"50 lines on the selected day", "", {{selected, fiftyLines}},
+         "Appointment 0\nAppointment 1\nAppointment 2\nand 47 more"},
+        {"50 lines on another day", "", {{selected.AddDays(1), fiftyLines}}, ""},
+        {"one endless line", "", {{selected, words}}, "cut"},
+    };
+    for (const auto& c : cases) {
+        TestForm form;
+        form.SetPrompt(c.prompt);
+        form.SetDayDescriptions(c.descriptions);
+        form.SetStartDate(selected);
+        form.Form_Load();
+        form.Show();
+        EXPECT_LT(form.ClientSize().height(), 450) << c.name;
+        if (const auto prompt = std::dynamic_pointer_cast<markup::TextBlock>(form.PromptText())) {
+            EXPECT_TRUE(prompt->IsCut()) << c.name;
+            QAccessibleInterface* window = QAccessible::queryAccessibleInterface(form.Host());
+            EXPECT_EQ(window->child(window->childCount() - 1)->text(QAccessible::Name).toStdString(), c.prompt) << c.name;
+        }
+        const auto note = form.DateNote() ? std::dynamic_pointer_cast<markup::TextBlock>(
+                                                std::dynamic_pointer_cast<markup::Grid>(form.DateNote())->Children().Item(0))
+                                          : nullptr;
+        if (note) {
+            EXPECT_EQ(c.note == "cut" ? std::string(note->IsCut() ? "cut" : "whole") : note->Text(), c.note) << c.name;
+        }
+        form.Form_Unload();
+    }
+}
