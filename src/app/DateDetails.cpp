@@ -20,8 +20,8 @@ namespace app {
 namespace {
 
 // The file is read before the window opens, so a pipe whose writer never comes or a device that
-// never ends must not hold the window, or a --timeout, up: it gets a second and 64 MiB, ten
-// times the size of a file that describes every day from the year 100 to 9999.
+// never ends must not hold the window, or a --timeout, up: it gets a second and 64 MiB, room for
+// a line on each of nearly a million days.
 constexpr int ReadMilliseconds = 1000;
 constexpr qsizetype LargestFileMiB = 64;
 
@@ -45,7 +45,7 @@ std::optional<QByteArray> ReadWhole(const QString& path, QString& problem)
             ::close(file);
             return bytes;
         }
-        if (ready == 0)
+        if (ready == 0 || deadline.hasExpired())
             problem = QCoreApplication::translate("CommandLine", "it did not end within a second");
         else if (got < 0 && errno != EINTR && errno != EAGAIN)
             problem = qt_error_string(errno);
