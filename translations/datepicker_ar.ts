@@ -350,6 +350,12 @@
     <message>
         <source>unknown option %1; did you mean %2? (see --help)</source>
         <translation>خيار غير معروف %1؛ هل تقصد %2؟ (انظر --help)</translation>
+        <source>it did not end within a second</source>
+        <translation>لم ينتهِ خلال ثانية</translation>
+    </message>
+    <message>
+        <source>it is larger than %1 MiB</source>
+        <translation>حجمه أكبر من %1 ميبيبايت</translation>
     </message>
 </context>
 <context>
@@ -476,6 +482,10 @@
     <message>
         <source>Now</source>
         <translation>الآن</translation>
+    </message>
+    <message>
+        <source>and %1 more</source>
+        <translation>و%1 أخرى</translation>
     </message>
 </context>
 <context>

@@ -350,6 +350,12 @@
     <message>
         <source>unknown option %1; did you mean %2? (see --help)</source>
         <translation>непозната опция %1; имахте предвид %2? (вижте --help)</translation>
+        <source>it did not end within a second</source>
+        <translation>не свърши в рамките на секунда</translation>
+    </message>
+    <message>
+        <source>it is larger than %1 MiB</source>
+        <translation>по-голям е от %1 MiB</translation>
     </message>
 </context>
 <context>
@@ -476,6 +482,10 @@
     <message>
         <source>Now</source>
         <translation>Сега</translation>
+    </message>
+    <message>
+        <source>and %1 more</source>
+        <translation>и още %1</translation>
     </message>
 </context>
 <context>

@@ -350,6 +350,12 @@
     <message>
         <source>unknown option %1; did you mean %2? (see --help)</source>
         <translation>opció desconeguda %1; volíeu dir %2? (vegeu --help)</translation>
+        <source>it did not end within a second</source>
+        <translation>no ha acabat en un segon</translation>
+    </message>
+    <message>
+        <source>it is larger than %1 MiB</source>
+        <translation>és més gran de %1 MiB</translation>
     </message>
 </context>
 <context>
@@ -476,6 +482,10 @@
     <message>
         <source>Now</source>
         <translation>Ara</translation>
+    </message>
+    <message>
+        <source>and %1 more</source>
+        <translation>i %1 més</translation>
     </message>
 </context>
 <context>

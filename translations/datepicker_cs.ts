@@ -350,6 +350,12 @@
     <message>
         <source>unknown option %1; did you mean %2? (see --help)</source>
         <translation>neznámá volba %1; mysleli jste %2? (viz --help)</translation>
+        <source>it did not end within a second</source>
+        <translation>neskončil do jedné sekundy</translation>
+    </message>
+    <message>
+        <source>it is larger than %1 MiB</source>
+        <translation>je větší než %1 MiB</translation>
     </message>
 </context>
 <context>
@@ -476,6 +482,10 @@
     <message>
         <source>Now</source>
         <translation>Nyní</translation>
+    </message>
+    <message>
+        <source>and %1 more</source>
+        <translation>a dalších %1</translation>
     </message>
 </context>
 <context>

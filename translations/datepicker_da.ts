@@ -350,6 +350,12 @@
     <message>
         <source>unknown option %1; did you mean %2? (see --help)</source>
         <translation>ukendt tilvalg %1; mente du %2? (se --help)</translation>
+        <source>it did not end within a second</source>
+        <translation>den sluttede ikke inden for et sekund</translation>
+    </message>
+    <message>
+        <source>it is larger than %1 MiB</source>
+        <translation>den er større end %1 MiB</translation>
     </message>
 </context>
 <context>
@@ -476,6 +482,10 @@
     <message>
         <source>Now</source>
         <translation>Nu</translation>
+    </message>
+    <message>
+        <source>and %1 more</source>
+        <translation>og %1 mere</translation>
     </message>
 </context>
 <context>

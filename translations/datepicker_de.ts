@@ -350,6 +350,12 @@
     <message>
         <source>unknown option %1; did you mean %2? (see --help)</source>
         <translation>unbekannte Option %1; meinten Sie %2? (siehe --help)</translation>
+        <source>it did not end within a second</source>
+        <translation>sie endete nicht innerhalb einer Sekunde</translation>
+    </message>
+    <message>
+        <source>it is larger than %1 MiB</source>
+        <translation>sie ist größer als %1 MiB</translation>
     </message>
 </context>
 <context>
@@ -476,6 +482,10 @@
     <message>
         <source>Now</source>
         <translation>Jetzt</translation>
+    </message>
+    <message>
+        <source>and %1 more</source>
+        <translation>und %1 weitere</translation>
     </message>
 </context>
 <context>

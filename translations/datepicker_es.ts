@@ -350,6 +350,12 @@
     <message>
         <source>unknown option %1; did you mean %2? (see --help)</source>
         <translation>opción desconocida %1; ¿quiso decir %2? (vea --help)</translation>
+        <source>it did not end within a second</source>
+        <translation>no terminó en un segundo</translation>
+    </message>
+    <message>
+        <source>it is larger than %1 MiB</source>
+        <translation>ocupa más de %1 MiB</translation>
     </message>
 </context>
 <context>
@@ -476,6 +482,10 @@
     <message>
         <source>Now</source>
         <translation>Ahora</translation>
+    </message>
+    <message>
+        <source>and %1 more</source>
+        <translation>y %1 más</translation>
     </message>
 </context>
 <context>

@@ -350,6 +350,12 @@
     <message>
         <source>unknown option %1; did you mean %2? (see --help)</source>
         <translation>گزینهٔ ناشناخته %1؛ منظورتان %2 بود؟ (--help را ببینید)</translation>
+        <source>it did not end within a second</source>
+        <translation>در یک ثانیه به پایان نرسید</translation>
+    </message>
+    <message>
+        <source>it is larger than %1 MiB</source>
+        <translation>بزرگ‌تر از %1 مبی‌بایت است</translation>
     </message>
 </context>
 <context>
@@ -476,6 +482,10 @@
     <message>
         <source>Now</source>
         <translation>اکنون</translation>
+    </message>
+    <message>
+        <source>and %1 more</source>
+        <translation>و %1 مورد دیگر</translation>
     </message>
 </context>
 <context>

@@ -350,6 +350,12 @@
     <message>
         <source>unknown option %1; did you mean %2? (see --help)</source>
         <translation>tuntematon valitsin %1; tarkoititko %2? (katso --help)</translation>
+        <source>it did not end within a second</source>
+        <translation>se ei päättynyt sekunnissa</translation>
+    </message>
+    <message>
+        <source>it is larger than %1 MiB</source>
+        <translation>se on suurempi kuin %1 MiB</translation>
     </message>
 </context>
 <context>
@@ -476,6 +482,10 @@
     <message>
         <source>Now</source>
         <translation>Nyt</translation>
+    </message>
+    <message>
+        <source>and %1 more</source>
+        <translation>ja %1 muuta</translation>
     </message>
 </context>
 <context>

@@ -350,6 +350,12 @@
     <message>
         <source>unknown option %1; did you mean %2? (see --help)</source>
         <translation>option inconnue %1 ; vouliez-vous dire %2 ? (voir --help)</translation>
+        <source>it did not end within a second</source>
+        <translation>il ne s’est pas terminé en une seconde</translation>
+    </message>
+    <message>
+        <source>it is larger than %1 MiB</source>
+        <translation>il dépasse %1 Mio</translation>
     </message>
 </context>
 <context>
@@ -476,6 +482,10 @@
     <message>
         <source>Now</source>
         <translation>Maintenant</translation>
+    </message>
+    <message>
+        <source>and %1 more</source>
+        <translation>et %1 de plus</translation>
     </message>
 </context>
 <context>

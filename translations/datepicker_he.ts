@@ -350,6 +350,12 @@
     <message>
         <source>unknown option %1; did you mean %2? (see --help)</source>
         <translation>אפשרות לא מוכרת %1; האם התכוונת ל־%2? (ראו --help)</translation>
+        <source>it did not end within a second</source>
+        <translation>הוא לא הסתיים תוך שנייה</translation>
+    </message>
+    <message>
+        <source>it is larger than %1 MiB</source>
+        <translation>הוא גדול מ־%1 MiB</translation>
     </message>
 </context>
 <context>
@@ -476,6 +482,10 @@
     <message>
         <source>Now</source>
         <translation>עכשיו</translation>
+    </message>
+    <message>
+        <source>and %1 more</source>
+        <translation>ועוד %1</translation>
     </message>
 </context>
 <context>

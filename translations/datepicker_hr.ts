@@ -350,6 +350,12 @@
     <message>
         <source>unknown option %1; did you mean %2? (see --help)</source>
         <translation>nepoznata opcija %1; jeste li mislili %2? (pogledajte --help)</translation>
+        <source>it did not end within a second</source>
+        <translation>nije završila unutar sekunde</translation>
+    </message>
+    <message>
+        <source>it is larger than %1 MiB</source>
+        <translation>veća je od %1 MiB</translation>
     </message>
 </context>
 <context>
@@ -476,6 +482,10 @@
     <message>
         <source>Now</source>
         <translation>Sada</translation>
+    </message>
+    <message>
+        <source>and %1 more</source>
+        <translation>i još %1</translation>
     </message>
 </context>
 <context>

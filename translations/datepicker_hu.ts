@@ -350,6 +350,12 @@
     <message>
         <source>unknown option %1; did you mean %2? (see --help)</source>
         <translation>ismeretlen kapcsoló: %1; erre gondolt: %2? (lásd: --help)</translation>
+        <source>it did not end within a second</source>
+        <translation>nem ért véget egy másodpercen belül</translation>
+    </message>
+    <message>
+        <source>it is larger than %1 MiB</source>
+        <translation>nagyobb, mint %1 MiB</translation>
     </message>
 </context>
 <context>
@@ -476,6 +482,10 @@
     <message>
         <source>Now</source>
         <translation>Most</translation>
+    </message>
+    <message>
+        <source>and %1 more</source>
+        <translation>és még %1</translation>
     </message>
 </context>
 <context>

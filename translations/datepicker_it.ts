@@ -350,6 +350,12 @@
     <message>
         <source>unknown option %1; did you mean %2? (see --help)</source>
         <translation>opzione sconosciuta %1; forse intendevi %2? (vedi --help)</translation>
+        <source>it did not end within a second</source>
+        <translation>non è terminato entro un secondo</translation>
+    </message>
+    <message>
+        <source>it is larger than %1 MiB</source>
+        <translation>è più grande di %1 MiB</translation>
     </message>
 </context>
 <context>
@@ -476,6 +482,10 @@
     <message>
         <source>Now</source>
         <translation>Adesso</translation>
+    </message>
+    <message>
+        <source>and %1 more</source>
+        <translation>e altri %1</translation>
     </message>
 </context>
 <context>

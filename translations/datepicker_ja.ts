@@ -350,6 +350,12 @@
     <message>
         <source>unknown option %1; did you mean %2? (see --help)</source>
         <translation>不明なオプション %1 です。%2 のことですか? (--help を参照)</translation>
+        <source>it did not end within a second</source>
+        <translation>1 秒以内に終わりませんでした</translation>
+    </message>
+    <message>
+        <source>it is larger than %1 MiB</source>
+        <translation>%1 MiB を超えています</translation>
     </message>
 </context>
 <context>
@@ -476,6 +482,10 @@
     <message>
         <source>Now</source>
         <translation>現在</translation>
+    </message>
+    <message>
+        <source>and %1 more</source>
+        <translation>ほか %1 件</translation>
     </message>
 </context>
 <context>

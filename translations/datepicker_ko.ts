@@ -350,6 +350,12 @@
     <message>
         <source>unknown option %1; did you mean %2? (see --help)</source>
         <translation>알 수 없는 옵션 %1. %2을(를) 의미했습니까? (--help 참조)</translation>
+        <source>it did not end within a second</source>
+        <translation>1초 안에 끝나지 않았습니다</translation>
+    </message>
+    <message>
+        <source>it is larger than %1 MiB</source>
+        <translation>%1MiB보다 큽니다</translation>
     </message>
 </context>
 <context>
@@ -476,6 +482,10 @@
     <message>
         <source>Now</source>
         <translation>지금</translation>
+    </message>
+    <message>
+        <source>and %1 more</source>
+        <translation>외 %1개</translation>
     </message>
 </context>
 <context>

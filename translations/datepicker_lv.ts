@@ -350,6 +350,12 @@
     <message>
         <source>unknown option %1; did you mean %2? (see --help)</source>
         <translation>nezināma opcija %1; vai domājāt %2? (skatiet --help)</translation>
+        <source>it did not end within a second</source>
+        <translation>tas nebeidzās vienas sekundes laikā</translation>
+    </message>
+    <message>
+        <source>it is larger than %1 MiB</source>
+        <translation>tas ir lielāks par %1 MiB</translation>
     </message>
 </context>
 <context>
@@ -476,6 +482,10 @@
     <message>
         <source>Now</source>
         <translation>Tagad</translation>
+    </message>
+    <message>
+        <source>and %1 more</source>
+        <translation>un vēl %1</translation>
     </message>
 </context>
 <context>

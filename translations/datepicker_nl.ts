@@ -350,6 +350,12 @@
     <message>
         <source>unknown option %1; did you mean %2? (see --help)</source>
         <translation>onbekende optie %1; bedoelde u %2? (zie --help)</translation>
+        <source>it did not end within a second</source>
+        <translation>het eindigde niet binnen een seconde</translation>
+    </message>
+    <message>
+        <source>it is larger than %1 MiB</source>
+        <translation>het is groter dan %1 MiB</translation>
     </message>
 </context>
 <context>
@@ -476,6 +482,10 @@
     <message>
         <source>Now</source>
         <translation>Nu</translation>
+    </message>
+    <message>
+        <source>and %1 more</source>
+        <translation>en nog %1</translation>
     </message>
 </context>
 <context>

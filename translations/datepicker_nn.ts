@@ -350,6 +350,12 @@
     <message>
         <source>unknown option %1; did you mean %2? (see --help)</source>
         <translation>ukjent val %1; meinte du %2? (sjå --help)</translation>
+        <source>it did not end within a second</source>
+        <translation>ho vart ikkje ferdig innan eit sekund</translation>
+    </message>
+    <message>
+        <source>it is larger than %1 MiB</source>
+        <translation>ho er større enn %1 MiB</translation>
     </message>
 </context>
 <context>
@@ -476,6 +482,10 @@
     <message>
         <source>Now</source>
         <translation>No</translation>
+    </message>
+    <message>
+        <source>and %1 more</source>
+        <translation>og %1 til</translation>
     </message>
 </context>
 <context>

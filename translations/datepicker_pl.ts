@@ -350,6 +350,12 @@
     <message>
         <source>unknown option %1; did you mean %2? (see --help)</source>
         <translation>nieznana opcja %1; czy chodziło o %2? (zob. --help)</translation>
+        <source>it did not end within a second</source>
+        <translation>nie skończył się w ciągu sekundy</translation>
+    </message>
+    <message>
+        <source>it is larger than %1 MiB</source>
+        <translation>jest większy niż %1 MiB</translation>
     </message>
 </context>
 <context>
@@ -476,6 +482,10 @@
     <message>
         <source>Now</source>
         <translation>Teraz</translation>
+    </message>
+    <message>
+        <source>and %1 more</source>
+        <translation>i jeszcze %1</translation>
     </message>
 </context>
 <context>

@@ -350,6 +350,12 @@
     <message>
         <source>unknown option %1; did you mean %2? (see --help)</source>
         <translation>opção desconhecida %1; você quis dizer %2? (veja --help)</translation>
+        <source>it did not end within a second</source>
+        <translation>ele não terminou em um segundo</translation>
+    </message>
+    <message>
+        <source>it is larger than %1 MiB</source>
+        <translation>ele é maior que %1 MiB</translation>
     </message>
 </context>
 <context>
@@ -476,6 +482,10 @@
     <message>
         <source>Now</source>
         <translation>Agora</translation>
+    </message>
+    <message>
+        <source>and %1 more</source>
+        <translation>e mais %1</translation>
     </message>
 </context>
 <context>

@@ -350,6 +350,12 @@
     <message>
         <source>unknown option %1; did you mean %2? (see --help)</source>
         <translation>неизвестный параметр %1; возможно, имелся в виду %2? (см. --help)</translation>
+        <source>it did not end within a second</source>
+        <translation>он не закончился за секунду</translation>
+    </message>
+    <message>
+        <source>it is larger than %1 MiB</source>
+        <translation>он больше %1 МиБ</translation>
     </message>
 </context>
 <context>
@@ -476,6 +482,10 @@
     <message>
         <source>Now</source>
         <translation>Сейчас</translation>
+    </message>
+    <message>
+        <source>and %1 more</source>
+        <translation>и ещё %1</translation>
     </message>
 </context>
 <context>

@@ -350,6 +350,12 @@
     <message>
         <source>unknown option %1; did you mean %2? (see --help)</source>
         <translation>neznáma voľba %1; mysleli ste %2? (pozri --help)</translation>
+        <source>it did not end within a second</source>
+        <translation>neskončil do jednej sekundy</translation>
+    </message>
+    <message>
+        <source>it is larger than %1 MiB</source>
+        <translation>je väčší ako %1 MiB</translation>
     </message>
 </context>
 <context>
@@ -476,6 +482,10 @@
     <message>
         <source>Now</source>
         <translation>Teraz</translation>
+    </message>
+    <message>
+        <source>and %1 more</source>
+        <translation>a ďalších %1</translation>
     </message>
 </context>
 <context>

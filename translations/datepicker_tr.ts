@@ -350,6 +350,12 @@
     <message>
         <source>unknown option %1; did you mean %2? (see --help)</source>
         <translation>bilinmeyen seçenek %1; %2 mi demek istediniz? (bkz. --help)</translation>
+        <source>it did not end within a second</source>
+        <translation>bir saniye içinde sona ermedi</translation>
+    </message>
+    <message>
+        <source>it is larger than %1 MiB</source>
+        <translation>%1 MiB’tan büyük</translation>
     </message>
 </context>
 <context>
@@ -476,6 +482,10 @@
     <message>
         <source>Now</source>
         <translation>Şimdi</translation>
+    </message>
+    <message>
+        <source>and %1 more</source>
+        <translation>ve %1 tane daha</translation>
     </message>
 </context>
 <context>

@@ -350,6 +350,12 @@
     <message>
         <source>unknown option %1; did you mean %2? (see --help)</source>
         <translation>невідомий параметр %1; можливо, ви мали на увазі %2? (див. --help)</translation>
+        <source>it did not end within a second</source>
+        <translation>він не закінчився за секунду</translation>
+    </message>
+    <message>
+        <source>it is larger than %1 MiB</source>
+        <translation>він більший за %1 МіБ</translation>
     </message>
 </context>
 <context>
@@ -476,6 +482,10 @@
     <message>
         <source>Now</source>
         <translation>Зараз</translation>
+    </message>
+    <message>
+        <source>and %1 more</source>
+        <translation>і ще %1</translation>
     </message>
 </context>
 <context>

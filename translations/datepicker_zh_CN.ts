@@ -350,6 +350,12 @@
     <message>
         <source>unknown option %1; did you mean %2? (see --help)</source>
         <translation>未知选项 %1；您是指 %2 吗？（参见 --help）</translation>
+        <source>it did not end within a second</source>
+        <translation>一秒内未读完</translation>
+    </message>
+    <message>
+        <source>it is larger than %1 MiB</source>
+        <translation>大于 %1 MiB</translation>
     </message>
 </context>
 <context>
@@ -476,6 +482,10 @@
     <message>
         <source>Now</source>
         <translation>现在</translation>
+    </message>
+    <message>
+        <source>and %1 more</source>
+        <translation>另有 %1 条</translation>
     </message>
 </context>
 <context>

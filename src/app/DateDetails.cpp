@@ -4,14 +4,59 @@
 #include "app/TimeLocale.h"
 #include "date/SliderValues.h"
 
+#include <QCoreApplication>
+#include <QDeadlineTimer>
 #include <QFile>
 
 #include <cerrno>
 #include <ctime>
 #include <optional>
 
+#include <fcntl.h>
+#include <poll.h>
+#include <unistd.h>
+
 namespace app {
 namespace {
+
+// The file is read before the window opens, so a pipe whose writer never comes or a device that
+// never ends must not hold the window, or a --timeout, up: it gets a second and 64 MiB, room for
+// a line on each of nearly a million days.
+constexpr int ReadMilliseconds = 1000;
+constexpr qsizetype LargestFileMiB = 64;
+
+// The whole of the file, or nothing with the reason in `problem`. Opened without blocking: a
+// FIFO with no writer would otherwise keep open() waiting for one.
+std::optional<QByteArray> ReadWhole(const QString& path, QString& problem)
+{
+    const int file = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (file < 0) {
+        problem = qt_error_string(errno);
+        return std::nullopt;
+    }
+    const QDeadlineTimer deadline(ReadMilliseconds);
+    QByteArray bytes;
+    char chunk[65536];
+    while (problem.isEmpty()) {
+        pollfd readable{file, POLLIN, 0};
+        const int ready = ::poll(&readable, 1, static_cast<int>(deadline.remainingTime()));
+        const ssize_t got = ready > 0 ? ::read(file, chunk, sizeof chunk) : -1;
+        if (got == 0) {
+            ::close(file);
+            return bytes;
+        }
+        if (ready == 0 || deadline.hasExpired())
+            problem = QCoreApplication::translate("CommandLine", "it did not end within a second");
+        else if (got < 0 && errno != EINTR && errno != EAGAIN)
+            problem = qt_error_string(errno);
+        else if (got > 0 && bytes.size() + got > LargestFileMiB * 1024 * 1024)
+            problem = QCoreApplication::translate("CommandLine", "it is larger than %1 MiB").arg(LargestFileMiB);
+        else if (got > 0)
+            bytes.append(chunk, got);
+    }
+    ::close(file);
+    return std::nullopt;
+}
 
 struct DescribedDay {
     runtime::Date Day;
@@ -43,24 +88,22 @@ std::map<runtime::Date, QString> ReadDateDetails(const QString& path, const QStr
         problem = qt_error_string(ENOENT);
         return {};
     }
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
-        problem = file.errorString();
+    const std::optional<QByteArray> bytes = ReadWhole(path, problem);
+    if (!bytes)
         return {};
-    }
     // The month and weekday names of the user's LC_TIME, as the dates are printed.
     const TimeLocale locale;
     std::map<runtime::Date, QString> details;
-    while (!file.atEnd()) {
-        const std::optional<DescribedDay> line =
-            ReadLine(locale.DecodedLine(file.readLine().trimmed()), format, locale);
+    for (qsizetype start = 0; start < bytes->size();) {
+        const qsizetype end = bytes->indexOf('\n', start) < 0 ? bytes->size() : bytes->indexOf('\n', start);
+        const QByteArray text = bytes->sliced(start, end - start).trimmed();
+        start = end + 1;
+        const std::optional<DescribedDay> line = ReadLine(locale.DecodedLine(text), format, locale);
         if (!line)
             continue;
         QString& description = details[line->Day];
         description += (description.isEmpty() ? QString() : QStringLiteral("\n")) + line->Description;
     }
-    if (file.error() != QFileDevice::NoError)
-        problem = file.errorString();
     return details;
 }
 

@@ -95,6 +95,14 @@ void TextBlock::SetTextAlignment(int32_t alignment)
     Changed();
 }
 
+void TextBlock::SetMaxLines(int32_t lines)
+{
+    if (lines < 0)
+        runtime::Raise(runtime::ErrInvalidCall);
+    maxLines_ = lines;
+    Changed();
+}
+
 void TextBlock::SetText(std::string text)
 {
     if (text == text_)
@@ -120,12 +128,12 @@ QFont TextBlock::EffectiveFont(const TextDefaults& defaults) const
     return font;
 }
 
-void TextBlock::CollectSegments(const QFontMetricsF& metrics)
+void TextBlock::CollectSegments()
 {
     segments_.clear();
+    // Measured once broken into lines: a long text is only measured as far as it is shown.
     auto add = [&](const std::string& text, Element* source, const Hyperlink* link) {
-        const QString shown = QString::fromStdString(text);
-        segments_.push_back({shown, source, link, metrics.horizontalAdvance(shown)});
+        segments_.push_back({QString::fromStdString(text), source, link, 0});
     };
     if (inlines_.Count() == 0) {
         add(text_, nullptr, nullptr);
@@ -197,6 +205,7 @@ qreal TextBlock::BreakLines(const QFontMetricsF& metrics, qreal maxWidth)
     qreal x = 0;
     int line = 0;
     size_t unitStart = 0;
+    bool linesLeftOut = false;
     auto placeUnit = [&](size_t unitEnd) {
         qreal unitWidth = 0;
         for (size_t index = unitStart; index < unitEnd; ++index)
@@ -208,6 +217,10 @@ qreal TextBlock::BreakLines(const QFontMetricsF& metrics, qreal maxWidth)
             ++line;
             x = 0;
         }
+        if (maxLines_ > 0 && line >= maxLines_) {
+            linesLeftOut = true;
+            return;
+        }
         for (size_t index = unitStart; index < unitEnd; ++index) {
             const Segment& from = segments_[pieces[index].From];
             const qreal width = metrics.horizontalAdvance(pieces[index].Text);
@@ -217,7 +230,7 @@ qreal TextBlock::BreakLines(const QFontMetricsF& metrics, qreal maxWidth)
         }
         unitStart = unitEnd;
     };
-    for (size_t index = 0; index < pieces.size(); ++index) {
+    for (size_t index = 0; index < pieces.size() && !linesLeftOut; ++index) {
         if (pieces[index].NewLine) {
             placeUnit(index);
             unitStart = index + 1;
@@ -240,23 +253,40 @@ qreal TextBlock::BreakLines(const QFontMetricsF& metrics, qreal maxWidth)
         previousFrom = placedFrom[index];
     }
     qreal widest = 0;
+    cut_ = false;
     for (size_t index = 0; index < segments_.size(); ++index) {
         Segment& segment = segments_[index];
         const bool startsLine = index == 0 || segments_[index - 1].Line != segment.Line;
         segment.X = startsLine ? 0 : segments_[index - 1].X + segments_[index - 1].Width;
         segment.Width = metrics.horizontalAdvance(segment.Text);
-        const qreal shown = wrapping ? metrics.horizontalAdvance(WithoutTrailingSpaces(segment.Text)) : segment.Width;
+        qreal shown = wrapping ? metrics.horizontalAdvance(WithoutTrailingSpaces(segment.Text)) : segment.Width;
+        // With a most number of lines, the text shown says where it goes on: at the end of the
+        // last line, and where a word is too long for its line.
+        const bool last = index + 1 == segments_.size();
+        const bool endsLine = last || segments_[index + 1].Line != segment.Line;
+        if (maxLines_ > 0 && wrapping && endsLine && ((linesLeftOut && last) || segment.X + shown > maxWidth)) {
+            Elide(segment, metrics, maxWidth);
+            shown = segment.Width;
+        }
         widest = std::max(widest, segment.X + shown);
     }
-    lineCount_ = line + 1;
+    lineCount_ = linesLeftOut ? maxLines_ : line + 1;
     return widest;
+}
+
+void TextBlock::Elide(Segment& segment, const QFontMetricsF& metrics, qreal maxWidth)
+{
+    cut_ = true;
+    const QString ended = WithoutTrailingSpaces(segment.Text) + QChar(0x2026);
+    segment.Text = metrics.elidedText(ended, Qt::ElideRight, std::max<qreal>(0, maxWidth - segment.X));
+    segment.Width = metrics.horizontalAdvance(segment.Text);
 }
 
 QSizeF TextBlock::MeasureContent(QSizeF available, const TextDefaults& defaults)
 {
     font_ = EffectiveFont(defaults);
     const QFontMetricsF metrics(font_);
-    CollectSegments(metrics);
+    CollectSegments();
     ascent_ = metrics.ascent();
     lineHeight_ = metrics.height();
     lineSpacing_ = metrics.lineSpacing();

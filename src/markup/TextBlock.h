@@ -41,6 +41,13 @@ public:
     /// error 5 for another code.
     int32_t TextAlignment() const { return textAlignment_; }
     void SetTextAlignment(int32_t alignment);
+    /// The most lines the block shows, 0 for all; error 5 below 0. A wrapping block whose text
+    /// goes on ends its last line with an ellipsis, and cuts any line too wide for it the same way,
+    /// without laying out the rest.
+    int32_t MaxLines() const { return maxLines_; }
+    void SetMaxLines(int32_t lines);
+    /// Whether the last layout left text out for MaxLines or the width.
+    bool IsCut() const { return cut_; }
     /// The text shown when the block has no inlines.
     const std::string& Text() const { return text_; }
     void SetText(std::string text);
@@ -75,9 +82,11 @@ private:
         qreal UnderlineThickness = 0;
         bool Shown() const;
     };
-    void CollectSegments(const QFontMetricsF& metrics);
+    void CollectSegments();
     // Breaks the segments into lines and places them; returns the width of the widest line.
     qreal BreakLines(const QFontMetricsF& metrics, qreal maxWidth);
+    // Ends the segment with an ellipsis, within `maxWidth` of its line when it wraps.
+    void Elide(Segment& segment, const QFontMetricsF& metrics, qreal maxWidth);
     // The part of the block's box inside its padding.
     QRectF ContentBox(const QRectF& box) const;
     // Where a segment lies in the content box: lines start at its left edge, or at its right
@@ -102,6 +111,8 @@ private:
     qreal lineSpacing_ = 0; // from the top of one line to the top of the next
     int lineCount_ = 1;
     int32_t textAlignment_ = AlignStart;
+    int32_t maxLines_ = 0;
+    bool cut_ = false;
     std::vector<qreal> lineOffsets_; // how far each line moves right for its alignment
 };
 

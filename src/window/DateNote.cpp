@@ -19,8 +19,28 @@ namespace {
 
 // The week the sizing text holds: the widest number a week can have.
 constexpr int32_t WidestWeek = 53;
+// The lines of a day's description that the note shows: a day with more shows the first ones
+// and how many more it has, so that the window stays on the screen and a step costs the same
+// however long the description is.
+constexpr qsizetype DescriptionLines = 4;
+// The lines of the note, the week's among them, before it ends in an ellipsis: a description's
+// lines may wrap.
+constexpr int32_t NoteLines = DescriptionLines + 2;
 
 } // namespace
+
+void Form1::SetDayDescriptions(std::map<runtime::Date, std::string> descriptions)
+{
+    for (auto& [day, description] : descriptions) {
+        const QString text = QString::fromStdString(description);
+        const qsizetype lines = text.count(u'\n') + 1;
+        if (lines <= DescriptionLines)
+            continue;
+        const qsizetype shown = DescriptionLines - 1;
+        description = (text.section(u'\n', 0, shown - 1) + u'\n' + tr("and %1 more").arg(lines - shown)).toStdString();
+    }
+    dayDescriptions_ = std::move(descriptions);
+}
 
 std::string Form1::DateNoteText(const runtime::Date& date) const
 {
@@ -45,6 +65,7 @@ markup::ElementPtr Form1::BuildDateNote()
         line->SetForeground(context->CreateSolidBrush(design::CurrentColours().Text));
         line->SetFontSize(modXaml::PointsToPixels(8));
         line->SetTextWrapping(markup::Wrap);
+        line->SetMaxLines(NoteLines);
         line->SetText(text);
         note->Children().Add(line);
         return line;

@@ -120,12 +120,10 @@ public:
     void SetPromptAlignment(int32_t alignment) { promptAlignment_ = alignment; }
     /// Shows the ISO 8601 week of the selected date under the header. Set before Form_Load.
     void SetShowWeeks(bool show) { showWeeks_ = show; }
-    /// Descriptions of days, as plain text: the selected day's shows under the header, and the
-    /// days that have one are bold in the day column. Set before Form_Load.
-    void SetDayDescriptions(std::map<runtime::Date, std::string> descriptions)
-    {
-        dayDescriptions_ = std::move(descriptions);
-    }
+    /// Descriptions of days, as plain text: the selected day's shows under the header, its first
+    /// lines and how many more there are, and the days that have one are bold in the day column.
+    /// Set before Form_Load.
+    void SetDayDescriptions(std::map<runtime::Date, std::string> descriptions);
     /// The least client size in pixels; 0 sets no least in that direction. Set before Form_Load.
     void SetMinimumClientSize(int width, int height) { minimumClientSize_ = QSize(width, height); }
     /// The family and point size of every text in place of the design's; an empty family or a
@@ -270,6 +268,10 @@ protected:
     markup::ElementPtr BuildDialogButtons();
     /// Shows on each dialog button whether the pointer is over it or pressing it.
     void ShowDialogButtonStates();
+    /// Shows `buttonTip` as the window's tooltip, or, where it is empty and the pointer lies on a
+    /// prompt cut short, the prompt.
+    /// The whole prompt, as a tooltip, while the pointer rests on a prompt that was cut short.
+    std::string PromptTip() const;
 
     /// Tells screen readers what a selection changed.
     void SelectionChanged(const slider::CellGrid& previous) override;

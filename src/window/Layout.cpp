@@ -8,12 +8,14 @@
 #include "markup/Border.h"
 #include "markup/StackPanel.h"
 #include "markup/modXaml.h"
+#include "platform/HostWindow.h"
 #include "platform/Screen.h"
 #include "runtime/Checked.h"
 #include "runtime/Clock.h"
 #include "window/DesignColours.h"
 
 #include <QGuiApplication>
+#include <QTextDocument>
 
 #include <array>
 #include <cmath>
@@ -23,6 +25,11 @@ using modXaml::CreateBrush;
 using modXaml::CreateThickness;
 
 namespace {
+
+// A prompt longer than this many lines ends in an ellipsis, so that the columns and the buttons
+// stay on the screen; its tooltip shows it whole, up to a screenful of characters.
+constexpr int32_t PromptLines = 10;
+constexpr qsizetype PromptTooltipCharacters = 2000;
 
 void ColourFrame(markup::Border& frame)
 {
@@ -130,9 +137,23 @@ std::shared_ptr<markup::TextBlock> Form1::BuildPrompt()
     prompt->SetForeground(context->CreateSolidBrush(design::CurrentColours().Text));
     prompt->SetFontSize(TextPixels(8));
     prompt->SetTextWrapping(markup::Wrap);
+    prompt->SetMaxLines(PromptLines);
     prompt->SetTextAlignment(promptAlignment_);
     prompt->SetText(prompt_);
     return prompt;
+}
+
+std::string Form1::PromptTip() const
+{
+    const auto prompt = As<markup::TextBlock>(PromptText());
+    if (!prompt || !prompt->IsCut() || !prompt->IsMouseOver())
+        return {};
+    const QString whole = QString::fromStdString(prompt_);
+    const QString shown = whole.size() > PromptTooltipCharacters
+                              ? whole.left(PromptTooltipCharacters) + QChar(0x2026)
+                              : whole;
+    // As rich text, so that the tooltip wraps its lines.
+    return Qt::convertFromPlainText(shown, Qt::WhiteSpaceNormal).toStdString();
 }
 
 markup::ElementPtr Form1::PromptText() const

@@ -108,7 +108,7 @@ std::string Form1::PointerTip() const
     for (int32_t index = 0; index < std::ssize(dialogButtons_); ++index)
         if (const markup::ElementPtr button = DialogButton(index); button && button->IsMouseOver())
             return dialogButtons_[static_cast<size_t>(index)].Tooltip;
-    return {};
+    return PromptTip();
 }
 
 void Form1::SpecialDateClicked(const markup::ElementPtr& Sender, const std::any&)

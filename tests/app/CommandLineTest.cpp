@@ -2,9 +2,13 @@
 #include "app/OptionTable.h"
 #include "support/TestEnvironment.h"
 
+#include <QTemporaryDir>
 #include <QTemporaryFile>
 
+#include <fstream>
 #include <initializer_list>
+#include <sys/stat.h>
+#include <thread>
 #include <map>
 #include <optional>
 
@@ -292,6 +296,7 @@ TEST(CommandLine, ReadsEveryOptionAndRefusesBadValuesWithOneLine)
         {{"--geometry", "300x200+99999999999+50"},
          "exit 2: datepicker: --geometry \"300x200+99999999999+50\" is not of the form WxH+X+Y"},
         {{"--details="}, "exit 2: datepicker: --details \"\" cannot be read: No such file or directory"},
+        {{"--details=/dev/zero"}, "exit 2: datepicker: --details \"/dev/zero\" cannot be read: it is larger than 64 MiB"},
         // yad reads the number a position begins with: a script's missing space costs a warning.
         {{"--format", "d", "--posy=30--title=calendar", "--posx", "+12px"},
          "start - min - max - format d at 12,30 warning datepicker: --posx \"+12px\" is read as 12\n"
@@ -344,6 +349,21 @@ TEST(CommandLine, ReadsTheDescriptionsOfDaysAndPassesOverLinesItCannotRead)
     EXPECT_EQ(Outcome({"--date-format=%Y-%m-%d", "--details", path.constData()}),
               "start - min - max - format yyyy-MM-dd date-format %Y-%m-%d detail 2026-12-08=Dentist & co\nand then "
               "lunch detail 2026-12-11=Party");
+}
+
+// A pipe is read if its writer comes within a second, and refused after it otherwise.
+TEST(CommandLine, ReadsADescriptionsPipeOnlyWhileItIsWrittenInTime)
+{
+    app::DescribeApplication();
+    QTemporaryDir folder;
+    const std::string pipe = folder.filePath("pipe").toStdString();
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    EXPECT_EQ(Outcome({"--details", pipe.c_str()}).toStdString(),
+              "exit 2: datepicker: --details \"" + pipe + "\" cannot be read: it did not end within a second");
+    std::thread writer([&] { std::ofstream(pipe) << "2026-12-08 Dentist\n"; });
+    EXPECT_EQ(Outcome({"--date-format=%F", "--details", pipe.c_str()}),
+              "start - min - max - format yyyy-MM-dd date-format %F detail 2026-12-08=Dentist");
+    writer.join();
 }
 
 // --help tells what each option does: no two options that do something share a description.

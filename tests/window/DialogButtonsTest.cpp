@@ -227,3 +227,44 @@ TEST(ScriptDialog, AFileOfManyDescriptionsKeepsTheNoteSmallAndTallEnough)
     EXPECT_EQ(form.DateNote()->Bounds(), note) << "the longest description fits the room kept from the start";
     form.Form_Unload();
 }
+
+// However long a prompt or a day's description, the window stays small enough for the screen:
+// the note shows a few lines and how many more there are, and the prompt, or a line too long for
+// the note, ends in an ellipsis, while screen readers get the prompt whole.
+TEST(ScriptDialog, LongPromptsAndDescriptionsKeepTheWindowSmall)
+{
+    std::string words, lines = "Line 0";
+    for (int word = 0; word < 20000; ++word)
+        words += "word" + std::to_string(word % 10) + ' ';
+    for (int line = 1; line < 50; ++line)
+        lines += "\nLine " + std::to_string(line);
+    const runtime::Date day = Ymd(2024, 9, 25);
+    const struct {
+        std::string prompt;
+        std::map<runtime::Date, std::string> descriptions;
+        std::string note; // the note's text, or "cut" where it ends in an ellipsis
+    } cases[] = {{words, {}, ""},
+                 {"", {{day, lines}}, "Line 0\nLine 1\nLine 2\nand 47 more"},
+                 {"", {{day.AddDays(1), lines}}, ""},
+                 {"", {{day, words}}, "cut"}};
+    for (const auto& c : cases) {
+        TestForm form;
+        form.SetPrompt(c.prompt);
+        form.SetDayDescriptions(c.descriptions);
+        form.SetStartDate(day);
+        form.Form_Load();
+        form.Show();
+        EXPECT_LT(form.ClientSize().height(), 450) << c.note;
+        if (const auto prompt = std::dynamic_pointer_cast<markup::TextBlock>(form.PromptText())) {
+            QAccessibleInterface* window = QAccessible::queryAccessibleInterface(form.Host());
+            EXPECT_TRUE(prompt->IsCut());
+            EXPECT_EQ(window->child(window->childCount() - 1)->text(QAccessible::Name).toStdString(), c.prompt);
+        }
+        if (const auto note = form.DateNote() ? std::dynamic_pointer_cast<markup::TextBlock>(
+                                                    std::dynamic_pointer_cast<markup::Grid>(form.DateNote())->Children().Item(0))
+                                              : nullptr) {
+            EXPECT_EQ(c.note == "cut" ? std::string(note->IsCut() ? "cut" : "whole") : note->Text(), c.note);
+        }
+        form.Form_Unload();
+    }
+}
