@@ -450,6 +450,17 @@
     </message>
 </context>
 <context>
+    <name>KdialogCommandLine</name>
+    <message>
+        <source>--dateformat &quot;%1&quot; is no Qt date format that writes a date, such as %2</source>
+        <translation>--dateformat « %1 » n’est pas un format de date Qt qui écrit une date, comme %2</translation>
+    </message>
+    <message>
+        <source>--default &quot;%1&quot; is not a date from %2 to %3 written as %4</source>
+        <translation>--default « %1 » n’est pas une date du %2 au %3 écrite sous la forme %4</translation>
+    </message>
+</context>
+<context>
     <name>RunPicker</name>
     <message>
         <source>Date picker</source>
@@ -483,6 +494,15 @@
         <source>%1: the command &quot;%2&quot; could not be started
 </source>
         <translation>%1 : la commande « %2 » n’a pas pu être lancée
+</translation>
+    </message>
+</context>
+<context>
+    <name>ToolLinks</name>
+    <message>
+        <source>%1: %2 is not installed, so only its --calendar can be shown
+</source>
+        <translation>%1 : %2 n’est pas installé, seul son --calendar peut donc être affiché
 </translation>
     </message>
 </context>

@@ -8,10 +8,12 @@
 #include <QCoreApplication>
 #include <QLocale>
 
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <sys/stat.h>
 #include <unistd.h>
 
