@@ -500,6 +500,17 @@
     </message>
 </context>
 <context>
+    <name>KdialogCommandLine</name>
+    <message>
+        <source>--dateformat &quot;%1&quot; is no Qt date format that writes a date, such as %2</source>
+        <translation>--dateformat «%1» ليس تنسيق تاريخ Qt يكتب تاريخًا، مثل %2</translation>
+    </message>
+    <message>
+        <source>--default &quot;%1&quot; is not a date from %2 to %3 written as %4</source>
+        <translation>--default «%1» ليس تاريخًا من %2 إلى %3 مكتوبًا بالشكل %4</translation>
+    </message>
+</context>
+<context>
     <name>RunPicker</name>
     <message>
         <source>Date picker</source>
@@ -542,6 +553,15 @@
     <message>
         <source>Select a date</source>
         <translation>اختر تاريخًا</translation>
+    </message>
+</context>
+<context>
+    <name>ToolLinks</name>
+    <message>
+        <source>%1: %2 is not installed, so only its --calendar can be shown
+</source>
+        <translation>%1: %2 غير مثبت، لذا لا يمكن عرض سوى --calendar الخاص به
+</translation>
     </message>
 </context>
 <context>

@@ -500,6 +500,17 @@
     </message>
 </context>
 <context>
+    <name>KdialogCommandLine</name>
+    <message>
+        <source>--dateformat &quot;%1&quot; is no Qt date format that writes a date, such as %2</source>
+        <translation>--dateformat „%1“ ist kein Qt-Datumsformat, das ein Datum schreibt, wie etwa %2</translation>
+    </message>
+    <message>
+        <source>--default &quot;%1&quot; is not a date from %2 to %3 written as %4</source>
+        <translation>--default „%1“ ist kein Datum von %2 bis %3 in der Form %4</translation>
+    </message>
+</context>
+<context>
     <name>RunPicker</name>
     <message>
         <source>Date picker</source>
@@ -542,6 +553,15 @@
     <message>
         <source>Select a date</source>
         <translation>Datum auswählen</translation>
+    </message>
+</context>
+<context>
+    <name>ToolLinks</name>
+    <message>
+        <source>%1: %2 is not installed, so only its --calendar can be shown
+</source>
+        <translation>%1: %2 ist nicht installiert, daher kann nur sein --calendar gezeigt werden
+</translation>
     </message>
 </context>
 <context>

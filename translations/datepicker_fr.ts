@@ -500,6 +500,17 @@
     </message>
 </context>
 <context>
+    <name>KdialogCommandLine</name>
+    <message>
+        <source>--dateformat &quot;%1&quot; is no Qt date format that writes a date, such as %2</source>
+        <translation>--dateformat « %1 » n’est pas un format de date Qt qui écrit une date, comme %2</translation>
+    </message>
+    <message>
+        <source>--default &quot;%1&quot; is not a date from %2 to %3 written as %4</source>
+        <translation>--default « %1 » n’est pas une date du %2 au %3 écrite sous la forme %4</translation>
+    </message>
+</context>
+<context>
     <name>RunPicker</name>
     <message>
         <source>Date picker</source>
@@ -542,6 +553,15 @@
     <message>
         <source>Select a date</source>
         <translation>Choisir une date</translation>
+    </message>
+</context>
+<context>
+    <name>ToolLinks</name>
+    <message>
+        <source>%1: %2 is not installed, so only its --calendar can be shown
+</source>
+        <translation>%1 : %2 n’est pas installé, seul son --calendar peut donc être affiché
+</translation>
     </message>
 </context>
 <context>

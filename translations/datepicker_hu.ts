@@ -500,6 +500,17 @@
     </message>
 </context>
 <context>
+    <name>KdialogCommandLine</name>
+    <message>
+        <source>--dateformat &quot;%1&quot; is no Qt date format that writes a date, such as %2</source>
+        <translation>A --dateformat „%1” nem dátumot kiíró Qt-dátumformátum, mint például a(z) %2</translation>
+    </message>
+    <message>
+        <source>--default &quot;%1&quot; is not a date from %2 to %3 written as %4</source>
+        <translation>A --default „%1” nem %2 és %3 közötti, %4 alakban írt dátum</translation>
+    </message>
+</context>
+<context>
     <name>RunPicker</name>
     <message>
         <source>Date picker</source>
@@ -542,6 +553,15 @@
     <message>
         <source>Select a date</source>
         <translation>Dátum kiválasztása</translation>
+    </message>
+</context>
+<context>
+    <name>ToolLinks</name>
+    <message>
+        <source>%1: %2 is not installed, so only its --calendar can be shown
+</source>
+        <translation>%1: a(z) %2 nincs telepítve, így csak a --calendar párbeszédablaka jeleníthető meg
+</translation>
     </message>
 </context>
 <context>

@@ -500,6 +500,17 @@
     </message>
 </context>
 <context>
+    <name>KdialogCommandLine</name>
+    <message>
+        <source>--dateformat &quot;%1&quot; is no Qt date format that writes a date, such as %2</source>
+        <translation>--dateformat「%1」は日付を出力する Qt の日付書式ではありません。%2 などを指定してください</translation>
+    </message>
+    <message>
+        <source>--default &quot;%1&quot; is not a date from %2 to %3 written as %4</source>
+        <translation>--default「%1」は %4 の形で書かれた %2 から %3 までの日付ではありません</translation>
+    </message>
+</context>
+<context>
     <name>RunPicker</name>
     <message>
         <source>Date picker</source>
@@ -542,6 +553,15 @@
     <message>
         <source>Select a date</source>
         <translation>日付の選択</translation>
+    </message>
+</context>
+<context>
+    <name>ToolLinks</name>
+    <message>
+        <source>%1: %2 is not installed, so only its --calendar can be shown
+</source>
+        <translation>%1: %2 がインストールされていないため、その --calendar だけを表示できます
+</translation>
     </message>
 </context>
 <context>

@@ -500,6 +500,17 @@
     </message>
 </context>
 <context>
+    <name>KdialogCommandLine</name>
+    <message>
+        <source>--dateformat &quot;%1&quot; is no Qt date format that writes a date, such as %2</source>
+        <translation>--dateformat “%1”은(는) 날짜를 쓰는 Qt 날짜 형식이 아닙니다. %2 같은 형식을 지정하십시오</translation>
+    </message>
+    <message>
+        <source>--default &quot;%1&quot; is not a date from %2 to %3 written as %4</source>
+        <translation>--default “%1”은(는) %4 형식으로 쓴 %2부터 %3까지의 날짜가 아닙니다</translation>
+    </message>
+</context>
+<context>
     <name>RunPicker</name>
     <message>
         <source>Date picker</source>
@@ -542,6 +553,15 @@
     <message>
         <source>Select a date</source>
         <translation>날짜 선택</translation>
+    </message>
+</context>
+<context>
+    <name>ToolLinks</name>
+    <message>
+        <source>%1: %2 is not installed, so only its --calendar can be shown
+</source>
+        <translation>%1: %2이(가) 설치되어 있지 않아 --calendar만 표시할 수 있습니다
+</translation>
     </message>
 </context>
 <context>

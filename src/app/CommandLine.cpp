@@ -75,7 +75,8 @@ constexpr const char* QtValueOptions[] = {"platform",     "platformpluginpath", 
                                           "session",      "style",              "stylesheet"};
 constexpr const char* QtFlagOptions[] = {"reverse", "testability", "widgetcount"};
 
-/// The parser lets Qt's own options through unlisted in the help.
+} // namespace
+
 void AcceptQtOptions(QCommandLineParser& parser)
 {
     for (const char* name : QtValueOptions) {
@@ -90,9 +91,8 @@ void AcceptQtOptions(QCommandLineParser& parser)
     }
 }
 
-// Qt's options as QApplication reads them. QApplication would read the whole command line
-// itself, and take an option's value (--text -platform) or the --icon of other calendar
-// dialogs for one of its own.
+// QApplication would read the whole command line itself, and take an option's value (--text
+// -platform) or the --icon of other calendar dialogs for one of its own.
 QStringList WindowSystemArguments(const QCommandLineParser& parser)
 {
     QStringList arguments;
@@ -104,6 +104,8 @@ QStringList WindowSystemArguments(const QCommandLineParser& parser)
             arguments << u'-' + QString::fromLatin1(name);
     return arguments;
 }
+
+namespace {
 
 void AddOptionTable(QCommandLineParser& parser)
 {

@@ -1,10 +1,13 @@
 #pragma once
 
+#include "app/EndStatuses.h"
 #include "app/ScriptButton.h"
 #include "runtime/Date.h"
 
 #include <QString>
 #include <QStringList>
+
+class QCommandLineParser;
 
 #include <map>
 #include <optional>
@@ -81,6 +84,11 @@ struct PickerOptions {
     /// Where to write the window's X id (--print-xid[=FILE]); an empty text is standard error, as
     /// yad writes it there, away from the date on standard output.
     std::optional<QString> printXid;
+    /// Write "winId: " and the window's X id in decimal on a line of standard output once the
+    /// window shows, as kdialog's --print-winid does.
+    bool printWinId = false;
+    /// The statuses the dialog ends with under the name of another dialog tool.
+    EndStatuses ends;
     /// WM_CLASS on X11 and the app id on Wayland (--class, --name); empty keeps "datepicker".
     QString windowClass, windowName;
 };
@@ -111,5 +119,10 @@ struct CommandLine {
 void DescribeApplication();
 /// Reads the arguments (the program's name first) without touching any window system.
 CommandLine ParseCommandLine(const QStringList& arguments);
+/// Lets the window system's own options (-platform offscreen, -reverse) through `parser`,
+/// unlisted in any help.
+void AcceptQtOptions(QCommandLineParser& parser);
+/// The window system's options that `parser` read, each value after its option, for QApplication.
+QStringList WindowSystemArguments(const QCommandLineParser& parser);
 
 } // namespace app

@@ -87,6 +87,14 @@ void WriteWindowId(platform::HostWindow& window, const QString& fileName)
                                   .arg(fileName, file.errorString()));
 }
 
+// As kdialog writes it: a line of its own on standard output, ahead of the date. A failed write
+// is told when the date fails to follow it.
+void WriteDecimalWindowId(platform::HostWindow& window)
+{
+    if (const QString id = platform::X11WindowId(window); !id.isEmpty())
+        standardoutput::Write(QStringLiteral("winId: %1\n").arg(id.toULongLong(nullptr, 16)).toLatin1());
+}
+
 // The buttons of a script's dialog, and what Enter and Escape do in it.
 void ApplyButtons(Form1& form, const app::PickerOptions& options, const std::vector<app::ScriptButton>& row)
 {
@@ -304,6 +312,8 @@ int RunPicker(const app::PickerOptions& options, const std::function<void(Form1&
     form.Show();
     if (options.printXid && form.Host())
         WriteWindowId(*form.Host(), *options.printXid);
+    if (options.printWinId && form.Host())
+        WriteDecimalWindowId(*form.Host());
     if (onShown)
         onShown(form);
     bool timedOut = false;
@@ -319,15 +329,18 @@ int RunPicker(const app::PickerOptions& options, const std::function<void(Form1&
     form.Form_Unload();
     if (!options.print)
         return timedOut ? app::TimedOut : status;
+    const app::EndStatuses& ends = options.ends;
+    if (timedOut && !ends.printsOnTimeout)
+        return ends.timedOut;
     if (form.PressedButton() >= 0)
-        return EndWithButton(form, options, row[static_cast<size_t>(form.PressedButton())]);
+        return ends.Of(EndWithButton(form, options, row[static_cast<size_t>(form.PressedButton())]));
     if (form.Result() != DialogResult::Ok)
-        return app::Declined;
+        return ends.dismissed;
     const int written = WriteText(PrintedForm(form, options));
-    return written == app::Accepted && timedOut ? app::TimedOut : written;
+    return written == app::Accepted && timedOut ? ends.timedOut : ends.Of(written);
 }
 
-int StartPicker(int& argc, char** argv, const std::function<void(Form1&)>& onShown)
+int StartPicker(int& argc, char** argv, const std::function<void(Form1&)>& onShown, const CommandLineReader& read)
 {
     standardoutput::HoldStandardStreams();
     qtmessages::Route();
@@ -338,7 +351,7 @@ int StartPicker(int& argc, char** argv, const std::function<void(Form1&)>& onSho
         // bad option answer on a terminal without a display.
         const QCoreApplication reader(argc, argv);
         translations::UseLanguage(QLocale::system());
-        commandLine = app::ParseCommandLine(QCoreApplication::arguments());
+        commandLine = read ? read(QCoreApplication::arguments()) : app::ParseCommandLine(QCoreApplication::arguments());
         // Answered while the user's language is loaded, so that a failure to write it is told
         // in that language too.
         if (commandLine.outcome == app::CommandLineOutcome::Inform)

@@ -13,11 +13,14 @@ class Form1;
 /// cannot be built, or a date that cannot be written, is reported on standard error, with
 /// status 3.
 int RunPicker(const app::PickerOptions& options = {}, const std::function<void(Form1&)>& onShown = {});
+/// Reads a command line, the program's name first, into what the picker is to do.
+using CommandLineReader = std::function<app::CommandLine(const QStringList& arguments)>;
 /// The whole program: reads the command line (answering --help, --version and bad options
-/// without a display), then runs the picker as it asks. Returns the exit status: 2 for a bad
-/// command line, otherwise as RunPicker; a window system that cannot start, or a display
-/// that goes away, ends the process with status 3.
-int StartPicker(int& argc, char** argv, const std::function<void(Form1&)>& onShown = {});
+/// without a display) with `read`, the picker's own options unless given, then runs the picker
+/// as it asks. Returns the exit status: 2 for a bad command line, otherwise as RunPicker; a
+/// window system that cannot start, or a display that goes away, ends the process with status 3.
+int StartPicker(int& argc, char** argv, const std::function<void(Form1&)>& onShown = {},
+                const CommandLineReader& read = {});
 /// What --timeout does when its time has come: ends `form` with OK unless the user has ended it
 /// already. Returns whether it ended it.
 bool EndOnTimeout(Form1& form);

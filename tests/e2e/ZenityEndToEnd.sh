@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
-# Runs zenity's calendar and the picker side by side in a virtual X server with the same
-# options, presses the same key in each, and compares what each prints and its exit status.
-# Usage: ZenityEndToEnd.sh <picker binary> <scripts folder>
+# Runs zenity's calendar and the picker through its link named zenity side by side in a virtual
+# X server with the same options, presses the same key in each, and compares what each prints and
+# its exit status.
+# Usage: ZenityEndToEnd.sh <folder of the links> <scripts folder>
 set -euo pipefail
-picker=$1
+picker=$1/zenity
 source "$2/xvfb-session"
 if ! command -v zenity >/dev/null; then
   echo "SKIP: zenity is not installed here, so there is nothing to compare with"

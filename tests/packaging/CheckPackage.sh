@@ -37,6 +37,11 @@ check "the package brings a bash completion of the options" \
   bash -c 'source "$1"; COMP_WORDS=(datepicker --cal); COMP_CWORD=1; _datepicker; [ "${COMPREPLY[*]}" = --calendar ]' \
   _ "$work/root/usr/share/bash-completion/completions/datepicker"
 
+links=$work/root/usr/libexec/datepicker/shims
+check "the links to the picker named zenity, yad and kdialog are installed, none in /usr/bin" \
+  bash -c 'for tool in zenity yad kdialog; do [ "$(readlink -f "$1/$tool")" = "$2" ] && [ ! -e "$3/$tool" ] || exit 1
+    done' _ "$links" "$(readlink -f "$picker")" "$work/root/usr/bin"
+
 page=$work/root/usr/share/man/man1/datepicker.1.gz
 check "the manual page renders without warnings" \
   bash -c '[ -z "$(MANWIDTH=80 man --warnings -l "$1" 2>&1 >"$2")" ] && grep -q -- "--version" "$2"' \
