@@ -87,7 +87,7 @@ CommandLine ParseKdialogCommandLine(const QStringList& arguments)
     if (!parser.positionalArguments().isEmpty())
         read.warning = QStringLiteral("%1: %2\n").arg(
             QCoreApplication::applicationName(),
-            QCoreApplication::translate("CommandLine", "ignored what is no option: %1")
+            QCoreApplication::translate("CommandLine", "ignored these words, which are not options: %1")
                 .arg(parser.positionalArguments().join(u' ')));
     read.windowSystemArguments = WindowSystemArguments(parser);
     return read;
