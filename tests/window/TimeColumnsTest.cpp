@@ -79,8 +79,7 @@ TEST(TimeColumns, KeysPastesAndTheMenuChangeTheTimeAndCopyIt)
     runtime::UseMinuteOfDay(nullptr);
 }
 
-// Apia's clock went from 2011-12-29 on to 2011-12-31: a start or a change of the date onto the
-// 30th moves on past the gap, and a step back onto it goes on back before it.
+// Apia skipped 2011-12-30: landing on it moves on past the gap, a step back goes on back before it.
 TEST(TimeColumns, NeverSelectATimeOnADayTheClockSkips)
 {
     const LocalZone apia("Pacific/Apia");
