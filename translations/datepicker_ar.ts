@@ -356,6 +356,12 @@
     <message>
         <source>it is larger than %1 MiB</source>
         <translation>حجمه أكبر من %1 ميبيبايت</translation>
+        <source>--minute-step %1 leaves no time from %2 to %3</source>
+        <translation>--minute-step %1 لا يترك أي وقت من %2 إلى %3</translation>
+    </message>
+    <message>
+        <source>the local clock skips every time from %1 to %2</source>
+        <translation>الساعة المحلية تتخطى كل الأوقات من %1 إلى %2</translation>
     </message>
 </context>
 <context>

@@ -356,6 +356,12 @@
     <message>
         <source>it is larger than %1 MiB</source>
         <translation>по-голям е от %1 MiB</translation>
+        <source>--minute-step %1 leaves no time from %2 to %3</source>
+        <translation>--minute-step %1 не оставя нито един час от %2 до %3</translation>
+    </message>
+    <message>
+        <source>the local clock skips every time from %1 to %2</source>
+        <translation>местният часовник прескача всяко време от %1 до %2</translation>
     </message>
 </context>
 <context>

@@ -356,6 +356,12 @@
     <message>
         <source>it is larger than %1 MiB</source>
         <translation>és més gran de %1 MiB</translation>
+        <source>--minute-step %1 leaves no time from %2 to %3</source>
+        <translation>--minute-step %1 no deixa cap hora de %2 a %3</translation>
+    </message>
+    <message>
+        <source>the local clock skips every time from %1 to %2</source>
+        <translation>el rellotge local se salta totes les hores de %1 a %2</translation>
     </message>
 </context>
 <context>

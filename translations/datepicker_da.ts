@@ -356,6 +356,12 @@
     <message>
         <source>it is larger than %1 MiB</source>
         <translation>den er større end %1 MiB</translation>
+        <source>--minute-step %1 leaves no time from %2 to %3</source>
+        <translation>--minute-step %1 efterlader intet tidspunkt fra %2 til %3</translation>
+    </message>
+    <message>
+        <source>the local clock skips every time from %1 to %2</source>
+        <translation>det lokale ur springer ethvert tidspunkt over fra %1 til %2</translation>
     </message>
 </context>
 <context>

@@ -356,6 +356,12 @@
     <message>
         <source>it is larger than %1 MiB</source>
         <translation>sie ist größer als %1 MiB</translation>
+        <source>--minute-step %1 leaves no time from %2 to %3</source>
+        <translation>--minute-step %1 lässt keine Uhrzeit von %2 bis %3 übrig</translation>
+    </message>
+    <message>
+        <source>the local clock skips every time from %1 to %2</source>
+        <translation>die Ortszeit überspringt jede Uhrzeit von %1 bis %2</translation>
     </message>
 </context>
 <context>

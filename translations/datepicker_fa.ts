@@ -356,6 +356,12 @@
     <message>
         <source>it is larger than %1 MiB</source>
         <translation>بزرگ‌تر از %1 مبی‌بایت است</translation>
+        <source>--minute-step %1 leaves no time from %2 to %3</source>
+        <translation>--minute-step %1 هیچ زمانی از %2 تا %3 باقی نمی‌گذارد</translation>
+    </message>
+    <message>
+        <source>the local clock skips every time from %1 to %2</source>
+        <translation>ساعت محلی همهٔ زمان‌ها از %1 تا %2 را جا می‌اندازد</translation>
     </message>
 </context>
 <context>

@@ -356,6 +356,12 @@
     <message>
         <source>it is larger than %1 MiB</source>
         <translation>se on suurempi kuin %1 MiB</translation>
+        <source>--minute-step %1 leaves no time from %2 to %3</source>
+        <translation>--minute-step %1 ei jätä yhtään aikaa välille %2–%3</translation>
+    </message>
+    <message>
+        <source>the local clock skips every time from %1 to %2</source>
+        <translation>paikallinen kello ohittaa jokaisen ajan välillä %1–%2</translation>
     </message>
 </context>
 <context>

@@ -356,6 +356,12 @@
     <message>
         <source>it is larger than %1 MiB</source>
         <translation>il dépasse %1 Mio</translation>
+        <source>--minute-step %1 leaves no time from %2 to %3</source>
+        <translation>--minute-step %1 ne laisse aucune heure de %2 à %3</translation>
+    </message>
+    <message>
+        <source>the local clock skips every time from %1 to %2</source>
+        <translation>l’horloge locale saute toutes les heures de %1 à %2</translation>
     </message>
 </context>
 <context>

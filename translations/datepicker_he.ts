@@ -356,6 +356,12 @@
     <message>
         <source>it is larger than %1 MiB</source>
         <translation>הוא גדול מ־%1 MiB</translation>
+        <source>--minute-step %1 leaves no time from %2 to %3</source>
+        <translation>--minute-step %1 לא משאיר אף שעה מ־%2 עד %3</translation>
+    </message>
+    <message>
+        <source>the local clock skips every time from %1 to %2</source>
+        <translation>השעון המקומי מדלג על כל שעה מ־%1 עד %2</translation>
     </message>
 </context>
 <context>

@@ -356,6 +356,12 @@
     <message>
         <source>it is larger than %1 MiB</source>
         <translation>veća je od %1 MiB</translation>
+        <source>--minute-step %1 leaves no time from %2 to %3</source>
+        <translation>--minute-step %1 ne ostavlja nijedno vrijeme od %2 do %3</translation>
+    </message>
+    <message>
+        <source>the local clock skips every time from %1 to %2</source>
+        <translation>lokalni sat preskače svako vrijeme od %1 do %2</translation>
     </message>
 </context>
 <context>

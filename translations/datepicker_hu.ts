@@ -356,6 +356,12 @@
     <message>
         <source>it is larger than %1 MiB</source>
         <translation>nagyobb, mint %1 MiB</translation>
+        <source>--minute-step %1 leaves no time from %2 to %3</source>
+        <translation>a --minute-step %1 nem hagy egyetlen időpontot sem %2 és %3 között</translation>
+    </message>
+    <message>
+        <source>the local clock skips every time from %1 to %2</source>
+        <translation>a helyi óra minden időpontot átugrik %1 és %2 között</translation>
     </message>
 </context>
 <context>

@@ -356,6 +356,12 @@
     <message>
         <source>it is larger than %1 MiB</source>
         <translation>%1 MiB を超えています</translation>
+        <source>--minute-step %1 leaves no time from %2 to %3</source>
+        <translation>--minute-step %1 では %2 から %3 までに選べる時刻がありません</translation>
+    </message>
+    <message>
+        <source>the local clock skips every time from %1 to %2</source>
+        <translation>現地時刻では %1 から %2 までのすべての時刻が飛ばされます</translation>
     </message>
 </context>
 <context>

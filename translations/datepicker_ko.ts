@@ -356,6 +356,12 @@
     <message>
         <source>it is larger than %1 MiB</source>
         <translation>%1MiB보다 큽니다</translation>
+        <source>--minute-step %1 leaves no time from %2 to %3</source>
+        <translation>--minute-step %1(으)로는 %2부터 %3까지 남는 시각이 없습니다</translation>
+    </message>
+    <message>
+        <source>the local clock skips every time from %1 to %2</source>
+        <translation>현지 시계가 %1부터 %2까지의 모든 시각을 건너뜁니다</translation>
     </message>
 </context>
 <context>

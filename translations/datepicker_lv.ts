@@ -356,6 +356,12 @@
     <message>
         <source>it is larger than %1 MiB</source>
         <translation>tas ir lielāks par %1 MiB</translation>
+        <source>--minute-step %1 leaves no time from %2 to %3</source>
+        <translation>--minute-step %1 neatstāj nevienu laiku no %2 līdz %3</translation>
+    </message>
+    <message>
+        <source>the local clock skips every time from %1 to %2</source>
+        <translation>vietējais pulkstenis izlaiž katru laiku no %1 līdz %2</translation>
     </message>
 </context>
 <context>

@@ -356,6 +356,12 @@
     <message>
         <source>it is larger than %1 MiB</source>
         <translation>het is groter dan %1 MiB</translation>
+        <source>--minute-step %1 leaves no time from %2 to %3</source>
+        <translation>--minute-step %1 laat geen tijd over van %2 tot %3</translation>
+    </message>
+    <message>
+        <source>the local clock skips every time from %1 to %2</source>
+        <translation>de plaatselijke klok slaat elke tijd over van %1 tot %2</translation>
     </message>
 </context>
 <context>

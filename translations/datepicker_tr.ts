@@ -356,6 +356,12 @@
     <message>
         <source>it is larger than %1 MiB</source>
         <translation>%1 MiB’tan büyük</translation>
+        <source>--minute-step %1 leaves no time from %2 to %3</source>
+        <translation>--minute-step %1, %2 ile %3 arasında hiçbir saat bırakmıyor</translation>
+    </message>
+    <message>
+        <source>the local clock skips every time from %1 to %2</source>
+        <translation>yerel saat %1 ile %2 arasındaki her saati atlıyor</translation>
     </message>
 </context>
 <context>

@@ -356,6 +356,12 @@
     <message>
         <source>it is larger than %1 MiB</source>
         <translation>він більший за %1 МіБ</translation>
+        <source>--minute-step %1 leaves no time from %2 to %3</source>
+        <translation>--minute-step %1 не залишає жодного часу з %2 до %3</translation>
+    </message>
+    <message>
+        <source>the local clock skips every time from %1 to %2</source>
+        <translation>місцевий годинник пропускає весь час з %1 до %2</translation>
     </message>
 </context>
 <context>

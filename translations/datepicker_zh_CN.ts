@@ -356,6 +356,12 @@
     <message>
         <source>it is larger than %1 MiB</source>
         <translation>大于 %1 MiB</translation>
+        <source>--minute-step %1 leaves no time from %2 to %3</source>
+        <translation>--minute-step %1 在 %2 到 %3 之间不留任何时间</translation>
+    </message>
+    <message>
+        <source>the local clock skips every time from %1 to %2</source>
+        <translation>本地时钟跳过了从 %1 到 %2 的所有时间</translation>
     </message>
 </context>
 <context>

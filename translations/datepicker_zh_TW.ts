@@ -356,6 +356,12 @@
     <message>
         <source>it is larger than %1 MiB</source>
         <translation>大於 %1 MiB</translation>
+        <source>--minute-step %1 leaves no time from %2 to %3</source>
+        <translation>--minute-step %1 在 %2 到 %3 之間不留任何時間</translation>
+    </message>
+    <message>
+        <source>the local clock skips every time from %1 to %2</source>
+        <translation>本地時鐘跳過了從 %1 到 %2 的所有時間</translation>
     </message>
 </context>
 <context>

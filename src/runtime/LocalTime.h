@@ -39,5 +39,11 @@ std::optional<std::tm> LocalParts(const WallTime& time);
 /// nothing when that is not the first moment of its minute that the clock shows it (a time shown
 /// twice, seen the second time) or the day lies outside the calendar.
 std::optional<WallTime> FirstWallTimeAt(int64_t instant);
+/// The first wall time at or after `from` that the local clock shows and whose minute is a
+/// multiple of `step` (a whole part of an hour); it may lie on a later day when the clock skips
+/// the rest of this one. Nothing when none comes within two days or before the end of the calendar.
+std::optional<WallTime> FirstShownFrom(const WallTime& from, int32_t step);
+/// The last such wall time at or before `until`, on this day or an earlier one.
+std::optional<WallTime> LastShownUntil(const WallTime& until, int32_t step);
 
 } // namespace runtime

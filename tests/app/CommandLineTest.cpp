@@ -124,6 +124,7 @@ TEST(CommandLine, ReadsEveryOptionAndRefusesBadValuesWithOneLine)
     const struct {
         std::initializer_list<const char*> arguments;
         QString outcome;
+        const char* zone = "UTC";
     } cases[] = {
         {{}, "start - min - max - format yyyy-MM-dd"},
         {{"--date", "2024-02-29"}, "start 2024-02-29 min - max - format yyyy-MM-dd"},
@@ -236,7 +237,7 @@ TEST(CommandLine, ReadsEveryOptionAndRefusesBadValuesWithOneLine)
          "exit 2: datepicker: --date \"2026-12-06T09:37\" holds a time of day, which needs --time; without it give a "
          "date in the form YYYY-MM-DD"},
         {{"--time", "--date", "2026-12-06 09:37", "--minute-step", "15", "--max-date", "2026-12-08"},
-         "start 2026-12-06 min - max 2026-12-08 format yyyy-MM-dd HH:mm time 577/-/- step 15"},
+         "start 2026-12-06 min - max 2026-12-08 format yyyy-MM-dd HH:mm time 577/-/1425 step 15"},
         {{"--time", "--date", "2024-01-15T10:00", "--min-date", "2024-06-01T09:00"},
          "start 2024-06-01 min 2024-06-01 max - format yyyy-MM-dd HH:mm time 540/540/- step 1"},
         {{"--time", "--min-date", "2024-06-01T09:00", "--max-date", "2024-06-01T08:59"},
@@ -250,7 +251,18 @@ TEST(CommandLine, ReadsEveryOptionAndRefusesBadValuesWithOneLine)
          "exit 2: datepicker: --minute-step \"7\" is not a number from 1 to 30 that divides 60"},
         {{"--minute-step", "15"}, "exit 2: datepicker: --minute-step needs --time"},
         {{"--time", "--minute-step", "15", "--min-date", "2026-12-06T23:50", "--max-date", "2026-12-06T23:55"},
-         "exit 2: datepicker: --min-date 2026-12-06T23:50 lies after --max-date 2026-12-06T23:55"},
+         "exit 2: datepicker: --minute-step 15 leaves no time from 2026-12-06T23:50 to 2026-12-06T23:55"},
+        // With a time, the bounds narrow to times the local clock shows on the step; none left is refused.
+        {{"--time", "--date", "2018-11-05T12:00", "--max-date", "2018-11-04T00:30"},
+         "start 2018-11-03 min - max 2018-11-03 format yyyy-MM-dd HH:mm time 1439/-/1439 step 1", "America/Sao_Paulo"},
+        {{"--time", "--date", "2011-12-20T12:00", "--min-date", "2011-12-30"},
+         "start 2011-12-31 min 2011-12-31 max - format yyyy-MM-dd HH:mm time 0/0/- step 1", "Pacific/Apia"},
+        {{"--time", "--min-date", "2026-06-01T23:50", "--minute-step", "15", "--date", "2026-06-01T12:00"},
+         "start 2026-06-02 min 2026-06-02 max - format yyyy-MM-dd HH:mm time 0/0/- step 15"},
+        {{"--time", "--min-date", "9997-12-31T23:50", "--minute-step", "15"},
+         "exit 2: datepicker: --minute-step 15 leaves no time from 9997-12-31T23:50 to 9997-12-31T23:59"},
+        {{"--time", "--min-date", "2026-03-29T02:10", "--max-date", "2026-03-29T02:50"},
+         "exit 2: datepicker: the local clock skips every time from 2026-03-29T02:10 to 2026-03-29T02:50", "Europe/Berlin"},
         {{"--width", "-5"}, "exit 2: datepicker: --width \"-5\" is not a whole number from 1 up"},
         // An unknown option is named as written, with the option a slip of typing most likely meant.
         {{"--frobnicate"}, "exit 2: datepicker: unknown option --frobnicate (see --help)"},
@@ -326,6 +338,7 @@ TEST(CommandLine, ReadsEveryOptionAndRefusesBadValuesWithOneLine)
         {{"--help", "--date", "nonsense"}, "exit 0: Usage: datepicker [options]"},
     };
     for (const auto& c : cases) {
+        const LocalZone zone(c.zone);
         QStringList shown;
         for (const char* argument : c.arguments)
             shown << argument;

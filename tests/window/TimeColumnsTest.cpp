@@ -90,6 +90,32 @@ TEST(TimeColumns, KeysPastesAndTheMenuChangeTheTimeAndCopyIt)
     ::tzset();
 }
 
+// Apia skipped 2011-12-30: landing on it moves on past the gap, a step back goes on back before it.
+TEST(TimeColumns, NeverSelectATimeOnADayTheClockSkips)
+{
+    const LocalZone apia("Pacific/Apia");
+    const FixedToday today(Ymd(2011, 12, 30));
+    const struct {
+        runtime::Date start;
+        std::function<void(TestForm&)> act;
+        const char* selected;
+    } cases[] = {
+        {Ymd(2011, 12, 30), [](TestForm&) {}, "2011-12-31T00:00"},
+        {Ymd(2011, 12, 29), [](TestForm& f) { f.SetDate(12, 30, 2011); }, "2011-12-31T00:00"},
+        {Ymd(2011, 12, 29), [](TestForm& f) { SendMessageA(f.hWnd(), WM_KEYDOWN, VK_HOME, 1); }, "2011-12-31T00:00"},
+        {Ymd(2011, 12, 31), [](TestForm& f) { f.SetDate(12, 30, 2011); }, "2011-12-29T23:59"},
+    };
+    for (const auto& c : cases) {
+        TestForm form;
+        form.SetStartDate(c.start);
+        form.SetTimeColumns({1, runtime::CurrentClockStyle(), {Ymd(1000, 1, 1), 0}, {Ymd(9997, 12, 31), 1439}}, 12 * 60);
+        form.Form_Load();
+        c.act(form);
+        EXPECT_EQ(runtime::IsoText(form.SelectedTime()), c.selected) << c.start.IsoText();
+        form.Form_Unload();
+    }
+}
+
 // Screen readers read the time columns as spin buttons after the date's, named and valued.
 TEST(TimeColumns, ReadAsNamedSpinButtonsAfterTheDate)
 {
