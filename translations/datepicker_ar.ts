@@ -350,12 +350,16 @@
     <message>
         <source>unknown option %1; did you mean %2? (see --help)</source>
         <translation>خيار غير معروف %1؛ هل تقصد %2؟ (انظر --help)</translation>
+    </message>
+    <message>
         <source>it did not end within a second</source>
         <translation>لم ينتهِ خلال ثانية</translation>
     </message>
     <message>
         <source>it is larger than %1 MiB</source>
         <translation>حجمه أكبر من %1 ميبيبايت</translation>
+    </message>
+    <message>
         <source>--minute-step %1 leaves no time from %2 to %3</source>
         <translation>--minute-step %1 لا يترك أي وقت من %2 إلى %3</translation>
     </message>

@@ -350,12 +350,16 @@
     <message>
         <source>unknown option %1; did you mean %2? (see --help)</source>
         <translation>непозната опция %1; имахте предвид %2? (вижте --help)</translation>
+    </message>
+    <message>
         <source>it did not end within a second</source>
         <translation>не свърши в рамките на секунда</translation>
     </message>
     <message>
         <source>it is larger than %1 MiB</source>
         <translation>по-голям е от %1 MiB</translation>
+    </message>
+    <message>
         <source>--minute-step %1 leaves no time from %2 to %3</source>
         <translation>--minute-step %1 не оставя нито един час от %2 до %3</translation>
     </message>

@@ -350,12 +350,16 @@
     <message>
         <source>unknown option %1; did you mean %2? (see --help)</source>
         <translation>opció desconeguda %1; volíeu dir %2? (vegeu --help)</translation>
+    </message>
+    <message>
         <source>it did not end within a second</source>
         <translation>no ha acabat en un segon</translation>
     </message>
     <message>
         <source>it is larger than %1 MiB</source>
         <translation>és més gran de %1 MiB</translation>
+    </message>
+    <message>
         <source>--minute-step %1 leaves no time from %2 to %3</source>
         <translation>--minute-step %1 no deixa cap hora de %2 a %3</translation>
     </message>

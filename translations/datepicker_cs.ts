@@ -350,12 +350,16 @@
     <message>
         <source>unknown option %1; did you mean %2? (see --help)</source>
         <translation>neznámá volba %1; mysleli jste %2? (viz --help)</translation>
+    </message>
+    <message>
         <source>it did not end within a second</source>
         <translation>neskončil do jedné sekundy</translation>
     </message>
     <message>
         <source>it is larger than %1 MiB</source>
         <translation>je větší než %1 MiB</translation>
+    </message>
+    <message>
         <source>--minute-step %1 leaves no time from %2 to %3</source>
         <translation>--minute-step %1 nenechává žádný čas od %2 do %3</translation>
     </message>

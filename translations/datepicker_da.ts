@@ -350,12 +350,16 @@
     <message>
         <source>unknown option %1; did you mean %2? (see --help)</source>
         <translation>ukendt tilvalg %1; mente du %2? (se --help)</translation>
+    </message>
+    <message>
         <source>it did not end within a second</source>
         <translation>den sluttede ikke inden for et sekund</translation>
     </message>
     <message>
         <source>it is larger than %1 MiB</source>
         <translation>den er større end %1 MiB</translation>
+    </message>
+    <message>
         <source>--minute-step %1 leaves no time from %2 to %3</source>
         <translation>--minute-step %1 efterlader intet tidspunkt fra %2 til %3</translation>
     </message>

@@ -350,12 +350,16 @@
     <message>
         <source>unknown option %1; did you mean %2? (see --help)</source>
         <translation>unbekannte Option %1; meinten Sie %2? (siehe --help)</translation>
+    </message>
+    <message>
         <source>it did not end within a second</source>
         <translation>sie endete nicht innerhalb einer Sekunde</translation>
     </message>
     <message>
         <source>it is larger than %1 MiB</source>
         <translation>sie ist größer als %1 MiB</translation>
+    </message>
+    <message>
         <source>--minute-step %1 leaves no time from %2 to %3</source>
         <translation>--minute-step %1 lässt keine Uhrzeit von %2 bis %3 übrig</translation>
     </message>

@@ -350,12 +350,16 @@
     <message>
         <source>unknown option %1; did you mean %2? (see --help)</source>
         <translation>گزینهٔ ناشناخته %1؛ منظورتان %2 بود؟ (--help را ببینید)</translation>
+    </message>
+    <message>
         <source>it did not end within a second</source>
         <translation>در یک ثانیه به پایان نرسید</translation>
     </message>
     <message>
         <source>it is larger than %1 MiB</source>
         <translation>بزرگ‌تر از %1 مبی‌بایت است</translation>
+    </message>
+    <message>
         <source>--minute-step %1 leaves no time from %2 to %3</source>
         <translation>--minute-step %1 هیچ زمانی از %2 تا %3 باقی نمی‌گذارد</translation>
     </message>

@@ -350,12 +350,16 @@
     <message>
         <source>unknown option %1; did you mean %2? (see --help)</source>
         <translation>tuntematon valitsin %1; tarkoititko %2? (katso --help)</translation>
+    </message>
+    <message>
         <source>it did not end within a second</source>
         <translation>se ei päättynyt sekunnissa</translation>
     </message>
     <message>
         <source>it is larger than %1 MiB</source>
         <translation>se on suurempi kuin %1 MiB</translation>
+    </message>
+    <message>
         <source>--minute-step %1 leaves no time from %2 to %3</source>
         <translation>--minute-step %1 ei jätä yhtään aikaa välille %2–%3</translation>
     </message>

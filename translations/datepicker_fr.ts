@@ -350,12 +350,16 @@
     <message>
         <source>unknown option %1; did you mean %2? (see --help)</source>
         <translation>option inconnue %1 ; vouliez-vous dire %2 ? (voir --help)</translation>
+    </message>
+    <message>
         <source>it did not end within a second</source>
         <translation>il ne s’est pas terminé en une seconde</translation>
     </message>
     <message>
         <source>it is larger than %1 MiB</source>
         <translation>il dépasse %1 Mio</translation>
+    </message>
+    <message>
         <source>--minute-step %1 leaves no time from %2 to %3</source>
         <translation>--minute-step %1 ne laisse aucune heure de %2 à %3</translation>
     </message>

@@ -350,12 +350,16 @@
     <message>
         <source>unknown option %1; did you mean %2? (see --help)</source>
         <translation>אפשרות לא מוכרת %1; האם התכוונת ל־%2? (ראו --help)</translation>
+    </message>
+    <message>
         <source>it did not end within a second</source>
         <translation>הוא לא הסתיים תוך שנייה</translation>
     </message>
     <message>
         <source>it is larger than %1 MiB</source>
         <translation>הוא גדול מ־%1 MiB</translation>
+    </message>
+    <message>
         <source>--minute-step %1 leaves no time from %2 to %3</source>
         <translation>--minute-step %1 לא משאיר אף שעה מ־%2 עד %3</translation>
     </message>

@@ -350,12 +350,16 @@
     <message>
         <source>unknown option %1; did you mean %2? (see --help)</source>
         <translation>nepoznata opcija %1; jeste li mislili %2? (pogledajte --help)</translation>
+    </message>
+    <message>
         <source>it did not end within a second</source>
         <translation>nije završila unutar sekunde</translation>
     </message>
     <message>
         <source>it is larger than %1 MiB</source>
         <translation>veća je od %1 MiB</translation>
+    </message>
+    <message>
         <source>--minute-step %1 leaves no time from %2 to %3</source>
         <translation>--minute-step %1 ne ostavlja nijedno vrijeme od %2 do %3</translation>
     </message>

@@ -350,12 +350,16 @@
     <message>
         <source>unknown option %1; did you mean %2? (see --help)</source>
         <translation>ismeretlen kapcsoló: %1; erre gondolt: %2? (lásd: --help)</translation>
+    </message>
+    <message>
         <source>it did not end within a second</source>
         <translation>nem ért véget egy másodpercen belül</translation>
     </message>
     <message>
         <source>it is larger than %1 MiB</source>
         <translation>nagyobb, mint %1 MiB</translation>
+    </message>
+    <message>
         <source>--minute-step %1 leaves no time from %2 to %3</source>
         <translation>a --minute-step %1 nem hagy egyetlen időpontot sem %2 és %3 között</translation>
     </message>

@@ -350,12 +350,16 @@
     <message>
         <source>unknown option %1; did you mean %2? (see --help)</source>
         <translation>opzione sconosciuta %1; forse intendevi %2? (vedi --help)</translation>
+    </message>
+    <message>
         <source>it did not end within a second</source>
         <translation>non è terminato entro un secondo</translation>
     </message>
     <message>
         <source>it is larger than %1 MiB</source>
         <translation>è più grande di %1 MiB</translation>
+    </message>
+    <message>
         <source>--minute-step %1 leaves no time from %2 to %3</source>
         <translation>--minute-step %1 non lascia alcun orario da %2 a %3</translation>
     </message>

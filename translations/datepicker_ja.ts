@@ -350,12 +350,16 @@
     <message>
         <source>unknown option %1; did you mean %2? (see --help)</source>
         <translation>不明なオプション %1 です。%2 のことですか? (--help を参照)</translation>
+    </message>
+    <message>
         <source>it did not end within a second</source>
         <translation>1 秒以内に終わりませんでした</translation>
     </message>
     <message>
         <source>it is larger than %1 MiB</source>
         <translation>%1 MiB を超えています</translation>
+    </message>
+    <message>
         <source>--minute-step %1 leaves no time from %2 to %3</source>
         <translation>--minute-step %1 では %2 から %3 までに選べる時刻がありません</translation>
     </message>

@@ -350,12 +350,16 @@
     <message>
         <source>unknown option %1; did you mean %2? (see --help)</source>
         <translation>알 수 없는 옵션 %1. %2을(를) 의미했습니까? (--help 참조)</translation>
+    </message>
+    <message>
         <source>it did not end within a second</source>
         <translation>1초 안에 끝나지 않았습니다</translation>
     </message>
     <message>
         <source>it is larger than %1 MiB</source>
         <translation>%1MiB보다 큽니다</translation>
+    </message>
+    <message>
         <source>--minute-step %1 leaves no time from %2 to %3</source>
         <translation>--minute-step %1(으)로는 %2부터 %3까지 남는 시각이 없습니다</translation>
     </message>

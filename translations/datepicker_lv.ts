@@ -350,12 +350,16 @@
     <message>
         <source>unknown option %1; did you mean %2? (see --help)</source>
         <translation>nezināma opcija %1; vai domājāt %2? (skatiet --help)</translation>
+    </message>
+    <message>
         <source>it did not end within a second</source>
         <translation>tas nebeidzās vienas sekundes laikā</translation>
     </message>
     <message>
         <source>it is larger than %1 MiB</source>
         <translation>tas ir lielāks par %1 MiB</translation>
+    </message>
+    <message>
         <source>--minute-step %1 leaves no time from %2 to %3</source>
         <translation>--minute-step %1 neatstāj nevienu laiku no %2 līdz %3</translation>
     </message>

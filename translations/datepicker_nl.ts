@@ -350,12 +350,16 @@
     <message>
         <source>unknown option %1; did you mean %2? (see --help)</source>
         <translation>onbekende optie %1; bedoelde u %2? (zie --help)</translation>
+    </message>
+    <message>
         <source>it did not end within a second</source>
         <translation>het eindigde niet binnen een seconde</translation>
     </message>
     <message>
         <source>it is larger than %1 MiB</source>
         <translation>het is groter dan %1 MiB</translation>
+    </message>
+    <message>
         <source>--minute-step %1 leaves no time from %2 to %3</source>
         <translation>--minute-step %1 laat geen tijd over van %2 tot %3</translation>
     </message>

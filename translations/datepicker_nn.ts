@@ -350,12 +350,16 @@
     <message>
         <source>unknown option %1; did you mean %2? (see --help)</source>
         <translation>ukjent val %1; meinte du %2? (sjå --help)</translation>
+    </message>
+    <message>
         <source>it did not end within a second</source>
         <translation>ho vart ikkje ferdig innan eit sekund</translation>
     </message>
     <message>
         <source>it is larger than %1 MiB</source>
         <translation>ho er større enn %1 MiB</translation>
+    </message>
+    <message>
         <source>--minute-step %1 leaves no time from %2 to %3</source>
         <translation>--minute-step %1 lèt ikkje att noko klokkeslett frå %2 til %3</translation>
     </message>

@@ -350,12 +350,16 @@
     <message>
         <source>unknown option %1; did you mean %2? (see --help)</source>
         <translation>nieznana opcja %1; czy chodziło o %2? (zob. --help)</translation>
+    </message>
+    <message>
         <source>it did not end within a second</source>
         <translation>nie skończył się w ciągu sekundy</translation>
     </message>
     <message>
         <source>it is larger than %1 MiB</source>
         <translation>jest większy niż %1 MiB</translation>
+    </message>
+    <message>
         <source>--minute-step %1 leaves no time from %2 to %3</source>
         <translation>--minute-step %1 nie pozostawia żadnej godziny od %2 do %3</translation>
     </message>

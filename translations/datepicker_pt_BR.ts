@@ -350,12 +350,16 @@
     <message>
         <source>unknown option %1; did you mean %2? (see --help)</source>
         <translation>opção desconhecida %1; você quis dizer %2? (veja --help)</translation>
+    </message>
+    <message>
         <source>it did not end within a second</source>
         <translation>ele não terminou em um segundo</translation>
     </message>
     <message>
         <source>it is larger than %1 MiB</source>
         <translation>ele é maior que %1 MiB</translation>
+    </message>
+    <message>
         <source>--minute-step %1 leaves no time from %2 to %3</source>
         <translation>--minute-step %1 não deixa nenhum horário de %2 a %3</translation>
     </message>

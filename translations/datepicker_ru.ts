@@ -350,12 +350,16 @@
     <message>
         <source>unknown option %1; did you mean %2? (see --help)</source>
         <translation>неизвестный параметр %1; возможно, имелся в виду %2? (см. --help)</translation>
+    </message>
+    <message>
         <source>it did not end within a second</source>
         <translation>он не закончился за секунду</translation>
     </message>
     <message>
         <source>it is larger than %1 MiB</source>
         <translation>он больше %1 МиБ</translation>
+    </message>
+    <message>
         <source>--minute-step %1 leaves no time from %2 to %3</source>
         <translation>--minute-step %1 не оставляет ни одного времени с %2 до %3</translation>
     </message>

@@ -350,12 +350,16 @@
     <message>
         <source>unknown option %1; did you mean %2? (see --help)</source>
         <translation>bilinmeyen seçenek %1; %2 mi demek istediniz? (bkz. --help)</translation>
+    </message>
+    <message>
         <source>it did not end within a second</source>
         <translation>bir saniye içinde sona ermedi</translation>
     </message>
     <message>
         <source>it is larger than %1 MiB</source>
         <translation>%1 MiB’tan büyük</translation>
+    </message>
+    <message>
         <source>--minute-step %1 leaves no time from %2 to %3</source>
         <translation>--minute-step %1, %2 ile %3 arasında hiçbir saat bırakmıyor</translation>
     </message>

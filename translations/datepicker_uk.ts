@@ -350,12 +350,16 @@
     <message>
         <source>unknown option %1; did you mean %2? (see --help)</source>
         <translation>невідомий параметр %1; можливо, ви мали на увазі %2? (див. --help)</translation>
+    </message>
+    <message>
         <source>it did not end within a second</source>
         <translation>він не закінчився за секунду</translation>
     </message>
     <message>
         <source>it is larger than %1 MiB</source>
         <translation>він більший за %1 МіБ</translation>
+    </message>
+    <message>
         <source>--minute-step %1 leaves no time from %2 to %3</source>
         <translation>--minute-step %1 не залишає жодного часу з %2 до %3</translation>
     </message>

@@ -350,12 +350,16 @@
     <message>
         <source>unknown option %1; did you mean %2? (see --help)</source>
         <translation>未知选项 %1；您是指 %2 吗？（参见 --help）</translation>
+    </message>
+    <message>
         <source>it did not end within a second</source>
         <translation>一秒内未读完</translation>
     </message>
     <message>
         <source>it is larger than %1 MiB</source>
         <translation>大于 %1 MiB</translation>
+    </message>
+    <message>
         <source>--minute-step %1 leaves no time from %2 to %3</source>
         <translation>--minute-step %1 在 %2 到 %3 之间不留任何时间</translation>
     </message>

@@ -350,12 +350,16 @@
     <message>
         <source>unknown option %1; did you mean %2? (see --help)</source>
         <translation>未知的選項 %1；您是指 %2 嗎？（參見 --help）</translation>
+    </message>
+    <message>
         <source>it did not end within a second</source>
         <translation>一秒內未讀完</translation>
     </message>
     <message>
         <source>it is larger than %1 MiB</source>
         <translation>大於 %1 MiB</translation>
+    </message>
+    <message>
         <source>--minute-step %1 leaves no time from %2 to %3</source>
         <translation>--minute-step %1 在 %2 到 %3 之間不留任何時間</translation>
     </message>
