@@ -14,6 +14,8 @@
 #include "runtime/DateText.h"
 #include "runtime/RuntimeError.h"
 
+#include <QGuiApplication>
+
 #include <vector>
 
 using namespace platform;
@@ -42,6 +44,17 @@ void Form1::CopyDate(CopyForm form) const
 std::string Form1::IsoText() const
 {
     return time_ ? runtime::IsoText(SelectedTime()) : SelectedDate().IsoText();
+}
+
+// The ISO date reads year first in every language: inside a text written right to left it is
+// isolated as a run written left to right, which the bidirectional algorithm would otherwise
+// reorder at its hyphens.
+QString Form1::IsoInMenu() const
+{
+    const QString iso = QString::fromStdString(IsoText());
+    if (QGuiApplication::layoutDirection() != Qt::RightToLeft)
+        return iso;
+    return QChar(0x2066) + iso + QChar(0x2069);
 }
 
 // The clipboard's date, if it holds one that the picker would select now.
@@ -78,7 +91,7 @@ void Form1::ShowContextMenu(LPARAM at)
         return;
     std::vector<std::string> entries = {
         tr("Copy “%1”").arg(QString::fromStdString(DateHeader()->Text())).toStdString(),
-        tr("Copy %1").arg(QString::fromStdString(IsoText())).toStdString(),
+        tr("Copy %1").arg(IsoInMenu()).toStdString(),
         tr("Paste date").toStdString(),
         tr("Today").toStdString(),
     };

@@ -285,6 +285,7 @@ private:
     std::optional<runtime::WallTime> PastableTime() const;
     void PasteDateAndTime();
     std::string IsoText() const;
+    QString IsoInMenu() const;
     void ShowRefusedTimes();
     void ShowCellRefused(int32_t column, int32_t row, bool refused);
     void PublishHandlers();

@@ -47,13 +47,13 @@ RowStyle StyleOfRow(int32_t row)
     }
 }
 
-// How transparent the text of a value outside the bounds is drawn.
-constexpr float DimmedTransparency = 70;
-
 markup::SolidColorBrushPtr TextBrush(int32_t row, bool dimmed)
 {
     const RowStyle style = StyleOfRow(row);
-    return CreateBrush(style.Foreground, dimmed ? DimmedTransparency : style.ForegroundTransparency);
+    if (!dimmed)
+        return CreateBrush(style.Foreground, style.ForegroundTransparency);
+    const std::optional<int32_t> dimmedText = design::CurrentColours().DimmedText;
+    return dimmedText ? CreateBrush(*dimmedText, 0) : CreateBrush(style.Foreground, design::DimmedTransparency);
 }
 
 markup::SolidColorBrushPtr SeparatorBrush()

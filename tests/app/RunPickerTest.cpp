@@ -1,6 +1,12 @@
 #include "app/PickerApplication.h"
+#include "app/FailureMessage.h"
 #include "window/Form1.h"
 
+#include <QAbstractButton>
+#include <QApplication>
+#include <QGuiApplication>
+#include <QImage>
+#include <QProxyStyle>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -23,4 +29,44 @@ TEST(RunPicker, ShowsEachButtonsCaptionAsGivenEvenEmpty)
         });
         EXPECT_EQ(captions, expected) << arguments;
     }
+}
+
+namespace {
+
+// A desktop whose dialog buttons show icons, as most do.
+class ButtonsWithIcons : public QProxyStyle {
+public:
+    ButtonsWithIcons() : QProxyStyle(QApplication::style()->name()) {}
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget, QStyleHintReturn* answer) const override
+    {
+        return hint == SH_DialogButtonBox_ButtonsHaveIcons ? 1 : QProxyStyle::styleHint(hint, option, widget, answer);
+    }
+};
+
+} // namespace
+
+// The message's button shows its caption and icon in its middle, in either direction.
+TEST(BuildFailureMessage, TheButtonsContentIsCentredInEitherDirection)
+{
+    const QString style = QApplication::style()->name();
+    QApplication::setStyle(new ButtonsWithIcons);
+    for (const Qt::LayoutDirection direction : {Qt::LeftToRight, Qt::RightToLeft}) {
+        QGuiApplication::setLayoutDirection(direction);
+        const std::unique_ptr<QMessageBox> box = app::MakeBuildFailureMessage("Run-time error 5");
+        ASSERT_EQ(box->buttons().size(), 1);
+        QAbstractButton* button = box->buttons().front();
+        box->adjustSize();
+        const QImage image = button->grab().toImage();
+        QGuiApplication::setLayoutDirection(Qt::LeftToRight);
+        int left = image.width(), right = -1;
+        for (int y = image.height() / 2 - 3; y <= image.height() / 2 + 3; ++y)
+            for (int x = 2; x < image.width() - 2; ++x)
+                if (qGray(image.pixel(x, y)) < 120) {
+                    left = std::min(left, x);
+                    right = std::max(right, x);
+                }
+        ASSERT_LE(left, right) << direction;
+        EXPECT_NEAR(left, image.width() - 1 - right, 4) << direction;
+    }
+    QApplication::setStyle(style);
 }

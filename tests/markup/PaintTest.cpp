@@ -267,7 +267,7 @@ TEST_F(Painting, SystemColoursStayLightUnderADarkDesktopButTheFocusRingFollowsIt
 // Under captions whose glyphs come from a font standing in for the window's, and reach lower.
 TEST_F(Painting, ALinksUnderlinePassesBelowTheGlyphsOfEveryScript)
 {
-    for (const char* caption : {"Tomorrow", "今日", "오늘", "첫날", "明日"}) {
+    for (const char* caption : {"Tomorrow", "今日", "오늘", "첫날", "明日", "آخر الشهر الماضي", "آخر ماه گذشته", "אתמול", "סוף החודש הקודם"}) {
         auto links = Make<TextBlock>("TextBlock");
         auto link = Make<Hyperlink>("Hyperlink");
         auto run = Make<markup::Run>("Run");
@@ -289,6 +289,46 @@ TEST_F(Painting, ALinksUnderlinePassesBelowTheGlyphsOfEveryScript)
         int underline = image.height() - 1;
         while (underline > box.top() && darkInRow(underline) < box.width() * 3 / 4)
             --underline;
-        EXPECT_EQ(darkInRow(underline - 1), 0) << caption << ": the underline touches the glyphs, or there is none";
+        const auto inkInRow = [&](int y) {
+            int count = 0;
+            for (int x = box.left(); x <= box.right(); ++x)
+                count += qGray(image.pixel(x, y)) < 240 ? 1 : 0;
+            return count;
+        };
+        EXPECT_EQ(inkInRow(underline - 1), 0) << caption << ": the underline touches the glyphs, or there is none";
+        EXPECT_LE(underline, box.bottom()) << caption << ": the underline lies outside the link";
+    }
+}
+
+// The ring around a focused link keeps clear of its letters and its underline on every side.
+TEST_F(Painting, AFocusedLinksRingStandsOffItsText)
+{
+    for (const char* caption : {"Today", "Tomorrow"}) {
+        auto links = Make<TextBlock>("TextBlock");
+        auto link = Make<Hyperlink>("Hyperlink");
+        auto run = Make<markup::Run>("Run");
+        run->SetText(caption);
+        link->Inlines().Add(run);
+        links->Inlines().Add(link);
+        links->SetFontSize(11);
+        links->SetHorizontalAlignment(AlignCentre);
+        links->SetVerticalAlignment(AlignCentre);
+        const QImage plain = Render(links, 120, 40);
+        label->SetFocusElement(link);
+        const QImage focused = Repainted();
+        QRect ink, ring;
+        for (int y = 0; y < plain.height(); ++y)
+            for (int x = 0; x < plain.width(); ++x) {
+                if (plain.pixel(x, y) != qRgb(255, 255, 255))
+                    ink |= QRect(x, y, 1, 1);
+                if (focused.pixel(x, y) != plain.pixel(x, y))
+                    ring |= QRect(x, y, 1, 1);
+            }
+        ASSERT_FALSE(ink.isEmpty() || ring.isEmpty()) << caption;
+        EXPECT_LE(ring.left(), ink.left() - 2) << caption;
+        EXPECT_GE(ring.right(), ink.right() + 2) << caption;
+        EXPECT_LE(ring.top(), ink.top() - 2) << caption;
+        EXPECT_GE(ring.bottom(), ink.bottom() + 2) << caption;
+        label->SetFocusElement(nullptr);
     }
 }
