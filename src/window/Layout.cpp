@@ -180,10 +180,15 @@ void Form1::FitLabel(const std::shared_ptr<markup::TextBlock>& prompt, const mar
         // A larger font keeps the design's margins in proportion: the label grows with the
         // font, by what the prompt, the note and the buttons add, and by what the buttons
         // widen the frame's row.
+        // The margins give way before the window would pass the screen.
         if (fontScale_ > 1) {
             const QSize scaled = (QSizeF(design) * (fontScale_ - 1)).toSize();
             const int widened = root.width() - static_cast<int>(std::ceil(frame->DesiredSize().width()));
-            grownBy_ = grownBy_.expandedTo(scaled + QSize(std::max(0, widened), added));
+            QSize margined = scaled + QSize(std::max(0, widened), added);
+            const QSize room = platform::AvailableScreenSize();
+            if (!room.isEmpty())
+                margined = margined.boundedTo(room - ClientSize() + grownBy_);
+            grownBy_ = grownBy_.expandedTo(margined);
         }
     }
 
