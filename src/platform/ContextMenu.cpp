@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QMenu>
 
+#include <memory>
+
 namespace platform {
 namespace {
 
@@ -10,6 +12,34 @@ ContextMenuFunction& InstalledMenu()
 {
     static ContextMenuFunction menu;
     return menu;
+}
+
+// A menu that a Wayland compositor places. The client knows neither where its window lies nor
+// where the screen's edges are, yet Qt's menu keeps itself off edges it takes for the screen's,
+// and so opens on the wrong side near the window's own left edge. This menu stands at the
+// pointer, flowing left in a language written right to left, and leaves it to the compositor to
+// flip it where the screen ends.
+class CompositorPlacedMenu : public QMenu {
+public:
+    explicit CompositorPlacedMenu(QPoint pointer) : pointer_(pointer) {}
+
+protected:
+    void showEvent(QShowEvent* event) override
+    {
+        // Shown, but not yet handed to the compositor.
+        move(isRightToLeft() ? pointer_ - QPoint(width(), 0) : pointer_);
+        QMenu::showEvent(event);
+    }
+
+private:
+    QPoint pointer_;
+};
+
+std::unique_ptr<QMenu> MenuFor(QPoint pointer)
+{
+    if (QGuiApplication::platformName().startsWith(QLatin1String("wayland")))
+        return std::make_unique<CompositorPlacedMenu>(pointer);
+    return std::make_unique<QMenu>();
 }
 
 } // namespace
@@ -22,14 +52,14 @@ int ShowContextMenu(int x, int y, const std::vector<std::string>& entries, const
         return menu(x, y, entries, flags);
     if (!qobject_cast<QApplication*>(QCoreApplication::instance()))
         return -1;
-    QMenu menu;
+    const std::unique_ptr<QMenu> menu = MenuFor(QPoint(x, y));
     for (std::size_t index = 0; index < entries.size(); ++index) {
         // An ampersand in a month's name must show, not mark a mnemonic.
-        QAction* action = menu.addAction(QString::fromStdString(entries[index]).replace('&', QLatin1String("&&")));
+        QAction* action = menu->addAction(QString::fromStdString(entries[index]).replace('&', QLatin1String("&&")));
         action->setEnabled(flags[index]);
     }
-    const QAction* picked = menu.exec(QPoint(x, y));
-    return picked ? static_cast<int>(menu.actions().indexOf(picked)) : -1;
+    const QAction* picked = menu->exec(QPoint(x, y));
+    return picked ? static_cast<int>(menu->actions().indexOf(picked)) : -1;
 }
 
 void UseContextMenu(ContextMenuFunction menu) { InstalledMenu() = std::move(menu); }
