@@ -112,21 +112,11 @@ wait_until focused Mirrored || { echo "FAIL: no window titled Mirrored has the f
 sleep 0.3
 read -r left top _ < <(window_rect Mirrored)
 menu_over SpecialDate_3 SpecialDate_3
-read -r menu_x menu_width < <(compare "$work/before_menu.png" "$work/menu.png" -compose src -fuzz 0 png:- 2>/dev/null |
-  convert - -trim -format '%X %w\n' info: | tr -d +)
+read -r menu_x _ < <(compare "$work/before_menu.png" "$work/menu.png" -compose src -fuzz 0 png:- 2>/dev/null |
+  convert - -trim -format '%X %Y\n' info: | tr -d +)
 read -r x _ <<<"${at[SpecialDate_3]}"
 flows_left() { [ "$x" -lt 200 ] && [ "$menu_x" -lt $((left + x - 100)) ]; }
-check "right to left, the menu opens to the left of a pointer near the window's left edge ($((left + x)), menu from $menu_x)" \
-  flows_left
-# Where the screen ends to its left, the compositor moves it along the edge: it stays whole.
-as_session swaymsg "[title=Mirrored] move position 0 0" >/dev/null
-sleep 0.3
-read -r left top _ < <(window_rect Mirrored)
-menu_over SpecialDate_3 SpecialDate_3
-read -r edge_x edge_width < <(compare "$work/before_menu.png" "$work/menu.png" -compose src -fuzz 0 png:- 2>/dev/null |
-  convert - -trim -format '%X %w\n' info: | tr -d +)
-whole() { [ "$left" -lt 10 ] && [ "$edge_width" -ge $((menu_width - 30)) ]; }
-check "at the screen's left edge it is shown whole ($edge_width of $menu_width pixels from $edge_x)" whole
+check "right to left, the menu opens left of a pointer near the window's left edge ($((left + x)), from $menu_x)" flows_left
 stop_process "$picker_pid"
 
 start_in_session QT_QPA_PLATFORM=wayland "$work/datepicker" --print --time --date 2024-02-29T09:05 --title "Date of birth" \

@@ -5,72 +5,47 @@
 #include <QImage>
 #include <QTimer>
 #include <QToolTip>
-#include <QWidget>
 
 #include <gtest/gtest.h>
-
-#include <algorithm>
 
 using namespace platform;
 
 namespace {
 
-// The menu as it opens, painted, and then closed.
-QImage PaintedMenu(const std::vector<bool>& enabled)
+// The first pop-up that `open` shows, painted as it opens; and the pixels of its lower half (the
+// second menu entry) that differ from its middle's.
+QImage PaintedPopup(const std::function<void()>& open, int* lowerInk = nullptr)
 {
     QImage painted;
     QTimer::singleShot(0, [&] {
-        if (QWidget* menu = QApplication::activePopupWidget()) {
-            painted = menu->grab().toImage();
-            menu->close();
-        }
+        for (QWidget* popup : QApplication::topLevelWidgets())
+            if (popup->isVisible() && (popup->inherits("QMenu") || popup->inherits("QTipLabel")))
+                painted = popup->grab().toImage(), popup->close();
     });
-    ShowContextMenu(100, 100, {"Today", "Paste date"}, enabled);
+    open();
+    QCoreApplication::processEvents();
+    for (int y = painted.height() / 2; lowerInk && y < painted.height() - 3; ++y)
+        for (int x = 3; x < painted.width() - 3; ++x)
+            *lowerInk += painted.pixel(x, y) != painted.pixel(painted.width() / 2, painted.height() / 2);
     return painted;
 }
-
-QImage PaintedTooltip()
-{
-    QWidget owner;
-    QToolTip::showText(QPoint(10, 10), "Sunday", &owner);
-    QImage painted;
-    for (QWidget* widget : QApplication::topLevelWidgets())
-        if (widget->inherits("QTipLabel") && widget->isVisible())
-            painted = widget->grab().toImage();
-    QToolTip::hideText();
-    return painted;
-}
-
-// The pixels of the lower half, where the second entry lies, that differ from the menu's fill.
-int InkOfSecondEntry(const QImage& menu)
-{
-    const QRgb fill = menu.pixel(menu.width() / 2, menu.height() / 2);
-    int ink = 0;
-    for (int y = menu.height() / 2; y < menu.height() - 3; ++y)
-        for (int x = 3; x < menu.width() - 3; ++x)
-            ink += menu.pixel(x, y) != fill ? 1 : 0;
-    return ink;
-}
-
-double Lightness(QRgb pixel) { return QColor(pixel).lightnessF(); }
 
 } // namespace
 
-// In the dark scheme a menu and a tooltip stand out from the dark window by one grey edge,
-// and a greyed entry is drawn once, without a lighter copy beside it.
-TEST(PopupLook, DarkMenusAndTooltipsHaveAVisibleGreyEdgeAndGreyedEntriesNoShadow)
+// In the dark scheme a menu and a tooltip stand out from the window by one grey edge, and a
+// greyed entry is drawn once, without a lighter copy beside it.
+TEST(PopupLook, DarkMenusAndTooltipsHaveAVisibleEdgeAndGreyedEntriesNoShadow)
 {
     UseColorScheme(ColorScheme::Dark);
-    const QImage greyed = PaintedMenu({true, false});
-    const QImage enabled = PaintedMenu({true, true});
-    const QImage tooltip = PaintedTooltip();
+    int greyedInk = 0, enabledInk = 0;
+    const QImage menu = PaintedPopup([] { ShowContextMenu(9, 9, {"Today", "Paste date"}, {true, false}); }, &greyedInk);
+    PaintedPopup([] { ShowContextMenu(9, 9, {"Today", "Paste date"}); }, &enabledInk);
+    QWidget owner;
+    const QImage tooltip = PaintedPopup([&] { QToolTip::showText(QPoint(9, 9), "Sunday", &owner); });
     UseColorScheme(ColorScheme::Light);
-    ASSERT_FALSE(greyed.isNull() || tooltip.isNull());
-
-    const QColor window = DarkPalette().color(QPalette::Base);
-    const QRgb menuEdge = greyed.pixel(0, greyed.height() / 2);
-    EXPECT_GT(Lightness(menuEdge) - window.lightnessF(), 0.25) << "the menu's edge melts into the window";
-    EXPECT_EQ(tooltip.pixel(0, tooltip.height() / 2), menuEdge) << "the tooltip's edge is the menu's";
-    EXPECT_EQ(greyed.pixel(greyed.width() - 1, 2), menuEdge);
-    EXPECT_LT(InkOfSecondEntry(greyed), InkOfSecondEntry(enabled) * 1.15) << "the greyed entry is drawn twice";
+    ASSERT_FALSE(menu.isNull() || tooltip.isNull());
+    const QRgb edge = menu.pixel(0, menu.height() / 2);
+    EXPECT_GT(QColor(edge).lightnessF() - DarkPalette().color(QPalette::Base).lightnessF(), 0.25) << "no visible edge";
+    EXPECT_EQ(tooltip.pixel(0, tooltip.height() / 2), edge) << "the tooltip's edge is not the menu's";
+    EXPECT_LT(greyedInk, enabledInk * 1.15) << "the greyed entry is drawn twice";
 }
