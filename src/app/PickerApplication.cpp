@@ -2,6 +2,7 @@
 
 #include "app/DialogFailure.h"
 #include "app/ExitStatus.h"
+#include "app/FailureMessage.h"
 #include "app/PrintedDate.h"
 #include "app/QtMessages.h"
 #include "app/StandardOutput.h"
@@ -25,7 +26,6 @@
 #include <QApplication>
 #include <QFile>
 #include <QLocale>
-#include <QMessageBox>
 #include <QProcess>
 #include <QTimer>
 
@@ -188,8 +188,7 @@ void ReportBuildFailure(const QString& reason, const app::PickerOptions& options
     // drawn nowhere.
     if (options.print || QGuiApplication::platformName() == "offscreen")
         return;
-    QMessageBox::critical(nullptr, QCoreApplication::translate("RunPicker", "Date picker"),
-                          QCoreApplication::translate("RunPicker", "The window could not be built.\n\n%1").arg(reason));
+    app::MakeBuildFailureMessage(reason)->exec();
 }
 
 std::optional<QString> PrintedForm(const Form1& form, const app::PickerOptions& options)

@@ -165,6 +165,19 @@ void MarkupLabel::PaintBand(QPainter& painter, const QRegion& area, const TextDe
     painter.restore();
 }
 
+namespace {
+
+// The box the focus ring outlines. A link's text fills its box to the underline and to its first
+// letter, so its ring stands a little off it.
+QRect FocusRingBox(const Element& element)
+{
+    constexpr int Across = 3, Down = 2;
+    const QRect box = element.Bounds().toAlignedRect();
+    return dynamic_cast<const Hyperlink*>(&element) ? box.adjusted(-Across, -Down, Across, Down) : box;
+}
+
+} // namespace
+
 void MarkupLabel::SetFocusElement(const ElementPtr& element)
 {
     if (element == focus_)
@@ -172,10 +185,10 @@ void MarkupLabel::SetFocusElement(const ElementPtr& element)
     // The ring's pen is centred on the box's edge: at a scale factor above 1 it reaches a device
     // pixel outside the box, so a pixel around both boxes is repainted with them.
     if (focus_)
-        changedArea_ += focus_->Bounds().toAlignedRect().adjusted(-1, -1, 1, 1);
+        changedArea_ += FocusRingBox(*focus_).adjusted(-1, -1, 1, 1);
     focus_ = element;
     if (focus_)
-        changedArea_ += focus_->Bounds().toAlignedRect().adjusted(-1, -1, 1, 1);
+        changedArea_ += FocusRingBox(*focus_).adjusted(-1, -1, 1, 1);
     Invalidate();
 }
 
@@ -193,7 +206,7 @@ void MarkupLabel::PaintFocusRing(QPainter& painter) const
         return;
     }
     painter.setPen(QPen(platform::DesktopHighlight(), 1));
-    painter.drawRect(focus_->Bounds().toAlignedRect().adjusted(0, 0, -1, -1));
+    painter.drawRect(FocusRingBox(*focus_).adjusted(0, 0, -1, -1));
 }
 
 Element* MarkupLabel::HitAt(QPointF position)

@@ -388,26 +388,56 @@ void TextBlock::PaintContent(QPainter& painter, const TextDefaults& defaults) co
     }
 }
 
+namespace {
+
+// Latin, Greek and Cyrillic descenders are drawn to be crossed by an underline; the tails, dots
+// and strokes of other scripts (Arabic, Hebrew, Hangul, Han, ...) are not.
+bool UnderlinePassesBelowTheInk(QStringView text)
+{
+    return std::any_of(text.begin(), text.end(), [](QChar character) {
+        switch (character.script()) {
+        case QChar::Script_Common:
+        case QChar::Script_Inherited:
+        case QChar::Script_Latin:
+        case QChar::Script_Greek:
+        case QChar::Script_Cyrillic: return false;
+        default: return true;
+        }
+    });
+}
+
+} // namespace
+
 // A link's underline lies where the fonts that draw its glyphs put theirs: the lowest of them,
 // and as thick as the thickest. A font that stands in for letters the block's font lacks
 // (Chinese, Japanese, Korean) may reach further below the baseline than the block's font, whose
-// underline would then run into its glyphs. The line is placed as Qt places its own.
-void TextBlock::PlaceUnderline(Segment& segment, const QFontMetricsF& metrics) const
+// underline would then run into its glyphs. The line is placed as Qt places its own. In a script
+// whose letters must not be crossed it passes a clear pixel below their lowest ink, and the line
+// grows to hold it.
+void TextBlock::PlaceUnderline(Segment& segment, const QFontMetricsF& metrics)
 {
     qreal offset = metrics.underlinePos();
     qreal thickness = metrics.lineWidth();
+    qreal inkBelow = 0;
     QTextLayout layout(segment.Text, font_);
     layout.beginLayout();
     layout.createLine();
     layout.endLayout();
     for (const QGlyphRun& run : layout.glyphRuns()) {
-        offset = std::max(offset, run.rawFont().underlinePosition());
-        thickness = std::max(thickness, run.rawFont().lineThickness());
+        const QRawFont font = run.rawFont();
+        offset = std::max(offset, font.underlinePosition());
+        thickness = std::max(thickness, font.lineThickness());
+        for (const quint32 glyph : run.glyphIndexes())
+            inkBelow = std::max(inkBelow, font.boundingRect(glyph).bottom());
     }
     // Kept off the glyphs above it by rounding down, and within the descent.
     qreal below = std::ceil(offset) + 0.5;
     if (offset <= metrics.descent())
         below = std::min(below, metrics.descent() - 0.5);
+    if (UnderlinePassesBelowTheInk(segment.Text)) {
+        below = std::max(below, std::ceil(inkBelow) + 1 + std::ceil(thickness) / 2);
+        lineHeight_ = std::max(lineHeight_, std::ceil(ascent_ + below + thickness / 2));
+    }
     segment.UnderlineBelow = below;
     segment.UnderlineThickness = thickness;
 }

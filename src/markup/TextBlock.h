@@ -93,7 +93,7 @@ private:
     // edge right to left.
     QRectF PlaceOf(const Segment& segment, const QRectF& content) const;
     // Finds where a link segment's underline lies, once per layout rather than once per paint.
-    void PlaceUnderline(Segment& segment, const QFontMetricsF& metrics) const;
+    void PlaceUnderline(Segment& segment, const QFontMetricsF& metrics);
     void PaintUnderline(QPainter& painter, QPointF baseline, const Segment& segment, const QColor& colour) const;
 
     float fontSize_ = 0;

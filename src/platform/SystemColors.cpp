@@ -1,5 +1,7 @@
 #include "platform/SystemColors.h"
 
+#include "platform/PopupStyle.h"
+
 #include <QGuiApplication>
 #include <QPalette>
 #include <QStyle>
@@ -84,6 +86,7 @@ void UseApplicationPalette(ColorScheme scheme)
     if (scheme == ColorScheme::Dark) {
         if (!DesktopPalette())
             DesktopPalette() = QGuiApplication::palette();
+        UsePopupStyle();
         QGuiApplication::setPalette(DarkPalette());
     } else if (DesktopPalette()) {
         QGuiApplication::setPalette(*std::exchange(DesktopPalette(), std::nullopt));
@@ -121,7 +124,8 @@ const QPalette& DarkPalette()
         set(QPalette::Button, QColor(52, 52, 56));
         set(QPalette::ButtonText, text, greyText);
         set(QPalette::BrightText, QColor(255, 110, 110));
-        set(QPalette::Light, QColor(80, 80, 86));
+        // No light bevel to etch into: greyed text would get a second, lighter copy.
+        set(QPalette::Light, QColor(80, 80, 86), Qt::transparent);
         set(QPalette::Midlight, QColor(66, 66, 70));
         set(QPalette::Mid, QColor(40, 40, 43));
         set(QPalette::Dark, QColor(22, 22, 24));

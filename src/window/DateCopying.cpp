@@ -15,6 +15,8 @@
 #include "runtime/LocalTime.h"
 #include "runtime/RuntimeError.h"
 
+#include <QGuiApplication>
+
 #include <vector>
 
 using namespace platform;
@@ -43,6 +45,17 @@ void Form1::CopyDate(CopyForm form) const
 std::string Form1::IsoText() const
 {
     return time_ ? runtime::IsoText(SelectedTime()) : SelectedDate().IsoText();
+}
+
+// The ISO date reads year first in every language: inside a text written right to left it is
+// isolated as a run written left to right, which the bidirectional algorithm would otherwise
+// reorder at its hyphens.
+QString Form1::IsoInMenu() const
+{
+    const QString iso = QString::fromStdString(IsoText());
+    if (QGuiApplication::layoutDirection() != Qt::RightToLeft)
+        return iso;
+    return QChar(0x2066) + iso + QChar(0x2069);
 }
 
 // The clipboard's date, if it holds one that the picker would select now.
@@ -80,7 +93,7 @@ void Form1::ShowContextMenu(LPARAM at)
     // Each entry shows the key that does the same.
     std::vector<platform::MenuEntry> entries = {
         {tr("Copy “%1”").arg(QString::fromStdString(DateHeader()->Text())).toStdString(), "Ctrl+C"},
-        {tr("Copy %1").arg(QString::fromStdString(IsoText())).toStdString(), "Ctrl+Shift+C"},
+        {tr("Copy %1").arg(IsoInMenu()).toStdString(), "Ctrl+Shift+C"},
         {tr("Paste date").toStdString(), "Ctrl+V",
          time_ ? PastableTime().has_value() : PastableDate().has_value()},
         {tr("Today").toStdString(), "Home"},

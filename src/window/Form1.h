@@ -293,6 +293,7 @@ private:
     std::optional<runtime::WallTime> TakenTime(const runtime::Date& date, std::optional<int32_t> minute) const;
     void PasteDateAndTime();
     std::string IsoText() const;
+    QString IsoInMenu() const;
     void ShowRefusedTimes();
     void ShowCellRefused(int32_t column, int32_t row, bool refused);
     void PublishHandlers();

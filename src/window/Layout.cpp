@@ -196,8 +196,21 @@ void Form1::FitLabel(const std::shared_ptr<markup::TextBlock>& prompt, const mar
         // down by the prompt's height only. Buttons with long captions, or a larger font, may
         // also widen the root; a larger font may make it taller than the label.
         const QSize design = designSize.toSize();
-        grownBy_ = QSize(std::max(0, root.width() - design.width()),
-                         std::max(heightOf(prompt) + heightOf(note) + heightOf(buttonRow), root.height() - design.height()));
+        const int added = heightOf(prompt) + heightOf(note) + heightOf(buttonRow);
+        grownBy_ = QSize(std::max(0, root.width() - design.width()), std::max(added, root.height() - design.height()));
+        // A larger font keeps the design's margins in proportion: the label grows with the
+        // font, by what the prompt, the note and the buttons add, and by what the buttons
+        // widen the frame's row.
+        // The margins give way before the window would pass the screen.
+        if (fontScale_ > 1) {
+            const QSize scaled = (QSizeF(design) * (fontScale_ - 1)).toSize();
+            const int widened = root.width() - static_cast<int>(std::ceil(frame->DesiredSize().width()));
+            QSize margined = scaled + QSize(std::max(0, widened), added);
+            const QSize room = platform::AvailableScreenSize();
+            if (!room.isEmpty())
+                margined = margined.boundedTo(room - ClientSize() + grownBy_);
+            grownBy_ = grownBy_.expandedTo(margined);
+        }
     }
 
     // A least client size grows the label further, and the root stays centred in it. No least

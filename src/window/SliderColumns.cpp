@@ -50,7 +50,10 @@ RowStyle StyleOfRow(int32_t row)
 markup::SolidColorBrushPtr TextBrush(int32_t row, bool dimmed)
 {
     const RowStyle style = StyleOfRow(row);
-    return CreateBrush(style.Foreground, dimmed ? design::DimmedTransparency : style.ForegroundTransparency);
+    if (!dimmed)
+        return CreateBrush(style.Foreground, style.ForegroundTransparency);
+    const design::DimmedInk ink = design::DimmedInkOf(style.Foreground);
+    return CreateBrush(ink.Colour, ink.Transparency);
 }
 
 markup::SolidColorBrushPtr SeparatorBrush()

@@ -70,8 +70,10 @@ void Form1::RecolourLinks()
 markup::SolidColorBrushPtr Form1::LinkBrush(bool dimmed) const
 {
     const int32_t colour = design::CurrentColours().Link;
-    return dimmed ? modXaml::CreateBrush(colour, design::DimmedTransparency)
-                  : markupLabel1_->MarkupContext()->CreateSolidBrush(colour);
+    if (!dimmed)
+        return markupLabel1_->MarkupContext()->CreateSolidBrush(colour);
+    const design::DimmedInk ink = design::DimmedInkOf(colour);
+    return modXaml::CreateBrush(ink.Colour, ink.Transparency);
 }
 
 // With bounds set, a link whose date lies outside them is dimmed, as such values are, and shows

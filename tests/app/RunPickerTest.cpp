@@ -1,6 +1,12 @@
 #include "app/PickerApplication.h"
+#include "app/FailureMessage.h"
 #include "window/Form1.h"
 
+#include <QAbstractButton>
+#include <QApplication>
+#include <QGuiApplication>
+#include <QImage>
+#include <QProxyStyle>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -42,4 +48,31 @@ TEST(RunPicker, TitlesADialogByWhatItAsksFor)
                   });
         EXPECT_EQ(caption, expected) << arguments;
     }
+}
+
+// A desktop whose dialog buttons show icons, as most do.
+struct ButtonsWithIcons : QProxyStyle {
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget, QStyleHintReturn* answer) const override
+    {
+        return hint == SH_DialogButtonBox_ButtonsHaveIcons || QProxyStyle::styleHint(hint, option, widget, answer);
+    }
+};
+
+// The message's button shows its caption and icon in its middle, in either direction.
+TEST(BuildFailureMessage, TheButtonsContentIsCentredInEitherDirection)
+{
+    const QString style = QApplication::style()->name();
+    QApplication::setStyle(new ButtonsWithIcons);
+    for (const Qt::LayoutDirection direction : {Qt::LeftToRight, Qt::RightToLeft}) {
+        QGuiApplication::setLayoutDirection(direction);
+        const QImage image = app::MakeBuildFailureMessage("5")->buttons().front()->grab().toImage();
+        QGuiApplication::setLayoutDirection(Qt::LeftToRight);
+        int left = image.width(), right = -1;
+        for (int x = 2; x < image.width() - 2; ++x)
+            for (int y = image.height() / 2 - 3; y <= image.height() / 2 + 3; ++y)
+                if (qGray(image.pixel(x, y)) < 120)
+                    left = std::min(left, x), right = std::max(right, x);
+        EXPECT_NEAR(left, image.width() - 1 - right, 4) << direction;
+    }
+    QApplication::setStyle(style);
 }

@@ -111,10 +111,29 @@ running_silently() { [ ! -s "$work/stdout" ] && kill -0 "$picker_pid"; }
 check "the picker is still running and has written nothing" running_silently
 stop_process "$picker_pid"
 
+focused() { [ "$(window_rect "$1" | cut -d' ' -f6)" = True ]; }
+
+# Right to left the menu flows left from the pointer, though the pointer lies within a menu's
+# width of the window's left edge: only the compositor knows where the screen ends.
+while read -r name x y; do at[$name]="$x $y"; done < <(as_session QT_QPA_PLATFORM=wayland LC_ALL=ar_EG.UTF-8 \
+  "$work/layout_probe" --print SpecialDate_3)
+start_in_session QT_QPA_PLATFORM=wayland LC_ALL=ar_EG.UTF-8 "$work/datepicker" --print --title Mirrored \
+  >"$work/stdout" 2>"$work/picker.log"
+picker_pid=$!
+wait_until focused Mirrored || { echo "FAIL: no window titled Mirrored has the focus"; cat "$work/picker.log"; exit 1; }
+sleep 0.3
+read -r left top _ < <(window_rect Mirrored)
+menu_over SpecialDate_3 SpecialDate_3
+read -r menu_x _ < <(compare "$work/before_menu.png" "$work/menu.png" -compose src -fuzz 0 png:- 2>/dev/null |
+  convert - -trim -format '%X %Y\n' info: | tr -d +)
+read -r x _ <<<"${at[SpecialDate_3]}"
+flows_left() { [ "$x" -lt 200 ] && [ "$menu_x" -lt $((left + x - 100)) ]; }
+check "right to left, the menu opens left of a pointer near the window's left edge ($((left + x)), from $menu_x)" flows_left
+stop_process "$picker_pid"
+
 start_in_session QT_QPA_PLATFORM=wayland "$work/datepicker" --print --time --date 2024-02-29T09:05 --title "Date of birth" \
   >"$work/stdout" 2>"$work/picker.log"
 picker_pid=$!
-focused() { [ "$(window_rect "$1" | cut -d' ' -f6)" = True ]; }
 wait_until focused "Date of birth" || { echo "FAIL: no window titled Date of birth has the focus"; exit 1; }
 sleep 0.3
 dialog_place=$(window_rect "Date of birth" | cut -d' ' -f1-4)

@@ -264,10 +264,11 @@ TEST_F(Painting, SystemColoursStayLightUnderADarkDesktopButTheFocusRingFollowsIt
     EXPECT_EQ(image.pixelColor(text->Bounds().toAlignedRect().topLeft()), QColor(255, 128, 0));
 }
 
-// Under captions whose glyphs come from a font standing in for the window's, and reach lower.
-TEST_F(Painting, ALinksUnderlinePassesBelowTheGlyphsOfEveryScript)
+// Under captions whose glyphs come from a font standing in for the window's, and reach lower,
+// or whose script must not be crossed.
+TEST_F(Painting, ALinksUnderlineAndFocusRingPassClearOfTheGlyphsOfEveryScript)
 {
-    for (const char* caption : {"Tomorrow", "今日", "오늘", "첫날", "明日"}) {
+    for (const char* caption : {"Tomorrow", "今日", "오늘", "첫날", "明日", "آخر الشهر الماضي", "آخر ماه گذشته", "אתמול", "סוף החודש הקודם"}) {
         auto links = Make<TextBlock>("TextBlock");
         auto link = Make<Hyperlink>("Hyperlink");
         auto run = Make<markup::Run>("Run");
@@ -277,18 +278,32 @@ TEST_F(Painting, ALinksUnderlinePassesBelowTheGlyphsOfEveryScript)
         links->Inlines().Add(link);
         links->SetFontFamily("Open Sans");
         links->SetFontSize(11);
-        links->SetVerticalAlignment(AlignStart);
+        links->SetHorizontalAlignment(AlignCentre);
+        links->SetVerticalAlignment(AlignCentre);
         const QImage image = Render(links, 120, 40);
         const QRect box = link->Bounds().toAlignedRect();
-        const auto darkInRow = [&](int y) {
+        const auto inRow = [&](int y, int darkerThan) {
             int count = 0;
             for (int x = box.left(); x <= box.right(); ++x)
-                count += qGray(image.pixel(x, y)) < 128 ? 1 : 0;
+                count += qGray(image.pixel(x, y)) < darkerThan ? 1 : 0;
             return count;
         };
         int underline = image.height() - 1;
-        while (underline > box.top() && darkInRow(underline) < box.width() * 3 / 4)
+        while (underline > box.top() && inRow(underline, 128) < box.width() * 3 / 4)
             --underline;
-        EXPECT_EQ(darkInRow(underline - 1), 0) << caption << ": the underline touches the glyphs, or there is none";
+        EXPECT_EQ(inRow(underline - 1, 240), 0) << caption << ": the underline touches the glyphs, or there is none";
+        EXPECT_LE(underline, box.bottom()) << caption << ": the underline lies outside the link";
+        // A focused link's ring keeps clear of its letters and its underline.
+        label->SetFocusElement(link);
+        const QImage focused = Repainted();
+        QRect ink, ring;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x) {
+                ink |= image.pixel(x, y) != qRgb(255, 255, 255) ? QRect(x, y, 1, 1) : QRect();
+                ring |= focused.pixel(x, y) != image.pixel(x, y) ? QRect(x, y, 1, 1) : QRect();
+            }
+        EXPECT_TRUE(ring.adjusted(2, 2, -2, -2).contains(ink)) << caption;
+        label->SetFocusElement(nullptr);
     }
 }
+

@@ -1,9 +1,14 @@
+#include "platform/ContextMenu.h"
 #include "platform/Messages.h"
 #include "platform/SystemColors.h"
 #include "platform/WindowSystem.h"
 #include "support/TestEnvironment.h"
 
+#include <QApplication>
 #include <QColor>
+#include <QImage>
+#include <QTimer>
+#include <QToolTip>
 
 #include <vector>
 
@@ -142,4 +147,39 @@ TEST(SystemColours, TextColoursStandOutFromTheirBackgroundsAndUnknownIndexesAreB
         // The window's background is what tells the schemes apart.
         EXPECT_EQ(lightness(COLOR_WINDOW) > 128, scheme == ColorScheme::Light);
     }
+}
+
+// The first pop-up that `open` shows, painted as it opens; `ink` counts the pixels of its lower
+// half (a menu's second entry) that differ from its middle's.
+QImage PaintedPopup(const std::function<void()>& open, int& ink)
+{
+    QImage image;
+    QTimer::singleShot(0, [&] {
+        for (QWidget* popup : QApplication::topLevelWidgets())
+            if (popup->isVisible() && (popup->inherits("QMenu") || popup->inherits("QTipLabel")))
+                image = popup->grab().toImage(), popup->close();
+    });
+    open();
+    QCoreApplication::processEvents();
+    for (int y = image.height() / 2; y < image.height() - 3; ++y)
+        for (int x = 3; x < image.width() - 3; ++x)
+            ink += image.pixel(x, y) != image.pixel(image.width() / 2, image.height() / 2);
+    return image;
+}
+
+// Dark menus and tooltips stand out from the window by one grey edge; a greyed entry is drawn
+// once, without a lighter copy beside it.
+TEST(SystemColours, DarkPopupsHaveAVisibleEdgeAndGreyedEntriesNoShadow)
+{
+    UseColorScheme(ColorScheme::Dark);
+    int greyed = 0, enabled = 0, unused = 0;
+    const QImage menu = PaintedPopup([] { ShowContextMenu(9, 9, {"Today", "Paste date"}, {true, false}); }, greyed);
+    PaintedPopup([] { ShowContextMenu(9, 9, {"Today", "Paste date"}); }, enabled);
+    const QImage tip = PaintedPopup([] { QToolTip::showText(QPoint(9, 9), "Sunday", QApplication::activeWindow()); }, unused);
+    UseColorScheme(ColorScheme::Light);
+    ASSERT_FALSE(menu.isNull() || tip.isNull());
+    const QRgb edge = menu.pixel(0, menu.height() / 2);
+    EXPECT_GT(QColor(edge).lightnessF() - DarkPalette().color(QPalette::Base).lightnessF(), 0.25) << "no visible edge";
+    EXPECT_EQ(tip.pixel(0, tip.height() / 2), edge) << "the tooltip's edge is not the menu's";
+    EXPECT_LT(greyed, enabled * 1.15) << "the greyed entry is drawn twice";
 }

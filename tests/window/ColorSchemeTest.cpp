@@ -96,20 +96,20 @@ TEST(ColorScheme, EveryTextKeepsItsContrastInBothSchemesAndTheSwitchKeepsTheTree
             {"day two below", cell(1, 4), 3},
             {"link", form.SpecialDateLink(7), 4.5},
             {"OK", form.DialogButton(1), 4.5},
-            // Outside the bounds: the year 2025 and February. The light design dims them below
-            // 2:1, and it stays as it is.
-            {"dimmed year one above", cell(2, 1), dark ? 2 : 1.5},
-            {"dimmed month two below", cell(0, 4), dark ? 2 : 1.3},
+            // Outside the bounds: the year 2025 and February.
+            {"dimmed year one above", cell(2, 1), 2},
+            {"dimmed month two below", cell(0, 4), 2},
         };
         for (const auto& text : texts)
             EXPECT_GE(contrast(text.element), text.least) << text.text << (dark ? " in the dark scheme" : "");
         // The selected row strongest, the rows beside it next, the outer rows dimmest; a dimmed
-        // value visibly fainter than one that can be picked.
+        // value visibly fainter than one that can be picked (the light outer rows, at about
+        // 3.4:1, leave little room above 2:1).
         EXPECT_GT(contrast(cell(1, 2)), contrast(cell(1, 1)));
         EXPECT_GT(contrast(cell(1, 1)), contrast(cell(1, 0)));
         EXPECT_LT(contrast(cell(2, 1)), 0.6 * contrast(cell(1, 1)));
         EXPECT_LT(contrast(form.SpecialDateLink(8)), 0.6 * contrast(form.SpecialDateLink(7))) << "a link past the bounds";
-        EXPECT_LT(contrast(cell(0, 4)), 0.6 * contrast(cell(1, 4)));
+        EXPECT_LT(contrast(cell(0, 4)), 0.7 * contrast(cell(1, 4)));
         EXPECT_EQ(form.MarkupLabel1()->RootElement(), root) << "the tree is kept";
         EXPECT_EQ(form.Selected(), "12/8/2026");
     }

@@ -1,3 +1,4 @@
+#include "platform/ContextMenu.h"
 #include "platform/Keyboard.h"
 #include "platform/Messages.h"
 #include "platform/WindowSystem.h"
@@ -8,6 +9,8 @@
 #include "app/Translations.h"
 
 #include <QDir>
+#include <QGuiApplication>
+#include <QTextLayout>
 #include <QLocale>
 
 #include <typeinfo>
@@ -154,4 +157,32 @@ TEST(Languages, EveryShippedLanguageFitsInsideTheFrameAndTheWindow)
         }
         form.Form_Unload();
     }
+}
+
+// The menu's ISO date reads year, month, day from the left inside every language's text.
+TEST(Languages, TheMenusIsoDateReadsYearFirstInEveryDirection)
+{
+    const FixedToday today(Ymd(2026, 2, 14));
+    QString entry;
+    platform::UseContextMenu([&](int, int, const std::vector<std::string>& shown, const std::vector<bool>&) {
+        entry = QString::fromStdString(shown.at(1));
+        return -1;
+    });
+    for (const char* locale : {"en_US", "ar_EG", "fa_IR", "he_IL"}) {
+        const InLanguage language(locale);
+        TestForm form;
+        form.Form_Load();
+        platform::SendMessageA(form.hWnd(), platform::WM_CONTEXTMENU, 0, platform::MakeLParam(10, 10));
+        QTextLayout layout(entry);
+        QTextOption option;
+        option.setTextDirection(QGuiApplication::layoutDirection());
+        layout.setTextOption(option);
+        layout.beginLayout();
+        const QTextLine line = layout.createLine();
+        layout.endLayout();
+        const auto xOf = [&](const char* part) { return line.cursorToX(static_cast<int>(entry.indexOf(part)) + 1); };
+        EXPECT_TRUE(xOf("2026") < xOf("-02") && xOf("-02") < xOf("-14")) << locale << ": " << entry.toStdString();
+        form.Form_Unload();
+    }
+    platform::UseContextMenu(nullptr);
 }

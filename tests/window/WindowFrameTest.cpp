@@ -4,6 +4,7 @@
 #include "support/TestEnvironment.h"
 #include "window/TestForm.h"
 
+#include <algorithm>
 #include <cmath>
 #include <tuple>
 
@@ -31,6 +32,16 @@ TEST(WindowFrame, BordersFitTheWindowToItsContentAndAFontScalesEveryText)
     const QSizeF largeRoot = large.MarkupLabel1()->RootElement()->DesiredSize();
     EXPECT_LE(largeRoot.width(), large.MarkupLabel1()->Size().width());
     EXPECT_LE(largeRoot.height(), large.MarkupLabel1()->Size().height());
+
+    // The margins around the content grow with the font.
+    plain.MarkupLabel1()->UpdateLayout();
+    const auto margins = [](const TestForm& form) {
+        const QRectF content = form.MarkupLabel1()->RootElement()->Bounds().translated(form.LabelPosition());
+        return QMarginsF(content.left(), content.top(), form.ClientSize().width() - content.right(),
+                         form.ClientSize().height() - content.bottom());
+    };
+    const QMarginsF spare = margins(large) - margins(plain) * 1.25;
+    EXPECT_GE(std::min({spare.left(), spare.top(), spare.right(), spare.bottom()}), 0);
 }
 
 TEST(WindowFrame, TheTimeoutBarTakesItsOwnStripAndShrinksToNothing)
