@@ -41,8 +41,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const QLocale locale(QString::fromLatin1(QtLocales[language / 8 % std::size(QtLocales)]));
     const slider::DateRange calendar = slider::SelectableYears();
     const auto years = static_cast<uint32_t>(calendar.Last.Year() - calendar.First.Year() + 1);
+    // Half the moments fall from 1950 to 2049, where most zones change their clocks.
+    const uint32_t year = TakeBytes(data, size, 2);
     const runtime::Date newYear = runtime::Date::FromParts(
-        calendar.First.Year() + static_cast<int32_t>(TakeBytes(data, size, 2) % years), 1, 1);
+        static_cast<int32_t>(year & 0x8000 ? 1950 + year % 100 : calendar.First.Year() + year % years), 1, 1);
     const runtime::WallTime moment{newYear.AddDays(static_cast<int32_t>(TakeBytes(data, size, 2) % 365)),
                                    static_cast<int32_t>(TakeBytes(data, size, 2) % runtime::MinutesPerDay)};
     const QString format = QString::fromUtf8(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
