@@ -264,6 +264,10 @@ private:
                 std::pair(*options_.maxDate, options_.maxMinute.value_or(runtime::MinutesPerDay - 1)))
             return QCoreApplication::translate("CommandLine", "--min-date %1 lies after --max-date %2")
                 .arg(Value("min-date"), Value("max-date"));
+        if (QString problem = ReadMinuteStep(); !problem.isEmpty())
+            return problem;
+        if (QString problem = NarrowToPickableTimes(); !problem.isEmpty())
+            return problem;
         // A start outside the bounds starts on the nearer one. Without any of these options the
         // window reads today itself, as it always has.
         if (options_.minDate || options_.maxDate) {
@@ -276,7 +280,7 @@ private:
                 options_.startMinute = *options_.startDate < wanted ? options_.maxMinute.value_or(runtime::MinutesPerDay - 1)
                                                                     : options_.minMinute.value_or(0);
         }
-        return ReadMinuteStep();
+        return {};
     }
 
     QString ReadMinuteStep()
@@ -291,14 +295,36 @@ private:
                                                "--minute-step \"%1\" is not a number from 1 to 30 that divides 60")
                 .arg(Value("minute-step"));
         options_.minuteStep = *step;
-        // Bounds that leave no minute of the step between them are as good as crossed.
-        if (options_.minDate && options_.maxDate) {
-            const TimeSlider stepped({*step, {}, {*options_.minDate, options_.minMinute.value_or(0)},
-                                      {*options_.maxDate, options_.maxMinute.value_or(runtime::MinutesPerDay - 1)}});
-            if (stepped.Setup().Last < stepped.Setup().First)
-                return QCoreApplication::translate("CommandLine", "--min-date %1 lies after --max-date %2")
-                    .arg(Value("min-date"), Value("max-date"));
+        return {};
+    }
+
+    // With a time, the bounds given become the first and the last time that can be picked
+    // between them: on the step, and shown by the local clock. Bounds that leave none are refused.
+    QString NarrowToPickableTimes()
+    {
+        if (!options_.time || (!options_.minDate && !options_.maxDate))
+            return {};
+        const slider::DateRange selectable = slider::SelectableYears();
+        const slider::TimeSetup asked{options_.minuteStep,
+                                      {},
+                                      {options_.minDate.value_or(selectable.First), options_.minMinute.value_or(0)},
+                                      {options_.maxDate.value_or(selectable.Last),
+                                       options_.maxMinute.value_or(runtime::MinutesPerDay - 1)}};
+        const std::optional<slider::TimeSetup> pickable = slider::Pickable(asked);
+        if (!pickable) {
+            const QString first = QString::fromStdString(runtime::IsoText(asked.First));
+            const QString last = QString::fromStdString(runtime::IsoText(asked.Last));
+            if (asked.MinuteStep > 1 && slider::Pickable({1, {}, asked.First, asked.Last}))
+                return QCoreApplication::translate("CommandLine", "--minute-step %1 leaves no time from %2 to %3")
+                    .arg(options_.minuteStep)
+                    .arg(first, last);
+            return QCoreApplication::translate("CommandLine", "the local clock skips every time from %1 to %2")
+                .arg(first, last);
         }
+        if (options_.minDate)
+            std::tie(options_.minDate, options_.minMinute) = std::pair(pickable->First.Day, pickable->First.Minute);
+        if (options_.maxDate)
+            std::tie(options_.maxDate, options_.maxMinute) = std::pair(pickable->Last.Day, pickable->Last.Minute);
         return {};
     }
 

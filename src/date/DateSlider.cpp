@@ -30,7 +30,7 @@ runtime::Date DateSlider::SelectedDate() const
 void DateSlider::SetDate(int32_t month, int32_t day, int32_t year)
 {
     // Everything that can fail happens before the first write.
-    const runtime::Date selected = slider::SelectedDateFor(month, day, year, selectableRange_);
+    const runtime::Date selected = LandingDate(slider::SelectedDateFor(month, day, year, selectableRange_));
     const slider::CellGrid values = slider::ValuesFor(selected);
     std::array<std::string, RowCount * ColumnCount> cellTexts;
     for (int32_t column = 0; column < ColumnCount; ++column)

@@ -40,6 +40,9 @@ public:
 protected:
     /// Called after every selection that succeeded, with the values shown before it.
     virtual void SelectionChanged(const slider::CellGrid&) {}
+    /// The date a selection of `wanted` lands on: `wanted` itself, unless a later day has to
+    /// take its place. Called once per SetDate, before anything is written.
+    virtual runtime::Date LandingDate(const runtime::Date& wanted) const { return wanted; }
     /// What the header says for `selected`: the date written out.
     virtual std::string HeaderText(const runtime::Date& selected) const { return selected.LongText(); }
 

@@ -16,6 +16,17 @@ namespace slider {
 
 bool IsMinuteStep(int32_t minutes) { return minutes >= 1 && minutes <= 30 && MinutesPerHour % minutes == 0; }
 
+std::optional<TimeSetup> Pickable(TimeSetup setup)
+{
+    const std::optional<WallTime> first = runtime::FirstShownFrom(setup.First, setup.MinuteStep);
+    const std::optional<WallTime> last = runtime::LastShownUntil(setup.Last, setup.MinuteStep);
+    if (!first || !last || *last < *first)
+        return std::nullopt;
+    setup.First = *first;
+    setup.Last = *last;
+    return setup;
+}
+
 } // namespace slider
 
 namespace {
@@ -50,17 +61,19 @@ int32_t CycleLength(int32_t column, int32_t minuteStep)
 
 } // namespace
 
-TimeSlider::TimeSlider(slider::TimeSetup setup) : setup_(std::move(setup))
+namespace {
+
+slider::TimeSetup PickableOrRaise(const slider::TimeSetup& setup)
 {
-    const int32_t step = setup_.MinuteStep;
-    // The first wall time goes up to a step, which may be the next day's midnight.
-    if (const int32_t over = setup_.First.Minute % step; over != 0) {
-        setup_.First.Minute += step - over;
-        if (setup_.First.Minute >= MinutesPerDay)
-            setup_.First = {setup_.First.Day.AddDays(1), 0};
-    }
-    setup_.Last.Minute -= setup_.Last.Minute % step;
+    const std::optional<slider::TimeSetup> pickable = slider::Pickable(setup);
+    if (!pickable)
+        runtime::Raise(runtime::ErrInvalidCall);
+    return *pickable;
 }
+
+} // namespace
+
+TimeSlider::TimeSlider(slider::TimeSetup setup) : setup_(PickableOrRaise(setup)) {}
 
 bool TimeSlider::Takes(const WallTime& time) const
 {
@@ -90,19 +103,28 @@ void TimeSlider::SetTime(const WallTime& time)
         changed_(previous.value_or(time));
 }
 
-std::optional<WallTime> TimeSlider::NearestTime(const runtime::Date& day, int32_t minute) const
+std::optional<WallTime> TimeSlider::NearestTime(const runtime::Date& day, int32_t minute, slider::Towards towards) const
 {
-    if (day < setup_.First.Day || day > setup_.Last.Day || setup_.Last < setup_.First)
+    if (day < setup_.First.Day || day > setup_.Last.Day)
         return std::nullopt;
     const int32_t step = setup_.MinuteStep;
     WallTime wanted{day, std::clamp(minute - minute % step, 0, MinutesPerDay - step)};
     wanted = std::clamp(wanted, setup_.First, setup_.Last);
-    // A time the clock skips moves on past the gap; at the last bound, back before it.
-    for (const int32_t direction : {1, -1})
-        for (WallTime time = wanted; time.Minute >= 0 && time.Minute < MinutesPerDay; time.Minute += direction * step)
-            if (Takes(time))
-                return time;
-    return std::nullopt;
+    // Both bounds are times the clock shows, so one side of a gap always lies within them.
+    const auto later = [&]() -> std::optional<WallTime> {
+        const std::optional<WallTime> time = runtime::FirstShownFrom(wanted, step);
+        return time && *time <= setup_.Last ? time : std::nullopt;
+    };
+    const auto earlier = [&]() -> std::optional<WallTime> {
+        const std::optional<WallTime> time = runtime::LastShownUntil(wanted, step);
+        return time && setup_.First <= *time ? time : std::nullopt;
+    };
+    if (towards == slider::Towards::Earlier)
+        if (const std::optional<WallTime> time = earlier())
+            return time;
+    if (const std::optional<WallTime> time = later())
+        return time;
+    return earlier();
 }
 
 int32_t TimeSlider::CellValue(int32_t column, int32_t row) const

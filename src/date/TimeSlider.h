@@ -25,6 +25,9 @@ constexpr int32_t TimeColumnCount = 3;
 /// Whether the minute column can step by `minutes`: a whole part of an hour from 1 to 30.
 bool IsMinuteStep(int32_t minutes);
 
+/// Which way a time the clock skips is left first.
+enum class Towards { Later, Earlier };
+
 /// What the time columns offer: the minute step, the language's clock, and the first and last
 /// wall time that may be picked.
 struct TimeSetup {
@@ -34,6 +37,11 @@ struct TimeSetup {
     runtime::WallTime Last;
 };
 
+/// `setup` with its bounds narrowed to the first and the last wall time that can be picked
+/// between them: on the minute step, and shown by the local clock. Nothing when no such time
+/// lies between the bounds.
+std::optional<TimeSetup> Pickable(TimeSetup setup);
+
 } // namespace slider
 
 /// The time of day beside the date grid: the selected wall time, the values of the hour, minute
@@ -41,7 +49,7 @@ struct TimeSetup {
 /// never carry: 59 minutes go on to 00 of the same hour, 23 hours to 00 of the same day.
 class TimeSlider {
 public:
-    /// Takes the bounds rounded to the step: the first up to the next step, the last down.
+    /// Takes the bounds narrowed as Pickable narrows them; error 5 when that leaves no time.
     explicit TimeSlider(slider::TimeSetup setup);
 
     /// Selects `time` and writes the cell texts. A time outside the bounds, off the minute step,
@@ -50,9 +58,11 @@ public:
     void SetTime(const runtime::WallTime& time);
     /// Whether SetTime takes `time`.
     bool Takes(const runtime::WallTime& time) const;
-    /// The time SetTime takes on `day` nearest to `minute`: down to the step before, within the
-    /// bounds, and past a time the clock skips; nothing on a day outside the bounds.
-    std::optional<runtime::WallTime> NearestTime(const runtime::Date& day, int32_t minute) const;
+    /// The time SetTime takes nearest to `minute` of `day`: down to the step before, within the
+    /// bounds, and on past a time the clock skips, to a later day where it skips the rest of this
+    /// one. `Towards::Earlier` looks back before the gap first. Nothing on a day outside the bounds.
+    std::optional<runtime::WallTime> NearestTime(const runtime::Date& day, int32_t minute,
+                                                 slider::Towards towards = slider::Towards::Later) const;
     /// The selected wall time, or nothing before the first selection.
     const std::optional<runtime::WallTime>& Selected() const { return selected_; }
 

@@ -7,6 +7,9 @@ namespace runtime {
 namespace {
 
 constexpr int64_t SecondsPerDay = 86400;
+// No zone has put its clock forward by more than a day, so a search for a time the clock shows
+// ends within the day it starts on and the two after it.
+constexpr int32_t SearchedDays = 3;
 
 std::tm PartsOf(const WallTime& time)
 {
@@ -31,7 +34,53 @@ long OffsetAt(std::time_t instant)
     return localtime_r(&instant, &local) ? local.tm_gmtoff : 0;
 }
 
+// Whether the zone keeps one offset all `day`, and so its clock shows every minute of it.
+bool KeepsOffset(const Date& day)
+{
+    const std::optional<std::tm> first = LocalParts({day, 0});
+    const std::optional<std::tm> last = LocalParts({day, MinutesPerDay - 1});
+    return first && last && first->tm_gmtoff == last->tm_gmtoff;
+}
+
+// The minute of `day` from `minute` on (or back, for a negative `step`) that the clock shows.
+std::optional<int32_t> ShownMinute(const Date& day, int32_t minute, int32_t step)
+{
+    const bool everyMinute = KeepsOffset(day);
+    for (; minute >= 0 && minute < MinutesPerDay; minute += step)
+        if (everyMinute || LocalInstant({day, minute}))
+            return minute;
+    return std::nullopt;
+}
+
 } // namespace
+
+std::optional<WallTime> FirstShownFrom(const WallTime& from, int32_t step)
+{
+    Date day = from.Day;
+    int32_t minute = from.Minute + (step - from.Minute % step) % step;
+    for (int32_t days = 0; days < SearchedDays; ++days, minute = 0) {
+        if (const std::optional<int32_t> shown = ShownMinute(day, minute, step))
+            return WallTime{day, *shown};
+        if (day.Year() == Date::MaxYear && day.Month() == 12 && day.Day() == 31)
+            break;
+        day = day.AddDays(1);
+    }
+    return std::nullopt;
+}
+
+std::optional<WallTime> LastShownUntil(const WallTime& until, int32_t step)
+{
+    Date day = until.Day;
+    int32_t minute = until.Minute - until.Minute % step;
+    for (int32_t days = 0; days < SearchedDays; ++days, minute = MinutesPerDay - step) {
+        if (const std::optional<int32_t> shown = ShownMinute(day, minute, -step))
+            return WallTime{day, *shown};
+        if (day.Year() == Date::MinYear && day.Month() == 1 && day.Day() == 1)
+            break;
+        day = day.AddDays(-1);
+    }
+    return std::nullopt;
+}
 
 std::string IsoText(const WallTime& time)
 {

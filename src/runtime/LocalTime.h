@@ -35,4 +35,11 @@ std::optional<int64_t> LocalInstant(const WallTime& time);
 /// daylight saving flag of that moment, for strftime; nothing when the clock skips it.
 std::optional<std::tm> LocalParts(const WallTime& time);
 
+/// The first wall time at or after `from` that the local clock shows and whose minute is a
+/// multiple of `step` (a whole part of an hour); it may lie on a later day when the clock skips
+/// the rest of this one. Nothing when none comes within two days or before the end of the calendar.
+std::optional<WallTime> FirstShownFrom(const WallTime& from, int32_t step);
+/// The last such wall time at or before `until`, on this day or an earlier one.
+std::optional<WallTime> LastShownUntil(const WallTime& until, int32_t step);
+
 } // namespace runtime

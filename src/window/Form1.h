@@ -272,6 +272,8 @@ protected:
     void SelectionChanged(const slider::CellGrid& previous) override;
     /// The date as the header writes it, then the time where the window shows one.
     std::string HeaderText(const runtime::Date& selected) const override;
+    /// With a time: the day of the time that a change of the date selects, past a day the clock skips.
+    runtime::Date LandingDate(const runtime::Date& wanted) const override;
 
 private:
     void BuildTimeColumns(markup::Panel& sliderRow);
@@ -383,6 +385,10 @@ private:
     std::array<bool, (slider::ColumnCount + slider::TimeColumnCount) * slider::RowCount> dimmed_{};
     std::unique_ptr<TimeSlider> time_;
     int32_t startMinute_ = 0;
+    // The minute that the next change of the date asks for in place of the selected one.
+    std::optional<int32_t> wantedMinute_;
+    // The time that the change of the date under way selects, found with the day it lands on.
+    mutable std::optional<runtime::WallTime> landing_;
     platform::HWND hWnd_ = 0;
     std::unique_ptr<platform::HostWindow> host_;
 };

@@ -53,14 +53,26 @@ std::string Form1::HeaderText(const runtime::Date& selected) const
     return time ? date + " " + runtime::ShortTimeText(time->Minute) : date;
 }
 
-// After every change of the date: the same time on the new day where it has it.
+// A change of the date keeps the time where the new day has it. A day that the clock skips from
+// that time on gives way to the first time after the gap, on a later day; but a step back onto it
+// goes on back before the gap, so that stepping back never returns to where it came from.
+runtime::Date Form1::LandingDate(const runtime::Date& wanted) const
+{
+    landing_.reset();
+    if (!time_)
+        return wanted;
+    const std::optional<runtime::WallTime> selected = time_->Selected();
+    const int32_t minute = wantedMinute_.value_or(selected ? selected->Minute : startMinute_);
+    landing_ = time_->NearestTime(wanted, minute);
+    if (landing_ && landing_->Day > wanted && selected && wanted < selected->Day)
+        landing_ = time_->NearestTime(wanted, minute, slider::Towards::Earlier);
+    return landing_ ? landing_->Day : wanted;
+}
+
 void Form1::FitTimeToDate()
 {
-    const std::optional<runtime::WallTime> selected = time_->Selected();
-    const std::optional<runtime::WallTime> time =
-        time_->NearestTime(SelectedDate(), selected ? selected->Minute : startMinute_);
-    if (time)
-        time_->SetTime(*time);
+    if (landing_ && landing_->Day == SelectedDate())
+        time_->SetTime(*landing_);
 }
 
 void Form1::TimeChanged(const runtime::WallTime& previous)
@@ -81,11 +93,10 @@ void Form1::StepTimeColumn(int32_t column, int32_t step)
 void Form1::SelectNow()
 {
     const runtime::Date today = runtime::Today();
-    const int32_t minute = runtime::MinuteOfDay();
+    wantedMinute_ = runtime::MinuteOfDay();
     try {
         SetDate(today.Month(), today.Day(), today.Year());
-        if (const std::optional<runtime::WallTime> time = time_->NearestTime(today, minute))
-            time_->SetTime(*time);
     } catch (const runtime::RuntimeError&) {
     }
+    wantedMinute_.reset();
 }

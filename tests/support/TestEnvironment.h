@@ -5,6 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
+#include <string>
+
 /// Pins the clock to `date` for the life of the object, and puts the fixed one back after.
 class FixedToday {
 public:
@@ -12,6 +15,18 @@ public:
     ~FixedToday();
     FixedToday(const FixedToday&) = delete;
     FixedToday& operator=(const FixedToday&) = delete;
+};
+
+/// Sets the local time zone (TZ) to `zone` for the life of the object, and puts the one before back after.
+class LocalZone {
+public:
+    explicit LocalZone(const char* zone);
+    ~LocalZone();
+    LocalZone(const LocalZone&) = delete;
+    LocalZone& operator=(const LocalZone&) = delete;
+
+private:
+    std::optional<std::string> saved_;
 };
 
 /// The date (year, month, day), for short test tables.

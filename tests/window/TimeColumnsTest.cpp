@@ -79,6 +79,34 @@ TEST(TimeColumns, KeysPastesAndTheMenuChangeTheTimeAndCopyIt)
     runtime::UseMinuteOfDay(nullptr);
 }
 
+// Apia's clock went from 2011-12-29 on to 2011-12-31: a start or a change of the date onto the
+// 30th moves on past the gap, and a step back onto it goes on back before it.
+TEST(TimeColumns, NeverSelectATimeOnADayTheClockSkips)
+{
+    const LocalZone apia("Pacific/Apia");
+    const FixedToday today(Ymd(2011, 12, 30));
+    const struct {
+        runtime::Date start;
+        std::function<void(TestForm&)> act;
+        const char* selected;
+    } cases[] = {
+        {Ymd(2011, 12, 30), [](TestForm&) {}, "2011-12-31T00:00"},
+        {Ymd(2011, 12, 29), [](TestForm& f) { f.SetDate(12, 30, 2011); }, "2011-12-31T00:00"},
+        {Ymd(2011, 12, 29), [](TestForm& f) { SendMessageA(f.hWnd(), WM_KEYDOWN, VK_HOME, 1); }, "2011-12-31T00:00"},
+        {Ymd(2011, 12, 31), [](TestForm& f) { f.SetDate(12, 30, 2011); }, "2011-12-29T23:59"},
+    };
+    for (const auto& c : cases) {
+        TestForm form;
+        form.SetStartDate(c.start);
+        form.SetTimeColumns({1, runtime::CurrentClockStyle(), {Ymd(1000, 1, 1), 0}, {Ymd(9997, 12, 31), 1439}}, 12 * 60);
+        form.Form_Load();
+        c.act(form);
+        EXPECT_EQ(runtime::IsoText(*form.TimeColumns()->Selected()), c.selected) << c.start.IsoText();
+        EXPECT_EQ(form.TimeColumns()->Selected()->Day, form.SelectedDate()) << c.start.IsoText();
+        form.Form_Unload();
+    }
+}
+
 // Screen readers read the time columns as spin buttons after the date's, named and valued.
 TEST(TimeColumns, ReadAsNamedSpinButtonsAfterTheDate)
 {
