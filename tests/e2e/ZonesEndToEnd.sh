@@ -66,7 +66,9 @@ while read -r zone asked change; do
   index=$((index + 1))
   checked=$((checked + 1))
   seconds=${printed##* }
-  said=$(TZ=$zone date -d "@$seconds" "+%F %T %z %s" 2>/dev/null || true)
+  # GNU date's own %s asks mktime again, which may take the other of two moments that show one
+  # wall time: its seconds are the ones given.
+  said="$(TZ=$zone date -d "@$seconds" "+%F %T %z" 2>/dev/null || true) $seconds"
   # GNU date reads a wall time the clock skips as no date at all.
   if shown=$(TZ=$zone date -d "${asked/T/ }" "+%FT%R" 2>/dev/null) && [ "$shown" = "$asked" ]; then
     wanted="${asked/T/ }:00"
