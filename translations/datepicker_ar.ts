@@ -327,6 +327,14 @@
         <source>With --time, offer only every so many minutes (1 to 30, dividing 60).</source>
         <translation>مع --time، يعرض فقط الدقائق التي هي مضاعفات هذا العدد (من 1 إلى 30، من قواسم 60).</translation>
     </message>
+    <message>
+        <source>--minute-step %1 leaves no time from %2 to %3</source>
+        <translation>--minute-step %1 لا يترك أي وقت من %2 إلى %3</translation>
+    </message>
+    <message>
+        <source>the local clock skips every time from %1 to %2</source>
+        <translation>الساعة المحلية تتخطى كل الأوقات من %1 إلى %2</translation>
+    </message>
 </context>
 <context>
     <name>DialogFailure</name>

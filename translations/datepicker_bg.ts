@@ -327,6 +327,14 @@
         <source>With --time, offer only every so many minutes (1 to 30, dividing 60).</source>
         <translation>С --time предлага само минути, кратни на това число (от 1 до 30, делител на 60).</translation>
     </message>
+    <message>
+        <source>--minute-step %1 leaves no time from %2 to %3</source>
+        <translation>--minute-step %1 не оставя нито един час от %2 до %3</translation>
+    </message>
+    <message>
+        <source>the local clock skips every time from %1 to %2</source>
+        <translation>местният часовник прескача всяко време от %1 до %2</translation>
+    </message>
 </context>
 <context>
     <name>DialogFailure</name>

@@ -327,6 +327,14 @@
         <source>With --time, offer only every so many minutes (1 to 30, dividing 60).</source>
         <translation>Amb --time, ofereix només els minuts múltiples d’aquest nombre (de l’1 al 30, divisor de 60).</translation>
     </message>
+    <message>
+        <source>--minute-step %1 leaves no time from %2 to %3</source>
+        <translation>--minute-step %1 no deixa cap hora de %2 a %3</translation>
+    </message>
+    <message>
+        <source>the local clock skips every time from %1 to %2</source>
+        <translation>el rellotge local se salta totes les hores de %1 a %2</translation>
+    </message>
 </context>
 <context>
     <name>DialogFailure</name>

@@ -327,6 +327,14 @@
         <source>With --time, offer only every so many minutes (1 to 30, dividing 60).</source>
         <translation>Tilbyd med --time kun minutter, der er et multiplum af dette tal (1 til 30, går op i 60).</translation>
     </message>
+    <message>
+        <source>--minute-step %1 leaves no time from %2 to %3</source>
+        <translation>--minute-step %1 efterlader intet tidspunkt fra %2 til %3</translation>
+    </message>
+    <message>
+        <source>the local clock skips every time from %1 to %2</source>
+        <translation>det lokale ur springer ethvert tidspunkt over fra %1 til %2</translation>
+    </message>
 </context>
 <context>
     <name>DialogFailure</name>

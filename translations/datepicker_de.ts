@@ -327,6 +327,14 @@
         <source>With --time, offer only every so many minutes (1 to 30, dividing 60).</source>
         <translation>Bietet mit --time nur Minuten an, die ein Vielfaches dieser Zahl sind (1 bis 30, Teiler von 60).</translation>
     </message>
+    <message>
+        <source>--minute-step %1 leaves no time from %2 to %3</source>
+        <translation>--minute-step %1 lässt keine Uhrzeit von %2 bis %3 übrig</translation>
+    </message>
+    <message>
+        <source>the local clock skips every time from %1 to %2</source>
+        <translation>die Ortszeit überspringt jede Uhrzeit von %1 bis %2</translation>
+    </message>
 </context>
 <context>
     <name>DialogFailure</name>

@@ -327,6 +327,14 @@
         <source>With --time, offer only every so many minutes (1 to 30, dividing 60).</source>
         <translation>با --time فقط دقیقه‌هایی را پیشنهاد می‌کند که مضرب این عدد باشند (1 تا 30، مقسوم‌علیه 60).</translation>
     </message>
+    <message>
+        <source>--minute-step %1 leaves no time from %2 to %3</source>
+        <translation>--minute-step %1 هیچ زمانی از %2 تا %3 باقی نمی‌گذارد</translation>
+    </message>
+    <message>
+        <source>the local clock skips every time from %1 to %2</source>
+        <translation>ساعت محلی همهٔ زمان‌ها از %1 تا %2 را جا می‌اندازد</translation>
+    </message>
 </context>
 <context>
     <name>DialogFailure</name>

@@ -327,6 +327,14 @@
         <source>With --time, offer only every so many minutes (1 to 30, dividing 60).</source>
         <translation>Tarjoa --time-valitsimen kanssa vain minuutit, jotka ovat tämän luvun monikertoja (1–30, luvun 60 tekijä).</translation>
     </message>
+    <message>
+        <source>--minute-step %1 leaves no time from %2 to %3</source>
+        <translation>--minute-step %1 ei jätä yhtään aikaa välille %2–%3</translation>
+    </message>
+    <message>
+        <source>the local clock skips every time from %1 to %2</source>
+        <translation>paikallinen kello ohittaa jokaisen ajan välillä %1–%2</translation>
+    </message>
 </context>
 <context>
     <name>DialogFailure</name>

@@ -327,6 +327,14 @@
         <source>With --time, offer only every so many minutes (1 to 30, dividing 60).</source>
         <translation>Avec --time, ne propose que les minutes multiples de ce nombre (de 1 à 30, diviseur de 60).</translation>
     </message>
+    <message>
+        <source>--minute-step %1 leaves no time from %2 to %3</source>
+        <translation>--minute-step %1 ne laisse aucune heure de %2 à %3</translation>
+    </message>
+    <message>
+        <source>the local clock skips every time from %1 to %2</source>
+        <translation>l’horloge locale saute toutes les heures de %1 à %2</translation>
+    </message>
 </context>
 <context>
     <name>DialogFailure</name>

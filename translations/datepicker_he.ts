@@ -327,6 +327,14 @@
         <source>With --time, offer only every so many minutes (1 to 30, dividing 60).</source>
         <translation>עם --time, להציע רק דקות שהן כפולות של מספר זה (1 עד 30, מחלק של 60).</translation>
     </message>
+    <message>
+        <source>--minute-step %1 leaves no time from %2 to %3</source>
+        <translation>--minute-step %1 לא משאיר אף שעה מ־%2 עד %3</translation>
+    </message>
+    <message>
+        <source>the local clock skips every time from %1 to %2</source>
+        <translation>השעון המקומי מדלג על כל שעה מ־%1 עד %2</translation>
+    </message>
 </context>
 <context>
     <name>DialogFailure</name>

@@ -327,6 +327,14 @@
         <source>With --time, offer only every so many minutes (1 to 30, dividing 60).</source>
         <translation>Uz --time nudi samo minute koje su višekratnik ovog broja (od 1 do 30, djelitelj broja 60).</translation>
     </message>
+    <message>
+        <source>--minute-step %1 leaves no time from %2 to %3</source>
+        <translation>--minute-step %1 ne ostavlja nijedno vrijeme od %2 do %3</translation>
+    </message>
+    <message>
+        <source>the local clock skips every time from %1 to %2</source>
+        <translation>lokalni sat preskače svako vrijeme od %1 do %2</translation>
+    </message>
 </context>
 <context>
     <name>DialogFailure</name>

@@ -327,6 +327,14 @@
         <source>With --time, offer only every so many minutes (1 to 30, dividing 60).</source>
         <translation>A --time mellett csak e szám többszöröseit kínálja percként (1 és 30 között, a 60 osztója).</translation>
     </message>
+    <message>
+        <source>--minute-step %1 leaves no time from %2 to %3</source>
+        <translation>a --minute-step %1 nem hagy egyetlen időpontot sem %2 és %3 között</translation>
+    </message>
+    <message>
+        <source>the local clock skips every time from %1 to %2</source>
+        <translation>a helyi óra minden időpontot átugrik %1 és %2 között</translation>
+    </message>
 </context>
 <context>
     <name>DialogFailure</name>

@@ -327,6 +327,14 @@
         <source>With --time, offer only every so many minutes (1 to 30, dividing 60).</source>
         <translation>Con --time, offre solo i minuti multipli di questo numero (da 1 a 30, divisore di 60).</translation>
     </message>
+    <message>
+        <source>--minute-step %1 leaves no time from %2 to %3</source>
+        <translation>--minute-step %1 non lascia alcun orario da %2 a %3</translation>
+    </message>
+    <message>
+        <source>the local clock skips every time from %1 to %2</source>
+        <translation>l’orologio locale salta ogni orario da %1 a %2</translation>
+    </message>
 </context>
 <context>
     <name>DialogFailure</name>

@@ -327,6 +327,14 @@
         <source>With --time, offer only every so many minutes (1 to 30, dividing 60).</source>
         <translation>--time とともに、この数の倍数の分だけを選べるようにします（1 から 30 まで、60 の約数）。</translation>
     </message>
+    <message>
+        <source>--minute-step %1 leaves no time from %2 to %3</source>
+        <translation>--minute-step %1 では %2 から %3 までに選べる時刻がありません</translation>
+    </message>
+    <message>
+        <source>the local clock skips every time from %1 to %2</source>
+        <translation>現地時刻では %1 から %2 までのすべての時刻が飛ばされます</translation>
+    </message>
 </context>
 <context>
     <name>DialogFailure</name>

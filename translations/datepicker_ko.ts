@@ -327,6 +327,14 @@
         <source>With --time, offer only every so many minutes (1 to 30, dividing 60).</source>
         <translation>--time과 함께 쓰면 이 수의 배수인 분만 제공합니다(1에서 30 사이, 60의 약수).</translation>
     </message>
+    <message>
+        <source>--minute-step %1 leaves no time from %2 to %3</source>
+        <translation>--minute-step %1(으)로는 %2부터 %3까지 남는 시각이 없습니다</translation>
+    </message>
+    <message>
+        <source>the local clock skips every time from %1 to %2</source>
+        <translation>현지 시계가 %1부터 %2까지의 모든 시각을 건너뜁니다</translation>
+    </message>
 </context>
 <context>
     <name>DialogFailure</name>

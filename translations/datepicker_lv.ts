@@ -327,6 +327,14 @@
         <source>With --time, offer only every so many minutes (1 to 30, dividing 60).</source>
         <translation>Ar --time piedāvāt tikai minūtes, kas ir šī skaitļa daudzkārtņi (no 1 līdz 30, skaitļa 60 dalītājs).</translation>
     </message>
+    <message>
+        <source>--minute-step %1 leaves no time from %2 to %3</source>
+        <translation>--minute-step %1 neatstāj nevienu laiku no %2 līdz %3</translation>
+    </message>
+    <message>
+        <source>the local clock skips every time from %1 to %2</source>
+        <translation>vietējais pulkstenis izlaiž katru laiku no %1 līdz %2</translation>
+    </message>
 </context>
 <context>
     <name>DialogFailure</name>

@@ -327,6 +327,14 @@
         <source>With --time, offer only every so many minutes (1 to 30, dividing 60).</source>
         <translation>Biedt met --time alleen minuten aan die een veelvoud van dit getal zijn (1 tot en met 30, deler van 60).</translation>
     </message>
+    <message>
+        <source>--minute-step %1 leaves no time from %2 to %3</source>
+        <translation>--minute-step %1 laat geen tijd over van %2 tot %3</translation>
+    </message>
+    <message>
+        <source>the local clock skips every time from %1 to %2</source>
+        <translation>de plaatselijke klok slaat elke tijd over van %1 tot %2</translation>
+    </message>
 </context>
 <context>
     <name>DialogFailure</name>

@@ -327,6 +327,14 @@
         <source>With --time, offer only every so many minutes (1 to 30, dividing 60).</source>
         <translation>Tilby med --time berre minutt som er eit multiplum av dette talet (1 til 30, går opp i 60).</translation>
     </message>
+    <message>
+        <source>--minute-step %1 leaves no time from %2 to %3</source>
+        <translation>--minute-step %1 lèt ikkje att noko klokkeslett frå %2 til %3</translation>
+    </message>
+    <message>
+        <source>the local clock skips every time from %1 to %2</source>
+        <translation>den lokale klokka hoppar over kvart klokkeslett frå %1 til %2</translation>
+    </message>
 </context>
 <context>
     <name>DialogFailure</name>

@@ -327,6 +327,14 @@
         <source>With --time, offer only every so many minutes (1 to 30, dividing 60).</source>
         <translation>Com --time, oferece apenas os minutos múltiplos deste número (de 1 a 30, divisor de 60).</translation>
     </message>
+    <message>
+        <source>--minute-step %1 leaves no time from %2 to %3</source>
+        <translation>--minute-step %1 não deixa nenhum horário de %2 a %3</translation>
+    </message>
+    <message>
+        <source>the local clock skips every time from %1 to %2</source>
+        <translation>o relógio local pula todos os horários de %1 a %2</translation>
+    </message>
 </context>
 <context>
     <name>DialogFailure</name>

@@ -327,6 +327,14 @@
         <source>With --time, offer only every so many minutes (1 to 30, dividing 60).</source>
         <translation>С --time предлагать только минуты, кратные этому числу (от 1 до 30, делитель 60).</translation>
     </message>
+    <message>
+        <source>--minute-step %1 leaves no time from %2 to %3</source>
+        <translation>--minute-step %1 не оставляет ни одного времени с %2 до %3</translation>
+    </message>
+    <message>
+        <source>the local clock skips every time from %1 to %2</source>
+        <translation>местные часы пропускают всё время с %1 до %2</translation>
+    </message>
 </context>
 <context>
     <name>DialogFailure</name>

@@ -327,6 +327,14 @@
         <source>With --time, offer only every so many minutes (1 to 30, dividing 60).</source>
         <translation>--time ile yalnızca bu sayının katı olan dakikaları sunar (1 ile 30 arası, 60’ın böleni).</translation>
     </message>
+    <message>
+        <source>--minute-step %1 leaves no time from %2 to %3</source>
+        <translation>--minute-step %1, %2 ile %3 arasında hiçbir saat bırakmıyor</translation>
+    </message>
+    <message>
+        <source>the local clock skips every time from %1 to %2</source>
+        <translation>yerel saat %1 ile %2 arasındaki her saati atlıyor</translation>
+    </message>
 </context>
 <context>
     <name>DialogFailure</name>

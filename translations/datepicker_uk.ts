@@ -327,6 +327,14 @@
         <source>With --time, offer only every so many minutes (1 to 30, dividing 60).</source>
         <translation>З --time пропонувати лише хвилини, кратні цьому числу (від 1 до 30, дільник 60).</translation>
     </message>
+    <message>
+        <source>--minute-step %1 leaves no time from %2 to %3</source>
+        <translation>--minute-step %1 не залишає жодного часу з %2 до %3</translation>
+    </message>
+    <message>
+        <source>the local clock skips every time from %1 to %2</source>
+        <translation>місцевий годинник пропускає весь час з %1 до %2</translation>
+    </message>
 </context>
 <context>
     <name>DialogFailure</name>

@@ -327,6 +327,14 @@
         <source>With --time, offer only every so many minutes (1 to 30, dividing 60).</source>
         <translation>与 --time 一起使用时，只提供该数倍数的分钟（1 到 30，且能整除 60）。</translation>
     </message>
+    <message>
+        <source>--minute-step %1 leaves no time from %2 to %3</source>
+        <translation>--minute-step %1 在 %2 到 %3 之间不留任何时间</translation>
+    </message>
+    <message>
+        <source>the local clock skips every time from %1 to %2</source>
+        <translation>本地时钟跳过了从 %1 到 %2 的所有时间</translation>
+    </message>
 </context>
 <context>
     <name>DialogFailure</name>

@@ -327,6 +327,14 @@
         <source>With --time, offer only every so many minutes (1 to 30, dividing 60).</source>
         <translation>與 --time 一起使用時，只提供該數倍數的分鐘（1 到 30，且能整除 60）。</translation>
     </message>
+    <message>
+        <source>--minute-step %1 leaves no time from %2 to %3</source>
+        <translation>--minute-step %1 在 %2 到 %3 之間不留任何時間</translation>
+    </message>
+    <message>
+        <source>the local clock skips every time from %1 to %2</source>
+        <translation>本地時鐘跳過了從 %1 到 %2 的所有時間</translation>
+    </message>
 </context>
 <context>
     <name>DialogFailure</name>

@@ -322,6 +322,7 @@ TEST(CommandLine, ReadsEveryOptionAndRefusesBadValuesWithOneLine)
 // step, and the start moves within them; bounds that leave no such time are refused.
 TEST(CommandLine, NarrowsTheBoundsToTimesTheClockShows)
 {
+    app::DescribeApplication();
     const struct {
         const char* zone;
         std::initializer_list<const char*> arguments;

@@ -101,8 +101,9 @@ TEST(TimeColumns, NeverSelectATimeOnADayTheClockSkips)
         form.SetTimeColumns({1, runtime::CurrentClockStyle(), {Ymd(1000, 1, 1), 0}, {Ymd(9997, 12, 31), 1439}}, 12 * 60);
         form.Form_Load();
         c.act(form);
-        EXPECT_EQ(runtime::IsoText(*form.TimeColumns()->Selected()), c.selected) << c.start.IsoText();
-        EXPECT_EQ(form.TimeColumns()->Selected()->Day, form.SelectedDate()) << c.start.IsoText();
+        const runtime::WallTime time = form.TimeColumns()->Selected().value_or(runtime::WallTime{Ymd(1000, 1, 1), 0});
+        EXPECT_EQ(runtime::IsoText(time), c.selected) << c.start.IsoText();
+        EXPECT_EQ(time.Day, form.SelectedDate()) << c.start.IsoText();
         form.Form_Unload();
     }
 }
