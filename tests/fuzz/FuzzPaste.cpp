@@ -7,11 +7,11 @@
 
 #include "support/PickedMoment.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <iterator>
 #include <map>
-#include <algorithm>
 
 namespace {
 
