@@ -40,7 +40,7 @@ public:
 protected:
     /// Called after every selection that succeeded, with the values shown before it.
     virtual void SelectionChanged(const slider::CellGrid&) {}
-    /// The date a selection of `wanted` lands on: `wanted` itself, unless a later day has to
+    /// The date a selection of `wanted` lands on: `wanted` itself, unless another day has to
     /// take its place. Called once per SetDate, before anything is written.
     virtual runtime::Date LandingDate(const runtime::Date& wanted) const { return wanted; }
     /// What the header says for `selected`: the date written out.

@@ -5,7 +5,8 @@
 
 #include <gtest/gtest.h>
 
-#include <optional>
+#include <cstdlib>
+#include <ctime>
 #include <string>
 
 /// Pins the clock to `date` for the life of the object, and puts the fixed one back after.
@@ -17,16 +18,15 @@ public:
     FixedToday& operator=(const FixedToday&) = delete;
 };
 
-/// Sets the local time zone (TZ) to `zone` for the life of the object, and puts the one before back after.
+/// Sets the local time zone (TZ) to `zone` for the life of the object, then puts back the one before.
 class LocalZone {
 public:
-    explicit LocalZone(const char* zone);
-    ~LocalZone();
-    LocalZone(const LocalZone&) = delete;
-    LocalZone& operator=(const LocalZone&) = delete;
+    explicit LocalZone(const char* zone) : saved_(std::getenv("TZ") ? std::getenv("TZ") : "") { Set(zone); }
+    ~LocalZone() { Set(saved_.empty() ? nullptr : saved_.c_str()); }
 
 private:
-    std::optional<std::string> saved_;
+    static void Set(const char* zone) { (zone ? ::setenv("TZ", zone, 1) : ::unsetenv("TZ")), ::tzset(); }
+    std::string saved_;
 };
 
 /// The date (year, month, day), for short test tables.

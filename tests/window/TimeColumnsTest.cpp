@@ -79,8 +79,7 @@ TEST(TimeColumns, KeysPastesAndTheMenuChangeTheTimeAndCopyIt)
     runtime::UseMinuteOfDay(nullptr);
 }
 
-// Apia's clock went from 2011-12-29 on to 2011-12-31: a start or a change of the date onto the
-// 30th moves on past the gap, and a step back onto it goes on back before it.
+// Apia skipped 2011-12-30: landing on it moves on past the gap, a step back goes on back before it.
 TEST(TimeColumns, NeverSelectATimeOnADayTheClockSkips)
 {
     const LocalZone apia("Pacific/Apia");
@@ -101,9 +100,7 @@ TEST(TimeColumns, NeverSelectATimeOnADayTheClockSkips)
         form.SetTimeColumns({1, runtime::CurrentClockStyle(), {Ymd(1000, 1, 1), 0}, {Ymd(9997, 12, 31), 1439}}, 12 * 60);
         form.Form_Load();
         c.act(form);
-        const runtime::WallTime time = form.TimeColumns()->Selected().value_or(runtime::WallTime{Ymd(1000, 1, 1), 0});
-        EXPECT_EQ(runtime::IsoText(time), c.selected) << c.start.IsoText();
-        EXPECT_EQ(time.Day, form.SelectedDate()) << c.start.IsoText();
+        EXPECT_EQ(runtime::IsoText(form.SelectedTime()), c.selected) << c.start.IsoText();
         form.Form_Unload();
     }
 }
