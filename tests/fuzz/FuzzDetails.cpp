@@ -35,6 +35,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const uint32_t choice = TakeBytes(data, size, 1);
     qputenv("LC_ALL", Languages[choice % std::size(Languages)]);
     static const QString path = QStringLiteral("/tmp/fuzz-details-%1").arg(getpid());
+    static const int removedAtExit = std::atexit([] { QFile::remove(path); });
+    (void)removedAtExit;
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
         file.write(reinterpret_cast<const char*>(data), static_cast<qint64>(size)) != static_cast<qint64>(size))
