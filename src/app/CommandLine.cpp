@@ -202,8 +202,11 @@ QString Description()
                                     "not built, date not written); 5 --timeout ended it.");
 }
 
-CommandLine Refused(const QString& message)
+// A script reads the refusal as one line, whatever line breaks the values quoted in it hold: they
+// are written as escapes.
+CommandLine Refused(QString message)
 {
+    message.replace(u'\n', QStringLiteral("\\n")).replace(u'\r', QStringLiteral("\\r"));
     return {
         CommandLineOutcome::Refuse, {}, QStringLiteral("%1: %2\n").arg(QCoreApplication::applicationName(), message),
             {}, {}};

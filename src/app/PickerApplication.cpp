@@ -276,6 +276,13 @@ void FollowColorScheme(Form1& form, platform::ColorSchemePreference& preference)
 
 } // namespace
 
+void SetUpPicker(Form1& form, const app::PickerOptions& options)
+{
+    ApplyOptions(form, options,
+                 app::DialogButtonRow(options.buttons, options.extraButtons, options.noButtons, options.cancelLabel,
+                                      options.okLabel));
+}
+
 bool EndOnTimeout(Form1& form)
 {
     if (form.Result() != DialogResult::None)

@@ -88,16 +88,38 @@ QString OffsetWithColons(long offsetSeconds, qsizetype colons)
     return text;
 }
 
+// %s of the moment, with strftime's flags and width. strftime would count the seconds by asking
+// mktime again, which finds no midnight on a day the zone skipped, and of the two moments that
+// show one wall time where the clock goes back without a change of daylight saving, may take the
+// other one than the offset belongs to. The moment's own offset tells its seconds.
+std::optional<QString> SecondsText(QStringView conversion, const std::tm& moment)
+{
+    constexpr qsizetype WidestNumber = qsizetype{1} << 20;
+    std::tm asUtc = moment;
+    const long long seconds = static_cast<long long>(timegm(&asUtc)) - moment.tm_gmtoff;
+    // As strftime pads: with spaces, or with zeros (before any sign) when 0 is the last of the
+    // flags that choose.
+    QChar padding = u' ';
+    qsizetype at = 1;
+    for (; at < conversion.size() && QStringLiteral("_-0^#").contains(conversion[at]); ++at)
+        if (QStringLiteral("_-0").contains(conversion[at]))
+            padding = conversion[at] == u'0' ? u'0' : u' ';
+    qsizetype width = 0;
+    for (; at < conversion.size() && conversion[at].isDigit() && width <= WidestNumber; ++at)
+        width = width * 10 + conversion[at].digitValue();
+    if (width > WidestNumber)
+        return std::nullopt;
+    return QString::number(seconds).rightJustified(width, padding);
+}
+
 // The text of one conversion, or nothing when it is too long to print.
 std::optional<QString> ConvertedText(QStringView conversion, const LocalMoment& midnight, const TimeLocale& locale)
 {
     const std::tm& parts = midnight.Date;
     if (const qsizetype colons = conversion.count(u':'); colons > 0)
         return OffsetWithColons(parts.tm_gmtoff, colons);
-    // strftime counts the seconds by asking mktime again, which finds no midnight on a day
-    // the zone skipped: the moment itself is asked instead.
     if (conversion.back() == u's')
-        return locale.Convert(conversion.toLatin1(), midnight.Moment);
+        return SecondsText(conversion, midnight.Moment);
     QByteArray directive = conversion.toLatin1();
     // %O asks for the locale's own digits (Japanese writes 24 as 二十四); printed digits are ASCII.
     // %OB and %Ob stay: they name the month as it stands alone.

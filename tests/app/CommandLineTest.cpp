@@ -273,6 +273,7 @@ TEST(CommandLine, ReadsEveryOptionAndRefusesBadValuesWithOneLine)
         {{"--date"}, "exit 2: datepicker: Missing value after '--date'."},
         {{"2024-02-29"}, "exit 2: datepicker: Unexpected argument '2024-02-29'."},
         {{"--print", "height=50"}, "exit 2: datepicker: Unexpected argument 'height=50'."},
+        {{"--print", "one\ntwo\r"}, "exit 2: datepicker: Unexpected argument 'one\\ntwo\\r'."},
         // Under --calendar, words that are no options are passed over, as other calendar dialogs do.
         {{"--calendar", "--format", "d.M.yy", "height=50", "x"},
          "start - min - max - format d.M.yy print warning datepicker: ignored these words, which are not options: "

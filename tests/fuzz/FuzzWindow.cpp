@@ -1,4 +1,5 @@
 #include "fuzz/FuzzWindow.h"
+#include "fuzz/FuzzZones.h"
 
 #include "markup/MarkupLabel.h"
 #include "platform/Screen.h"
@@ -12,6 +13,8 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <ctime>
+#include <iterator>
 
 FuzzWindow& FuzzWindow::Get()
 {
@@ -68,4 +71,10 @@ uint32_t TakeBytes(const uint8_t*& data, size_t& size, size_t count)
         value |= byte << (8 * index);
     }
     return value;
+}
+
+void UseFuzzZone(size_t index)
+{
+    setenv("TZ", FuzzZones[index % std::size(FuzzZones)], 1);
+    tzset();
 }

@@ -1,0 +1,61 @@
+// Any --format and --date-format pattern over any moment of the calendar, in a chosen zone and
+// language: nothing is read outside a buffer, every digit printed is ASCII, and where the clock
+// shows the moment, %s, %z and %Z print it as the C library shows it.
+
+#include "fuzz/FuzzWindow.h"
+#include "fuzz/FuzzZones.h"
+
+#include "app/PrintedDate.h"
+#include "date/SliderValues.h"
+#include "support/PickedMoment.h"
+
+#include <QLocale>
+
+#include <cstdio>
+#include <cstdlib>
+#include <iterator>
+
+namespace {
+
+constexpr const char* Languages[] = {"C", "de_DE.utf8", "ar_EG.utf8", "ja_JP.utf8", "de_DE.iso88591"};
+constexpr const char* QtLocales[] = {"en_US", "ar_EG", "fa_IR", "hi_IN", "bn_BD", "th_TH", "zh_CN", "my_MM"};
+
+void CheckDigits(const std::optional<QString>& printed, const QString& format, const char* how)
+{
+    for (const QChar character : printed.value_or(QString()))
+        if (character.digitValue() >= 0 && character.unicode() > 0x7F) {
+            std::fprintf(stderr, "%s \"%s\" prints the digit U+%04X\n", how, format.toUtf8().constData(),
+                         character.unicode());
+            std::abort();
+        }
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    FuzzWindow::Get();
+    UseFuzzZone(TakeBytes(data, size, 1));
+    const uint32_t language = TakeBytes(data, size, 1);
+    qputenv("LC_ALL", Languages[language % std::size(Languages)]);
+    const QLocale locale(QString::fromLatin1(QtLocales[language / 8 % std::size(QtLocales)]));
+    const slider::DateRange calendar = slider::SelectableYears();
+    const auto years = static_cast<uint32_t>(calendar.Last.Year() - calendar.First.Year() + 1);
+    // Half the moments fall from 1950 to 2049, where most zones change their clocks.
+    const uint32_t year = TakeBytes(data, size, 2);
+    const runtime::Date newYear = runtime::Date::FromParts(
+        static_cast<int32_t>(year & 0x8000 ? 1950 + year % 100 : calendar.First.Year() + year % years), 1, 1);
+    const runtime::WallTime moment{newYear.AddDays(static_cast<int32_t>(TakeBytes(data, size, 2) % 365)),
+                                   static_cast<int32_t>(TakeBytes(data, size, 2) % runtime::MinutesPerDay)};
+    const QString format = QString::fromUtf8(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
+    CheckDigits(app::PrintedDate(moment.Day, format, locale), format, "--format");
+    CheckDigits(app::PrintedDateTime(moment, format, locale), format, "--format with --time");
+    CheckDigits(app::StrftimeDate(moment.Day, format), format, "--date-format");
+    CheckDigits(app::StrftimeDateTime(moment, format), format, "--date-format with --time");
+    if (ClockShows(moment))
+        if (const std::string problem = PrintedMomentProblem(moment); !problem.empty()) {
+            std::fprintf(stderr, "TZ=%s %s: %s\n", std::getenv("TZ"), runtime::IsoText(moment).c_str(), problem.c_str());
+            std::abort();
+        }
+    return 0;
+}
