@@ -85,7 +85,7 @@ ended() { ! kill -0 "$picker_pid" 2>/dev/null; }
 for bus_goes_on in no yes; do
   "$picker" --calendar --timeout 3 >/dev/null 2>>"$work/picker.log" &
   picker_pid=$!
-  window=$(wait_for_window Form1) || window=""
+  window=$(wait_for_window "Select a date") || window=""
   check "a stopped bus does not hold the window back" [ -n "$window" ]
   if [ "$bus_goes_on" = yes ]; then
     shot stopped
