@@ -173,8 +173,8 @@ TEST(SystemColours, DarkPopupsHaveAVisibleEdgeAndGreyedEntriesNoShadow)
 {
     UseColorScheme(ColorScheme::Dark);
     int greyed = 0, enabled = 0, unused = 0;
-    const QImage menu = PaintedPopup([] { ShowContextMenu(9, 9, {"Today", "Paste date"}, {true, false}); }, greyed);
-    PaintedPopup([] { ShowContextMenu(9, 9, {"Today", "Paste date"}); }, enabled);
+    const QImage menu = PaintedPopup([] { ShowContextMenu(9, 9, {{"Today"}, {"Paste date", "", false}}); }, greyed);
+    PaintedPopup([] { ShowContextMenu(9, 9, {{"Today"}, {"Paste date"}}); }, enabled);
     const QImage tip = PaintedPopup([] { QToolTip::showText(QPoint(9, 9), "Sunday", QApplication::activeWindow()); }, unused);
     UseColorScheme(ColorScheme::Light);
     ASSERT_FALSE(menu.isNull() || tip.isNull());

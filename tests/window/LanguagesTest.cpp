@@ -164,8 +164,8 @@ TEST(Languages, TheMenusIsoDateReadsYearFirstInEveryDirection)
 {
     const FixedToday today(Ymd(2026, 2, 14));
     QString entry;
-    platform::UseContextMenu([&](int, int, const std::vector<std::string>& shown, const std::vector<bool>&) {
-        entry = QString::fromStdString(shown.at(1));
+    platform::UseContextMenu([&](int, int, const std::vector<platform::MenuEntry>& shown) {
+        entry = QString::fromStdString(shown.at(1).Text);
         return -1;
     });
     for (const char* locale : {"en_US", "ar_EG", "fa_IR", "he_IL"}) {
