@@ -93,6 +93,14 @@ void AcceptQtOptions(QCommandLineParser& parser)
 
 // QApplication would read the whole command line itself, and take an option's value (--text
 // -platform) or the --icon of other calendar dialogs for one of its own.
+// A script reads each refusal or warning as one line, whatever line breaks the values quoted in
+// it hold: they are written as escapes.
+QString StatusLine(QString message)
+{
+    message.replace(u'\n', QStringLiteral("\\n")).replace(u'\r', QStringLiteral("\\r"));
+    return QStringLiteral("%1: %2\n").arg(QCoreApplication::applicationName(), message);
+}
+
 QStringList WindowSystemArguments(const QCommandLineParser& parser)
 {
     QStringList arguments;
@@ -202,14 +210,9 @@ QString Description()
                                     "not built, date not written); 5 --timeout ended it.");
 }
 
-// A script reads the refusal as one line, whatever line breaks the values quoted in it hold: they
-// are written as escapes.
-CommandLine Refused(QString message)
+CommandLine Refused(const QString& message)
 {
-    message.replace(u'\n', QStringLiteral("\\n")).replace(u'\r', QStringLiteral("\\r"));
-    return {
-        CommandLineOutcome::Refuse, {}, QStringLiteral("%1: %2\n").arg(QCoreApplication::applicationName(), message),
-            {}, {}};
+    return {CommandLineOutcome::Refuse, {}, StatusLine(message), {}, {}};
 }
 
 /// Reads the command line's options into `options`; returns why it refuses them, or an empty text.
@@ -589,7 +592,7 @@ CommandLine ParseCommandLine(const QStringList& arguments)
     warnings += reader.Warnings();
     QString warning;
     for (const QString& line : warnings)
-        warning += QStringLiteral("%1: %2\n").arg(QCoreApplication::applicationName(), line);
+        warning += StatusLine(line);
     return {CommandLineOutcome::Run, options, {}, warning, WindowSystemArguments(parser)};
 }
 

@@ -124,5 +124,7 @@ CommandLine ParseCommandLine(const QStringList& arguments);
 void AcceptQtOptions(QCommandLineParser& parser);
 /// The window system's options that `parser` read, each value after its option, for QApplication.
 QStringList WindowSystemArguments(const QCommandLineParser& parser);
+/// `message` as one line of standard error after the program's name, its own line breaks escaped.
+QString StatusLine(QString message);
 
 } // namespace app

@@ -24,6 +24,18 @@ namespace {
 // a line on each of nearly a million days.
 constexpr int ReadMilliseconds = 1000;
 constexpr qsizetype LargestFileMiB = 64;
+// No line of the note is wider than the frame, so a longer line is cut before its markup is read
+// and laid out: one unbroken word of megabytes would otherwise hold the window up for minutes.
+constexpr qsizetype LongestLine = 500;
+
+// `line` at most LongestLine characters long, with an ellipsis where it was cut.
+QString CutLine(QString line)
+{
+    if (line.size() <= LongestLine)
+        return line;
+    const qsizetype kept = line.at(LongestLine - 1).isHighSurrogate() ? LongestLine - 1 : LongestLine;
+    return line.left(kept) + QChar(0x2026);
+}
 
 // The whole of the file, or nothing with the reason in `problem`. Opened without blocking: a
 // FIFO with no writer would otherwise keep open() waiting for one.
@@ -98,7 +110,7 @@ std::map<runtime::Date, QString> ReadDateDetails(const QString& path, const QStr
         const qsizetype end = bytes->indexOf('\n', start) < 0 ? bytes->size() : bytes->indexOf('\n', start);
         const QByteArray text = bytes->sliced(start, end - start).trimmed();
         start = end + 1;
-        const std::optional<DescribedDay> line = ReadLine(locale.DecodedLine(text), format, locale);
+        const std::optional<DescribedDay> line = ReadLine(CutLine(locale.DecodedLine(text)), format, locale);
         if (!line)
             continue;
         QString& description = details[line->Day];

@@ -20,7 +20,7 @@ CommandLine Refused(const QString& message)
 {
     CommandLine refused;
     refused.outcome = CommandLineOutcome::Refuse;
-    refused.text = QStringLiteral("%1: %2\n").arg(QCoreApplication::applicationName(), message);
+    refused.text = StatusLine(message);
     return refused;
 }
 
@@ -85,10 +85,8 @@ CommandLine ParseKdialogCommandLine(const QStringList& arguments)
         return Refused(problem);
     // kdialog passes over words that are no options.
     if (!parser.positionalArguments().isEmpty())
-        read.warning = QStringLiteral("%1: %2\n").arg(
-            QCoreApplication::applicationName(),
-            QCoreApplication::translate("CommandLine", "ignored these words, which are not options: %1")
-                .arg(parser.positionalArguments().join(u' ')));
+        read.warning = StatusLine(QCoreApplication::translate("CommandLine", "ignored these words, which are not options: %1")
+                                      .arg(parser.positionalArguments().join(u' ')));
     read.windowSystemArguments = WindowSystemArguments(parser);
     return read;
 }

@@ -275,9 +275,9 @@ TEST(CommandLine, ReadsEveryOptionAndRefusesBadValuesWithOneLine)
         {{"--print", "height=50"}, "exit 2: datepicker: Unexpected argument 'height=50'."},
         {{"--print", "one\ntwo\r"}, "exit 2: datepicker: Unexpected argument 'one\\ntwo\\r'."},
         // Under --calendar, words that are no options are passed over, as other calendar dialogs do.
-        {{"--calendar", "--format", "d.M.yy", "height=50", "x"},
+        {{"--calendar", "--format", "d.M.yy", "height=50", "x\ny"},
          "start - min - max - format d.M.yy print warning datepicker: ignored these words, which are not options: "
-         "height=50 x"},
+         "height=50 x\\ny"},
         // yad's window options; --print-xid standing alone does not take the next word as its file.
         {{"--format", "d", "--center", "--mouse", "--undecorated", "--fixed", "--on-top", "--sticky",
           "--skip-taskbar", "--maximized", "--fullscreen", "--no-focus", "--splash", "--close-on-unfocus",
@@ -358,11 +358,13 @@ TEST(CommandLine, ReadsTheDescriptionsOfDaysAndPassesOverLinesItCannotRead)
                   "2026-12-10\n"
                   "2026-12-11   Party  \n"
                   "2026-12-08 and then lunch\n");
+    // One unbroken word of a megabyte is cut to what a note can show.
+    details.write("2026-12-12 " + QByteArray(1 << 20, 'a') + "\n");
     details.close();
     const QByteArray path = details.fileName().toUtf8();
     EXPECT_EQ(Outcome({"--date-format=%Y-%m-%d", "--details", path.constData()}),
               "start - min - max - format yyyy-MM-dd date-format %Y-%m-%d detail 2026-12-08=Dentist & co\nand then "
-              "lunch detail 2026-12-11=Party");
+              "lunch detail 2026-12-11=Party detail 2026-12-12=" + QString(489, u'a') + QChar(0x2026));
 }
 
 // A pipe is read if its writer comes within a second, and refused after it otherwise.
