@@ -11,6 +11,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <ctime>
+#include <tuple>
 
 namespace app {
 
@@ -36,8 +37,18 @@ LocalMoment LocalMidnightOf(const runtime::Date& date)
     parts.tm_mday = date.Day();
     parts.tm_isdst = -1;
     midnight.Moment = parts;
-    if (std::mktime(&midnight.Moment) != static_cast<std::time_t>(-1))
+    if (std::mktime(&midnight.Moment) != static_cast<std::time_t>(-1)) {
+        // Where the zone skipped the whole day, mktime may settle back on the day before, with
+        // the offset from before the gap; the first moment after the gap is the next midnight.
+        if (std::tie(midnight.Moment.tm_year, midnight.Moment.tm_mon, midnight.Moment.tm_mday) <
+            std::tie(parts.tm_year, parts.tm_mon, parts.tm_mday)) {
+            midnight.Moment = parts;
+            ++midnight.Moment.tm_mday;
+            midnight.Moment.tm_isdst = -1;
+            std::mktime(&midnight.Moment);
+        }
         parts = midnight.Moment;
+    }
     // The date stays the date picked, though midnight moved into another day.
     const QDate day(date.Year(), date.Month(), date.Day());
     parts.tm_year = date.Year() - 1900;

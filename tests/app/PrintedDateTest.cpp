@@ -55,6 +55,15 @@ TEST(PrintedDate, FollowsAStrftimeFormatInTheUsersLanguage)
     ::tzset();
     EXPECT_EQ(app::StrftimeDate(Ymd(2011, 12, 30), "%F %s %12s").value_or("").toStdString(),
               "2011-12-30 1325239200   1325239200");
+    // Kiritimati skipped the 31st of December 1994; whatever mktime saw last, it may settle back
+    // on the 30th.
+    ::setenv("TZ", "Pacific/Kiritimati", 1);
+    ::tzset();
+    for (const runtime::Date before : {Ymd(1994, 12, 30), Ymd(1995, 1, 2), Ymd(2026, 12, 9)}) {
+        app::StrftimeDate(before, "%s");
+        EXPECT_EQ(app::StrftimeDate(Ymd(1994, 12, 31), "%F %z %s").value_or("").toStdString(),
+                  "1994-12-31 +1400 788868000");
+    }
     // Output has no length limit: each conversion is written on its own.
     EXPECT_EQ(app::StrftimeDate(Ymd(2024, 2, 29), QString("%A").repeated(20000)).value_or("").size(), 10 * 20000);
 }
