@@ -93,6 +93,22 @@ void SetDateAndRepaint(benchmark::State& state)
 }
 BENCHMARK(SetDateAndRepaint)->Unit(benchmark::kMicrosecond);
 
+// Loads and shows `form`, then steps its day column back and forth, one step a round, each
+// painted as the screen would get it.
+void StepTheDayToAndFro(Form1& form, benchmark::State& state)
+{
+    form.Form_Load();
+    form.Show();
+    QImage image(form.ClientSize(), QImage::Format_ARGB32_Premultiplied);
+    int32_t step = 1;
+    for (auto _ : state) {
+        step = -step;
+        form.StepColumn(1, step);
+        RepaintChangesInto(image, *form.MarkupLabel1());
+    }
+    form.Form_Unload();
+}
+
 // A step of the day column with a day description for each of `state.range(0)` days around
 // it: a step must cost the same whatever the length of the file.
 void StepWithDayDescriptions(benchmark::State& state)
@@ -104,16 +120,7 @@ void StepWithDayDescriptions(benchmark::State& state)
         descriptions.emplace(first.AddDays(day), "Appointment " + std::to_string(day) + " about the plans for the week");
     form.SetDayDescriptions(std::move(descriptions));
     form.SetStartDate(runtime::Date::FromParts(1950, 6, 1));
-    form.Form_Load();
-    form.Show();
-    QImage image(form.ClientSize(), QImage::Format_ARGB32_Premultiplied);
-    int32_t step = 1;
-    for (auto _ : state) {
-        step = -step;
-        form.StepColumn(1, step);
-        RepaintChangesInto(image, *form.MarkupLabel1());
-    }
-    form.Form_Unload();
+    StepTheDayToAndFro(form, state);
 }
 BENCHMARK(StepWithDayDescriptions)->Arg(0)->Arg(50000)->Unit(benchmark::kMicrosecond);
 
@@ -128,16 +135,7 @@ void StepOntoOneDayOfManyDescriptions(benchmark::State& state)
     const runtime::Date described = runtime::Date::FromParts(2024, 9, 25);
     form.SetDayDescriptions({{described, lines}});
     form.SetStartDate(described);
-    form.Form_Load();
-    form.Show();
-    QImage image(form.ClientSize(), QImage::Format_ARGB32_Premultiplied);
-    int32_t step = 1;
-    for (auto _ : state) {
-        step = -step;
-        form.StepColumn(1, step);
-        RepaintChangesInto(image, *form.MarkupLabel1());
-    }
-    form.Form_Unload();
+    StepTheDayToAndFro(form, state);
 }
 BENCHMARK(StepOntoOneDayOfManyDescriptions)->Arg(1)->Arg(50000)->Unit(benchmark::kMicrosecond);
 
