@@ -142,7 +142,8 @@ std::optional<QString> ConvertedText(QStringView conversion, const LocalMoment& 
 struct Rendering {
     /// The whole text, or nothing when a conversion is too long to print.
     std::optional<QString> Text;
-    /// Whether a conversion wrote something other than white space: %%, %n and %t name nothing.
+    /// Whether a conversion wrote something other than white space: %%, %n, %t and unknown ones
+    /// name nothing.
     bool NamesTheDate = false;
 };
 
@@ -165,7 +166,8 @@ Rendering StrftimeRendering(const LocalMoment& midnight, const QString& format)
         if (!text)
             return {std::nullopt, true};
         *rendering.Text += *text;
-        if (!QStringLiteral("%nt").contains(conversion.back()) && !text->trimmed().isEmpty())
+        // A conversion the C library does not know it writes as it stands (%Q): that is no date.
+        if (!QStringLiteral("%nt").contains(conversion.back()) && !text->trimmed().isEmpty() && *text != conversion)
             rendering.NamesTheDate = true;
     }
     rendering.Text = runtime::WithAsciiDigits(*rendering.Text);

@@ -219,8 +219,8 @@ TEST(CommandLine, ReadsEveryOptionAndRefusesBadValuesWithOneLine)
         {{"--format", "x", "--date-format", "%F"},
          "exit 2: datepicker: --format and --date-format cannot be given "
          "together"},
-        {{"--date-format", "%% and %n"},
-         "exit 2: datepicker: --date-format \"%% and %n\" writes no part of the "
+        {{"--date-format", "%% and %n %Q"},
+         "exit 2: datepicker: --date-format \"%% and %n %Q\" writes no part of the "
          "date; give a strftime format such as %Y-%m-%d"},
         // German writes no a.m. or p.m.
         {{"--date-format", "%p"},
