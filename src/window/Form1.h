@@ -312,6 +312,8 @@ private:
     /// The date on the clipboard that a paste would select, or nothing.
     std::optional<runtime::Date> PastableDate() const;
     void PasteDate();
+    /// Whether the script narrowed the dates that may be picked; only then is anything dimmed.
+    bool Bounded() const;
     void ShowRefusedValues();
     void ShowRefusedLinks();
     markup::SolidColorBrushPtr LinkBrush(bool dimmed) const;

@@ -215,12 +215,18 @@ std::string Form1::WidestColumnText(int32_t column)
 
 // With bounds set, a value that would select a date outside them is drawn dimmed, so the user
 // sees what cannot be picked. Without bounds every value can be picked and nothing is touched.
-void Form1::ShowRefusedValues()
+bool Form1::Bounded() const
 {
     const slider::DateRange range = SelectableRange();
     const slider::DateRange all = slider::SelectableYears();
-    if (range.First == all.First && range.Last == all.Last)
+    return range.First != all.First || range.Last != all.Last;
+}
+
+void Form1::ShowRefusedValues()
+{
+    if (!Bounded())
         return;
+    const slider::DateRange range = SelectableRange();
     const int32_t selected = SelectedRow();
     for (int32_t column = 0; column < slider::ColumnCount; ++column) {
         for (int32_t row = 0; row < slider::RowCount; ++row) {

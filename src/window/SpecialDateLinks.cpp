@@ -80,10 +80,9 @@ markup::SolidColorBrushPtr Form1::LinkBrush(bool dimmed) const
 // the arrow: its click changes nothing. Without bounds every link stays as designed.
 void Form1::ShowRefusedLinks()
 {
-    const slider::DateRange range = SelectableRange();
-    const slider::DateRange all = slider::SelectableYears();
-    if (range.First == all.First && range.Last == all.Last)
+    if (!Bounded())
         return;
+    const slider::DateRange range = SelectableRange();
     const Date today = runtime::Today();
     for (int32_t index = 0; index <= 8; ++index) {
         bool refused = true;
