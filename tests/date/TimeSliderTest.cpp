@@ -21,39 +21,14 @@ std::string Clock(const std::optional<WallTime>& time)
 
 int Minute(int hour, int minute) { return hour * 60 + minute; }
 
-// The local clock of Berlin, which skips 02:00 to 03:00 on 2026-03-29 and shows 02:00 to 03:00
-// twice on 2026-10-25, for the life of the object.
-class BerlinTime {
-public:
-    BerlinTime()
-    {
-        const char* zone = std::getenv("TZ");
-        saved_ = zone ? std::optional<std::string>(zone) : std::nullopt;
-        ::setenv("TZ", "Europe/Berlin", 1);
-        ::tzset();
-    }
-    ~BerlinTime()
-    {
-        if (saved_)
-            ::setenv("TZ", saved_->c_str(), 1);
-        else
-            ::unsetenv("TZ");
-        ::tzset();
-    }
-    BerlinTime(const BerlinTime&) = delete;
-    BerlinTime& operator=(const BerlinTime&) = delete;
-
-private:
-    std::optional<std::string> saved_;
-};
-
 } // namespace
 
 // One wheel notch (or Up/Down) over a time column from a selected time: the neighbours never
 // carry into the next field, keep to the step and the bounds, and pass over skipped times.
 TEST(TimeSlider, StepsEachColumnWithinItsOwnCycle)
 {
-    const BerlinTime berlin;
+    // Berlin skips 02:00 to 03:00 on 2026-03-29 and shows 02:00 to 03:00 twice on 2026-10-25.
+    const LocalZone berlin("Europe/Berlin");
     runtime::ClockStyle twelveHour;
     twelveHour.TwelveHour = true;
     const runtime::Date day = Ymd(2026, 12, 6);
@@ -100,7 +75,8 @@ TEST(TimeSlider, StepsEachColumnWithinItsOwnCycle)
 // a skipped time; and what SetTime refuses, leaving the selection as it was.
 TEST(TimeSlider, FindsTheNearestTimeItTakes)
 {
-    const BerlinTime berlin;
+    // Berlin skips 02:00 to 03:00 on 2026-03-29 and shows 02:00 to 03:00 twice on 2026-10-25.
+    const LocalZone berlin("Europe/Berlin");
     const runtime::Date day = Ymd(2026, 12, 6);
     const WallTime first{day, Minute(9, 7)};
     const WallTime last{Ymd(2026, 12, 8), Minute(17, 50)};

@@ -20,8 +20,7 @@ using namespace platform;
 // 2026 at 9:05 PM, the moment now 10:42 AM; each case starts afresh and ends in one ISO text.
 TEST(TimeColumns, KeysPastesAndTheMenuChangeTheTimeAndCopyIt)
 {
-    ::setenv("TZ", "Europe/Berlin", 1);
-    ::tzset();
+    const LocalZone berlin("Europe/Berlin");
     runtime::UseMinuteOfDay([] { return 10 * 60 + 42; });
     std::string clipboard;
     UseClipboardSource([&] { return clipboard; });
@@ -86,8 +85,6 @@ TEST(TimeColumns, KeysPastesAndTheMenuChangeTheTimeAndCopyIt)
     }
     UseClipboardSource(nullptr);
     runtime::UseMinuteOfDay(nullptr);
-    ::unsetenv("TZ");
-    ::tzset();
 }
 
 // Apia skipped 2011-12-30: landing on it moves on past the gap, a step back goes on back before it.
