@@ -26,18 +26,22 @@ namespace {
 // with time columns where asked.
 class LoadedWindow {
 public:
-    explicit LoadedWindow(bool withTime = false)
+    explicit LoadedWindow(bool withTime = false) : form(SetupOf(withTime))
     {
-        if (withTime) {
-            const slider::DateRange all = slider::SelectableYears();
-            form.SetTimeColumns({1, runtime::CurrentClockStyle(), {all.First, 0}, {all.Last, runtime::MinutesPerDay - 1}},
-                                21 * 60 + 5);
-        }
         form.Form_Load();
         form.Show();
         form.MarkupLabel1()->UpdateLayout();
     }
     ~LoadedWindow() { form.Form_Unload(); }
+    static FormSetup SetupOf(bool withTime)
+    {
+        FormSetup setup;
+        const slider::DateRange all = slider::SelectableYears();
+        if (withTime)
+            setup.Time = TimeColumnsSetup{
+                {1, runtime::CurrentClockStyle(), {all.First, 0}, {all.Last, runtime::MinutesPerDay - 1}}, 21 * 60 + 5};
+        return setup;
+    }
     QPointF CentreOf(int column) const { return form.ColumnGrid(column)->Bounds().center(); }
 
     Form1 form;
@@ -113,13 +117,14 @@ void StepTheDayToAndFro(Form1& form, benchmark::State& state)
 // it: a step must cost the same whatever the length of the file.
 void StepWithDayDescriptions(benchmark::State& state)
 {
-    Form1 form;
     std::map<runtime::Date, std::string> descriptions;
     const runtime::Date first = runtime::Date::FromParts(1900, 1, 1);
     for (int32_t day = 0; day < state.range(0); ++day)
         descriptions.emplace(first.AddDays(day), "Appointment " + std::to_string(day) + " about the plans for the week");
-    form.SetDayDescriptions(std::move(descriptions));
-    form.SetStartDate(runtime::Date::FromParts(1950, 6, 1));
+    FormSetup setup;
+    setup.DayDescriptions = std::move(descriptions);
+    setup.StartDate = runtime::Date::FromParts(1950, 6, 1);
+    Form1 form(std::move(setup));
     StepTheDayToAndFro(form, state);
 }
 BENCHMARK(StepWithDayDescriptions)->Arg(0)->Arg(50000)->Unit(benchmark::kMicrosecond);
@@ -128,13 +133,14 @@ BENCHMARK(StepWithDayDescriptions)->Arg(0)->Arg(50000)->Unit(benchmark::kMicrose
 // of them, so a step costs the same however many the day has.
 void StepOntoOneDayOfManyDescriptions(benchmark::State& state)
 {
-    Form1 form;
     std::string lines;
     for (int32_t line = 0; line < state.range(0); ++line)
         lines += (line ? "\n" : "") + ("Appointment " + std::to_string(line) + " about the plans for the week");
     const runtime::Date described = runtime::Date::FromParts(2024, 9, 25);
-    form.SetDayDescriptions({{described, lines}});
-    form.SetStartDate(described);
+    FormSetup setup;
+    setup.DayDescriptions = {{described, lines}};
+    setup.StartDate = described;
+    Form1 form(std::move(setup));
     StepTheDayToAndFro(form, state);
 }
 BENCHMARK(StepOntoOneDayOfManyDescriptions)->Arg(1)->Arg(50000)->Unit(benchmark::kMicrosecond);

@@ -6,9 +6,6 @@
 
 class Form1;
 
-/// Gives `form` everything `options` ask of it before its load event: the date, its bounds and the
-/// time columns, the buttons, the texts and the window's look; nothing is shown yet.
-void SetUpPicker(Form1& form, const app::PickerOptions& options);
 /// Loads and shows the picker window as `options` ask and runs the event loop until it
 /// closes. `onShown`, when given, is called once the window is shown. Returns the exit
 /// status of app::ExitStatus: with --print 0 after OK, once the date is written, and 1 after

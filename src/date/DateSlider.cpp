@@ -60,3 +60,28 @@ void DateSlider::WriteTexts(const std::array<std::string, RowCount * ColumnCount
     if (dateHeader_)
         dateHeader_->SetText(header);
 }
+
+bool DateSlider::Bounded() const
+{
+    const slider::DateRange all = slider::SelectableYears();
+    return selectableRange_.First != all.First || selectableRange_.Last != all.Last;
+}
+
+void DateSlider::SelectRow(int32_t column, int32_t row)
+{
+    std::array<int32_t, slider::ColumnCount> triple{};
+    for (int32_t each = 0; each < slider::ColumnCount; ++each)
+        triple[each] = CellValues()(each == column ? row : SelectedRow(), each);
+    SetDate(triple[0], triple[1], triple[2]);
+}
+
+void DateSlider::SelectNeighbours(const std::array<bool, slider::ColumnCount>& columns, int32_t step)
+{
+    std::array<bool, slider::ColumnCount> none{};
+    if (columns == none)
+        return;
+    std::array<int32_t, slider::ColumnCount> triple{};
+    for (int32_t column = 0; column < slider::ColumnCount; ++column)
+        triple[column] = CellValues()(columns[column] ? SelectedRow() + step : SelectedRow(), column);
+    SetDate(triple[0], triple[1], triple[2]);
+}

@@ -24,6 +24,13 @@ public:
     /// Narrows the dates SetDate accepts to `range` (within the selectable years); the
     /// current selection is left as it is.
     void SetSelectableRange(const slider::DateRange& range) { selectableRange_ = range; }
+    /// Selects the value at `row` of date column `column`, the other columns kept, as a click does.
+    void SelectRow(int32_t column, int32_t row);
+    /// Moves each column chosen in `columns` to its value one row above (-1) or below (+1) the
+    /// selected one, each within its own cycle, as a wheel notch does; with none chosen nothing changes.
+    void SelectNeighbours(const std::array<bool, slider::ColumnCount>& columns, int32_t step);
+    /// Whether the range is narrower than all selectable years.
+    bool Bounded() const;
     /// The text of one cell from the current values; error 9 outside the grid.
     std::string CellText(int32_t column, int32_t row) const;
     /// The selected date; error 5 before the first selection.

@@ -1,10 +1,8 @@
-// A line under the header for a script's dialog: the ISO 8601 week of the selected date
-// (--show-weeks) and the description a script gave for the selected day (--details). It keeps
-// the room of its tallest text, so the window does not change size as the date moves. The days
-// that have a description are bold in the day column. A date change looks up one description
-// and the five days shown, so a file of any length costs nothing per step.
+// The note keeps the room of its tallest text, so the window does not change size as the date
+// moves. A date change looks up one description and the five days shown, so a file of any
+// length costs nothing per step.
 
-#include "window/Form1.h"
+#include "window/DateNote.h"
 
 #include "markup/Grid.h"
 #include "markup/modXaml.h"
@@ -29,7 +27,8 @@ constexpr int32_t NoteLines = DescriptionLines + 2;
 
 } // namespace
 
-void Form1::SetDayDescriptions(std::map<runtime::Date, std::string> descriptions)
+DateNote::DateNote(markup::MarkupLabel& label, bool showWeeks, std::map<runtime::Date, std::string> descriptions)
+    : label_(label), showWeeks_(showWeeks)
 {
     for (auto& [day, description] : descriptions) {
         const QString text = QString::fromStdString(description);
@@ -39,24 +38,24 @@ void Form1::SetDayDescriptions(std::map<runtime::Date, std::string> descriptions
         const qsizetype shown = DescriptionLines - 1;
         description = (text.section(u'\n', 0, shown - 1) + u'\n' + tr("and %1 more").arg(lines - shown)).toStdString();
     }
-    dayDescriptions_ = std::move(descriptions);
+    descriptions_ = std::move(descriptions);
 }
 
-std::string Form1::DateNoteText(const runtime::Date& date) const
+std::string DateNote::Text(const runtime::Date& date) const
 {
     QStringList lines;
     if (showWeeks_)
         lines << tr("Week %1").arg(QDate(date.Year(), date.Month(), date.Day()).weekNumber());
-    if (const auto found = dayDescriptions_.find(date); found != dayDescriptions_.end())
+    if (const auto found = descriptions_.find(date); found != descriptions_.end())
         lines << QString::fromStdString(found->second);
     return lines.join(u'\n').toStdString();
 }
 
-markup::ElementPtr Form1::BuildDateNote()
+markup::ElementPtr DateNote::Build()
 {
-    if (!showWeeks_ && dayDescriptions_.empty())
+    if (!showWeeks_ && descriptions_.empty())
         return nullptr;
-    const auto context = markupLabel1_->MarkupContext();
+    const auto context = label_.MarkupContext();
     const auto note = As<markup::Grid>(context->CreateObject("Grid"));
     note->SetName("DateNote");
     note->SetMargin(context->CreateThicknessObject(4, 0, 0, 4));
@@ -70,36 +69,35 @@ markup::ElementPtr Form1::BuildDateNote()
         note->Children().Add(line);
         return line;
     };
-    dateNoteText_ = lineOf("");
-    // Hidden, but its space is kept: the note is as tall as the tallest text it can show, which
-    // SizeDateNote writes here once the note's width is known.
-    dateNoteSizing_ = lineOf(showWeeks_ ? tr("Week %1").arg(WidestWeek).toStdString() : std::string());
-    dateNoteSizing_->SetVisibility(markup::Hidden);
+    text_ = lineOf("");
+    // Size writes the tallest text here once the note's width is known.
+    sizing_ = lineOf(showWeeks_ ? tr("Week %1").arg(WidestWeek).toStdString() : std::string());
+    sizing_->SetVisibility(markup::Hidden);
     return note;
 }
 
-void Form1::RecolourDateNote()
+void DateNote::Recolour()
 {
-    const auto note = As<markup::Grid>(DateNote());
+    const auto note = As<markup::Grid>(Element());
     if (!note)
         return;
-    const auto context = markupLabel1_->MarkupContext();
+    const auto context = label_.MarkupContext();
     for (const markup::ElementPtr& line : note->Children())
         As<markup::TextBlock>(line)->SetForeground(context->CreateSolidBrush(design::CurrentColours().Text));
 }
 
-void Form1::SizeDateNote()
+void DateNote::Size()
 {
-    if (!dateNoteSizing_ || dayDescriptions_.empty())
+    if (!sizing_ || descriptions_.empty())
         return;
     // One pass over the descriptions, counting lines rather than laying each one out: a
     // script's file may describe every day of a century. Only the tallest is laid out.
-    const QFontMetricsF metrics(dateNoteSizing_->MeasuredFont());
-    const qreal width = DateNote()->Width();
+    const QFontMetricsF metrics(sizing_->MeasuredFont());
+    const qreal width = Element()->Width();
     markup::MeasuredWidths measured;
     int mostLines = 0;
     QString tallest;
-    for (const auto& [day, description] : dayDescriptions_) {
+    for (const auto& [day, description] : descriptions_) {
         const QString text = QString::fromStdString(description);
         const int lines = markup::WrappedLineCount(text, width, metrics, measured);
         if (lines > mostLines) {
@@ -108,29 +106,30 @@ void Form1::SizeDateNote()
         }
     }
     const QString week = showWeeks_ ? tr("Week %1").arg(WidestWeek) + u'\n' : QString();
-    dateNoteSizing_->SetText((week + tallest).toStdString());
+    sizing_->SetText((week + tallest).toStdString());
 }
 
-markup::ElementPtr Form1::DateNote() const
+markup::ElementPtr DateNote::Element() const
 {
-    const auto& root = markupLabel1_->RootElement();
+    const auto& root = label_.RootElement();
     return root ? root->FindName("DateNote") : nullptr;
 }
 
-void Form1::ShowDateNote()
+void DateNote::Show(const DateSlider& date)
 {
-    if (!dateNoteText_)
+    if (!text_)
         return;
-    const runtime::Date selected = SelectedDate();
-    dateNoteText_->SetText(DateNoteText(selected));
-    if (dayDescriptions_.empty() || !SliderGrids(slider::DayColumn))
+    const runtime::Date selected = date.SelectedDate();
+    text_->SetText(Text(selected));
+    const auto& days = date.SliderGrids(slider::DayColumn);
+    if (descriptions_.empty() || !days)
         return;
     for (int32_t row = 0; row < slider::RowCount; ++row) {
-        const int32_t day = CellValues()(row, slider::DayColumn);
-        const auto cell = std::dynamic_pointer_cast<markup::TextBlock>(
-            SliderGrids(slider::DayColumn)->FindName(slider::CellTextName(slider::DayColumn, row)));
+        const int32_t day = date.CellValues()(row, slider::DayColumn);
+        const auto cell =
+            std::dynamic_pointer_cast<markup::TextBlock>(days->FindName(slider::CellTextName(slider::DayColumn, row)));
         const bool described =
-            day >= 1 && dayDescriptions_.contains(runtime::Date::FromParts(selected.Year(), selected.Month(), day));
+            day >= 1 && descriptions_.contains(runtime::Date::FromParts(selected.Year(), selected.Month(), day));
         if (cell)
             cell->SetFontWeight(described ? 700 : 400);
     }

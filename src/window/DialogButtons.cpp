@@ -5,12 +5,12 @@
 // or Space while it has the focus, or by a screen reader; OK accepts the date and Cancel,
 // Escape or closing the window cancel.
 
-#include "window/Form1.h"
+#include "window/DialogButtons.h"
 
 #include "markup/Border.h"
 #include "markup/StackPanel.h"
+#include "markup/TextBlock.h"
 #include "markup/modXaml.h"
-#include "platform/HostWindow.h"
 #include "runtime/Checked.h"
 #include "window/DesignColours.h"
 #include "window/SenderName.h"
@@ -42,53 +42,34 @@ std::string ButtonName(int32_t index) { return "DialogButton_" + std::to_string(
 
 } // namespace
 
-void Form1::SetButtons(FormButtons buttons)
+DialogButtons::DialogButtons(markup::MarkupLabel& label, const DialogSetup& setup)
+    : label_(label), buttons_(setup.Buttons),
+      defaultButton_(setup.DefaultButton >= 0 && setup.DefaultButton < std::ssize(buttons_) ? setup.DefaultButton : -1),
+      enterAccepts_(setup.EnterAccepts), escapeKey_(setup.Escape), closeOnUnfocus_(setup.CloseOnUnfocus),
+      handler_(setup.ButtonHandler), states_(buttons_.size(), 0)
 {
-    buttons_ = buttons;
-    if (buttons == FormButtons::CancelOk)
-        SetDialogButtons({{std::nullopt, ButtonPress::Decline}, {std::nullopt, ButtonPress::Accept}}, 1);
-    else
-        SetDialogButtons({}, -1);
-    enterAccepts_ = buttons == FormButtons::CancelOk;
 }
 
-void Form1::SetDialogButtons(std::vector<ButtonDescription> buttons, int32_t defaultButton)
+std::string DialogButtons::Caption(int32_t index) const
 {
-    dialogButtons_ = std::move(buttons);
-    defaultButton_ = defaultButton >= 0 && defaultButton < std::ssize(dialogButtons_) ? defaultButton : -1;
-    buttonStates_.assign(dialogButtons_.size(), 0);
-}
-
-void Form1::SetButtonCaptions(std::string cancel, std::string ok)
-{
-    if (buttons_ != FormButtons::CancelOk)
-        return;
-    if (!cancel.empty())
-        dialogButtons_[0].Caption = std::move(cancel);
-    if (!ok.empty())
-        dialogButtons_[1].Caption = std::move(ok);
-}
-
-std::string Form1::DialogButtonCaption(int32_t index) const
-{
-    const ButtonDescription& button =
-        dialogButtons_[static_cast<size_t>(runtime::CheckedIndex(index, std::ssize(dialogButtons_)))];
+    const ButtonDescription& button = buttons_[static_cast<size_t>(runtime::CheckedIndex(index, Count()))];
     if (button.Caption)
         return *button.Caption;
     return QCoreApplication::translate("Form1", button.Press == ButtonPress::Decline ? CancelCaption : OkCaption)
         .toStdString();
 }
 
-markup::ElementPtr Form1::BuildDialogButtons()
+markup::ElementPtr DialogButtons::Build()
 {
-    const auto context = markupLabel1_->MarkupContext();
+    if (buttons_.empty())
+        return nullptr;
+    const auto context = label_.MarkupContext();
     const auto row = As<markup::StackPanel>(context->CreateObject("StackPanel"));
     row->SetOrientation(markup::Horizontal);
     row->SetHorizontalAlignment(markup::AlignEnd);
     row->SetMargin(CreateThickness(0, 5, 0, 0));
 
-    const auto buttonCount = static_cast<int32_t>(dialogButtons_.size());
-    for (int32_t index = 0; index < buttonCount; ++index) {
+    for (int32_t index = 0; index < Count(); ++index) {
         const auto button = As<markup::Border>(context->CreateObject("Border"));
         button->SetName(ButtonName(index));
         button->SetCornerRadius(CreateThickness(7, 7, 7, 7));
@@ -103,14 +84,14 @@ markup::ElementPtr Form1::BuildDialogButtons()
 
         const auto content = As<markup::Grid>(context->CreateObject("Grid"));
         const auto caption = As<markup::TextBlock>(context->CreateObject("TextBlock"));
-        caption->SetText(DialogButtonCaption(index));
+        caption->SetText(Caption(index));
         caption->SetHorizontalAlignment(markup::AlignCentre);
         content->Children().Add(caption);
         // Hidden, but their space is kept: all buttons are as wide as the widest caption,
         // whatever the language.
-        for (int32_t other = 0; other < buttonCount; ++other) {
+        for (int32_t other = 0; other < Count(); ++other) {
             const auto sizing = As<markup::TextBlock>(context->CreateObject("TextBlock"));
-            sizing->SetText(DialogButtonCaption(other));
+            sizing->SetText(Caption(other));
             sizing->SetVisibility(markup::Hidden);
             content->Children().Add(sizing);
         }
@@ -120,66 +101,89 @@ markup::ElementPtr Form1::BuildDialogButtons()
     return row;
 }
 
-markup::ElementPtr Form1::DialogButton(int32_t index) const
+markup::ElementPtr DialogButtons::Button(int32_t index) const
 {
-    const auto& root = markupLabel1_->RootElement();
-    return root && index >= 0 && index < std::ssize(dialogButtons_) ? root->FindName(ButtonName(index)) : nullptr;
+    const auto& root = label_.RootElement();
+    return root && index >= 0 && index < Count() ? root->FindName(ButtonName(index)) : nullptr;
 }
 
-void Form1::DialogButtonClicked(const markup::ElementPtr& Sender, const std::any&)
+std::optional<int32_t> DialogButtons::IndexOf(const markup::ElementPtr& sender)
 {
-    // The label calls this only for a press and a release both over the button, as for a link.
-    const std::vector<std::string> parts = SenderNameParts(Sender);
-    if (parts.size() == 2)
-        PressDialogButton(runtime::TextToInt32(parts[1]));
+    const std::vector<std::string> parts = SenderNameParts(sender);
+    if (parts.size() != 2)
+        return std::nullopt;
+    return runtime::TextToInt32(parts[1]);
 }
 
-void Form1::PressDialogButton(int32_t index)
+std::optional<std::string> DialogButtons::HoveredTip() const
 {
-    const ButtonPress press =
-        dialogButtons_[static_cast<size_t>(runtime::CheckedIndex(index, std::ssize(dialogButtons_)))].Press;
+    for (int32_t index = 0; index < Count(); ++index)
+        if (const markup::ElementPtr button = Button(index); button && button->IsMouseOver())
+            return buttons_[static_cast<size_t>(index)].Tooltip;
+    return std::nullopt;
+}
+
+void DialogButtons::Press(int32_t index)
+{
+    const ButtonPress press = buttons_[static_cast<size_t>(runtime::CheckedIndex(index, Count()))].Press;
     if (press == ButtonPress::Notify) {
-        if (buttonHandler_)
-            buttonHandler_(index);
+        if (handler_)
+            handler_(index);
         return;
     }
     pressedButton_ = index;
-    EndDialog(press == ButtonPress::Accept ? DialogResult::Ok : DialogResult::Cancel);
+    End(press == ButtonPress::Accept ? DialogResult::Ok : DialogResult::Cancel);
 }
 
-void Form1::EndDialog(DialogResult result)
+void DialogButtons::PressEnter()
+{
+    if (defaultButton_ >= 0)
+        Press(defaultButton_);
+    else if (enterAccepts_)
+        End(DialogResult::Ok);
+}
+
+void DialogButtons::PressEscape()
+{
+    if (escapeKey_ != EscapeKey::Nothing)
+        End(escapeKey_ == EscapeKey::Accept ? DialogResult::Ok : DialogResult::Cancel);
+}
+
+// Whatever Escape is set to do, nobody accepted the date by looking elsewhere.
+void DialogButtons::LostFocus()
+{
+    if (closeOnUnfocus_)
+        End(DialogResult::Cancel);
+}
+
+void DialogButtons::End(DialogResult result)
 {
     // The first ending stands: an Enter or a timeout that arrives while the window closes
     // after Escape does not turn Cancel into OK.
     if (result_ != DialogResult::None)
         return;
     result_ = result;
-    if (host_)
-        host_->Destroy();
+    if (close_)
+        close_();
 }
 
-void Form1::ShowDialogButtonStates()
+void DialogButtons::ShowStates()
 {
-    for (int32_t index = 0; index < std::ssize(buttonStates_); ++index) {
-        const auto button = std::dynamic_pointer_cast<markup::Border>(DialogButton(index));
+    for (int32_t index = 0; index < std::ssize(states_); ++index) {
+        const auto button = std::dynamic_pointer_cast<markup::Border>(Button(index));
         if (!button)
             return;
-        const int state = !button->IsMouseOver() ? 0 : markupLabel1_->PressedElement() == button ? 2 : 1;
-        if (state == buttonStates_[static_cast<size_t>(index)])
+        const int state = !button->IsMouseOver() ? 0 : label_.PressedElement() == button ? 2 : 1;
+        if (state == states_[static_cast<size_t>(index)])
             continue;
-        buttonStates_[static_cast<size_t>(index)] = state;
+        states_[static_cast<size_t>(index)] = state;
         ColourButton(*button, state, index == defaultButton_);
     }
 }
 
-void Form1::RecolourDialogButtons()
+void DialogButtons::Recolour()
 {
-    for (int32_t index = 0; index < std::ssize(buttonStates_); ++index)
-        if (const auto button = As<markup::Border>(DialogButton(index)))
-            ColourButton(*button, buttonStates_[static_cast<size_t>(index)], index == defaultButton_);
-}
-
-int32_t Form1::FocusStopCount() const
-{
-    return ColumnStopCount() + 9 + static_cast<int32_t>(dialogButtons_.size());
+    for (int32_t index = 0; index < std::ssize(states_); ++index)
+        if (const auto button = As<markup::Border>(Button(index)))
+            ColourButton(*button, states_[static_cast<size_t>(index)], index == defaultButton_);
 }

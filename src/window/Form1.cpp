@@ -1,43 +1,89 @@
 #include "window/Form1.h"
 
-#include "markup/Colours.h"
-#include "markup/modXaml.h"
-#include "platform/Cursors.h"
+#include "markup/StackPanel.h"
 #include "platform/HostWindow.h"
 #include "platform/Keyboard.h"
 #include "platform/Messages.h"
 #include "platform/Screen.h"
+#include "runtime/Checked.h"
+#include "runtime/Clock.h"
+#include "runtime/FlagScope.h"
 #include "runtime/LoadedForms.h"
+#include "runtime/RuntimeError.h"
 #include "wheel/modHookMouseWheel.h"
-#include "window/Accessibility.h"
+#include "window/DesignColours.h"
 #include "window/FormDesign.h"
+#include "window/SenderName.h"
+#include "window/SpecialDates.h"
 
-#include <QPainter>
+#include <QGuiApplication>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 
 using namespace platform;
+using markup::As;
 
 namespace {
 
-int TwipsToPixelsX(int twips) { return static_cast<int>(std::lround(twips / TwipsPerPixelX())); }
-int TwipsToPixelsY(int twips) { return static_cast<int>(std::lround(twips / TwipsPerPixelY())); }
+// The label's own size is that of the links and buttons; the design's other sizes follow it.
+TextScale ScaleOf(const FormSetup& setup)
+{
+    return {setup.FontPoints > 0 ? setup.FontPoints / design::LabelFontSize : 1.0};
+}
+
+ClientArea::Needs NeedsOf(const FormSetup& setup, const TimeoutBar& bar)
+{
+    std::optional<int> borders;
+    if (setup.Borders)
+        borders = std::clamp(*setup.Borders, 0, FormSetup::MostBorderPixels);
+    return {borders, setup.MinimumClientSize, ScaleOf(setup), bar.Growth(), bar.Shift()};
+}
 
 } // namespace
 
-Form1::Form1() : markupLabel1_(std::make_shared<markup::MarkupLabel>()), caption_(design::Caption)
+Form1::Form1(FormSetup setup)
+    : markupLabel1_(std::make_shared<markup::MarkupLabel>()), caption_(std::move(setup.Caption)),
+      startDate_(setup.StartDate), windowStyle_(std::move(setup.WindowStyle)), placement_(setup.Placement),
+      scale_(ScaleOf(setup)), time_(setup.Time ? std::make_unique<TimeOfDay>(*setup.Time) : nullptr),
+      frame_(*markupLabel1_), columns_(*markupLabel1_, scale_), links_(*markupLabel1_),
+      note_(*markupLabel1_, setup.ShowWeeks, std::move(setup.DayDescriptions)),
+      prompt_(*markupLabel1_, std::move(setup.Dialog.Prompt), setup.Dialog.PromptAlignment, scale_),
+      dialog_(*markupLabel1_, setup.Dialog),
+      timeoutBar_(setup.Dialog.TimeoutBarSide, setup.Dialog.TimeoutMilliseconds),
+      area_(NeedsOf(setup, timeoutBar_)), typing_(*this, time_.get()),
+      clipboard_(*this, time_.get()),
+      keys_(*this, typing_, clipboard_, dialog_,
+            {[this](int32_t column, int32_t step) { StepColumn(column, step); },
+             [this](int32_t index) { ActivateLink(index); }, [this](int32_t stop) { ShowFocus(stop); }}),
+      surface_(*markupLabel1_, area_, timeoutBar_)
 {
     markupLabel1_->Font() = {design::LabelFontName, design::LabelFontSize, 400};
+    if (!setup.FontFamily.empty())
+        markupLabel1_->Font().Name = setup.FontFamily;
+    if (setup.FontPoints > 0)
+        markupLabel1_->Font().Size = setup.FontPoints;
     markupLabel1_->SetForeColor(design::LabelForeColor);
     markupLabel1_->SetBackColor(design::LabelBackColor);
-    markupLabel1_->SetSize(QSizeF(TwipsToPixelsX(design::LabelWidth), TwipsToPixelsY(design::LabelHeight)));
+    markupLabel1_->SetSize(ClientArea::DesignedLabelSize());
     font_ = QFont(design::WindowFontName);
     font_.setPointSizeF(design::WindowFontSize);
 
+    SetSelectableRange(setup.SelectableRange);
+    if (time_) {
+        // A first bound that a step moves past midnight leaves its day without a time to pick.
+        const slider::TimeSetup& bounds = time_->Slider().Setup();
+        SetSelectableRange({std::max(SelectableRange().First, bounds.First.Day),
+                            std::min(SelectableRange().Last, bounds.Last.Day)});
+        time_->Slider().SetChangeListener([this](const runtime::WallTime& previous) { TimeChanged(previous); });
+    }
+    dialog_.SetCloser([this] { surface_.Close(); });
+    keys_.SetStops(ColumnStops(), SpecialDateLinks::Count, dialog_.Count());
+
     hWnd_ = CreateWindowHandle({
         [this](UINT message, WPARAM wParam, LPARAM lParam) { return HandleMessage(message, wParam, lParam); },
-        [this](RECT& rect) { return OuterRectangle(rect); },
+        [this](RECT& rect) { return surface_.OuterRectangle(rect); },
     });
     runtime::AddLoadedForm(*this, hWnd_);
     PublishHandlers();
@@ -47,11 +93,11 @@ Form1::~Form1()
 {
     if (hooked_)
         Form_Unload();
-    if (host_)
-        accessibility::Forget(*this);
+    if (Host() && listener_.Closing)
+        listener_.Closing();
     markupLabel1_->SetChangeListener(nullptr);
     markupLabel1_->SetHandlerObject(nullptr);
-    host_.reset();
+    surface_.Release();
     runtime::RemoveLoadedForm(*this);
     DestroyWindowHandle(hWnd_);
 }
@@ -59,18 +105,15 @@ Form1::~Form1()
 void Form1::PublishHandlers()
 {
     using runtime::ArgumentAs;
-    Publish("CellClicked", [this](const Arguments& arguments) {
-        CellClicked(ArgumentAs<markup::ElementPtr>(arguments, 0), arguments.size() > 1 ? arguments[1] : std::any());
-        return std::any();
-    });
-    Publish("SpecialDateClicked", [this](const Arguments& arguments) {
-        SpecialDateClicked(ArgumentAs<markup::ElementPtr>(arguments, 0), arguments.size() > 1 ? arguments[1] : std::any());
-        return std::any();
-    });
-    Publish("DialogButtonClicked", [this](const Arguments& arguments) {
-        DialogButtonClicked(ArgumentAs<markup::ElementPtr>(arguments, 0), arguments.size() > 1 ? arguments[1] : std::any());
-        return std::any();
-    });
+    const auto publishClick = [this](const char* name, void (Form1::*handler)(const markup::ElementPtr&, const std::any&)) {
+        Publish(name, [this, handler](const Arguments& arguments) {
+            (this->*handler)(ArgumentAs<markup::ElementPtr>(arguments, 0), arguments.size() > 1 ? arguments[1] : std::any());
+            return std::any();
+        });
+    };
+    publishClick("CellClicked", &Form1::CellClicked);
+    publishClick("SpecialDateClicked", &Form1::SpecialDateClicked);
+    publishClick("DialogButtonClicked", &Form1::DialogButtonClicked);
     Publish("MouseWheel", [this](const Arguments& arguments) {
         MouseWheel(ArgumentAs<int32_t>(arguments, 0), ArgumentAs<int32_t>(arguments, 1),
                    ArgumentAs<int32_t>(arguments, 2), ArgumentAs<int32_t>(arguments, 3));
@@ -91,107 +134,169 @@ void Form1::Form_Unload()
     hooked_ = false;
 }
 
-void Form1::SetTextFont(const std::string& family, double points)
+// The element tree: a centred vertical panel with the header above a rounded frame, which holds
+// the slider columns and the two link panels side by side (mirrored when the user interface's
+// language is written right to left). A dialog may add a prompt above the header, a note under
+// it and a row of buttons below the frame.
+void Form1::BuildLayout()
 {
-    if (!family.empty())
-        markupLabel1_->Font().Name = family;
-    if (points <= 0)
-        return;
-    // The label's own size is that of the links and buttons; the design's other sizes follow it.
-    fontScale_ = points / markupLabel1_->Font().Size;
-    markupLabel1_->Font().Size = points;
+    const auto context = markupLabel1_->MarkupContext();
+    const auto root = As<markup::StackPanel>(context->CreateObject("StackPanel"));
+    root->SetOrientation(markup::Vertical);
+    root->SetVerticalAlignment(markup::AlignCentre);
+    root->SetHorizontalAlignment(markup::AlignCentre);
+    if (QGuiApplication::layoutDirection() == Qt::RightToLeft)
+        root->SetFlowDirection(markup::RightToLeft);
+
+    const auto prompt = prompt_.Build();
+    if (prompt)
+        root->Children().Add(prompt);
+    dateHeader_ = As<markup::TextBlock>(context->CreateObject("TextBlock"));
+    dateHeader_->SetMargin(context->CreateThicknessObject(4, 0, 0, 4));
+    dateHeader_->SetForeground(context->CreateSolidBrush(design::CurrentColours().Text));
+    dateHeader_->SetFontSize(scale_.Pixels(8));
+    dateHeader_->SetFontWeight(700);
+    root->Children().Add(dateHeader_);
+    const markup::ElementPtr note = note_.Build();
+    if (note)
+        root->Children().Add(note);
+
+    const auto frame = frame_.Build();
+    root->Children().Add(frame);
+    markup::StackPanel& sliderRow = frame_.Row();
+
+    // The columns stand as the user's language writes a date: month, day, year in English.
+    columnOrder_ = slider::ColumnOrder::OfLanguage();
+    keys_.SetStops(ColumnStops(), SpecialDateLinks::Count, dialog_.Count());
+    for (const int32_t column : ColumnStops())
+        BuildSliderColumn(column);
+    for (int32_t place = 0; place < slider::ColumnCount; ++place)
+        sliderRow.Children().Add(sliderGrids_[columnOrder_.ColumnAt(place)]);
+    if (time_)
+        time_->AddTo(sliderRow);
+    links_.AddPanelsTo(sliderRow);
+
+    const markup::ElementPtr buttonRow = dialog_.Build();
+    if (buttonRow)
+        root->Children().Add(buttonRow);
+
+    // The tree is handed over complete, and the date is set only once handlers can be called.
+    markupLabel1_->SetRootElement(root);
+    markupLabel1_->MarkupContext()->SetHandler(this);
+    const runtime::Date start = startDate_.value_or(runtime::Today());
+    SetDate(start.Month(), start.Day(), start.Year());
+    // Sized only now: until the cells show dates they hold a placeholder of another width.
+    area_.FitLabel(*markupLabel1_, {prompt, note, frame, buttonRow}, [this] { note_.Size(); });
 }
 
-float Form1::TextPixels(int32_t points) const
+// The date columns at their places, then the time columns in the language's order.
+std::vector<int32_t> Form1::ColumnStops() const
 {
-    return static_cast<float>(modXaml::PointsToPixels(points) * fontScale_);
+    std::vector<int32_t> stops;
+    for (int32_t place = 0; place < slider::ColumnCount; ++place)
+        stops.push_back(columnOrder_.ColumnAt(place));
+    if (time_)
+        for (const int32_t column : time_->Columns())
+            stops.push_back(column);
+    return stops;
 }
 
-void Form1::SetWindowStyle(platform::WindowStyle style, platform::WindowPlacement placement)
+void Form1::BuildSliderColumn(int32_t column)
 {
-    windowStyle_ = std::move(style);
-    placement_ = placement;
+    const bool timeColumn = column >= slider::FirstTimeColumn && time_;
+    const int32_t dateColumn = timeColumn ? 0 : runtime::CheckedIndex(column, slider::ColumnCount);
+    auto grid = columns_.BuildSliderColumn(column, HasSeparatorAfter(column), font_, TimeColumns());
+    if (timeColumn)
+        time_->Slider().SetTimeGrid(column, std::move(grid));
+    else
+        sliderGrids_[dateColumn] = std::move(grid);
 }
 
-QPointF Form1::LabelPosition() const
+std::string Form1::WidestColumnText(int32_t column)
 {
-    const QPoint margin = borders_ ? QPoint(*borders_, *borders_)
-                                   : QPoint(TwipsToPixelsX(design::LabelLeft), TwipsToPixelsY(design::LabelTop));
-    // A window that the window manager made larger (maximised, full screen) keeps the content
-    // in its middle.
-    const QSize spare = host_ ? host_->size() - ClientSize() : QSize(0, 0);
-    const QPoint centring(std::max(0, spare.width() / 2), std::max(0, spare.height() / 2));
-    return QPointF(margin + TimeoutIndicatorShift() + centring);
+    return columns_.WidestColumnText(column, ColumnGrid(column), font_, TimeColumns());
 }
 
-QSize Form1::ClientSize() const
+// A thin line stands between two date columns and between two time columns; the date and the
+// time are kept apart by a gap instead.
+bool Form1::HasSeparatorAfter(int32_t column) const
 {
-    const QSize margins = borders_ ? QSize(2 * *borders_, 2 * *borders_)
-                                   : QSize(TwipsToPixelsX(design::ClientWidth), TwipsToPixelsY(design::ClientHeight));
-    return margins + grownBy_ + TimeoutIndicatorGrowth();
+    if (column < slider::FirstTimeColumn)
+        return !columnOrder_.IsLast(column);
+    const std::vector<int32_t> shown = time_ ? time_->Columns() : std::vector<int32_t>{};
+    return !shown.empty() && shown.back() != column;
 }
+
+markup::ElementPtr Form1::ColumnGrid(int32_t column) const
+{
+    // Without time columns, a column past the date's is out of range, as it always was.
+    if (column < slider::FirstTimeColumn || !time_)
+        return SliderGrids(column);
+    return time_->Slider().TimeGrids(column);
+}
+
+runtime::WallTime Form1::SelectedTime() const { return {SelectedDate(), time_ ? time_->SelectedMinute() : 0}; }
 
 void Form1::Show()
 {
-    if (!host_) {
-        host_ = std::make_unique<HostWindow>(hWnd_);
-        host_->setWindowTitle(QString::fromStdString(caption_));
-        host_->setFixedSize(ClientSize());
-        host_->SetPaintFunction([this](QPainter& painter, const QRegion& area) { Paint(painter, area); });
-        markupLabel1_->SetChangeListener([this] { ScheduleRepaint(); });
-        host_->Prepare(windowStyle_, placement_);
-        accessibility::Install(*this);
-        StartTimeoutIndicator();
-    }
-    host_->show();
+    surface_.Show(hWnd_, caption_, windowStyle_, placement_, [this] {
+        if (listener_.Shown)
+            listener_.Shown();
+    });
 }
 
-void Form1::Paint(QPainter& painter, const QRegion& area)
+// A change of scheme keeps the tree: every brush of the design is made anew in the other
+// colours, and the system colours of the label's text and background answer from the other table.
+void Form1::SetColorScheme(platform::ColorScheme scheme)
 {
-    const QPoint origin = LabelPosition().toPoint();
-    const QRect labelArea(origin, markupLabel1_->Size().toSize());
-    for (const QRect& margin : area - labelArea)
-        painter.fillRect(margin, markup::DesignColour(design::LabelBackColor));
-    if (timeoutSide_ != TimeoutSide::None)
-        PaintTimeoutIndicator(painter);
-    painter.translate(origin);
-    markupLabel1_->Paint(painter, area.translated(-origin) & QRect(QPoint(0, 0), labelArea.size()));
-}
-
-// Changes arrive one property at a time (SetDate writes sixteen texts), so the repaint waits
-// for the event loop and then covers just what changed.
-void Form1::ScheduleRepaint()
-{
-    if (repaintScheduled_ || !host_)
+    if (scheme == platform::ColorSchemeInUse())
         return;
-    repaintScheduled_ = true;
-    QMetaObject::invokeMethod(
-        host_.get(),
-        [this] {
-            repaintScheduled_ = false;
-            host_->update(markupLabel1_->TakeChangedArea().translated(LabelPosition().toPoint()));
-        },
-        Qt::QueuedConnection);
+    platform::UseColorScheme(scheme);
+    if (!markupLabel1_->RootElement())
+        return;
+    dateHeader_->SetForeground(markupLabel1_->MarkupContext()->CreateSolidBrush(design::CurrentColours().Text));
+    prompt_.Recolour();
+    frame_.Recolour();
+    columns_.Recolour();
+    links_.Recolour();
+    note_.Recolour();
+    dialog_.Recolour();
+    markupLabel1_->SetBackColor(markupLabel1_->BackColor());
+    surface_.RepaintAll();
 }
 
 void Form1::SelectionChanged(const slider::CellGrid& previous)
 {
     if (time_)
-        FitTimeToDate();
-    ShowRefusedValues();
-    ShowRefusedLinks();
-    ShowDateNote();
-    accessibility::AnnounceSelection(*this, previous);
+        time_->FitToDate(SelectedDate());
+    // Only where the script narrowed the dates is anything dimmed.
+    if (Bounded()) {
+        columns_.ShowRefusedValues(*this);
+        links_.ShowRefused(SelectableRange());
+    }
+    note_.Show(*this);
+    if (listener_.DateChanged)
+        listener_.DateChanged(previous);
 }
 
-void Form1::AnnounceFocus() { accessibility::AnnounceFocus(*this); }
-
-bool Form1::OuterRectangle(RECT& rect) const { return host_ && host_->OuterRectangle(rect); }
-
-void Form1::ShowCursorOfLabel()
+void Form1::TimeChanged(const runtime::WallTime& previous)
 {
-    if (host_)
-        host_->setCursor(CursorShapeOf(markupLabel1_->CursorId()));
+    if (dateHeader_)
+        dateHeader_->SetText(HeaderText(SelectedDate()));
+    columns_.ShowRefusedTimes(time_->Slider());
+    if (listener_.TimeChanged)
+        listener_.TimeChanged(previous);
+}
+
+std::string Form1::HeaderText(const runtime::Date& selected) const
+{
+    const std::string date = DateSlider::HeaderText(selected);
+    return time_ ? time_->HeaderText(date) : date;
+}
+
+runtime::Date Form1::LandingDate(const runtime::Date& wanted) const
+{
+    return time_ ? time_->LandingDate(wanted) : wanted;
 }
 
 // The window's original procedure: keys and commands go to the window's own handling,
@@ -200,64 +305,165 @@ LRESULT Form1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
     case WM_KEYDOWN:
-        HandleKeyDown(static_cast<int>(wParam));
+        keys_.KeyDown(static_cast<int>(wParam));
         return 0;
     case WM_CHAR:
-        HandleChar(static_cast<char32_t>(wParam));
+        keys_.Character(static_cast<char32_t>(wParam), platform::GetMessageTime());
         return 0;
     case WM_PASTE:
-        PasteDate();
+        typing_.End();
+        clipboard_.Paste();
         return 0;
     // The Copy and Menu keys, and Shift+F10, arrive as commands; like any other key they end
     // what was being typed into a column.
     case WM_APPCOMMAND:
-        typed_ = {};
+        typing_.End();
         if (AppCommandOf(lParam) != APPCOMMAND_COPY)
             return 0;
-        CopyDate(CopyForm::AsShown);
+        clipboard_.Copy(DateClipboard::CopyForm::AsShown);
         return 1;
     case WM_CONTEXTMENU:
-        typed_ = {};
+        typing_.End();
         ShowContextMenu(lParam);
         return 0;
     case WM_CLOSE:
-        EndDialog(DialogResult::Cancel);
+        dialog_.End(DialogResult::Cancel);
         return 0;
     case WM_ACTIVATE:
-        // Whatever Escape is set to do, nobody accepted the date by looking elsewhere.
-        if (closeOnUnfocus_ && wParam == WA_INACTIVE)
-            EndDialog(DialogResult::Cancel);
+        if (wParam == WA_INACTIVE)
+            dialog_.LostFocus();
         return 0;
     default:
-        HandlePointer(message, lParam);
+        if (surface_.Pointer(message, lParam)) {
+            dialog_.ShowStates();
+            // The window shows the tip of the link or button under the pointer as its own.
+            surface_.ShowPointer(PointerTip());
+        }
         return 0;
     }
 }
 
-// Pointer positions arrive in client coordinates; the markup label wants its own.
-void Form1::HandlePointer(UINT message, LPARAM lParam)
+std::string Form1::PointerTip() const
 {
-    const QPointF atLabel = QPointF(SignedLowWord(static_cast<uintptr_t>(lParam)),
-                                    SignedHighWord(static_cast<uintptr_t>(lParam))) - LabelPosition();
-    switch (message) {
-    case WM_MOUSEMOVE:
-        markupLabel1_->MouseMove(atLabel);
+    if (const std::optional<int32_t> link = links_.Hovered())
+        return SpecialDateLinks::Description(*link);
+    if (const std::optional<std::string> tip = dialog_.HoveredTip())
+        return *tip;
+    return prompt_.Tip();
+}
+
+void Form1::ShowFocus(int32_t stop)
+{
+    const KeyboardFocus& focus = keys_.Focus();
+    markup::ElementPtr focused;
+    if (const int32_t column = focus.ColumnAtStop(stop); column >= 0)
+        focused = ColumnGrid(column);
+    else if (const std::optional<int32_t> link = focus.FocusedLink())
+        focused = links_.Link(*link);
+    else if (const std::optional<int32_t> button = focus.FocusedButton())
+        focused = dialog_.Button(*button);
+    markupLabel1_->SetFocusElement(focused);
+    if (listener_.FocusMoved)
+        listener_.FocusMoved();
+}
+
+void Form1::ShowContextMenu(LPARAM at)
+{
+    if (!DateHeader())
+        return;
+    switch (clipboard_.ShowMenu(surface_.MenuPosition(at))) {
+    case DateClipboard::MenuChoice::Paste:
+        // Through the procedure chain, as the Paste key sends it.
+        SendMessageA(hWnd_, WM_PASTE, 0, 0);
         break;
-    case WM_LBUTTONDOWN:
-        markupLabel1_->MouseDown(atLabel);
+    case DateClipboard::MenuChoice::Today:
+        keys_.KeyDown(VK_HOME);
         break;
-    case WM_LBUTTONUP:
-        markupLabel1_->MouseUp(atLabel);
+    case DateClipboard::MenuChoice::Now:
+        if (time_)
+            time_->SelectNow(*this);
         break;
-    case WM_MOUSELEAVE:
-        markupLabel1_->MouseLeave();
+    case DateClipboard::MenuChoice::None:
         break;
-    default:
+    }
+}
+
+// Choosing with the pointer: a click on a slider cell, or a wheel turn over columns. Each builds
+// a new (month, day, year) in which only the affected columns change; over a time column, a new
+// time in which only that column's field changes.
+void Form1::CellClicked(const markup::ElementPtr& Sender, const std::any&)
+{
+    const std::vector<std::string> parts = SenderNameParts(Sender);
+    if (parts.size() != 3)
+        return;
+    // The column must read exactly "0" to "5": "00" or " 1" name no column.
+    int32_t column = -1;
+    for (const int32_t shown : ColumnStops())
+        if (parts[1] == std::to_string(shown))
+            column = shown;
+    if (column < 0)
+        return;
+    const int32_t row = runtime::TextToInt32(parts[2]);
+    if (column >= slider::FirstTimeColumn) {
+        time_->SelectRow(column, row);
         return;
     }
-    ShowCursorOfLabel();
-    ShowDialogButtonStates();
-    // The window shows the tip of the link or button under the pointer as its own.
-    if (host_)
-        host_->SetPointerTip(QString::fromStdString(PointerTip()));
+    SelectRow(column, row);
+}
+
+void Form1::MouseWheel(int32_t, int32_t Rotation, int32_t, int32_t)
+{
+    // SetDate can let a nested wheel message through; that one must change nothing.
+    if (inWheel_)
+        return;
+    const runtime::FlagScope inWheel(inWheel_);
+    // Towards the user moves on to the next value (the row below), away goes back.
+    const int32_t step = Rotation < 0 ? 1 : -1;
+    std::array<bool, slider::ColumnCount> hovered{};
+    for (int32_t column = 0; column < slider::ColumnCount; ++column) {
+        const auto& grid = SliderGrids(column);
+        hovered[column] = grid && grid->IsMouseOver();
+    }
+    SelectNeighbours(hovered, step);
+    for (const int32_t column : time_ ? time_->Columns() : std::vector<int32_t>{})
+        if (ColumnGrid(column)->IsMouseOver())
+            time_->Step(column, step);
+}
+
+void Form1::StepColumn(int32_t column, int32_t step)
+{
+    if (column >= slider::FirstTimeColumn && time_) {
+        // Only a column the window shows steps: a 24-hour clock has no AM/PM to turn.
+        const std::vector<int32_t> shown = time_->Columns();
+        if (std::find(shown.begin(), shown.end(), column) == shown.end())
+            runtime::Raise(runtime::ErrSubscript);
+        time_->Step(column, step < 0 ? -1 : 1);
+        return;
+    }
+    std::array<bool, slider::ColumnCount> columns{};
+    columns[runtime::CheckedIndex(column, slider::ColumnCount)] = true;
+    SelectNeighbours(columns, step < 0 ? -1 : 1);
+}
+
+void Form1::SpecialDateClicked(const markup::ElementPtr& Sender, const std::any&)
+{
+    const std::optional<int32_t> index = SpecialDateLinks::IndexOf(Sender);
+    if (!index)
+        return;
+    // The clock is read at every click, so a window left open past midnight follows the new day.
+    const runtime::Date selected = SpecialDate(*index, runtime::Today());
+    SetDate(selected.Month(), selected.Day(), selected.Year());
+}
+
+void Form1::ActivateLink(int32_t index)
+{
+    if (const markup::ElementPtr link = links_.Link(index))
+        SpecialDateClicked(link, std::any());
+}
+
+void Form1::DialogButtonClicked(const markup::ElementPtr& Sender, const std::any&)
+{
+    // The label calls this only for a press and a release both over the button, as for a link.
+    if (const std::optional<int32_t> index = DialogButtons::IndexOf(Sender))
+        dialog_.Press(*index);
 }

@@ -2,7 +2,7 @@
 // column, styled by distance from the middle row, with a hidden text that keeps the column as
 // wide as its widest value. Values outside the bounds of a dialog are drawn dimmed.
 
-#include "window/Form1.h"
+#include "window/SliderColumns.h"
 
 #include "markup/Border.h"
 #include "markup/modXaml.h"
@@ -89,17 +89,17 @@ std::vector<std::string> CandidateTexts(int32_t column, const TimeSlider* time)
 
 } // namespace
 
-int32_t Form1::RowFontSize(int32_t row) const { return StyleOfRow(row).FontSize; }
+int32_t SliderColumns::RowFontSize(int32_t row) { return StyleOfRow(row).FontSize; }
 
-markup::SolidColorBrushPtr Form1::RowBackground(int32_t row) const
+markup::SolidColorBrushPtr SliderColumns::RowBackground(int32_t row)
 {
     const RowStyle style = StyleOfRow(row);
     return CreateBrush(style.Background, style.BackgroundTransparency);
 }
 
-markup::SolidColorBrushPtr Form1::RowForeground(int32_t row) const { return TextBrush(row, false); }
+markup::SolidColorBrushPtr SliderColumns::RowForeground(int32_t row) { return TextBrush(row, false); }
 
-int32_t Form1::ColumnAlignment(int32_t column) const
+int32_t SliderColumns::ColumnAlignment(int32_t column)
 {
     // Names read from the left; numbers line up their digits on the right.
     const bool number = column == slider::DayColumn || column == slider::YearColumn || column == slider::HourColumn ||
@@ -107,16 +107,18 @@ int32_t Form1::ColumnAlignment(int32_t column) const
     return number ? markup::AlignEnd : markup::AlignStart;
 }
 
-void Form1::BuildSliderColumn(int32_t column)
+std::shared_ptr<markup::Grid> SliderColumns::BuildSliderColumn(int32_t column, bool separatorAfter, QFont& font,
+                                                               const TimeSlider* time)
 {
-    const auto context = markupLabel1_->MarkupContext();
+    const auto context = label_.MarkupContext();
     const auto grid = As<markup::Grid>(context->CreateObject("Grid"));
-    StoreColumnGrid(column, grid);
+    grids_[runtime::CheckedIndex(column, AllColumns)] = grid;
+    separated_[column] = separatorAfter;
     grid->SetMargin(context->CreateThicknessObject(0, 0, 0, 0));
 
     // A line right of every column but the last one shown of the date or of the time parts it
     // from its neighbour.
-    if (HasSeparatorAfter(column)) {
+    if (separatorAfter) {
         const auto separator = As<markup::Border>(context->CreateObject("Border"));
         separator->SetBorderBrush(SeparatorBrush());
         separator->SetBorderThickness(CreateThickness(0, 0, 1, 0));
@@ -127,7 +129,7 @@ void Form1::BuildSliderColumn(int32_t column)
     for (int32_t row = 0; row < slider::RowCount; ++row) {
         grid->RowDefinitions().Add(As<markup::RowDefinition>(context->CreateObject("RowDefinition")));
         // The selected row is not a choice, so only the other rows show the hand.
-        const int32_t cursor = row == SelectedRow() ? platform::IDC_ARROW : platform::IDC_HAND;
+        const int32_t cursor = row == slider::SelectedRow() ? platform::IDC_ARROW : platform::IDC_HAND;
 
         const auto background = As<markup::Border>(context->CreateObject("Border"));
         background->SetName(CellName("Border_", column, row));
@@ -139,7 +141,7 @@ void Form1::BuildSliderColumn(int32_t column)
 
         const auto text = As<markup::TextBlock>(context->CreateObject("TextBlock"));
         text->SetName(CellName("TextArea_", column, row));
-        text->SetFontSize(TextPixels(RowFontSize(row)));
+        text->SetFontSize(scale_.Pixels(RowFontSize(row)));
         text->SetText("NewItem");
         text->SetForeground(RowForeground(row));
         text->SetPadding(CreateThickness(4, 4, 4, 4));
@@ -152,58 +154,33 @@ void Form1::BuildSliderColumn(int32_t column)
 
     // Hidden, but its space is kept: the column never narrows when a shorter value shows.
     const auto sizing = As<markup::TextBlock>(context->CreateObject("TextBlock"));
-    sizing->SetFontSize(TextPixels(RowFontSize(SelectedRow())));
-    sizing->SetText(WidestColumnText(column));
+    sizing->SetFontSize(scale_.Pixels(RowFontSize(slider::SelectedRow())));
+    sizing->SetText(WidestColumnText(column, grid, font, time));
     sizing->SetPadding(CreateThickness(4, 4, 4, 4));
     sizing->SetVisibility(markup::Hidden);
     grid->Children().Add(sizing);
-    grid->SetRow(sizing, SelectedRow());
+    grid->SetRow(sizing, slider::SelectedRow());
+    return grid;
 }
 
-void Form1::StoreColumnGrid(int32_t column, std::shared_ptr<markup::Grid> grid)
+std::string SliderColumns::WidestColumnText(int32_t column, const markup::ElementPtr& grid, QFont& font,
+                                            const TimeSlider* time) const
 {
-    if (column >= slider::FirstTimeColumn && time_)
-        time_->SetTimeGrid(column, std::move(grid));
-    else
-        sliderGrids_[runtime::CheckedIndex(column, slider::ColumnCount)] = std::move(grid);
-}
-
-markup::ElementPtr Form1::ColumnGrid(int32_t column) const
-{
-    // Without time columns, a column past the date's is out of range, as it always was.
-    if (column < slider::FirstTimeColumn || !time_)
-        return SliderGrids(column);
-    return time_->TimeGrids(column);
-}
-
-// A thin line stands between two date columns and between two time columns; the date and the
-// time are kept apart by a gap instead.
-bool Form1::HasSeparatorAfter(int32_t column) const
-{
-    if (column < slider::FirstTimeColumn)
-        return !columnOrder_.IsLast(column);
-    const std::vector<int32_t> shown = time_ ? time_->Columns() : std::vector<int32_t>{};
-    return !shown.empty() && shown.back() != column;
-}
-
-std::string Form1::WidestColumnText(int32_t column)
-{
-    const auto grid = ColumnGrid(column);
     const auto middle = grid ? std::dynamic_pointer_cast<markup::TextBlock>(
-                                   grid->FindName(CellName("TextArea_", column, SelectedRow())))
+                                   grid->FindName(CellName("TextArea_", column, slider::SelectedRow())))
                              : nullptr;
     if (!middle)
         return "";
 
-    const std::string family = middle->FontFamily().empty() ? markupLabel1_->Font().Name : middle->FontFamily();
-    font_.setFamily(QString::fromStdString(family));
+    const std::string family = middle->FontFamily().empty() ? label_.Font().Name : middle->FontFamily();
+    font.setFamily(QString::fromStdString(family));
     // Only the order of the widths matters, so the cell's pixel size serves as a point size.
-    font_.setPointSize(std::max(1, static_cast<int>(runtime::RoundHalfEven(middle->FontSize()))));
+    font.setPointSize(std::max(1, static_cast<int>(runtime::RoundHalfEven(middle->FontSize()))));
 
-    const QFontMetricsF metrics(font_);
+    const QFontMetricsF metrics(font);
     std::string bestText;
     double bestWidth = 0;
-    for (const std::string& candidate : CandidateTexts(column, time_.get())) {
+    for (const std::string& candidate : CandidateTexts(column, time)) {
         const double width = runtime::RoundHalfEven(metrics.horizontalAdvance(QString::fromStdString(candidate)));
         if (width > bestWidth) {
             bestWidth = width;
@@ -213,26 +190,17 @@ std::string Form1::WidestColumnText(int32_t column)
     return bestText;
 }
 
-// With bounds set, a value that would select a date outside them is drawn dimmed, so the user
-// sees what cannot be picked. Without bounds every value can be picked and nothing is touched.
-bool Form1::Bounded() const
+// A value that would select a date outside the bounds is drawn dimmed, so the user sees what
+// cannot be picked.
+void SliderColumns::ShowRefusedValues(const DateSlider& date)
 {
-    const slider::DateRange range = SelectableRange();
-    const slider::DateRange all = slider::SelectableYears();
-    return range.First != all.First || range.Last != all.Last;
-}
-
-void Form1::ShowRefusedValues()
-{
-    if (!Bounded())
-        return;
-    const slider::DateRange range = SelectableRange();
-    const int32_t selected = SelectedRow();
+    const slider::DateRange range = date.SelectableRange();
+    const int32_t selected = date.SelectedRow();
     for (int32_t column = 0; column < slider::ColumnCount; ++column) {
         for (int32_t row = 0; row < slider::RowCount; ++row) {
             std::array<int32_t, slider::ColumnCount> triple{};
             for (int32_t each = 0; each < slider::ColumnCount; ++each)
-                triple[each] = CellValues()(each == column ? row : selected, each);
+                triple[each] = date.CellValues()(each == column ? row : selected, each);
             bool refused = false;
             try {
                 slider::SelectedDateFor(triple[0], triple[1], triple[2], range);
@@ -244,17 +212,24 @@ void Form1::ShowRefusedValues()
     }
 }
 
-// Every column shown, of the date and of the time, takes the scheme's colours.
-void Form1::RecolourSliderColumns()
+void SliderColumns::ShowRefusedTimes(const TimeSlider& time)
 {
-    for (int32_t stop = 0; stop < ColumnStopCount(); ++stop) {
-        const int32_t column = ColumnAtStop(stop);
-        const auto grid = std::dynamic_pointer_cast<markup::Grid>(ColumnGrid(column));
+    for (const int32_t column : time.Columns())
+        for (int32_t row = 0; row < slider::RowCount; ++row) {
+            const std::optional<runtime::WallTime> at = time.TimeAtRow(column, row);
+            ShowCellRefused(column, row, at && !time.Takes(*at));
+        }
+}
+
+void SliderColumns::Recolour()
+{
+    for (int32_t column = 0; column < AllColumns; ++column) {
+        const auto& grid = grids_[column];
         if (!grid)
             continue;
         // The separator is the grid's first child, the one border without a name.
         const auto first = std::dynamic_pointer_cast<markup::Border>(grid->Children().Item(0));
-        if (HasSeparatorAfter(column) && first && first->Name().empty())
+        if (separated_[column] && first && first->Name().empty())
             first->SetBorderBrush(SeparatorBrush());
         for (int32_t row = 0; row < slider::RowCount; ++row) {
             if (const auto background = As<markup::Border>(grid->FindName(CellName("Border_", column, row))))
@@ -265,20 +240,10 @@ void Form1::RecolourSliderColumns()
     }
 }
 
-// A time the bounds exclude or the local clock skips that day is dimmed as well.
-void Form1::ShowRefusedTimes()
-{
-    for (const int32_t column : time_->Columns())
-        for (int32_t row = 0; row < slider::RowCount; ++row) {
-            const std::optional<runtime::WallTime> time = time_->TimeAtRow(column, row);
-            ShowCellRefused(column, row, time && !time_->Takes(*time));
-        }
-}
-
-void Form1::ShowCellRefused(int32_t column, int32_t row, bool refused)
+void SliderColumns::ShowCellRefused(int32_t column, int32_t row, bool refused)
 {
     bool& shown = dimmed_[runtime::CheckedIndex(column * slider::RowCount + row, static_cast<int32_t>(dimmed_.size()))];
-    const auto grid = ColumnGrid(column);
+    const auto& grid = grids_[runtime::CheckedIndex(column, AllColumns)];
     const auto text = grid ? As<markup::TextBlock>(grid->FindName(CellName("TextArea_", column, row))) : nullptr;
     if (refused == shown || !text)
         return;

@@ -23,9 +23,9 @@ TEST(RunPicker, ShowsEachButtonsCaptionAsGivenEvenEmpty)
             app::ParseCommandLine(QStringLiteral("datepicker --calendar %1").arg(arguments).split(u' '));
         std::string captions;
         RunPicker(read.options, [&](Form1& form) {
-            for (int32_t index = 0; form.DialogButton(index); ++index)
-                captions += (index ? "|" : "") + form.DialogButtonCaption(index);
-            QTimer::singleShot(0, [&form] { form.EndDialog(DialogResult::Cancel); });
+            for (int32_t index = 0; form.Dialog().Button(index); ++index)
+                captions += (index ? "|" : "") + form.Dialog().Caption(index);
+            QTimer::singleShot(0, [&form] { form.Dialog().End(DialogResult::Cancel); });
         });
         EXPECT_EQ(captions, expected) << arguments;
     }
@@ -44,7 +44,7 @@ TEST(RunPicker, TitlesADialogByWhatItAsksFor)
         RunPicker(app::ParseCommandLine(QStringLiteral("datepicker %1").arg(arguments).split(u' ', Qt::SkipEmptyParts)).options,
                   [&](Form1& form) {
                       caption = form.Caption();
-                      QTimer::singleShot(0, [&form] { form.EndDialog(DialogResult::Cancel); });
+                      QTimer::singleShot(0, [&form] { form.Dialog().End(DialogResult::Cancel); });
                   });
         EXPECT_EQ(caption, expected) << arguments;
     }

@@ -6,20 +6,22 @@
 // Escape pressed as the timer fires: the timer comes second and changes nothing.
 TEST(Timeout, LeavesADialogTheUserEndedAsItWas)
 {
-    Form1 cancelled;
-    cancelled.SetButtons(FormButtons::CancelOk);
+    FormSetup cancelledSetup;
+    cancelledSetup.Dialog = DialogSetup::CancelOk();
+    Form1 cancelled(std::move(cancelledSetup));
     cancelled.Form_Load();
     cancelled.Show();
-    cancelled.EndDialog(DialogResult::Cancel);
+    cancelled.Dialog().End(DialogResult::Cancel);
     EXPECT_FALSE(EndOnTimeout(cancelled));
-    EXPECT_EQ(cancelled.Result(), DialogResult::Cancel);
+    EXPECT_EQ(cancelled.Dialog().Result(), DialogResult::Cancel);
     cancelled.Form_Unload();
 
-    Form1 open;
-    open.SetButtons(FormButtons::CancelOk);
+    FormSetup openSetup;
+    openSetup.Dialog = DialogSetup::CancelOk();
+    Form1 open(std::move(openSetup));
     open.Form_Load();
     open.Show();
     EXPECT_TRUE(EndOnTimeout(open));
-    EXPECT_EQ(open.Result(), DialogResult::Ok);
+    EXPECT_EQ(open.Dialog().Result(), DialogResult::Ok);
     open.Form_Unload();
 }

@@ -22,17 +22,18 @@ int main(int argc, char** argv)
     InstallFontSubstitutions();
     translations::UseLanguage(runtime::CurrentLocale());
     markup::MarkupLabel::RegisterProgId();
-    Form1 form;
+    FormSetup setup;
     int first = 1;
     if (argc > first && std::strcmp(argv[first], "--print") == 0) {
-        form.SetButtons(FormButtons::CancelOk);
+        setup.Dialog = DialogSetup::CancelOk();
         ++first;
     }
     if (argc > first && std::strcmp(argv[first], "--time") == 0) {
         const slider::DateRange all = slider::SelectableYears();
-        form.SetTimeColumns({1, runtime::CurrentClockStyle(), {all.First, 0}, {all.Last, runtime::MinutesPerDay - 1}}, 0);
+        setup.Time = TimeColumnsSetup{{1, runtime::CurrentClockStyle(), {all.First, 0}, {all.Last, runtime::MinutesPerDay - 1}}, 0};
         ++first;
     }
+    Form1 form(std::move(setup));
     form.Form_Load();
     form.MarkupLabel1()->UpdateLayout();
     const auto& root = form.MarkupLabel1()->RootElement();

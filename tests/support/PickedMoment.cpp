@@ -1,6 +1,7 @@
 #include "support/PickedMoment.h"
 
 #include "app/PickerApplication.h"
+#include "app/PickerSetup.h"
 #include "app/PrintedDate.h"
 #include "markup/Border.h"
 #include "platform/Clipboard.h"
@@ -104,8 +105,10 @@ StartedPicker StartFromCommandLine(const QStringList& arguments)
     }
     if (started.Read.outcome != app::CommandLineOutcome::Run)
         return started;
-    auto form = std::make_unique<Form1>();
-    SetUpPicker(*form, started.Read.options);
+    const app::PickerOptions& options = started.Read.options;
+    auto form = std::make_unique<Form1>(app::PickerSetup(
+        options, app::DialogButtonRow(options.buttons, options.extraButtons, options.noButtons, options.cancelLabel,
+                                      options.okLabel)));
     try {
         form->Form_Load();
     } catch (const std::exception& failure) {
@@ -128,7 +131,7 @@ void ActOn(Form1& form, uint32_t action, uint32_t value, const std::string& past
         SendMessageA(form.hWnd(), WM_KEYDOWN, static_cast<WPARAM>(virtualKey), 1);
         SetModifierKeys(false, false);
     };
-    const int32_t column = form.ColumnAtStop(static_cast<int32_t>(value % form.ColumnStopCount()));
+    const int32_t column = form.Focus().ColumnAtStop(static_cast<int32_t>(value % form.Focus().ColumnStopCount()));
     // A refused selection leaves the window as it was, as the window's own callers catch it.
     try {
         switch (action % ActionCount) {

@@ -54,12 +54,12 @@ TEST(ColorScheme, EveryTextKeepsItsContrastInBothSchemesAndTheSwitchKeepsTheTree
 {
     const FixedToday today(Ymd(2026, 12, 8));
     const SchemeInUse restore;
-    const auto load = [](TestForm& form) {
-        form.SetButtons(FormButtons::CancelOk);
-        form.SetPrompt("Choose a day");
-        form.SetShowWeeks(true);
-        form.SetSelectableRange({Ymd(2026, 12, 1), Ymd(2027, 1, 20)});
-        form.Form_Load();
+    const auto dialog = [] {
+        FormSetup setup = CancelOkSetup();
+        setup.Dialog.Prompt = "Choose a day";
+        setup.ShowWeeks = true;
+        setup.SelectableRange = {Ymd(2026, 12, 1), Ymd(2027, 1, 20)};
+        return setup;
     };
     const auto render = [](const TestForm& form) {
         QImage image((form.MarkupLabel1()->Size() * 2).toSize(), QImage::Format_RGB32);
@@ -68,8 +68,8 @@ TEST(ColorScheme, EveryTextKeepsItsContrastInBothSchemesAndTheSwitchKeepsTheTree
         form.MarkupLabel1()->Paint(painter);
         return image;
     };
-    TestForm form;
-    load(form);
+    TestForm form(dialog());
+    form.Form_Load();
     const auto cell = [&](int column, int row) {
         return form.SliderGrids(column)->FindName("TextArea_" + std::to_string(column) + "_" + std::to_string(row));
     };
@@ -90,12 +90,12 @@ TEST(ColorScheme, EveryTextKeepsItsContrastInBothSchemesAndTheSwitchKeepsTheTree
         } texts[] = {
             {"header", form.DateHeader(), 4.5},
             {"prompt", form.PromptText(), 4.5},
-            {"week line", form.DateNote(), 4.5},
+            {"week line", form.Note().Element(), 4.5},
             {"selected day", cell(1, 2), 4.5},
             {"day one above", cell(1, 1), 4.5},
             {"day two below", cell(1, 4), 3},
-            {"link", form.SpecialDateLink(7), 4.5},
-            {"OK", form.DialogButton(1), 4.5},
+            {"link", form.Links().Link(7), 4.5},
+            {"OK", form.Dialog().Button(1), 4.5},
             // Outside the bounds: the year 2025 and February.
             {"dimmed year one above", cell(2, 1), 2},
             {"dimmed month two below", cell(0, 4), 2},
@@ -108,13 +108,13 @@ TEST(ColorScheme, EveryTextKeepsItsContrastInBothSchemesAndTheSwitchKeepsTheTree
         EXPECT_GT(contrast(cell(1, 2)), contrast(cell(1, 1)));
         EXPECT_GT(contrast(cell(1, 1)), contrast(cell(1, 0)));
         EXPECT_LT(contrast(cell(2, 1)), 0.6 * contrast(cell(1, 1)));
-        EXPECT_LT(contrast(form.SpecialDateLink(8)), 0.6 * contrast(form.SpecialDateLink(7))) << "a link past the bounds";
+        EXPECT_LT(contrast(form.Links().Link(8)), 0.6 * contrast(form.Links().Link(7))) << "a link past the bounds";
         EXPECT_LT(contrast(cell(0, 4)), 0.7 * contrast(cell(1, 4)));
         EXPECT_EQ(form.MarkupLabel1()->RootElement(), root) << "the tree is kept";
         EXPECT_EQ(form.Selected(), "12/8/2026");
     }
-    TestForm builtDark;
-    load(builtDark);
+    TestForm builtDark(dialog());
+    builtDark.Form_Load();
     EXPECT_EQ(render(builtDark), render(form)) << "a switch gives every brush its dark colour";
     form.SetColorScheme(platform::ColorScheme::Light);
     EXPECT_EQ(render(form), lightImage) << "back in the light scheme, every brush is as it was";

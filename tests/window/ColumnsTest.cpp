@@ -82,9 +82,9 @@ TEST_F(Columns, RowsAreStyledByDistanceFromTheMiddle)
         EXPECT_EQ(ColourOf(text->Foreground()), foregrounds[row]) << row;
     }
     // Rows outside the column have no style of their own.
-    EXPECT_EQ(form.RowFontSize(5), 0);
-    EXPECT_EQ(ColourOf(form.RowBackground(-1)), 0xFF000000u);
-    EXPECT_EQ(form.ColumnAlignment(7), AlignStart);
+    EXPECT_EQ(SliderColumns::RowFontSize(5), 0);
+    EXPECT_EQ(ColourOf(SliderColumns::RowBackground(-1)), 0xFF000000u);
+    EXPECT_EQ(SliderColumns::ColumnAlignment(7), AlignStart);
 }
 
 TEST_F(Columns, TheSizingTextIsTheWidestValueFirstAmongEquals)

@@ -208,9 +208,9 @@ TEST_F(Copying, AnInstalledProcedureSeesCopyPasteAndTypedKeysAndTheContextMenuFr
     QApplication::sendEvent(form.Host(), &shiftF10);
     // The pointer rests on a link, then leaves the window while the menu is open.
     form.MarkupLabel1()->UpdateLayout();
-    const QPoint onLink = (form.SpecialDateLink(0)->Bounds().center() + form.LabelPosition()).toPoint();
+    const QPoint onLink = (form.Links().Link(0)->Bounds().center() + form.LabelPosition()).toPoint();
     SendMessageA(form.hWnd(), WM_MOUSEMOVE, 0, MakeLParam(onLink.x(), onLink.y()));
-    ASSERT_TRUE(form.SpecialDateLink(0)->IsMouseOver());
+    ASSERT_TRUE(form.Links().Link(0)->IsMouseOver());
     QCursor::setPos(900, 700);
     pick = 1;
     QContextMenuEvent rightClick(QContextMenuEvent::Mouse, onLink, QPoint(260, 190));
@@ -230,5 +230,5 @@ TEST_F(Copying, AnInstalledProcedureSeesCopyPasteAndTypedKeysAndTheContextMenuFr
     EXPECT_TRUE(controlWasDown);
     EXPECT_EQ(copied, (Texts{"Sunday December 6, 2026", "Sunday December 6, 2026", "2026-12-06"}))
         << "each message went on to the window's own handling";
-    EXPECT_FALSE(form.SpecialDateLink(0)->IsMouseOver()) << "the pointer left while the menu was open";
+    EXPECT_FALSE(form.Links().Link(0)->IsMouseOver()) << "the pointer left while the menu was open";
 }

@@ -13,11 +13,10 @@ using namespace platform;
 namespace {
 
 // The picker as a dialog: Cancel and OK below the frame, shown on screen.
-class DialogButtons : public testing::Test {
+class ButtonRow : public testing::Test {
 protected:
     void SetUp() override
     {
-        form.SetButtons(FormButtons::CancelOk);
         form.Form_Load();
         form.Show();
         form.MarkupLabel1()->UpdateLayout();
@@ -37,93 +36,92 @@ protected:
     // How strongly OK is lit: the alpha of its background.
     uint32_t OkAlpha() const
     {
-        const auto ok = std::dynamic_pointer_cast<markup::Border>(form.DialogButton(1));
+        const auto ok = std::dynamic_pointer_cast<markup::Border>(form.Dialog().Button(1));
         return static_cast<uint32_t>(ok->Background()->Color()) >> 24;
     }
 
-    TestForm form;
+    TestForm form{CancelOkSetup()};
 };
 
 } // namespace
 
-TEST_F(DialogButtons, TheWindowGrowsByTheRowOnlyAndTheRestStaysInPlace)
+TEST_F(ButtonRow, TheWindowGrowsByTheRowOnlyAndTheRestStaysInPlace)
 {
     TestForm plain;
     plain.Form_Load();
     plain.Show();
     plain.MarkupLabel1()->UpdateLayout();
-    EXPECT_EQ(plain.DialogButton(0), nullptr);
-    const QRectF ok = form.DialogButton(1)->Bounds();
+    EXPECT_EQ(plain.Dialog().Button(0), nullptr);
+    const QRectF ok = form.Dialog().Button(1)->Bounds();
     const int grown = form.Host()->height() - plain.Host()->height();
     EXPECT_GE(grown, ok.height());
     EXPECT_LT(grown, ok.height() + 12) << "just enough for the buttons";
     EXPECT_EQ(form.Host()->width(), plain.Host()->width());
     EXPECT_EQ(form.SliderGrids(2)->Bounds(), plain.SliderGrids(2)->Bounds());
     EXPECT_GT(ok.top(), form.SliderGrids(2)->Bounds().bottom());
-    EXPECT_EQ(form.DialogButton(0)->Bounds().width(), ok.width()) << "both as wide as Cancel";
+    EXPECT_EQ(form.Dialog().Button(0)->Bounds().width(), ok.width()) << "both as wide as Cancel";
     plain.Form_Unload();
 }
 
-TEST_F(DialogButtons, EnterFollowsAFocusedLinkPressesAFocusedButtonAndAcceptsElsewhere)
+TEST_F(ButtonRow, EnterFollowsAFocusedLinkPressesAFocusedButtonAndAcceptsElsewhere)
 {
     Press(VK_TAB, 13);
-    EXPECT_EQ(form.MarkupLabel1()->FocusElement(), form.DialogButton(0)) << "Cancel, then OK, follow the links";
+    EXPECT_EQ(form.MarkupLabel1()->FocusElement(), form.Dialog().Button(0)) << "Cancel, then OK, follow the links";
     Press(VK_TAB, 6); // round to link 1, Tomorrow
     Press(VK_RETURN);
-    EXPECT_EQ(form.Result(), DialogResult::None);
+    EXPECT_EQ(form.Dialog().Result(), DialogResult::None);
     EXPECT_EQ(form.Selected(), "12/8/2026");
     Press(VK_TAB, 8); // Cancel
     Press(VK_RETURN);
-    EXPECT_EQ(form.Result(), DialogResult::Cancel);
+    EXPECT_EQ(form.Dialog().Result(), DialogResult::Cancel);
     EXPECT_FALSE(form.Host()->isVisible());
     Press(VK_TAB, 3); // round to the day column
     Press(VK_RETURN);
-    EXPECT_EQ(form.Result(), DialogResult::Cancel) << "the first ending stands";
+    EXPECT_EQ(form.Dialog().Result(), DialogResult::Cancel) << "the first ending stands";
 
-    TestForm accepting; // Enter on a column accepts
-    accepting.SetButtons(FormButtons::CancelOk);
+    TestForm accepting(CancelOkSetup()); // Enter on a column accepts
     accepting.Form_Load();
     SendMessageA(accepting.hWnd(), WM_KEYDOWN, VK_TAB, 1);
     SendMessageA(accepting.hWnd(), WM_KEYDOWN, VK_RETURN, 1);
-    EXPECT_EQ(accepting.Result(), DialogResult::Ok);
+    EXPECT_EQ(accepting.Dialog().Result(), DialogResult::Ok);
     accepting.Form_Unload();
 
     TestForm plain; // without buttons Enter on a column does nothing, and Escape still closes
     plain.Form_Load();
     SendMessageA(plain.hWnd(), WM_KEYDOWN, VK_TAB, 1);
     SendMessageA(plain.hWnd(), WM_KEYDOWN, VK_RETURN, 1);
-    EXPECT_EQ(plain.Result(), DialogResult::None);
+    EXPECT_EQ(plain.Dialog().Result(), DialogResult::None);
     SendMessageA(plain.hWnd(), WM_KEYDOWN, VK_ESCAPE, 1);
-    EXPECT_EQ(plain.Result(), DialogResult::Cancel);
+    EXPECT_EQ(plain.Dialog().Result(), DialogResult::Cancel);
     plain.Form_Unload();
 }
 
-TEST_F(DialogButtons, APressAndAReleaseOverAButtonPressItAndThePointerLightsIt)
+TEST_F(ButtonRow, APressAndAReleaseOverAButtonPressItAndThePointerLightsIt)
 {
-    const markup::ElementPtr ok = form.DialogButton(1);
+    const markup::ElementPtr ok = form.Dialog().Button(1);
     const uint32_t plain = OkAlpha();
     Mouse(WM_MOUSEMOVE, ok);
     const uint32_t hovered = OkAlpha();
     EXPECT_GT(hovered, plain);
     Mouse(WM_LBUTTONDOWN, form.SliderGrids(2));
     Mouse(WM_LBUTTONUP, ok);
-    EXPECT_EQ(form.Result(), DialogResult::None) << "pressed elsewhere, released over OK";
+    EXPECT_EQ(form.Dialog().Result(), DialogResult::None) << "pressed elsewhere, released over OK";
     Mouse(WM_LBUTTONDOWN, ok);
     EXPECT_GT(OkAlpha(), hovered) << "pressed";
     Mouse(WM_LBUTTONUP, ok);
-    EXPECT_EQ(form.Result(), DialogResult::Ok);
+    EXPECT_EQ(form.Dialog().Result(), DialogResult::Ok);
     SendMessageA(form.hWnd(), WM_MOUSELEAVE, 0, 0);
     EXPECT_EQ(OkAlpha(), plain);
 }
 
-TEST_F(DialogButtons, ClosingTheWindowGoesThroughItsProcedureAndCancels)
+TEST_F(ButtonRow, ClosingTheWindowGoesThroughItsProcedureAndCancels)
 {
     form.Host()->close();
-    EXPECT_EQ(form.Result(), DialogResult::Cancel);
+    EXPECT_EQ(form.Dialog().Result(), DialogResult::Cancel);
     EXPECT_FALSE(form.Host()->isVisible());
 }
 
-TEST_F(DialogButtons, ScreenReadersSeeTwoPushButtonsAfterTheLinks)
+TEST_F(ButtonRow, ScreenReadersSeeTwoPushButtonsAfterTheLinks)
 {
     QAccessibleInterface* window = QAccessible::queryAccessibleInterface(form.Host());
     ASSERT_EQ(window->childCount(), 15);
@@ -133,23 +131,24 @@ TEST_F(DialogButtons, ScreenReadersSeeTwoPushButtonsAfterTheLinks)
     Press(VK_TAB, 14);
     EXPECT_EQ(window->focusChild(), window->child(14));
     window->child(14)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
-    EXPECT_EQ(form.Result(), DialogResult::Ok);
+    EXPECT_EQ(form.Dialog().Result(), DialogResult::Ok);
 }
 
 TEST(ScriptDialog, AnOwnRowOfButtonsKeepsEnterForTheFocusedOneAndTellsOfACommandButton)
 {
-    TestForm form;
     std::vector<int32_t> notified;
-    form.SetDialogButtons(
-        {{"Close", ButtonPress::Accept, "Closes"}, {"Run", ButtonPress::Notify}, {"A much longer caption"}}, -1);
-    form.SetButtonHandler([&](int32_t index) { notified.push_back(index); });
-    form.SetEscapeKey(EscapeKey::Nothing);
+    FormSetup setup;
+    setup.Dialog.Buttons = {{"Close", ButtonPress::Accept, "Closes"}, {"Run", ButtonPress::Notify}, {"A much longer caption"}};
+    setup.Dialog.DefaultButton = -1;
+    setup.Dialog.ButtonHandler = [&](int32_t index) { notified.push_back(index); };
+    setup.Dialog.Escape = EscapeKey::Nothing;
+    TestForm form(std::move(setup));
     form.Form_Load();
     form.Show();
     form.MarkupLabel1()->UpdateLayout();
-    EXPECT_EQ(form.DialogButton(0)->Bounds().width(), form.DialogButton(2)->Bounds().width());
+    EXPECT_EQ(form.Dialog().Button(0)->Bounds().width(), form.Dialog().Button(2)->Bounds().width());
     const auto pointAt = [&](int index) {
-        const QPoint at = (form.DialogButton(index)->Bounds().center() + form.LabelPosition()).toPoint();
+        const QPoint at = (form.Dialog().Button(index)->Bounds().center() + form.LabelPosition()).toPoint();
         SendMessageA(form.hWnd(), WM_MOUSEMOVE, 0, MakeLParam(at.x(), at.y()));
         return form.Host()->toolTip();
     };
@@ -158,32 +157,31 @@ TEST(ScriptDialog, AnOwnRowOfButtonsKeepsEnterForTheFocusedOneAndTellsOfACommand
     const auto send = [&](int key) { SendMessageA(form.hWnd(), WM_KEYDOWN, static_cast<WPARAM>(key), 1); };
     send(VK_RETURN);
     send(VK_ESCAPE);
-    EXPECT_EQ(form.Result(), DialogResult::None) << "neither Enter over the columns nor Escape ends it";
+    EXPECT_EQ(form.Dialog().Result(), DialogResult::None) << "neither Enter over the columns nor Escape ends it";
     // Enter placed the focus on the first column: 13 Tabs on reach the second button.
     for (int tab = 0; tab < 13; ++tab)
         send(VK_TAB);
     send(VK_RETURN);
     EXPECT_EQ(notified, std::vector<int32_t>{1});
-    EXPECT_EQ(form.Result(), DialogResult::None) << "a command button leaves the window open";
+    EXPECT_EQ(form.Dialog().Result(), DialogResult::None) << "a command button leaves the window open";
     send(VK_TAB);
     send(VK_SPACE);
-    EXPECT_EQ(form.PressedButton(), 2);
-    EXPECT_EQ(form.Result(), DialogResult::Ok);
+    EXPECT_EQ(form.Dialog().PressedButton(), 2);
+    EXPECT_EQ(form.Dialog().Result(), DialogResult::Ok);
     form.Form_Unload();
 }
 
 TEST(ScriptDialog, TheNoteUnderTheHeaderFollowsTheDateAndDescribedDaysAreBold)
 {
-    TestForm form;
-    form.SetShowWeeks(true);
-    form.SetDayDescriptions({{runtime::Date::FromParts(2026, 12, 8), "Dentist"},
-                             {runtime::Date::FromParts(2026, 12, 31), "A long description that wraps " +
-                                                                          std::string(80, 'x')}});
-    form.SetStartDate(runtime::Date::FromParts(2026, 12, 8));
+    FormSetup setup;
+    setup.ShowWeeks = true;
+    setup.DayDescriptions = {{runtime::Date::FromParts(2026, 12, 8), "Dentist"}, {runtime::Date::FromParts(2026, 12, 31), "A long description that wraps " + std::string(80, 'x')}};
+    setup.StartDate = runtime::Date::FromParts(2026, 12, 8);
+    TestForm form(std::move(setup));
     form.Form_Load();
     form.Show();
     const auto note = std::dynamic_pointer_cast<markup::TextBlock>(
-        std::dynamic_pointer_cast<markup::Grid>(form.DateNote())->Children().Item(0));
+        std::dynamic_pointer_cast<markup::Grid>(form.Note().Element())->Children().Item(0));
     const auto dayWeight = [&](int row) {
         return std::dynamic_pointer_cast<markup::TextBlock>(
                    form.SliderGrids(1)->FindName(slider::CellTextName(1, row)))
@@ -204,27 +202,27 @@ TEST(ScriptDialog, TheNoteUnderTheHeaderFollowsTheDateAndDescribedDaysAreBold)
     form.Select(12, 31, 2026);
     form.MarkupLabel1()->UpdateLayout();
     EXPECT_EQ(form.ClientSize(), size) << "the note keeps the room of its tallest text";
-    EXPECT_LE(form.DateNote()->Bounds().bottom(), form.SliderGrids(1)->Bounds().top());
+    EXPECT_LE(form.Note().Element()->Bounds().bottom(), form.SliderGrids(1)->Bounds().top());
     form.Form_Unload();
 }
 
 TEST(ScriptDialog, AFileOfManyDescriptionsKeepsTheNoteSmallAndTallEnough)
 {
-    TestForm form;
-    std::map<runtime::Date, std::string> descriptions;
+    FormSetup setup;
     for (int32_t day = 0; day < 3000; ++day)
-        descriptions.emplace(Ymd(2000, 1, 1).AddDays(day), "Day " + std::to_string(day));
-    descriptions[Ymd(2004, 2, 29)] = "Long enough to wrap over several lines " + std::string(60, 'x') + " and then some";
-    form.SetDayDescriptions(descriptions);
+        setup.DayDescriptions.emplace(Ymd(2000, 1, 1).AddDays(day), "Day " + std::to_string(day));
+    setup.DayDescriptions[Ymd(2004, 2, 29)] =
+        "Long enough to wrap over several lines " + std::string(60, 'x') + " and then some";
+    TestForm form(std::move(setup));
     form.Form_Load();
     form.Show();
     form.MarkupLabel1()->UpdateLayout();
-    EXPECT_EQ(std::dynamic_pointer_cast<markup::Grid>(form.DateNote())->Children().Count(), 2)
+    EXPECT_EQ(std::dynamic_pointer_cast<markup::Grid>(form.Note().Element())->Children().Count(), 2)
         << "the shown text and one that keeps the room, whatever the file's length";
-    const QRectF note = form.DateNote()->Bounds();
+    const QRectF note = form.Note().Element()->Bounds();
     form.Select(2, 29, 2004);
     form.MarkupLabel1()->UpdateLayout();
-    EXPECT_EQ(form.DateNote()->Bounds(), note) << "the longest description fits the room kept from the start";
+    EXPECT_EQ(form.Note().Element()->Bounds(), note) << "the longest description fits the room kept from the start";
     form.Form_Unload();
 }
 
@@ -248,10 +246,11 @@ TEST(ScriptDialog, LongPromptsAndDescriptionsKeepTheWindowSmall)
                  {"", {{day.AddDays(1), lines}}, ""},
                  {"", {{day, words}}, "cut"}};
     for (const auto& c : cases) {
-        TestForm form;
-        form.SetPrompt(c.prompt);
-        form.SetDayDescriptions(c.descriptions);
-        form.SetStartDate(day);
+        FormSetup setup;
+        setup.Dialog.Prompt = c.prompt;
+        setup.DayDescriptions = c.descriptions;
+        setup.StartDate = day;
+        TestForm form(std::move(setup));
         form.Form_Load();
         form.Show();
         EXPECT_LT(form.ClientSize().height(), 450) << c.note;
@@ -260,8 +259,8 @@ TEST(ScriptDialog, LongPromptsAndDescriptionsKeepTheWindowSmall)
             EXPECT_TRUE(prompt->IsCut());
             EXPECT_EQ(window->child(window->childCount() - 1)->text(QAccessible::Name).toStdString(), c.prompt);
         }
-        if (const auto note = form.DateNote() ? std::dynamic_pointer_cast<markup::TextBlock>(
-                                                    std::dynamic_pointer_cast<markup::Grid>(form.DateNote())->Children().Item(0))
+        if (const auto note = form.Note().Element() ? std::dynamic_pointer_cast<markup::TextBlock>(
+                                                    std::dynamic_pointer_cast<markup::Grid>(form.Note().Element())->Children().Item(0))
                                               : nullptr) {
             EXPECT_EQ(c.note == "cut" ? std::string(note->IsCut() ? "cut" : "whole") : note->Text(), c.note);
         }

@@ -49,27 +49,27 @@ protected:
 
 TEST_F(Keyboard, TabWalksColumnsThenLinksAndShiftTabWalksBack)
 {
-    EXPECT_EQ(form.FocusIndex(), -1);
+    EXPECT_EQ(form.Focus().Index(), -1);
     EXPECT_EQ(form.MarkupLabel1()->FocusElement(), nullptr) << "no ring when the window opens";
     Press(VK_TAB);
-    EXPECT_EQ(form.FocusIndex(), 0);
+    EXPECT_EQ(form.Focus().Index(), 0);
     EXPECT_EQ(form.MarkupLabel1()->FocusElement(), form.SliderGrids(0));
     for (int tab = 0; tab < 3; ++tab)
         Press(VK_TAB);
-    EXPECT_EQ(form.MarkupLabel1()->FocusElement(), form.SpecialDateLink(0));
+    EXPECT_EQ(form.MarkupLabel1()->FocusElement(), form.Links().Link(0));
     for (int tab = 0; tab < 8; ++tab)
         Press(VK_TAB);
-    EXPECT_EQ(form.MarkupLabel1()->FocusElement(), form.SpecialDateLink(8));
+    EXPECT_EQ(form.MarkupLabel1()->FocusElement(), form.Links().Link(8));
     Press(VK_TAB);
-    EXPECT_EQ(form.FocusIndex(), 0) << "the order wraps round";
+    EXPECT_EQ(form.Focus().Index(), 0) << "the order wraps round";
     Press(VK_TAB, true);
-    EXPECT_EQ(form.FocusIndex(), 11);
+    EXPECT_EQ(form.Focus().Index(), 11);
 
     TestForm fresh;
     fresh.Form_Load();
     SetModifierKeys(true, false);
     SendMessageA(fresh.hWnd(), WM_KEYDOWN, VK_TAB, 1);
-    EXPECT_EQ(fresh.FocusIndex(), 11) << "Shift+Tab first goes to the last link";
+    EXPECT_EQ(fresh.Focus().Index(), 11) << "Shift+Tab first goes to the last link";
 }
 
 TEST_F(Keyboard, UpAndDownStepTheFocusedColumnWithinItsCycle)
@@ -115,7 +115,7 @@ TEST(FirstKey, ActsOnTheColumnTheLanguageWritesFirst)
         for (const char* character = typed; *character; ++character)
             SendMessageA(each.hWnd(), WM_CHAR, static_cast<WPARAM>(*character), 1);
         EXPECT_EQ(each.Selected(), selected) << language << " key " << key << " typed " << typed;
-        EXPECT_EQ(each.MarkupLabel1()->FocusElement(), each.ColumnGrid(each.ColumnAtStop(0))) << language;
+        EXPECT_EQ(each.MarkupLabel1()->FocusElement(), each.ColumnGrid(each.Focus().ColumnAtStop(0))) << language;
     }
     runtime::UseLocale(QLocale(QLocale::English, QLocale::UnitedStates));
 }

@@ -36,7 +36,7 @@ public:
 
 std::string ShownCaption(const Form1& form, int index)
 {
-    const auto link = std::dynamic_pointer_cast<Hyperlink>(form.SpecialDateLink(index));
+    const auto link = std::dynamic_pointer_cast<Hyperlink>(form.Links().Link(index));
     return std::dynamic_pointer_cast<Run>(link->Inlines().Item(0))->Text();
 }
 
@@ -105,7 +105,7 @@ TEST(Languages, TheHeaderAndTheColumnsFollowTheLanguage)
                                         .starts_with("Border_");
             EXPECT_EQ(separated, place < 2) << c.locale << " column " << column;
             platform::SendMessageA(form.hWnd(), platform::WM_KEYDOWN, platform::VK_TAB, 0);
-            EXPECT_EQ(form.FocusedColumn(), column) << c.locale << " Tab " << place;
+            EXPECT_EQ(form.Focus().FocusedColumn(), column) << c.locale << " Tab " << place;
         }
         form.Form_Unload();
     }
@@ -118,8 +118,7 @@ TEST(Languages, EveryShippedLanguageFitsInsideTheFrameAndTheWindow)
     for (QString language : languages) {
         language = language.mid(QString("datepicker_").size()).chopped(QString(".qm").size());
         const InLanguage inLanguage(language);
-        TestForm form;
-        form.SetButtons(FormButtons::CancelOk); // a script's dialog must fit too
+        TestForm form(CancelOkSetup()); // a script's dialog must fit too
         form.Form_Load();
         ASSERT_NE(ShownCaption(form, 0), "Today") << language.toStdString() << " is not translated";
         form.MarkupLabel1()->UpdateLayout();
@@ -134,7 +133,7 @@ TEST(Languages, EveryShippedLanguageFitsInsideTheFrameAndTheWindow)
         CollectOverhangs(*frame, innerRight, overhangs);
         EXPECT_TRUE(overhangs.empty()) << language.toStdString() << ": " << overhangs.front();
         for (const int button : {0, 1}) {
-            const QRectF bounds = form.DialogButton(button)->Bounds();
+            const QRectF bounds = form.Dialog().Button(button)->Bounds();
             EXPECT_GE(bounds.left(), outer.left()) << language.toStdString() << " button " << button;
             EXPECT_LE(bounds.right(), outer.right()) << language.toStdString() << " button " << button;
         }

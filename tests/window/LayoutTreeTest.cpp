@@ -132,8 +132,8 @@ TEST(LayoutTree, AMarkedUpPromptShowsItsWordsWithoutTheTags)
     const int status = RunPicker(line.options, [&](Form1& form) {
         QTimer::singleShot(0, [&] {
             prompt = std::dynamic_pointer_cast<markup::TextBlock>(form.PromptText())->Text();
-            ok = form.DialogButtonCaption(1);
-            form.EndDialog(DialogResult::Cancel);
+            ok = form.Dialog().Caption(1);
+            form.Dialog().End(DialogResult::Cancel);
         });
     });
     EXPECT_EQ(status, 1);
@@ -169,18 +169,17 @@ TEST(LayoutTree, APromptCaptionsAndALeastSizeGrowTheDialogAroundAnUnchangedFrame
         const QPointF centre = form.MarkupLabel1()->RootElement()->Bounds().center() + form.LabelPosition();
         return centre - QPointF(form.Host()->width(), form.Host()->height()) / 2;
     };
-    TestForm plain;
-    plain.SetButtons(FormButtons::CancelOk);
+    TestForm plain(CancelOkSetup());
     plain.Form_Load();
     plain.Show();
     plain.MarkupLabel1()->UpdateLayout();
     for (const Case& c : cases) {
         SCOPED_TRACE(c.prompt + "|" + c.cancel + "|" + c.ok);
-        TestForm form;
-        form.SetButtons(FormButtons::CancelOk);
-        form.SetPrompt(c.prompt);
-        form.SetButtonCaptions(c.cancel, c.ok);
-        form.SetMinimumClientSize(c.minimum.width(), c.minimum.height());
+        FormSetup setup;
+        setup.Dialog = DialogSetup::CancelOk(c.cancel, c.ok);
+        setup.Dialog.Prompt = c.prompt;
+        setup.MinimumClientSize = c.minimum;
+        TestForm form(std::move(setup));
         form.Form_Load();
         form.Show();
         form.MarkupLabel1()->UpdateLayout();
@@ -215,11 +214,11 @@ TEST(LayoutTree, APromptCaptionsAndALeastSizeGrowTheDialogAroundAnUnchangedFrame
 
         const std::string shown[] = {c.shownCancel, c.shownOk};
         for (int index = 0; index < 2; ++index) {
-            const auto button = std::dynamic_pointer_cast<Border>(form.DialogButton(index));
+            const auto button = std::dynamic_pointer_cast<Border>(form.Dialog().Button(index));
             const auto caption = std::dynamic_pointer_cast<TextBlock>(
                 std::dynamic_pointer_cast<Grid>(button->Child())->Children().Item(0));
             EXPECT_EQ(caption->Text(), shown[index]);
-            EXPECT_EQ(button->Bounds().width(), form.DialogButton(1 - index)->Bounds().width());
+            EXPECT_EQ(button->Bounds().width(), form.Dialog().Button(1 - index)->Bounds().width());
             EXPECT_GE(button->Bounds().width(), caption->DesiredSize().width() + 28) << "with its padding";
         }
         form.Form_Unload();

@@ -66,17 +66,17 @@ TEST_F(Links, OddNamesChangeNothingAndNumbersOutsideTheLinksSelectToday)
 
 TEST_F(Links, CaptionsPanelsAndMargins)
 {
-    EXPECT_EQ(form.SpecialDateCaption(0), "Today");
-    EXPECT_EQ(form.SpecialDateCaption(6), "Last of last month");
-    EXPECT_EQ(form.SpecialDateCaption(9), "");
-    EXPECT_EQ(form.SpecialDateCaption(-1), "");
-    EXPECT_EQ(form.LinkColumnOf(2), 0);
-    EXPECT_EQ(form.LinkColumnOf(3), 1);
-    EXPECT_EQ(form.LinkColumnOf(-1), 1);
+    EXPECT_EQ(SpecialDateLinks::SpecialDateCaption(0), "Today");
+    EXPECT_EQ(SpecialDateLinks::SpecialDateCaption(6), "Last of last month");
+    EXPECT_EQ(SpecialDateLinks::SpecialDateCaption(9), "");
+    EXPECT_EQ(SpecialDateLinks::SpecialDateCaption(-1), "");
+    EXPECT_EQ(SpecialDateLinks::LinkColumnOf(2), 0);
+    EXPECT_EQ(SpecialDateLinks::LinkColumnOf(3), 1);
+    EXPECT_EQ(SpecialDateLinks::LinkColumnOf(-1), 1);
     for (int index : {4, 6, 8})
-        EXPECT_EQ(form.LinkMargin(index)->Bottom, 6) << index;
+        EXPECT_EQ(SpecialDateLinks::LinkMargin(index)->Bottom, 6) << index;
     for (int index : {0, 5, 7, -3})
-        EXPECT_EQ(form.LinkMargin(index)->Bottom, 1) << index;
+        EXPECT_EQ(SpecialDateLinks::LinkMargin(index)->Bottom, 1) << index;
 }
 
 TEST_F(Links, ALinkIsATextBlockHoldingANamedHyperlinkHoldingItsCaption)
@@ -114,15 +114,16 @@ TEST_F(Links, AClickOnTheWindowReachesTheHandlerByName)
 TEST(LinkBounds, LinksOutsideTheBoundsAreDimmedAndEachNamesItsDate)
 {
     const FixedToday today(Ymd(2026, 12, 9));
-    TestForm unbounded, bounded;
-    bounded.SetSelectableRange({Ymd(2026, 12, 10), Ymd(2026, 12, 31)});
-    bounded.SetStartDate(Ymd(2026, 12, 20));
+    FormSetup setup;
+    setup.SelectableRange = {Ymd(2026, 12, 10), Ymd(2026, 12, 31)};
+    setup.StartDate = Ymd(2026, 12, 20);
+    TestForm unbounded, bounded(std::move(setup));
     std::array<int32_t, 9> designed{};
     for (auto [form, dimmed] : {std::pair{&unbounded, "---------"}, std::pair{&bounded, "x-xx-xxxx"}}) {
         form->Form_Load();
         std::string shown;
         for (int index = 0; index < 9; ++index) {
-            const int32_t colour = As<Hyperlink>(form->SpecialDateLink(index))->Foreground()->Color();
+            const int32_t colour = As<Hyperlink>(form->Links().Link(index))->Foreground()->Color();
             if (form == &unbounded)
                 designed[static_cast<size_t>(index)] = colour;
             shown += colour == designed[static_cast<size_t>(index)] ? '-' : 'x';
@@ -136,7 +137,7 @@ TEST(LinkBounds, LinksOutsideTheBoundsAreDimmedAndEachNamesItsDate)
         {1, true, "Tomorrow, Thursday December 10, 2026", "12/10/2026"}};
     for (const auto& [link, click, tip, selected] : steps) {
         bounded.MarkupLabel1()->UpdateLayout();
-        const QPointF at = bounded.SpecialDateLink(link)->Bounds().center();
+        const QPointF at = bounded.Links().Link(link)->Bounds().center();
         bounded.MarkupLabel1()->MouseMove(at);
         EXPECT_EQ(bounded.PointerTip(), tip);
         if (click) {

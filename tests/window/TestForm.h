@@ -3,25 +3,21 @@
 #include "markup/Border.h"
 #include "markup/Inlines.h"
 #include "markup/StackPanel.h"
+#include "window/Accessibility.h"
 #include "window/Form1.h"
 
 #include <array>
 #include <string>
 
-/// Form1 with its building blocks opened up to the tests.
+/// Form1 with its building blocks opened up to the tests, read by screen readers as the program's is.
 class TestForm : public Form1 {
 public:
+    explicit TestForm(FormSetup setup = {}) : Form1(std::move(setup)) { accessibility::Follow(*this); }
+
     using Form1::BuildLayout;
     using Form1::BuildSliderColumn;
-    using Form1::ColumnAlignment;
-    using Form1::CreateSpecialDateLink;
-    using Form1::LinkColumnOf;
-    using Form1::LinkMargin;
-    using Form1::RowBackground;
-    using Form1::RowFontSize;
-    using Form1::RowForeground;
-    using Form1::SpecialDateCaption;
     using Form1::WidestColumnText;
+    markup::ElementPtr CreateSpecialDateLink(int index) { return LinksPart().CreateSpecialDateLink(index); }
 
     /// The selected date as the grid holds it, as "month/day/year".
     std::string Selected() const
@@ -56,3 +52,11 @@ public:
         return element;
     }
 };
+
+/// The set-up of a script's dialog with Cancel and OK.
+inline FormSetup CancelOkSetup()
+{
+    FormSetup setup;
+    setup.Dialog = DialogSetup::CancelOk();
+    return setup;
+}

@@ -70,10 +70,11 @@ TEST(TimeColumns, KeysPastesAndTheMenuChangeTheTimeAndCopyIt)
         {"Now selects today at the time of the moment", [&](TestForm& f) { pick(f, 4); }, "2026-12-07T10:42"},
     };
     for (const auto& c : cases) {
-        TestForm form;
-        form.SetStartDate(Ymd(2026, 12, 6));
         const runtime::WallTime first{Ymd(1000, 1, 1), 0};
-        form.SetTimeColumns({1, runtime::CurrentClockStyle(), first, {Ymd(9997, 12, 31), 1439}}, 21 * 60 + 5);
+        FormSetup setup;
+        setup.StartDate = Ymd(2026, 12, 6);
+        setup.Time = TimeColumnsSetup{{1, runtime::CurrentClockStyle(), first, {Ymd(9997, 12, 31), 1439}}, 21 * 60 + 5};
+        TestForm form(std::move(setup));
         form.Form_Load();
         c.act(form);
         std::vector<std::string> copied;
@@ -103,9 +104,10 @@ TEST(TimeColumns, NeverSelectATimeOnADayTheClockSkips)
         {Ymd(2011, 12, 31), [](TestForm& f) { f.SetDate(12, 30, 2011); }, "2011-12-29T23:59"},
     };
     for (const auto& c : cases) {
-        TestForm form;
-        form.SetStartDate(c.start);
-        form.SetTimeColumns({1, runtime::CurrentClockStyle(), {Ymd(1000, 1, 1), 0}, {Ymd(9997, 12, 31), 1439}}, 12 * 60);
+        FormSetup setup;
+        setup.StartDate = c.start;
+        setup.Time = TimeColumnsSetup{{1, runtime::CurrentClockStyle(), {Ymd(1000, 1, 1), 0}, {Ymd(9997, 12, 31), 1439}}, 12 * 60};
+        TestForm form(std::move(setup));
         form.Form_Load();
         c.act(form);
         EXPECT_EQ(runtime::IsoText(form.SelectedTime()), c.selected) << c.start.IsoText();
@@ -116,8 +118,9 @@ TEST(TimeColumns, NeverSelectATimeOnADayTheClockSkips)
 // Screen readers read the time columns as spin buttons after the date's, named and valued.
 TEST(TimeColumns, ReadAsNamedSpinButtonsAfterTheDate)
 {
-    TestForm form;
-    form.SetTimeColumns({15, runtime::CurrentClockStyle(), {Ymd(1000, 1, 1), 0}, {Ymd(9997, 12, 31), 1439}}, 21 * 60 + 5);
+    FormSetup setup;
+    setup.Time = TimeColumnsSetup{{15, runtime::CurrentClockStyle(), {Ymd(1000, 1, 1), 0}, {Ymd(9997, 12, 31), 1439}}, 21 * 60 + 5};
+    TestForm form(std::move(setup));
     form.Form_Load();
     form.Show();
     QAccessibleInterface* window = QAccessible::queryAccessibleInterface(form.Host());
@@ -147,10 +150,11 @@ TEST(TimeColumns, AAndPSelectTheHalfOfTheDayInEveryLanguage)
     } cases[] = {{"ko_KR", U'a', 21, 9}, {"zh_TW", U'P', 9, 21}, {"ar_EG", U'a', 21, 9}, {"ar_EG", U'p', 9, 21}};
     for (const auto& c : cases) {
         runtime::UseLocale(QLocale(c.language));
-        TestForm form;
-        form.SetTimeColumns({1, runtime::CurrentClockStyle(), {Ymd(1000, 1, 1), 0}, {Ymd(9997, 12, 31), 1439}}, c.from * 60);
+        FormSetup setup;
+        setup.Time = TimeColumnsSetup{{1, runtime::CurrentClockStyle(), {Ymd(1000, 1, 1), 0}, {Ymd(9997, 12, 31), 1439}}, c.from * 60};
+        TestForm form(std::move(setup));
         form.Form_Load();
-        for (int tab = 0; tab < 6 && form.FocusedColumn() != slider::PeriodColumn; ++tab)
+        for (int tab = 0; tab < 6 && form.Focus().FocusedColumn() != slider::PeriodColumn; ++tab)
             SendMessageA(form.hWnd(), WM_KEYDOWN, VK_TAB, 1);
         SendMessageA(form.hWnd(), WM_CHAR, c.typed, 1);
         EXPECT_EQ(form.SelectedTime().Hour(), c.to) << c.language << " typed " << static_cast<uint32_t>(c.typed);

@@ -14,8 +14,9 @@ TEST(WindowFrame, BordersFitTheWindowToItsContentAndAFontScalesEveryText)
 {
     TestForm plain;
     plain.Form_Load();
-    TestForm tight;
-    tight.SetBorders(6);
+    FormSetup tightSetup;
+    tightSetup.Borders = 6;
+    TestForm tight(std::move(tightSetup));
     tight.Form_Load();
     tight.MarkupLabel1()->UpdateLayout();
     const QSizeF root = tight.MarkupLabel1()->RootElement()->DesiredSize();
@@ -23,8 +24,10 @@ TEST(WindowFrame, BordersFitTheWindowToItsContentAndAFontScalesEveryText)
     EXPECT_EQ(tight.ClientSize(), QSize(int(std::ceil(root.width())) + 12, int(std::ceil(root.height())) + 12));
 
     // One and a half times the design's size: the texts grow alike, and the window holds them.
-    TestForm large;
-    large.SetTextFont("DejaVu Sans Mono", 8.25 * 1.5);
+    FormSetup largeSetup;
+    largeSetup.FontFamily = "DejaVu Sans Mono";
+    largeSetup.FontPoints = 8.25 * 1.5;
+    TestForm large(std::move(largeSetup));
     large.Form_Load();
     large.MarkupLabel1()->UpdateLayout();
     EXPECT_EQ(large.MarkupLabel1()->Font().Name, "DejaVu Sans Mono");
@@ -50,16 +53,18 @@ TEST(WindowFrame, TheTimeoutBarTakesItsOwnStripAndShrinksToNothing)
     runtime::UseMilliseconds([&now] { return now; });
     TestForm plain;
     plain.Form_Load();
-    TestForm form;
-    form.SetTimeoutIndicator(TimeoutSide::Top, 2000);
+    FormSetup setup;
+    setup.Dialog.TimeoutBarSide = TimeoutSide::Top;
+    setup.Dialog.TimeoutMilliseconds = 2000;
+    TestForm form(std::move(setup));
     form.Form_Load();
     form.Show();
     EXPECT_EQ(form.ClientSize(), plain.ClientSize() + QSize(0, 4));
     EXPECT_EQ(form.LabelPosition(), plain.LabelPosition() + QPointF(0, 4));
-    EXPECT_EQ(form.TimeoutIndicatorArea(), QRect(0, 0, form.ClientSize().width(), 4));
+    EXPECT_EQ(form.TimeoutIndicator().Area(form.Host()->size()), QRect(0, 0, form.ClientSize().width(), 4));
     for (const auto& [at, left] : {std::pair{1000, 1.0}, std::pair{1500, 0.75}, std::pair{9000, 0.0}}) {
         now = at;
-        EXPECT_DOUBLE_EQ(form.TimeLeftFraction(), left) << at;
+        EXPECT_DOUBLE_EQ(form.TimeoutIndicator().TimeLeftFraction(), left) << at;
     }
     form.Form_Unload();
     runtime::UseMilliseconds(nullptr);
@@ -73,16 +78,17 @@ TEST(WindowFrame, LosingTheFocusEndsTheWindowOnlyWhenAsked)
         {true, EscapeKey::Accept, DialogResult::Cancel}, {true, EscapeKey::Nothing, DialogResult::Cancel},
     };
     for (const auto& [closeOnUnfocus, escape, result] : cases) {
-        TestForm form;
-        form.SetButtons(FormButtons::CancelOk);
-        form.SetEscapeKey(escape);
-        form.SetCloseOnUnfocus(closeOnUnfocus);
+        FormSetup setup;
+        setup.Dialog = DialogSetup::CancelOk();
+        setup.Dialog.Escape = escape;
+        setup.Dialog.CloseOnUnfocus = closeOnUnfocus;
+        TestForm form(std::move(setup));
         form.Form_Load();
         form.Show();
         SendMessageA(form.hWnd(), WM_ACTIVATE, WA_ACTIVE, 0);
-        EXPECT_EQ(form.Result(), DialogResult::None);
+        EXPECT_EQ(form.Dialog().Result(), DialogResult::None);
         SendMessageA(form.hWnd(), WM_ACTIVATE, WA_INACTIVE, 0);
-        EXPECT_EQ(form.Result(), result) << closeOnUnfocus << " " << static_cast<int>(escape);
+        EXPECT_EQ(form.Dialog().Result(), result) << closeOnUnfocus << " " << static_cast<int>(escape);
         form.Form_Unload();
     }
 }

@@ -6,7 +6,7 @@
 // list boxes do. Backspace takes back the last character and selects what remains. Every change
 // of the date goes through SetDate, and of the time through the time columns' SetTime.
 
-#include "window/Form1.h"
+#include "window/ColumnTyping.h"
 
 #include "date/modDate.h"
 #include "platform/Keyboard.h"
@@ -77,28 +77,20 @@ bool AnyStartsWith(const std::vector<std::string>& names, const std::string& typ
 
 } // namespace
 
-std::array<int32_t, slider::ColumnCount> Form1::SelectedTriple() const
+ColumnTyping::Triple ColumnTyping::SelectedTriple() const
 {
-    std::array<int32_t, slider::ColumnCount> triple{};
+    Triple triple{};
     for (int32_t each = 0; each < slider::ColumnCount; ++each)
-        triple[each] = CellValues()(SelectedRow(), each);
+        triple[each] = date_.CellValues()(date_.SelectedRow(), each);
     return triple;
 }
 
-void Form1::HandleChar(char32_t character)
+void ColumnTyping::Take(int32_t column, char32_t character, int64_t now)
 {
-    // Text from an input method comes without a key before it.
-    PlaceFocusForKey();
-    const int32_t column = FocusedColumn();
-    if (column < 0) {
-        typed_ = {};
-        return;
-    }
     // The pause is timed between the keys as they were typed, not as they were delivered. A
     // time from another clock (an input method's text has none of its own) starts afresh.
-    const int64_t now = platform::GetMessageTime();
     if (typed_.Column != column || now - typed_.LastAt > EntryPauseMs || now < typed_.LastAt) {
-        typed_ = {{}, column, now, SelectedTriple(), SelectedTriple(), SelectedTime().Minute};
+        typed_ = {{}, column, now, SelectedTriple(), SelectedTriple(), SelectedMinute()};
     } else if (typed_.Left != SelectedTriple()) {
         // A click, a wheel turn or a link changed the date between two characters: the entry
         // goes on from the date as it is now, not from the one it started on.
@@ -107,13 +99,13 @@ void Form1::HandleChar(char32_t character)
     typed_.LastAt = now;
     // A refused date (outside the calendar or the bounds) leaves the picker as it was.
     try {
-        TakeTypedCharacter(column, character);
+        TakeCharacter(column, character);
     } catch (const runtime::RuntimeError&) {
     }
     typed_.Left = SelectedTriple();
 }
 
-void Form1::TakeTypedCharacter(int32_t column, char32_t character)
+void ColumnTyping::TakeCharacter(int32_t column, char32_t character)
 {
     std::u32string& characters = typed_.Characters;
     if (character == platform::VK_BACK) {
@@ -126,9 +118,9 @@ void Form1::TakeTypedCharacter(int32_t column, char32_t character)
         if (selected)
             return;
         if (column >= slider::FirstTimeColumn)
-            time_->SetTime({SelectedDate(), typed_.StartMinute});
+            time_->Slider().SetTime({date_.SelectedDate(), typed_.StartMinute});
         else
-            SetDate(typed_.Start[0], typed_.Start[1], typed_.Start[2]);
+            date_.SetDate(typed_.Start[0], typed_.Start[1], typed_.Start[2]);
         return;
     }
     const bool named = column == slider::MonthColumn || column == slider::PeriodColumn;
@@ -151,11 +143,11 @@ void Form1::TakeTypedCharacter(int32_t column, char32_t character)
 
 // Digits: a year once there are four of them; a day or a month as soon as they name one of
 // the selected month's days or one of the twelve months, else the last digit begins afresh.
-bool Form1::SelectTypedValue(int32_t column)
+bool ColumnTyping::SelectTypedValue(int32_t column)
 {
     if (column >= slider::FirstTimeColumn)
         return SelectTypedTime(column);
-    std::array<int32_t, slider::ColumnCount> triple = typed_.Start;
+    Triple triple = typed_.Start;
     std::u32string& digits = typed_.Characters;
     if (column == slider::YearColumn) {
         // A fifth digit begins the next year.
@@ -174,16 +166,16 @@ bool Form1::SelectTypedValue(int32_t column)
             return false;
     }
     triple[column] = NumberOf(digits);
-    SetDate(triple[0], triple[1], triple[2]);
+    date_.SetDate(triple[0], triple[1], triple[2]);
     return true;
 }
 
 // Digits name an hour (0 to 23, or 1 to 12 in the selected half of the day) or a minute, which
 // goes down to the step before it.
-bool Form1::SelectTypedTime(int32_t column)
+bool ColumnTyping::SelectTypedTime(int32_t column)
 {
     std::u32string& digits = typed_.Characters;
-    const runtime::ClockStyle& clock = time_->Setup().Clock;
+    const runtime::ClockStyle& clock = time_->Slider().Setup().Clock;
     const bool hours = column == slider::HourColumn;
     const int32_t first = hours && clock.TwelveHour ? 1 : 0;
     const int32_t last = hours ? (clock.TwelveHour ? 12 : 23) : 59;
@@ -197,24 +189,24 @@ bool Form1::SelectTypedTime(int32_t column)
     if (!names())
         return false;
     const int32_t number = NumberOf(digits);
-    const int32_t now = SelectedTime().Minute;
+    const int32_t now = SelectedMinute();
     const int32_t afternoon = clock.TwelveHour && now >= 12 * 60 ? 12 : 0;
     const int32_t minute = hours ? ((clock.TwelveHour ? number % 12 + afternoon : number) * 60 + now % 60)
-                                 : now - now % 60 + number - number % time_->Setup().MinuteStep;
-    time_->SetTime({SelectedDate(), minute});
+                                 : now - now % 60 + number - number % time_->Slider().Setup().MinuteStep;
+    time_->Slider().SetTime({date_.SelectedDate(), minute});
     return true;
 }
 
-bool Form1::SelectTypedName(int32_t column)
+bool ColumnTyping::SelectTypedName(int32_t column)
 {
     const std::string typed = runtime::FoldedForMatching(Utf8(typed_.Characters));
-    const std::array<int32_t, slider::ColumnCount>& start = typed_.Start;
+    const Triple& start = typed_.Start;
     const std::vector<std::vector<std::string>> names = NamesOf(column);
     const auto select = [&](int32_t index) {
         if (column == slider::MonthColumn)
-            SetDate(index + 1, start[slider::DayColumn], start[slider::YearColumn]);
+            date_.SetDate(index + 1, start[slider::DayColumn], start[slider::YearColumn]);
         else
-            time_->SetTime({SelectedDate(), SelectedTime().Minute % (12 * 60) + index * 12 * 60});
+            time_->Slider().SetTime({date_.SelectedDate(), SelectedMinute() % (12 * 60) + index * 12 * 60});
     };
     const int32_t count = static_cast<int32_t>(names.size());
     for (int32_t index = 0; index < count; ++index) {
@@ -229,8 +221,9 @@ bool Form1::SelectTypedName(int32_t column)
     if (characters.find_first_not_of(characters.front()) != std::u32string::npos)
         return false;
     const std::string first = runtime::FoldedForMatching(Utf8(characters.substr(0, 1)));
-    const int32_t selected = column == slider::MonthColumn ? CellValues()(SelectedRow(), slider::MonthColumn) - 1
-                                                           : SelectedTime().Minute / (12 * 60);
+    const int32_t selected = column == slider::MonthColumn
+                                 ? date_.CellValues()(date_.SelectedRow(), slider::MonthColumn) - 1
+                                 : SelectedMinute() / (12 * 60);
     for (int32_t step = 1; step <= count; ++step) {
         const int32_t index = (selected + step) % count;
         if (AnyStartsWith(names[static_cast<size_t>(index)], first)) {

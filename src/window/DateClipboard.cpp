@@ -3,13 +3,10 @@
 // a date copied elsewhere, with the paste keys or from the same menu. Beside time columns the
 // time goes with the date both ways, and a pasted date without a time keeps the time.
 
-#include "window/Form1.h"
+#include "window/DateClipboard.h"
 
 #include "platform/Clipboard.h"
 #include "platform/ContextMenu.h"
-#include "platform/HostWindow.h"
-#include "platform/Keyboard.h"
-#include "platform/Messages.h"
 #include "runtime/ClockStyle.h"
 #include "runtime/DateText.h"
 #include "runtime/LocalTime.h"
@@ -19,38 +16,33 @@
 
 #include <vector>
 
-using namespace platform;
+using platform::GetClipboardText;
 
 namespace {
 
 // The context menu's entries, in the order it shows them; Now only beside time columns.
 enum MenuPick { CopyAsShownEntry, CopyIsoEntry, PasteEntry, TodayEntry, NowEntry };
 
-bool FromKeyboard(LPARAM at)
-{
-    return SignedLowWord(static_cast<uintptr_t>(at)) == -1 && SignedHighWord(static_cast<uintptr_t>(at)) == -1;
-}
-
 } // namespace
 
-void Form1::CopyDate(CopyForm form) const
+void DateClipboard::Copy(CopyForm form) const
 {
     // Before the window is built there is no date to copy.
-    if (!DateHeader())
+    if (!date_.DateHeader())
         return;
-    SetClipboardText(form == CopyForm::Iso ? IsoText() : DateHeader()->Text());
+    platform::SetClipboardText(form == CopyForm::Iso ? IsoText() : date_.DateHeader()->Text());
 }
 
 // The ISO 8601 form of the selection: the date, and the time where the window shows one.
-std::string Form1::IsoText() const
+std::string DateClipboard::IsoText() const
 {
-    return time_ ? runtime::IsoText(SelectedTime()) : SelectedDate().IsoText();
+    return time_ ? runtime::IsoText({date_.SelectedDate(), time_->SelectedMinute()}) : date_.SelectedDate().IsoText();
 }
 
 // The ISO date reads year first in every language: inside a text written right to left it is
 // isolated as a run written left to right, which the bidirectional algorithm would otherwise
 // reorder at its hyphens.
-QString Form1::IsoInMenu() const
+QString DateClipboard::IsoInMenu() const
 {
     const QString iso = QString::fromStdString(IsoText());
     if (QGuiApplication::layoutDirection() != Qt::RightToLeft)
@@ -59,40 +51,39 @@ QString Form1::IsoInMenu() const
 }
 
 // The clipboard's date, if it holds one that the picker would select now.
-std::optional<runtime::Date> Form1::PastableDate() const
+std::optional<runtime::Date> DateClipboard::PastableDate() const
 {
     const std::optional<runtime::Date> date = runtime::DateFromText(GetClipboardText());
     if (!date)
         return std::nullopt;
     try {
-        return slider::SelectedDateFor(date->Month(), date->Day(), date->Year(), SelectableRange());
+        return slider::SelectedDateFor(date->Month(), date->Day(), date->Year(), date_.SelectableRange());
     } catch (const runtime::RuntimeError&) {
         return std::nullopt;
     }
 }
 
-void Form1::PasteDate()
+void DateClipboard::Paste()
 {
-    typed_ = {};
     // Before the window is built there is nothing to paste into; text that names no date, or
     // a date that is refused, changes nothing.
-    if (!DateHeader())
+    if (!date_.DateHeader())
         return;
     if (time_) {
         PasteDateAndTime();
         return;
     }
     if (const std::optional<runtime::Date> date = PastableDate())
-        SetDate(date->Month(), date->Day(), date->Year());
+        date_.SetDate(date->Month(), date->Day(), date->Year());
 }
 
-void Form1::ShowContextMenu(LPARAM at)
+DateClipboard::MenuChoice DateClipboard::ShowMenu(QPoint position) const
 {
-    if (!DateHeader())
-        return;
+    if (!date_.DateHeader())
+        return MenuChoice::None;
     // Each entry shows the key that does the same.
     std::vector<platform::MenuEntry> entries = {
-        {tr("Copy “%1”").arg(QString::fromStdString(DateHeader()->Text())).toStdString(), "Ctrl+C"},
+        {tr("Copy “%1”").arg(QString::fromStdString(date_.DateHeader()->Text())).toStdString(), "Ctrl+C"},
         {tr("Copy %1").arg(IsoInMenu()).toStdString(), "Ctrl+Shift+C"},
         {tr("Paste date").toStdString(), "Ctrl+V",
          time_ ? PastableTime().has_value() : PastableDate().has_value()},
@@ -100,49 +91,26 @@ void Form1::ShowContextMenu(LPARAM at)
     };
     if (time_)
         entries.push_back({tr("Now").toStdString()});
-    const QPoint position = ContextMenuPosition(at);
     // The menu has returned before anything is done, so its own event loop never sees a failure.
     switch (platform::ShowContextMenu(position.x(), position.y(), entries)) {
     case CopyAsShownEntry:
-        CopyDate(CopyForm::AsShown);
-        break;
+        Copy(CopyForm::AsShown);
+        return MenuChoice::None;
     case CopyIsoEntry:
-        CopyDate(CopyForm::Iso);
-        break;
-    case PasteEntry:
-        // Through the procedure chain, as the Paste key sends it.
-        SendMessageA(hWnd_, WM_PASTE, 0, 0);
-        break;
-    case TodayEntry:
-        HandleKeyDown(VK_HOME);
-        break;
-    case NowEntry:
-        SelectNow();
-        break;
-    default:
-        break;
+        Copy(CopyForm::Iso);
+        return MenuChoice::None;
+    case PasteEntry: return MenuChoice::Paste;
+    case TodayEntry: return MenuChoice::Today;
+    case NowEntry: return MenuChoice::Now;
+    default: return MenuChoice::None;
     }
-}
-
-// A menu asked for from the keyboard opens at the focused element, or in the middle of the
-// window when nothing has the focus.
-QPoint Form1::ContextMenuPosition(LPARAM at) const
-{
-    if (!FromKeyboard(at))
-        return {SignedLowWord(static_cast<uintptr_t>(at)), SignedHighWord(static_cast<uintptr_t>(at))};
-    markupLabel1_->UpdateLayout();
-    QPointF inLabel = QRectF(QPointF(), markupLabel1_->Size()).center();
-    if (const markup::ElementPtr& focused = markupLabel1_->FocusElement())
-        inLabel = focused->Bounds().center();
-    const QPoint inClient = (inLabel + LabelPosition()).toPoint();
-    return host_ ? host_->mapToGlobal(inClient) : inClient;
 }
 
 // The date on the clipboard and the time after it, if the text has one the window would take:
 // "2026-12-06T21:05", "2026-12-06 21:05", with seconds or a zone ("2026-12-06T21:05:30Z"), or the
 // header's form. The time goes down to the step before it, as a start does. A time that the
 // window cannot take, or a moment that the local clock cannot name, takes nothing of the text.
-std::optional<runtime::WallTime> Form1::PastableTime() const
+std::optional<runtime::WallTime> DateClipboard::PastableTime() const
 {
     const std::string text = GetClipboardText();
     if (const std::optional<runtime::IsoDateTime> written = runtime::IsoDateTimeFromText(text)) {
@@ -166,13 +134,13 @@ std::optional<runtime::WallTime> Form1::PastableTime() const
 }
 
 // `date` at `minute` down to the step, or at the time kept without one, if the window takes it.
-std::optional<runtime::WallTime> Form1::TakenTime(const runtime::Date& date, std::optional<int32_t> minute) const
+std::optional<runtime::WallTime> DateClipboard::TakenTime(const runtime::Date& date, std::optional<int32_t> minute) const
 {
     try {
-        const runtime::Date day = slider::SelectedDateFor(date.Month(), date.Day(), date.Year(), SelectableRange());
-        const int32_t kept = SelectedTime().Minute;
-        const runtime::WallTime time{day, minute ? *minute - *minute % time_->Setup().MinuteStep : kept};
-        if (minute && !time_->Takes(time))
+        const runtime::Date day = slider::SelectedDateFor(date.Month(), date.Day(), date.Year(), date_.SelectableRange());
+        const int32_t kept = time_->SelectedMinute();
+        const runtime::WallTime time{day, minute ? *minute - *minute % time_->Slider().Setup().MinuteStep : kept};
+        if (minute && !time_->Slider().Takes(time))
             return std::nullopt;
         return time;
     } catch (const runtime::RuntimeError&) {
@@ -180,13 +148,13 @@ std::optional<runtime::WallTime> Form1::TakenTime(const runtime::Date& date, std
     }
 }
 
-void Form1::PasteDateAndTime()
+void DateClipboard::PasteDateAndTime()
 {
     const std::optional<runtime::WallTime> time = PastableTime();
     if (!time)
         return;
-    SetDate(time->Day.Month(), time->Day.Day(), time->Day.Year());
+    date_.SetDate(time->Day.Month(), time->Day.Day(), time->Day.Year());
     // The kept time already moved with the date, within the bounds of the new day.
-    if (time_->Takes(*time))
-        time_->SetTime(*time);
+    if (time_->Slider().Takes(*time))
+        time_->Slider().SetTime(*time);
 }

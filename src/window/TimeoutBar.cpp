@@ -1,19 +1,14 @@
-// The bar that shows how long a dialog with a timeout has left: a strip on one side of the
-// window, added to the window's size so that it covers nothing, full when the window opens and
-// shrinking to nothing at the timeout.
-
-#include "window/Form1.h"
+#include "window/TimeoutBar.h"
 
 #include "markup/Colours.h"
-#include "platform/HostWindow.h"
 #include "runtime/Clock.h"
 #include "window/DesignColours.h"
 
 #include <QPainter>
 #include <QTimer>
+#include <QWidget>
 
 #include <algorithm>
-#include <cmath>
 
 namespace {
 
@@ -25,32 +20,30 @@ bool Horizontal(TimeoutSide side) { return side == TimeoutSide::Top || side == T
 
 } // namespace
 
-void Form1::SetTimeoutIndicator(TimeoutSide side, int milliseconds)
+TimeoutBar::TimeoutBar(TimeoutSide side, int milliseconds)
+    : side_(milliseconds > 0 ? side : TimeoutSide::None), milliseconds_(milliseconds)
 {
-    timeoutSide_ = milliseconds > 0 ? side : TimeoutSide::None;
-    timeoutMilliseconds_ = milliseconds;
 }
 
-QSize Form1::TimeoutIndicatorGrowth() const
+QSize TimeoutBar::Growth() const
 {
-    if (timeoutSide_ == TimeoutSide::None)
+    if (side_ == TimeoutSide::None)
         return {0, 0};
-    return Horizontal(timeoutSide_) ? QSize(0, BarThickness) : QSize(BarThickness, 0);
+    return Horizontal(side_) ? QSize(0, BarThickness) : QSize(BarThickness, 0);
 }
 
-QPoint Form1::TimeoutIndicatorShift() const
+QPoint TimeoutBar::Shift() const
 {
-    switch (timeoutSide_) {
+    switch (side_) {
     case TimeoutSide::Top: return {0, BarThickness};
     case TimeoutSide::Left: return {BarThickness, 0};
     default: return {0, 0};
     }
 }
 
-QRect Form1::TimeoutIndicatorArea() const
+QRect TimeoutBar::Area(QSize client) const
 {
-    const QSize client = host_ ? host_->size() : ClientSize();
-    switch (timeoutSide_) {
+    switch (side_) {
     case TimeoutSide::Top: return {0, 0, client.width(), BarThickness};
     case TimeoutSide::Bottom: return {0, client.height() - BarThickness, client.width(), BarThickness};
     case TimeoutSide::Left: return {0, 0, BarThickness, client.height()};
@@ -60,32 +53,32 @@ QRect Form1::TimeoutIndicatorArea() const
     return {};
 }
 
-double Form1::TimeLeftFraction() const
+double TimeoutBar::TimeLeftFraction() const
 {
-    if (timeoutMilliseconds_ <= 0)
+    if (milliseconds_ <= 0)
         return 0;
     const auto elapsed = static_cast<double>(runtime::Milliseconds() - shownAt_);
-    return std::clamp(1.0 - elapsed / timeoutMilliseconds_, 0.0, 1.0);
+    return std::clamp(1.0 - elapsed / milliseconds_, 0.0, 1.0);
 }
 
-void Form1::StartTimeoutIndicator()
+void TimeoutBar::Start(QWidget& window)
 {
     shownAt_ = runtime::Milliseconds();
-    if (timeoutSide_ == TimeoutSide::None)
+    if (side_ == TimeoutSide::None)
         return;
-    auto* repaint = new QTimer(host_.get());
+    auto* repaint = new QTimer(&window);
     repaint->setInterval(RepaintIntervalMs);
-    QObject::connect(repaint, &QTimer::timeout, host_.get(), [this] { host_->update(TimeoutIndicatorArea()); });
+    QObject::connect(repaint, &QTimer::timeout, &window, [this, &window] { window.update(Area(window.size())); });
     repaint->start();
 }
 
 // A horizontal bar keeps its left end and a vertical one its bottom, as a level that drains.
-void Form1::PaintTimeoutIndicator(QPainter& painter) const
+void TimeoutBar::Paint(QPainter& painter, QSize client) const
 {
-    const QRect strip = TimeoutIndicatorArea();
+    const QRect strip = Area(client);
     const double left = TimeLeftFraction();
     QRectF bar(strip);
-    if (Horizontal(timeoutSide_))
+    if (Horizontal(side_))
         bar.setWidth(strip.width() * left);
     else
         bar.setTop(strip.bottom() + 1 - strip.height() * left);

@@ -1,0 +1,46 @@
+#pragma once
+
+#include "date/DateSlider.h"
+#include "markup/MarkupLabel.h"
+#include "runtime/Date.h"
+
+#include <QCoreApplication>
+
+#include <map>
+#include <memory>
+#include <string>
+
+/// The line under the header for a script's dialog: the ISO 8601 week of the selected date and
+/// the description a script gave for the selected day. It owns the descriptions, its two text
+/// blocks in the label's tree (named "DateNote"), and the bold days of the day column; it reads
+/// the date from the date grid and changes nothing else.
+class DateNote {
+    // The texts belong to the window's translations.
+    Q_DECLARE_TR_FUNCTIONS(Form1)
+
+public:
+    /// A note with the week where `showWeeks` asks for it and `descriptions` of days; a day's
+    /// description longer than the note shows is cut to its first lines and how many more.
+    DateNote(markup::MarkupLabel& label, bool showWeeks, std::map<runtime::Date, std::string> descriptions);
+
+    /// A new, unattached note for under the header, or nothing when there is nothing to note.
+    markup::ElementPtr Build();
+    /// Once the note has its width, keeps in it the room of the tallest text it can show.
+    void Size();
+    /// Writes the note for the date `date` selects, and marks its described days in the day column.
+    void Show(const DateSlider& date);
+    /// What the note says for `date`: "Week 32", the day's description, or both.
+    std::string Text(const runtime::Date& date) const;
+    /// The note in the tree, or nothing when the window shows none.
+    markup::ElementPtr Element() const;
+    /// Gives the texts the colour of the scheme in use.
+    void Recolour();
+
+private:
+    markup::MarkupLabel& label_;
+    bool showWeeks_;
+    std::map<runtime::Date, std::string> descriptions_;
+    std::shared_ptr<markup::TextBlock> text_;
+    // Hidden, but its space is kept.
+    std::shared_ptr<markup::TextBlock> sizing_;
+};
