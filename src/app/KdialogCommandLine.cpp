@@ -1,6 +1,7 @@
 #include "app/KdialogCommandLine.h"
 
 #include "app/PrintedDate.h"
+#include "app/QtOptions.h"
 #include "app/WindowOptions.h"
 #include "date/SliderValues.h"
 
