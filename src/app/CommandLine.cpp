@@ -40,11 +40,6 @@ QString Description()
                                     "not built, date not written); 5 --timeout ended it.");
 }
 
-CommandLine Refused(const QString& message)
-{
-    return {CommandLineOutcome::Refuse, {}, StatusLine(message), {}, {}};
-}
-
 CommandLine Informed(const QString& text) { return {CommandLineOutcome::Inform, {}, text, {}, {}}; }
 
 /// What ends the reading before any option's value is read: --help, --version, or a word that is
@@ -60,8 +55,8 @@ std::optional<CommandLine> AnsweredAtOnce(const QCommandLineParser& parser)
     // Other calendar dialogs pass over words that are no options ("--width=500 height=50"); their
     // scripts run on, with a warning.
     if (!parser.positionalArguments().isEmpty() && !parser.isSet(QStringLiteral("calendar")))
-        return Refused(QCoreApplication::translate("CommandLine", "Unexpected argument '%1'.")
-                           .arg(parser.positionalArguments().first()));
+        return RefusedCommandLine(QCoreApplication::translate("CommandLine", "Unexpected argument '%1'.")
+                                      .arg(parser.positionalArguments().first()));
     return std::nullopt;
 }
 
@@ -88,6 +83,17 @@ QString StatusLine(QString message)
     return QStringLiteral("%1: %2\n").arg(QCoreApplication::applicationName(), message);
 }
 
+CommandLine RefusedCommandLine(const QString& message)
+{
+    return {CommandLineOutcome::Refuse, {}, StatusLine(message), {}, {}};
+}
+
+QString IgnoredWordsWarning(const QStringList& words)
+{
+    return QCoreApplication::translate("CommandLine", "ignored these words, which are not options: %1")
+        .arg(words.join(u' '));
+}
+
 void DescribeApplication()
 {
     QCoreApplication::setApplicationName(QStringLiteral("datepicker"));
@@ -104,19 +110,18 @@ CommandLine ParseCommandLine(const QStringList& arguments)
 
     const PreparedArguments prepared = PrepareArguments(arguments);
     if (!parser.parse(prepared.Arguments))
-        return Refused(parser.unknownOptionNames().isEmpty()
-                           ? parser.errorText()
-                           : UnknownOptionText(parser.unknownOptionNames().first(), prepared.Arguments));
+        return RefusedCommandLine(parser.unknownOptionNames().isEmpty()
+                                      ? parser.errorText()
+                                      : UnknownOptionText(parser.unknownOptionNames().first(), prepared.Arguments));
     if (std::optional<CommandLine> answer = AnsweredAtOnce(parser))
         return *answer;
     QStringList warnings;
     if (const QStringList ignored = prepared.PassedOver + parser.positionalArguments(); !ignored.isEmpty())
-        warnings << QCoreApplication::translate("CommandLine", "ignored these words, which are not options: %1")
-                        .arg(ignored.join(u' '));
+        warnings << IgnoredWordsWarning(ignored);
 
     PickerOptions options;
     if (const QString problem = ReadOptions(parser, options, warnings); !problem.isEmpty())
-        return Refused(problem);
+        return RefusedCommandLine(problem);
     QString warning;
     for (const QString& line : warnings)
         warning += StatusLine(line);

@@ -19,8 +19,11 @@ enum class CommandLineOutcome {
 
 /// The command line read: the options, or the text to print instead of opening a window.
 struct CommandLine {
+    /// Whether to open the window, or to print `text` and end.
     CommandLineOutcome outcome = CommandLineOutcome::Run;
+    /// What the window is to be, when it opens.
     PickerOptions options;
+    /// The help, the version or the refusal, ready to print.
     QString text;
     /// A line for standard error when the window opens all the same (stray words under --calendar).
     QString warning;
@@ -35,5 +38,9 @@ void DescribeApplication();
 CommandLine ParseCommandLine(const QStringList& arguments);
 /// `message` as one line of standard error after the program's name, its own line breaks escaped.
 QString StatusLine(QString message);
+/// The command line refused, with `message` as its status line.
+CommandLine RefusedCommandLine(const QString& message);
+/// The warning that names the words passed over as no options.
+QString IgnoredWordsWarning(const QStringList& words);
 
 } // namespace app

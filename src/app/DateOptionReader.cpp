@@ -82,7 +82,8 @@ QString ReadDayMonthYear(const OptionValues& values, PickerOptions& options)
     if (!values.IsSet("day") && !values.IsSet("month") && !values.IsSet("year"))
         return {};
     if (values.IsSet("date"))
-        return QCoreApplication::translate("CommandLine", "--date cannot be given together with --day, --month or --year");
+        return QCoreApplication::translate("CommandLine",
+                                           "--date cannot be given together with --day, --month or --year");
     const runtime::Date today = runtime::Today();
     int parts[] = {today.Year(), today.Month(), today.Day()};
     const char* names[] = {"year", "month", "day"};
@@ -194,7 +195,8 @@ QString ReadFormats(const OptionValues& values, PickerOptions& options)
         options.format = QStringLiteral("yyyy-MM-dd HH:mm");
     options.format = values.IsSet("format") ? values.Value("format") : options.format;
     if (options.format.isEmpty())
-        return QCoreApplication::translate("CommandLine", "--format is empty; give a Qt date format such as yyyy-MM-dd");
+        return QCoreApplication::translate("CommandLine",
+                                           "--format is empty; give a Qt date format such as yyyy-MM-dd");
     if (QString problem = DateFormatProblem(options.format, fields); !problem.isEmpty())
         return problem;
     if (!values.IsSet("date-format")) {

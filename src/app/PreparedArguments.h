@@ -6,7 +6,9 @@ namespace app {
 
 /// The arguments as the parser is to read them, and the unknown options taken out of them.
 struct PreparedArguments {
+    /// The program's name, the options and the words, for QCommandLineParser::parse.
     QStringList Arguments;
+    /// The options nobody knows that a call of yad's passes over, for the warning.
     QStringList PassedOver;
 };
 

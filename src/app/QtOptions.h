@@ -8,7 +8,14 @@ class QCommandLineParser;
 namespace app {
 
 /// Whether an option is one that Qt's window system reads itself, and whether it takes a value.
-enum class QtOption { None, Flag, Valued };
+enum class QtOption {
+    /// Not one of Qt's.
+    None,
+    /// One without a value (-reverse).
+    Flag,
+    /// One with a value (-platform offscreen).
+    Valued,
+};
 
 /// Which kind of Qt's own options `name` (without dashes) is; --help-all counts as a flag.
 QtOption QtOptionNamed(const QString& name);
