@@ -1,6 +1,7 @@
 #include "app/KdialogCommandLine.h"
 
 #include "app/PrintedDate.h"
+#include "app/QtOptions.h"
 #include "app/WindowOptions.h"
 #include "date/SliderValues.h"
 
@@ -15,14 +16,6 @@ namespace {
 
 // How kdialog prints a date unless told otherwise: "Sat Aug 10 2024".
 const QString DefaultFormat = QStringLiteral("ddd MMM d yyyy");
-
-CommandLine Refused(const QString& message)
-{
-    CommandLine refused;
-    refused.outcome = CommandLineOutcome::Refuse;
-    refused.text = StatusLine(message);
-    return refused;
-}
 
 void AddKdialogOptions(QCommandLineParser& parser)
 {
@@ -79,14 +72,13 @@ CommandLine ParseKdialogCommandLine(const QStringList& arguments)
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     AddKdialogOptions(parser);
     if (!parser.parse(arguments))
-        return Refused(parser.errorText());
+        return RefusedCommandLine(parser.errorText());
     CommandLine read;
     if (const QString problem = ReadOptions(parser, read.options); !problem.isEmpty())
-        return Refused(problem);
+        return RefusedCommandLine(problem);
     // kdialog passes over words that are no options.
     if (!parser.positionalArguments().isEmpty())
-        read.warning = StatusLine(QCoreApplication::translate("CommandLine", "ignored these words, which are not options: %1")
-                                      .arg(parser.positionalArguments().join(u' ')));
+        read.warning = StatusLine(IgnoredWordsWarning(parser.positionalArguments()));
     read.windowSystemArguments = WindowSystemArguments(parser);
     return read;
 }
