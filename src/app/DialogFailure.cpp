@@ -2,7 +2,7 @@
 
 #include "app/ExitStatus.h"
 #include "app/LocaleCodeset.h"
-#include "platform/HostWindow.h"
+#include "platform/DestroyedWindowWatch.h"
 #include "runtime/ErrorLines.h"
 
 #include <QCoreApplication>

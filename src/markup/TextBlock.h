@@ -2,18 +2,11 @@
 
 #include "markup/ElementCollection.h"
 #include "markup/SolidColorBrush.h"
+#include "markup/TextLines.h"
 
-#include <QFontMetricsF>
-#include <QHash>
 #include <QString>
 
 namespace markup {
-
-/// TextWrapping codes: one line per newline of the text, or lines also broken between words.
-enum TextWrappingCode : int32_t {
-    NoWrap = 0,
-    Wrap = 1,
-};
 
 /// Text in the block's font: its own Text, or a list of Runs and Hyperlinks. A newline starts a
 /// new line; with TextWrapping 1 a word that would pass the block's width starts one too.
@@ -47,7 +40,7 @@ public:
     int32_t MaxLines() const { return maxLines_; }
     void SetMaxLines(int32_t lines);
     /// Whether the last layout left text out for MaxLines or the width.
-    bool IsCut() const { return cut_; }
+    bool IsCut() const { return lines_.Cut; }
     /// The text shown when the block has no inlines.
     const std::string& Text() const { return text_; }
     void SetText(std::string text);
@@ -68,33 +61,17 @@ protected:
     bool HitsSelf(QPointF point) const override;
 
 private:
-    // A stretch of text drawn in one style on one line: the block's own text or one run, or a
-    // part of them once they are broken into lines.
-    struct Segment {
-        QString Text;
-        Element* Source; // the run, or nullptr for the block's own text
-        const class Hyperlink* Link;
-        qreal Width;
-        qreal X = 0; // from the edge of the content where its line starts
-        int Line = 0;
-        // A link's underline: how far below the baseline its middle lies, and how thick it is.
-        qreal UnderlineBelow = 0;
-        qreal UnderlineThickness = 0;
-        bool Shown() const;
-    };
-    void CollectSegments();
-    // Breaks the segments into lines and places them; returns the width of the widest line.
-    qreal BreakLines(const QFontMetricsF& metrics, qreal maxWidth);
-    // Ends the segment with an ellipsis, within `maxWidth` of its line when it wraps.
-    void Elide(Segment& segment, const QFontMetricsF& metrics, qreal maxWidth);
+    // The block's own text, or its runs, as one segment each, before they are broken into lines.
+    std::vector<TextSegment> CollectSegments() const;
     // The part of the block's box inside its padding.
     QRectF ContentBox(const QRectF& box) const;
     // Where a segment lies in the content box: lines start at its left edge, or at its right
     // edge right to left.
-    QRectF PlaceOf(const Segment& segment, const QRectF& content) const;
-    // Finds where a link segment's underline lies, once per layout rather than once per paint.
-    void PlaceUnderline(Segment& segment, const QFontMetricsF& metrics);
-    void PaintUnderline(QPainter& painter, QPointF baseline, const Segment& segment, const QColor& colour) const;
+    QRectF PlaceOf(const TextSegment& segment, const QRectF& content) const;
+    // Moves each line within the content's width for the block's alignment.
+    void AlignLines(qreal contentWidth);
+    // Gives each run and link the place of its text, for hit testing.
+    void ArrangeInlines(const QRectF& content);
 
     float fontSize_ = 0;
     int32_t fontWeight_ = 400;
@@ -104,27 +81,14 @@ private:
     SolidColorBrushPtr foreground_;
     std::string text_;
     ElementCollection inlines_;
-    std::vector<Segment> segments_;
+    BrokenLines lines_; // the text as last measured, on its lines
     QFont font_; // as measured, and so as painted
     qreal ascent_ = 0;
     qreal lineHeight_ = 0;
     qreal lineSpacing_ = 0; // from the top of one line to the top of the next
-    int lineCount_ = 1;
     int32_t textAlignment_ = AlignStart;
     int32_t maxLines_ = 0;
-    bool cut_ = false;
     std::vector<qreal> lineOffsets_; // how far each line moves right for its alignment
 };
-
-/// The widths of the characters that WrappedLineCount measured, for the next text in the same font.
-struct MeasuredWidths {
-    QHash<char16_t, qreal> Characters;
-};
-
-/// How many lines plain `text` takes in a wrapping TextBlock whose content is `width` wide,
-/// drawn with `metrics`, broken as its layout breaks them but with each character's own width,
-/// without kerning: close enough to find the tallest of many texts, at little more than the
-/// cost of reading their characters.
-int WrappedLineCount(const QString& text, qreal width, const QFontMetricsF& metrics, MeasuredWidths& widths);
 
 } // namespace markup

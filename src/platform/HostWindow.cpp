@@ -1,20 +1,16 @@
 #include "platform/HostWindow.h"
 
+#include "platform/DestroyedWindowWatch.h"
 #include "platform/Keyboard.h"
-#include "platform/LatinKeys.h"
 #include "platform/Messages.h"
-#include "platform/Screen.h"
 #include "platform/WaylandClipboard.h"
 #include "runtime/ErrorLines.h"
 #include "runtime/Locale.h"
 
 #include <QAbstractNativeEventFilter>
-#include <QApplication>
-#include <QScopeGuard>
 #include <QCloseEvent>
 #include <QContextMenuEvent>
 #include <QCoreApplication>
-#include <QCursor>
 #include <QEnterEvent>
 #include <QGuiApplication>
 #include <QInputMethodEvent>
@@ -22,105 +18,20 @@
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QScopeGuard>
 #include <QShowEvent>
 #include <QToolTip>
 #include <QWheelEvent>
-#include <QWindow>
 
 #include <exception>
 #include <utility>
-
-#include <xcb/xcb.h>
 
 namespace platform {
 namespace {
 
 void Complain(const QString& line) { runtime::WriteErrorLines(line.toLocal8Bit().toStdString()); }
 
-std::function<void()>& WindowLostHandler()
-{
-    static std::function<void()> handler;
-    return handler;
-}
-
-// X11 tells every client that watches a window's structure, as Qt does for its own, when the
-// window is destroyed; Qt itself takes no notice of a window destroyed by someone else.
-class DestroyedWindowWatch : public QAbstractNativeEventFilter {
-public:
-    explicit DestroyedWindowWatch(const QWidget& window) : window_(window) { }
-
-    bool nativeEventFilter(const QByteArray& eventType, void* message, qintptr*) override
-    {
-        if (eventType != "xcb_generic_event_t")
-            return false;
-        const auto* event = static_cast<const xcb_generic_event_t*>(message);
-        if ((event->response_type & 0x7F) != XCB_DESTROY_NOTIFY)
-            return false;
-        const auto* destroyed = static_cast<const xcb_destroy_notify_event_t*>(message);
-        if (destroyed->window == window_.internalWinId() && WindowLostHandler())
-            WindowLostHandler()();
-        return false;
-    }
-
-private:
-    const QWidget& window_;
-};
-
-// A pause longer than this between wheel events ends a scroll gesture.
-constexpr quint64 WheelGesturePauseMs = 500;
-
 } // namespace
-
-uint16_t MouseKeyFlags(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers)
-{
-    uint16_t keys = 0;
-    if (buttons & Qt::LeftButton)
-        keys |= MK_LBUTTON;
-    if (buttons & Qt::RightButton)
-        keys |= MK_RBUTTON;
-    if (buttons & Qt::MiddleButton)
-        keys |= MK_MBUTTON;
-    if (modifiers & Qt::ShiftModifier)
-        keys |= MK_SHIFT;
-    if (modifiers & Qt::ControlModifier)
-        keys |= MK_CONTROL;
-    return keys;
-}
-
-int TakeWholeNotches(int& pending, int delta)
-{
-    // A turn in the other direction starts afresh instead of first paying back the remainder.
-    if ((pending > 0 && delta < 0) || (pending < 0 && delta > 0))
-        pending = 0;
-    pending += delta;
-    const int notches = pending / WHEEL_DELTA;
-    pending -= notches * WHEEL_DELTA;
-    return notches;
-}
-
-int VirtualKeyOf(int qtKey)
-{
-    switch (qtKey) {
-    case Qt::Key_Tab:
-    case Qt::Key_Backtab: return VK_TAB;
-    case Qt::Key_Return:
-    case Qt::Key_Enter: return VK_RETURN;
-    case Qt::Key_Escape: return VK_ESCAPE;
-    case Qt::Key_Space: return VK_SPACE;
-    case Qt::Key_PageUp: return VK_PRIOR;
-    case Qt::Key_PageDown: return VK_NEXT;
-    case Qt::Key_End: return VK_END;
-    case Qt::Key_Home: return VK_HOME;
-    case Qt::Key_Left: return VK_LEFT;
-    case Qt::Key_Up: return VK_UP;
-    case Qt::Key_Right: return VK_RIGHT;
-    case Qt::Key_Down: return VK_DOWN;
-    case Qt::Key_Insert: return VK_INSERT;
-    case Qt::Key_C: return VK_C;
-    case Qt::Key_V: return VK_V;
-    default: return 0;
-    }
-}
 
 HostWindow::HostWindow(HWND hWnd) : hWnd_(hWnd)
 {
@@ -132,8 +43,6 @@ HostWindow::HostWindow(HWND hWnd) : hWnd_(hWnd)
 }
 
 HostWindow::~HostWindow() = default;
-
-void SetWindowLostHandler(std::function<void()> handler) { WindowLostHandler() = std::move(handler); }
 
 bool HostWindow::OuterRectangle(RECT& rect) const
 {
@@ -186,13 +95,7 @@ void HostWindow::leaveEvent(QEvent*) { Send(WM_MOUSELEAVE, 0, 0); }
 void HostWindow::wheelEvent(QWheelEvent* event)
 {
     event->accept();
-    // Travel left over from an earlier gesture must not add to a new one: a touchpad swipe
-    // minutes ago is no part of today's small tick.
-    const quint64 sinceLastWheel = event->timestamp() - lastWheelTimestamp_;
-    if (event->phase() == Qt::ScrollBegin || sinceLastWheel > WheelGesturePauseMs)
-        pendingWheel_ = 0;
-    lastWheelTimestamp_ = event->timestamp();
-    const int notches = TakeWholeNotches(pendingWheel_, event->angleDelta().y());
+    const int notches = wheel_.TakeNotches(*event);
     if (notches == 0)
         return;
     const uint16_t keys = MouseKeyFlags(event->buttons(), event->modifiers());
@@ -201,21 +104,6 @@ void HostWindow::wheelEvent(QWheelEvent* event)
     for (int sent = 0; sent < std::abs(notches); ++sent)
         Send(WM_MOUSEWHEEL, MakeWheelWParam(keys, rotation), MakeLParam(at.x(), at.y()));
 }
-
-namespace {
-
-// A command key on a layout without Latin letters (Ctrl and the Cyrillic Es where the C is)
-// stands for the Latin letter at its place, so Ctrl+C copies and Ctrl+V pastes everywhere.
-int CommandKeyOf(const QKeyEvent& event)
-{
-    const bool command = event.modifiers() & Qt::ControlModifier;
-    if (command && event.key() > 0xFF)
-        if (const int latin = LatinLetterKeyAt(event.nativeScanCode()))
-            return latin;
-    return event.key();
-}
-
-} // namespace
 
 void HostWindow::SetPointerTip(const QString& tip)
 {
@@ -323,10 +211,10 @@ void HostWindow::contextMenuEvent(QContextMenuEvent* event)
 // or coming back; it learns where the pointer is now.
 void HostWindow::SendContextMenu(LPARAM at)
 {
-    inMenu_ = true;
+    pointer_.SetInMenu(true);
     Send(WM_CONTEXTMENU, hWnd_, at);
-    inMenu_ = false;
-    const std::optional<QPoint> pointer = PointerNow();
+    pointer_.SetInMenu(false);
+    const std::optional<QPoint> pointer = pointer_.Now();
     if (pointer && rect().contains(*pointer))
         Send(WM_MOUSEMOVE, MouseKeyFlags(QGuiApplication::mouseButtons(), QGuiApplication::keyboardModifiers()),
              MakeLParam(pointer->x(), pointer->y()));
@@ -334,51 +222,14 @@ void HostWindow::SendContextMenu(LPARAM at)
         Send(WM_MOUSELEAVE, 0, 0);
 }
 
-// Where the pointer is, in client coordinates, or nothing when it is off the window. A Wayland
-// client cannot ask for the pointer's place: QCursor::pos() there is only the last place Qt
-// took for it, which a menu leaves behind, so the window relies on what its own surface was
-// told.
-std::optional<QPoint> HostWindow::PointerNow() const
-{
-    if (OnWayland())
-        return pointerOnSurface_;
-    return mapFromGlobal(QCursor::pos());
-}
-
 void HostWindow::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
-    if (QWindow* native = windowHandle())
-        native->installEventFilter(this);
+    pointer_.Follow();
     // Before the window has the focus, at which the compositor tells what the clipboard holds.
     FollowWaylandClipboard();
-    if (!destroyedWatch_ && QGuiApplication::platformName() == QLatin1String("xcb")) {
-        destroyedWatch_ = std::make_unique<DestroyedWindowWatch>(*this);
-        QCoreApplication::instance()->installNativeEventFilter(destroyedWatch_.get());
-    }
-}
-
-// While a menu is open, Qt hands the pointer's moves over the window to the menu, and the
-// widget never learns of them; the native window is still told. When the menu has closed,
-// Qt's Wayland plugin tells the window that the pointer entered it where the menu was asked
-// for, wherever the pointer is by then: that made-up entry does not count.
-bool HostWindow::eventFilter(QObject* watched, QEvent* event)
-{
-    const bool madeUpAfterMenu = inMenu_ && !QApplication::activePopupWidget();
-    if (watched == windowHandle() && event->spontaneous() && !madeUpAfterMenu) {
-        switch (event->type()) {
-        case QEvent::Enter:
-        case QEvent::MouseMove:
-            pointerOnSurface_ = static_cast<QSinglePointEvent*>(event)->position().toPoint();
-            break;
-        case QEvent::Leave:
-            pointerOnSurface_.reset();
-            break;
-        default:
-            break;
-        }
-    }
-    return QWidget::eventFilter(watched, event);
+    if (!destroyedWatch_)
+        destroyedWatch_ = WatchForDestruction(*this);
 }
 
 void HostWindow::closeEvent(QCloseEvent* event)

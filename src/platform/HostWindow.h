@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/InputMessages.h"
+#include "platform/SurfacePointer.h"
 #include "platform/WindowPlacement.h"
 #include "platform/WindowStyle.h"
 #include "platform/WindowSystem.h"
@@ -8,7 +10,6 @@
 
 #include <functional>
 #include <memory>
-#include <optional>
 
 class QAbstractNativeEventFilter;
 class QSinglePointEvent;
@@ -59,8 +60,6 @@ protected:
     void changeEvent(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void showEvent(QShowEvent* event) override;
-    /// Follows the pointer on the native window, which sees it even while a menu is open.
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void Send(UINT message, WPARAM wParam, LPARAM lParam);
@@ -70,34 +69,14 @@ private:
     bool SendCharacters(const QList<uint>& characters, Qt::KeyboardModifiers modifiers);
     void SendKeyDown(int virtualKey, Qt::KeyboardModifiers modifiers);
     void SendContextMenu(LPARAM at);
-    std::optional<QPoint> PointerNow() const;
 
     HWND hWnd_;
     PaintFunction paint_;
     bool destroying_ = false;
-    // Wheel travel not yet sent: touchpads and fine wheels report many small steps.
-    int pendingWheel_ = 0;
-    // When the last wheel event came, in the milliseconds of the events' own clock.
-    quint64 lastWheelTimestamp_ = 0;
-    // Where the window system last showed the pointer on this window; empty once it left.
-    std::optional<QPoint> pointerOnSurface_;
-    // True while the context menu asked for by this window is being shown.
-    bool inMenu_ = false;
+    WheelTravel wheel_; // what the wheel turned that is not yet sent as notches
+    SurfacePointer pointer_{*this}; // where the pointer is, even after a menu held it
     // Watches for another program destroying the window, on X11 while it is open.
     std::unique_ptr<QAbstractNativeEventFilter> destroyedWatch_;
 };
-
-/// Sets what is done when another program destroys a host window that is still open (X11
-/// lets any client destroy any window): the window can neither be shown nor closed any more.
-/// By default nothing is done.
-void SetWindowLostHandler(std::function<void()> handler);
-
-/// The key and button flags of a wheel or mouse message for Qt's button and modifier state.
-uint16_t MouseKeyFlags(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers);
-/// The virtual-key code of a Qt key, or 0 for keys the window does not pass on.
-int VirtualKeyOf(int qtKey);
-/// Adds `delta` to the pending wheel travel and returns how many whole notches to send
-/// (negative towards the user), keeping the remainder.
-int TakeWholeNotches(int& pending, int delta);
 
 } // namespace platform

@@ -1,4 +1,5 @@
 #include "platform/HostWindow.h"
+#include "platform/InputMessages.h"
 #include "platform/Messages.h"
 #include "support/TestEnvironment.h"
 
