@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/CommandLine.h"
+#include "app/PickerOptions.h"
 #include "app/ScriptButton.h"
 #include "window/FormSetup.h"
 

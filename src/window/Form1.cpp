@@ -70,14 +70,9 @@ Form1::Form1(FormSetup setup)
     font_ = QFont(design::WindowFontName);
     font_.setPointSizeF(design::WindowFontSize);
 
-    SetSelectableRange(setup.SelectableRange);
-    if (time_) {
-        // A first bound that a step moves past midnight leaves its day without a time to pick.
-        const slider::TimeSetup& bounds = time_->Slider().Setup();
-        SetSelectableRange({std::max(SelectableRange().First, bounds.First.Day),
-                            std::min(SelectableRange().Last, bounds.Last.Day)});
+    SetSelectableRange(time_ ? time_->PickableDays(setup.SelectableRange) : setup.SelectableRange);
+    if (time_)
         time_->Slider().SetChangeListener([this](const runtime::WallTime& previous) { TimeChanged(previous); });
-    }
     dialog_.SetCloser([this] { surface_.Close(); });
     keys_.SetStops(ColumnStops(), SpecialDateLinks::Count, dialog_.Count());
 

@@ -28,13 +28,11 @@
 #include <memory>
 #include <string>
 
-/// The picker window: a header with the selected date, three slider columns (and, where asked,
-/// the time columns after them) and two panels of special-date links, all drawn by the markup
-/// label MarkupLabel1. It owns the element tree, the date and the real window, and hands each
-/// message to the part it concerns: the columns, the links, the note, the dialog, the focus,
-/// typing and the clipboard. Its public handlers are also reached by name: "CellClicked",
-/// "SpecialDateClicked" and "DialogButtonClicked" from the markup label, "MouseWheel" from the
-/// wheel hook.
+/// The picker window: a header with the selected date, the slider columns and two panels of
+/// special-date links, all drawn by the markup label MarkupLabel1. It owns the element tree, the
+/// date and its parts, and hands each message to the part it concerns. Its handlers are also
+/// reached by name: "CellClicked", "SpecialDateClicked" and "DialogButtonClicked" from the
+/// label, "MouseWheel" from the wheel hook.
 class Form1 : public runtime::Dispatchable, public DateSlider {
 public:
     /// The window that `setup` describes; the design's window without one.
@@ -115,8 +113,7 @@ protected:
     void BuildSliderColumn(int32_t column);
     /// The widest text column `column` can show, in the font of its middle row.
     std::string WidestColumnText(int32_t column);
-    /// The columns and the links, as the parts that own them build them.
-    SliderColumns& ColumnsPart() { return columns_; }
+    /// The links, as the part that owns them builds them.
     SpecialDateLinks& LinksPart() { return links_; }
 
     void SelectionChanged(const slider::CellGrid& previous) override;

@@ -8,6 +8,8 @@
 #include "runtime/ClockStyle.h"
 #include "runtime/RuntimeError.h"
 
+#include <algorithm>
+
 namespace {
 
 // The gap between the year and the first time column, in pixels.
@@ -16,6 +18,13 @@ constexpr int32_t DateTimeGap = 8;
 } // namespace
 
 TimeOfDay::TimeOfDay(const TimeColumnsSetup& setup) : slider_(setup.Setup), startMinute_(setup.StartMinute) {}
+
+// A first bound that a step moves past midnight leaves its day without a time to pick.
+slider::DateRange TimeOfDay::PickableDays(const slider::DateRange& range) const
+{
+    const slider::TimeSetup& bounds = slider_.Setup();
+    return {std::max(range.First, bounds.First.Day), std::min(range.Last, bounds.Last.Day)};
+}
 
 int32_t TimeOfDay::SelectedMinute() const
 {

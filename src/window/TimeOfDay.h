@@ -23,6 +23,8 @@ public:
     const TimeSlider& Slider() const { return slider_; }
     /// The columns shown, in the order the language writes a time.
     std::vector<int32_t> Columns() const { return slider_.Columns(); }
+    /// The days of `range` that leave a time to pick.
+    slider::DateRange PickableDays(const slider::DateRange& range) const;
     /// The selected minute of the day, or the start's before the first selection.
     int32_t SelectedMinute() const;
     /// Adds the built columns to `row`, after a gap that parts them from the date.
