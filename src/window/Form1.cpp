@@ -1,3 +1,6 @@
+// The window routes: it builds the tree from its parts, and hands each message, each change of
+// the date and each change of the scheme to the parts it concerns.
+
 #include "window/Form1.h"
 
 #include "markup/StackPanel.h"
@@ -88,7 +91,7 @@ Form1::~Form1()
 {
     if (hooked_)
         Form_Unload();
-    if (Host() && listener_.Closing)
+    if (Host())
         listener_.Closing();
     markupLabel1_->SetChangeListener(nullptr);
     markupLabel1_->SetHandlerObject(nullptr);
@@ -234,10 +237,7 @@ runtime::WallTime Form1::SelectedTime() const { return {SelectedDate(), time_ ? 
 
 void Form1::Show()
 {
-    surface_.Show(hWnd_, caption_, windowStyle_, placement_, [this] {
-        if (listener_.Shown)
-            listener_.Shown();
-    });
+    surface_.Show(hWnd_, caption_, windowStyle_, placement_, [this] { listener_.Shown(); });
 }
 
 // A change of scheme keeps the tree: every brush of the design is made anew in the other
@@ -270,8 +270,7 @@ void Form1::SelectionChanged(const slider::CellGrid& previous)
         links_.ShowRefused(SelectableRange());
     }
     note_.Show(*this);
-    if (listener_.DateChanged)
-        listener_.DateChanged(previous);
+    listener_.DateChanged(previous);
 }
 
 void Form1::TimeChanged(const runtime::WallTime& previous)
@@ -279,8 +278,7 @@ void Form1::TimeChanged(const runtime::WallTime& previous)
     if (dateHeader_)
         dateHeader_->SetText(HeaderText(SelectedDate()));
     columns_.ShowRefusedTimes(time_->Slider());
-    if (listener_.TimeChanged)
-        listener_.TimeChanged(previous);
+    listener_.TimeChanged(previous);
 }
 
 std::string Form1::HeaderText(const runtime::Date& selected) const
@@ -358,8 +356,7 @@ void Form1::ShowFocus(int32_t stop)
     else if (const std::optional<int32_t> button = focus.FocusedButton())
         focused = dialog_.Button(*button);
     markupLabel1_->SetFocusElement(focused);
-    if (listener_.FocusMoved)
-        listener_.FocusMoved();
+    listener_.FocusMoved();
 }
 
 void Form1::ShowContextMenu(LPARAM at)
@@ -420,18 +417,13 @@ void Form1::MouseWheel(int32_t, int32_t Rotation, int32_t, int32_t)
         hovered[column] = grid && grid->IsMouseOver();
     }
     SelectNeighbours(hovered, step);
-    for (const int32_t column : time_ ? time_->Columns() : std::vector<int32_t>{})
-        if (ColumnGrid(column)->IsMouseOver())
-            time_->Step(column, step);
+    if (time_)
+        time_->StepHovered(step);
 }
 
 void Form1::StepColumn(int32_t column, int32_t step)
 {
     if (column >= slider::FirstTimeColumn && time_) {
-        // Only a column the window shows steps: a 24-hour clock has no AM/PM to turn.
-        const std::vector<int32_t> shown = time_->Columns();
-        if (std::find(shown.begin(), shown.end(), column) == shown.end())
-            runtime::Raise(runtime::ErrSubscript);
         time_->Step(column, step < 0 ? -1 : 1);
         return;
     }

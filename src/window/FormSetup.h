@@ -1,5 +1,7 @@
 #pragma once
 
+// What the window is built from: the one value a script's command line becomes.
+
 #include "date/SliderValues.h"
 #include "date/TimeSlider.h"
 #include "markup/Element.h"

@@ -73,8 +73,19 @@ void TimeOfDay::SelectRow(int32_t column, int32_t row)
 
 void TimeOfDay::Step(int32_t column, int32_t step)
 {
+    // Only a column the window shows steps: a 24-hour clock has no AM/PM to turn.
+    const std::vector<int32_t> shown = Columns();
+    if (std::find(shown.begin(), shown.end(), column) == shown.end())
+        runtime::Raise(runtime::ErrSubscript);
     if (const std::optional<runtime::WallTime> time = slider_.Neighbour(column, step))
         slider_.SetTime(*time);
+}
+
+void TimeOfDay::StepHovered(int32_t step)
+{
+    for (const int32_t column : Columns())
+        if (slider_.TimeGrids(column)->IsMouseOver())
+            Step(column, step);
 }
 
 void TimeOfDay::SelectNow(DateSlider& date)

@@ -40,8 +40,10 @@ public:
     /// Selects the value at `row` of time column `column`, as a click does: an empty cell selects
     /// nothing, and a refused time raises its error, as a refused date does.
     void SelectRow(int32_t column, int32_t row);
-    /// Moves time column `column` one value on (+1) or back (-1).
+    /// Moves time column `column` one value on (+1) or back (-1); error 9 for a column not shown.
     void Step(int32_t column, int32_t step);
+    /// Moves each column under the pointer one value on (+1) or back (-1), as a wheel notch does.
+    void StepHovered(int32_t step);
     /// Selects today and the time of the moment in `date`, as near to it as the bounds and the
     /// step allow.
     void SelectNow(DateSlider& date);
