@@ -77,7 +77,8 @@ Form1::Form1(FormSetup setup)
     if (time_)
         time_->Slider().SetChangeListener([this](const runtime::WallTime& previous) { TimeChanged(previous); });
     dialog_.SetCloser([this] { surface_.Close(); });
-    keys_.SetStops(ColumnStops(), SpecialDateLinks::Count, dialog_.Count());
+    columns_.Place(slider::ColumnOrder(), time_ ? time_->Columns() : std::vector<int32_t>{});
+    keys_.SetStops(columns_.Shown(), SpecialDateLinks::Count, dialog_.Count());
 
     hWnd_ = CreateWindowHandle({
         [this](UINT message, WPARAM wParam, LPARAM lParam) { return HandleMessage(message, wParam, lParam); },
@@ -164,12 +165,12 @@ void Form1::BuildLayout()
     markup::StackPanel& sliderRow = frame_.Row();
 
     // The columns stand as the user's language writes a date: month, day, year in English.
-    columnOrder_ = slider::ColumnOrder::OfLanguage();
-    keys_.SetStops(ColumnStops(), SpecialDateLinks::Count, dialog_.Count());
-    for (const int32_t column : ColumnStops())
+    columns_.Place(slider::ColumnOrder::OfLanguage(), time_ ? time_->Columns() : std::vector<int32_t>{});
+    keys_.SetStops(columns_.Shown(), SpecialDateLinks::Count, dialog_.Count());
+    for (const int32_t column : columns_.Shown())
         BuildSliderColumn(column);
     for (int32_t place = 0; place < slider::ColumnCount; ++place)
-        sliderRow.Children().Add(sliderGrids_[columnOrder_.ColumnAt(place)]);
+        sliderRow.Children().Add(sliderGrids_[columns_.Order().ColumnAt(place)]);
     if (time_)
         time_->AddTo(sliderRow);
     links_.AddPanelsTo(sliderRow);
@@ -187,23 +188,11 @@ void Form1::BuildLayout()
     area_.FitLabel(*markupLabel1_, {prompt, note, frame, buttonRow}, [this] { note_.Size(); });
 }
 
-// The date columns at their places, then the time columns in the language's order.
-std::vector<int32_t> Form1::ColumnStops() const
-{
-    std::vector<int32_t> stops;
-    for (int32_t place = 0; place < slider::ColumnCount; ++place)
-        stops.push_back(columnOrder_.ColumnAt(place));
-    if (time_)
-        for (const int32_t column : time_->Columns())
-            stops.push_back(column);
-    return stops;
-}
-
 void Form1::BuildSliderColumn(int32_t column)
 {
     const bool timeColumn = column >= slider::FirstTimeColumn && time_;
     const int32_t dateColumn = timeColumn ? 0 : runtime::CheckedIndex(column, slider::ColumnCount);
-    auto grid = columns_.BuildSliderColumn(column, HasSeparatorAfter(column), font_, TimeColumns());
+    auto grid = columns_.BuildSliderColumn(column, font_, TimeColumns());
     if (timeColumn)
         time_->Slider().SetTimeGrid(column, std::move(grid));
     else
@@ -213,16 +202,6 @@ void Form1::BuildSliderColumn(int32_t column)
 std::string Form1::WidestColumnText(int32_t column)
 {
     return columns_.WidestColumnText(column, ColumnGrid(column), font_, TimeColumns());
-}
-
-// A thin line stands between two date columns and between two time columns; the date and the
-// time are kept apart by a gap instead.
-bool Form1::HasSeparatorAfter(int32_t column) const
-{
-    if (column < slider::FirstTimeColumn)
-        return !columnOrder_.IsLast(column);
-    const std::vector<int32_t> shown = time_ ? time_->Columns() : std::vector<int32_t>{};
-    return !shown.empty() && shown.back() != column;
 }
 
 markup::ElementPtr Form1::ColumnGrid(int32_t column) const
@@ -390,7 +369,7 @@ void Form1::CellClicked(const markup::ElementPtr& Sender, const std::any&)
         return;
     // The column must read exactly "0" to "5": "00" or " 1" name no column.
     int32_t column = -1;
-    for (const int32_t shown : ColumnStops())
+    for (const int32_t shown : columns_.Shown())
         if (parts[1] == std::to_string(shown))
             column = shown;
     if (column < 0)

@@ -76,7 +76,7 @@ public:
     /// The grid of any column, date or time; nothing for a column not shown.
     markup::ElementPtr ColumnGrid(int32_t column) const;
     /// Where each date column stands, in the order the user's language writes dates.
-    const slider::ColumnOrder& PlacedColumns() const { return columnOrder_; }
+    const slider::ColumnOrder& PlacedColumns() const { return columns_.Order(); }
     /// The keyboard focus: the columns at their places, the links 0..8, the dialog buttons.
     const KeyboardFocus& Focus() const { return keys_.Focus(); }
     /// The special-date links, the dialog and its buttons, and the note under the header.
@@ -124,8 +124,6 @@ private:
     void PublishHandlers();
     platform::LRESULT HandleMessage(platform::UINT message, platform::WPARAM wParam, platform::LPARAM lParam);
     void ShowContextMenu(platform::LPARAM at);
-    std::vector<int32_t> ColumnStops() const;
-    bool HasSeparatorAfter(int32_t column) const;
     void ShowFocus(int32_t stop);
     void TimeChanged(const runtime::WallTime& previous);
 
@@ -136,7 +134,6 @@ private:
     platform::WindowStyle windowStyle_;
     platform::WindowPlacement placement_;
     TextScale scale_;
-    slider::ColumnOrder columnOrder_;
     std::unique_ptr<TimeOfDay> time_;
     ColumnFrame frame_;
     SliderColumns columns_;

@@ -107,9 +107,33 @@ int32_t SliderColumns::ColumnAlignment(int32_t column)
     return number ? markup::AlignEnd : markup::AlignStart;
 }
 
-std::shared_ptr<markup::Grid> SliderColumns::BuildSliderColumn(int32_t column, bool separatorAfter, QFont& font,
-                                                               const TimeSlider* time)
+void SliderColumns::Place(const slider::ColumnOrder& order, std::vector<int32_t> timeColumns)
 {
+    order_ = order;
+    timeColumns_ = std::move(timeColumns);
+}
+
+std::vector<int32_t> SliderColumns::Shown() const
+{
+    std::vector<int32_t> shown;
+    for (int32_t place = 0; place < slider::ColumnCount; ++place)
+        shown.push_back(order_.ColumnAt(place));
+    shown.insert(shown.end(), timeColumns_.begin(), timeColumns_.end());
+    return shown;
+}
+
+// A thin line stands between two date columns and between two time columns; the date and the
+// time are kept apart by a gap instead.
+bool SliderColumns::HasSeparatorAfter(int32_t column) const
+{
+    if (column < slider::FirstTimeColumn)
+        return !order_.IsLast(column);
+    return !timeColumns_.empty() && timeColumns_.back() != column;
+}
+
+std::shared_ptr<markup::Grid> SliderColumns::BuildSliderColumn(int32_t column, QFont& font, const TimeSlider* time)
+{
+    const bool separatorAfter = HasSeparatorAfter(column);
     const auto context = label_.MarkupContext();
     const auto grid = As<markup::Grid>(context->CreateObject("Grid"));
     grids_[runtime::CheckedIndex(column, AllColumns)] = grid;

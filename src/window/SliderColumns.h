@@ -1,5 +1,6 @@
 #pragma once
 
+#include "date/ColumnOrder.h"
 #include "date/DateSlider.h"
 #include "date/TimeSlider.h"
 #include "markup/Grid.h"
@@ -12,20 +13,26 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 /// The look of the slider columns, the three of the date and those of the time: a Grid of five
 /// rows per column, styled by distance from the middle row, with a hidden text that keeps the
-/// column as wide as its widest value. It owns the grids it built, and which of their cells are
-/// drawn dimmed as out of bounds; it reads the values from the date and time models.
+/// column as wide as its widest value. It owns where the columns stand, the grids it built, and
+/// which of their cells are drawn dimmed as out of bounds; it reads the values from the date and
+/// time models.
 class SliderColumns {
 public:
     SliderColumns(markup::MarkupLabel& label, TextScale scale) : label_(label), scale_(scale) {}
 
-    /// Builds column `column` (0 months, 1 days, 2 years, 3 hours, 4 minutes, 5 AM/PM), with a
-    /// line after it where `separatorAfter`; `time` gives the hours' texts. `font` measures the
-    /// widest value.
-    std::shared_ptr<markup::Grid> BuildSliderColumn(int32_t column, bool separatorAfter, QFont& font,
-                                                    const TimeSlider* time);
+    /// Places the date columns in `order`, then the time columns `timeColumns` in theirs.
+    void Place(const slider::ColumnOrder& order, std::vector<int32_t> timeColumns);
+    /// Where each date column stands.
+    const slider::ColumnOrder& Order() const { return order_; }
+    /// The columns shown, in order: the date's at their places, then the time's.
+    std::vector<int32_t> Shown() const;
+    /// Builds column `column` (0 months, 1 days, 2 years, 3 hours, 4 minutes, 5 AM/PM); `time`
+    /// gives the hours' texts, and `font` measures the widest value.
+    std::shared_ptr<markup::Grid> BuildSliderColumn(int32_t column, QFont& font, const TimeSlider* time);
     /// The widest text column `column` can show, in the font of the middle row of `grid`; the
     /// first of equals, or the empty text without a grid. Leaves that font's name and size in `font`.
     std::string WidestColumnText(int32_t column, const markup::ElementPtr& grid, QFont& font,
@@ -47,11 +54,14 @@ public:
     void Recolour();
 
 private:
+    bool HasSeparatorAfter(int32_t column) const;
     void ShowCellRefused(int32_t column, int32_t row, bool refused);
 
     static constexpr int32_t AllColumns = slider::ColumnCount + slider::TimeColumnCount;
     markup::MarkupLabel& label_;
     TextScale scale_;
+    slider::ColumnOrder order_;
+    std::vector<int32_t> timeColumns_;
     std::array<std::shared_ptr<markup::Grid>, AllColumns> grids_{};
     std::array<bool, AllColumns> separated_{};
     // Which cells (column by column, rows 0..4) show a value drawn dimmed as out of bounds.
