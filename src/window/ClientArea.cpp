@@ -2,6 +2,7 @@
 
 #include "platform/Screen.h"
 #include "window/FormDesign.h"
+#include "window/FormSetup.h"
 
 #include <algorithm>
 #include <cmath>
@@ -17,6 +18,12 @@ int HeightOf(const markup::ElementPtr& element)
 }
 
 } // namespace
+
+ClientArea::ClientArea(const Needs& needs) : needs_(needs)
+{
+    if (needs_.Borders)
+        needs_.Borders = std::clamp(*needs_.Borders, 0, FormSetup::MostBorderPixels);
+}
 
 QSizeF ClientArea::DesignedLabelSize()
 {

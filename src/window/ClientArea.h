@@ -19,6 +19,7 @@ class ClientArea {
 public:
     /// What the window's content needs around and beside the label.
     struct Needs {
+        /// Pixels from the window's edges to its content, in place of the design's margins.
         std::optional<int> Borders;
         QSize MinimumClientSize;
         TextScale Scale;
@@ -34,7 +35,8 @@ public:
         markup::ElementPtr ButtonRow;
     };
 
-    explicit ClientArea(const Needs& needs) : needs_(needs) {}
+    /// Borders wider than FormSetup::MostBorderPixels are taken as that.
+    explicit ClientArea(const Needs& needs);
 
     /// The label's size in the design, in pixels.
     static QSizeF DesignedLabelSize();

@@ -36,14 +36,6 @@ TextScale ScaleOf(const FormSetup& setup)
     return {setup.FontPoints > 0 ? setup.FontPoints / design::LabelFontSize : 1.0};
 }
 
-ClientArea::Needs NeedsOf(const FormSetup& setup, const TimeoutBar& bar)
-{
-    std::optional<int> borders;
-    if (setup.Borders)
-        borders = std::clamp(*setup.Borders, 0, FormSetup::MostBorderPixels);
-    return {borders, setup.MinimumClientSize, ScaleOf(setup), bar.Growth(), bar.Shift()};
-}
-
 } // namespace
 
 Form1::Form1(FormSetup setup)
@@ -55,7 +47,7 @@ Form1::Form1(FormSetup setup)
       prompt_(*markupLabel1_, std::move(setup.Dialog.Prompt), setup.Dialog.PromptAlignment, scale_),
       dialog_(*markupLabel1_, setup.Dialog),
       timeoutBar_(setup.Dialog.TimeoutBarSide, setup.Dialog.TimeoutMilliseconds),
-      area_(NeedsOf(setup, timeoutBar_)), typing_(*this, time_.get()),
+      area_({setup.Borders, setup.MinimumClientSize, scale_, timeoutBar_.Growth(), timeoutBar_.Shift()}), typing_(*this, time_.get()),
       clipboard_(*this, time_.get()),
       keys_(*this, typing_, clipboard_, dialog_,
             {[this](int32_t column, int32_t step) { StepColumn(column, step); },
