@@ -7,7 +7,8 @@
 #include <memory>
 
 /// The rounded frame in the middle of the window, and the row inside it that holds the columns
-/// and the link panels side by side. It owns both elements and their colours.
+/// and the link panels side by side. It owns both elements and their colours; the window fills
+/// the row.
 class ColumnFrame {
 public:
     explicit ColumnFrame(markup::MarkupLabel& label) : label_(label) {}

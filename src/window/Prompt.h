@@ -9,7 +9,8 @@
 #include <string>
 
 /// The prompt a script shows above the header, as plain text in the header's font and colour.
-/// It owns its text and its text block, named "PromptText", in the label's tree.
+/// It owns its text and its text block, named "PromptText", in the label's tree, and reaches
+/// nothing else.
 class Prompt {
 public:
     /// `text` aligned as `alignment` (markup::AlignStart, AlignCentre or AlignEnd); an empty text
