@@ -13,7 +13,6 @@
 #include "markup/modXaml.h"
 #include "runtime/Checked.h"
 #include "window/DesignColours.h"
-#include "window/SenderName.h"
 
 #include <QCoreApplication>
 
@@ -105,14 +104,6 @@ markup::ElementPtr DialogButtons::Button(int32_t index) const
 {
     const auto& root = label_.RootElement();
     return root && index >= 0 && index < Count() ? root->FindName(ButtonName(index)) : nullptr;
-}
-
-std::optional<int32_t> DialogButtons::IndexOf(const markup::ElementPtr& sender)
-{
-    const std::vector<std::string> parts = SenderNameParts(sender);
-    if (parts.size() != 2)
-        return std::nullopt;
-    return runtime::TextToInt32(parts[1]);
 }
 
 std::optional<std::string> DialogButtons::HoveredTip() const

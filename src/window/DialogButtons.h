@@ -30,8 +30,6 @@ public:
     markup::ElementPtr Button(int32_t index) const;
     /// The caption of button `index`: the one set, or the default in the user's language.
     std::string Caption(int32_t index) const;
-    /// The button that reported a click through its name, if any.
-    static std::optional<int32_t> IndexOf(const markup::ElementPtr& sender);
     /// The tip of the button under the pointer, or nothing.
     std::optional<std::string> HoveredTip() const;
 

@@ -405,7 +405,7 @@ void Form1::StepColumn(int32_t column, int32_t step)
 
 void Form1::SpecialDateClicked(const markup::ElementPtr& Sender, const std::any&)
 {
-    const std::optional<int32_t> index = SpecialDateLinks::IndexOf(Sender);
+    const std::optional<int32_t> index = SenderIndex(Sender);
     if (!index)
         return;
     // The clock is read at every click, so a window left open past midnight follows the new day.
@@ -422,6 +422,6 @@ void Form1::ActivateLink(int32_t index)
 void Form1::DialogButtonClicked(const markup::ElementPtr& Sender, const std::any&)
 {
     // The label calls this only for a press and a release both over the button, as for a link.
-    if (const std::optional<int32_t> index = DialogButtons::IndexOf(Sender))
+    if (const std::optional<int32_t> index = SenderIndex(Sender))
         dialog_.Press(*index);
 }

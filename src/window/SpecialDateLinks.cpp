@@ -9,7 +9,6 @@
 #include "runtime/RuntimeError.h"
 #include "runtime/Checked.h"
 #include "window/DesignColours.h"
-#include "window/SenderName.h"
 #include "window/SpecialDates.h"
 
 using markup::As;
@@ -78,14 +77,6 @@ markup::ElementPtr SpecialDateLinks::Link(int32_t index) const
 {
     const auto& root = label_.RootElement();
     return root ? root->FindName("SpecialDate_" + std::to_string(index)) : nullptr;
-}
-
-std::optional<int32_t> SpecialDateLinks::IndexOf(const markup::ElementPtr& sender)
-{
-    const std::vector<std::string> parts = SenderNameParts(sender);
-    if (parts.size() != 2)
-        return std::nullopt;
-    return runtime::TextToInt32(parts[1]);
 }
 
 std::optional<int32_t> SpecialDateLinks::Hovered() const

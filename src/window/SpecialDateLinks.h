@@ -35,8 +35,6 @@ public:
     void AddPanelsTo(markup::Panel& row);
     /// The Hyperlink of link `index`, or nothing before the window is built.
     markup::ElementPtr Link(int32_t index) const;
-    /// The link that reported a click through its name, if any.
-    static std::optional<int32_t> IndexOf(const markup::ElementPtr& sender);
     /// The link under the pointer, if any.
     std::optional<int32_t> Hovered() const;
     /// What link `index` says and selects today: "Tomorrow, Monday December 7, 2026", or only its
