@@ -38,8 +38,6 @@ public:
     platform::HostWindow* Host() const { return host_.get(); }
     /// Where the label sits in the client area, in pixels.
     QPointF LabelPosition() const;
-    /// Where a point of the label lies on the screen (in the client area before the window shows).
-    QPoint OnScreen(QPointF inLabel) const;
     /// The window's outer rectangle, once shown.
     bool OuterRectangle(platform::RECT& rect) const;
     /// Hands a pointer message to the label, at the label's own coordinates; false for a message
@@ -58,6 +56,8 @@ public:
     void Release();
 
 private:
+    // Where a point of the label lies on the screen (in the client area before the window shows).
+    QPoint OnScreen(QPointF inLabel) const;
     void ScheduleRepaint();
     void Paint(QPainter& painter, const QRegion& area);
 
