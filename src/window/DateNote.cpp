@@ -33,12 +33,12 @@ DateNote::DateNote(markup::MarkupLabel& label, bool showWeeks, std::map<runtime:
     for (auto& [day, description] : descriptions) {
         const QString text = QString::fromStdString(description);
         const qsizetype lines = text.count(u'\n') + 1;
-        if (lines <= DescriptionLines)
-            continue;
         const qsizetype shown = DescriptionLines - 1;
-        description = (text.section(u'\n', 0, shown - 1) + u'\n' + tr("and %1 more").arg(lines - shown)).toStdString();
+        Description note{std::move(description), lines > DescriptionLines};
+        if (note.Cut)
+            note.Text = (text.section(u'\n', 0, shown - 1) + u'\n' + tr("and %1 more").arg(lines - shown)).toStdString();
+        descriptions_.emplace_hint(descriptions_.end(), day, std::move(note));
     }
-    descriptions_ = std::move(descriptions);
 }
 
 std::string DateNote::Text(const runtime::Date& date) const
@@ -47,7 +47,7 @@ std::string DateNote::Text(const runtime::Date& date) const
     if (showWeeks_)
         lines << tr("Week %1").arg(QDate(date.Year(), date.Month(), date.Day()).weekNumber());
     if (const auto found = descriptions_.find(date); found != descriptions_.end())
-        lines << QString::fromStdString(found->second);
+        lines << QString::fromStdString(found->second.Text);
     return lines.join(u'\n').toStdString();
 }
 
@@ -98,15 +98,41 @@ void DateNote::Size()
     int mostLines = 0;
     QString tallest;
     for (const auto& [day, description] : descriptions_) {
-        const QString text = QString::fromStdString(description);
-        const int lines = markup::WrappedLineCount(text, width, metrics, measured);
+        const QString text = QString::fromStdString(description.Text);
+        const int lines = description.Cut ? static_cast<int>(text.count(u'\n')) + 1
+                                          : markup::WrappedLineCount(text, width, metrics, measured);
         if (lines > mostLines) {
             mostLines = lines;
-            tallest = text;
+            tallest = description.Cut ? RowsOfCut(text, width) : text;
         }
     }
     const QString week = showWeeks_ ? tr("Week %1").arg(WidestWeek) + u'\n' : QString();
     sizing_->SetText((week + tallest).toStdString());
+    ShowText();
+}
+
+// A cut description's rows do not wrap: wrapped, its first lines could fill the note and leave
+// out the row that says how many more there are.
+QString DateNote::RowsOfCut(const QString& text, qreal width) const
+{
+    const QFontMetricsF metrics(text_->MeasuredFont());
+    QStringList rows = text.split(u'\n');
+    for (QString& row : rows)
+        row = metrics.elidedText(row, Qt::ElideRight, width);
+    return rows.join(u'\n');
+}
+
+void DateNote::ShowText()
+{
+    if (!text_ || !shown_)
+        return;
+    const QString text = QString::fromStdString(Text(*shown_));
+    const auto found = descriptions_.find(*shown_);
+    const bool cut = found != descriptions_.end() && found->second.Cut;
+    text_->SetTextWrapping(cut ? markup::NoWrap : markup::Wrap);
+    // Until the note has its width, Size writes the text again.
+    const qreal width = cut ? Element()->Width() : 0;
+    text_->SetText((width > 0 ? RowsOfCut(text, width) : text).toStdString());
 }
 
 markup::ElementPtr DateNote::Element() const
@@ -120,7 +146,8 @@ void DateNote::Show(const DateSlider& date)
     if (!text_)
         return;
     const runtime::Date selected = date.SelectedDate();
-    text_->SetText(Text(selected));
+    shown_ = selected;
+    ShowText();
     const auto& days = date.SliderGrids(slider::DayColumn);
     if (descriptions_.empty() || !days)
         return;

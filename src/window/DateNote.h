@@ -8,6 +8,7 @@
 
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 
 /// The line under the header for a script's dialog: the ISO 8601 week of the selected date and
@@ -20,12 +21,14 @@ class DateNote {
 
 public:
     /// A note with the week where `showWeeks` asks for it and `descriptions` of days; a day's
-    /// description longer than the note shows is cut to its first lines and how many more.
+    /// description longer than the note shows is cut to its first lines, each on one row, and how
+    /// many more.
     DateNote(markup::MarkupLabel& label, bool showWeeks, std::map<runtime::Date, std::string> descriptions);
 
     /// A new, unattached note for under the header, or nothing when there is nothing to note.
     markup::ElementPtr Build();
-    /// Once the note has its width, keeps in it the room of the tallest text it can show.
+    /// Once the note has its width, keeps in it the room of the tallest text it can show, and fits
+    /// the text shown to it.
     void Size();
     /// Writes the note for the date `date` selects, and marks its described days in the day column.
     void Show(const DateSlider& date);
@@ -37,9 +40,21 @@ public:
     void Recolour();
 
 private:
+    struct Description {
+        std::string Text;
+        /// Whether it was cut to its first lines and "and N more".
+        bool Cut = false;
+    };
+
+    /// Writes the note for the date last shown, as it is drawn at the note's width.
+    void ShowText();
+    /// The rows of a cut description, each ended with an ellipsis where it is wider than `width`.
+    QString RowsOfCut(const QString& text, qreal width) const;
+
     markup::MarkupLabel& label_;
     bool showWeeks_;
-    std::map<runtime::Date, std::string> descriptions_;
+    std::map<runtime::Date, Description> descriptions_;
+    std::optional<runtime::Date> shown_;
     std::shared_ptr<markup::TextBlock> text_;
     // Hidden, but its space is kept.
     std::shared_ptr<markup::TextBlock> sizing_;

@@ -226,6 +226,37 @@ TEST(ScriptDialog, AFileOfManyDescriptionsKeepsTheNoteSmallAndTallEnough)
     form.Form_Unload();
 }
 
+// A day of many long lines still says how many more it has: its first lines are cut to one row
+// each rather than wrapped into the rows of the note.
+TEST(ScriptDialog, ADayOfManyLongLinesKeepsItsCountOfMore)
+{
+    std::string lines;
+    for (int line = 1; line <= 6; ++line)
+        lines += std::string(line > 1 ? "\n" : "") + "Long line " + std::to_string(line) + " of " + std::string(70, 'y');
+    FormSetup setup;
+    setup.ShowWeeks = true;
+    setup.DayDescriptions = {{Ymd(2026, 12, 10), lines}, {Ymd(2026, 12, 11), "Short"}};
+    setup.StartDate = Ymd(2026, 12, 11);
+    TestForm form(std::move(setup));
+    form.Form_Load();
+    form.Show();
+    form.StepColumn(1, 1);
+    form.StepColumn(1, -1);
+    form.StepColumn(1, -1);
+    form.MarkupLabel1()->UpdateLayout();
+    const auto note = std::dynamic_pointer_cast<markup::TextBlock>(
+        std::dynamic_pointer_cast<markup::Grid>(form.Note().Element())->Children().Item(0));
+    const QStringList rows = QString::fromStdString(note->Text()).split(u'\n');
+    ASSERT_EQ(rows.size(), 5) << note->Text();
+    EXPECT_EQ(rows[0], "Week 50");
+    for (int row = 1; row <= 3; ++row)
+        EXPECT_TRUE(rows[row].startsWith("Long line ") && rows[row].endsWith(QChar(0x2026))) << rows[row].toStdString();
+    EXPECT_EQ(rows[4], "and 3 more");
+    EXPECT_FALSE(note->IsCut()) << "every row is drawn";
+    EXPECT_LE(note->Bounds().bottom(), form.Note().Element()->Bounds().bottom());
+    form.Form_Unload();
+}
+
 // However long a prompt or a day's description, the window stays small enough for the screen:
 // the note shows a few lines and how many more there are, and the prompt, or a line too long for
 // the note, ends in an ellipsis, while screen readers get the prompt whole.
