@@ -19,12 +19,28 @@ namespace {
 
 // What strftime writes: the date picked at its local time, and the moment that time is.
 struct LocalMoment {
-    /// The date picked, with the zone of its moment.
+    /// The date picked, with the zone of its moment; on a day the zone skipped, with the zone of
+    /// the clock before the gap.
     std::tm Date{};
     /// The moment itself: at midnight as mktime settled it, where the zone skipped the whole day
     /// the first moment after the gap, on the next day.
     std::tm Moment{};
 };
+
+// Writes `day`, at 00:00:00 of a day the zone skipped, with the zone of the clock before the gap:
+// on that clock the day's midnight is `afterGap`, the moment the gap ends, so the date, the time,
+// the offset and %s all name one moment.
+void WithClockBefore(std::tm& day, std::time_t afterGap)
+{
+    std::tm before{};
+    const std::time_t lastBefore = afterGap - 1;
+    if (afterGap == static_cast<std::time_t>(-1) || !localtime_r(&lastBefore, &before))
+        return;
+    std::tm asUtc = day;
+    day.tm_gmtoff = static_cast<long>(timegm(&asUtc) - afterGap);
+    day.tm_isdst = before.tm_isdst;
+    day.tm_zone = before.tm_zone;
+}
 
 // The date at 00:00:00 local time, as other date dialogs print its time of day (%s, %H) and
 // as GNU date names its zone (%z, %Z).
@@ -37,17 +53,21 @@ LocalMoment LocalMidnightOf(const runtime::Date& date)
     parts.tm_mday = date.Day();
     parts.tm_isdst = -1;
     midnight.Moment = parts;
-    if (std::mktime(&midnight.Moment) != static_cast<std::time_t>(-1)) {
+    std::time_t moment = std::mktime(&midnight.Moment);
+    if (moment != static_cast<std::time_t>(-1)) {
+        const auto dayOf = [](const std::tm& time) { return std::tie(time.tm_year, time.tm_mon, time.tm_mday); };
         // Where the zone skipped the whole day, mktime may settle back on the day before, with
         // the offset from before the gap; the first moment after the gap is the next midnight.
-        if (std::tie(midnight.Moment.tm_year, midnight.Moment.tm_mon, midnight.Moment.tm_mday) <
-            std::tie(parts.tm_year, parts.tm_mon, parts.tm_mday)) {
+        if (dayOf(midnight.Moment) < dayOf(parts)) {
             midnight.Moment = parts;
             ++midnight.Moment.tm_mday;
             midnight.Moment.tm_isdst = -1;
-            std::mktime(&midnight.Moment);
+            moment = std::mktime(&midnight.Moment);
         }
-        parts = midnight.Moment;
+        if (dayOf(midnight.Moment) == dayOf(parts))
+            parts = midnight.Moment;
+        else
+            WithClockBefore(parts, moment);
     }
     // The date stays the date picked, though midnight moved into another day.
     const QDate day(date.Year(), date.Month(), date.Day());

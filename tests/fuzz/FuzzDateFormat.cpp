@@ -1,6 +1,7 @@
 // Any --format and --date-format pattern over any moment of the calendar, in a chosen zone and
 // language: nothing is read outside a buffer, every digit printed is ASCII, and where the clock
-// shows the moment, %s, %z and %Z print it as the C library shows it.
+// shows the moment, %s, %z and %Z print it as the C library shows it. A date without a time
+// names one moment: its date, time of day and offset are the moment its %s counts.
 
 #include "fuzz/FuzzWindow.h"
 #include "fuzz/FuzzZones.h"
@@ -13,6 +14,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <ctime>
 #include <iterator>
 
 namespace {
@@ -28,6 +30,29 @@ void CheckDigits(const std::optional<QString>& printed, const QString& format, c
                          character.unicode());
             std::abort();
         }
+}
+
+void CheckDateNamesItsMoment(const runtime::Date& day)
+{
+    const QString printed = app::StrftimeDate(day, QStringLiteral("%Y %m %d %H %M %S %::z %s")).value_or(QString());
+    const QStringList fields = printed.split(u' ');
+    std::tm wall{};
+    if (fields.size() == 8) {
+        wall.tm_year = fields[0].toInt() - 1900;
+        wall.tm_mon = fields[1].toInt() - 1;
+        wall.tm_mday = fields[2].toInt();
+        wall.tm_hour = fields[3].toInt();
+        wall.tm_min = fields[4].toInt();
+        wall.tm_sec = fields[5].toInt();
+    }
+    // Of a zone's first offset, %z drops the seconds: %::z keeps them.
+    const QStringList offset = fields.value(6).split(u':');
+    const long long east = (fields.value(6).startsWith(u'-') ? -1 : 1) *
+                           (std::abs(offset.value(0).toInt()) * 3600 + offset.value(1).toInt() * 60 + offset.value(2).toInt());
+    if (fields.size() != 8 || timegm(&wall) - east != fields[7].toLongLong()) {
+        std::fprintf(stderr, "TZ=%s %s prints %s\n", std::getenv("TZ"), day.IsoText().c_str(), printed.toUtf8().constData());
+        std::abort();
+    }
 }
 
 } // namespace
@@ -52,6 +77,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     CheckDigits(app::PrintedDateTime(moment, format, locale), format, "--format with --time");
     CheckDigits(app::StrftimeDate(moment.Day, format), format, "--date-format");
     CheckDigits(app::StrftimeDateTime(moment, format), format, "--date-format with --time");
+    CheckDateNamesItsMoment(moment.Day);
     if (ClockShows(moment))
         if (const std::string problem = PrintedMomentProblem(moment); !problem.empty()) {
             std::fprintf(stderr, "TZ=%s %s: %s\n", std::getenv("TZ"), runtime::IsoText(moment).c_str(), problem.c_str());
