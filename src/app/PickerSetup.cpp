@@ -80,7 +80,7 @@ DialogSetup DialogOf(const PickerOptions& options, const std::vector<ScriptButto
             // of a button of the script's own shows no text, as in zenity and yad.
             const bool ownCaption = !options.buttons.empty() || descriptions.size() >= 2 || !button.caption.isEmpty();
             descriptions.push_back({ownCaption ? std::optional(button.caption.toStdString()) : std::nullopt, press,
-                                    button.tooltip.toStdString()});
+                                    button.tooltip.toStdString(), button.accessKey});
         }
         // A row of the script's own has no default button: Enter presses the one with the focus,
         // as in yad, where the calendar keeps Enter for itself.

@@ -29,6 +29,19 @@ QString WithoutMnemonic(const QString& label)
     return shown;
 }
 
+// The letter after the first underscore that does not stand for one, lower-cased, or 0.
+char32_t AccessKeyOf(const QString& label)
+{
+    for (qsizetype at = 0; at + 1 < label.size(); ++at) {
+        if (label[at] != u'_')
+            continue;
+        if (label[at + 1] != u'_')
+            return QChar::toLower(label.mid(at + 1, 2).toUcs4().value(0));
+        ++at;
+    }
+    return 0;
+}
+
 QString Caption(const QString& label)
 {
     for (const QLatin1String prefix : {QLatin1String("gtk-"), QLatin1String("yad-")}) {
@@ -51,6 +64,7 @@ std::optional<ScriptButton> ReadScriptButton(const QString& value)
     const QString id = colon < 0 ? QString() : value.mid(colon + 1);
     ScriptButton button;
     button.caption = Caption(label.section(u'!', 0, 0));
+    button.accessKey = AccessKeyOf(label.section(u'!', 0, 0));
     button.tooltip = label.section(u'!', 2);
     static const QRegularExpression leadingNumber(QStringLiteral("^\\s*([+-]?\\d+)"));
     const QRegularExpressionMatch number = leadingNumber.match(id);

@@ -22,6 +22,9 @@ struct ScriptButton {
     /// Whether ending with the button prints its caption in place of the date, as zenity's extra
     /// buttons do.
     bool printsCaption = false;
+    /// The letter the mnemonic's underscore marks, lower-cased, which Alt presses the button
+    /// with; 0 for none.
+    char32_t accessKey = 0;
 };
 
 /// The button of a --button value "LABEL:ID", or "LABEL!ICON!TOOLTIP:ID"; the icon is not shown.

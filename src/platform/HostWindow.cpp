@@ -120,7 +120,7 @@ void HostWindow::keyPressEvent(QKeyEvent* event)
     // The key's messages carry the time it was typed; a window system that gives none gives 0.
     SetMessageTime(event->timestamp() ? std::optional<int64_t>(event->timestamp()) : std::nullopt);
     const auto untimed = qScopeGuard([] { SetMessageTime(std::nullopt); });
-    if (SendCommandKey(*event) || SendTypedText(*event))
+    if (SendCommandKey(*event) || SendAccessKey(*event) || SendTypedText(*event))
         return;
     const int virtualKey = VirtualKeyOf(CommandKeyOf(*event));
     if (virtualKey == 0) {
@@ -145,6 +145,22 @@ bool HostWindow::SendTypedText(const QKeyEvent& event)
     const QList<uint> characters =
         event.key() == Qt::Key_Backspace ? QList<uint>{VK_BACK} : event.text().toUcs4();
     return SendCharacters(characters, event.modifiers());
+}
+
+// A letter or digit typed with Alt (and perhaps Shift) arrives as one WM_SYSCHAR: the key of a
+// button's caption. Where the keyboard gives no text with Alt, the key's own letter stands.
+bool HostWindow::SendAccessKey(const QKeyEvent& event)
+{
+    if ((event.modifiers() & ~(Qt::ShiftModifier | Qt::KeypadModifier)) != Qt::AltModifier)
+        return false;
+    const QList<uint> typed = event.text().toUcs4();
+    uint character = typed.size() == 1 ? typed[0] : 0;
+    if (!QChar::isLetterOrNumber(character) && event.key() < 0x80)
+        character = static_cast<uint>(event.key());
+    if (!QChar::isLetterOrNumber(character))
+        return false;
+    Send(WM_SYSCHAR, QChar::toLower(character), 1);
+    return true;
 }
 
 bool HostWindow::SendCharacters(const QList<uint>& characters, Qt::KeyboardModifiers modifiers)

@@ -18,7 +18,7 @@ namespace platform {
 
 /// The real window on screen. A thin adapter: it turns Qt's mouse and key input into window
 /// messages sent through the window's current procedure (keys as WM_KEYDOWN, typed text as
-/// WM_CHAR), and asks its owner to paint.
+/// WM_CHAR, Alt with a letter as WM_SYSCHAR), and asks its owner to paint.
 class HostWindow : public QWidget {
 public:
     using PaintFunction = std::function<void(QPainter&, const QRegion&)>;
@@ -66,6 +66,7 @@ private:
     void SendMouse(UINT message, const QSinglePointEvent& event);
     bool SendCommandKey(const QKeyEvent& event);
     bool SendTypedText(const QKeyEvent& event);
+    bool SendAccessKey(const QKeyEvent& event);
     bool SendCharacters(const QList<uint>& characters, Qt::KeyboardModifiers modifiers);
     void SendKeyDown(int virtualKey, Qt::KeyboardModifiers modifiers);
     void SendContextMenu(LPARAM at);

@@ -16,6 +16,8 @@ constexpr UINT WM_CONTEXTMENU = 0x7B;
 constexpr UINT WM_KEYDOWN = 0x100;
 /// A typed character: wParam is its Unicode code point; 8 is Backspace.
 constexpr UINT WM_CHAR = 0x102;
+/// A character typed with Alt, an access key: wParam is its Unicode code point.
+constexpr UINT WM_SYSCHAR = 0x106;
 constexpr UINT WM_MOUSEMOVE = 0x200;
 constexpr UINT WM_LBUTTONDOWN = 0x201;
 constexpr UINT WM_LBUTTONUP = 0x202;

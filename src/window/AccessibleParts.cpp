@@ -287,6 +287,13 @@ public:
                                          : PartAccessible::text(kind);
     }
     QAccessible::Role role() const override { return QAccessible::Button; }
+    QStringList keyBindingsForAction(const QString& action) const override
+    {
+        QStringList keys = PressableAccessible::keyBindingsForAction(action);
+        if (const char32_t key = form_.Dialog().AccessKey(index_); key != 0 && !keys.isEmpty())
+            keys << QStringLiteral("Alt+") + QString::fromUcs4(&key, 1).toUpper();
+        return keys;
+    }
 
 protected:
     markup::ElementPtr Element() const override { return form_.Dialog().Button(index_); }

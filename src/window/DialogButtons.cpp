@@ -14,6 +14,7 @@
 #include "runtime/Checked.h"
 #include "window/DesignColours.h"
 
+#include <QChar>
 #include <QCoreApplication>
 
 using markup::As;
@@ -124,6 +125,22 @@ void DialogButtons::Press(int32_t index)
     }
     pressedButton_ = index;
     End(press == ButtonPress::Accept ? DialogResult::Ok : DialogResult::Cancel);
+}
+
+char32_t DialogButtons::AccessKey(int32_t index) const
+{
+    return buttons_[static_cast<size_t>(runtime::CheckedIndex(index, Count()))].AccessKey;
+}
+
+bool DialogButtons::PressAccessKey(char32_t key)
+{
+    const char32_t lower = QChar::toLower(key);
+    for (int32_t index = 0; index < Count(); ++index)
+        if (lower != 0 && AccessKey(index) == lower) {
+            Press(index);
+            return true;
+        }
+    return false;
 }
 
 void DialogButtons::PressEnter()

@@ -33,8 +33,12 @@ public:
     /// The tip of the button under the pointer, or nothing.
     std::optional<std::string> HoveredTip() const;
 
+    /// The lower-case letter that Alt presses button `index` with, or 0.
+    char32_t AccessKey(int32_t index) const;
     /// Presses button `index`: ends the dialog as it says, or tells the script's handler.
     void Press(int32_t index);
+    /// Alt and `key`: presses the first button that the key marks. Whether one did.
+    bool PressAccessKey(char32_t key);
     /// Enter where the focus is on no link or button: presses the default button, or accepts
     /// where the dialog says Enter does.
     void PressEnter();

@@ -274,6 +274,9 @@ LRESULT Form1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_CHAR:
         keys_.Character(static_cast<char32_t>(wParam), platform::GetMessageTime());
         return 0;
+    case WM_SYSCHAR:
+        keys_.AccessKey(static_cast<char32_t>(wParam));
+        return 0;
     case WM_PASTE:
         typing_.End();
         clipboard_.Paste();

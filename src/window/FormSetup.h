@@ -29,12 +29,13 @@ enum class ButtonPress {
     Notify,
 };
 /// One button below the frame: its caption (none: the translated Cancel or OK, after what it
-/// does; an empty one shows no text), what pressing it does, and the tip shown while the
-/// pointer rests on it (empty: none).
+/// does; an empty one shows no text), what pressing it does, the tip shown while the pointer
+/// rests on it (empty: none), and the lower-case letter that Alt presses it with (0: none).
 struct ButtonDescription {
     std::optional<std::string> Caption;
     ButtonPress Press = ButtonPress::Accept;
     std::string Tooltip{};
+    char32_t AccessKey = 0;
 };
 /// What Escape does in the window.
 enum class EscapeKey { Decline, Accept, Nothing };

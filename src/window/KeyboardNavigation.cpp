@@ -120,3 +120,9 @@ void KeyboardNavigation::Character(char32_t character, int64_t at)
     else
         typing_.Take(column, character, at);
 }
+
+void KeyboardNavigation::AccessKey(char32_t character)
+{
+    typing_.End();
+    dialog_.PressAccessKey(character);
+}

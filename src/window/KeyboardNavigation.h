@@ -38,6 +38,8 @@ public:
     void KeyDown(int virtualKey);
     /// A character was typed at `at`, the message time in milliseconds.
     void Character(char32_t character, int64_t at);
+    /// A character was typed with Alt: presses the button whose caption marks it.
+    void AccessKey(char32_t character);
     /// Moves the focus to stop `stop` (-1 none), ending any entry typed into a column.
     void MoveFocus(int32_t stop);
 

@@ -96,10 +96,11 @@ QString Outcome(std::initializer_list<const char*> arguments)
         outcome += QStringLiteral(" qt ") + read.windowSystemArguments.join(u' ');
     for (const auto& buttons : {options.buttons, options.extraButtons})
         for (const app::ScriptButton& button : buttons)
-            outcome += QStringLiteral(" [%1|%2|%3%4]")
+            outcome += QStringLiteral(" [%1|%2|%3%4%5]")
                            .arg(button.caption + (button.tooltip.isEmpty() ? QString() : u'!' + button.tooltip))
                            .arg(button.status)
-                           .arg(button.command, button.printsCaption ? QStringLiteral("|prints") : QString());
+                           .arg(button.command, button.printsCaption ? QStringLiteral("|prints") : QString(),
+                                button.accessKey ? "|alt+" + QString::fromUcs4(&button.accessKey, 1) : QString());
     for (const auto& [day, description] : options.details)
         outcome += QStringLiteral(" detail %1=%2").arg(DateText(day), description);
     if (!options.textAlign.isEmpty())
@@ -292,12 +293,12 @@ TEST(CommandLine, ReadsEveryOptionAndRefusesBadValuesWithOneLine)
         // command; zenity's extra buttons print their caption with status 1. Then the options
         // that are accepted and ignored.
         {{"--format", "d", "--button=gtk-ok:0", "--button=_Save!icon!tip:3", "--button=Say:echo a:b",
-          "--button=Plain", "--button=yad-close: 7x", "--extra-button=More", "--no-buttons", "--no-escape",
+          "--button=Plain", "--button=My___Ärger__:4", "--button=yad-close: 7x", "--extra-button=More", "--no-buttons", "--no-escape",
           "--escape-ok", "--always-print-result", "--show-weeks", "--text-align=center", "--response=3",
           "--image=x.png", "--image-on-top", "--icon-theme=t", "--expander", "--selectable-labels", "--kill-parent",
           "--tabnum=2", "--plug=5", "--theme", "--buttons-layout=edge"},
          "start - min - max - format d no-buttons no-escape escape-ok always-print-result show-weeks [OK|0|] "
-         "[Save!tip|3|] [Say:echo a|0|b] [Plain|0|] [Close|7|] [More|1||prints] align center"},
+         "[Save!tip|3||alt+s] [Say:echo a|0|b] [Plain|0|] [My_Ärger_|4||alt+ä] [Close|7|] [More|1||prints] align center"},
         {{"--button=A:256"}, "exit 2: datepicker: --button \"A:256\" ends with a status outside 0 to 255"},
         {{"--button=A:-1"}, "exit 2: datepicker: --button \"A:-1\" ends with a status outside 0 to 255"},
         {{"--text-align=middle"},

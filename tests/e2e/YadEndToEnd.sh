@@ -93,6 +93,9 @@ compare "button 2,Return" --button=gtk-ok:4 --always-print-result --button=gtk-c
 # A command runs, its output where the dialog's goes, and the dialog stays open.
 compare "button 1,Return,next,Return" --button="Say:echo said" --button=gtk-ok:0
 compare "button 1,Return" --button="Say:echo said" --button=gtk-ok:0
+# Alt and the letter a caption's underscore marks press that button.
+compare "alt+l" --button=_Later:3 --button=gtk-ok:0
+compare "alt+s,alt+o" --button="_Say:echo said" --button=_OK:0
 # Ctrl+Enter accepts as OK wherever the focus is, with or without a row of the script's own.
 compare "ctrl+Return" --button=gtk-ok:0 --button=gtk-cancel:1
 compare "ctrl+Return" --button=A:2 --button=B:3

@@ -138,7 +138,8 @@ TEST(ScriptDialog, AnOwnRowOfButtonsKeepsEnterForTheFocusedOneAndTellsOfACommand
 {
     std::vector<int32_t> notified;
     FormSetup setup;
-    setup.Dialog.Buttons = {{"Close", ButtonPress::Accept, "Closes"}, {"Run", ButtonPress::Notify}, {"A much longer caption"}};
+    setup.Dialog.Buttons = {
+        {"Close", ButtonPress::Accept, "Closes"}, {"Run", ButtonPress::Notify, "", U'r'}, {"A much longer caption"}};
     setup.Dialog.DefaultButton = -1;
     setup.Dialog.ButtonHandler = [&](int32_t index) { notified.push_back(index); };
     setup.Dialog.Escape = EscapeKey::Nothing;
@@ -158,11 +159,19 @@ TEST(ScriptDialog, AnOwnRowOfButtonsKeepsEnterForTheFocusedOneAndTellsOfACommand
     send(VK_RETURN);
     send(VK_ESCAPE);
     EXPECT_EQ(form.Dialog().Result(), DialogResult::None) << "neither Enter over the columns nor Escape ends it";
+    // Alt and the letter its caption marks press a button, whatever has the focus.
+    SendMessageA(form.hWnd(), WM_SYSCHAR, U'x', 1);
+    EXPECT_TRUE(notified.empty());
+    SendMessageA(form.hWnd(), WM_SYSCHAR, U'R', 1);
+    EXPECT_EQ(notified, std::vector<int32_t>{1});
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(form.Host())->child(14)->actionInterface()->keyBindingsForAction(
+                  QAccessibleActionInterface::pressAction()),
+              QStringList({"Return", "Space", "Alt+R"}));
     // Enter placed the focus on the first column: 13 Tabs on reach the second button.
     for (int tab = 0; tab < 13; ++tab)
         send(VK_TAB);
     send(VK_RETURN);
-    EXPECT_EQ(notified, std::vector<int32_t>{1});
+    EXPECT_EQ(notified, std::vector<int32_t>({1, 1}));
     EXPECT_EQ(form.Dialog().Result(), DialogResult::None) << "a command button leaves the window open";
     send(VK_TAB);
     send(VK_SPACE);
