@@ -11,7 +11,6 @@
 #include <cstdlib>
 #include <cstring>
 #include <ctime>
-#include <tuple>
 
 namespace app {
 
@@ -19,22 +18,21 @@ namespace {
 
 // What strftime writes: the date picked at its local time, and the moment that time is.
 struct LocalMoment {
-    /// The date picked, with the zone of its moment; on a day the zone skipped, with the zone of
-    /// the clock before the gap.
+    /// The date picked, with the time and zone of its moment; on a day the clock skips whole, at
+    /// midnight with the zone of the clock before the gap.
     std::tm Date{};
-    /// The moment itself: at midnight as mktime settled it, where the zone skipped the whole day
-    /// the first moment after the gap, on the next day.
+    /// The moment itself: the date's first moment, on the next day where the clock skips it whole.
     std::tm Moment{};
 };
 
-// Writes `day`, at 00:00:00 of a day the zone skipped, with the zone of the clock before the gap:
-// on that clock the day's midnight is `afterGap`, the moment the gap ends, so the date, the time,
-// the offset and %s all name one moment.
+// Writes `day` at 00:00:00 with the zone of the clock before a gap that ends at `afterGap`: on
+// that clock the day's midnight is the moment the gap ends, so the date, the time, the offset and
+// %s all name one moment.
 void WithClockBefore(std::tm& day, std::time_t afterGap)
 {
     std::tm before{};
     const std::time_t lastBefore = afterGap - 1;
-    if (afterGap == static_cast<std::time_t>(-1) || !localtime_r(&lastBefore, &before))
+    if (!localtime_r(&lastBefore, &before))
         return;
     std::tm asUtc = day;
     day.tm_gmtoff = static_cast<long>(timegm(&asUtc) - afterGap);
@@ -42,8 +40,9 @@ void WithClockBefore(std::tm& day, std::time_t afterGap)
     day.tm_zone = before.tm_zone;
 }
 
-// The date at 00:00:00 local time, as other date dialogs print its time of day (%s, %H) and
-// as GNU date names its zone (%z, %Z).
+// The date's first moment in the local time zone, as other date dialogs print its time of day
+// (%s, %H) and as GNU date names its zone (%z, %Z): midnight, the first of two where the clock
+// shows midnight twice, or the first time after a gap where the clock skips it, as with a time.
 LocalMoment LocalMidnightOf(const runtime::Date& date)
 {
     LocalMoment midnight;
@@ -51,29 +50,18 @@ LocalMoment LocalMidnightOf(const runtime::Date& date)
     parts.tm_year = date.Year() - 1900;
     parts.tm_mon = date.Month() - 1;
     parts.tm_mday = date.Day();
-    parts.tm_isdst = -1;
-    midnight.Moment = parts;
-    std::time_t moment = std::mktime(&midnight.Moment);
-    if (moment != static_cast<std::time_t>(-1)) {
-        const auto dayOf = [](const std::tm& time) { return std::tie(time.tm_year, time.tm_mon, time.tm_mday); };
-        // Where the zone skipped the whole day, mktime may settle back on the day before, with
-        // the offset from before the gap; the first moment after the gap is the next midnight.
-        if (dayOf(midnight.Moment) < dayOf(parts)) {
-            midnight.Moment = parts;
-            ++midnight.Moment.tm_mday;
-            midnight.Moment.tm_isdst = -1;
-            moment = std::mktime(&midnight.Moment);
-        }
-        if (dayOf(midnight.Moment) == dayOf(parts))
-            parts = midnight.Moment;
+    const std::optional<runtime::WallTime> first = runtime::FirstShownFrom({date, 0}, 1);
+    const std::optional<std::tm> moment = first ? runtime::LocalParts(*first) : std::nullopt;
+    if (moment) {
+        midnight.Moment = *moment;
+        if (first->Day == date)
+            parts = *moment;
         else
-            WithClockBefore(parts, moment);
+            WithClockBefore(parts, static_cast<std::time_t>(runtime::LocalInstant(*first).value_or(0)));
+    } else {
+        midnight.Moment = parts;
     }
-    // The date stays the date picked, though midnight moved into another day.
     const QDate day(date.Year(), date.Month(), date.Day());
-    parts.tm_year = date.Year() - 1900;
-    parts.tm_mon = date.Month() - 1;
-    parts.tm_mday = date.Day();
     parts.tm_wday = day.dayOfWeek() % 7;
     parts.tm_yday = day.dayOfYear() - 1;
     return midnight;

@@ -49,22 +49,32 @@ TEST(PrintedDate, FollowsAStrftimeFormatInTheUsersLanguage)
     for (const auto& c : cases)
         EXPECT_EQ(app::StrftimeDate(Ymd(2024, 2, 29), c.format).value_or("(too wide)").toStdString(), c.printed)
             << c.format;
-    // Samoa skipped the 30th of December 2011 (23:59:59 on the 29th, then the 31st): its time is
-    // the first moment after the gap, the 30th's midnight on the clock from before it, and the
-    // line names that one moment.
-    ::setenv("TZ", "Pacific/Apia", 1);
-    ::tzset();
-    EXPECT_EQ(app::StrftimeDate(Ymd(2011, 12, 30), "%F %T %s %12s %z %Z %:z").value_or("").toStdString(),
-              "2011-12-30 00:00:00 1325239200   1325239200 -1000 -10 -10:00");
-    // Kiritimati skipped the 31st of December 1994; whatever mktime saw last, it may settle back
-    // on the 30th.
-    ::setenv("TZ", "Pacific/Kiritimati", 1);
-    ::tzset();
-    for (const runtime::Date before : {Ymd(1994, 12, 30), Ymd(1995, 1, 2), Ymd(2026, 12, 9)}) {
-        app::StrftimeDate(before, "%s");
-        EXPECT_EQ(app::StrftimeDate(Ymd(1994, 12, 31), "%F %z %s").value_or("").toStdString(),
-                  "1994-12-31 -1000 788868000");
+    // The date's first moment: where the clock skips midnight, the first time after the gap
+    // (Thimphu, 00:00 to 00:30, without daylight saving); where it shows midnight twice, the first
+    // (Guyana, 01:00 back to 00:00; Scoresbysund); and where it skips the whole day (Samoa the
+    // 30th of December 2011, Kiritimati the 31st of December 1994), the moment the gap ends,
+    // which is the date's midnight on the clock before it. Each line names one moment, whatever
+    // mktime saw last.
+    const struct {
+        const char* zone;
+        runtime::Date date;
+        const char* printed;
+    } firstMoments[] = {
+        {"Asia/Thimphu", Ymd(1987, 10, 1), "1987-10-01 00:30:00 +0600 +06 560025000"},
+        {"America/Guyana", Ymd(1992, 3, 29), "1992-03-29 00:00:00 -0300 -03 701838000"},
+        {"America/Scoresbysund", Ymd(2000, 10, 29), "2000-10-29 00:00:00 +0000 +00 972777600"},
+        {"Pacific/Apia", Ymd(2011, 12, 30), "2011-12-30 00:00:00 -1000 -10 1325239200"},
+        {"Pacific/Kiritimati", Ymd(1994, 12, 31), "1994-12-31 00:00:00 -1000 -10 788868000"},
+    };
+    for (const auto& c : firstMoments) {
+        ::setenv("TZ", c.zone, 1);
+        ::tzset();
+        for (const runtime::Date before : {c.date.AddDays(-1), c.date.AddDays(2), Ymd(2026, 12, 9)}) {
+            app::StrftimeDate(before, "%s");
+            EXPECT_EQ(app::StrftimeDate(c.date, "%F %T %z %Z %s").value_or("").toStdString(), c.printed) << c.zone;
+        }
     }
+    EXPECT_EQ(app::StrftimeDate(Ymd(1994, 12, 31), "%12s|%:z").value_or("").toStdString(), "   788868000|-10:00");
     // Output has no length limit: each conversion is written on its own.
     EXPECT_EQ(app::StrftimeDate(Ymd(2024, 2, 29), QString("%A").repeated(20000)).value_or("").size(), 10 * 20000);
 }
