@@ -21,21 +21,22 @@ constexpr int32_t WidestWeek = 53;
 // and how many more it has, so that the window stays on the screen and a step costs the same
 // however long the description is.
 constexpr qsizetype DescriptionLines = 4;
-// The lines of the note, the week's among them, before it ends in an ellipsis: a description's
-// lines may wrap.
+// The lines of the note, the week's among them, before it ends in an ellipsis: a description of
+// one line may wrap.
 constexpr int32_t NoteLines = DescriptionLines + 2;
 
 } // namespace
 
-DateNote::DateNote(markup::MarkupLabel& label, bool showWeeks, std::map<runtime::Date, std::string> descriptions)
-    : label_(label), showWeeks_(showWeeks)
+DateNote::DateNote(markup::MarkupLabel& label, bool showWeeks, std::map<runtime::Date, std::string> descriptions,
+                   TextScale scale)
+    : label_(label), showWeeks_(showWeeks), scale_(scale)
 {
     for (auto& [day, description] : descriptions) {
         const QString text = QString::fromStdString(description);
         const qsizetype lines = text.count(u'\n') + 1;
         const qsizetype shown = DescriptionLines - 1;
-        Description note{std::move(description), lines > DescriptionLines};
-        if (note.Cut)
+        Description note{std::move(description), lines > 1};
+        if (lines > DescriptionLines)
             note.Text = (text.section(u'\n', 0, shown - 1) + u'\n' + tr("and %1 more").arg(lines - shown)).toStdString();
         descriptions_.emplace_hint(descriptions_.end(), day, std::move(note));
     }
@@ -62,7 +63,7 @@ markup::ElementPtr DateNote::Build()
     const auto lineOf = [&](const std::string& text) {
         const auto line = As<markup::TextBlock>(context->CreateObject("TextBlock"));
         line->SetForeground(context->CreateSolidBrush(design::CurrentColours().Text));
-        line->SetFontSize(modXaml::PointsToPixels(8));
+        line->SetFontSize(scale_.Pixels(8));
         line->SetTextWrapping(markup::Wrap);
         line->SetMaxLines(NoteLines);
         line->SetText(text);
@@ -99,11 +100,11 @@ void DateNote::Size()
     QString tallest;
     for (const auto& [day, description] : descriptions_) {
         const QString text = QString::fromStdString(description.Text);
-        const int lines = description.Cut ? static_cast<int>(text.count(u'\n')) + 1
-                                          : markup::WrappedLineCount(text, width, metrics, measured);
+        const int lines = description.RowPerLine ? static_cast<int>(text.count(u'\n')) + 1
+                                                 : markup::WrappedLineCount(text, width, metrics, measured);
         if (lines > mostLines) {
             mostLines = lines;
-            tallest = description.Cut ? RowsOfCut(text, width) : text;
+            tallest = description.RowPerLine ? RowsOf(text, width) : text;
         }
     }
     const QString week = showWeeks_ ? tr("Week %1").arg(WidestWeek) + u'\n' : QString();
@@ -111,9 +112,9 @@ void DateNote::Size()
     ShowText();
 }
 
-// A cut description's rows do not wrap: wrapped, its first lines could fill the note and leave
-// out the row that says how many more there are.
-QString DateNote::RowsOfCut(const QString& text, qreal width) const
+// The lines of a description of several do not wrap: wrapped, a long one could fill the note and
+// leave out the others, or the row that says how many more there are.
+QString DateNote::RowsOf(const QString& text, qreal width) const
 {
     const QFontMetricsF metrics(text_->MeasuredFont());
     QStringList rows = text.split(u'\n');
@@ -128,11 +129,11 @@ void DateNote::ShowText()
         return;
     const QString text = QString::fromStdString(Text(*shown_));
     const auto found = descriptions_.find(*shown_);
-    const bool cut = found != descriptions_.end() && found->second.Cut;
-    text_->SetTextWrapping(cut ? markup::NoWrap : markup::Wrap);
+    const bool rowPerLine = found != descriptions_.end() && found->second.RowPerLine;
+    text_->SetTextWrapping(rowPerLine ? markup::NoWrap : markup::Wrap);
     // Until the note has its width, Size writes the text again.
-    const qreal width = cut ? Element()->Width() : 0;
-    text_->SetText((width > 0 ? RowsOfCut(text, width) : text).toStdString());
+    const qreal width = rowPerLine ? Element()->Width() : 0;
+    text_->SetText((width > 0 ? RowsOf(text, width) : text).toStdString());
 }
 
 markup::ElementPtr DateNote::Element() const

@@ -3,6 +3,7 @@
 #include "date/DateSlider.h"
 #include "markup/MarkupLabel.h"
 #include "runtime/Date.h"
+#include "window/TextScale.h"
 
 #include <QCoreApplication>
 
@@ -21,9 +22,10 @@ class DateNote {
 
 public:
     /// A note with the week where `showWeeks` asks for it and `descriptions` of days; a day's
-    /// description longer than the note shows is cut to its first lines, each on one row, and how
-    /// many more.
-    DateNote(markup::MarkupLabel& label, bool showWeeks, std::map<runtime::Date, std::string> descriptions);
+    /// description of several lines shows each on one row, and one longer than the note shows is
+    /// cut to its first lines and how many more.
+    DateNote(markup::MarkupLabel& label, bool showWeeks, std::map<runtime::Date, std::string> descriptions,
+             TextScale scale);
 
     /// A new, unattached note for under the header, or nothing when there is nothing to note.
     markup::ElementPtr Build();
@@ -42,17 +44,19 @@ public:
 private:
     struct Description {
         std::string Text;
-        /// Whether it was cut to its first lines and "and N more".
-        bool Cut = false;
+        /// Whether it has several lines, each shown on one row.
+        bool RowPerLine = false;
     };
 
     /// Writes the note for the date last shown, as it is drawn at the note's width.
     void ShowText();
-    /// The rows of a cut description, each ended with an ellipsis where it is wider than `width`.
-    QString RowsOfCut(const QString& text, qreal width) const;
+    /// The rows of a description of several lines, each ended with an ellipsis where it is wider
+    /// than `width`.
+    QString RowsOf(const QString& text, qreal width) const;
 
     markup::MarkupLabel& label_;
     bool showWeeks_;
+    TextScale scale_;
     std::map<runtime::Date, Description> descriptions_;
     std::optional<runtime::Date> shown_;
     std::shared_ptr<markup::TextBlock> text_;

@@ -43,7 +43,7 @@ Form1::Form1(FormSetup setup)
       startDate_(setup.StartDate), windowStyle_(std::move(setup.WindowStyle)), placement_(setup.Placement),
       scale_(ScaleOf(setup)), time_(setup.Time ? std::make_unique<TimeOfDay>(*setup.Time) : nullptr),
       frame_(*markupLabel1_), columns_(*markupLabel1_, scale_), links_(*markupLabel1_),
-      note_(*markupLabel1_, setup.ShowWeeks, std::move(setup.DayDescriptions)),
+      note_(*markupLabel1_, setup.ShowWeeks, std::move(setup.DayDescriptions), scale_),
       prompt_(*markupLabel1_, std::move(setup.Dialog.Prompt), setup.Dialog.PromptAlignment, scale_),
       dialog_(*markupLabel1_, setup.Dialog),
       timeoutBar_(setup.Dialog.TimeoutBarSide, setup.Dialog.TimeoutMilliseconds),

@@ -235,34 +235,35 @@ TEST(ScriptDialog, AFileOfManyDescriptionsKeepsTheNoteSmallAndTallEnough)
     form.Form_Unload();
 }
 
-// A day of many long lines still says how many more it has: its first lines are cut to one row
-// each rather than wrapped into the rows of the note.
-TEST(ScriptDialog, ADayOfManyLongLinesKeepsItsCountOfMore)
+// A day of several lines shows every one of them, or its first three and how many more: each
+// line is cut to one row rather than wrapped into the rows of the others.
+TEST(ScriptDialog, EveryLineOfADayOfSeveralShows)
 {
-    std::string lines;
+    const std::string longLine = "Long line of " + std::string(70, 'y');
+    std::string six;
     for (int line = 1; line <= 6; ++line)
-        lines += std::string(line > 1 ? "\n" : "") + "Long line " + std::to_string(line) + " of " + std::string(70, 'y');
+        six += (line > 1 ? "\n" : "") + longLine;
     FormSetup setup;
     setup.ShowWeeks = true;
-    setup.DayDescriptions = {{Ymd(2026, 12, 10), lines}, {Ymd(2026, 12, 11), "Short"}};
+    setup.DayDescriptions = {{Ymd(2026, 12, 10), six},
+                             {Ymd(2026, 12, 11), "Short"},
+                             {Ymd(2026, 12, 12), longLine + "\nSecond\nThird\nFourth"}};
     setup.StartDate = Ymd(2026, 12, 11);
     TestForm form(std::move(setup));
     form.Form_Load();
     form.Show();
-    form.StepColumn(1, 1);
-    form.StepColumn(1, -1);
-    form.StepColumn(1, -1);
-    form.MarkupLabel1()->UpdateLayout();
     const auto note = std::dynamic_pointer_cast<markup::TextBlock>(
         std::dynamic_pointer_cast<markup::Grid>(form.Note().Element())->Children().Item(0));
-    const QStringList rows = QString::fromStdString(note->Text()).split(u'\n');
-    ASSERT_EQ(rows.size(), 5) << note->Text();
-    EXPECT_EQ(rows[0], "Week 50");
-    for (int row = 1; row <= 3; ++row)
-        EXPECT_TRUE(rows[row].startsWith("Long line ") && rows[row].endsWith(QChar(0x2026))) << rows[row].toStdString();
-    EXPECT_EQ(rows[4], "and 3 more");
-    EXPECT_FALSE(note->IsCut()) << "every row is drawn";
-    EXPECT_LE(note->Bounds().bottom(), form.Note().Element()->Bounds().bottom());
+    for (const auto& [day, last] : {std::pair{10, "and 3 more"}, {12, "Fourth"}}) {
+        form.Select(12, day, 2026);
+        form.MarkupLabel1()->UpdateLayout();
+        const QStringList rows = QString::fromStdString(note->Text()).split(u'\n');
+        ASSERT_EQ(rows.size(), 5) << note->Text();
+        EXPECT_EQ(rows[0], "Week 50");
+        EXPECT_TRUE(rows[1].startsWith("Long line of ") && rows[1].endsWith(QChar(0x2026))) << rows[1].toStdString();
+        EXPECT_EQ(rows[4], last);
+        EXPECT_FALSE(note->IsCut()) << "every row is drawn";
+    }
     form.Form_Unload();
 }
 

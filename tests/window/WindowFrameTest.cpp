@@ -1,3 +1,4 @@
+#include "markup/Grid.h"
 #include "platform/HostWindow.h"
 #include "platform/Messages.h"
 #include "runtime/Clock.h"
@@ -27,11 +28,14 @@ TEST(WindowFrame, BordersFitTheWindowToItsContentAndAFontScalesEveryText)
     FormSetup largeSetup;
     largeSetup.FontFamily = "DejaVu Sans Mono";
     largeSetup.FontPoints = 8.25 * 1.5;
+    largeSetup.ShowWeeks = true;
     TestForm large(std::move(largeSetup));
     large.Form_Load();
     large.MarkupLabel1()->UpdateLayout();
     EXPECT_EQ(large.MarkupLabel1()->Font().Name, "DejaVu Sans Mono");
     EXPECT_FLOAT_EQ(large.DateHeader()->FontSize(), plain.DateHeader()->FontSize() * 1.5f);
+    const auto weekLine = std::dynamic_pointer_cast<markup::Grid>(large.Note().Element())->Children().Item(0);
+    EXPECT_FLOAT_EQ(std::dynamic_pointer_cast<markup::TextBlock>(weekLine)->FontSize(), large.DateHeader()->FontSize());
     const QSizeF largeRoot = large.MarkupLabel1()->RootElement()->DesiredSize();
     EXPECT_LE(largeRoot.width(), large.MarkupLabel1()->Size().width());
     EXPECT_LE(largeRoot.height(), large.MarkupLabel1()->Size().height());
