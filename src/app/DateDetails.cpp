@@ -78,8 +78,9 @@ struct DescribedDay {
 // The line is decoded once, as a whole, and its date read from the text as the picker prints it.
 std::optional<DescribedDay> ReadLine(const QString& line, const QString& format, const TimeLocale& locale)
 {
+    // The date ends where a space begins: "2026-06-012" or "2026-06-01x" names no date.
     const auto date = locale.ReadDate(line, format);
-    if (!date)
+    if (!date || date->second >= line.size() || !line[date->second].isSpace())
         return std::nullopt;
     const std::tm& parts = date->first;
     const std::optional<runtime::Date> day =

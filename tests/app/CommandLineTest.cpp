@@ -357,6 +357,8 @@ TEST(CommandLine, ReadsTheDescriptionsOfDaysAndPassesOverLinesItCannotRead)
                   "no date here\n"
                   "2026-02-30 no such day\n"
                   "2026-12-10\n"
+                  "2026-12-013 glued to the date\n"
+                  "2026-12-14x glued\n"
                   "2026-12-11   Party  \n"
                   "2026-12-08 and then lunch\n");
     // One unbroken word of a megabyte is cut to what a note can show.
