@@ -12,6 +12,7 @@
 
 #include <QLocale>
 
+#include <array>
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
@@ -33,39 +34,27 @@ void CheckDigits(const std::optional<QString>& printed, const QString& format, c
 }
 
 // The day of a broken-down time, to compare.
-long long DayOf(const std::tm& time) { return (time.tm_year * 12LL + time.tm_mon) * 32 + time.tm_mday; }
+int DayOf(const std::tm& time) { return (time.tm_year * 12 + time.tm_mon) * 32 + time.tm_mday; }
 
-// A date without a time prints its first moment: the clock shows the printed time and offset
-// then (or, on a day it skips whole, they count that moment on the clock before the gap), and
-// a minute earlier it still showed an earlier day.
+// A date without a time prints its first moment: a minute before %s the clock showed an earlier
+// day, and at %s it shows the printed time and offset; or, on a day it skips whole, a later day,
+// while the printed midnight counts %s on the clock before the gap.
 void CheckDateNamesItsMoment(const runtime::Date& day)
 {
-    const QString printed = app::StrftimeDate(day, QStringLiteral("%Y %m %d %H %M %S %::z %s")).value_or(QString());
-    const QStringList fields = printed.split(u' ');
-    std::tm wall{};
-    if (fields.size() == 8) {
-        wall.tm_year = fields[0].toInt() - 1900;
-        wall.tm_mon = fields[1].toInt() - 1;
-        wall.tm_mday = fields[2].toInt();
-        wall.tm_hour = fields[3].toInt();
-        wall.tm_min = fields[4].toInt();
-        wall.tm_sec = fields[5].toInt();
-    }
-    // Of a zone's first offset, %z drops the seconds: %::z keeps them.
-    const QStringList offset = fields.value(6).split(u':');
-    const long long east = (fields.value(6).startsWith(u'-') ? -1 : 1) *
-                           (std::abs(offset.value(0).toInt()) * 3600 + offset.value(1).toInt() * 60 + offset.value(2).toInt());
-    const time_t moment = fields.value(7).toLongLong();
-    const time_t minuteBefore = moment - 60;
-    std::tm shown{}, before{};
-    std::tm asUtc = wall;
-    const bool named = fields.size() == 8 && timegm(&asUtc) - east == moment && localtime_r(&moment, &shown) &&
-                       localtime_r(&minuteBefore, &before) && DayOf(before) < DayOf(wall) &&
-                       (DayOf(shown) == DayOf(wall) ? shown.tm_hour == wall.tm_hour && shown.tm_min == wall.tm_min &&
-                                                          shown.tm_sec == wall.tm_sec && shown.tm_gmtoff == east
-                                                    : DayOf(shown) > DayOf(wall));
-    if (!named) {
-        std::fprintf(stderr, "TZ=%s %s prints %s\n", std::getenv("TZ"), day.IsoText().c_str(), printed.toUtf8().constData());
+    const QStringList printed = app::StrftimeDate(day, QStringLiteral("%s|%F %T %z|%::z")).value_or("").split(u'|');
+    const time_t moment = printed.value(0).toLongLong(), minuteBefore = moment - 60;
+    std::tm picked{.tm_mday = day.Day(), .tm_mon = day.Month() - 1, .tm_year = day.Year() - 1900}, shown{}, before{};
+    std::array<char, 64> clock{};
+    if (!localtime_r(&moment, &shown) || !localtime_r(&minuteBefore, &before) ||
+        !std::strftime(clock.data(), clock.size(), "%F %T %z", &shown))
+        return;
+    const QStringList offset = printed.value(2).split(u':');
+    const long east = (offset.value(0).startsWith(u'-') ? -1 : 1) *
+                      (std::abs(offset.value(0).toInt()) * 3600 + offset.value(1).toInt() * 60 + offset.value(2).toInt());
+    const bool named = DayOf(shown) == DayOf(picked) ? printed.value(1) == QString::fromLatin1(clock.data())
+                                                     : DayOf(shown) > DayOf(picked) && timegm(&picked) - east == moment;
+    if (DayOf(before) >= DayOf(picked) || !named) {
+        std::fprintf(stderr, "TZ=%s %s prints %s\n", std::getenv("TZ"), day.IsoText().c_str(), printed.join(u'|').toUtf8().constData());
         std::abort();
     }
 }
