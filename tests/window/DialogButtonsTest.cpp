@@ -184,7 +184,10 @@ TEST(ScriptDialog, TheNoteUnderTheHeaderFollowsTheDateAndDescribedDaysAreBold)
 {
     FormSetup setup;
     setup.ShowWeeks = true;
-    setup.DayDescriptions = {{runtime::Date::FromParts(2026, 12, 8), "Dentist"}, {runtime::Date::FromParts(2026, 12, 31), "A long description that wraps " + std::string(80, 'x')}};
+    const std::string longLine = "Long line of " + std::string(70, 'y');
+    setup.DayDescriptions = {{runtime::Date::FromParts(2026, 12, 8), "Dentist"}, {runtime::Date::FromParts(2026, 12, 31), "A long description that wraps " + std::string(80, 'x')},
+                             {Ymd(2026, 12, 29), longLine + "\nSecond\nThird\nFourth"},
+                             {Ymd(2026, 12, 30), QString::fromStdString(longLine + '\n').repeated(6).chopped(1).toStdString()}};
     setup.StartDate = runtime::Date::FromParts(2026, 12, 8);
     TestForm form(std::move(setup));
     form.Form_Load();
@@ -208,6 +211,17 @@ TEST(ScriptDialog, TheNoteUnderTheHeaderFollowsTheDateAndDescribedDaysAreBold)
     EXPECT_EQ(dayWeight(2), 400);
     form.Select(1, 1, 2027);
     EXPECT_EQ(note->Text(), "Week 53") << "1 January 2027 lies in the last week of 2026";
+    // A day of several lines shows each on one row, cut with an ellipsis rather than wrapped over
+    // the rows of the others.
+    for (const auto& [day, last] : {std::pair{29, "Fourth"}, {30, "and 3 more"}}) {
+        form.Select(12, day, 2026);
+        const QStringList rows = QString::fromStdString(note->Text()).split(u'\n');
+        ASSERT_EQ(rows.size(), 5) << note->Text();
+        EXPECT_TRUE(rows[1].startsWith("Long line of ") && rows[1].endsWith(QChar(0x2026))) << rows[1].toStdString();
+        EXPECT_EQ(rows[4], last);
+        form.MarkupLabel1()->UpdateLayout();
+        EXPECT_FALSE(note->IsCut()) << "every row is drawn";
+    }
     form.Select(12, 31, 2026);
     form.MarkupLabel1()->UpdateLayout();
     EXPECT_EQ(form.ClientSize(), size) << "the note keeps the room of its tallest text";
@@ -232,34 +246,6 @@ TEST(ScriptDialog, AFileOfManyDescriptionsKeepsTheNoteSmallAndTallEnough)
     form.Select(2, 29, 2004);
     form.MarkupLabel1()->UpdateLayout();
     EXPECT_EQ(form.Note().Element()->Bounds(), note) << "the longest description fits the room kept from the start";
-    form.Form_Unload();
-}
-
-// A day of several lines shows every one of them, or its first three and how many more: each
-// line is cut to one row rather than wrapped into the rows of the others.
-TEST(ScriptDialog, EveryLineOfADayOfSeveralShows)
-{
-    const std::string longLine = "Long line of " + std::string(70, 'y');
-    FormSetup setup;
-    setup.ShowWeeks = true;
-    setup.DayDescriptions = {{Ymd(2026, 12, 10), QString::fromStdString(longLine + '\n').repeated(6).chopped(1).toStdString()},
-                             {Ymd(2026, 12, 11), "Short"},
-                             {Ymd(2026, 12, 12), longLine + "\nSecond\nThird\nFourth"}};
-    setup.StartDate = Ymd(2026, 12, 11);
-    TestForm form(std::move(setup));
-    form.Form_Load();
-    form.Show();
-    const auto note = std::dynamic_pointer_cast<markup::TextBlock>(
-        std::dynamic_pointer_cast<markup::Grid>(form.Note().Element())->Children().Item(0));
-    for (const auto& [day, last] : {std::pair{10, "and 3 more"}, {12, "Fourth"}}) {
-        form.Select(12, day, 2026);
-        form.MarkupLabel1()->UpdateLayout();
-        const QStringList rows = QString::fromStdString(note->Text()).split(u'\n');
-        ASSERT_EQ(rows.size(), 5) << note->Text();
-        EXPECT_TRUE(rows[1].startsWith("Long line of ") && rows[1].endsWith(QChar(0x2026))) << rows[1].toStdString();
-        EXPECT_EQ(rows[4], last);
-        EXPECT_FALSE(note->IsCut()) << "every row is drawn";
-    }
     form.Form_Unload();
 }
 
