@@ -40,6 +40,20 @@ void WithClockBefore(std::tm& day, std::time_t afterGap)
     day.tm_zone = before.tm_zone;
 }
 
+// The first second of the day that `minute`, the first minute the clock shows whole, begins: a
+// gap may end within the minute before it.
+std::tm FirstSecondOf(const std::tm& minute)
+{
+    std::tm asUtc = minute;
+    const std::time_t wholeMinute = timegm(&asUtc) - minute.tm_gmtoff;
+    std::time_t first = wholeMinute;
+    std::tm shown = minute;
+    for (std::time_t at = first - 1; at > wholeMinute - 60 && localtime_r(&at, &shown) && shown.tm_mday == minute.tm_mday; --at)
+        first = at;
+    localtime_r(&first, &shown);
+    return shown;
+}
+
 // The date's first moment in the local time zone, as other date dialogs print its time of day
 // (%s, %H) and as GNU date names its zone (%z, %Z): midnight, the first of two where the clock
 // shows midnight twice, or the first time after a gap where the clock skips it, as with a time.
@@ -55,7 +69,7 @@ LocalMoment LocalMidnightOf(const runtime::Date& date)
     if (moment) {
         midnight.Moment = *moment;
         if (first->Day == date)
-            parts = *moment;
+            parts = midnight.Moment = FirstSecondOf(*moment);
         else
             WithClockBefore(parts, static_cast<std::time_t>(runtime::LocalInstant(*first).value_or(0)));
     } else {

@@ -50,7 +50,7 @@ TEST(PrintedDate, FollowsAStrftimeFormatInTheUsersLanguage)
         EXPECT_EQ(app::StrftimeDate(Ymd(2024, 2, 29), c.format).value_or("(too wide)").toStdString(), c.printed)
             << c.format;
     // The date's first moment: where the clock skips midnight, the first time after the gap
-    // (Thimphu, 00:00 to 00:30, without daylight saving); where it shows midnight twice, the first
+    // (Thimphu, 00:00 to 00:30, without daylight saving; Monrovia, to the second); where it shows midnight twice, the first
     // (Guyana, 01:00 back to 00:00; Scoresbysund); and where it skips the whole day (Samoa the
     // 30th of December 2011, Kiritimati the 31st of December 1994), the moment the gap ends,
     // which is the date's midnight on the clock before it. Each line names one moment, whatever
@@ -61,6 +61,7 @@ TEST(PrintedDate, FollowsAStrftimeFormatInTheUsersLanguage)
         const char* printed;
     } firstMoments[] = {
         {"Asia/Thimphu", Ymd(1987, 10, 1), "1987-10-01 00:30:00 +0600 +06 560025000"},
+        {"Africa/Monrovia", Ymd(1972, 1, 7), "1972-01-07 00:44:30 +0000 GMT 63593070"},
         {"America/Guyana", Ymd(1992, 3, 29), "1992-03-29 00:00:00 -0300 -03 701838000"},
         {"America/Scoresbysund", Ymd(2000, 10, 29), "2000-10-29 00:00:00 +0000 +00 972777600"},
         {"Pacific/Apia", Ymd(2011, 12, 30), "2011-12-30 00:00:00 -1000 -10 1325239200"},

@@ -36,16 +36,16 @@ void CheckDigits(const std::optional<QString>& printed, const QString& format, c
 // The day of a broken-down time, to compare.
 int DayOf(const std::tm& time) { return (time.tm_year * 12 + time.tm_mon) * 32 + time.tm_mday; }
 
-// A date without a time prints its first moment: a minute before %s the clock showed an earlier
+// A date without a time prints its first moment: a second before %s the clock showed an earlier
 // day, and at %s it shows the printed time and offset; or, on a day it skips whole, a later day,
 // while the printed midnight counts %s on the clock before the gap.
 void CheckDateNamesItsMoment(const runtime::Date& day)
 {
     const QStringList printed = app::StrftimeDate(day, QStringLiteral("%s|%F %T %z|%::z")).value_or("").split(u'|');
-    const time_t moment = printed.value(0).toLongLong(), minuteBefore = moment - 60;
+    const time_t moment = printed.value(0).toLongLong(), secondBefore = moment - 1;
     std::tm picked{.tm_mday = day.Day(), .tm_mon = day.Month() - 1, .tm_year = day.Year() - 1900}, shown{}, before{};
     std::array<char, 64> clock{};
-    if (!localtime_r(&moment, &shown) || !localtime_r(&minuteBefore, &before) ||
+    if (!localtime_r(&moment, &shown) || !localtime_r(&secondBefore, &before) ||
         !std::strftime(clock.data(), clock.size(), "%F %T %z", &shown))
         return;
     const QStringList offset = printed.value(2).split(u':');
