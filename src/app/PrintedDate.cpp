@@ -48,8 +48,11 @@ std::tm FirstSecondOf(const std::tm& minute)
     const std::time_t wholeMinute = timegm(&asUtc) - minute.tm_gmtoff;
     std::time_t first = wholeMinute;
     std::tm shown = minute;
-    for (std::time_t at = first - 1; at > wholeMinute - 60 && localtime_r(&at, &shown) && shown.tm_mday == minute.tm_mday; --at)
+    for (std::time_t at = first - 1; at > wholeMinute - 60; --at) {
+        if (!localtime_r(&at, &shown) || shown.tm_mday != minute.tm_mday)
+            break;
         first = at;
+    }
     localtime_r(&first, &shown);
     return shown;
 }

@@ -50,11 +50,11 @@ TEST(PrintedDate, FollowsAStrftimeFormatInTheUsersLanguage)
         EXPECT_EQ(app::StrftimeDate(Ymd(2024, 2, 29), c.format).value_or("(too wide)").toStdString(), c.printed)
             << c.format;
     // The date's first moment: where the clock skips midnight, the first time after the gap
-    // (Thimphu, 00:00 to 00:30, without daylight saving; Monrovia, to the second); where it shows midnight twice, the first
-    // (Guyana, 01:00 back to 00:00; Scoresbysund); and where it skips the whole day (Samoa the
-    // 30th of December 2011, Kiritimati the 31st of December 1994), the moment the gap ends,
-    // which is the date's midnight on the clock before it. Each line names one moment, whatever
-    // mktime saw last.
+    // (Thimphu, 00:00 to 00:30, without daylight saving; Monrovia, to the second); where it
+    // shows midnight twice, the first (Guyana, 01:00 back to 00:00; Scoresbysund); and where it
+    // skips the whole day (Samoa the 30th of December 2011, Kiritimati the 31st of December
+    // 1994), the moment the gap ends, which is the date's midnight on the clock before it. Each
+    // line names one moment, whatever mktime saw last.
     const struct {
         const char* zone;
         runtime::Date date;

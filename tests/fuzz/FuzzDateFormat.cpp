@@ -54,7 +54,8 @@ void CheckDateNamesItsMoment(const runtime::Date& day)
     const bool named = DayOf(shown) == DayOf(picked) ? printed.value(1) == QString::fromLatin1(clock.data())
                                                      : DayOf(shown) > DayOf(picked) && timegm(&picked) - east == moment;
     if (DayOf(before) >= DayOf(picked) || !named) {
-        std::fprintf(stderr, "TZ=%s %s prints %s\n", std::getenv("TZ"), day.IsoText().c_str(), printed.join(u'|').toUtf8().constData());
+        std::fprintf(stderr, "TZ=%s %s prints %s\n", std::getenv("TZ"), day.IsoText().c_str(),
+                     printed.join(u'|').toUtf8().constData());
         std::abort();
     }
 }

@@ -185,7 +185,8 @@ TEST(ScriptDialog, TheNoteUnderTheHeaderFollowsTheDateAndDescribedDaysAreBold)
     FormSetup setup;
     setup.ShowWeeks = true;
     const std::string longLine = "Long line of " + std::string(70, 'y');
-    setup.DayDescriptions = {{runtime::Date::FromParts(2026, 12, 8), "Dentist"}, {runtime::Date::FromParts(2026, 12, 31), "A long description that wraps " + std::string(80, 'x')},
+    setup.DayDescriptions = {{runtime::Date::FromParts(2026, 12, 8), "Dentist"},
+                             {runtime::Date::FromParts(2026, 12, 31), "A long description that wraps " + std::string(80, 'x')},
                              {Ymd(2026, 12, 29), longLine + "\nSecond\nThird\nFourth"},
                              {Ymd(2026, 12, 30), QString::fromStdString(longLine + '\n').repeated(6).chopped(1).toStdString()}};
     setup.StartDate = runtime::Date::FromParts(2026, 12, 8);
